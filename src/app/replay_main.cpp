@@ -1,0 +1,39 @@
+// curtainwall-replay [--locale NAME] [SCRIPT]: the window model driven by a script of user
+// actions, with its state printed as JSON.
+
+#include "app/replay_script.h"
+
+#include <fstream>
+#include <iostream>
+#include <string>
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    std::string locale;
+    std::string scriptPath;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--locale" && i + 1 < argc) {
+            locale = argv[++i];
+        } else if (arg.rfind("--locale=", 0) == 0) {
+            locale = arg.substr(9);
+        } else if (arg == "-h" || arg == "--help") {
+            std::cout << "usage: curtainwall-replay [--locale NAME] [SCRIPT]\n";
+            return 0;
+        } else if (scriptPath.empty() && (arg == "-" || arg.rfind("--", 0) != 0)) {
+            scriptPath = arg;
+        } else {
+            std::cerr << "usage: curtainwall-replay [--locale NAME] [SCRIPT]\n";
+            return 2;
+        }
+    }
+    const cw::NumberFormat fmt = cw::NumberFormat::fromLocale(locale);
+    if (scriptPath.empty() || scriptPath == "-")
+        return cw::runReplay(std::cin, std::cout, std::cerr, fmt);
+    std::ifstream file(scriptPath, std::ios::binary);
+    if (!file) {
+        std::cerr << "cannot open " << scriptPath << '\n';
+        return 2;
+    }
+    return cw::runReplay(file, std::cout, std::cerr, fmt);
+}

@@ -1,0 +1,156 @@
+#include "app/replay_script.h"
+
+#include "window/inventory.h"
+#include "window/state_dump.h"
+#include "window/window_model.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <unordered_map>
+
+namespace cw {
+
+namespace {
+
+const std::unordered_map<std::string_view, ControlId>& controlsByName() {
+    static const auto* map = [] {
+        auto* m = new std::unordered_map<std::string_view, ControlId>();
+        for (int i = 0; i < kControlCount; ++i)
+            m->emplace(inventory()[i].name, inventory()[i].id);
+        return m;
+    }();
+    return *map;
+}
+
+bool takesFocus(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
+           kind == ControlKind::OptionButton;
+}
+
+struct Line {
+    std::string_view verb;
+    std::string_view name;
+    std::string_view rest;
+    bool hasRest = false;
+};
+
+Line split(std::string_view line) {
+    Line l;
+    const std::size_t first = line.find(' ');
+    l.verb = line.substr(0, first);
+    if (first == std::string_view::npos)
+        return l;
+    const std::string_view afterVerb = line.substr(first + 1);
+    const std::size_t second = afterVerb.find(' ');
+    l.name = afterVerb.substr(0, second);
+    if (second != std::string_view::npos) {
+        l.rest = afterVerb.substr(second + 1);
+        l.hasRest = true;
+    }
+    return l;
+}
+
+class Runner {
+public:
+    Runner(std::ostream& out, const NumberFormat& fmt) : m_out(out), m_form(fmt) {}
+
+    // An empty string when the line ran, otherwise why it could not.
+    std::string run(std::string_view line) {
+        const Line l = split(line);
+        if (l.verb == "dump") {
+            if (!l.name.empty() || l.hasRest || line.size() != 4)
+                return "dump takes nothing after it";
+            m_out << stateDump(m_form, m_form.takeMessages()) << '\n';
+            return {};
+        }
+        if (l.verb == "key") {
+            if (l.hasRest || l.name.empty())
+                return "key takes one key code";
+            int code = -1;
+            const auto [ptr, ec] = std::from_chars(l.name.data(), l.name.data() + l.name.size(), code);
+            if (ec != std::errc() || ptr != l.name.data() + l.name.size() || code < 0 || code > 65535)
+                return "not a key code: " + std::string(l.name);
+            m_form.key(code);
+            return {};
+        }
+        if (l.verb == "export") {
+            const std::string_view path = line.size() > 7 ? line.substr(7) : std::string_view();
+            if (path.empty())
+                return "export needs a workbook path";
+            m_form.exportTo(std::string(path));
+            return {};
+        }
+        if (l.verb != "click" && l.verb != "type" && l.verb != "set" && l.verb != "focus")
+            return "unknown action: " + std::string(l.verb);
+        if (l.name.empty())
+            return std::string(l.verb) + " needs a control name";
+        const auto& map = controlsByName();
+        const auto it = map.find(l.name);
+        if (it == map.end())
+            return "no control named " + std::string(l.name);
+        const ControlId id = it->second;
+        const ControlSpec& s = spec(id);
+
+        if (l.verb == "set") {
+            if (s.kind != ControlKind::TextBox)
+                return std::string(l.name) + " is not a text box";
+            m_form.setText(id, std::string(l.rest));
+            return {};
+        }
+        if (l.verb != "type" && l.hasRest)
+            return std::string(l.verb) + " takes only a control name";
+        if (!m_form.visible(id))
+            return std::string(l.name) + " is hidden";
+        if (l.verb == "click") {
+            m_form.click(id);
+            return {};
+        }
+        if (l.verb == "focus") {
+            if (!takesFocus(s.kind))
+                return std::string(l.name) + " cannot take the focus";
+            m_form.focus(id);
+            return {};
+        }
+        if (s.kind != ControlKind::TextBox)
+            return std::string(l.name) + " is not a text box";
+        if (s.readOnly)
+            return std::string(l.name) + " is read-only";
+        m_form.type(id, l.rest);
+        return {};
+    }
+
+    bool closed() const { return m_form.closed(); }
+
+private:
+    std::ostream& m_out;
+    Form m_form;
+};
+
+}  // namespace
+
+int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const NumberFormat& fmt) {
+    Runner runner(out, fmt);
+    std::string line;
+    long long number = 0;
+    while (std::getline(script, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos || line.front() == '#')
+            continue;
+        const std::string reason = runner.run(line);
+        if (!reason.empty()) {
+            out.flush();
+            err << "line " << number << ": " << reason << '\n';
+            return 2;
+        }
+        if (runner.closed())
+            break;
+    }
+    out.flush();
+    return 0;
+}
+
+}  // namespace cw

@@ -1,0 +1,210 @@
+#include "design/number_text.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace cw {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool startsWith(std::string_view s, std::string_view prefix) {
+    return !prefix.empty() && s.substr(0, prefix.size()) == prefix;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string localise(std::string_view ascii, const NumberFormat& fmt) {
+    std::string out;
+    out.reserve(ascii.size() + 2);
+    for (char c : ascii) {
+        if (c == '.')
+            out += fmt.decimal;
+        else if (c == '-')
+            out += fmt.minus;
+        else
+            out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+NumberFormat NumberFormat::fromLocale(std::string_view name) {
+    const QLocale locale = name.empty()
+                               ? QLocale::system()
+                               : QLocale(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    NumberFormat fmt;
+    fmt.decimal = locale.decimalPoint().toStdString();
+    fmt.minus = locale.negativeSign().toStdString();
+    fmt.plus = locale.positiveSign().toStdString();
+    if (fmt.decimal.empty())
+        fmt.decimal = ".";
+    if (fmt.minus.empty())
+        fmt.minus = "-";
+    if (fmt.plus.empty())
+        fmt.plus = "+";
+    return fmt;
+}
+
+std::optional<double> parseNumber(std::string_view text, const NumberFormat& fmt) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+
+    std::string ascii;
+    ascii.reserve(text.size());
+    if (startsWith(text, fmt.minus)) {
+        ascii += '-';
+        text.remove_prefix(fmt.minus.size());
+    } else if (fmt.minus != "-" && startsWith(text, "-")) {
+        ascii += '-';
+        text.remove_prefix(1);
+    } else if (startsWith(text, fmt.plus)) {
+        text.remove_prefix(fmt.plus.size());
+    } else if (startsWith(text, "+")) {
+        text.remove_prefix(1);
+    }
+
+    int mantissaDigits = 0;
+    bool seenDecimal = false;
+    while (!text.empty()) {
+        if (isDigit(text.front())) {
+            ascii += text.front();
+            text.remove_prefix(1);
+            ++mantissaDigits;
+        } else if (!seenDecimal && startsWith(text, fmt.decimal)) {
+            ascii += '.';
+            text.remove_prefix(fmt.decimal.size());
+            seenDecimal = true;
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+
+    if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
+        ascii += 'e';
+        text.remove_prefix(1);
+        if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+            ascii += text.front();
+            text.remove_prefix(1);
+        } else if (startsWith(text, fmt.minus)) {
+            ascii += '-';
+            text.remove_prefix(fmt.minus.size());
+        }
+        int exponentDigits = 0;
+        while (!text.empty() && isDigit(text.front())) {
+            ascii += text.front();
+            text.remove_prefix(1);
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return std::nullopt;
+    }
+    if (!text.empty())
+        return std::nullopt;
+
+    double value = 0.0;
+    const char* first = ascii.data();
+    const char* last = ascii.data() + ascii.size();
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec == std::errc::result_out_of_range) {
+        // Underflow reads as zero, as any calculator would; overflow is not a usable number.
+        const double probe = std::strtod(ascii.c_str(), nullptr);
+        if (std::isfinite(probe) && std::fabs(probe) < 1.0)
+            return ascii.front() == '-' ? -0.0 : 0.0;
+        return std::nullopt;
+    }
+    if (ec != std::errc() || ptr != last || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string plainText(double value, const NumberFormat& fmt, int significantDigits) {
+    if (value == 0.0)
+        return "0";  // never "-0"
+    std::array<char, 64> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                   std::chars_format::general, significantDigits);
+    std::string ascii(buf.data(), res.ptr);
+    for (char& c : ascii)
+        if (c == 'e')
+            c = 'E';
+    return localise(ascii, fmt);
+}
+
+std::string fixedText(double value, const NumberFormat& fmt, int significantDigits) {
+    if (!std::isfinite(value))
+        return plainText(value, fmt);
+    // Round half away from zero on the decimal form the value carries, so that a value
+    // typed as 0,615 shows as 0,62 and not as its binary neighbour's 0,61.
+    std::array<char, 64> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
+                                   std::chars_format::scientific, significantDigits - 1);
+    const std::string_view sci(buf.data(), std::size_t(res.ptr - buf.data()));
+    const std::size_t ePos = sci.find('e');
+    std::string digits;  // the significant digits
+    for (char c : sci.substr(0, ePos))
+        if (isDigit(c))
+            digits += c;
+    const int exponent = std::atoi(std::string(sci.substr(ePos + 1)).c_str());
+
+    // digits[i] has weight 10^(exponent - i). Keep every digit of weight >= 10^-2.
+    const int keep = exponent + 3;  // number of digits kept
+    std::string kept;               // decimal digits of round(|value| * 100)
+    if (keep <= 0) {
+        kept = (keep == 0 && digits[0] >= '5') ? "1" : "0";
+    } else {
+        if (keep <= int(digits.size())) {
+            kept = digits.substr(0, std::size_t(keep));
+            const bool roundUp = keep < int(digits.size()) && digits[std::size_t(keep)] >= '5';
+            if (roundUp) {
+                int i = int(kept.size()) - 1;
+                while (i >= 0 && kept[std::size_t(i)] == '9') {
+                    kept[std::size_t(i)] = '0';
+                    --i;
+                }
+                if (i < 0)
+                    kept.insert(kept.begin(), '1');
+                else
+                    ++kept[std::size_t(i)];
+            }
+        } else {
+            kept = digits + std::string(std::size_t(keep) - digits.size(), '0');
+        }
+    }
+    while (kept.size() < 3)
+        kept.insert(kept.begin(), '0');
+    std::string ascii = kept.substr(0, kept.size() - 2) + "." + kept.substr(kept.size() - 2);
+    const bool isZero = kept.find_first_not_of('0') == std::string::npos;
+    if (value < 0 && !isZero)
+        ascii.insert(ascii.begin(), '-');
+    return localise(ascii, fmt);
+}
+
+std::string fixedTextOf(std::string_view text, const NumberFormat& fmt) {
+    if (const auto number = parseNumber(text, fmt))
+        return fixedText(*number, fmt);
+    return std::string(text);
+}
+
+std::optional<std::int16_t> toInt16(double value) {
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double rounded = std::nearbyint(value);  // the default rounding mode: halves to even
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+}  // namespace cw

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "window/window_model.h"
+
+#include <string>
+#include <string_view>
+
+namespace cw {
+
+// The state dump: one JSON object on one line.
+//   {"focus": NAME or null,
+//    "controls": {NAME: {"visible": bool[, "text": string][, "selected": bool]}, ... all 207},
+//    "form": {NAME: null | number | string, ...},
+//    "messages": [string, ...]}
+// Text boxes carry "text", option buttons "selected". A form value is null while empty, a
+// number while it holds a number of any width, a string while it holds a text.
+namespace dumpkey {
+inline constexpr std::string_view Focus = "focus";
+inline constexpr std::string_view Controls = "controls";
+inline constexpr std::string_view Visible = "visible";
+inline constexpr std::string_view Text = "text";
+inline constexpr std::string_view Selected = "selected";
+inline constexpr std::string_view Form = "form";
+inline constexpr std::string_view Messages = "messages";
+}  // namespace dumpkey
+
+// The dump of the form, with `messages` as its message list.
+std::string stateDump(const Form& form, const std::vector<std::string>& messages);
+
+// A JSON string literal, quotes included.
+std::string jsonString(std::string_view text);
+
+}  // namespace cw

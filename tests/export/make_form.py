@@ -1,0 +1,197 @@
+"""Makes report forms and broken workbooks for the .xlsx export tests.
+
+Usage: make_form.py VARIANT OUT
+
+The workbooks are written by openpyxl and, where a case needs what openpyxl cannot write
+(shared formulas, a calculation chain, a report sheet whose part is not sheet1.xml, damaged or
+hostile archives), patched at the zip level afterwards.
+"""
+
+import re
+import struct
+import sys
+import zipfile
+
+from openpyxl import Workbook
+from openpyxl.styles import Font, PatternFill
+from openpyxl.workbook.defined_name import DefinedName
+
+REPORT = "Έκθεση"
+DATA = "Δεδομένα"
+REPORT_PART = "xl/worksheets/sheet2.xml"
+
+
+def build_form(out):
+    wb = Workbook()
+    data = wb.active
+    data.title = DATA
+    data["A1"] = "Προφίλ"
+    data["B1"] = "Ix"
+    data["A2"] = "KA-03"
+    data["B2"] = 123.4
+    data["C2"] = "=B2*2"
+    data["C3"] = "='%s'!B18*2" % REPORT
+    data.column_dimensions["A"].width = 25
+
+    ws = wb.create_sheet(REPORT)
+    ws["A1"] = "Έκθεση υπολογισμού"
+    ws["A1"].font = Font(bold=True, size=14)
+    ws.merge_cells("A1:C1")
+    ws["B3"] = "παλιό"
+    ws["B3"].font = Font(italic=True)
+    ws["D5"] = "=SUM(B8:B11)"
+    for row in (8, 9, 10, 11, 13, 18, 26, 30, 31, 35):
+        ws.cell(row=row, column=1, value="Μέγεθος %d" % row)
+        ws.cell(row=row, column=3, value="kN")
+    ws["B8"] = 1.5
+    ws["B8"].font = Font(bold=True)
+    ws["B10"] = "old text"
+    ws["B11"] = 7
+    ws["B13"] = 3
+    ws["B13"].fill = PatternFill("solid", fgColor="FFFF00")
+    ws["B18"] = 0
+    ws["B18"].number_format = "0.00"
+    ws["B26"] = 2
+    ws["B26"].number_format = "0.000"
+    ws["B30"] = "=B26*2"
+    ws["B30"].font = Font(color="FF0000")
+    ws["B31"] = "x"
+    ws["B35"] = 5
+    ws["E20"] = "keep"
+    for row in (38, 39, 40):
+        ws.cell(row=row, column=1, value=row * 10)
+        ws.cell(row=row, column=2, value="=A%d*2" % row)
+    ws.row_dimensions[22].fill = PatternFill("solid", fgColor="00CCFF")
+    ws.column_dimensions["A"].width = 42
+    ws.column_dimensions["B"].width = 14
+    ws.column_dimensions["C"].width = 10
+    wb.defined_names.append(DefinedName("WindPressure", attr_text="'%s'!$B$18" % REPORT))
+    wb.save(out)
+    assert wb.worksheets[1]._id == 2
+
+    def patch(name, text):
+        if name == "xl/workbook.xml":
+            # Report tab first, though its part stays sheet2.xml; calcPr left for the export to add.
+            sheets = re.findall(r"<sheet [^>]*/>", text)
+            text = text.replace(sheets[0] + sheets[1], sheets[1] + sheets[0])
+            text = re.sub(r"<calcPr[^>]*/>", "", text)
+        elif name == REPORT_PART:
+            text = text.replace('<c r="B10" t="inlineStr"><is><t>old text</t></is></c>',
+                                '<c r="B10" t="s"><v>0</v></c>')
+            text = text.replace("<f>A38*2</f>", '<f t="shared" ref="B38:B40" si="0">A38*2</f>')
+            for row in (39, 40):
+                text = text.replace("<f>A%d*2</f>" % row, '<f t="shared" si="0"/>')
+        elif name == "xl/_rels/workbook.xml.rels":
+            text = text.replace(
+                "</Relationships>",
+                '<Relationship Id="rIdCalc" Target="calcChain.xml" Type="http://schemas.'
+                'openxmlformats.org/officeDocument/2006/relationships/calcChain"/>'
+                '<Relationship Id="rIdStrings" Target="sharedStrings.xml" Type="http://schemas.'
+                'openxmlformats.org/officeDocument/2006/relationships/sharedStrings"/></Relationships>')
+        elif name == "[Content_Types].xml":
+            text = text.replace(
+                "</Types>",
+                '<Override PartName="/xl/calcChain.xml" ContentType="application/vnd.openxmlformats-'
+                'officedocument.spreadsheetml.calcChain+xml"/>'
+                '<Override PartName="/xl/sharedStrings.xml" ContentType="application/vnd.openxmlformats-'
+                'officedocument.spreadsheetml.sharedStrings+xml"/></Types>')
+        return text
+
+    calc_chain = ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?>'
+                  '<calcChain xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">'
+                  '<c r="D5" i="2"/><c r="B30"/><c r="B38"/><c r="B39"/><c r="B40"/>'
+                  '<c r="C2" i="1"/><c r="C3"/></calcChain>')
+    shared_strings = ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?>'
+                      '<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" '
+                      'count="1" uniqueCount="1"><si><t>old text</t></si></sst>')
+    rewrite(out, patch, extra={"xl/calcChain.xml": calc_chain, "xl/sharedStrings.xml": shared_strings})
+
+
+def rewrite(path, patch, extra=None, drop=()):
+    with zipfile.ZipFile(path) as zin:
+        items = [(info, zin.read(info.filename)) for info in zin.infolist()]
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as zout:
+        for info, raw in items:
+            if info.filename in drop:
+                continue
+            text = patch(info.filename, raw.decode("utf-8")) if info.filename.endswith((".xml", ".rels")) else None
+            zout.writestr(info, text.encode("utf-8") if text is not None else raw)
+        for name, text in (extra or {}).items():
+            zout.writestr(name, text)
+
+
+def patch_headers(path, name, change):
+    """Calls change(local_header, central_header) on bytearrays of the entry's two headers."""
+    blob = bytearray(open(path, "rb").read())
+    eocd = blob.rfind(b"PK\x05\x06")
+    count, _, cd_offset = struct.unpack_from("<HII", blob, eocd + 10)
+    pos = cd_offset
+    for _ in range(count):
+        name_len, extra_len, comment_len = struct.unpack_from("<HHH", blob, pos + 28)
+        local = struct.unpack_from("<I", blob, pos + 42)[0]
+        if blob[pos + 46:pos + 46 + name_len].decode() == name:
+            change(memoryview(blob)[local:local + 30], memoryview(blob)[pos:pos + 46])
+            open(path, "wb").write(blob)
+            return local
+        pos += 46 + name_len + extra_len + comment_len
+    raise SystemExit("no entry " + name)
+
+
+def set_size(size):
+    def change(local, central):
+        struct.pack_into("<I", local, 22, size)
+        struct.pack_into("<I", central, 24, size)
+    return change
+
+
+def main():
+    variant, out = sys.argv[1], sys.argv[2]
+    if variant == "form":
+        build_form(out)
+    elif variant == "no-workbook":
+        with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as z:
+            z.writestr("hello.txt", "not a workbook")
+    elif variant == "broken-rels":
+        build_form(out)
+        rewrite(out, lambda name, text: re.sub(r'<Relationship Id="rId2"[^>]*/>', "", text)
+                if name == "xl/_rels/workbook.xml.rels" else text)
+    elif variant == "bad-sheet-xml":
+        build_form(out)
+        rewrite(out, lambda name, text: text[:len(text) // 2] if name == REPORT_PART else text)
+    elif variant == "corrupt-sheet-data":
+        build_form(out)
+        local = patch_headers(out, REPORT_PART, lambda local, central: None)
+        blob = bytearray(open(out, "rb").read())
+        name_len, extra_len = struct.unpack_from("<HH", blob, local + 26)
+        start = local + 30 + name_len + extra_len
+        for i in range(start + 20, start + 40):
+            blob[i] ^= 0x5A
+        open(out, "wb").write(blob)
+    elif variant == "encrypted-entry":
+        build_form(out)
+
+        def encrypt(local, central):
+            struct.pack_into("<H", local, 6, struct.unpack_from("<H", local, 6)[0] | 1)
+            struct.pack_into("<H", central, 8, struct.unpack_from("<H", central, 8)[0] | 1)
+        patch_headers(out, "docProps/app.xml", encrypt)
+    elif variant == "huge-entry":
+        build_form(out)
+        patch_headers(out, "docProps/app.xml", set_size(100 << 20))
+    elif variant == "huge-total":
+        build_form(out)
+        rewrite(out, lambda name, text: text, extra={"xl/media/part%d.bin" % i: "x" for i in range(5)})
+        for i in range(5):
+            patch_headers(out, "xl/media/part%d.bin" % i, set_size(60 << 20))
+    elif variant == "real-bomb":
+        build_form(out)
+        with zipfile.ZipFile(out, "a", zipfile.ZIP_DEFLATED) as z:
+            with z.open("xl/media/zeros.bin", "w", force_zip64=True) as entry:
+                chunk = bytes(1 << 20)
+                for _ in range(300):
+                    entry.write(chunk)
+    else:
+        raise SystemExit("unknown variant " + variant)
+
+
+if __name__ == "__main__":
+    main()

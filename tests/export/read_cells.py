@@ -1,0 +1,77 @@
+"""Prints what a workbook holds, one fact per line, for the .xlsx export tests.
+
+Usage: read_cells.py FILE
+
+Each line is tab-separated: a kind, a key, and the value (JSON where it is one). Kinds:
+  sheet    INDEX            title
+  cell     SHEET!COORD      data type and value
+  style    SHEET!COORD      font, fill and number format of a styled cell
+  merged   SHEET!RANGE
+  width    SHEET!COLUMN     column width
+  rowstyle SHEET!ROW        fill of a formatted row
+  name     NAME             what a defined name refers to
+  entry    ZIP ENTRY        CRC-32 of the unpacked entry
+  rel      WORKBOOK REL ID  type and target
+  override PART NAME        content type
+  wbchild  INDEX            child element of the workbook part, with calcPr's attributes
+"""
+
+import json
+import sys
+import xml.etree.ElementTree as ET
+import zipfile
+
+import openpyxl
+
+
+def local(tag):
+    return tag.rsplit("}", 1)[-1]
+
+
+def main():
+    path = sys.argv[1]
+    out = []
+    wb = openpyxl.load_workbook(path)
+    for index, ws in enumerate(wb.worksheets):
+        out.append(("sheet", str(index), ws.title))
+        for (row, col), cell in sorted(ws._cells.items()):
+            key = "%s!%s" % (ws.title, cell.coordinate)
+            if cell.value is not None:
+                out.append(("cell", key, "%s %s" % (cell.data_type, json.dumps(cell.value, ensure_ascii=False))))
+            if cell.has_style:
+                out.append(("style", key, "bold=%s italic=%s color=%s fill=%s format=%s" % (
+                    cell.font.b, cell.font.i, cell.font.color.rgb if cell.font.color else None,
+                    cell.fill.fgColor.rgb if cell.fill.fill_type else None, cell.number_format)))
+        for merged in ws.merged_cells.ranges:
+            out.append(("merged", "%s!%s" % (ws.title, merged.coord), ""))
+        for letter, dim in sorted(ws.column_dimensions.items()):
+            if dim.customWidth:
+                out.append(("width", "%s!%s" % (ws.title, letter), repr(dim.width)))
+        for number, dim in sorted(ws.row_dimensions.items()):
+            if dim.fill is not None and dim.fill.fill_type:
+                out.append(("rowstyle", "%s!%d" % (ws.title, number), dim.fill.fgColor.rgb))
+    for name in wb.defined_names.definedName:
+        out.append(("name", name.name, name.attr_text))
+
+    with zipfile.ZipFile(path) as z:
+        for info in z.infolist():
+            out.append(("entry", info.filename, "%08x" % info.CRC))
+        rels = ET.fromstring(z.read("xl/_rels/workbook.xml.rels"))
+        for rel in rels:
+            out.append(("rel", rel.get("Id"), "%s %s" % (rel.get("Type").rsplit("/", 1)[-1], rel.get("Target"))))
+        types = ET.fromstring(z.read("[Content_Types].xml"))
+        for node in types:
+            if local(node.tag) == "Override":
+                out.append(("override", node.get("PartName"), node.get("ContentType")))
+        workbook = ET.fromstring(z.read("xl/workbook.xml"))
+        for index, child in enumerate(workbook):
+            attrs = " ".join("%s=%s" % (k, v) for k, v in sorted(child.attrib.items())) \
+                if local(child.tag) == "calcPr" else ""
+            out.append(("wbchild", str(index), ("%s %s" % (local(child.tag), attrs)).strip()))
+
+    for fields in out:
+        print("\t".join(fields))
+
+
+if __name__ == "__main__":
+    main()
