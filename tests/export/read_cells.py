@@ -40,7 +40,7 @@ def main():
                 out.append(("cell", key, "%s %s" % (cell.data_type, json.dumps(cell.value, ensure_ascii=False))))
             if cell.has_style:
                 out.append(("style", key, "bold=%s italic=%s color=%s fill=%s format=%s" % (
-                    cell.font.b, cell.font.i, cell.font.color.rgb if cell.font.color else None,
+                    cell.font.b, cell.font.i, cell.font.color.rgb if cell.font.color is not None and cell.font.color.type == "rgb" else None,
                     cell.fill.fgColor.rgb if cell.fill.fill_type else None, cell.number_format)))
         for merged in ws.merged_cells.ranges:
             out.append(("merged", "%s!%s" % (ws.title, merged.coord), ""))
