@@ -1563,14 +1563,13 @@ ExportOutcome writeReportColumnB(const std::string& path, const std::vector<Repo
                             "delete the lock file.");
     }
 
-    // Nobody may write it, or this user may not: either way it was not meant to change.
-    if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
-        return fail(ExportFailure::ReadOnly, "The workbook " + path +
-                                                 " is read-only. Make it writable, or choose another file name.");
-
     FileBytes file;
     if (auto read = readFile(target, file); !read.ok)
         return read;
+    // Nobody may write it, or this user may not: either way it was not meant to change.
+    if ((file.st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+        return fail(ExportFailure::ReadOnly, "The workbook " + path +
+                                                 " is read-only. Make it writable, or choose another file name.");
     if (auto refused = refuseByContent(path, file.bytes); !refused.ok)
         return refused;
 

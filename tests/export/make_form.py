@@ -21,6 +21,13 @@ DATA = "Δεδομένα"
 REPORT_PART = "xl/worksheets/sheet2.xml"
 
 
+def replace(text, old, new):
+    """str.replace that insists the text was there, so a form never silently lacks a feature."""
+    if old not in text:
+        raise SystemExit("make_form.py: %r not found" % old)
+    return text.replace(old, new)
+
+
 def build_form(out):
     wb = Workbook()
     data = wb.active
@@ -73,24 +80,24 @@ def build_form(out):
         if name == "xl/workbook.xml":
             # Report tab first, though its part stays sheet2.xml; calcPr left for the export to add.
             sheets = re.findall(r"<sheet [^>]*/>", text)
-            text = text.replace(sheets[0] + sheets[1], sheets[1] + sheets[0])
-            text = re.sub(r"<calcPr[^>]*/>", "", text)
+            text = replace(text, sheets[0] + sheets[1], sheets[1] + sheets[0])
+            text = replace(text, re.search(r"<calcPr[^>]*/>", text).group(0), "")
         elif name == REPORT_PART:
-            text = text.replace('<c r="B10" t="inlineStr"><is><t>old text</t></is></c>',
-                                '<c r="B10" t="s"><v>0</v></c>')
-            text = text.replace("<f>A38*2</f>", '<f t="shared" ref="B38:B40" si="0">A38*2</f>')
+            text = replace(text, '<c r="B10" t="inlineStr"><is><t>old text</t></is></c>',
+                           '<c r="B10" t="s"><v>0</v></c>')
+            text = replace(text, "<f>A38*2</f>", '<f t="shared" ref="B38:B40" si="0">A38*2</f>')
             for row in (39, 40):
-                text = text.replace("<f>A%d*2</f>" % row, '<f t="shared" si="0"/>')
+                text = replace(text, "<f>A%d*2</f>" % row, '<f t="shared" si="0"/>')
         elif name == "xl/_rels/workbook.xml.rels":
-            text = text.replace(
-                "</Relationships>",
+            text = replace(
+                text, "</Relationships>",
                 '<Relationship Id="rIdCalc" Target="calcChain.xml" Type="http://schemas.'
                 'openxmlformats.org/officeDocument/2006/relationships/calcChain"/>'
                 '<Relationship Id="rIdStrings" Target="sharedStrings.xml" Type="http://schemas.'
                 'openxmlformats.org/officeDocument/2006/relationships/sharedStrings"/></Relationships>')
         elif name == "[Content_Types].xml":
-            text = text.replace(
-                "</Types>",
+            text = replace(
+                text, "</Types>",
                 '<Override PartName="/xl/calcChain.xml" ContentType="application/vnd.openxmlformats-'
                 'officedocument.spreadsheetml.calcChain+xml"/>'
                 '<Override PartName="/xl/sharedStrings.xml" ContentType="application/vnd.openxmlformats-'
@@ -153,7 +160,8 @@ def main():
             z.writestr("hello.txt", "not a workbook")
     elif variant == "broken-rels":
         build_form(out)
-        rewrite(out, lambda name, text: re.sub(r'<Relationship Id="rId2"[^>]*/>', "", text)
+        # rId2 is the relationship of the first tab's part.
+        rewrite(out, lambda name, text: replace(text, re.search(r'<Relationship [^>]*Id="rId2"[^>]*/>', text).group(0), "")
                 if name == "xl/_rels/workbook.xml.rels" else text)
     elif variant == "bad-sheet-xml":
         build_form(out)

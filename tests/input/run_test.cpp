@@ -1,1 +1,380 @@
-#include <gtest/gtest.h>
+#include "form_fixture.h"
+
+#include "input/field_captions.h"
+#include "window/inventory.h"
+
+namespace cw::test {
+namespace {
+
+class Run : public FormTest {
+protected:
+    // Everything but the focus and the messages is as it was.
+    void expectUnchangedSince(const Form& before) {
+        for (int i = 0; i < kControlCount; ++i) {
+            const auto id = ControlId(i);
+            EXPECT_EQ(f.text(id), before.text(id)) << controlName(id);
+            EXPECT_EQ(f.visible(id), before.visible(id)) << controlName(id);
+            EXPECT_EQ(f.selected(id), before.selected(id)) << controlName(id);
+        }
+        const FormState& a = f.form();
+        const FormState& b = before.form();
+        EXPECT_EQ(a.WindInputMode, b.WindInputMode);
+        EXPECT_EQ(a.WindPressure, b.WindPressure);
+        EXPECT_EQ(a.DeflectionDivisor, b.DeflectionDivisor);
+        EXPECT_EQ(a.GridWidthA1, b.GridWidthA1);
+        EXPECT_EQ(a.RequiredMullionJx, b.RequiredMullionJx);
+        EXPECT_EQ(a.SuggestedIx, b.SuggestedIx);
+    }
+};
+
+TEST_F(Run, WithoutASeriesNothingHappens) {
+    const Form before = f;
+    f.click(C::Command1);
+    expectUnchangedSince(before);
+    EXPECT_TRUE(f.pendingMessages().empty());
+}
+
+TEST_F(Run, VeltraOneSpanInGreek) {
+    veltraOneSpanBay();
+    f.click(C::Command1);
+    ASSERT_TRUE(f.pendingMessages().empty()) << f.pendingMessages()[0];
+    // Echo of the inputs.
+    EXPECT_EQ(text(C::Text1), "105");
+    EXPECT_EQ(text(C::Text24), "250");
+    EXPECT_EQ(text(C::Text27), "120");
+    EXPECT_EQ(text(C::Text28), "90");
+    EXPECT_EQ(text(C::Text29), "0,50");
+    EXPECT_EQ(text(C::Text30), "101,74");
+    EXPECT_EQ(text(C::Text31), "8");
+    EXPECT_EQ(text(C::Text43), "200");
+    EXPECT_EQ(text(C::Text32), "15");
+    // Results, worked by hand in the formula tests.
+    EXPECT_EQ(text(C::Text5), "30,52");
+    EXPECT_EQ(text(C::Text9), "4,32");
+    EXPECT_EQ(text(C::Text25), "41,02");
+    EXPECT_EQ(text(C::Text15), "2,58");
+    EXPECT_EQ(text(C::Text17), "1,91");
+    EXPECT_EQ(text(C::Text6), "KA-01");
+    EXPECT_EQ(text(C::Text14), "KA-11 + KA-12");
+    EXPECT_EQ(text(C::Text20), "53,84");
+    EXPECT_EQ(text(C::Text35), "9,42");
+    EXPECT_EQ(text(C::Text18), "7,09");
+    EXPECT_EQ(text(C::Text23), "15");
+    EXPECT_EQ(text(C::Text36), "4,35");
+    EXPECT_EQ(f.form().WindInputMode, TaggedValue::int16(0));
+    EXPECT_EQ(f.form().SuggestedIx, TaggedValue::int32(538400));
+    EXPECT_EQ(f.form().GridWidthA1, TaggedValue::text("120"));
+    EXPECT_EQ(f.form().DeflectionDivisor, TaggedValue::int16(200));
+    EXPECT_EQ(f.form().MullionLengthSingle, TaggedValue::single(250.0F));
+    // The Greek captions with their units; the working fields stay hidden.
+    for (ControlId id : {C::Label17, C::Label18, C::Label35, C::Label20, C::Label32, C::Label58,
+                         C::Label75, C::Label76, C::Label51, C::Text5, C::Text18, C::Text36})
+        EXPECT_TRUE(visible(id)) << controlName(id);
+    for (ControlId id : {C::Text19, C::Text21, C::Text22, C::Label1, C::Label98, C::Label85})
+        EXPECT_FALSE(visible(id)) << controlName(id);
+}
+
+TEST_F(Run, OneSpanInEnglishLabelsTheResultsInEnglish) {
+    f.click(C::Command10);
+    veltraOneSpanBay();   // the series click sets LanguageMode back to 1 ...
+    f.click(C::Command10);  // ... so English is chosen again before the run
+    f.click(C::Command1);
+    for (ControlId id : {C::Label98, C::Label109, C::Label85, C::Label22, C::Label33})
+        EXPECT_TRUE(visible(id)) << controlName(id);
+    for (ControlId id : {C::Label17, C::Label35, C::Label51, C::Label58, C::Label75, C::Label76})
+        EXPECT_FALSE(visible(id)) << controlName(id);
+}
+
+TEST_F(Run, SeriesClickAfterEnglishGivesGreekResults) {
+    f.click(C::Command10);
+    veltraOneSpanBay();
+    f.click(C::Command1);
+    EXPECT_TRUE(visible(C::Label17));
+    EXPECT_FALSE(visible(C::Label98));
+}
+
+TEST_F(Run, OtherSystemsShowGreekCaptionsAndLeaveTheEnglishOnes) {
+    twoSpanBay(C::Option10, "400", "200");
+    f.click(C::Option1);
+    f.click(C::Command10);
+    f.click(C::Command1);
+    EXPECT_TRUE(visible(C::Label17));
+    EXPECT_TRUE(visible(C::Label98));  // still in front
+    EXPECT_TRUE(visible(C::Label85));
+}
+
+TEST_F(Run, FixedEndsLeavesTheHeightUnitsAndEchoesFifteenInItsFifteenMillimetreBranch) {
+    f.click(C::Option10);
+    f.click(C::Option14);
+    f.type(C::Text4, "120");
+    f.type(C::Text7, "90");
+    f.type(C::Text2, "250");  // Text38 becomes 12,5 as L1 is typed
+    f.type(C::Text10, "100");
+    f.type(C::Text12, "150");
+    f.setText(C::Text38, "0");
+    f.click(C::Option1);
+    f.click(C::Command1);
+    EXPECT_EQ(text(C::Text19), "15");
+    EXPECT_EQ(text(C::Text23), "15");
+    EXPECT_EQ(text(C::Text32), "15");
+    EXPECT_FALSE(visible(C::Label54));
+    EXPECT_FALSE(visible(C::Label55));
+    // 0.00525 * 250^4 * 1 / 4032000 = 5.0863
+    EXPECT_EQ(text(C::Text5), "5,09");
+}
+
+struct TwoSpanCase {
+    const char* name;
+    ControlId series;
+    const char* l1;
+    const char* l2;
+    const char* text5;
+    const char* mullion;
+};
+
+class TwoSpans : public Run, public ::testing::WithParamInterface<TwoSpanCase> {};
+
+TEST_P(TwoSpans, PickTheirCaseFromTheSpans) {
+    const TwoSpanCase& c = GetParam();
+    twoSpanBay(c.series, c.l1, c.l2);
+    typedPressure("1");
+    f.click(C::Command15);
+    f.click(C::Command1);
+    ASSERT_TRUE(f.pendingMessages().empty()) << f.pendingMessages()[0];
+    EXPECT_EQ(text(C::Text5), c.text5);
+    EXPECT_EQ(text(C::Text6), c.mullion);
+    EXPECT_EQ(text(C::Text26), c.l2);
+    EXPECT_TRUE(visible(C::Text43));
+    EXPECT_DOUBLE_EQ(formNumber(f.form().MullionLengthL2), *parseNumber(c.l2, kGreek));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, TwoSpans,
+    // b = 150, p = 1, d = 200, f = 15 mm.
+    ::testing::Values(
+        // Equal spans, L/d = 1.5 <= 1.50: 0.015 * 300^3 * 5 * 200 / 6454000 = 62.75
+        TwoSpanCase{"veltra_equal", C::Option10, "300", "300", "62,75", "KA-02"},
+        // "300,0" is the same span as "300": still the equal-span formula
+        TwoSpanCase{"veltra_equal_as_numbers", C::Option10, "300", "300,0", "62,75", "KA-02"},
+        // L2/L1 = 0.5, L/d = 2 > 1.5: 150 * 400^2 / 4032000 * 0.01 * 440000 / 100 = 261.90
+        TwoSpanCase{"korin_unequal", C::Option11, "400", "200", "261,90", "TB-03"},
+        // L2/L1 = 0.2 belongs to the unequal case: factor 9*480*400 - 3*480^2 - 4*400^2 = 396800
+        // J0 = 150 * 400^2 / 4032000 * 0.01 = 0.0595238; Jx = 236.19
+        TwoSpanCase{"veltra_ratio_exactly_0_2", C::Option10, "400", "80", "236,19", "KA-04"},
+        // L2/L1 = 0.15: 150 * 460^4 / 1942500 * 0.0001 = 345.75
+        TwoSpanCase{"veltra_short_upper", C::Option10, "400", "60", "345,75", "KA-04"},
+        // Terrax, the worked examples
+        TwoSpanCase{"terrax_equal", C::Option12, "300", "300", "150,67", "TC-03"},
+        TwoSpanCase{"terrax_unequal", C::Option12, "400", "200", "261,90", "TC-04"},
+        TwoSpanCase{"terrax_short_upper", C::Option12, "400", "60", "345,75", "TC-04"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(Run, TerraxEqualSpanWorkedExampleInTheWindow) {
+    twoSpanBay(C::Option12, "300", "300");
+    typedPressure("1");
+    f.click(C::Command15);
+    f.click(C::Command1);
+    EXPECT_EQ(text(C::Text15), "18,08");
+    EXPECT_EQ(text(C::Text14), "TC-07");
+    EXPECT_EQ(text(C::Text17), "7,48");
+    EXPECT_EQ(text(C::Text18), "4,95");
+    EXPECT_EQ(text(C::Text20), "190");
+    EXPECT_EQ(text(C::Text25), "168,75");
+    EXPECT_EQ(text(C::Text9), "17,76");
+    EXPECT_EQ(text(C::Text35), "28,02");
+    EXPECT_EQ(text(C::Text36), "6,02");
+    EXPECT_EQ(text(C::Text29), "1,00");
+}
+
+TEST_F(Run, NoFittingMullionShowsTheMessageAndHidesTheSuggestion) {
+    veltraOneSpanBay();
+    f.click(C::Command1);  // KA-01 first, so the later run must clear it
+    f.click(C::Option11);
+    f.click(C::Option9);
+    f.type(C::Text4, "300");
+    f.type(C::Text7, "300");
+    f.type(C::Text2, "900");
+    f.type(C::Text10, "100");
+    f.type(C::Text12, "150");
+    f.click(C::Command1);
+    EXPECT_TRUE(visible(C::Label1));
+    for (ControlId id : {C::Text6, C::Text14, C::Text15, C::Text17, C::Text18, C::Text20,
+                         C::Label18, C::Label57, C::Label58, C::Label75, C::Label76})
+        EXPECT_FALSE(visible(id)) << controlName(id);
+    for (ControlId id : {C::Text5, C::Text9, C::Text25})
+        EXPECT_TRUE(visible(id)) << controlName(id);
+    EXPECT_EQ(text(C::Text6), "");
+    EXPECT_EQ(text(C::Text35), "");
+    EXPECT_EQ(text(C::Text36), "");
+    EXPECT_EQ(f.form().SuggestedIx, TaggedValue::text(""));
+    EXPECT_EQ(f.form().SuggestedFibre, TaggedValue::text(""));
+}
+
+TEST_F(Run, NoMatchingTransomLeavesItsFieldEmpty) {
+    veltraOneSpanBay();
+    f.click(C::Command1);
+    ASSERT_EQ(text(C::Text14), "KA-11 + KA-12");
+    f.type(C::Text10, "0");
+    f.type(C::Text12, "1");  // a tiny transom requirement, still a KA-10
+    f.type(C::Text8, "0");
+    f.click(C::Command2);    // no wind: no transom row and no mullion row match
+    f.click(C::Command1);
+    EXPECT_EQ(text(C::Text14), "");
+    EXPECT_EQ(text(C::Text6), "");
+}
+
+TEST_F(Run, PressureModeRereadsText8OnceAndTheEchoShowsIt) {
+    veltraOneSpanBay();
+    typedPressure("0,65");
+    f.type(C::Text8, "0,8");  // edited after the button: this is the pressure of the run
+    f.click(C::Command1);
+    EXPECT_EQ(text(C::Text3), "0,8");
+    EXPECT_EQ(text(C::Text29), "0,80");
+    EXPECT_EQ(f.form().WindPressure, TaggedValue::text("0,8"));
+    EXPECT_EQ(f.form().WindInputMode, TaggedValue::int16(0));
+    f.type(C::Text8, "2");
+    f.click(C::Command1);  // not re-read without the button
+    EXPECT_EQ(text(C::Text3), "0,8");
+}
+
+TEST_F(Run, NoStaticSystemRunsOnlyThePreamble) {
+    veltraOneSpanBay();
+    f.click(C::Command1);
+    f.click(C::Option11);  // unselects the system, keeps the texts
+    f.click(C::Command1);
+    EXPECT_EQ(text(C::Text1), "105");
+    EXPECT_EQ(text(C::Text29), "0,50");
+    EXPECT_TRUE(visible(C::Label51));
+    EXPECT_FALSE(visible(C::Text5));  // hidden by the reset, not shown again
+    EXPECT_EQ(text(C::Text5), "30,52");
+    EXPECT_TRUE(f.pendingMessages().empty());
+}
+
+TEST_F(Run, TerraxSlopedRunKeepsTheWindPressureAndRepeatsExactly) {
+    f.click(C::Option12);
+    f.click(C::Option9);
+    f.type(C::Text4, "150");
+    f.type(C::Text7, "150");
+    f.type(C::Text2, "300");
+    f.type(C::Text10, "100");
+    f.type(C::Text12, "200");
+    f.click(C::Option2);
+    f.click(C::Command1);
+    const std::string first = text(C::Text5);
+    EXPECT_EQ(f.form().WindPressure, TaggedValue::real(0.8));
+    EXPECT_EQ(text(C::Text3), "0,8");
+    f.click(C::Command1);
+    EXPECT_EQ(text(C::Text5), first);
+    // alpha = 30 * 3.14 / 180 = 0.523333: cos = 0.866158, sin = 0.499770;
+    // p = (0.24525 + 0.981 + 0.000981) * 0.866158 + 0.8 * 9.81 / 10 * 0.499770 = 1.455196
+    // L/d = 1.5 cm against f = 15 mm (Text38 follows L as it is typed): the ratio branch,
+    // 5 * 200 * 300^3 * (150 * 1.455196 / 10000) / 2688000 = 219.254
+    EXPECT_EQ(first, "219,25");
+}
+
+struct RefusalCase {
+    const char* name;
+    ControlId field;
+    const char* typed;
+    ControlId focus;
+};
+
+class Refusals : public Run, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(Refusals, NameTheFieldAndChangeNothing) {
+    const RefusalCase& c = GetParam();
+    veltraOneSpanBay();
+    f.click(C::Command1);
+    f.setText(c.field, c.typed);
+    f.click(C::Command1);
+    (void)f.takeMessages();
+    const Form before = f;
+    f.click(C::Command1);
+    ASSERT_EQ(f.pendingMessages().size(), 1U);
+    EXPECT_EQ(f.focused(), c.focus);
+    expectUnchangedSince(before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, Refusals,
+    ::testing::Values(RefusalCase{"divisor_zero", C::Text37, "0", C::Text37},
+                      RefusalCase{"divisor_rounds_to_zero", C::Text37, "0,4", C::Text37},
+                      RefusalCase{"divisor_too_large", C::Text37, "40000", C::Text37},
+                      RefusalCase{"divisor_text", C::Text37, "L/200", C::Text37},
+                      RefusalCase{"glass_negative", C::Text16, "-1", C::Text16},
+                      RefusalCase{"a1_empty", C::Text4, "", C::Text4},
+                      RefusalCase{"a2_dot_under_comma", C::Text7, "1.5", C::Text7},
+                      RefusalCase{"length_zero", C::Text2, "0", C::Text2},
+                      RefusalCase{"h1_negative", C::Text10, "-5", C::Text10},
+                      RefusalCase{"h2_zero", C::Text12, "0", C::Text12},
+                      RefusalCase{"deflection_text", C::Text38, "abc", C::Text38},
+                      RefusalCase{"overflow", C::Text2, "1e300", C::Command1}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(Run, ZeroLoadWidthIsRefused) {
+    veltraOneSpanBay();
+    f.setText(C::Text4, "0");
+    f.setText(C::Text7, "0");
+    const Form before = f;
+    f.click(C::Command1);
+    ASSERT_EQ(f.pendingMessages().size(), 1U);
+    EXPECT_EQ(f.focused(), C::Text4);
+    expectUnchangedSince(before);
+}
+
+TEST_F(Run, NoWindLoadIsRefused) {
+    f.click(C::Option10);
+    f.click(C::Option9);
+    f.type(C::Text4, "120");
+    f.type(C::Text7, "90");
+    f.type(C::Text2, "250");
+    f.type(C::Text10, "100");
+    f.type(C::Text12, "150");
+    const Form before = f;
+    f.click(C::Command1);
+    ASSERT_EQ(f.pendingMessages().size(), 1U);
+    EXPECT_EQ(f.focused(), C::Text8);
+    expectUnchangedSince(before);
+}
+
+TEST_F(Run, SecondSpanLongerThanTheFirstIsRefusedWithTheSpanMessage) {
+    twoSpanBay(C::Option10, "200", "300");
+    f.click(C::Option1);
+    const Form before = f;
+    f.click(C::Command1);
+    ASSERT_EQ(f.pendingMessages().size(), 1U);
+    EXPECT_EQ(f.pendingMessages()[0], kSpanMessage);
+    EXPECT_EQ(f.focused(), C::Text13);
+    expectUnchangedSince(before);
+}
+
+TEST_F(Run, RefusalMessagesFollowTheLanguageShowing) {
+    f.click(C::Option10);
+    f.click(C::Command1);
+    f.click(C::Command10);
+    f.click(C::Command1);
+    const auto messages = f.takeMessages();
+    ASSERT_EQ(messages.size(), 2U);
+    EXPECT_NE(messages[0].find("A1"), std::string::npos);
+    EXPECT_NE(messages[0].find("κενό"), std::string::npos);
+    EXPECT_NE(messages[1].find("empty"), std::string::npos);
+}
+
+TEST_F(Run, TerraxSlopedInputsAreChecked) {
+    f.click(C::Option12);
+    f.click(C::Option9);
+    f.type(C::Text4, "150");
+    f.type(C::Text7, "150");
+    f.type(C::Text2, "300");
+    f.type(C::Text10, "100");
+    f.type(C::Text12, "200");
+    f.click(C::Option2);
+    f.setText(C::Text41, "-3");
+    f.click(C::Command1);
+    ASSERT_EQ(f.pendingMessages().size(), 1U);
+    EXPECT_EQ(f.focused(), C::Text41);
+    EXPECT_EQ(text(C::Text5), "");
+}
+
+}  // namespace
+}  // namespace cw::test

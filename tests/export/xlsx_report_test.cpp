@@ -1,0 +1,613 @@
+#include "export/xlsx_report.h"
+
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using cw::ExportFailure;
+using cw::ExportOutcome;
+using cw::ReportCell;
+
+const std::string kScriptDir = CW_EXPORT_TEST_DIR;
+const std::string kPython = CW_OPENPYXL_PYTHON;
+
+// make_form.py puts this tab first in workbook order while its part is sheet2.xml.
+const std::string kFormSheet = "Έκθεση";
+const std::string kFormSheetPart = "xl/worksheets/sheet2.xml";
+
+// Numbers as the window reads them under a Greek locale: a decimal comma, and a point refused
+// because it groups thousands there.
+std::optional<double> readGreekNumber(std::string_view text)
+{
+    if (text.find('.') != std::string_view::npos)
+        return std::nullopt;
+    std::string s(text);
+    std::replace(s.begin(), s.end(), ',', '.');
+    double value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc{} || end != s.data() + s.size())
+        return std::nullopt;
+    return value;
+}
+
+// The 24 writes of a report, in the order the window makes them. Against the form they hit:
+// a bold number (8), a missing cell between A and C (9), a shared string (10), a filled cell
+// (13), a missing row (15), a number format (18, 26), a row with only E (20), a formatted empty
+// row (22), a formula (30), the first cell of a shared formula (38), an unstyled number to clear
+// (35) and a styled text to clear (3).
+const std::vector<ReportCell> kReport = {
+    {8, "2,5", "Ύψος ορόφου", "m"},
+    {9, "1,20", "Απόσταση ορθοστατών", "m"},
+    {10, "KA-03", "Ορθοστάτης", ""},
+    {11, "0,65", "Ανεμοπίεση", "kN/m²"},
+    {13, "Επαρκής", "Έλεγχος τάσεων", ""},
+    {15, "-3", "Θερμοκρασία", "°C"},
+    {18, "0,65", "Συντελεστής", ""},
+    {19, "1e3", "Φορτίο", "N"},
+    {20, "12", "Βέλος", "mm"},
+    {22, "KA-11 + KA-12", "Τραβέρσα", ""},
+    {26, "3,14159", "Ροπή", "kNm"},
+    {27, "", "Κενό", ""},
+    {28, "0,1", "Τάση", "kN/cm²"},
+    {30, "42", "Αντίσταση", "cm³"},
+    {31, "7,5", "Ροπή αδράνειας", "cm⁴"},
+    {34, "Ορθοστάτης / τραβέρσα", "Σύστημα", ""},
+    {35, "", "Σημείωση", ""},
+    {37, "1,5", "Συντελεστής ασφαλείας", ""},
+    {38, "8", "Πλήθος", "τεμ."},
+    {3, "", "", ""},
+    {41, "200", "Ύψος διατομής", "mm"},
+    {42, "Επάρκεια", "Αποτέλεσμα", ""},
+    {43, "0,333", "Λόγος", ""},
+    {44, "9,5 kN/ cm^2", "Επιτρεπόμενη τάση", ""},
+};
+
+std::string quoted(const std::string& s)
+{
+    return "'" + s + "'";
+}
+
+int runScript(const std::string& script, const std::vector<std::string>& args)
+{
+    std::string command = kPython + " " + quoted(kScriptDir + "/" + script);
+    for (const auto& arg : args)
+        command += " " + quoted(arg);
+    return std::system(command.c_str());
+}
+
+void makeForm(const std::string& variant, const std::string& out)
+{
+    ASSERT_EQ(runScript("make_form.py", {variant, out}), 0) << "make_form.py " << variant << " failed";
+}
+
+std::string readBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class ScratchDir {
+public:
+    ScratchDir()
+    {
+        char name[] = "/tmp/cw_xlsx_XXXXXX";
+        m_path = ::mkdtemp(name);
+    }
+    ~ScratchDir()
+    {
+        std::error_code ec;
+        for (const auto& entry : fs::recursive_directory_iterator(m_path, ec))
+            if (entry.is_directory(ec))
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(m_path, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::string& path() const { return m_path; }
+    std::string file(const std::string& name) const { return m_path + "/" + name; }
+
+    // Every file and folder below, with the files' bytes: the state a failed export must keep.
+    std::map<std::string, std::string> snapshot() const
+    {
+        std::map<std::string, std::string> state;
+        for (const auto& entry : fs::recursive_directory_iterator(m_path))
+            state[entry.path().string()] = entry.is_directory() ? "<folder>" : readBytes(entry.path().string());
+        return state;
+    }
+
+private:
+    std::string m_path;
+};
+
+// What openpyxl sees in a workbook, keyed "kind\tkey" (see read_cells.py).
+using Facts = std::map<std::string, std::string>;
+
+Facts readFacts(const std::string& path)
+{
+    const std::string command = kPython + " " + quoted(kScriptDir + "/read_cells.py") + " " + quoted(path);
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    Facts facts;
+    if (!pipe || ::pclose(pipe) != 0) {
+        ADD_FAILURE() << "openpyxl could not read " << path;
+        return facts;
+    }
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        const auto second = line.find('\t', line.find('\t') + 1);
+        facts[line.substr(0, second)] = second == std::string::npos ? "" : line.substr(second + 1);
+    }
+    return facts;
+}
+
+Facts factsOfKind(const Facts& facts, const std::string& kind)
+{
+    Facts selected;
+    for (const auto& [key, value] : facts)
+        if (key.rfind(kind + "\t", 0) == 0)
+            selected.emplace(key.substr(kind.size() + 1), value);
+    return selected;
+}
+
+std::string cellKey(const std::string& sheet, const std::string& column, int row)
+{
+    return "cell\t" + sheet + "!" + column + std::to_string(row);
+}
+
+// A cell as the export must leave it: a number when the locale reads the text as one, else
+// the text; the empty text leaves no value.
+void expectWritten(const Facts& facts, const std::string& key, const std::string& text)
+{
+    SCOPED_TRACE(key + " <- \"" + text + "\"");
+    const auto found = facts.find(key);
+    if (text.empty()) {
+        EXPECT_EQ(found, facts.end()) << found->second;
+        return;
+    }
+    ASSERT_NE(found, facts.end());
+    const auto number = readGreekNumber(text);
+    if (number && std::isfinite(*number)) {
+        ASSERT_EQ(found->second.substr(0, 2), "n ") << found->second;
+        double stored = 0;
+        const auto& value = found->second;
+        const auto [end, ec] = std::from_chars(value.data() + 2, value.data() + value.size(), stored);
+        ASSERT_TRUE(ec == std::errc{} && end == value.data() + value.size()) << value;
+        EXPECT_EQ(stored, *number);
+    } else {
+        EXPECT_EQ(found->second, "s \"" + text + "\"");
+    }
+}
+
+ExportOutcome exportReport(const std::string& path, const std::vector<ReportCell>& cells = kReport)
+{
+    return cw::writeReportColumnB(path, cells, readGreekNumber);
+}
+
+// ---------------------------------------------------------------------------------------------
+// An existing report form, exported once for the whole group.
+
+class ExportedForm : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_dir = new ScratchDir;
+        const std::string form = s_dir->file("form.xlsx");
+        const std::string report = s_dir->file("report.xlsx");
+        makeForm("form", form);
+        fs::copy_file(form, report);
+        s_outcome = exportReport(report);
+        s_before = readFacts(form);
+        s_after = readFacts(report);
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_dir;
+        s_dir = nullptr;
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(s_outcome.ok) << s_outcome.message;
+        ASSERT_FALSE(s_before.empty());
+        ASSERT_FALSE(s_after.empty());
+    }
+
+    static bool isWritten(const std::string& key)
+    {
+        return std::any_of(kReport.begin(), kReport.end(),
+                           [&](const ReportCell& cell) { return key == cellKey(kFormSheet, "B", cell.row); });
+    }
+
+    static inline ScratchDir* s_dir = nullptr;
+    static inline ExportOutcome s_outcome;
+    static inline Facts s_before;
+    static inline Facts s_after;
+};
+
+TEST_F(ExportedForm, WritesEachCellOfColumnBOnTheFirstTab)
+{
+    for (const auto& cell : kReport)
+        expectWritten(s_after, cellKey(kFormSheet, "B", cell.row), cell.text);
+}
+
+TEST_F(ExportedForm, LeavesEveryOtherCellStyleAndSettingAsItWas)
+{
+    std::map<std::string, std::string> keys;
+    for (const auto* facts : {&s_before, &s_after})
+        for (const auto& [key, value] : *facts)
+            keys.emplace(key, value);
+    for (const auto& [key, unused] : keys) {
+        const std::string kind = key.substr(0, key.find('\t'));
+        if (kind == "entry" || kind == "rel" || kind == "override" || kind == "wbchild" || isWritten(key))
+            continue;
+        // A cell the export created has no style to compare with.
+        if (kind == "style" && !s_before.count(key) && isWritten("cell" + key.substr(kind.size())))
+            continue;
+        const auto before = s_before.find(key);
+        const auto after = s_after.find(key);
+        EXPECT_EQ(before == s_before.end() ? "<none>" : before->second,
+                  after == s_after.end() ? "<none>" : after->second)
+            << key;
+    }
+}
+
+TEST_F(ExportedForm, NewCellInAFormattedRowTakesTheRowStyle)
+{
+    const auto rowFill = s_before.at("rowstyle\t" + kFormSheet + "!22");
+    const auto style = s_after.find("style\t" + kFormSheet + "!B22");
+    ASSERT_NE(style, s_after.end());
+    EXPECT_NE(style->second.find("fill=" + rowFill), std::string::npos) << style->second;
+}
+
+TEST_F(ExportedForm, DropsTheCalculationChainAndAsksForRecalculation)
+{
+    for (const auto& [key, value] : s_after)
+        EXPECT_EQ((key + value).find("calcChain"), std::string::npos) << key << " " << value;
+
+    auto rels = factsOfKind(s_before, "rel");
+    rels.erase("rIdCalc");
+    EXPECT_EQ(factsOfKind(s_after, "rel"), rels);
+    auto overrides = factsOfKind(s_before, "override");
+    overrides.erase("/xl/calcChain.xml");
+    EXPECT_EQ(factsOfKind(s_after, "override"), overrides);
+
+    // calcPr has a fixed place in the workbook part: right after definedNames here.
+    std::map<int, std::string> byIndex;
+    for (const auto& [index, child] : factsOfKind(s_after, "wbchild"))
+        byIndex[std::stoi(index)] = child;
+    std::vector<std::string> children;
+    for (const auto& [index, child] : byIndex)
+        children.push_back(child);
+    const auto names = std::find(children.begin(), children.end(), "definedNames");
+    ASSERT_NE(names, children.end());
+    ASSERT_NE(names + 1, children.end());
+    EXPECT_EQ(*(names + 1), "calcPr fullCalcOnLoad=1");
+}
+
+TEST_F(ExportedForm, CopiesEveryOtherPartUnchanged)
+{
+    const auto before = factsOfKind(s_before, "entry");
+    const auto after = factsOfKind(s_after, "entry");
+    const std::vector<std::string> rewritten = {kFormSheetPart, "xl/workbook.xml", "xl/_rels/workbook.xml.rels",
+                                                "[Content_Types].xml", "xl/calcChain.xml"};
+    for (const auto& [name, crc] : before) {
+        if (std::find(rewritten.begin(), rewritten.end(), name) != rewritten.end())
+            continue;
+        ASSERT_TRUE(after.count(name)) << name;
+        EXPECT_EQ(after.at(name), crc) << name;
+    }
+    EXPECT_NE(after.at(kFormSheetPart), before.at(kFormSheetPart));
+    EXPECT_EQ(after.size() + 1, before.size());  // calcChain.xml went, nothing came
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TEST(XlsxReportRepeat, SameCellsGiveIdenticalBytes)
+{
+    ScratchDir dir;
+    makeForm("form", dir.file("form.xlsx"));
+    fs::copy_file(dir.file("form.xlsx"), dir.file("a.xlsx"));
+    fs::copy_file(dir.file("form.xlsx"), dir.file("b.xlsx"));
+    ASSERT_TRUE(exportReport(dir.file("a.xlsx")).ok);
+    sleep(2);  // DOS timestamps have two-second steps: a clock leak would show
+    ASSERT_TRUE(exportReport(dir.file("b.xlsx")).ok);
+    const std::string first = readBytes(dir.file("a.xlsx"));
+    EXPECT_EQ(first, readBytes(dir.file("b.xlsx")));
+
+    ASSERT_TRUE(exportReport(dir.file("a.xlsx")).ok);
+    EXPECT_EQ(readBytes(dir.file("a.xlsx")), first) << "exporting onto an exported report changed it";
+
+    ASSERT_TRUE(exportReport(dir.file("new1.xlsx")).ok);
+    ASSERT_TRUE(exportReport(dir.file("new2.xlsx")).ok);
+    EXPECT_EQ(readBytes(dir.file("new1.xlsx")), readBytes(dir.file("new2.xlsx")));
+}
+
+TEST(XlsxReportNew, MakesAReportWithCaptionsValuesAndUnits)
+{
+    ScratchDir dir;
+    const std::string path = dir.file("Έκθεση νέα.xlsx");
+    const auto outcome = exportReport(path);
+    ASSERT_TRUE(outcome.ok) << outcome.message;
+    const auto facts = readFacts(path);
+    EXPECT_EQ(facts.at("sheet\t0"), "Report");
+    EXPECT_FALSE(facts.count("sheet\t1"));
+    std::size_t longestCaption = 0;
+    for (const auto& cell : kReport) {
+        expectWritten(facts, cellKey("Report", "A", cell.row), cell.caption);
+        expectWritten(facts, cellKey("Report", "B", cell.row), cell.text);
+        expectWritten(facts, cellKey("Report", "C", cell.row), cell.unit);
+        const auto chars = static_cast<std::size_t>(std::count_if(
+            cell.caption.begin(), cell.caption.end(), [](char ch) { return (ch & 0xC0) != 0x80; }));
+        longestCaption = std::max(longestCaption, chars);
+    }
+    const double widthA = std::stod(facts.at("width\tReport!A"));
+    EXPECT_GE(widthA, static_cast<double>(longestCaption)) << "captions would be cut off";
+}
+
+TEST(XlsxReportNew, TextsAXmlPartCannotHoldStillGiveAReadableSheet)
+{
+    ScratchDir dir;
+    const std::string path = dir.file("odd.xlsx");
+    const std::vector<ReportCell> cells = {
+        {8, std::string("bell\x07 and \x01"), "", ""},
+        {9, "broken \xC3 UTF-8 \xFF", "", ""},
+        {10, "inf", "", ""},  // the reader takes it for a number, but a sheet cannot store it
+        {11, "nan", "", ""},
+        {12, "carriage\rreturn", "", ""},
+    };
+    const auto outcome = cw::writeReportColumnB(path, cells, readGreekNumber);
+    ASSERT_TRUE(outcome.ok) << outcome.message;
+    const auto facts = readFacts(path);
+    for (const auto& cell : cells) {
+        const auto found = facts.find(cellKey("Report", "B", cell.row));
+        ASSERT_NE(found, facts.end()) << cell.row;
+        EXPECT_EQ(found->second.substr(0, 2), "s ") << found->second;
+    }
+    EXPECT_EQ(facts.at(cellKey("Report", "B", 10)), "s \"inf\"");
+}
+
+TEST(XlsxReportFile, KeepsPermissionBitsAndReplacesTheTargetOfALink)
+{
+    ScratchDir dir;
+    const std::string form = dir.file("form.xlsx");
+    makeForm("form", form);
+    fs::permissions(form, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(form, dir.file("link.xlsx"));
+
+    const auto outcome = exportReport(dir.file("link.xlsx"));
+    ASSERT_TRUE(outcome.ok) << outcome.message;
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.xlsx")));
+    EXPECT_EQ(fs::status(form).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    expectWritten(readFacts(form), cellKey(kFormSheet, "B", 8), "2,5");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2)
+        << "a temporary file was left behind";
+}
+
+// ---------------------------------------------------------------------------------------------
+// Refusals: each leaves every file as it was and says why.
+
+struct FailureCase {
+    const char* name;
+    std::function<std::string(const ScratchDir&)> setUp;  // makes the files, returns the path
+    ExportFailure expected;
+};
+
+void PrintTo(const FailureCase& failureCase, std::ostream* out)
+{
+    *out << failureCase.name;
+}
+
+std::string formWith(const ScratchDir& dir, const std::string& variant)
+{
+    const std::string path = dir.file("form.xlsx");
+    makeForm(variant, path);
+    return path;
+}
+
+std::string oleFile(const ScratchDir& dir, bool encrypted)
+{
+    std::string bytes("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+    bytes.resize(1024, '\0');
+    if (encrypted)
+        for (char ch : std::string("EncryptionInfo"))
+            bytes += std::string{ch, '\0'};
+    bytes.resize(4096, '\0');
+    writeBytes(dir.file("form.xlsx"), bytes);
+    return dir.file("form.xlsx");
+}
+
+const FailureCase kFailures[] = {
+    {"TextFileNamedXlsx",
+     [](const ScratchDir& dir) {
+         writeBytes(dir.file("form.xlsx"), "Ύψος;2,5\nΠλάτος;1,2\n");
+         return dir.file("form.xlsx");
+     },
+     ExportFailure::NotAWorkbook},
+    {"EmptyFile",
+     [](const ScratchDir& dir) {
+         writeBytes(dir.file("form.xlsx"), "");
+         return dir.file("form.xlsx");
+     },
+     ExportFailure::NotAWorkbook},
+    {"TruncatedZip",
+     [](const ScratchDir& dir) {
+         const auto path = formWith(dir, "form");
+         const auto bytes = readBytes(path);
+         writeBytes(path, bytes.substr(0, bytes.size() / 2));
+         return path;
+     },
+     ExportFailure::Damaged},
+    {"EncryptedWorkbookInOleFile", [](const ScratchDir& dir) { return oleFile(dir, true); }, ExportFailure::Encrypted},
+    {"OldXlsWorkbook", [](const ScratchDir& dir) { return oleFile(dir, false); }, ExportFailure::NotAWorkbook},
+    {"ZipWithoutWorkbook", [](const ScratchDir& dir) { return formWith(dir, "no-workbook"); },
+     ExportFailure::NotAWorkbook},
+    {"FirstSheetRelationshipMissing", [](const ScratchDir& dir) { return formWith(dir, "broken-rels"); },
+     ExportFailure::NotAWorkbook},
+    {"SheetNotWellFormed", [](const ScratchDir& dir) { return formWith(dir, "bad-sheet-xml"); },
+     ExportFailure::Damaged},
+    {"SheetDataCorrupted", [](const ScratchDir& dir) { return formWith(dir, "corrupt-sheet-data"); },
+     ExportFailure::Damaged},
+    {"EncryptedZipEntry", [](const ScratchDir& dir) { return formWith(dir, "encrypted-entry"); },
+     ExportFailure::Encrypted},
+    {"EntryDeclared100MiB", [](const ScratchDir& dir) { return formWith(dir, "huge-entry"); },
+     ExportFailure::TooLarge},
+    {"EntriesDeclared300MiBInAll", [](const ScratchDir& dir) { return formWith(dir, "huge-total"); },
+     ExportFailure::TooLarge},
+    {"Real300MiBEntryOfZeros", [](const ScratchDir& dir) { return formWith(dir, "real-bomb"); },
+     ExportFailure::TooLarge},
+    {"LibreOfficeLockFile",
+     [](const ScratchDir& dir) {
+         const auto path = formWith(dir, "form");
+         writeBytes(dir.file(".~lock.form.xlsx#"), ",user,host,07.12.2025 10:00,user;");
+         return path;
+     },
+     ExportFailure::OpenElsewhere},
+    {"ExcelOwnerFile",
+     [](const ScratchDir& dir) {
+         const auto path = formWith(dir, "form");
+         writeBytes(dir.file("~$form.xlsx"), "user");
+         return path;
+     },
+     ExportFailure::OpenElsewhere},
+    {"ReadOnlyFile",
+     [](const ScratchDir& dir) {
+         const auto path = formWith(dir, "form");
+         fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         return path;
+     },
+     ExportFailure::ReadOnly},
+    {"PathIsAFolder",
+     [](const ScratchDir& dir) {
+         fs::create_directory(dir.file("form.xlsx"));
+         return dir.file("form.xlsx");
+     },
+     ExportFailure::NotAFile},
+    {"FolderIsAFile",
+     [](const ScratchDir& dir) { return formWith(dir, "form") + "/report.xlsx"; }, ExportFailure::ReadOnly},
+    {"FolderMissing", [](const ScratchDir& dir) { return dir.file("missing/report.xlsx"); },
+     ExportFailure::ReadOnly},
+};
+
+class XlsxReportRefuses : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(XlsxReportRefuses, LeavesTheFilesAsTheyWereAndSaysWhy)
+{
+    ScratchDir dir;
+    const std::string path = GetParam().setUp(dir);
+    ASSERT_FALSE(HasFatalFailure());
+    const auto before = dir.snapshot();
+
+    const auto outcome = exportReport(path);
+
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.failure, GetParam().expected) << outcome.message;
+    EXPECT_NE(outcome.message.find(path), std::string::npos) << outcome.message;
+    EXPECT_TRUE(dir.snapshot() == before) << "a file changed or a temporary file was left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, XlsxReportRefuses, ::testing::ValuesIn(kFailures),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// Root may read and write anything, so a permission case runs in a child as "nobody".
+// Returns 0 on success, 10 + the failure kind on a refusal with a message, other codes on trouble.
+int exportAsNobody(const std::string& path)
+{
+    const auto codeOf = [](const ExportOutcome& outcome) {
+        if (outcome.ok)
+            return 0;
+        return outcome.message.empty() ? 3 : 10 + static_cast<int>(outcome.failure);
+    };
+    if (::geteuid() != 0)
+        return codeOf(exportReport(path));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const passwd* nobody = ::getpwnam("nobody");
+        const uid_t uid = nobody ? nobody->pw_uid : 65534;
+        const gid_t gid = nobody ? nobody->pw_gid : 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+            ::_exit(2);
+        ::_exit(codeOf(exportReport(path)));
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+}
+
+TEST(XlsxReportPermissions, UnreadableFileIsRefused)
+{
+    ScratchDir dir;
+    const std::string path = formWith(dir, "form");
+    fs::permissions(dir.path(), fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    const auto before = dir.snapshot();
+    EXPECT_EQ(exportAsNobody(path), 10 + static_cast<int>(ExportFailure::Unreadable));
+    EXPECT_TRUE(dir.snapshot() == before);
+}
+
+TEST(XlsxReportPermissions, ReadOnlyFolderIsRefused)
+{
+    ScratchDir dir;
+    const std::string path = formWith(dir, "form");
+    fs::permissions(dir.path(), fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
+    fs::permissions(path, fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec & ~fs::perms::others_exec);
+    const auto before = dir.snapshot();
+    EXPECT_EQ(exportAsNobody(path), 10 + static_cast<int>(ExportFailure::ReadOnly));
+    EXPECT_TRUE(dir.snapshot() == before);
+}
+
+// A file size limit makes the write fail the way a full disk does, and works for root too.
+TEST(XlsxReportPermissions, WriteFailureLeavesTheOriginal)
+{
+    ScratchDir dir;
+    const std::string path = formWith(dir, "form");
+    const auto before = dir.snapshot();
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto outcome = exportReport(path);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.failure, ExportFailure::WriteFailed) << outcome.message;
+    EXPECT_NE(outcome.message.find(path), std::string::npos) << outcome.message;
+    EXPECT_TRUE(dir.snapshot() == before);
+}
+
+}  // namespace
