@@ -144,6 +144,8 @@ std::optional<Refusal> Form::gatherRunInputs(DesignInputs& in, bool& systemChose
     in.d = *toInt16(*num(C::Text37));
     in.glassThickness_mm = *num(C::Text16);
     in.glassWeight = in.glassThickness_mm * 2.5;
+    if (!std::isfinite(in.glassWeight))
+        return tooLarge(C::Text16, english);
     in.b = loadWidthThroughText(*num(C::Text4), *num(C::Text7), m_fmt);
     if (!std::isfinite(in.b))
         return tooLarge(C::Text4, english);
