@@ -69,8 +69,10 @@ public:
             if (l.hasRest || l.name.empty())
                 return "key takes one key code";
             int code = -1;
-            const auto [ptr, ec] = std::from_chars(l.name.data(), l.name.data() + l.name.size(), code);
-            if (ec != std::errc() || ptr != l.name.data() + l.name.size() || code < 0 || code > 65535)
+            const auto [ptr, ec] =
+                std::from_chars(l.name.data(), l.name.data() + l.name.size(), code);
+            if (ec != std::errc() || ptr != l.name.data() + l.name.size() || code < 0 ||
+                code > 65535)
                 return "not a key code: " + std::string(l.name);
             m_form.key(code);
             return {};

@@ -62,24 +62,18 @@ constexpr std::array<TransomRow, 3> kTerraxTransoms{{
 
 std::span<const MullionRow> mullionCatalogue(Series series) {
     switch (series) {
-    case Series::Veltra:
-        return kVeltraMullions;
-    case Series::KorinDalvo:
-        return kKorinDalvoMullions;
-    case Series::Terrax:
-        break;
+    case Series::Veltra: return kVeltraMullions;
+    case Series::KorinDalvo: return kKorinDalvoMullions;
+    case Series::Terrax: break;
     }
     return kTerraxMullions;
 }
 
 std::span<const TransomRow> transomCatalogue(Series series) {
     switch (series) {
-    case Series::Veltra:
-        return kVeltraTransoms;
-    case Series::KorinDalvo:
-        return kKorinDalvoTransoms;
-    case Series::Terrax:
-        break;
+    case Series::Veltra: return kVeltraTransoms;
+    case Series::KorinDalvo: return kKorinDalvoTransoms;
+    case Series::Terrax: break;
     }
     return kTerraxTransoms;
 }

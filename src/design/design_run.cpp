@@ -11,32 +11,30 @@ namespace {
 
 // The Greek captions, units and headings of the results panel.
 constexpr ControlId kGreekSet[] = {
-    C::Label6,  C::Label7,  C::Label17, C::Label18, C::Label20, C::Label22, C::Label23,
-    C::Label25, C::Label26, C::Label27, C::Label28, C::Label32, C::Label33, C::Label34,
-    C::Label35, C::Label36, C::Label37, C::Label38, C::Label39, C::Label40, C::Label41,
-    C::Label42, C::Label43, C::Label44, C::Label45, C::Label46, C::Label47, C::Label48,
-    C::Label49, C::Label50, C::Label51, C::Label52, C::Label53, C::Label54, C::Label55,
-    C::Label56, C::Label57, C::Label58, C::Label67, C::Label68, C::Label69, C::Label70,
-    C::Label71, C::Label72, C::Label73, C::Label75, C::Label76};
+    C::Label6,  C::Label7,  C::Label17, C::Label18, C::Label20, C::Label22, C::Label23, C::Label25,
+    C::Label26, C::Label27, C::Label28, C::Label32, C::Label33, C::Label34, C::Label35, C::Label36,
+    C::Label37, C::Label38, C::Label39, C::Label40, C::Label41, C::Label42, C::Label43, C::Label44,
+    C::Label45, C::Label46, C::Label47, C::Label48, C::Label49, C::Label50, C::Label51, C::Label52,
+    C::Label53, C::Label54, C::Label55, C::Label56, C::Label57, C::Label58, C::Label67, C::Label68,
+    C::Label69, C::Label70, C::Label71, C::Label72, C::Label73, C::Label75, C::Label76};
 
 constexpr ControlId kEnglishSet[] = {
-    C::Label85, C::Label86,  C::Label87,  C::Label88,  C::Label89,  C::Label90,  C::Label91,
-    C::Label92, C::Label93,  C::Label94,  C::Label95,  C::Label96,  C::Label97,  C::Label98,
-    C::Label99, C::Label100, C::Label101, C::Label102, C::Label103, C::Label104, C::Label105,
+    C::Label85,  C::Label86,  C::Label87,  C::Label88,  C::Label89,  C::Label90,  C::Label91,
+    C::Label92,  C::Label93,  C::Label94,  C::Label95,  C::Label96,  C::Label97,  C::Label98,
+    C::Label99,  C::Label100, C::Label101, C::Label102, C::Label103, C::Label104, C::Label105,
     C::Label106, C::Label107, C::Label108, C::Label109};
 
 // Units kept in view with the English captions.
-constexpr ControlId kEnglishUnits[] = {
-    C::Label22, C::Label25, C::Label26, C::Label33, C::Label34, C::Label44, C::Label45,
-    C::Label46, C::Label47, C::Label48, C::Label52, C::Label53, C::Label54, C::Label55,
-    C::Label56, C::Label68, C::Label70, C::Label72};
+constexpr ControlId kEnglishUnits[] = {C::Label22, C::Label25, C::Label26, C::Label33, C::Label34,
+                                       C::Label44, C::Label45, C::Label46, C::Label47, C::Label48,
+                                       C::Label52, C::Label53, C::Label54, C::Label55, C::Label56,
+                                       C::Label68, C::Label70, C::Label72};
 
 constexpr ControlId kGreekHiddenInEnglish[] = {
-    C::Label6,  C::Label7,  C::Label17, C::Label18, C::Label20, C::Label23, C::Label27,
-    C::Label28, C::Label32, C::Label35, C::Label36, C::Label37, C::Label38, C::Label39,
-    C::Label40, C::Label41, C::Label42, C::Label43, C::Label49, C::Label50, C::Label51,
-    C::Label57, C::Label58, C::Label67, C::Label69, C::Label71, C::Label73, C::Label75,
-    C::Label76};
+    C::Label6,  C::Label7,  C::Label17, C::Label18, C::Label20, C::Label23, C::Label27, C::Label28,
+    C::Label32, C::Label35, C::Label36, C::Label37, C::Label38, C::Label39, C::Label40, C::Label41,
+    C::Label42, C::Label43, C::Label49, C::Label50, C::Label51, C::Label57, C::Label58, C::Label67,
+    C::Label69, C::Label71, C::Label73, C::Label75, C::Label76};
 
 constexpr ControlId kResultFields[] = {
     C::Text5,  C::Text6,  C::Text9,  C::Text14, C::Text15, C::Text17, C::Text18, C::Text20,
@@ -58,7 +56,8 @@ void Form::applyDesign(const DesignInputs& in, const DesignResult& r, bool terra
     const bool twoSpans = dc == DesignCase::E || dc == DesignCase::U || dc == DesignCase::R;
 
     // Opening: no result of an earlier run may be shown or exported with this one.
-    for (ControlId id : {C::Text6, C::Text14, C::Text18, C::Text21, C::Text35, C::Text36, C::Text20})
+    for (ControlId id :
+         {C::Text6, C::Text14, C::Text18, C::Text21, C::Text35, C::Text36, C::Text20})
         write(id, {});
     m_form.SuggestedIx = TaggedValue::text({});
     if (!terrax)
@@ -161,7 +160,8 @@ void Form::showResultsPanel(const DesignInputs& in, bool terrax) {
 
 void Form::showNoFit() {
     hide({C::Label7, C::Label6, C::Text18, C::Text19, C::Text21, C::Label23, C::Text23, C::Text22,
-          C::Label18, C::Label27, C::Label28, C::Text20, C::Text6, C::Text14, C::Text15, C::Text17});
+          C::Label18, C::Label27, C::Label28, C::Text20, C::Text6, C::Text14, C::Text15,
+          C::Text17});
     show(C::Label1);
 }
 

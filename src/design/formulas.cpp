@@ -63,8 +63,8 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
     r.designPressure = p;
 
     // Every case computes the limits; only case S caps the absolute one at 1.5 cm.
-    const Limits lim = deflectionLimits(L1, in.d, in.allowedDeflection_mm,
-                                        in.designCase == DesignCase::S, fmt);
+    const Limits lim =
+        deflectionLimits(L1, in.d, in.allowedDeflection_mm, in.designCase == DesignCase::S, fmt);
     r.limitsComputed = true;
     r.mullionLengthSingle = lim.mullionLengthSingle;
     r.ratioLimit = lim.ratioLimit;
@@ -83,11 +83,11 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
         const double factor = in.designCase == DesignCase::F ? 1.0 : 5.0;
         const bool equalSpans = in.designCase == DesignCase::E;
         if (r.ratioGoverns)
-            r.requiredMullionJx = (((((q * L1) * L1) * L1) * factor) * d) /
-                                  (equalSpans ? 6454000.0 : 2688000.0);
+            r.requiredMullionJx =
+                (((((q * L1) * L1) * L1) * factor) * d) / (equalSpans ? 6454000.0 : 2688000.0);
         else
-            r.requiredMullionJx = (((((q * L1) * L1) * L1) * L1) * factor) /
-                                  (equalSpans ? 9681000.0 : 4032000.0);
+            r.requiredMullionJx =
+                (((((q * L1) * L1) * L1) * L1) * factor) / (equalSpans ? 9681000.0 : 4032000.0);
         r.echoFifteen = in.designCase == DesignCase::F && !r.ratioGoverns;
         c = factor;
         if (equalSpans)
@@ -96,9 +96,8 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
     }
     case DesignCase::U: {
         r.ratioGoverns = L1 / d <= 1.5;
-        const double j0 = r.ratioGoverns
-                              ? ((((p * b) * L1) * L1) / (2688000.0 * (L1 / d))) * 0.01
-                              : ((((p * b) * L1) * L1) / 4032000.0) * 0.01;
+        const double j0 = r.ratioGoverns ? ((((p * b) * L1) * L1) / (2688000.0 * (L1 / d))) * 0.01
+                                         : ((((p * b) * L1) * L1) / 4032000.0) * 0.01;
         const double spanFactor = ((9.0 * Lt) * L1 - (3.0 * Lt) * Lt) - (4.0 * L1) * L1;
         r.requiredMullionJx = (j0 * spanFactor) / 100.0;
         break;
@@ -106,8 +105,8 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
     case DesignCase::R: {
         r.ratioGoverns = L1 / d <= 1.5;
         const double load = (((((p * b) * Lt) * Lt) * Lt) * Lt);
-        r.requiredMullionJx = r.ratioGoverns ? (load / (1295000.0 * (L1 / d))) * 0.0001
-                                             : (load / 1942500.0) * 0.0001;
+        r.requiredMullionJx =
+            r.ratioGoverns ? (load / (1295000.0 * (L1 / d))) * 0.0001 : (load / 1942500.0) * 0.0001;
         break;
     }
     }
@@ -128,9 +127,10 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
     const double blockLoad = ((area * in.glassWeight) / 2.0) * 10.0;
     const double Ls = b * 10.0;
     const double ratio = 150.0 / (in.H2 * 10.0);
-    r.requiredTransomJy = ((((blockLoad * std::pow(Ls, 2)) * 150.0) * (3.0 - 4.0 * std::pow(ratio, 2))) /
-                           ((24.0 * 70000.0) * 3.0)) /
-                          10000.0;
+    r.requiredTransomJy =
+        ((((blockLoad * std::pow(Ls, 2)) * 150.0) * (3.0 - 4.0 * std::pow(ratio, 2))) /
+         ((24.0 * 70000.0) * 3.0)) /
+        10000.0;
     r.text17 = fixedText(r.requiredTransomJy, fmt);
 
     r.mullion = chooseMullion(in.series, r.requiredMullionJx);
@@ -167,8 +167,8 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
 
     r.finite = allFinite({double(lim.mullionLengthSingle), throughText(lim.ratioLimit, fmt),
                           lim.absoluteLimit.toNumber(fmt).value_or(0.0), r.lineLoad.value_or(0.0),
-                          r.requiredMullionJx, r.requiredTransomJx, r.requiredTransomJy,
-                          deflection, ixCm4, stressRatio, M, wx, wxSuggested, sigmaSuggested, Lt});
+                          r.requiredMullionJx, r.requiredTransomJx, r.requiredTransomJy, deflection,
+                          ixCm4, stressRatio, M, wx, wxSuggested, sigmaSuggested, Lt});
     return r;
 }
 
@@ -184,7 +184,8 @@ DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt) {
         // Sloped glazing: gravity loads act with cos(alpha), wind with sin(alpha).
         const double alpha = (in.slope_deg * 3.14) / 180.0;
         const double glass = (((in.glassThickness_mm * 2.5) * 9.81) / 1000.0) * std::cos(alpha);
-        const double snow = ((((in.snowHeight_cm / 10.0) * 9.81) * 10.0) / 1000.0) * std::cos(alpha);
+        const double snow =
+            ((((in.snowHeight_cm / 10.0) * 9.81) * 10.0) / 1000.0) * std::cos(alpha);
         const double structure = ((in.structureWeight_kNm2 * 9.81) / 1000.0) * std::cos(alpha);
         const double wind = ((in.w * 9.81) / 10.0) * std::sin(alpha);
         p = glass + snow + structure + wind;
@@ -213,9 +214,8 @@ DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt) {
                                              : ((5.0 * std::pow(L1, 4)) * q) / 4032000.0;
         break;
     case DesignCase::U: {
-        const double j0 = r.ratioGoverns
-                              ? ((p * b) * std::pow(L1, 2)) / ((2688000.0 * L1) / n)
-                              : ((p * b) * std::pow(L1, 2)) / 4032000.0;
+        const double j0 = r.ratioGoverns ? ((p * b) * std::pow(L1, 2)) / ((2688000.0 * L1) / n)
+                                         : ((p * b) * std::pow(L1, 2)) / 4032000.0;
         r.requiredMullionJx =
             ((j0 * 0.01) * (((9.0 * Lt) * L1 - 3.0 * std::pow(Lt, 2)) - 4.0 * std::pow(L1, 2))) /
             100.0;
@@ -236,10 +236,9 @@ DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt) {
     const double Ls = b * 10.0;
     const double a = 150.0;
     const double rho = a / (in.H2 * 10.0);
-    r.requiredTransomJy =
-        (((((3.0 - 4.0 * std::pow(rho, 2)) * a) * std::pow(Ls, 2)) * blockLoad) /
-         ((3.0 * 70000.0) * 24.0)) /
-        10000.0;
+    r.requiredTransomJy = (((((3.0 - 4.0 * std::pow(rho, 2)) * a) * std::pow(Ls, 2)) * blockLoad) /
+                           ((3.0 * 70000.0) * 24.0)) /
+                          10000.0;
     r.text17 = fixedText(r.requiredTransomJy, fmt);
 
     r.mullion = chooseMullion(Series::Terrax, r.requiredMullionJx);
@@ -282,8 +281,8 @@ DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt) {
     r.finite = allFinite({p, double(lim.mullionLengthSingle),
                           r.limitsComputed ? throughText(lim.ratioLimit, fmt) : 0.0,
                           lim.absoluteLimit.toNumber(fmt).value_or(0.0), q, r.requiredMullionJx,
-                          r.requiredTransomJx, r.requiredTransomJy, deflection, ixCm4,
-                          stressRatio, M, wx, wxSuggested, sigmaSuggested, Lt});
+                          r.requiredTransomJx, r.requiredTransomJy, deflection, ixCm4, stressRatio,
+                          M, wx, wxSuggested, sigmaSuggested, Lt});
     return r;
 }
 

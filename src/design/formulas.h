@@ -21,15 +21,15 @@ enum class DesignCase { S, F, E, U, R };
 struct DesignInputs {
     Series series = Series::Veltra;
     DesignCase designCase = DesignCase::S;
-    std::int16_t d = 200;      // deflection divisor
-    double glassWeight = 0.0;  // kg/m2
-    double b = 0.0;            // load width, cm, as read back from Text1
-    double L1 = 0.0;           // cm
-    double L2 = 0.0;           // cm, two spans only
-    double H1 = 0.0;           // cm
-    double H2 = 0.0;           // cm
-    double p = 0.0;            // wind pressure in force, kN/m2
-    double w = 0.0;            // the pressure as read back from Text3, kN/m2
+    std::int16_t d = 200;               // deflection divisor
+    double glassWeight = 0.0;           // kg/m2
+    double b = 0.0;                     // load width, cm, as read back from Text1
+    double L1 = 0.0;                    // cm
+    double L2 = 0.0;                    // cm, two spans only
+    double H1 = 0.0;                    // cm
+    double H2 = 0.0;                    // cm
+    double p = 0.0;                     // wind pressure in force, kN/m2
+    double w = 0.0;                     // the pressure as read back from Text3, kN/m2
     double allowedDeflection_mm = 0.0;  // Text38
     // Sloped glazing (Terrax, one span).
     double glassThickness_mm = 0.0;
@@ -42,9 +42,9 @@ struct DesignResult {
     // Deflection limits. Not computed by the Terrax two-span blocks U and R.
     bool limitsComputed = false;
     float mullionLengthSingle = 0.0F;
-    std::string ratioLimit;      // cm, "fixed" text
-    TaggedValue absoluteLimit;   // cm, "fixed" text or the number 1.5
-    bool ratioGoverns = false;   // the L/d limit governs rather than 1.5 cm
+    std::string ratioLimit;          // cm, "fixed" text
+    TaggedValue absoluteLimit;       // cm, "fixed" text or the number 1.5
+    bool ratioGoverns = false;       // the L/d limit governs rather than 1.5 cm
     std::optional<double> lineLoad;  // kN/cm, where the case stores it
     double designPressure = 0.0;     // p of the formulas (the sloped-glazing sum in Terrax S)
 

@@ -13,13 +13,17 @@ namespace cw {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool startsWith(std::string_view s, std::string_view prefix) {
     return !prefix.empty() && s.substr(0, prefix.size()) == prefix;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string localise(std::string_view ascii, const NumberFormat& fmt) {
     std::string out;

@@ -92,8 +92,8 @@ void Form::exportTo(const std::string& path) {
         cells.push_back(std::move(out));
     }
     const NumberFormat fmt = m_fmt;
-    const ExportOutcome outcome = writeReportColumnB(
-        path, cells, [fmt](std::string_view t) { return parseNumber(t, fmt); });
+    const ExportOutcome outcome =
+        writeReportColumnB(path, cells, [fmt](std::string_view t) { return parseNumber(t, fmt); });
     if (!outcome.ok) {
         message(outcome.message);
         return;

@@ -40,9 +40,15 @@ void Form::chooseSeries(ControlId option) {
           C::Command12, C::Text4, C::Text7, C::Text2, C::Text13, C::Text10, C::Text12});
 }
 
-void Form::Option10_Click() { chooseSeries(C::Option10); }
-void Form::Option11_Click() { chooseSeries(C::Option11); }
-void Form::Option12_Click() { chooseSeries(C::Option12); }
+void Form::Option10_Click() {
+    chooseSeries(C::Option10);
+}
+void Form::Option11_Click() {
+    chooseSeries(C::Option11);
+}
+void Form::Option12_Click() {
+    chooseSeries(C::Option12);
+}
 
 void Form::chooseSystem(ControlId option) {
     const bool terrax = selected(C::Option12);
@@ -79,9 +85,15 @@ void Form::chooseSystem(ControlId option) {
     moveFocus(C::Text4);
 }
 
-void Form::Option9_Click() { chooseSystem(C::Option9); }
-void Form::Option13_Click() { chooseSystem(C::Option13); }
-void Form::Option14_Click() { chooseSystem(C::Option14); }
+void Form::Option9_Click() {
+    chooseSystem(C::Option9);
+}
+void Form::Option13_Click() {
+    chooseSystem(C::Option13);
+}
+void Form::Option14_Click() {
+    chooseSystem(C::Option14);
+}
 
 void Form::chooseHeightBand(double pressure, std::int16_t limit) {
     m_form.WindPressure = TaggedValue::real(pressure);
@@ -94,9 +106,15 @@ void Form::chooseHeightBand(double pressure, std::int16_t limit) {
     m_form.WindInputMode = TaggedValue::int16(0);
 }
 
-void Form::Option1_Click() { chooseHeightBand(0.5, 8); }
-void Form::Option2_Click() { chooseHeightBand(0.8, 20); }
-void Form::Option3_Click() { chooseHeightBand(1.2, 100); }
+void Form::Option1_Click() {
+    chooseHeightBand(0.5, 8);
+}
+void Form::Option2_Click() {
+    chooseHeightBand(0.8, 20);
+}
+void Form::Option3_Click() {
+    chooseHeightBand(1.2, 100);
+}
 
 void Form::takeTypedPressure() {
     const std::optional<double> p = num(C::Text8);
@@ -117,8 +135,12 @@ void Form::takeTypedPressure() {
     write(C::Text11, fixedText(speed, m_fmt));
 }
 
-void Form::Command2_Click() { takeTypedPressure(); }
-void Form::Command11_Click() { takeTypedPressure(); }
+void Form::Command2_Click() {
+    takeTypedPressure();
+}
+void Form::Command11_Click() {
+    takeTypedPressure();
+}
 
 void Form::takeWindSpeed() {
     const FieldRule rule{C::Text11, Bound::NonNegative};
@@ -139,8 +161,12 @@ void Form::takeWindSpeed() {
     write(C::Text8, "0");
 }
 
-void Form::Command4_Click() { takeWindSpeed(); }
-void Form::Command14_Click() { takeWindSpeed(); }
+void Form::Command4_Click() {
+    takeWindSpeed();
+}
+void Form::Command14_Click() {
+    takeWindSpeed();
+}
 
 void Form::followAllowedDeflection() {
     // The maximum allowable deflection is the allowable one capped at 15 mm.
@@ -157,13 +183,11 @@ void Form::Command15_Click() {
 
 void Form::setDeflectionFromDivisor() {
     const bool english = englishShowing();
-    if (auto refusal = checkField({C::Text2, Bound::Any}, text(C::Text2), m_fmt,
-                                  english)) {
+    if (auto refusal = checkField({C::Text2, Bound::Any}, text(C::Text2), m_fmt, english)) {
         refuse(*refusal);
         return;
     }
-    if (auto refusal = checkField({C::Text37, Bound::NonZero}, text(C::Text37),
-                                  m_fmt, english)) {
+    if (auto refusal = checkField({C::Text37, Bound::NonZero}, text(C::Text37), m_fmt, english)) {
         refuse(*refusal);
         return;
     }
@@ -176,17 +200,17 @@ void Form::setDeflectionFromDivisor() {
     followAllowedDeflection();
 }
 
-void Form::Command17_Click() { setDeflectionFromDivisor(); }
+void Form::Command17_Click() {
+    setDeflectionFromDivisor();
+}
 
 void Form::setDivisorFromDeflection() {
     const bool english = englishShowing();
-    if (auto refusal = checkField({C::Text2, Bound::Any}, text(C::Text2), m_fmt,
-                                  english)) {
+    if (auto refusal = checkField({C::Text2, Bound::Any}, text(C::Text2), m_fmt, english)) {
         refuse(*refusal);
         return;
     }
-    if (auto refusal = checkField({C::Text38, Bound::NonZero}, text(C::Text38),
-                                  m_fmt, english)) {
+    if (auto refusal = checkField({C::Text38, Bound::NonZero}, text(C::Text38), m_fmt, english)) {
         refuse(*refusal);
         return;
     }
@@ -198,7 +222,11 @@ void Form::setDivisorFromDeflection() {
     write(C::Text37, plainText(d, m_fmt));
 }
 
-void Form::Command16_Click() { setDivisorFromDeflection(); }
-void Form::Command19_Click() { setDivisorFromDeflection(); }
+void Form::Command16_Click() {
+    setDivisorFromDeflection();
+}
+void Form::Command19_Click() {
+    setDivisorFromDeflection();
+}
 
 }  // namespace cw

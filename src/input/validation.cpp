@@ -90,10 +90,10 @@ std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& f
     const auto d = toInt16(*parseNumber(text, fmt));
     if (d && *d >= 1)
         return std::nullopt;
-    return Refusal{field(C::Text37, english) + (english
-                                                    ? " must be a whole number from 1 to 32767."
-                                                    : " πρέπει να είναι ακέραιος από 1 έως 32767."),
-                   C::Text37};
+    return Refusal{
+        field(C::Text37, english) + (english ? " must be a whole number from 1 to 32767."
+                                             : " πρέπει να είναι ακέραιος από 1 έως 32767."),
+        C::Text37};
 }
 
 Refusal tooLarge(ControlId id, bool english) {
@@ -153,12 +153,12 @@ std::optional<Refusal> Form::gatherRunInputs(DesignInputs& in, bool& systemChose
         return noLoadWidth(english);
 
     const bool terrax = selected(C::Option12);
-    in.series = selected(C::Option10) ? Series::Veltra
+    in.series = selected(C::Option10)   ? Series::Veltra
                 : selected(C::Option11) ? Series::KorinDalvo
                                         : Series::Terrax;
     // The fixed-ends system is not offered for Terrax; its run then stops after the preamble.
-    systemChosen = selected(C::Option9) || selected(C::Option13) ||
-                   (selected(C::Option14) && !terrax);
+    systemChosen =
+        selected(C::Option9) || selected(C::Option13) || (selected(C::Option14) && !terrax);
     if (!systemChosen)
         return std::nullopt;
 

@@ -16,15 +16,15 @@ void appendNumber(std::string& out, const TaggedValue& v) {
     switch (v.kind()) {
     case TaggedValue::Kind::Int16:
     case TaggedValue::Kind::Int32:
-        res = std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<long long>(v.numberValue()));
+        res = std::to_chars(buf.data(), buf.data() + buf.size(),
+                            static_cast<long long>(v.numberValue()));
         break;
     case TaggedValue::Kind::Single:
         // A single is written with the digits it carries, not as its double expansion.
-        res = std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<float>(v.numberValue()));
+        res =
+            std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<float>(v.numberValue()));
         break;
-    default:
-        res = std::to_chars(buf.data(), buf.data() + buf.size(), v.numberValue());
-        break;
+    default: res = std::to_chars(buf.data(), buf.data() + buf.size(), v.numberValue()); break;
     }
     if (!std::isfinite(v.numberValue())) {
         out += "null";  // never reached by a run, which refuses non-finite results

@@ -6,7 +6,9 @@ namespace cw {
 
 using C = ControlId;
 
-std::string_view controlName(ControlId id) { return spec(id).name; }
+std::string_view controlName(ControlId id) {
+    return spec(id).name;
+}
 
 Form::Form(NumberFormat fmt) : m_fmt(std::move(fmt)) {
     for (int i = 0; i < kControlCount; ++i) {
@@ -54,7 +56,9 @@ void Form::refuse(const Refusal& refusal) {
         moveFocus(*refusal.focus);
 }
 
-bool Form::englishShowing() const { return visible(C::Label78); }
+bool Form::englishShowing() const {
+    return visible(C::Label78);
+}
 
 // --- What a user does ---------------------------------------------------------------------
 
@@ -166,8 +170,12 @@ void Form::type(ControlId id, std::string_view typed) {
     }
 }
 
-void Form::setText(ControlId id, std::string text) { write(id, std::move(text)); }
+void Form::setText(ControlId id, std::string text) {
+    write(id, std::move(text));
+}
 
-void Form::Command8_Click() { m_closed = true; }
+void Form::Command8_Click() {
+    m_closed = true;
+}
 
 }  // namespace cw

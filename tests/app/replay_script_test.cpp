@@ -31,7 +31,8 @@ Outcome replay(const std::string& script) {
     std::string line;
     while (std::getline(lines, line)) {
         QJsonParseError parseError{};
-        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(line), &parseError);
+        const QJsonDocument doc =
+            QJsonDocument::fromJson(QByteArray::fromStdString(line), &parseError);
         EXPECT_EQ(parseError.error, QJsonParseError::NoError) << line.substr(0, 200);
         o.dumps.push_back(doc.object());
     }
@@ -65,8 +66,8 @@ TEST(Replay, DumpListsEveryControlAndTheFormValues) {
 }
 
 TEST(Replay, FormValuesKeepTheirKind) {
-    const Outcome o = replay(
-        "click Option10\nclick Option2\ndump\ntype Text8 0,65\nclick Command2\ndump\n");
+    const Outcome o =
+        replay("click Option10\nclick Option2\ndump\ntype Text8 0,65\nclick Command2\ndump\n");
     ASSERT_EQ(o.dumps.size(), 2U);
     const QJsonObject first = o.dumps[0]["form"].toObject();
     EXPECT_TRUE(first["WindPressure"].isDouble());

@@ -34,7 +34,8 @@ TEST(DesignMullionTransom, OneSpanWorkedByHand) {
     EXPECT_EQ(r.ratioLimit, "1,25");
     EXPECT_EQ(r.absoluteLimit, TaggedValue::text("1,50"));
     EXPECT_TRUE(r.ratioGoverns);
-    // q = 105 * 0.5/10000 = 0.00525; Jx = 0.00525 * 250^3 * 5 * 200 / 2688000 = 82031250 / 2688000 = 30.517578
+    // q = 105 * 0.5/10000 = 0.00525; Jx = 0.00525 * 250^3 * 5 * 200 / 2688000 = 82031250 / 2688000
+    // = 30.517578
     EXPECT_DOUBLE_EQ(*r.lineLoad, 0.00525);
     EXPECT_NEAR(r.requiredMullionJx, 30.517578, 1e-6);
     EXPECT_EQ(r.text5, "30,52");

@@ -24,17 +24,16 @@ TEST_F(Keys, OneSpanEnterChain) {
     f.click(C::Option10);
     f.click(C::Option9);
     EXPECT_EQ(f.focused(), C::Text4);
-    const std::vector<ControlId> expected{C::Text7,  C::Text2,  C::Text10, C::Text12,
-                                          C::Text8,  C::Text16, C::Text37, C::Text38,
-                                          C::Command1, C::Text4};
+    const std::vector<ControlId> expected{C::Text7,  C::Text2,  C::Text10, C::Text12,   C::Text8,
+                                          C::Text16, C::Text37, C::Text38, C::Command1, C::Text4};
     EXPECT_EQ(enterThrough(10), expected);
 }
 
 TEST_F(Keys, TwoSpanEnterChainPassesThroughL2) {
     twoSpanBay(C::Option11, "400", "200");
     f.focus(C::Text4);
-    const std::vector<ControlId> expected{C::Text7, C::Text2, C::Text13, C::Text10, C::Text12,
-                                          C::Text8};
+    const std::vector<ControlId> expected{C::Text7,  C::Text2,  C::Text13,
+                                          C::Text10, C::Text12, C::Text8};
     EXPECT_EQ(enterThrough(6), expected);
     EXPECT_TRUE(f.pendingMessages().empty());
 }
@@ -130,14 +129,14 @@ TEST_P(LiveDeflection, FollowsLOverDWhileL1IsTyped) {
     EXPECT_TRUE(f.pendingMessages().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, LiveDeflection,
-    ::testing::Values(LiveCase{"l300_d200", "300", "200", "15"},  // 300 / 200 * 10
-                      LiveCase{"l300_d250", "300", "250", "12"},
-                      LiveCase{"divisor_zero_leaves_it", "300", "0", "0"},
-                      LiveCase{"divisor_text_leaves_it", "300", "abc", "0"},
-                      LiveCase{"length_text_leaves_it", "3x", "200", "0,15"}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(All, LiveDeflection,
+                         ::testing::Values(LiveCase{"l300_d200", "300", "200",
+                                                    "15"},  // 300 / 200 * 10
+                                           LiveCase{"l300_d250", "300", "250", "12"},
+                                           LiveCase{"divisor_zero_leaves_it", "300", "0", "0"},
+                                           LiveCase{"divisor_text_leaves_it", "300", "abc", "0"},
+                                           LiveCase{"length_text_leaves_it", "3x", "200", "0,15"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(Keys, MaximumDeflectionFollowsH1AndFCappedAtFifteen) {
     f.setText(C::Text38, "12");
@@ -180,8 +179,8 @@ TEST_F(Keys, LanguageButtons) {
         EXPECT_TRUE(visible(id)) << controlName(id);
     EXPECT_FALSE(visible(C::Command15));
     EXPECT_FALSE(visible(C::Command16));
-    EXPECT_TRUE(visible(C::Command2));   // covered, not hidden
-    EXPECT_TRUE(visible(C::Label35));    // covered by Label85
+    EXPECT_TRUE(visible(C::Command2));  // covered, not hidden
+    EXPECT_TRUE(visible(C::Label35));   // covered by Label85
     f.click(C::Command9);
     EXPECT_EQ(f.form().LanguageMode, TaggedValue::int16(1));
     for (ControlId id : {C::Label78, C::Label85, C::Label98, C::Command11, C::Command17})

@@ -76,7 +76,7 @@ TEST_F(Run, VeltraOneSpanInGreek) {
 
 TEST_F(Run, OneSpanInEnglishLabelsTheResultsInEnglish) {
     f.click(C::Command10);
-    veltraOneSpanBay();   // the series click sets LanguageMode back to 1 ...
+    veltraOneSpanBay();     // the series click sets LanguageMode back to 1 ...
     f.click(C::Command10);  // ... so English is chosen again before the run
     f.click(C::Command1);
     for (ControlId id : {C::Label98, C::Label109, C::Label85, C::Label22, C::Label33})
@@ -217,7 +217,7 @@ TEST_F(Run, NoMatchingTransomLeavesItsFieldEmpty) {
     f.type(C::Text10, "0");
     f.type(C::Text12, "1");  // a tiny transom requirement, still a KA-10
     f.type(C::Text8, "0");
-    f.click(C::Command2);    // no wind: no transom row and no mullion row match
+    f.click(C::Command2);  // no wind: no transom row and no mullion row match
     f.click(C::Command1);
     EXPECT_EQ(text(C::Text14), "");
     EXPECT_EQ(text(C::Text6), "");

@@ -84,8 +84,8 @@ TEST_F(WindowModel, ExitClosesTheWindowAndIgnoresLaterEvents) {
 
 TEST_F(WindowModel, CaptionButtonsDoNothing) {
     veltraOneSpanBay();
-    for (ControlId id : {C::Command3, C::Command5, C::Command6, C::Command12, C::Command13,
-                         C::Command21}) {
+    for (ControlId id :
+         {C::Command3, C::Command5, C::Command6, C::Command12, C::Command13, C::Command21}) {
         f.click(id);
         EXPECT_EQ(f.focused(), id);
     }
