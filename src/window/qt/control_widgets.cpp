@@ -1,0 +1,212 @@
+#include "window/qt/control_widgets.h"
+
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTextLayout>
+
+namespace cw::gui {
+
+bool isUserFocusReason(Qt::FocusReason reason) {
+    return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+           reason == Qt::BacktabFocusReason;
+}
+
+void KeyStrokes::pressed(const QKeyEvent& event) {
+    if (!event.isAutoRepeat())
+        m_down.insert(event.key());
+}
+
+bool KeyStrokes::released(const QKeyEvent& event) {
+    // A held key repeats its press but is released once, as the handlers expect.
+    if (event.isAutoRepeat())
+        return false;
+    return m_down.remove(event.key());
+}
+
+// --- ControlLineEdit ------------------------------------------------------------------------
+
+ControlLineEdit::ControlLineEdit(ControlId id, ControlEvents& events, QWidget* parent)
+    : QLineEdit(parent), m_id(id), m_events(events) {}
+
+void ControlLineEdit::showAsValue() {
+    // QLineEdit keeps 2 pixels left and right and 1 above its text; a caption label keeps
+    // none, and the value belongs on the caption's line.
+    setTextMargins(-2, -1, -2, 0);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_baseFont = font();
+    connect(this, &QLineEdit::textChanged, this, [this] { condenseToFit(); });
+}
+
+void ControlLineEdit::condenseToFit() {
+    // The boxes were sized for MS Sans Serif, whose digits are a pixel narrower; "12,5" in
+    // a 17-pixel box must still read 12,5 and not 12,.
+    const int available = contentsRect().width() - textMargins().left() - textMargins().right() - 4;
+    QFont fitted = m_baseFont;
+    for (int stretch = m_baseFont.stretch(); stretch >= 70; stretch -= 5) {
+        fitted.setStretch(stretch);
+        if (QFontMetrics(fitted).horizontalAdvance(text()) <= available)
+            break;
+    }
+    if (fitted != font())
+        setFont(fitted);
+}
+
+void ControlLineEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (isUserFocusReason(event->reason()))
+        m_events.userFocused(m_id);
+}
+
+void ControlLineEdit::focusOutEvent(QFocusEvent* event) {
+    m_keys.clear();
+    QLineEdit::focusOutEvent(event);
+}
+
+void ControlLineEdit::keyPressEvent(QKeyEvent* event) {
+    m_keys.pressed(*event);
+    QLineEdit::keyPressEvent(event);
+}
+
+void ControlLineEdit::keyReleaseEvent(QKeyEvent* event) {
+    QLineEdit::keyReleaseEvent(event);
+    // Accepted either way, so that the window does not take the same release a second time.
+    event->accept();
+    if (m_keys.released(*event))
+        m_events.userReleasedKey(m_id, event->key());
+}
+
+// --- ControlButton --------------------------------------------------------------------------
+
+ControlButton::ControlButton(ControlId id, ControlEvents& events, QWidget* parent)
+    : QPushButton(parent), m_id(id), m_events(events) {
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { m_events.userClicked(m_id); });
+}
+
+void ControlButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    const QRect inner = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (!icon().isNull()) {
+        const QPixmap pixmap = icon().pixmap(iconSize(), devicePixelRatioF());
+        QRect target(QPoint(), iconSize());
+        target.moveCenter(rect().center());
+        painter.drawPixmap(target, pixmap);
+        return;
+    }
+    // Captions longer than the button wrap onto a second line, centred.
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::ButtonText));
+    painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+void ControlButton::focusInEvent(QFocusEvent* event) {
+    QPushButton::focusInEvent(event);
+    if (isUserFocusReason(event->reason()))
+        m_events.userFocused(m_id);
+}
+
+void ControlButton::focusOutEvent(QFocusEvent* event) {
+    m_keys.clear();
+    QPushButton::focusOutEvent(event);
+}
+
+void ControlButton::keyPressEvent(QKeyEvent* event) {
+    m_keys.pressed(*event);
+    event->accept();
+}
+
+void ControlButton::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+    if (m_keys.released(*event))
+        m_events.userReleasedKey(m_id, event->key());
+}
+
+// --- ControlOption --------------------------------------------------------------------------
+
+ControlOption::ControlOption(ControlId id, ControlEvents& events, QWidget* parent)
+    : QRadioButton(parent), m_id(id), m_events(events) {
+    setAutoExclusive(false);
+    connect(this, &QRadioButton::clicked, this, [this] { m_events.userClicked(m_id); });
+}
+
+void ControlOption::focusInEvent(QFocusEvent* event) {
+    QRadioButton::focusInEvent(event);
+    if (isUserFocusReason(event->reason()))
+        m_events.userFocused(m_id);
+}
+
+void ControlOption::focusOutEvent(QFocusEvent* event) {
+    m_keys.clear();
+    QRadioButton::focusOutEvent(event);
+}
+
+void ControlOption::keyPressEvent(QKeyEvent* event) {
+    m_keys.pressed(*event);
+    event->accept();
+}
+
+void ControlOption::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+    if (m_keys.released(*event))
+        m_events.userReleasedKey(m_id, event->key());
+}
+
+// --- CaptionLabel ---------------------------------------------------------------------------
+
+void CaptionLabel::paintEvent(QPaintEvent* event) {
+    if (text().isEmpty()) {
+        QLabel::paintEvent(event);  // a border box: only its frame
+        return;
+    }
+    QString shown = text();
+    shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(shown, font());
+    QTextOption option(alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const QRect box = contentsRect();
+    layout.beginLayout();
+    qreal y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width());
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+
+    QPainter painter(this);
+    painter.setClipRect(box);
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        // A line counts when its letters fit; a cut descender is fine, as in the original.
+        if (i > 0 && line.y() + line.ascent() > box.height())
+            break;
+        line.draw(&painter, box.topLeft());
+    }
+}
+
+// --- LineWidget -----------------------------------------------------------------------------
+
+LineWidget::LineWidget(const QColor& colour, QWidget* parent) : QWidget(parent), m_colour(colour) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(m_colour, 1));
+    const int y = height() / 2;
+    painter.drawLine(0, y, width() - 1, y);
+}
+
+}  // namespace cw::gui
