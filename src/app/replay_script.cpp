@@ -29,6 +29,45 @@ bool takesFocus(ControlKind kind) {
            kind == ControlKind::OptionButton;
 }
 
+// A user types characters, never broken byte sequences; a line that is not UTF-8 cannot be
+// run, and it would make the dump something other than JSON.
+bool isUtf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        std::size_t extra = 0;
+        unsigned min = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            extra = 1;
+            min = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2;
+            min = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3;
+            min = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + extra >= s.size())
+            return false;
+        unsigned cp = c & (0x3F >> extra);
+        for (std::size_t k = 1; k <= extra; ++k) {
+            const auto cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
 struct Line {
     std::string_view verb;
     std::string_view name;
@@ -58,6 +97,8 @@ public:
 
     // An empty string when the line ran, otherwise why it could not.
     std::string run(std::string_view line) {
+        if (!isUtf8(line))
+            return "not UTF-8 text";
         const Line l = split(line);
         if (l.verb == "dump") {
             if (!l.name.empty() || l.hasRest || line.size() != 4)

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+#include <locale.h>
+
 namespace cw {
 
 namespace {
@@ -124,7 +126,9 @@ std::optional<double> parseNumber(std::string_view text, const NumberFormat& fmt
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec == std::errc::result_out_of_range) {
         // Underflow reads as zero, as any calculator would; overflow is not a usable number.
-        const double probe = std::strtod(ascii.c_str(), nullptr);
+        // strtod in the C locale tells the two apart, whatever locale the process runs in.
+        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        const double probe = strtod_l(ascii.c_str(), nullptr, cLocale);
         if (std::isfinite(probe) && std::fabs(probe) < 1.0)
             return ascii.front() == '-' ? -0.0 : 0.0;
         return std::nullopt;

@@ -153,7 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"key_out_of_range", "key 70000", "not a key code"},
                       BadLine{"dump_with_argument", "dump now", "dump takes nothing"},
                       BadLine{"click_with_text", "click Option10 now", "only a control name"},
-                      BadLine{"export_without_path", "export", "workbook path"}),
+                      BadLine{"export_without_path", "export", "workbook path"},
+                      BadLine{"broken_utf8", "type Text8 9\xC5", "not UTF-8"},
+                      BadLine{"overlong_utf8", "type Text8 \xC0\xAF", "not UTF-8"},
+                      BadLine{"surrogate_utf8", "type Text8 \xED\xA0\x80", "not UTF-8"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Replay, ReadOnlyResultFieldsCannotBeTypedInto) {
