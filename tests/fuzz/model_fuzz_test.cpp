@@ -508,7 +508,7 @@ std::string resultFieldsError(const Form& f) {
     std::vector<ControlId> numeric = {C::Text1,  C::Text3,  C::Text5,  C::Text9, C::Text15,
                                       C::Text17, C::Text25, C::Text29, C::Text43};
     // The run copies Text44 into these without reading it; a user's text there comes back
-    // as it is (RunDoesNotShowATypedNonNumberAsTheMaximumDeflection, disabled below).
+    // as it is (RunDoesNotShowATypedNonNumberAsTheMaximumDeflection in defects_test.cpp).
     if (isNumberIn(f.text(C::Text44), f.numberFormat()))
         numeric.insert(numeric.end(), {C::Text23, C::Text32});
     if (fits)
