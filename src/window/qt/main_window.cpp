@@ -288,6 +288,8 @@ void MainWindow::mirrorFocus() {
 }
 
 void MainWindow::showNewMessages() {
+    if (m_messagesShown == m_form.pendingMessages().size())
+        return;
     while (m_messagesShown < m_form.pendingMessages().size()) {
         const QString text = fromUtf8(m_form.pendingMessages()[m_messagesShown++]);
         QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text,
@@ -297,7 +299,9 @@ void MainWindow::showNewMessages() {
             QTimer::singleShot(0, &box, [&box] { box.done(QMessageBox::Ok); });
         box.exec();
     }
-    // The box hands the keyboard back to whatever had it; the model may say otherwise.
+    // Without a window manager nothing gives the keyboard back to the window once the box
+    // is gone; and the model may have put the focus elsewhere meanwhile.
+    activateWindow();
     const QScopedValueRollback<bool> guard(m_mirroring, true);
     mirrorFocus();
 }

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "window/inventory.h"
+#include "window/qt/main_window.h"
+#include "window/qt/widget_look.h"
+#include "window/window_model.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace cw::gui::test {
+
+// Closes any modal dialog left open for a second, and fails the test that opened it:
+// a window test must fail, not hang, when a dialog nobody expected appears.
+class ModalWatchdog {
+public:
+    ModalWatchdog() {
+        m_timer.setInterval(100);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { check(); });
+        m_timer.start();
+    }
+
+private:
+    void check() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != m_seen) {
+            m_seen = modal;
+            m_ticks = 0;
+            return;
+        }
+        if (modal && ++m_ticks >= 10) {
+            ADD_FAILURE() << "a modal dialog stayed open: " << modal->windowTitle().toStdString();
+            modal->close();
+        }
+    }
+
+    QTimer m_timer;
+    QWidget* m_seen = nullptr;
+    int m_ticks = 0;
+};
+
+// A shown, active window over a fresh model; message boxes close themselves with OK.
+class Window {
+public:
+    explicit Window(std::string_view locale = "el_GR", QString dumpPath = {})
+        : form(NumberFormat::fromLocale(locale)),
+          window(form, WindowOptions{std::move(dumpPath), true}) {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QWidget* widget(ControlId id) const { return window.control(id); }
+    template <class T>
+    T* as(ControlId id) const {
+        return qobject_cast<T*>(window.control(id));
+    }
+    QWidget* named(std::string_view name) const {
+        return window.findChild<QWidget*>(fromUtf8(name));
+    }
+
+    Form form;
+    MainWindow window;
+    ModalWatchdog watchdog;
+};
+
+// What a user does to a control, through Qt's own event delivery.
+void clickOn(QWidget* w);
+void typeInto(QWidget* w, const QString& text);
+// A key pressed and released on whatever has the keyboard focus in the window.
+void pressKey(QWidget* window, Qt::Key key);
+
+}  // namespace cw::gui::test
