@@ -163,7 +163,16 @@ void ControlOption::keyReleaseEvent(QKeyEvent* event) {
 
 // --- CaptionLabel ---------------------------------------------------------------------------
 
+void CaptionLabel::setCovered(bool covered) {
+    if (covered == m_covered)
+        return;
+    m_covered = covered;
+    update();
+}
+
 void CaptionLabel::paintEvent(QPaintEvent* event) {
+    if (m_covered)
+        return;
     if (text().isEmpty()) {
         QLabel::paintEvent(event);  // a border box: only its frame
         return;

@@ -108,8 +108,16 @@ class CaptionLabel final : public QLabel {
 public:
     explicit CaptionLabel(QWidget* parent) : QLabel(parent) {}
 
+    // A Greek caption whose English twin shows is covered by it; where the twin's box is
+    // smaller, nothing of the Greek text may peek out around it.
+    void setCovered(bool covered);
+    bool covered() const { return m_covered; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_covered = false;
 };
 
 // The decorative line: one pixel of its colour along the middle of its box.

@@ -270,6 +270,10 @@ void MainWindow::mirror() {
             auto* option = static_cast<QAbstractButton*>(w);
             if (option->isChecked() != state.selected)
                 option->setChecked(state.selected);
+        } else if (s.kind == ControlKind::Label && s.captionSet == CaptionSet::Greek &&
+                   !s.twin.empty()) {
+            static_cast<CaptionLabel*>(w)->setCovered(
+                m_form.visible(ControlId(findControl(s.twin))));
         }
     }
     mirrorFocus();

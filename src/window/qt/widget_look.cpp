@@ -45,11 +45,9 @@ QFont controlFont(const FontSpec& spec) {
     font.setPointSizeF(spec.pointSize);
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);
-    // The captions were laid out for a narrow bitmap font with narrow blanks, and several
-    // align their colons with runs of blanks: a slightly condensed face with blanks one
-    // pixel narrower keeps them inside their boxes. Full hinting keeps the advances whole.
+    // The captions were laid out for a narrow bitmap font: a slightly condensed face keeps
+    // more of them inside their boxes. Full hinting keeps the advances whole pixels.
     font.setStretch(95);
-    font.setWordSpacing(-screenDpi() / 96.0);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }

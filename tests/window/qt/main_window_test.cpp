@@ -222,6 +222,27 @@ TEST(MainWindowFrame, EnglishTwinsCoverTheirGreekControls) {
     EXPECT_GT(checked, 30);
 }
 
+// Where a Greek caption's box reaches beyond its English twin's, none of it may show.
+TEST(MainWindowFrame, CoveredGreekCaptionsDrawNothing) {
+    Window w;
+    const QColor grey(0xC0, 0xC0, 0xC0);
+    auto inked = [&](ControlId id) {
+        const QImage image = w.widget(id)->grab().toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) != grey)
+                    return true;
+        return false;
+    };
+    ASSERT_TRUE(inked(C::Label16)) << "the Greek caption should show in Greek";
+    clickOn(w.widget(C::Command10));
+    ASSERT_TRUE(w.form.visible(C::Label16)) << "the model keeps it visible, only covered";
+    EXPECT_FALSE(inked(C::Label16));
+    EXPECT_FALSE(inked(C::Label15));
+    clickOn(w.widget(C::Command9));
+    EXPECT_TRUE(inked(C::Label16));
+}
+
 TEST(MainWindowFrame, TabOrderFollowsTheTabIndexThenTheInventory) {
     Window w;
     std::vector<const ControlSpec*> expected;
@@ -281,7 +302,8 @@ TEST(Fonts, EveryCaptionCharacterHasAGlyph) {
 bool knownToOverflow(std::string_view name) {
     static const std::string_view names[] = {
         "Label19",   // "Simple support - rolling support" on one 17-pixel line
-        "Label99",   "Label100", "Label103", "Label107",  // the colon after a long blank run
+        // the colon after a long run of blanks
+        "Label96", "Label99", "Label100", "Label103", "Label106", "Label107",
         "Label119",  // a trailing line break
     };
     return std::find(std::begin(names), std::end(names), name) != std::end(names);
