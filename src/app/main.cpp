@@ -49,9 +49,10 @@ int main(int argc, char** argv) {
         }
     }
     if (!displayAvailable()) {
-        std::fputs("curtainwall: no display; run it under a virtual one: "
-                   "xvfb-run -s '-screen 0 1280x1024x24' build/bin/curtainwall\n",
-                   stderr);
+        std::fputs(
+            "curtainwall: no display; run it under a virtual one: "
+            "xvfb-run -s '-screen 0 1280x1024x24' build/bin/curtainwall\n",
+            stderr);
         return 1;
     }
 

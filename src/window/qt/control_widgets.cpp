@@ -104,8 +104,8 @@ void ControlButton::paintEvent(QPaintEvent*) {
         return;
     }
     // Captions longer than the button wrap onto a second line, centred.
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 

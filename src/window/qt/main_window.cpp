@@ -70,7 +70,9 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     mirror();
 }
 
-MainWindow::~MainWindow() { m_form.chooseWorkbook = nullptr; }
+MainWindow::~MainWindow() {
+    m_form.chooseWorkbook = nullptr;
+}
 
 // --- Building ---------------------------------------------------------------------------
 
@@ -134,8 +136,8 @@ QWidget* MainWindow::buildControl(const ControlSpec& s, QWidget* parent) {
     case ControlKind::OptionButton: {
         auto* option = new ControlOption(s.id, *this, parent);
         // Only the round indicator: the text beside an option is a separate label.
-        const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth,
-                                                           nullptr, option);
+        const int indicator =
+            option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option);
         geometry.setWidth(std::min(geometry.width(), indicator));
         setColours(option, QPalette::Window, QPalette::WindowText, s);
         w = option;
@@ -296,8 +298,9 @@ void MainWindow::showNewMessages() {
         return;
     while (m_messagesShown < m_form.pendingMessages().size()) {
         const QString text = fromUtf8(m_form.pendingMessages()[m_messagesShown++]);
-        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text,
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                        this);
+        box.button(QMessageBox::Ok)->setIcon(QIcon());  // a plain OK, as in every other box
         m_shown.push_back({box.windowTitle(), box.text(), box.icon(), box.standardButtons()});
         if (m_options.autoAcceptMessages)
             QTimer::singleShot(0, &box, [&box] { box.done(QMessageBox::Ok); });

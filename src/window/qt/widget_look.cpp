@@ -10,7 +10,9 @@
 
 namespace cw::gui {
 
-int toPixels(int twips, qreal dpi) { return int(std::lround(twips * dpi / 1440.0)); }
+int toPixels(int twips, qreal dpi) {
+    return int(std::lround(twips * dpi / 1440.0));
+}
 
 QRect toPixels(const TwipRect& rect, qreal dpi) {
     return {toPixels(rect.left, dpi), toPixels(rect.top, dpi), toPixels(rect.width, dpi),

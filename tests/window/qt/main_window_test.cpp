@@ -26,7 +26,9 @@ namespace {
 
 using C = ControlId;
 
-int px(int twips, qreal dpi) { return int(std::lround(twips * dpi / 1440.0)); }
+int px(int twips, qreal dpi) {
+    return int(std::lround(twips * dpi / 1440.0));
+}
 
 QColor expectedColour(std::uint32_t bgr) {
     switch (bgr) {
@@ -43,7 +45,9 @@ bool focusable(ControlKind kind) {
            kind == ControlKind::OptionButton;
 }
 
-bool upper(ControlKind kind) { return focusable(kind) || kind == ControlKind::Frame; }
+bool upper(ControlKind kind) {
+    return focusable(kind) || kind == ControlKind::Frame;
+}
 
 // One window for the whole table: building it 207 times would only repeat the same work.
 class Built : public ::testing::TestWithParam<int> {
@@ -179,8 +183,7 @@ TEST_P(ControlRow, StacksAboveAndBelowItsSiblings) {
         const QWidget* otherWidget = s_window->widget(other.id);
         if (j == GetParam() || otherWidget->parentWidget() != widget->parentWidget())
             continue;
-        const bool inFront = upper(s.kind) != upper(other.kind) ? upper(s.kind)
-                                                                : GetParam() < j;
+        const bool inFront = upper(s.kind) != upper(other.kind) ? upper(s.kind) : GetParam() < j;
         EXPECT_EQ(mine > siblings.indexOf(otherWidget), inFront)
             << s.name << (inFront ? " should lie in front of " : " should lie behind ")
             << other.name;
@@ -258,9 +261,8 @@ TEST(MainWindowFrame, TabOrderFollowsTheTabIndexThenTheInventory) {
     std::vector<std::string_view> chain;
     QWidget* at = w.widget(expected.front()->id);
     for (std::size_t i = 0; i < expected.size(); at = at->nextInFocusChain()) {
-        const auto it = std::find_if(expected.begin(), expected.end(), [&](auto* s) {
-            return w.widget(s->id) == at;
-        });
+        const auto it = std::find_if(expected.begin(), expected.end(),
+                                     [&](auto* s) { return w.widget(s->id) == at; });
         if (it == expected.end())
             continue;
         chain.push_back((*it)->name);
@@ -301,7 +303,7 @@ TEST(Fonts, EveryCaptionCharacterHasAGlyph) {
 // MS Sans Serif's size: each is cut exactly as its box cuts it there.
 bool knownToOverflow(std::string_view name) {
     static const std::string_view names[] = {
-        "Label19",   // "Simple support - rolling support" on one 17-pixel line
+        "Label19",  // "Simple support - rolling support" on one 17-pixel line
         // the colon after a long run of blanks
         "Label96", "Label99", "Label100", "Label103", "Label106", "Label107",
         "Label119",  // a trailing line break
@@ -327,15 +329,15 @@ TEST(Fonts, CaptionsFitTheirBoxesAt96Dpi) {
             option.initFrom(widget);
             area = widget->style()->subElementRect(QStyle::SE_PushButtonContents, &option, widget);
         }
-        const QRect needed = metrics.boundingRect(area, Qt::TextWordWrap | Qt::AlignLeft,
-                                                  fromUtf8(s.caption));
+        const QRect needed =
+            metrics.boundingRect(area, Qt::TextWordWrap | Qt::AlignLeft, fromUtf8(s.caption));
         const int lines = needed.height() / metrics.lineSpacing();
         const int room = label ? 1 + (area.height() - metrics.ascent()) / metrics.lineSpacing()
                                : area.height() / metrics.lineSpacing();
         const bool fits = needed.width() <= area.width() && lines <= room;
         EXPECT_EQ(fits, !knownToOverflow(s.name))
-            << s.name << " needs " << needed.width() << "x" << lines << " lines in "
-            << area.width() << "x" << room;
+            << s.name << " needs " << needed.width() << "x" << lines << " lines in " << area.width()
+            << "x" << room;
     }
 }
 
@@ -418,8 +420,11 @@ TEST(Events, ResultFieldsAreSelectableButNotEditable) {
     Window w;
     clickOn(w.widget(C::Option10));
     clickOn(w.widget(C::Option9));
-    for (auto [id, text] : {std::pair{C::Text4, "120"}, {C::Text7, "90"}, {C::Text2, "250"},
-                            {C::Text10, "100"}, {C::Text12, "150"}})
+    for (auto [id, text] : {std::pair{C::Text4, "120"},
+                            {C::Text7, "90"},
+                            {C::Text2, "250"},
+                            {C::Text10, "100"},
+                            {C::Text12, "150"}})
         typeInto(w.widget(id), QString::fromLatin1(text));
     clickOn(w.widget(C::Option1));
     clickOn(w.widget(C::Command1));
@@ -458,8 +463,7 @@ TEST(Events, TheCloseBoxAlsoWritesTheDump) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const std::string dump = file.readAll().toStdString();
     EXPECT_EQ(dump, stateDump(w.form, {}) + '\n');
-    EXPECT_NE(dump.find("\"Option11\": {\"visible\": true, \"selected\": true}"),
-              std::string::npos)
+    EXPECT_NE(dump.find("\"Option11\": {\"visible\": true, \"selected\": true}"), std::string::npos)
         << dump.substr(0, 200);
 }
 

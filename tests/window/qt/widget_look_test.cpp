@@ -21,19 +21,18 @@ TEST_P(TwipsToPixels, RoundToTheNearestPixel) {
     EXPECT_EQ(toPixels(GetParam().twips, GetParam().dpi), GetParam().pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Geometry, TwipsToPixels,
-    ::testing::Values(PixelRow{"fifteen_twips_a_pixel_at_96", 15, 96, 1},
-                      PixelRow{"field_width", 495, 96, 33},
-                      PixelRow{"field_height_374_rounds_up", 374, 96, 25},
-                      PixelRow{"half_pixel_down", 7, 96, 0},
-                      PixelRow{"half_pixel_up", 8, 96, 1},
-                      PixelRow{"box_above_the_window", -720, 96, -48},
-                      PixelRow{"client_width", 15105, 96, 1007},
-                      PixelRow{"client_height", 12255, 96, 817},
-                      PixelRow{"twelve_twips_a_pixel_at_120", 495, 120, 41},
-                      PixelRow{"double_at_192", 15105, 192, 2014}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Geometry, TwipsToPixels,
+                         ::testing::Values(PixelRow{"fifteen_twips_a_pixel_at_96", 15, 96, 1},
+                                           PixelRow{"field_width", 495, 96, 33},
+                                           PixelRow{"field_height_374_rounds_up", 374, 96, 25},
+                                           PixelRow{"half_pixel_down", 7, 96, 0},
+                                           PixelRow{"half_pixel_up", 8, 96, 1},
+                                           PixelRow{"box_above_the_window", -720, 96, -48},
+                                           PixelRow{"client_width", 15105, 96, 1007},
+                                           PixelRow{"client_height", 12255, 96, 817},
+                                           PixelRow{"twelve_twips_a_pixel_at_120", 495, 120, 41},
+                                           PixelRow{"double_at_192", 15105, 192, 2014}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(TwipRects, ConvertEverySide) {
     EXPECT_EQ(toPixels(TwipRect{10200, -720, 4695, 5295}, 96), QRect(680, -48, 313, 353));

@@ -4,7 +4,9 @@
 
 namespace cw::gui::test {
 
-void clickOn(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+void clickOn(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
 
 void typeInto(QWidget* w, const QString& text) {
     clickOn(w);
