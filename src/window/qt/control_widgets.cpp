@@ -30,7 +30,10 @@ bool KeyStrokes::released(const QKeyEvent& event) {
 // --- ControlLineEdit ------------------------------------------------------------------------
 
 ControlLineEdit::ControlLineEdit(ControlId id, ControlEvents& events, QWidget* parent)
-    : QLineEdit(parent), m_id(id), m_events(events) {}
+    : QLineEdit(parent), m_id(id), m_events(events) {
+    connect(this, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_events.userEditedText(m_id, text); });
+}
 
 void ControlLineEdit::showAsValue() {
     // QLineEdit keeps 2 pixels left and right and 1 above its text; a caption label keeps

@@ -21,6 +21,9 @@ public:
     virtual void userClicked(ControlId id) = 0;
     virtual void userFocused(ControlId id) = 0;
     virtual void userReleasedKey(ControlId id, int qtKey) = 0;
+    // The user changed a text box's text: typing, but also pasting with the mouse, which
+    // raises no key event at all.
+    virtual void userEditedText(ControlId id, const QString& text) = 0;
 
 protected:
     ~ControlEvents() = default;

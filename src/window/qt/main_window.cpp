@@ -228,6 +228,12 @@ void MainWindow::userReleasedKey(ControlId id, int qtKey) {
     afterEvent();
 }
 
+void MainWindow::userEditedText(ControlId id, const QString& text) {
+    // Only the text changes: the handlers run on key releases, and a paste has none.
+    if (!m_mirroring)
+        m_form.setText(id, text.toStdString());
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Keys reach the window itself only while the model's focus is on no visible control.
     if (hasFocus())

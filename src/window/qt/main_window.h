@@ -52,6 +52,7 @@ private:
     void userClicked(ControlId id) override;
     void userFocused(ControlId id) override;
     void userReleasedKey(ControlId id, int qtKey) override;
+    void userEditedText(ControlId id, const QString& text) override;
 
     void buildControls();
     QWidget* buildControl(const ControlSpec& spec, QWidget* parent);

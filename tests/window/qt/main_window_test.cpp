@@ -3,6 +3,7 @@
 #include "window/state_dump.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -414,6 +415,19 @@ TEST(Events, TypingKeepsTheCursorAndFollowsTheLiveUpdates) {
     EXPECT_EQ(w.form.text(C::Text2), "3050");
     EXPECT_EQ(w.as<QLineEdit>(C::Text38)->text(), fromUtf8(w.form.text(C::Text38)));
     EXPECT_NE(w.form.text(C::Text38), "0") << "the live update did not run";
+}
+
+TEST(Events, APasteWithTheMouseReachesTheModelWithoutAKeyStroke) {
+    Window w;
+    clickOn(w.widget(C::Option10));
+    clickOn(w.widget(C::Option9));
+    clickOn(w.widget(C::Text2));
+    QApplication::clipboard()->setText(QStringLiteral("300"));
+    w.as<QLineEdit>(C::Text2)->paste();
+    EXPECT_EQ(w.form.text(C::Text2), "300");
+    EXPECT_EQ(w.form.text(C::Text38), "0") << "no key was released, so no live update";
+    clickOn(w.widget(C::Option1));  // any later event mirrors the model into the widgets
+    EXPECT_EQ(w.as<QLineEdit>(C::Text2)->text(), QStringLiteral("300"));
 }
 
 TEST(Events, ResultFieldsAreSelectableButNotEditable) {
