@@ -1,8 +1,8 @@
-// Seeded random sessions of what a user can really do in the window, with the model's
-// invariants checked after every action. A failing session is printed as a replay script.
+// Seeded random sequences of what a user can really do in the window, with the model's
+// invariants checked after every action. A failing sequence is printed as a replay script.
 //
-//   CW_FUZZ_SEQUENCES  sessions per number format (default: CW_FUZZ_DEFAULT_SEQUENCES)
-//   CW_FUZZ_SEED       first seed; session i uses seed + i (default 20261207)
+//   CW_FUZZ_SEQUENCES  sequences per number format (default: CW_FUZZ_DEFAULT_SEQUENCES)
+//   CW_FUZZ_SEED       first seed; sequence i uses seed + i (default 20261207)
 
 #include "json_check.h"
 
@@ -373,7 +373,7 @@ std::string userText(Rng& rng, ControlId id, const NumberFormat& fmt) {
     return rng.pick(hostileTexts());
 }
 
-// --- Sessions ------------------------------------------------------------------------------
+// --- Sequences ------------------------------------------------------------------------------
 
 struct Action {
     enum class Verb { Click, Type, Focus, Key } verb = Verb::Click;
@@ -405,9 +405,9 @@ void apply(Form& f, const Action& a) {
 
 constexpr std::array kOtherKeys = {8, 9, 16, 27, 32, 37, 38, 39, 40, 46, 48, 53, 65, 112, 188, 190};
 
-class Session {
+class Sequence {
 public:
-    Session(std::uint64_t seed, const NumberFormat& fmt) : m_rng(seed), m_fmt(fmt) {}
+    Sequence(std::uint64_t seed, const NumberFormat& fmt) : m_rng(seed), m_fmt(fmt) {}
 
     std::vector<int> reachableOf(const Form& f, ControlKind kind) const {
         std::vector<int> out;
@@ -460,7 +460,7 @@ public:
             if (roll < 96 && !buttons.empty()) {
                 a.verb = Action::Verb::Click;
                 a.id = inventory()[m_rng.pick(buttons)].id;
-                // EXIT ends the session; let most sessions run their course.
+                // EXIT ends the sequence; let most sequences run their course.
                 if (a.id == C::Command8 && !m_rng.chance(5))
                     continue;
                 return a;
@@ -584,27 +584,27 @@ bool formValuesFinite(const Form& f, std::string& which) {
 
 struct Outcome {
     std::string failure;  // empty when every invariant held
-    std::string script;   // the session as a replay script, up to the failing action
+    std::string script;   // the sequence as a replay script, up to the failing action
     int goodRuns = 0;     // NEXT runs with a design that were not refused
     int refusals = 0;
 };
 
-// Runs one session and checks every invariant after every action.
-Outcome runSession(std::uint64_t seed, const std::string& localeName, bool checkReplay) {
+// Runs one sequence and checks every invariant after every action.
+Outcome runSequence(std::uint64_t seed, const std::string& localeName, bool checkReplay) {
     const NumberFormat fmt = NumberFormat::fromLocale(localeName);
-    Session session(seed, fmt);
+    Sequence sequence(seed, fmt);
     Form f(fmt);
     Outcome out;
     std::set<std::string> typed;  // a text the user typed may come back verbatim in an echo
 
     std::vector<Action> planned;
-    if (session.rng().chance(60))
-        planned = session.opening();
-    const int length = 10 + int(session.rng().below(60));
+    if (sequence.rng().chance(60))
+        planned = sequence.opening();
+    const int length = 10 + int(sequence.rng().below(60));
 
     std::string before = withoutFocusAndMessages(f);
     for (int step = 0; step < int(planned.size()) + length && !f.closed(); ++step) {
-        const Action a = step < int(planned.size()) ? planned[std::size_t(step)] : session.next(f);
+        const Action a = step < int(planned.size()) ? planned[std::size_t(step)] : sequence.next(f);
         out.script += a.line() + "\n";
         if (a.verb == Action::Verb::Type)
             typed.insert(a.text);
@@ -711,13 +711,13 @@ Outcome runSession(std::uint64_t seed, const std::string& localeName, bool check
     }
 
     if (checkReplay) {
-        // The printed script must reproduce the session through the replay tool.
+        // The printed script must reproduce the sequence through the replay tool.
         std::istringstream script(out.script + "dump\n");
         std::ostringstream replayed, errors;
         const int status = runReplay(script, replayed, errors, fmt);
         const std::string expected = stateDump(f, f.pendingMessages()) + "\n";
         if (status != 0)
-            out.failure = "the replay tool refused the session: " + errors.str();
+            out.failure = "the replay tool refused the sequence: " + errors.str();
         else if (!f.closed() && replayed.str() != expected)
             out.failure = "the replay tool ends in another state than the model:" +
                           dumpDifference(expected, replayed.str());
@@ -782,27 +782,28 @@ TEST(FuzzChecks, ARefusalThatChangesAFieldIsSeen) {
         "");
 }
 
-// --- The random sessions ----------------------------------------------------------------------
+// --- The random sequences ----------------------------------------------------------------------
 
 class ModelFuzz : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(ModelFuzz, RandomSessionsKeepTheInvariants) {
+TEST_P(ModelFuzz, RandomSequencesKeepTheInvariants) {
     const std::string localeName = GetParam();
     const long sequences = envNumber("CW_FUZZ_SEQUENCES", CW_FUZZ_DEFAULT_SEQUENCES);
     const auto firstSeed = std::uint64_t(envNumber("CW_FUZZ_SEED", 20261207));
     int failures = 0, goodRuns = 0, refusals = 0;
     for (long i = 0; i < sequences && failures < 3; ++i) {
         const std::uint64_t seed = firstSeed + std::uint64_t(i);
-        const Outcome o = runSession(seed, localeName, i % 16 == 0);
+        const Outcome o = runSequence(seed, localeName, i % 16 == 0);
         goodRuns += o.goodRuns;
         refusals += o.refusals;
         if (o.failure.empty())
             continue;
         ++failures;
         ADD_FAILURE() << "seed " << seed << ", locale " << localeName << ": " << o.failure
-                      << "\nreplay with: CW_FUZZ_SEED=" << seed
-                      << " CW_FUZZ_SEQUENCES=1, or build/bin/curtainwall-replay --locale "
-                      << localeName << " on:\n"
+                      << "\nrerun with: CW_FUZZ_SEED=" << seed
+                      << " CW_FUZZ_SEQUENCES=1 model_fuzz_test --gtest_filter='*/" << localeName
+                      << "'\nor replay with build/bin/curtainwall-replay --locale " << localeName
+                      << ":\n"
                       << o.script << "dump\n";
     }
     // A generator that never reaches a design run or a refusal would check little.
@@ -810,7 +811,7 @@ TEST_P(ModelFuzz, RandomSessionsKeepTheInvariants) {
         EXPECT_GT(goodRuns, sequences / 4) << "too few design runs were reached";
         EXPECT_GT(refusals, sequences / 10) << "too few refusals were reached";
     }
-    std::cout << "[ fuzz     ] " << localeName << ": " << sequences << " sessions from seed "
+    std::cout << "[ fuzz     ] " << localeName << ": " << sequences << " sequences from seed "
               << firstSeed << ", " << goodRuns << " design runs, " << refusals << " refusals\n";
 }
 
