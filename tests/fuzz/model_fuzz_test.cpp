@@ -473,8 +473,8 @@ public:
         }
     }
 
-    // A designer's way in: a series, a system, the geometry and a wind band, in some order
-    // of the user's choosing; the random actions then start from a window with a design.
+    // A designer's way in: a series, a system, the geometry and a wind band. Random actions
+    // alone seldom fill every field a run needs, so most sequences start from here.
     std::vector<Action> opening() {
         std::vector<Action> out;
         const ControlId series = std::array{C::Option10, C::Option11, C::Option12}[m_rng.below(3)];
