@@ -104,7 +104,7 @@ public:
     void Text38_KeyUp(int keyCode);
 
 private:
-    static int index(ControlId id) { return static_cast<int>(id); }
+    static std::size_t index(ControlId id) { return static_cast<std::size_t>(id); }
     ControlState& mut(ControlId id) { return m_controls[index(id)]; }
     void show(std::initializer_list<ControlId> ids);
     void hide(std::initializer_list<ControlId> ids);
