@@ -1,7 +1,7 @@
 #include "export/xlsx_report.h"
 
-#include <pugixml.hpp>
 #include <zip.h>
+#include <pugixml.hpp>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,8 +16,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <list>
-#include <map>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -41,46 +39,39 @@ constexpr unsigned kXmlParse = pugi::parse_default | pugi::parse_declaration |
                                pugi::parse_ws_pcdata | pugi::parse_comments | pugi::parse_pi;
 constexpr unsigned kXmlFormat = pugi::format_raw | pugi::format_no_declaration;
 
-ExportOutcome fail(ExportFailure kind, std::string message)
-{
+ExportOutcome fail(ExportFailure kind, std::string message) {
     return ExportOutcome{false, std::move(message), kind};
 }
 
-std::string errnoText(int err)
-{
+std::string errnoText(int err) {
     return std::strerror(err);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Small text helpers
 
-bool equalsNoCase(std::string_view a, std::string_view b)
-{
+bool equalsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
 }
 
-bool endsWith(std::string_view s, std::string_view tail)
-{
+bool endsWith(std::string_view s, std::string_view tail) {
     return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
 }
 
-std::string_view localName(std::string_view qualified)
-{
+std::string_view localName(std::string_view qualified) {
     const auto colon = qualified.find(':');
     return colon == std::string_view::npos ? qualified : qualified.substr(colon + 1);
 }
 
-std::string_view prefixOf(std::string_view qualified)
-{
+std::string_view prefixOf(std::string_view qualified) {
     const auto colon = qualified.find(':');
     return colon == std::string_view::npos ? std::string_view{} : qualified.substr(0, colon);
 }
 
-std::optional<int> parseInt(std::string_view s)
-{
+std::optional<int> parseInt(std::string_view s) {
     int value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (ec != std::errc{} || end != s.data() + s.size())
@@ -88,22 +79,19 @@ std::optional<int> parseInt(std::string_view s)
     return value;
 }
 
-std::string formatDouble(double value)
-{
+std::string formatDouble(double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 
-std::size_t codePointCount(std::string_view utf8)
-{
+std::size_t codePointCount(std::string_view utf8) {
     return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char ch) {
         return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
     }));
 }
 
-void appendUtf8(std::string& out, char32_t cp)
-{
+void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {
@@ -121,16 +109,14 @@ void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
-bool isHex(char ch)
-{
+bool isHex(char ch) {
     return std::isxdigit(static_cast<unsigned char>(ch)) != 0;
 }
 
 // Cell text as XML 1.0 allows it. Characters XML cannot carry are written the way Excel does,
 // as _xHHHH_, and a literal "_xHHHH_" is guarded as _x005F_xHHHH_ so readers do not decode it.
 // Bytes that are not UTF-8 become U+FFFD rather than making the whole sheet unreadable.
-std::string cellText(std::string_view in)
-{
+std::string cellText(std::string_view in) {
     std::string out;
     out.reserve(in.size());
     std::size_t i = 0;
@@ -190,21 +176,18 @@ struct CellPos {
     int col = 0;
 };
 
-std::string columnName(int col)
-{
+std::string columnName(int col) {
     std::string name;
     for (; col > 0; col = (col - 1) / 26)
         name.insert(name.begin(), static_cast<char>('A' + (col - 1) % 26));
     return name;
 }
 
-std::string cellName(CellPos pos)
-{
+std::string cellName(CellPos pos) {
     return columnName(pos.col) + std::to_string(pos.row);
 }
 
-std::optional<int> parseColumn(std::string_view letters)
-{
+std::optional<int> parseColumn(std::string_view letters) {
     if (letters.empty() || letters.size() > 3)
         return std::nullopt;
     int col = 0;
@@ -218,10 +201,9 @@ std::optional<int> parseColumn(std::string_view letters)
     return col;
 }
 
-std::optional<int> parseRow(std::string_view digits)
-{
-    if (digits.empty() || !std::all_of(digits.begin(), digits.end(),
-                                       [](char ch) { return ch >= '0' && ch <= '9'; }))
+std::optional<int> parseRow(std::string_view digits) {
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
         return std::nullopt;
     const auto row = parseInt(digits);
     if (!row || *row < 1 || *row > kMaxRow)
@@ -229,8 +211,7 @@ std::optional<int> parseRow(std::string_view digits)
     return row;
 }
 
-std::optional<CellPos> parseCellName(std::string_view name)
-{
+std::optional<CellPos> parseCellName(std::string_view name) {
     std::size_t split = 0;
     while (split < name.size() && std::isalpha(static_cast<unsigned char>(name[split])))
         ++split;
@@ -249,8 +230,7 @@ struct RefPart {
     std::optional<int> row;
 };
 
-std::optional<RefPart> parseRefPart(std::string_view token)
-{
+std::optional<RefPart> parseRefPart(std::string_view token) {
     RefPart part;
     std::size_t i = 0;
     if (i < token.size() && token[i] == '$') {
@@ -287,8 +267,7 @@ std::optional<RefPart> parseRefPart(std::string_view token)
 }
 
 // The reference text after moving its relative parts, or nothing when it falls off the sheet.
-std::optional<std::string> shiftRefPart(const RefPart& part, int dRow, int dCol)
-{
+std::optional<std::string> shiftRefPart(const RefPart& part, int dRow, int dCol) {
     std::string out;
     if (part.col) {
         const int col = part.colAbsolute ? *part.col : *part.col + dCol;
@@ -305,8 +284,7 @@ std::optional<std::string> shiftRefPart(const RefPart& part, int dRow, int dCol)
     return out;
 }
 
-bool isNameChar(char ch)
-{
+bool isNameChar(char ch) {
     const auto u = static_cast<unsigned char>(ch);
     return std::isalnum(u) || ch == '_' || ch == '.' || ch == '$' || ch == '\\' || ch == '?' ||
            u >= 0x80;
@@ -314,8 +292,7 @@ bool isNameChar(char ch)
 
 // A formula as it reads when copied dRow rows down and dCol columns right: what the cell of a
 // shared formula means, so the formula can be written out when its first cell is overwritten.
-std::string shiftFormula(std::string_view f, int dRow, int dCol)
-{
+std::string shiftFormula(std::string_view f, int dRow, int dCol) {
     std::string out;
     std::size_t i = 0;
     const auto nameEnd = [&](std::size_t from) {
@@ -394,8 +371,7 @@ std::string shiftFormula(std::string_view f, int dRow, int dCol)
 // ---------------------------------------------------------------------------------------------
 // XML
 
-std::optional<pugi::xml_document> parseXml(const std::string& text)
-{
+std::optional<pugi::xml_document> parseXml(const std::string& text) {
     std::optional<pugi::xml_document> doc;
     doc.emplace();
     if (!doc->load_buffer(text.data(), text.size(), kXmlParse, pugi::encoding_auto))
@@ -405,8 +381,7 @@ std::optional<pugi::xml_document> parseXml(const std::string& text)
     return doc;
 }
 
-std::string serializeXml(pugi::xml_document& doc)
-{
+std::string serializeXml(pugi::xml_document& doc) {
     // The text is written as UTF-8 whatever the part was stored in, so the declaration must say so.
     for (auto node : doc.children()) {
         if (node.type() == pugi::node_declaration) {
@@ -420,8 +395,7 @@ std::string serializeXml(pugi::xml_document& doc)
     return out.str();
 }
 
-pugi::xml_node childByLocalName(pugi::xml_node parent, std::string_view name)
-{
+pugi::xml_node childByLocalName(pugi::xml_node parent, std::string_view name) {
     for (auto child : parent.children())
         if (child.type() == pugi::node_element && localName(child.name()) == name)
             return child;
@@ -429,8 +403,7 @@ pugi::xml_node childByLocalName(pugi::xml_node parent, std::string_view name)
 }
 
 // The namespace URI a prefix is bound to at `node`.
-std::string_view namespaceOf(pugi::xml_node node, std::string_view prefix)
-{
+std::string_view namespaceOf(pugi::xml_node node, std::string_view prefix) {
     const std::string attribute = prefix.empty() ? "xmlns" : "xmlns:" + std::string(prefix);
     for (; node; node = node.parent())
         if (auto a = node.attribute(attribute.c_str()))
@@ -439,8 +412,7 @@ std::string_view namespaceOf(pugi::xml_node node, std::string_view prefix)
 }
 
 // The r:id of an element, whatever prefix the relationships namespace has in this part.
-std::string_view relationshipIdOf(pugi::xml_node node)
-{
+std::string_view relationshipIdOf(pugi::xml_node node) {
     for (auto a : node.attributes()) {
         const std::string_view name = a.name();
         if (localName(name) == "id" && !prefixOf(name).empty() &&
@@ -453,24 +425,21 @@ std::string_view relationshipIdOf(pugi::xml_node node)
 // ---------------------------------------------------------------------------------------------
 // Package part names
 
-std::string directoryOf(std::string_view part)
-{
+std::string directoryOf(std::string_view part) {
     const auto slash = part.rfind('/');
     return slash == std::string_view::npos ? std::string{} : std::string(part.substr(0, slash + 1));
 }
 
-std::string relationshipsPartOf(std::string_view part)
-{
+std::string relationshipsPartOf(std::string_view part) {
     const auto dir = directoryOf(part);
     return dir + "_rels/" + std::string(part.substr(dir.size())) + ".rels";
 }
 
 // The zip entry name a relationship target points to, or "" when it leaves the package.
-std::string resolveTarget(std::string_view sourceDir, std::string_view target)
-{
-    const std::string joined =
-        !target.empty() && target.front() == '/' ? std::string(target.substr(1))
-                                                 : std::string(sourceDir) + std::string(target);
+std::string resolveTarget(std::string_view sourceDir, std::string_view target) {
+    const std::string joined = !target.empty() && target.front() == '/'
+                                   ? std::string(target.substr(1))
+                                   : std::string(sourceDir) + std::string(target);
     std::vector<std::string> segments;
     std::size_t start = 0;
     while (start <= joined.size()) {
@@ -500,8 +469,7 @@ struct Relationship {
 
 // The first relationship whose Id or Type (by suffix) matches.
 std::optional<Relationship> findRelationship(pugi::xml_document& rels, std::string_view sourceDir,
-                                             std::string_view id, std::string_view typeSuffix)
-{
+                                             std::string_view id, std::string_view typeSuffix) {
     for (auto rel : rels.document_element().children()) {
         if (rel.type() != pugi::node_element || localName(rel.name()) != "Relationship")
             continue;
@@ -522,8 +490,7 @@ std::optional<Relationship> findRelationship(pugi::xml_document& rels, std::stri
 class SheetEditor {
 public:
     SheetEditor(pugi::xml_node worksheet, pugi::xml_node sheetData)
-        : m_worksheet(worksheet), m_sheetData(sheetData)
-    {
+        : m_worksheet(worksheet), m_sheetData(sheetData) {
         const std::string_view prefix = prefixOf(sheetData.name());
         m_prefix = prefix.empty() ? std::string{} : std::string(prefix) + ":";
         numberRows();
@@ -532,8 +499,7 @@ public:
     bool damaged() const { return m_damaged; }
     bool removedFormula() const { return m_removedFormula; }
 
-    void write(int row, int col, std::string_view text, const NumberReader& readNumber)
-    {
+    void write(int row, int col, std::string_view text, const NumberReader& readNumber) {
         if (text.empty()) {
             clear(row, col);
             return;
@@ -559,8 +525,7 @@ public:
     }
 
     // Recalculating programs need no stale results and a used range that matches the cells.
-    void finish()
-    {
+    void finish() {
         int minRow = 0;
         int maxRow = 0;
         int minCol = 0;
@@ -573,8 +538,10 @@ public:
                 minCol = pos.col;
             maxCol = std::max(maxCol, pos.col);
             auto f = childByLocalName(c, "f");
-            if (f && std::string_view(f.attribute("t").value()) != "dataTable")
-                c.remove_child(childByLocalName(c, "v"));
+            if (f && std::string_view(f.attribute("t").value()) != "dataTable") {
+                while (auto v = childByLocalName(c, "v"))
+                    c.remove_child(v);
+            }
         });
         std::string ref = "A1";
         if (maxRow > 0) {
@@ -585,8 +552,9 @@ public:
         auto dimension = childByLocalName(m_worksheet, "dimension");
         if (!dimension) {
             auto sheetPr = childByLocalName(m_worksheet, "sheetPr");
-            dimension = sheetPr ? m_worksheet.insert_child_after(qualified("dimension").c_str(), sheetPr)
-                                : m_worksheet.prepend_child(qualified("dimension").c_str());
+            dimension =
+                sheetPr ? m_worksheet.insert_child_after(qualified("dimension").c_str(), sheetPr)
+                        : m_worksheet.prepend_child(qualified("dimension").c_str());
         }
         auto refAttribute = dimension.attribute("ref");
         if (!refAttribute)
@@ -597,14 +565,12 @@ public:
 private:
     std::string qualified(std::string_view local) const { return m_prefix + std::string(local); }
 
-    static bool isElement(pugi::xml_node node, std::string_view local)
-    {
+    static bool isElement(pugi::xml_node node, std::string_view local) {
         return node.type() == pugi::node_element && localName(node.name()) == local;
     }
 
     // Rows may leave out r (it is then one past the previous row); new rows need them explicit.
-    void numberRows()
-    {
+    void numberRows() {
         int previous = 0;
         for (auto row : m_sheetData.children()) {
             if (!isElement(row, "row"))
@@ -626,8 +592,7 @@ private:
 
     // Cells may leave out r as rows do; the column is then one past the previous cell's.
     template <typename F>
-    void forEachCellInRow(pugi::xml_node row, int r, F&& visit)
-    {
+    void forEachCellInRow(pugi::xml_node row, int r, F&& visit) {
         int previous = 0;
         for (auto c = row.first_child(); c;) {
             const auto next = c.next_sibling();
@@ -649,17 +614,17 @@ private:
     }
 
     template <typename F>
-    void forEachCell(F&& visit)
-    {
+    void forEachCell(F&& visit) {
         for (auto row : m_sheetData.children())
             if (isElement(row, "row"))
                 forEachCellInRow(row, rowNumber(row), visit);
     }
 
-    static int rowNumber(pugi::xml_node row) { return parseRow(row.attribute("r").value()).value_or(0); }
+    static int rowNumber(pugi::xml_node row) {
+        return parseRow(row.attribute("r").value()).value_or(0);
+    }
 
-    pugi::xml_node findRow(int r, bool create)
-    {
+    pugi::xml_node findRow(int r, bool create) {
         for (auto row : m_sheetData.children()) {
             if (!isElement(row, "row"))
                 continue;
@@ -682,8 +647,7 @@ private:
     }
 
     // The style a new cell gets: the row's when the row is formatted, else its column's.
-    std::string inheritedStyle(pugi::xml_node row, int col) const
-    {
+    std::string inheritedStyle(pugi::xml_node row, int col) const {
         const std::string_view customFormat = row.attribute("customFormat").value();
         if ((customFormat == "1" || customFormat == "true") && row.attribute("s"))
             return row.attribute("s").value();
@@ -702,8 +666,7 @@ private:
         return {};
     }
 
-    pugi::xml_node cell(int r, int col, bool create)
-    {
+    pugi::xml_node cell(int r, int col, bool create) {
         auto row = findRow(r, create);
         if (!row)
             return {};
@@ -729,8 +692,7 @@ private:
         return c;
     }
 
-    void clear(int r, int col)
-    {
+    void clear(int r, int col) {
         auto c = cell(r, col, false);
         if (!c)
             return;
@@ -739,19 +701,18 @@ private:
         // A styled cell stays so its formatting does, as when a user clears the contents.
         if (!c.attribute("s") && !childByLocalName(c, "extLst"))
             row.remove_child(c);
-        const bool rowEmpty = std::none_of(row.children().begin(), row.children().end(),
-                                           [](pugi::xml_node n) { return n.type() == pugi::node_element; });
-        const bool rowPlain = std::all_of(row.attributes().begin(), row.attributes().end(),
-                                          [](pugi::xml_attribute a) {
-                                              return std::string_view(a.name()) == "r";
-                                          });
+        const bool rowEmpty =
+            std::none_of(row.children().begin(), row.children().end(),
+                         [](pugi::xml_node n) { return n.type() == pugi::node_element; });
+        const bool rowPlain =
+            std::all_of(row.attributes().begin(), row.attributes().end(),
+                        [](pugi::xml_attribute a) { return std::string_view(a.name()) == "r"; });
         if (rowEmpty && rowPlain)
             m_sheetData.remove_child(row);
     }
 
-    void clearContent(pugi::xml_node c)
-    {
-        if (auto f = childByLocalName(c, "f")) {
+    void clearContent(pugi::xml_node c) {
+        while (auto f = childByLocalName(c, "f")) {
             m_removedFormula = true;
             if (const auto pos = parseCellName(c.attribute("r").value()))
                 handOverSharedFormula(f, *pos);
@@ -769,15 +730,14 @@ private:
 
     // The first cell of a shared formula carries its text for all others; when it is overwritten
     // the next cell of the group takes the text over, moved to its own position.
-    void handOverSharedFormula(pugi::xml_node f, CellPos at)
-    {
+    void handOverSharedFormula(pugi::xml_node f, CellPos at) {
         if (std::string_view(f.attribute("t").value()) != "shared" || !f.attribute("ref"))
             return;
         const std::string_view si = f.attribute("si").value();
         std::vector<std::pair<pugi::xml_node, CellPos>> members;
         forEachCell([&](pugi::xml_node c, CellPos pos) {
             auto g = childByLocalName(c, "f");
-            if (g && g != f && std::string_view(g.attribute("t").value()) == "shared" &&
+            if (g && c != f.parent() && std::string_view(g.attribute("t").value()) == "shared" &&
                 std::string_view(g.attribute("si").value()) == si)
                 members.emplace_back(g, pos);
         });
@@ -790,7 +750,8 @@ private:
             high = {std::max(high.row, pos.row), std::max(high.col, pos.col)};
         }
         auto [heir, heirPos] = members.front();
-        const std::string text = shiftFormula(f.text().get(), heirPos.row - at.row, heirPos.col - at.col);
+        const std::string text =
+            shiftFormula(f.text().get(), heirPos.row - at.row, heirPos.col - at.col);
         while (heir.first_child())
             heir.remove_child(heir.first_child());
         heir.append_child(pugi::node_pcdata).set_value(text.c_str());
@@ -821,8 +782,7 @@ struct SourceFree {
 };
 
 // The DOS timestamps of written entries; a fixed one keeps two exports byte-identical.
-time_t fixedEntryTime()
-{
+time_t fixedEntryTime() {
     std::tm tm{};
     tm.tm_year = 2000 - 1900;
     tm.tm_mon = 0;
@@ -831,15 +791,29 @@ time_t fixedEntryTime()
     return std::mktime(&tm);
 }
 
+// A malloc'd copy for libzip to own: its buffer source may free even data it was told not to
+// (seen with libzip 1.7.3 when an archive is discarded after cloning), so it gets only its own.
+void* ownedCopy(std::string_view data) {
+    void* copy = std::malloc(std::max<std::size_t>(data.size(), 1));
+    if (copy && !data.empty())
+        std::memcpy(copy, data.data(), data.size());
+    return copy;
+}
+
 class MemoryArchive {
 public:
-    // Opens `bytes` (kept alive by the caller until close()); an empty string starts a new archive.
-    bool open(const std::string& bytes, int& zipError)
-    {
+    // Opens a copy of `bytes`; an empty string starts a new archive.
+    bool open(std::string_view bytes, int& zipError) {
         zip_error_t error;
         zip_error_init(&error);
+        void* copy = bytes.empty() ? nullptr : ownedCopy(bytes);
+        if (!bytes.empty() && !copy) {
+            zipError = ZIP_ER_MEMORY;
+            return false;
+        }
+        // On failure libzip may or may not have freed the copy; leaking it beats a double free.
         std::unique_ptr<zip_source_t, SourceFree> source(
-            zip_source_buffer_create(bytes.empty() ? nullptr : bytes.data(), bytes.size(), 0, &error));
+            zip_source_buffer_create(copy, bytes.size(), 1, &error));
         if (!source) {
             zipError = zip_error_code_zip(&error);
             zip_error_fini(&error);
@@ -861,17 +835,15 @@ public:
 
     zip_t* get() const { return m_zip.get(); }
 
-    zip_int64_t locate(const std::string& name) const
-    {
+    zip_int64_t locate(const std::string& name) const {
         return zip_name_locate(m_zip.get(), name.c_str(), ZIP_FL_NOCASE);
     }
 
     // Sets an entry to `data`, keeping a replaced entry's time so a re-export is identical.
-    bool put(const std::string& name, std::string data)
-    {
-        m_pending.push_back(std::move(data));
-        const auto& stored = m_pending.back();
-        zip_source_t* source = zip_source_buffer(m_zip.get(), stored.data(), stored.size(), 0);
+    bool put(const std::string& name, std::string_view data) {
+        void* copy = ownedCopy(data);
+        zip_source_t* source =
+            copy ? zip_source_buffer(m_zip.get(), copy, data.size(), 1) : nullptr;
         if (!source)
             return false;
         const zip_int64_t existing = locate(name);
@@ -883,7 +855,8 @@ public:
             if (zip_stat_index(m_zip.get(), static_cast<zip_uint64_t>(existing), 0, &st) == 0 &&
                 (st.valid & ZIP_STAT_MTIME))
                 mtime = st.mtime;
-            if (zip_file_replace(m_zip.get(), static_cast<zip_uint64_t>(existing), source, 0) != 0) {
+            if (zip_file_replace(m_zip.get(), static_cast<zip_uint64_t>(existing), source, 0) !=
+                0) {
                 zip_source_free(source);
                 return false;
             }
@@ -899,14 +872,12 @@ public:
                zip_file_set_mtime(m_zip.get(), i, mtime, 0) == 0;
     }
 
-    bool remove(zip_int64_t index)
-    {
+    bool remove(zip_int64_t index) {
         return zip_delete(m_zip.get(), static_cast<zip_uint64_t>(index)) == 0;
     }
 
     // Writes the archive and returns its bytes.
-    std::optional<std::string> close()
-    {
+    std::optional<std::string> close() {
         if (zip_close(m_zip.get()) != 0)
             return std::nullopt;
         m_zip.release();
@@ -932,8 +903,7 @@ public:
 
 private:
     std::unique_ptr<zip_source_t, SourceFree> m_source;
-    std::unique_ptr<zip_t, ZipDiscard> m_zip;
-    std::list<std::string> m_pending;  // entry data must outlive zip_close
+    std::unique_ptr<zip_t, ZipDiscard> m_zip;  // declared last: discarded before the source
 };
 
 enum class ReadStatus { Ok, Missing, Damaged, Encrypted, TooLarge };
@@ -943,8 +913,7 @@ struct EntryText {
     std::string text;
 };
 
-EntryText readEntry(const MemoryArchive& archive, const std::string& name)
-{
+EntryText readEntry(const MemoryArchive& archive, const std::string& name) {
     const zip_int64_t index = archive.locate(name);
     if (index < 0)
         return {ReadStatus::Missing, {}};
@@ -958,7 +927,8 @@ EntryText readEntry(const MemoryArchive& archive, const std::string& name)
     zip_file_t* file = zip_fopen_index(archive.get(), static_cast<zip_uint64_t>(index), 0);
     if (!file) {
         const int code = zip_error_code_zip(zip_get_error(archive.get()));
-        const bool locked = code == ZIP_ER_ENCRNOTSUPP || code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD;
+        const bool locked =
+            code == ZIP_ER_ENCRNOTSUPP || code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD;
         return {locked ? ReadStatus::Encrypted : ReadStatus::Damaged, {}};
     }
     // Read one byte past the declared size: an entry that inflates beyond it is lying.
@@ -989,22 +959,19 @@ struct FileBytes {
     struct stat st {};
 };
 
-std::string folderOf(const std::string& path)
-{
+std::string folderOf(const std::string& path) {
     const auto slash = path.rfind('/');
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string fileNameOf(const std::string& path)
-{
+std::string fileNameOf(const std::string& path) {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool writeAll(int fd, const std::string& bytes)
-{
+bool writeAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -1022,14 +989,15 @@ bool writeAll(int fd, const std::string& bytes)
 
 // Writes a sibling temporary file and renames it over `path`, so readers see either the old
 // or the new workbook and a failure leaves the old one as it was.
-ExportOutcome replaceFile(const std::string& path, const std::string& bytes, const struct stat* original)
-{
+ExportOutcome replaceFile(const std::string& path, const std::string& bytes,
+                          const struct stat* original) {
     const std::string folder = folderOf(path);
-    static std::mt19937 generator{std::random_device{}()};
+    thread_local std::mt19937 generator{std::random_device{}()};
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folder + "/." + fileNameOf(path) + "." + std::to_string(generator() % 1000000000u) + ".tmp";
+        temporary = folder + "/." + fileNameOf(path) + "." +
+                    std::to_string(generator() % 1000000000u) + ".tmp";
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             break;
@@ -1042,44 +1010,50 @@ ExportOutcome replaceFile(const std::string& path, const std::string& bytes, con
                             " cannot be saved there. Choose an existing folder.");
         if (err == ENOTDIR)
             return fail(ExportFailure::ReadOnly,
-                        "The report " + path + " cannot be saved: part of its path is a file, not a folder. "
-                        "Choose another location.");
+                        "The report " + path +
+                            " cannot be saved: part of its path is a file, not a folder. "
+                            "Choose another location.");
         return fail(ExportFailure::ReadOnly,
-                    "Could not create a temporary file in the folder " + folder + " (" + errnoText(err) +
-                        "), so the report " + path +
+                    "Could not create a temporary file in the folder " + folder + " (" +
+                        errnoText(err) + "), so the report " + path +
                         " was not saved. Choose a folder you are allowed to write to.");
     }
-    const auto discard = [&](ExportFailure kind, const std::string& what, int err) {
+    // Literal arguments only: errno must be read before anything can allocate and disturb it.
+    const auto discard = [&](std::string_view failed, std::string_view how) {
+        const int err = errno;
         ::close(fd);
         ::unlink(temporary.c_str());
-        std::string hint = err == ENOSPC || err == EDQUOT
-                               ? "Free some disk space and export again."
-                               : "Check the disk and export again.";
-        return fail(kind, what + " (" + errnoText(err) + "). " + hint +
-                              (original ? " The original file is unchanged." : ""));
+        const std::string what = std::string(failed) + path + std::string(how);
+        std::string hint = err == ENOSPC || err == EDQUOT ? "Free some disk space and export again."
+                                                          : "Check the disk and export again.";
+        return fail(ExportFailure::WriteFailed,
+                    what + " (" + errnoText(err) + "). " + hint +
+                        (original ? " The original file is unchanged." : ""));
     };
     if (!writeAll(fd, bytes))
-        return discard(ExportFailure::WriteFailed, "Writing the report " + path + " failed", errno);
+        return discard("Writing the report ", " failed");
     if (original) {
         // Best effort: only root may hand the file back to its owner.
         [[maybe_unused]] const int ignored = ::fchown(fd, original->st_uid, original->st_gid);
         if (::fchmod(fd, original->st_mode & 07777) != 0)
-            return discard(ExportFailure::WriteFailed, "Could not set the permissions of the report " + path, errno);
+            return discard("Could not set the permissions of the report ", "");
     }
     if (::fsync(fd) != 0)
-        return discard(ExportFailure::WriteFailed, "Writing the report " + path + " to disk failed", errno);
+        return discard("Writing the report ", " to disk failed");
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(temporary.c_str());
-        return fail(ExportFailure::WriteFailed, "Writing the report " + path + " failed (" + errnoText(err) +
+        return fail(ExportFailure::WriteFailed, "Writing the report " + path + " failed (" +
+                                                    errnoText(err) +
                                                     "). Check the disk and export again.");
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         const int err = errno;
         ::unlink(temporary.c_str());
-        return fail(ExportFailure::ReadOnly, "Could not replace the report " + path + " (" + errnoText(err) +
-                                                 "). Check that the file and its folder may be written, "
-                                                 "or choose another file name.");
+        return fail(ExportFailure::ReadOnly,
+                    "Could not replace the report " + path + " (" + errnoText(err) +
+                        "). Check that the file and its folder may be written, "
+                        "or choose another file name.");
     }
     // The rename itself must reach the disk too.
     if (const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
@@ -1089,8 +1063,7 @@ ExportOutcome replaceFile(const std::string& path, const std::string& bytes, con
     return ExportOutcome{true, {}, ExportFailure::None};
 }
 
-std::optional<std::string> lockFileBeside(const std::string& path)
-{
+std::optional<std::string> lockFileBeside(const std::string& path) {
     const std::string folder = folderOf(path);
     const std::string name = fileNameOf(path);
     for (const std::string& lock : {folder + "/.~lock." + name + "#", folder + "/~$" + name}) {
@@ -1145,8 +1118,7 @@ constexpr const char* kStyles =
     R"(<cellStyles count="1"><cellStyle name="Normal" xfId="0" builtinId="0"/></cellStyles>)"
     R"(</styleSheet>)";
 
-std::string newSheet(const std::vector<ReportCell>& cells, const NumberReader& readNumber)
-{
+std::string newSheet(const std::vector<ReportCell>& cells, const NumberReader& readNumber) {
     // Widths in characters, from the longest caption and unit so they show without clipping.
     std::size_t captionChars = 0;
     std::size_t unitChars = 0;
@@ -1162,9 +1134,13 @@ std::string newSheet(const std::vector<ReportCell>& cells, const NumberReader& r
         R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships">)"
         R"(<dimension ref="A1"/><sheetViews><sheetView workbookViewId="0"/></sheetViews>)"
         R"(<sheetFormatPr defaultRowHeight="15"/><cols>)"
-        R"(<col min="1" max="1" width=")" + width(captionChars, 12, 80) + R"(" customWidth="1"/>)"
+        R"(<col min="1" max="1" width=")" +
+        width(captionChars, 12, 80) +
+        R"(" customWidth="1"/>)"
         R"(<col min="2" max="2" width="16" customWidth="1"/>)"
-        R"(<col min="3" max="3" width=")" + width(unitChars, 8, 30) + R"(" customWidth="1"/>)"
+        R"(<col min="3" max="3" width=")" +
+        width(unitChars, 8, 30) +
+        R"(" customWidth="1"/>)"
         R"(</cols><sheetData/>)"
         R"(<pageMargins left="0.7" right="0.7" top="0.75" bottom="0.75" header="0.3" footer="0.3"/>)"
         R"(</worksheet>)";
@@ -1173,6 +1149,8 @@ std::string newSheet(const std::vector<ReportCell>& cells, const NumberReader& r
     SheetEditor editor(worksheet, childByLocalName(worksheet, "sheetData"));
     const NumberReader textOnly = [](std::string_view) { return std::optional<double>{}; };
     for (const auto& cell : cells) {
+        if (cell.row < 1 || cell.row > kMaxRow)
+            continue;
         if (!cell.caption.empty())
             editor.write(cell.row, kColumnA, cell.caption, textOnly);
         editor.write(cell.row, kColumnB, cell.text, readNumber);
@@ -1184,8 +1162,7 @@ std::string newSheet(const std::vector<ReportCell>& cells, const NumberReader& r
 }
 
 ExportOutcome makeNewWorkbook(const std::string& path, const std::vector<ReportCell>& cells,
-                              const NumberReader& readNumber)
-{
+                              const NumberReader& readNumber) {
     MemoryArchive archive;
     int zipError = 0;
     const std::string empty;
@@ -1202,8 +1179,9 @@ ExportOutcome makeNewWorkbook(const std::string& path, const std::vector<ReportC
         ok = ok && archive.put(name, text);
     const auto bytes = ok ? archive.close() : std::nullopt;
     if (!bytes)
-        return fail(ExportFailure::WriteFailed,
-                    "The new report " + path + " could not be assembled (out of memory?). Export again.");
+        return fail(
+            ExportFailure::WriteFailed,
+            "The new report " + path + " could not be assembled (out of memory?). Export again.");
     return replaceFile(path, *bytes, nullptr);
 }
 
@@ -1212,14 +1190,15 @@ ExportOutcome makeNewWorkbook(const std::string& path, const std::vector<ReportC
 
 class WorkbookUpdate {
 public:
-    WorkbookUpdate(const std::string& path, const std::string& bytes) : m_path(path), m_bytes(bytes) {}
+    WorkbookUpdate(const std::string& path, const std::string& bytes)
+        : m_path(path), m_bytes(bytes) {}
 
-    ExportOutcome run(const std::vector<ReportCell>& cells, const NumberReader& readNumber)
-    {
+    ExportOutcome run(const std::vector<ReportCell>& cells, const NumberReader& readNumber) {
         int zipError = 0;
         if (!m_archive.open(m_bytes, zipError)) {
             if (zipError == ZIP_ER_MEMORY)
-                return fail(ExportFailure::TooLarge, "The workbook " + m_path + " is too large to open.");
+                return fail(ExportFailure::TooLarge,
+                            "The workbook " + m_path + " is too large to open.");
             return damaged("its zip directory is broken or incomplete");
         }
         if (auto refused = checkEntries())
@@ -1235,8 +1214,9 @@ public:
                 workbookPart = rel->target;
         auto workbook = readXml(workbookPart);
         if (!workbook.doc)
-            return workbook.outcome.failure != ExportFailure::None ? workbook.outcome
-                                                                   : notAWorkbook("it has no workbook part");
+            return workbook.outcome.failure != ExportFailure::None
+                       ? workbook.outcome
+                       : notAWorkbook("it has no workbook part");
         const std::string workbookRelsPart = relationshipsPartOf(workbookPart);
         auto workbookRels = readXml(workbookRelsPart);
         if (!workbookRels.doc)
@@ -1250,15 +1230,17 @@ public:
             return notAWorkbook("it has no sheet");
         const std::string_view sheetId = relationshipIdOf(firstSheet);
         const std::string workbookDir = directoryOf(workbookPart);
-        const auto sheetRel =
-            sheetId.empty() ? std::nullopt : findRelationship(*workbookRels.doc, workbookDir, sheetId, "");
+        const auto sheetRel = sheetId.empty()
+                                  ? std::nullopt
+                                  : findRelationship(*workbookRels.doc, workbookDir, sheetId, "");
         if (!sheetRel || sheetRel->target.empty())
             return notAWorkbook("the first sheet points to no part");
         if (!endsWith(sheetRel->node.attribute("Type").value(), "/worksheet"))
-            return fail(ExportFailure::NotAWorkbook,
-                        "The first sheet of the workbook " + m_path +
-                            " is a chart or macro sheet, not a worksheet. Move the report sheet to the "
-                            "first tab in a spreadsheet program and export again.");
+            return fail(
+                ExportFailure::NotAWorkbook,
+                "The first sheet of the workbook " + m_path +
+                    " is a chart or macro sheet, not a worksheet. Move the report sheet to the "
+                    "first tab in a spreadsheet program and export again.");
 
         auto sheet = readXml(sheetRel->target);
         if (!sheet.doc)
@@ -1304,28 +1286,27 @@ private:
         ExportOutcome outcome;  // failure None with no doc: the part is missing
     };
 
-    ExportOutcome damaged(const std::string& detail) const
-    {
-        return fail(ExportFailure::Damaged, "The workbook " + m_path + " is damaged (" + detail +
-                                                "). Open it in a spreadsheet program, save it again, "
-                                                "and export to the saved copy.");
+    ExportOutcome damaged(const std::string& detail) const {
+        return fail(ExportFailure::Damaged,
+                    "The workbook " + m_path + " is damaged (" + detail +
+                        "). Open it in a spreadsheet program and save it again, or choose "
+                        "another report form.");
     }
 
-    ExportOutcome notAWorkbook(const std::string& detail) const
-    {
-        return fail(ExportFailure::NotAWorkbook, "The file " + m_path + " is not an .xlsx workbook (" + detail +
-                                                     "). Choose an .xlsx report form saved by a spreadsheet program.");
+    ExportOutcome notAWorkbook(const std::string& detail) const {
+        return fail(ExportFailure::NotAWorkbook,
+                    "The file " + m_path + " is not an .xlsx workbook (" + detail +
+                        "). Choose an .xlsx report form saved by a spreadsheet program.");
     }
 
-    ExportOutcome assemblyFailed() const
-    {
-        return fail(ExportFailure::WriteFailed, "The updated workbook " + m_path +
-                                                    " could not be assembled (out of memory?). The original "
-                                                    "file is unchanged; export again.");
+    ExportOutcome assemblyFailed() const {
+        return fail(ExportFailure::WriteFailed,
+                    "The updated workbook " + m_path +
+                        " could not be assembled (out of memory?). The original "
+                        "file is unchanged; export again.");
     }
 
-    std::optional<ExportOutcome> checkEntries()
-    {
+    std::optional<ExportOutcome> checkEntries() {
         const zip_int64_t count = zip_get_num_entries(m_archive.get(), 0);
         zip_uint64_t total = 0;
         for (zip_int64_t i = 0; i < count; ++i) {
@@ -1338,38 +1319,37 @@ private:
             const zip_uint64_t size = (st.valid & ZIP_STAT_SIZE) ? st.size : 0;
             total += size;
             if (size > kMaxEntryBytes || total > kMaxTotalBytes)
-                return fail(ExportFailure::TooLarge,
-                            "The workbook " + m_path + " would unpack to more than " +
-                                std::to_string((size > kMaxEntryBytes ? kMaxEntryBytes : kMaxTotalBytes) >> 20) +
-                                " MB, far more than a report form needs; it may be damaged or built to "
-                                "exhaust memory. Choose another report form.");
+                return fail(
+                    ExportFailure::TooLarge,
+                    "The workbook " + m_path + " would unpack to more than " +
+                        std::to_string((size > kMaxEntryBytes ? kMaxEntryBytes : kMaxTotalBytes) >>
+                                       20) +
+                        " MB, far more than a report form needs; it may be damaged or built to "
+                        "exhaust memory. Choose another report form.");
         }
         return std::nullopt;
     }
 
-    ExportOutcome encrypted() const
-    {
-        return fail(ExportFailure::Encrypted, "The workbook " + m_path +
-                                                  " is protected with a password, so it cannot be written. "
-                                                  "Save a copy without a password and export to that.");
+    ExportOutcome encrypted() const {
+        return fail(ExportFailure::Encrypted,
+                    "The workbook " + m_path +
+                        " is protected with a password, so it cannot be written. "
+                        "Save a copy without a password and export to that.");
     }
 
-    XmlPart readXml(const std::string& name)
-    {
+    XmlPart readXml(const std::string& name) {
         auto entry = readEntry(m_archive, name);
         switch (entry.status) {
-        case ReadStatus::Missing:
-            return {};
-        case ReadStatus::Encrypted:
-            return {std::nullopt, encrypted()};
+        case ReadStatus::Missing: return {};
+        case ReadStatus::Encrypted: return {std::nullopt, encrypted()};
         case ReadStatus::TooLarge:
-            return {std::nullopt, fail(ExportFailure::TooLarge, "The part " + name + " of the workbook " + m_path +
-                                                                    " is too large for a report form. Choose "
-                                                                    "another report form.")};
+            return {std::nullopt, fail(ExportFailure::TooLarge,
+                                       "The part " + name + " of the workbook " + m_path +
+                                           " is too large for a report form. Choose "
+                                           "another report form.")};
         case ReadStatus::Damaged:
             return {std::nullopt, damaged("the part " + name + " cannot be unpacked")};
-        case ReadStatus::Ok:
-            break;
+        case ReadStatus::Ok: break;
         }
         auto doc = parseXml(entry.text);
         if (!doc)
@@ -1379,13 +1359,14 @@ private:
 
     // The calculation chain lists formula cells; one that lists a cell now holding a value
     // makes Excel repair the file, so it goes and is rebuilt on load.
-    std::optional<ExportOutcome> dropCalcChain(pugi::xml_document& workbookRels, const std::string& workbookDir,
-                                               const std::string& workbookRelsPart)
-    {
+    std::optional<ExportOutcome> dropCalcChain(pugi::xml_document& workbookRels,
+                                               const std::string& workbookDir,
+                                               const std::string& workbookRelsPart) {
         const auto rel = findRelationship(workbookRels, workbookDir, "", "/calcChain");
         if (!rel)
             return std::nullopt;
-        if (const auto index = m_archive.locate(rel->target); index >= 0 && !m_archive.remove(index))
+        if (const auto index = m_archive.locate(rel->target);
+            index >= 0 && !m_archive.remove(index))
             return assemblyFailed();
         rel->node.parent().remove_child(rel->node);
         if (!m_archive.put(workbookRelsPart, serializeXml(workbookRels)))
@@ -1393,13 +1374,15 @@ private:
 
         auto types = readXml("[Content_Types].xml");
         if (!types.doc)
-            return types.outcome.failure != ExportFailure::None ? types.outcome
-                                                                : notAWorkbook("it lists no content types");
+            return types.outcome.failure != ExportFailure::None
+                       ? types.outcome
+                       : notAWorkbook("it lists no content types");
         const std::string partName = "/" + rel->target;
         bool changed = false;
         for (auto node = types.doc->document_element().first_child(); node;) {
             const auto next = node.next_sibling();
-            if (localName(node.name()) == "Override" && equalsNoCase(node.attribute("PartName").value(), partName)) {
+            if (localName(node.name()) == "Override" &&
+                equalsNoCase(node.attribute("PartName").value(), partName)) {
                 node.parent().remove_child(node);
                 changed = true;
             }
@@ -1412,26 +1395,27 @@ private:
 
     // Cached results of formulas that read column B are stale now; asks for a full recalculation.
     // Returns whether the workbook part changed.
-    static bool requestRecalculation(pugi::xml_node workbook)
-    {
+    static bool requestRecalculation(pugi::xml_node workbook) {
         auto calcPr = childByLocalName(workbook, "calcPr");
         if (!calcPr) {
             // calcPr has a fixed place among the workbook's children.
             static constexpr std::string_view kAfterCalcPr[] = {
-                "oleSize", "customWorkbookViews", "pivotCaches", "smartTagPr", "smartTagTypes",
-                "webPublishing", "fileRecoveryPr", "webPublishObjects", "extLst"};
+                "oleSize",        "customWorkbookViews", "pivotCaches",
+                "smartTagPr",     "smartTagTypes",       "webPublishing",
+                "fileRecoveryPr", "webPublishObjects",   "extLst"};
             pugi::xml_node before;
             for (auto child : workbook.children()) {
                 if (child.type() == pugi::node_element &&
-                    std::find(std::begin(kAfterCalcPr), std::end(kAfterCalcPr), localName(child.name())) !=
-                        std::end(kAfterCalcPr)) {
+                    std::find(std::begin(kAfterCalcPr), std::end(kAfterCalcPr),
+                              localName(child.name())) != std::end(kAfterCalcPr)) {
                     before = child;
                     break;
                 }
             }
             const std::string_view prefix = prefixOf(workbook.name());
             const std::string name = prefix.empty() ? "calcPr" : std::string(prefix) + ":calcPr";
-            calcPr = before ? workbook.insert_child_before(name.c_str(), before) : workbook.append_child(name.c_str());
+            calcPr = before ? workbook.insert_child_before(name.c_str(), before)
+                            : workbook.append_child(name.c_str());
         }
         auto full = calcPr.attribute("fullCalcOnLoad");
         const std::string_view value = full.value();
@@ -1450,14 +1434,14 @@ private:
 };
 
 // The raw file, read once, so every check and the edit see the same bytes.
-ExportOutcome readFile(const std::string& path, FileBytes& file)
-{
+ExportOutcome readFile(const std::string& path, FileBytes& file) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
-        return fail(ExportFailure::Unreadable, "The workbook " + path + " could not be opened (" + errnoText(err) +
-                                                   "). Check that you are allowed to read it, or choose "
-                                                   "another file.");
+        return fail(ExportFailure::Unreadable,
+                    "The workbook " + path + " could not be opened (" + errnoText(err) +
+                        "). Check that you are allowed to read it, or choose "
+                        "another file.");
     }
     if (::fstat(fd, &file.st) != 0) {
         const int err = errno;
@@ -1467,8 +1451,9 @@ ExportOutcome readFile(const std::string& path, FileBytes& file)
     }
     if (file.st.st_size > kMaxFileBytes) {
         ::close(fd);
-        return fail(ExportFailure::TooLarge, "The workbook " + path +
-                                                 " is far larger than a report form. Choose another file.");
+        return fail(
+            ExportFailure::TooLarge,
+            "The workbook " + path + " is far larger than a report form. Choose another file.");
     }
     file.bytes.resize(static_cast<std::size_t>(file.st.st_size));
     std::size_t done = 0;
@@ -1493,10 +1478,10 @@ ExportOutcome readFile(const std::string& path, FileBytes& file)
 
 // Encrypted .xlsx files are OLE compound files holding an "EncryptionInfo" stream; an OLE file
 // without one is an old binary .xls.
-ExportOutcome refuseByContent(const std::string& path, const std::string& bytes)
-{
+ExportOutcome refuseByContent(const std::string& path, const std::string& bytes) {
     static constexpr char kOle[] = {'\xD0', '\xCF', '\x11', '\xE0', '\xA1', '\xB1', '\x1A', '\xE1'};
-    if (bytes.size() >= sizeof kOle && std::equal(std::begin(kOle), std::end(kOle), bytes.begin())) {
+    if (bytes.size() >= sizeof kOle &&
+        std::equal(std::begin(kOle), std::end(kOle), bytes.begin())) {
         std::string marker;
         for (char ch : std::string_view("EncryptionInfo")) {
             marker.push_back(ch);
@@ -1507,10 +1492,11 @@ ExportOutcome refuseByContent(const std::string& path, const std::string& bytes)
                         "The workbook " + path +
                             " is protected with a password, so it cannot be written. Save a copy "
                             "without a password and export to that.");
-        return fail(ExportFailure::NotAWorkbook,
-                    "The file " + path +
-                        " is an old Excel 97-2003 (.xls) workbook. Save it as an .xlsx workbook in a "
-                        "spreadsheet program and export to that.");
+        return fail(
+            ExportFailure::NotAWorkbook,
+            "The file " + path +
+                " is an old Excel 97-2003 (.xls) workbook. Save it as an .xlsx workbook in a "
+                "spreadsheet program and export to that.");
     }
     if (bytes.size() < 4 || bytes.compare(0, 2, "PK") != 0)
         return fail(ExportFailure::NotAWorkbook,
@@ -1523,10 +1509,10 @@ ExportOutcome refuseByContent(const std::string& path, const std::string& bytes)
 }  // namespace
 
 ExportOutcome writeReportColumnB(const std::string& path, const std::vector<ReportCell>& cells,
-                                 const NumberReader& readNumber)
-{
+                                 const NumberReader& readNumber) {
     if (path.empty())
-        return fail(ExportFailure::NotAFile, "No file name was given for the report. Choose an .xlsx file.");
+        return fail(ExportFailure::NotAFile,
+                    "No file name was given for the report. Choose an .xlsx file.");
 
     // Replace what a symbolic link points to, not the link.
     std::string target = path;
@@ -1542,15 +1528,17 @@ ExportOutcome writeReportColumnB(const std::string& path, const std::vector<Repo
         if (err == ENOENT)
             return makeNewWorkbook(target, cells, readNumber);
         if (err == ENOTDIR)
-            return fail(ExportFailure::ReadOnly, "The report " + path +
-                                                     " cannot be saved: part of its path is a file, not a "
-                                                     "folder. Choose another location.");
-        return fail(ExportFailure::Unreadable, "The report " + path + " cannot be reached (" + errnoText(err) +
-                                                   "). Choose another location.");
+            return fail(ExportFailure::ReadOnly,
+                        "The report " + path +
+                            " cannot be saved: part of its path is a file, not a "
+                            "folder. Choose another location.");
+        return fail(ExportFailure::Unreadable, "The report " + path + " cannot be reached (" +
+                                                   errnoText(err) + "). Choose another location.");
     }
     if (S_ISDIR(st.st_mode))
-        return fail(ExportFailure::NotAFile,
-                    "The report path " + path + " is a folder, not a file. Choose an .xlsx file name.");
+        return fail(
+            ExportFailure::NotAFile,
+            "The report path " + path + " is a folder, not a file. Choose an .xlsx file name.");
     if (!S_ISREG(st.st_mode))
         return fail(ExportFailure::NotAFile,
                     "The report path " + path + " is not a regular file. Choose an .xlsx file.");
@@ -1558,7 +1546,8 @@ ExportOutcome writeReportColumnB(const std::string& path, const std::vector<Repo
     for (const auto& candidate : {path, target}) {
         if (const auto lock = lockFileBeside(candidate))
             return fail(ExportFailure::OpenElsewhere,
-                        "The workbook " + path + " is open in another program (its lock file " + *lock +
+                        "The workbook " + path + " is open in another program (its lock file " +
+                            *lock +
                             " exists). Close it there and export again; if no program has it open, "
                             "delete the lock file.");
     }
@@ -1568,8 +1557,9 @@ ExportOutcome writeReportColumnB(const std::string& path, const std::vector<Repo
         return read;
     // Nobody may write it, or this user may not: either way it was not meant to change.
     if ((file.st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
-        return fail(ExportFailure::ReadOnly, "The workbook " + path +
-                                                 " is read-only. Make it writable, or choose another file name.");
+        return fail(ExportFailure::ReadOnly,
+                    "The workbook " + path +
+                        " is read-only. Make it writable, or choose another file name.");
     if (auto refused = refuseByContent(path, file.bytes); !refused.ok)
         return refused;
 

@@ -52,8 +52,8 @@ def build_form(out):
         ws.cell(row=row, column=3, value="kN")
     ws["B8"] = 1.5
     ws["B8"].font = Font(bold=True)
-    ws["B10"] = "old text"
-    ws["B11"] = 7
+    ws["B10"] = 7
+    ws["B11"] = "old text"
     ws["B13"] = 3
     ws["B13"].fill = PatternFill("solid", fgColor="FFFF00")
     ws["B18"] = 0
@@ -83,8 +83,13 @@ def build_form(out):
             text = replace(text, sheets[0] + sheets[1], sheets[1] + sheets[0])
             text = replace(text, re.search(r"<calcPr[^>]*/>", text).group(0), "")
         elif name == REPORT_PART:
-            text = replace(text, '<c r="B10" t="inlineStr"><is><t>old text</t></is></c>',
-                           '<c r="B10" t="s"><v>0</v></c>')
+            text = replace(text, '<c r="B11" t="inlineStr"><is><t>old text</t></is></c>',
+                           '<c r="B11" t="s"><v>0</v></c>')
+            # Cached results as a spreadsheet program leaves them; D5's will be stale after export.
+            text = replace(text, "<f>SUM(B8:B11)</f><v></v>", "<f>SUM(B8:B11)</f><v>999</v>")
+            # Hints of the cells' column range that an export must not leave stale.
+            for row, spans in ((1, "1:3"), (8, "1:3"), (20, "5:5")):
+                text = replace(text, '<row r="%d">' % row, '<row r="%d" spans="%s">' % (row, spans))
             text = replace(text, "<f>A38*2</f>", '<f t="shared" ref="B38:B40" si="0">A38*2</f>')
             for row in (39, 40):
                 text = replace(text, "<f>A%d*2</f>" % row, '<f t="shared" si="0"/>')

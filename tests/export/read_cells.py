@@ -14,6 +14,10 @@ Each line is tab-separated: a kind, a key, and the value (JSON where it is one).
   rel      WORKBOOK REL ID  type and target
   override PART NAME        content type
   wbchild  INDEX            child element of the workbook part, with calcPr's attributes
+  cached   SHEET!COORD      the stored result of a formula cell
+  layout   SHEET            "sorted" when rows and cells are in order, else the first misfit
+  dimension SHEET           the stored used range and the one the cells span
+  spans    SHEET!ROW        a row's spans hint
 """
 
 import json
@@ -22,10 +26,37 @@ import xml.etree.ElementTree as ET
 import zipfile
 
 import openpyxl
+import openpyxl.utils.cell
 
 
 def local(tag):
     return tag.rsplit("}", 1)[-1]
+
+
+def layout(title, worksheet):
+    """Order of rows and cells, the used range and spans hints, straight from the sheet XML."""
+    facts = []
+    misfit = None
+    last = (0, 0)
+    cells = []
+    for element in worksheet.iter():
+        if local(element.tag) == "row" and element.get("spans"):
+            facts.append(("spans", "%s!%s" % (title, element.get("r")), element.get("spans")))
+        if local(element.tag) == "c":
+            row, col = openpyxl.utils.cell.coordinate_to_tuple(element.get("r"))
+            if (row, col) <= last and misfit is None:
+                misfit = element.get("r")
+            last = (row, col)
+            cells.append((row, col))
+    facts.append(("layout", title, "sorted" if misfit is None else "misfit at " + misfit))
+    stored = next((d.get("ref") for d in worksheet if local(d.tag) == "dimension"), None)
+    span = "A1"
+    if cells:
+        low = openpyxl.utils.get_column_letter(min(c for _, c in cells)) + str(min(r for r, _ in cells))
+        high = openpyxl.utils.get_column_letter(max(c for _, c in cells)) + str(max(r for r, _ in cells))
+        span = low if low == high else low + ":" + high
+    facts.append(("dimension", title, "stored=%s cells=%s" % (stored, span)))
+    return facts
 
 
 def main():
@@ -52,6 +83,12 @@ def main():
                 out.append(("rowstyle", "%s!%d" % (ws.title, number), dim.fill.fgColor.rgb))
     for name in wb.defined_names.definedName:
         out.append(("name", name.name, name.attr_text))
+    results = openpyxl.load_workbook(path, data_only=True)
+    for ws in wb.worksheets:
+        for (row, col), cell in sorted(ws._cells.items()):
+            if cell.data_type == "f":
+                cached = results[ws.title][cell.coordinate].value
+                out.append(("cached", "%s!%s" % (ws.title, cell.coordinate), json.dumps(cached, ensure_ascii=False)))
 
     with zipfile.ZipFile(path) as z:
         for info in z.infolist():
@@ -68,6 +105,14 @@ def main():
             attrs = " ".join("%s=%s" % (k, v) for k, v in sorted(child.attrib.items())) \
                 if local(child.tag) == "calcPr" else ""
             out.append(("wbchild", str(index), ("%s %s" % (local(child.tag), attrs)).strip()))
+        targets = {rel.get("Id"): rel.get("Target") for rel in rels}
+        for sheet in workbook.iter():
+            if local(sheet.tag) != "sheet":
+                continue
+            rid = next(v for k, v in sheet.attrib.items() if local(k) == "id")
+            target = targets[rid]
+            part = target[1:] if target.startswith("/") else "xl/" + target
+            out.extend(layout(sheet.get("name"), ET.fromstring(z.read(part))))
 
     for fields in out:
         print("\t".join(fields))
