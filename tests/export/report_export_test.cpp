@@ -1,0 +1,149 @@
+#include "window/window_model.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+namespace cw {
+namespace {
+
+using C = ControlId;
+namespace fs = std::filesystem;
+
+const NumberFormat kGreek{",", "-", "+"};
+
+// The cells of the first sheet as an independent reader (openpyxl) sees them:
+// "B26" -> "n 30.52", "B34" -> "s \"KA-01\"".
+std::map<std::string, std::string> readCells(const fs::path& workbook) {
+    const std::string command = std::string(CW_OPENPYXL_PYTHON) + " " + CW_EXPORT_TEST_DIR +
+                                "/read_cells.py '" + workbook.string() + "'";
+    std::map<std::string, std::string> cells;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return cells;
+    std::array<char, 4096> buf{};
+    while (fgets(buf.data(), int(buf.size()), pipe)) {
+        std::string line(buf.data());
+        if (!line.empty() && line.back() == '\n')
+            line.pop_back();
+        std::istringstream fields(line);
+        std::string kind, key, value;
+        std::getline(fields, kind, '\t');
+        std::getline(fields, key, '\t');
+        std::getline(fields, value);
+        if (kind != "cell")
+            continue;
+        const auto bang = key.find('!');
+        if (key.compare(0, bang, "Report") == 0)
+            cells[key.substr(bang + 1)] = value;
+    }
+    pclose(pipe);
+    return cells;
+}
+
+class ReportExport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("cw_report_export_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void veltraRun() {
+        f.click(C::Option10);
+        f.click(C::Option9);
+        f.type(C::Text4, "120");
+        f.type(C::Text7, "90");
+        f.type(C::Text2, "250");
+        f.type(C::Text10, "100");
+        f.type(C::Text12, "150");
+        f.click(C::Option1);
+        f.click(C::Command15);
+        f.click(C::Command1);
+    }
+
+    fs::path dir;
+    Form f{kGreek};
+};
+
+TEST_F(ReportExport, WritesTheResultsPanelIntoColumnB) {
+    veltraRun();
+    const fs::path book = dir / "report.xlsx";
+    f.exportTo(book.string());
+    ASSERT_TRUE(f.pendingMessages().empty()) << f.pendingMessages()[0];
+    const auto cells = readCells(book);
+    const std::map<std::string, std::string> expected{
+        {"B8", "n 250"},     {"B10", "n 120"},   {"B11", "n 90"},      {"B13", "n 150"},
+        {"B15", "n 100"},    {"B18", "n 0.5"},   {"B19", "n 101.74"},  {"B20", "n 8"},
+        {"B22", "n 15"},     {"B26", "n 30.52"}, {"B27", "n 4.32"},    {"B28", "n 41.02"},
+        {"B30", "n 2.58"},   {"B31", "n 1.91"},  {"B34", "s \"KA-01\""},
+        {"B35", "s \"KA-11 + KA-12\""},          {"B37", "n 53.84"},   {"B38", "n 9.42"},
+        {"B41", "n 7.09"},   {"B42", "n 15"},    {"B43", "n 4.35"},
+        {"B44", "s \"9,5 kN/ cm^2\""}};
+    for (const auto& [cell, value] : expected) {
+        ASSERT_TRUE(cells.count(cell)) << cell;
+        EXPECT_EQ(cells.at(cell), value) << cell;
+    }
+    EXPECT_FALSE(cells.count("B9"));  // L2 is empty in a one-span bay
+    EXPECT_FALSE(cells.count("B3"));
+    EXPECT_EQ(cells.at("A26"), "s \"απαιτ. Jx (κολ)\"");
+    EXPECT_EQ(f.reportWorkbook(), book.string());
+}
+
+TEST_F(ReportExport, BeforeAnyRunOnlyTheStressLimitIsWritten) {
+    const fs::path book = dir / "empty.xlsx";
+    f.exportTo(book.string());
+    const auto cells = readCells(book);
+    EXPECT_EQ(cells.at("B44"), "s \"9,5 kN/ cm^2\"");
+    for (const char* cell : {"B8", "B18", "B26", "B34", "B43"})
+        EXPECT_FALSE(cells.count(cell)) << cell;
+}
+
+TEST_F(ReportExport, AsksForTheWorkbookOnceAndThenReusesIt) {
+    veltraRun();
+    int asked = 0;
+    const fs::path book = dir / "asked.xlsx";
+    f.chooseWorkbook = [&]() -> std::optional<std::string> {
+        ++asked;
+        return book.string();
+    };
+    f.click(C::Command7);
+    f.click(C::Command7);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(fs::exists(book));
+}
+
+TEST_F(ReportExport, CancellingTheDialogDoesNothing) {
+    veltraRun();
+    f.chooseWorkbook = []() -> std::optional<std::string> { return std::nullopt; };
+    f.click(C::Command7);
+    EXPECT_TRUE(f.pendingMessages().empty());
+    EXPECT_TRUE(f.reportWorkbook().empty());
+}
+
+TEST_F(ReportExport, AFailedExportSaysWhyAndIsNotRemembered) {
+    veltraRun();
+    const fs::path notABook = dir / "notes.xlsx";
+    std::ofstream(notABook) << "not a workbook";
+    const std::string before = "not a workbook";
+    f.exportTo(notABook.string());
+    ASSERT_EQ(f.pendingMessages().size(), 1U);
+    EXPECT_FALSE(f.pendingMessages()[0].empty());
+    EXPECT_TRUE(f.reportWorkbook().empty());
+    std::ifstream in(notABook);
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content, before);
+    EXPECT_EQ(f.text(C::Text6), "KA-01");
+}
+
+}  // namespace
+}  // namespace cw
