@@ -20,3 +20,6 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_GUI=OFF -DCW_
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# Short libFuzzer runs of the replay script reader and the .xlsx reader (about a minute).
+bash scripts/fuzz.sh "${CW_FUZZ_SECONDS:-25}"
