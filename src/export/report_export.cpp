@@ -48,7 +48,8 @@ constexpr CellSource kCellMap[] = {
     {44, C::Label75, C::Label73, C::Label109, ""},
 };
 
-// A caption as a report heading: without the blanks and colon that align it in the window.
+// A caption as a report heading: without the runs of blanks and the colon that align it in
+// the window.
 std::string heading(std::string_view caption) {
     const auto first = caption.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -57,7 +58,11 @@ std::string heading(std::string_view caption) {
     while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':' ||
                                 caption.back() == '\r' || caption.back() == '\n'))
         caption.remove_suffix(1);
-    return std::string(caption);
+    std::string out;
+    for (char c : caption)
+        if (c != ' ' || out.empty() || out.back() != ' ')
+            out += c;
+    return out;
 }
 
 }  // namespace
