@@ -41,6 +41,31 @@ double transomTermT(double p, double H, std::int16_t d, double B) {
     return (((100.0 * p) * (H / double(d))) * std::pow(B, 4)) / ((B * 8400.0) / 300.0);
 }
 
+struct Tail {
+    double moment = 0.0;
+    double wx = 0.0;
+    double wxSuggested = 0.0;
+    double sigmaSuggested = 0.0;
+};
+
+// The required moment and section modulus, and the suggested mullion's Wx and stress. Each
+// is read back from the two-decimal text of the one before, as the panel shows them.
+Tail requiredMomentAndStress(DesignResult& r, double p, double b, double L1,
+                             const NumberFormat& fmt) {
+    Tail t;
+    t.moment = (((p * b) * L1) * L1) / 80000.0;
+    r.text25 = fixedText(t.moment, fmt);
+    t.wx = throughText(r.text25, fmt) / 9.5;
+    r.text9 = fixedText(t.wx, fmt);
+    if (r.mullion) {
+        t.wxSuggested = throughText(r.text20, fmt) / (r.mullion->fibre_mm / 10.0);
+        r.text35 = fixedText(t.wxSuggested, fmt);
+        t.sigmaSuggested = throughText(r.text25, fmt) / throughText(r.text35, fmt);
+        r.text36 = fixedText(t.sigmaSuggested, fmt);
+    }
+    return t;
+}
+
 bool allFinite(std::initializer_list<double> values) {
     for (double v : values)
         if (!std::isfinite(v))
@@ -153,22 +178,12 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
         r.text21 = plainText(stressRatio, fmt);
     }
 
-    const double M = (((p * b) * L1) * L1) / 80000.0;
-    r.text25 = fixedText(M, fmt);
-    const double wx = throughText(r.text25, fmt) / 9.5;
-    r.text9 = fixedText(wx, fmt);
-    double wxSuggested = 0.0, sigmaSuggested = 0.0;
-    if (r.mullion) {
-        wxSuggested = throughText(r.text20, fmt) / (r.mullion->fibre_mm / 10.0);
-        r.text35 = fixedText(wxSuggested, fmt);
-        sigmaSuggested = throughText(r.text25, fmt) / throughText(r.text35, fmt);
-        r.text36 = fixedText(sigmaSuggested, fmt);
-    }
+    const Tail t = requiredMomentAndStress(r, p, b, L1, fmt);
 
     r.finite = allFinite({double(lim.mullionLengthSingle), throughText(lim.ratioLimit, fmt),
                           lim.absoluteLimit.toNumber(fmt).value_or(0.0), r.lineLoad.value_or(0.0),
                           r.requiredMullionJx, r.requiredTransomJx, r.requiredTransomJy, deflection,
-                          ixCm4, stressRatio, M, wx, wxSuggested, sigmaSuggested, Lt});
+                          ixCm4, stressRatio, t.moment, t.wx, t.wxSuggested, t.sigmaSuggested, Lt});
     return r;
 }
 
@@ -266,23 +281,13 @@ DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt) {
         r.text21 = plainText(stressRatio, fmt);
     }
 
-    const double M = (((p * b) * L1) * L1) / 80000.0;
-    r.text25 = fixedText(M, fmt);
-    const double wx = throughText(r.text25, fmt) / 9.5;
-    r.text9 = fixedText(wx, fmt);
-    double wxSuggested = 0.0, sigmaSuggested = 0.0;
-    if (r.mullion) {
-        wxSuggested = throughText(r.text20, fmt) / (r.mullion->fibre_mm / 10.0);
-        r.text35 = fixedText(wxSuggested, fmt);
-        sigmaSuggested = throughText(r.text25, fmt) / throughText(r.text35, fmt);
-        r.text36 = fixedText(sigmaSuggested, fmt);
-    }
+    const Tail t = requiredMomentAndStress(r, p, b, L1, fmt);
 
     r.finite = allFinite({p, double(lim.mullionLengthSingle),
                           r.limitsComputed ? throughText(lim.ratioLimit, fmt) : 0.0,
                           lim.absoluteLimit.toNumber(fmt).value_or(0.0), q, r.requiredMullionJx,
                           r.requiredTransomJx, r.requiredTransomJy, deflection, ixCm4, stressRatio,
-                          M, wx, wxSuggested, sigmaSuggested, Lt});
+                          t.moment, t.wx, t.wxSuggested, t.sigmaSuggested, Lt});
     return r;
 }
 
