@@ -134,7 +134,7 @@ public:
         if (it == map.end())
             return "no control named " + std::string(l.name);
         const ControlId id = it->second;
-        const ControlSpec& s = spec(id);
+        const ControlSpec& s = controlSpec(id);
 
         if (l.verb == "set") {
             if (s.kind != ControlKind::TextBox)

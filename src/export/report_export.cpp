@@ -86,11 +86,11 @@ void Form::exportTo(const std::string& path) {
         ReportCell out;
         out.row = cell.row;
         if (cell.source) {
-            const ControlSpec& s = spec(*cell.source);
+            const ControlSpec& s = controlSpec(*cell.source);
             out.text = s.kind == ControlKind::TextBox ? text(*cell.source) : std::string(s.caption);
         }
         if (cell.row != 3)
-            out.caption = heading(spec(english ? cell.englishCaption : cell.greekCaption).caption);
+            out.caption = heading(controlSpec(english ? cell.englishCaption : cell.greekCaption).caption);
         if (cell.row == 44)
             out.caption = "σ max";
         out.unit = std::string(cell.unit);

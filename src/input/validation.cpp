@@ -61,7 +61,7 @@ std::string fieldCaption(ControlId id, bool english) {
     for (const Caption& c : kCaptions)
         if (c.id == id)
             return std::string(english ? c.english : c.greek);
-    return std::string(spec(id).name);
+    return std::string(controlSpec(id).name);
 }
 
 std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,

@@ -482,7 +482,7 @@ static_assert(inStackingOrder(), "inventory rows must follow the order of Contro
 
 const ControlSpec* inventory() { return kInventory; }
 
-const ControlSpec& spec(ControlId id) { return kInventory[static_cast<int>(id)]; }
+const ControlSpec& controlSpec(ControlId id) { return kInventory[static_cast<int>(id)]; }
 
 int findControl(std::string_view name) {
     for (int i = 0; i < kControlCount; ++i) {

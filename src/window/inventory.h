@@ -74,7 +74,7 @@ struct ControlSpec {
 // All 207 controls in stacking order, front first; entry i has id == ControlId(i).
 const ControlSpec* inventory();
 
-const ControlSpec& spec(ControlId id);
+const ControlSpec& controlSpec(ControlId id);
 
 // The control of that name, or -1.
 int findControl(std::string_view name);

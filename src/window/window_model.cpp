@@ -7,7 +7,7 @@ namespace cw {
 using C = ControlId;
 
 std::string_view controlName(ControlId id) {
-    return spec(id).name;
+    return controlSpec(id).name;
 }
 
 Form::Form(NumberFormat fmt) : m_fmt(std::move(fmt)) {
@@ -38,7 +38,7 @@ void Form::hide(std::initializer_list<ControlId> ids) {
 }
 
 void Form::select(ControlId id) {
-    const std::string_view group = spec(id).optionGroup;
+    const std::string_view group = controlSpec(id).optionGroup;
     for (int i = 0; i < kControlCount; ++i)
         if (inventory()[i].kind == ControlKind::OptionButton && inventory()[i].optionGroup == group)
             m_controls[std::size_t(i)].selected = false;
@@ -65,7 +65,7 @@ bool Form::englishShowing() const {
 void Form::click(ControlId id) {
     if (m_closed)
         return;
-    const ControlKind kind = spec(id).kind;
+    const ControlKind kind = controlSpec(id).kind;
     if (kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
         kind == ControlKind::OptionButton)
         m_focus = id;
@@ -117,7 +117,7 @@ void Form::key(int keyCode) {
     if (m_closed || !m_focus)
         return;
     const ControlId id = *m_focus;
-    if (spec(id).kind == ControlKind::CommandButton) {
+    if (controlSpec(id).kind == ControlKind::CommandButton) {
         if (keyCode == kEnterKey)
             click(id);
         if (m_focus == id && id == C::Command1 && !m_closed)

@@ -541,7 +541,7 @@ std::string focusAndOptionsError(const Form& f) {
     if (const auto id = f.focused()) {
         if (!f.visible(*id))
             return "the focus is on the hidden " + std::string(controlName(*id));
-        if (!interactive(spec(*id).kind))
+        if (!interactive(controlSpec(*id).kind))
             return "the focus is on " + std::string(controlName(*id)) + ", which cannot take it";
     }
     for (std::string_view group : {"series", "system", "height"}) {
@@ -675,7 +675,7 @@ Outcome runSequence(std::uint64_t seed, const std::string& localeName, bool chec
         if (newMessages) {
             const bool enterInAField = a.verb == Action::Verb::Key && a.key == kEnterKey &&
                                        focusBefore &&
-                                       spec(*focusBefore).kind == ControlKind::TextBox;
+                                       controlSpec(*focusBefore).kind == ControlKind::TextBox;
             bool onlySpanCheck = true;
             for (std::size_t i = messagesBefore; i < messages.size(); ++i)
                 onlySpanCheck = onlySpanCheck && messages[i] == kSpanMessage;

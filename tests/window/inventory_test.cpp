@@ -98,7 +98,7 @@ TEST(InventoryShape, RowsFollowStackingOrderAndNamesResolve) {
         const ControlSpec& c = inventory()[i];
         EXPECT_EQ(c.id, static_cast<ControlId>(i)) << "row " << i << " " << c.name;
         EXPECT_EQ(findControl(c.name), i) << c.name;
-        EXPECT_EQ(&spec(static_cast<ControlId>(i)), &c) << c.name;
+        EXPECT_EQ(&controlSpec(static_cast<ControlId>(i)), &c) << c.name;
     }
 }
 

@@ -32,11 +32,11 @@ bool takesFocus(ControlKind kind) {
 }
 
 void setColours(QWidget* w, QPalette::ColorRole back, QPalette::ColorRole fore,
-                const ControlSpec& spec) {
+                const ControlSpec& row) {
     QPalette palette = w->palette();
     const QPalette& system = QApplication::palette();
-    palette.setColor(back, qtColour(spec.backColour, system));
-    palette.setColor(fore, qtColour(spec.foreColour, system));
+    palette.setColor(back, qtColour(row.backColour, system));
+    palette.setColor(fore, qtColour(row.foreColour, system));
     w->setPalette(palette);
 }
 
@@ -221,7 +221,7 @@ void MainWindow::userReleasedKey(ControlId id, int qtKey) {
     // tell it again rather than let a key land on another control.
     if (m_form.focused() != id)
         m_form.focus(id);
-    const ControlSpec& s = spec(id);
+    const ControlSpec& s = controlSpec(id);
     if (s.kind == ControlKind::TextBox && !s.readOnly)
         m_form.setText(id, static_cast<QLineEdit*>(control(id))->text().toStdString());
     m_form.key(modelKeyCode(qtKey));

@@ -55,7 +55,7 @@ private:
     void userEditedText(ControlId id, const QString& text) override;
 
     void buildControls();
-    QWidget* buildControl(const ControlSpec& spec, QWidget* parent);
+    QWidget* buildControl(const ControlSpec& row, QWidget* parent);
     void stackControls();
     void orderTabs();
 

@@ -41,12 +41,12 @@ QStringList substituteFamilies() {
     return {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
 }
 
-QFont controlFont(const FontSpec& spec) {
+QFont controlFont(const FontSpec& look) {
     QFont font;
     font.setFamilies(substituteFamilies());
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    font.setPointSizeF(look.pointSize);
+    font.setBold(look.bold);
+    font.setUnderline(look.underline);
     // The captions were laid out for a narrow bitmap font: a slightly condensed face keeps
     // more of them inside their boxes. Full hinting keeps the advances whole pixels.
     font.setStretch(95);

@@ -29,7 +29,7 @@ QColor qtColour(std::uint32_t colour, const QPalette& system);
 // MS Sans Serif is not on Linux: the families tried in its place, closest width first.
 // Each of them carries Greek.
 QStringList substituteFamilies();
-QFont controlFont(const FontSpec& spec);
+QFont controlFont(const FontSpec& look);
 
 // A caption as the window shows it (a stored CR LF is a line break).
 QString displayCaption(std::string_view caption);

@@ -216,7 +216,7 @@ TEST(MainWindowFrame, EnglishTwinsCoverTheirGreekControls) {
         if (s.captionSet != CaptionSet::English || s.twin.empty() || !w.form.visible(s.id))
             continue;
         const ControlId greek = ControlId(findControl(s.twin));
-        ASSERT_EQ(spec(greek).twin, s.name);
+        ASSERT_EQ(controlSpec(greek).twin, s.name);
         QWidget* english = w.widget(s.id);
         const QPoint centre = english->mapTo(&w.window, english->rect().center());
         EXPECT_NE(w.window.childAt(centre), w.widget(greek))
