@@ -13,7 +13,7 @@ double throughText(const std::string& text, const NumberFormat& fmt) {
 }
 
 struct Limits {
-    float mullionLengthSingle;
+    float mullionLengthSingle = 0.0F;
     std::string ratioLimit;
     TaggedValue absoluteLimit;
 };
