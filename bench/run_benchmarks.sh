@@ -12,7 +12,7 @@ trap 'rm -f "$script"' EXIT
 {
     printf 'click Option10\nclick Option9\ntype Text4 120\ntype Text7 90\ntype Text2 250\n'
     printf 'type Text10 100\ntype Text12 150\nclick Option1\nclick Command15\n'
-    yes 'click Command1' | head -n 200000
+    awk 'BEGIN { for (i = 0; i < 200000; i++) print "click Command1" }'
     echo dump
 } >"$script"
 start=$(date +%s.%N)
