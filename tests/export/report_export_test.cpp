@@ -1,4 +1,4 @@
-#include "window/window_model.h"
+#include "../input/form_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,8 @@
 namespace cw {
 namespace {
 
-using C = ControlId;
+using test::C;
 namespace fs = std::filesystem;
-
-const NumberFormat kGreek{",", "-", "+"};
 
 // The cells of the first sheet as an independent reader (openpyxl) sees them:
 // "B26" -> "n 30.52", "B34" -> "s \"KA-01\"".
@@ -47,11 +45,12 @@ std::map<std::string, std::string> readCells(const fs::path& workbook) {
     return cells;
 }
 
-class ReportExport : public ::testing::Test {
+class ReportExport : public test::FormTest {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              ("cw_report_export_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+              ("cw_report_export_" +
+               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
@@ -59,20 +58,11 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
 
     void veltraRun() {
-        f.click(C::Option10);
-        f.click(C::Option9);
-        f.type(C::Text4, "120");
-        f.type(C::Text7, "90");
-        f.type(C::Text2, "250");
-        f.type(C::Text10, "100");
-        f.type(C::Text12, "150");
-        f.click(C::Option1);
-        f.click(C::Command15);
+        veltraOneSpanBay();
         f.click(C::Command1);
     }
 
     fs::path dir;
-    Form f{kGreek};
 };
 
 TEST_F(ReportExport, WritesTheResultsPanelIntoColumnB) {
@@ -82,13 +72,17 @@ TEST_F(ReportExport, WritesTheResultsPanelIntoColumnB) {
     ASSERT_TRUE(f.pendingMessages().empty()) << f.pendingMessages()[0];
     const auto cells = readCells(book);
     const std::map<std::string, std::string> expected{
-        {"B8", "n 250"},     {"B10", "n 120"},   {"B11", "n 90"},      {"B13", "n 150"},
-        {"B15", "n 100"},    {"B18", "n 0.5"},   {"B19", "n 101.74"},  {"B20", "n 8"},
-        {"B22", "n 15"},     {"B26", "n 30.52"}, {"B27", "n 4.32"},    {"B28", "n 41.02"},
-        {"B30", "n 2.58"},   {"B31", "n 1.91"},  {"B34", "s \"KA-01\""},
-        {"B35", "s \"KA-11 + KA-12\""},          {"B37", "n 53.84"},   {"B38", "n 9.42"},
-        {"B41", "n 7.09"},   {"B42", "n 15"},    {"B43", "n 4.35"},
-        {"B44", "s \"9,5 kN/ cm^2\""}};
+        {"B8", "n 250"},        {"B10", "n 120"},
+        {"B11", "n 90"},        {"B13", "n 150"},
+        {"B15", "n 100"},       {"B18", "n 0.5"},
+        {"B19", "n 101.74"},    {"B20", "n 8"},
+        {"B22", "n 15"},        {"B26", "n 30.52"},
+        {"B27", "n 4.32"},      {"B28", "n 41.02"},
+        {"B30", "n 2.58"},      {"B31", "n 1.91"},
+        {"B34", "s \"KA-01\""}, {"B35", "s \"KA-11 + KA-12\""},
+        {"B37", "n 53.84"},     {"B38", "n 9.42"},
+        {"B41", "n 7.09"},      {"B42", "n 15"},
+        {"B43", "n 4.35"},      {"B44", "s \"9,5 kN/ cm^2\""}};
     for (const auto& [cell, value] : expected) {
         ASSERT_TRUE(cells.count(cell)) << cell;
         EXPECT_EQ(cells.at(cell), value) << cell;

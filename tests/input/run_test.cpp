@@ -104,13 +104,7 @@ TEST_F(Run, OtherSystemsShowGreekCaptionsAndLeaveTheEnglishOnes) {
 }
 
 TEST_F(Run, FixedEndsLeavesTheHeightUnitsAndEchoesFifteenInItsFifteenMillimetreBranch) {
-    f.click(C::Option10);
-    f.click(C::Option14);
-    f.type(C::Text4, "120");
-    f.type(C::Text7, "90");
-    f.type(C::Text2, "250");  // Text38 becomes 12,5 as L1 is typed
-    f.type(C::Text10, "100");
-    f.type(C::Text12, "150");
+    oneSpanGeometry(C::Option10, C::Option14, "120", "90", "250", "100", "150");
     f.setText(C::Text38, "0");
     f.click(C::Option1);
     f.click(C::Command1);
@@ -189,13 +183,7 @@ TEST_F(Run, TerraxEqualSpanWorkedExampleInTheWindow) {
 TEST_F(Run, NoFittingMullionShowsTheMessageAndHidesTheSuggestion) {
     veltraOneSpanBay();
     f.click(C::Command1);  // KA-01 first, so the later run must clear it
-    f.click(C::Option11);
-    f.click(C::Option9);
-    f.type(C::Text4, "300");
-    f.type(C::Text7, "300");
-    f.type(C::Text2, "900");
-    f.type(C::Text10, "100");
-    f.type(C::Text12, "150");
+    oneSpanGeometry(C::Option11, C::Option9, "300", "300", "900", "100", "150");
     f.click(C::Command1);
     EXPECT_TRUE(visible(C::Label1));
     for (ControlId id : {C::Text6, C::Text14, C::Text15, C::Text17, C::Text18, C::Text20,
@@ -251,14 +239,7 @@ TEST_F(Run, NoStaticSystemRunsOnlyThePreamble) {
 }
 
 TEST_F(Run, TerraxSlopedRunKeepsTheWindPressureAndRepeatsExactly) {
-    f.click(C::Option12);
-    f.click(C::Option9);
-    f.type(C::Text4, "150");
-    f.type(C::Text7, "150");
-    f.type(C::Text2, "300");
-    f.type(C::Text10, "100");
-    f.type(C::Text12, "200");
-    f.click(C::Option2);
+    terraxSlopedBay();
     f.click(C::Command1);
     const std::string first = text(C::Text5);
     EXPECT_EQ(f.form().WindPressure, TaggedValue::real(0.8));
@@ -323,13 +304,7 @@ TEST_F(Run, ZeroLoadWidthIsRefused) {
 }
 
 TEST_F(Run, NoWindLoadIsRefused) {
-    f.click(C::Option10);
-    f.click(C::Option9);
-    f.type(C::Text4, "120");
-    f.type(C::Text7, "90");
-    f.type(C::Text2, "250");
-    f.type(C::Text10, "100");
-    f.type(C::Text12, "150");
+    oneSpanGeometry(C::Option10, C::Option9, "120", "90", "250", "100", "150");
     const Form before = f;
     f.click(C::Command1);
     ASSERT_EQ(f.pendingMessages().size(), 1U);
@@ -361,14 +336,7 @@ TEST_F(Run, RefusalMessagesFollowTheLanguageShowing) {
 }
 
 TEST_F(Run, TerraxSlopedInputsAreChecked) {
-    f.click(C::Option12);
-    f.click(C::Option9);
-    f.type(C::Text4, "150");
-    f.type(C::Text7, "150");
-    f.type(C::Text2, "300");
-    f.type(C::Text10, "100");
-    f.type(C::Text12, "200");
-    f.click(C::Option2);
+    terraxSlopedBay();
     f.setText(C::Text41, "-3");
     f.click(C::Command1);
     ASSERT_EQ(f.pendingMessages().size(), 1U);
