@@ -131,12 +131,25 @@ TEST_F(ReportExport, AFailedExportSaysWhyAndIsNotRemembered) {
     const std::string before = "not a workbook";
     f.exportTo(notABook.string());
     ASSERT_EQ(f.pendingMessages().size(), 1U);
-    EXPECT_FALSE(f.pendingMessages()[0].empty());
+    EXPECT_NE(f.pendingMessages()[0].find("δεν είναι βιβλίο εργασίας"), std::string::npos)
+        << f.pendingMessages()[0];
     EXPECT_TRUE(f.reportWorkbook().empty());
     std::ifstream in(notABook);
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(content, before);
     EXPECT_EQ(f.text(C::Text6), "KA-01");
+}
+
+TEST_F(ReportExport, FailuresAreExplainedInTheLanguageShowing) {
+    const std::string missingFolder = (dir / "no such folder" / "report.xlsx").string();
+    f.exportTo(missingFolder);
+    f.click(C::Command10);
+    f.exportTo(missingFolder);
+    const auto messages = f.takeMessages();
+    ASSERT_EQ(messages.size(), 2U);
+    EXPECT_NE(messages[0].find("Επιλέξτε άλλη θέση"), std::string::npos) << messages[0];
+    EXPECT_EQ(messages[1].find("Επιλέξτε"), std::string::npos) << messages[1];
+    EXPECT_NE(messages[1].find(missingFolder), std::string::npos) << messages[1];
 }
 
 }  // namespace
