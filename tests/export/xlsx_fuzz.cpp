@@ -11,6 +11,8 @@
 
 #include "export/xlsx_report.h"
 
+#include "design/number_text.h"
+
 #include <zip.h>
 
 #include <dirent.h>
@@ -45,15 +47,8 @@ const std::vector<cw::ReportCell> kCells = {
 };
 
 std::optional<double> readNumber(std::string_view text) {
-    if (text.find('.') != std::string_view::npos)
-        return std::nullopt;
-    std::string s(text);
-    std::replace(s.begin(), s.end(), ',', '.');
-    double value = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc{} || end != s.data() + s.size())
-        return std::nullopt;
-    return value;
+    static const cw::NumberFormat greek{",", "-", "+"};
+    return cw::parseNumber(text, greek);
 }
 
 // A char array has no destructor, so it is still there when the exit handler removes the folder.

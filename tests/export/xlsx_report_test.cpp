@@ -1,5 +1,7 @@
 #include "export/xlsx_report.h"
 
+#include "design/number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <grp.h>
@@ -43,15 +45,8 @@ const std::string kFormSheetPart = "xl/worksheets/sheet2.xml";
 // Numbers as the window reads them under a Greek locale: a decimal comma, and a point refused
 // because it groups thousands there.
 std::optional<double> readGreekNumber(std::string_view text) {
-    if (text.find('.') != std::string_view::npos)
-        return std::nullopt;
-    std::string s(text);
-    std::replace(s.begin(), s.end(), ',', '.');
-    double value = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc{} || end != s.data() + s.size())
-        return std::nullopt;
-    return value;
+    static const cw::NumberFormat greek{",", "-", "+"};
+    return cw::parseNumber(text, greek);
 }
 
 // The 24 writes of a report, in the order the window makes them. Against the form they hit:
