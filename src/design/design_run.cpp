@@ -70,6 +70,7 @@ void Form::applyDesign(const DesignInputs& in, const DesignResult& r, bool terra
         m_form.WindPressure = TaggedValue::text(text(C::Text8));
     write(C::Text3, m_form.WindPressure.toText(m_fmt));
     write(C::Text29, fixedTextOf(text(C::Text3), m_fmt));
+    echoWindSpeedOfRun();
     hide({C::Text18, C::Text19, C::Text21, C::Text23, C::Text22, C::Label6});
 
     if (r.limitsComputed) {
@@ -84,9 +85,9 @@ void Form::applyDesign(const DesignInputs& in, const DesignResult& r, bool terra
         m_form.LineLoad = TaggedValue::real(*r.lineLoad);
     m_form.RequiredMullionJx = TaggedValue::real(r.requiredMullionJx);
     write(C::Text5, r.text5);
-    write(C::Text19, r.echoFifteen ? std::string("15") : text(C::Text44));
-    write(C::Text23, r.echoFifteen ? std::string("15") : text(C::Text19));
-    write(C::Text32, text(C::Text23));
+    write(C::Text19, text(C::Text44));
+    write(C::Text23, r.designedLimitText);
+    write(C::Text32, text(C::Text19));
 
     m_form.RequiredTransomJx = TaggedValue::real(r.requiredTransomJx);
     write(C::Text15, r.text15);
@@ -98,8 +99,7 @@ void Form::applyDesign(const DesignInputs& in, const DesignResult& r, bool terra
         m_form.SuggestedIx = TaggedValue::int32(r.mullion->ix_mm4);
         m_form.SuggestedFibre = TaggedValue::real(r.mullion->fibre_mm);
     }
-    if (r.transom)
-        write(C::Text14, std::string(*r.transom));
+    write(C::Text14, r.transom ? std::string(*r.transom) : noTransomFits());
 
     if (r.mullion) {
         write(C::Text18, r.text18);
@@ -110,7 +110,7 @@ void Form::applyDesign(const DesignInputs& in, const DesignResult& r, bool terra
     }
 
     if (m_form.SeriesChosen == TaggedValue::int16(1))
-        showResultsPanel(in, terrax);
+        showResultsPanel(dc, terrax);
     m_form.WindInputMode = TaggedValue::int16(0);
     if (!r.mullion)
         showNoFit();
@@ -123,14 +123,15 @@ void Form::applyDesign(const DesignInputs& in, const DesignResult& r, bool terra
     } else {
         hideSuggestedMullionLabels();
     }
+    m_shownRun = ShownRun{dc, terrax, r.mullion.has_value(), r.transom.has_value()};
 }
 
-void Form::showResultsPanel(const DesignInputs& in, bool terrax) {
+void Form::showResultsPanel(DesignCase designCase, bool terrax) {
     for (ControlId id : kResultFields)
         show(id);
     hide({C::Text19, C::Text21, C::Text22});
 
-    if (in.designCase == DesignCase::S) {
+    if (designCase == DesignCase::S) {
         // Only the one-span system labels its results in the language last chosen.
         if (m_form.LanguageMode == TaggedValue::int16(1)) {
             for (ControlId id : kGreekSet)
@@ -152,17 +153,40 @@ void Form::showResultsPanel(const DesignInputs& in, bool terrax) {
     for (ControlId id : kGreekSet) {
         if (id == C::Label20 || id == C::Label32 || id == C::Label35)
             continue;
-        if (!terrax && in.designCase == DesignCase::F && (id == C::Label54 || id == C::Label55))
+        if (!terrax && designCase == DesignCase::F && (id == C::Label54 || id == C::Label55))
             continue;
         show(id);
     }
+    // With the English captions showing, those a run without a fitting mullion hid come back
+    // in front of the Greek ones.
+    if (m_form.LanguageMode == TaggedValue::int16(2))
+        for (ControlId id : kEnglishSet)
+            show(id);
 }
 
 void Form::showNoFit() {
     hide({C::Label7, C::Label6, C::Text18, C::Text19, C::Text21, C::Label23, C::Text23, C::Text22,
           C::Label18, C::Label27, C::Label28, C::Text20, C::Text6, C::Text14, C::Text15,
           C::Text17});
+    // Their English twins too: two of them would cover the message.
+    hide({C::Label108, C::Label107, C::Label101, C::Label103, C::Label104, C::Label102});
     show(C::Label1);
+}
+
+void Form::relabelShownRun() {
+    if (!m_shownRun || m_form.SeriesChosen != TaggedValue::int16(1))
+        return;
+    showResultsPanel(m_shownRun->designCase, m_shownRun->terrax);
+    if (!m_shownRun->transomFits)
+        write(C::Text14, noTransomFits());
+    if (!m_shownRun->mullionFits) {
+        showNoFit();
+        hideSuggestedMullionLabels();
+    }
+}
+
+std::string Form::noTransomFits() const {
+    return englishShowing() ? "None fits" : "Καμία δεν επαρκεί";
 }
 
 void Form::hideSuggestedMullionLabels() {

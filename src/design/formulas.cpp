@@ -1,5 +1,6 @@
 #include "design/formulas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cw {
@@ -23,10 +24,9 @@ struct Limits {
 Limits deflectionLimits(double L1, std::int16_t d, double allowed_mm, bool capAt15,
                         const NumberFormat& fmt) {
     Limits lim;
-    lim.mullionLengthSingle = float(throughText(fixedText(L1, fmt), fmt));
-    const float ratio = lim.mullionLengthSingle / float(d);
-    lim.ratioLimit = fixedText(double(ratio), fmt, 7);
-    lim.absoluteLimit = TaggedValue::text(fixedText(allowed_mm * 0.1, fmt));
+    lim.mullionLengthSingle = mullionLengthSingle(L1, fmt);
+    lim.ratioLimit = ratioLimitText(lim.mullionLengthSingle, d, fmt);
+    lim.absoluteLimit = TaggedValue::text(absoluteLimitText(allowed_mm, fmt));
     if (capAt15 && !(throughText(lim.absoluteLimit.textValue(), fmt) <= 1.5))
         lim.absoluteLimit = TaggedValue::real(1.5);
     return lim;
@@ -36,9 +36,23 @@ bool ratioLimitGoverns(const Limits& lim, const NumberFormat& fmt) {
     return throughText(lim.ratioLimit, fmt) <= lim.absoluteLimit.toNumber(fmt).value_or(0.0);
 }
 
+// Half the glazing height, in metres, loads the transom whatever the deflection divisor is.
+constexpr double kHalfHeightCmToM = 200.0;
+
 // Required transom Jx against wind, the H2 term or the H1 term, as the Terrax run forms it.
-double transomTermT(double p, double H, std::int16_t d, double B) {
-    return (((100.0 * p) * (H / double(d))) * std::pow(B, 4)) / ((B * 8400.0) / 300.0);
+double transomTermT(double p, double H, double B) {
+    return (((100.0 * p) * (H / kHalfHeightCmToM)) * std::pow(B, 4)) / ((B * 8400.0) / 300.0);
+}
+
+// The absolute deflection limit the formulas use, cm: the allowable deflection f, never more
+// than 15 mm.
+double absoluteLimitCm(double allowed_mm) {
+    return std::min(allowed_mm / 10.0, 1.5);
+}
+
+void setDesignedLimit(DesignResult& r, double L1, double d, double fLim, const NumberFormat& fmt) {
+    r.designedLimit_mm = r.ratioGoverns ? 10.0 * L1 / d : 10.0 * fLim;
+    r.designedLimitText = fixedText(r.designedLimit_mm, fmt);
 }
 
 struct Tail {
@@ -75,6 +89,27 @@ bool allFinite(std::initializer_list<double> values) {
 
 }  // namespace
 
+double windSpeedOfPressure(double pressure_kNm2) {
+    return std::sqrt((pressure_kNm2 * 1e7) / 483.0);
+}
+
+double pressureOfWindSpeed(double speed_kmh) {
+    return ((speed_kmh * speed_kmh) * 483.0) / 1e7;
+}
+
+float mullionLengthSingle(double L1, const NumberFormat& fmt) {
+    return float(throughText(fixedText(L1, fmt), fmt));
+}
+
+std::string ratioLimitText(float mullionLength, std::int16_t d, const NumberFormat& fmt) {
+    const float ratio = mullionLength / float(d);
+    return fixedText(double(ratio), fmt, 7);
+}
+
+std::string absoluteLimitText(double allowed_mm, const NumberFormat& fmt) {
+    return fixedText(allowed_mm * 0.1, fmt);
+}
+
 double loadWidthThroughText(double a1, double a2, const NumberFormat& fmt) {
     return throughText(plainText(a1 / 2.0 + a2 / 2.0, fmt), fmt);
 }
@@ -96,6 +131,7 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
     r.absoluteLimit = lim.absoluteLimit;
 
     const double Lt = L1 + in.L2;
+    const double fLim = absoluteLimitCm(in.allowedDeflection_mm);
     double c = 5.0;
     double kPrime = 26880000.0;
     switch (in.designCase) {
@@ -107,50 +143,50 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
         r.lineLoad = q;
         const double factor = in.designCase == DesignCase::F ? 1.0 : 5.0;
         const bool equalSpans = in.designCase == DesignCase::E;
+        const double k = equalSpans ? 6454000.0 : 2688000.0;
         if (r.ratioGoverns)
-            r.requiredMullionJx =
-                (((((q * L1) * L1) * L1) * factor) * d) / (equalSpans ? 6454000.0 : 2688000.0);
+            r.requiredMullionJx = (((((q * L1) * L1) * L1) * factor) * d) / k;
         else
-            r.requiredMullionJx =
-                (((((q * L1) * L1) * L1) * L1) * factor) / (equalSpans ? 9681000.0 : 4032000.0);
-        r.echoFifteen = in.designCase == DesignCase::F && !r.ratioGoverns;
+            r.requiredMullionJx = (((((q * L1) * L1) * L1) * L1) * factor) / (k * fLim);
         c = factor;
         if (equalSpans)
             kPrime = 64540000.0;
         break;
     }
     case DesignCase::U: {
-        r.ratioGoverns = L1 / d <= 1.5;
+        r.ratioGoverns = L1 / d <= fLim;
         const double j0 = r.ratioGoverns ? ((((p * b) * L1) * L1) / (2688000.0 * (L1 / d))) * 0.01
-                                         : ((((p * b) * L1) * L1) / 4032000.0) * 0.01;
+                                         : ((((p * b) * L1) * L1) / (2688000.0 * fLim)) * 0.01;
         const double spanFactor = ((9.0 * Lt) * L1 - (3.0 * Lt) * Lt) - (4.0 * L1) * L1;
         r.requiredMullionJx = (j0 * spanFactor) / 100.0;
         break;
     }
     case DesignCase::R: {
-        r.ratioGoverns = L1 / d <= 1.5;
+        r.ratioGoverns = L1 / d <= fLim;
         const double load = (((((p * b) * Lt) * Lt) * Lt) * Lt);
-        r.requiredMullionJx =
-            r.ratioGoverns ? (load / (1295000.0 * (L1 / d))) * 0.0001 : (load / 1942500.0) * 0.0001;
+        r.requiredMullionJx = r.ratioGoverns ? (load / (1295000.0 * (L1 / d))) * 0.0001
+                                             : (load / (1295000.0 * fLim)) * 0.0001;
         break;
     }
     }
     r.text5 = fixedText(r.requiredMullionJx, fmt);
+    setDesignedLimit(r, L1, d, fLim, fmt);
 
-    // Transom against wind. H1 and H2 are divided by the deflection divisor d.
-    const double bm = b / 100.0;
+    // Transom against wind, spanning the wider grid width and loaded by half of each glazing
+    // height.
+    const double bm = in.transomSpan / 100.0;
     const double p100 = 100.0 * p;
     const auto transomTerm = [&](double H) {
-        return ((((p100 * (H / d)) * bm) * bm) * bm) * bm / ((bm * 8400.0) / 300.0);
+        return ((((p100 * (H / kHalfHeightCmToM)) * bm) * bm) * bm) * bm / ((bm * 8400.0) / 300.0);
     };
     r.requiredTransomJx = transomTerm(in.H1) + transomTerm(in.H2);
     r.text15 = fixedText(r.requiredTransomJx, fmt);
 
-    // Transom against the glass weight on two setting blocks 150 mm from its ends; the
-    // ratio uses the glazing height H2, not the span.
-    const double area = (in.H2 * (b / 100.0)) / 100.0;
+    // Transom against the weight of the wider pane on two setting blocks 150 mm from its
+    // ends; the ratio uses the glazing height H2, not the span.
+    const double area = (in.H2 * (in.transomSpan / 100.0)) / 100.0;
     const double blockLoad = ((area * in.glassWeight) / 2.0) * 10.0;
-    const double Ls = b * 10.0;
+    const double Ls = in.transomSpan * 10.0;
     const double ratio = 150.0 / (in.H2 * 10.0);
     r.requiredTransomJy =
         ((((blockLoad * std::pow(Ls, 2)) * 150.0) * (3.0 - 4.0 * std::pow(ratio, 2))) /
@@ -183,7 +219,8 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
     r.finite = allFinite({double(lim.mullionLengthSingle), throughText(lim.ratioLimit, fmt),
                           lim.absoluteLimit.toNumber(fmt).value_or(0.0), r.lineLoad.value_or(0.0),
                           r.requiredMullionJx, r.requiredTransomJx, r.requiredTransomJy, deflection,
-                          ixCm4, stressRatio, t.moment, t.wx, t.wxSuggested, t.sigmaSuggested, Lt});
+                          ixCm4, stressRatio, t.moment, t.wx, t.wxSuggested, t.sigmaSuggested, Lt,
+                          r.designedLimit_mm});
     return r;
 }
 
@@ -201,12 +238,13 @@ DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt) {
         const double glass = (((in.glassThickness_mm * 2.5) * 9.81) / 1000.0) * std::cos(alpha);
         const double snow =
             ((((in.snowHeight_cm / 10.0) * 9.81) * 10.0) / 1000.0) * std::cos(alpha);
-        const double structure = ((in.structureWeight_kNm2 * 9.81) / 1000.0) * std::cos(alpha);
+        const double structure = in.structureWeight_kNm2 * std::cos(alpha);
         const double wind = ((in.w * 9.81) / 10.0) * std::sin(alpha);
         p = glass + snow + structure + wind;
     }
     r.designPressure = p;
 
+    const double fLim = absoluteLimitCm(in.allowedDeflection_mm);
     Limits lim;
     if (in.designCase == DesignCase::S || in.designCase == DesignCase::E) {
         lim = deflectionLimits(L1, in.d, in.allowedDeflection_mm, true, fmt);
@@ -216,7 +254,7 @@ DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt) {
         r.absoluteLimit = lim.absoluteLimit;
         r.ratioGoverns = ratioLimitGoverns(lim, fmt);
     } else {
-        r.ratioGoverns = L1 / n <= 1.5;
+        r.ratioGoverns = L1 / n <= fLim;
     }
 
     const double q = (b * p) / 10000.0;
@@ -226,11 +264,11 @@ DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt) {
     case DesignCase::E:
     case DesignCase::F:
         r.requiredMullionJx = r.ratioGoverns ? (((5.0 * n) * std::pow(L1, 3)) * q) / 2688000.0
-                                             : ((5.0 * std::pow(L1, 4)) * q) / 4032000.0;
+                                             : ((5.0 * std::pow(L1, 4)) * q) / (2688000.0 * fLim);
         break;
     case DesignCase::U: {
         const double j0 = r.ratioGoverns ? ((p * b) * std::pow(L1, 2)) / ((2688000.0 * L1) / n)
-                                         : ((p * b) * std::pow(L1, 2)) / 4032000.0;
+                                         : ((p * b) * std::pow(L1, 2)) / (2688000.0 * fLim);
         r.requiredMullionJx =
             ((j0 * 0.01) * (((9.0 * Lt) * L1 - 3.0 * std::pow(Lt, 2)) - 4.0 * std::pow(L1, 2))) /
             100.0;
@@ -239,16 +277,17 @@ DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt) {
     case DesignCase::R:
         r.requiredMullionJx = r.ratioGoverns
                                   ? (((p * b) * std::pow(Lt, 4)) / ((1295000.0 * L1) / n)) * 0.0001
-                                  : (((p * b) * std::pow(Lt, 4)) / 1942500.0) * 0.0001;
+                                  : (((p * b) * std::pow(Lt, 4)) / (1295000.0 * fLim)) * 0.0001;
         break;
     }
     r.text5 = fixedText(r.requiredMullionJx, fmt);
+    setDesignedLimit(r, L1, n, fLim, fmt);
 
-    const double B = b / 100.0;
-    r.requiredTransomJx = transomTermT(p, in.H2, in.d, B) + transomTermT(p, in.H1, in.d, B);
+    const double B = in.transomSpan / 100.0;
+    r.requiredTransomJx = transomTermT(p, in.H2, B) + transomTermT(p, in.H1, B);
     r.text15 = fixedText(r.requiredTransomJx, fmt);
     const double blockLoad = 10.0 * ((in.glassWeight * ((in.H2 * B) / 100.0)) / 2.0);
-    const double Ls = b * 10.0;
+    const double Ls = in.transomSpan * 10.0;
     const double a = 150.0;
     const double rho = a / (in.H2 * 10.0);
     r.requiredTransomJy = (((((3.0 - 4.0 * std::pow(rho, 2)) * a) * std::pow(Ls, 2)) * blockLoad) /
@@ -287,7 +326,7 @@ DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt) {
                           r.limitsComputed ? throughText(lim.ratioLimit, fmt) : 0.0,
                           lim.absoluteLimit.toNumber(fmt).value_or(0.0), q, r.requiredMullionJx,
                           r.requiredTransomJx, r.requiredTransomJy, deflection, ixCm4, stressRatio,
-                          t.moment, t.wx, t.wxSuggested, t.sigmaSuggested, Lt});
+                          t.moment, t.wx, t.wxSuggested, t.sigmaSuggested, Lt, r.designedLimit_mm});
     return r;
 }
 

@@ -24,6 +24,7 @@ struct DesignInputs {
     std::int16_t d = 200;               // deflection divisor
     double glassWeight = 0.0;           // kg/m2
     double b = 0.0;                     // load width, cm, as read back from Text1
+    double transomSpan = 0.0;           // max(A1, A2), cm: the wider bay's transom governs
     double L1 = 0.0;                    // cm
     double L2 = 0.0;                    // cm, two spans only
     double H1 = 0.0;                    // cm
@@ -54,8 +55,10 @@ struct DesignResult {
     std::string text5;   // required mullion Jx
     std::string text15;  // required transom Jx
     std::string text17;  // required transom Jy
-    // Case F in the 1.5 cm branch echoes 15 mm instead of the allowable deflection field.
-    bool echoFifteen = false;
+    // The deflection limit the mullion was designed for, mm, as "fixed" text: L1 / d in the
+    // ratio branch, min(f, 15 mm) in the other.
+    double designedLimit_mm = 0.0;
+    std::string designedLimitText;
 
     std::optional<MullionRow> mullion;
     std::optional<std::string_view> transom;
@@ -77,6 +80,16 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
 
 // The Terrax design run (blocks S, E = equal spans, U, R).
 DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt);
+
+// The wind speed (km/h) of a wind pressure (kN/m2), and the pressure of a speed.
+double windSpeedOfPressure(double pressure_kNm2);
+double pressureOfWindSpeed(double speed_kmh);
+
+// The deflection limits a run keeps: L1 rounded to two decimals in single precision, L1 / d
+// divided in single precision as two-decimal text, and f / 10 cm as two-decimal text.
+float mullionLengthSingle(double L1, const NumberFormat& fmt);
+std::string ratioLimitText(float mullionLength, std::int16_t d, const NumberFormat& fmt);
+std::string absoluteLimitText(double allowed_mm, const NumberFormat& fmt);
 
 // Load width b = A1/2 + A2/2 as written to Text1 and read back.
 double loadWidthThroughText(double a1, double a2, const NumberFormat& fmt);

@@ -4,6 +4,8 @@
 #include "input/field_captions.h"
 #include "window/window_model.h"
 
+#include <cmath>
+
 namespace cw {
 
 using C = ControlId;
@@ -35,6 +37,9 @@ void Form::Command1_Click() {
     preamble(in);
     if (!systemChosen) {
         write(C::Text29, fixedTextOf(text(C::Text3), m_fmt));
+        echoWindSpeedOfRun();
+        if (veltraOrKorin)
+            takeLimitsWithoutSystem();
         return;
     }
     if (veltraOrKorin)
@@ -56,7 +61,11 @@ void Form::HideResults() {
           C::Text34});
     hide({C::Text5, C::Text9, C::Text14, C::Text15, C::Text17, C::Text18, C::Text19, C::Text22,
           C::Text23, C::Text35, C::Text36});
+    // Every result of the earlier run goes with its caption: a run that stops after the
+    // preamble must not leave a mullion code or a moment on show without one.
+    hide({C::Text6, C::Text20, C::Text25, C::Text43});
     show({C::Label51, C::Label52, C::Label53, C::Text32});
+    m_shownRun.reset();
 }
 
 void Form::preamble(const DesignInputs& in) {
@@ -66,14 +75,43 @@ void Form::preamble(const DesignInputs& in) {
     m_form.GridWidthA2 = TaggedValue::text(text(C::Text7));
     write(C::Text1, plainText(*num(C::Text4) / 2.0 + *num(C::Text7) / 2.0, m_fmt));
     write(C::Text24, text(C::Text2));
-    write(C::Text26, text(C::Text13));
+    // Echoes show what the run used: L2 only in a two-span run, the height band only while
+    // the pressure in force came from it.
+    write(C::Text26, in.designCase == DesignCase::E || in.designCase == DesignCase::U ||
+                             in.designCase == DesignCase::R
+                         ? text(C::Text13)
+                         : std::string());
     write(C::Text27, text(C::Text4));
     write(C::Text28, text(C::Text7));
-    // Text29 echoes the pressure the run uses, so it is written once the run has taken it.
-    write(C::Text30, text(C::Text11));
-    write(C::Text31, m_form.HeightBandLimit.toText(m_fmt));
+    // Text29 and Text30 echo the pressure the run uses, so they are written once the run has
+    // taken it.
+    write(C::Text31, m_windSource == WindSource::HeightBand ? m_form.HeightBandLimit.toText(m_fmt)
+                                                            : std::string());
     write(C::Text33, text(C::Text12));
     write(C::Text34, text(C::Text10));
+}
+
+void Form::echoWindSpeedOfRun() {
+    const std::optional<double> w = num(C::Text3);
+    const double speed = w && *w >= 0 ? windSpeedOfPressure(*w) : std::nan("");
+    write(C::Text30, std::isfinite(speed) ? fixedText(speed, m_fmt) : std::string());
+}
+
+void Form::takeLimitsWithoutSystem() {
+    // The limits are kept as a run with a system keeps them, where their inputs are numbers.
+    if (const std::optional<double> L1 = num(C::Text2)) {
+        const float length = mullionLengthSingle(*L1, m_fmt);
+        const std::string ratio = ratioLimitText(length, *toInt16(*num(C::Text37)), m_fmt);
+        if (std::isfinite(length) && parseNumber(ratio, m_fmt)) {
+            m_form.MullionLengthSingle = TaggedValue::single(length);
+            m_form.RatioLimit = TaggedValue::text(ratio);
+        }
+    }
+    if (const std::optional<double> f = num(C::Text38)) {
+        const std::string absolute = absoluteLimitText(*f, m_fmt);
+        if (parseNumber(absolute, m_fmt))
+            m_form.AbsoluteLimit = TaggedValue::text(absolute);
+    }
 }
 
 }  // namespace cw

@@ -9,13 +9,6 @@ namespace cw {
 
 using C = ControlId;
 
-namespace {
-
-constexpr double kSpeedFactor = 483.0;
-const double kTenToSeven = std::pow(10.0, 7);
-
-}  // namespace
-
 void Form::chooseSeries(ControlId option) {
     const bool terrax = option == C::Option12;
     unselect(C::Option1);
@@ -23,7 +16,8 @@ void Form::chooseSeries(ControlId option) {
     if (!terrax)
         hide({C::Image7, C::Image8});
     m_form.SeriesChosen = TaggedValue::int16(1);
-    m_form.LanguageMode = TaggedValue::int16(1);
+    // The next run labels its results in the language showing, not always in Greek.
+    m_form.LanguageMode = TaggedValue::int16(englishShowing() ? 2 : 1);
     if (terrax)
         hide({C::Option14, C::Label21});
     else
@@ -99,8 +93,9 @@ void Form::chooseHeightBand(double pressure, std::int16_t limit) {
     m_form.WindPressure = TaggedValue::real(pressure);
     m_form.HeightBandLimit = TaggedValue::int16(limit);
     write(C::Text8, {});
-    write(C::Text11, fixedText(std::sqrt((pressure * kTenToSeven) / kSpeedFactor), m_fmt));
+    write(C::Text11, fixedText(windSpeedOfPressure(pressure), m_fmt));
     write(C::Text3, plainText(pressure, m_fmt));
+    m_windSource = WindSource::HeightBand;
     // The band's pressure is now the one in force: a pressure mode left from the pressure
     // button would make the next run read the Text8 just emptied.
     m_form.WindInputMode = TaggedValue::int16(0);
@@ -118,17 +113,18 @@ void Form::Option3_Click() {
 
 void Form::takeTypedPressure() {
     const std::optional<double> p = num(C::Text8);
-    const FieldRule rule{C::Text8, Bound::NonNegative};
+    const FieldRule rule{C::Text8, Bound::NonNegative, true};
     if (auto refusal = checkField(rule, text(C::Text8), m_fmt, englishShowing())) {
         refuse(*refusal);
         return;
     }
-    const double speed = std::sqrt((*p * kTenToSeven) / kSpeedFactor);
+    const double speed = windSpeedOfPressure(*p);
     if (!std::isfinite(speed)) {
         refuse(tooLarge(C::Text8, englishShowing()));
         return;
     }
     show(C::Text8);
+    m_windSource = WindSource::TypedPressure;
     m_form.WindInputMode = TaggedValue::int16(1);
     m_form.WindPressure = TaggedValue::text(text(C::Text8));
     write(C::Text3, text(C::Text8));
@@ -143,18 +139,19 @@ void Form::Command11_Click() {
 }
 
 void Form::takeWindSpeed() {
-    const FieldRule rule{C::Text11, Bound::NonNegative};
+    const FieldRule rule{C::Text11, Bound::NonNegative, true};
     if (auto refusal = checkField(rule, text(C::Text11), m_fmt, englishShowing())) {
         refuse(*refusal);
         return;
     }
     const double v = *num(C::Text11);
-    const double pressure = ((v * v) * kSpeedFactor) / kTenToSeven;
+    const double pressure = pressureOfWindSpeed(v);
     if (!std::isfinite(pressure)) {
         refuse(tooLarge(C::Text11, englishShowing()));
         return;
     }
     show(C::Text11);
+    m_windSource = WindSource::WindSpeed;
     m_form.WindInputMode = TaggedValue::int16(2);
     m_form.WindPressure = TaggedValue::real(pressure);
     write(C::Text3, plainText(pressure, m_fmt));

@@ -5,6 +5,7 @@
 #include "window/inventory.h"
 #include "window/window_model.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cw {
@@ -36,6 +37,26 @@ constexpr Caption kCaptions[] = {
     {C::Text42, "Κλίση κατασκευής α (μοίρες)", "Slope of structure α (deg)"},
 };
 
+struct FieldLimit {
+    ControlId id;
+    RealBayLimit limit;
+};
+
+constexpr FieldLimit kRealBayLimits[] = {
+    {C::Text4, {10000, "cm"}},
+    {C::Text7, {10000, "cm"}},
+    {C::Text2, {10000, "cm"}},
+    {C::Text13, {10000, "cm"}},
+    {C::Text10, {10000, "cm"}},
+    {C::Text12, {10000, "cm"}},
+    {C::Text16, {1000, "mm"}},
+    {C::Text38, {10000, "mm"}},
+    {C::Text8, {kMaxWindPressure_kNm2, "kN/m^2"}},
+    {C::Text11, {1000, "km/h"}},
+    {C::Text40, {100, "kN/m^2"}},
+    {C::Text41, {10000, "cm"}},
+};
+
 std::string quoted(std::string_view caption, bool english) {
     return english ? "\"" + std::string(caption) + "\"" : "«" + std::string(caption) + "»";
 }
@@ -55,7 +76,20 @@ std::string shortened(std::string_view text) {
     return std::string(text.substr(0, cut)) + "…";
 }
 
+std::string atMostText(const RealBayLimit& limit, bool english) {
+    const std::string bound =
+        plainText(limit.atMost, NumberFormat{}) + " " + std::string(limit.unit) + ".";
+    return english ? " must not be more than " + bound : " δεν μπορεί να υπερβαίνει τα " + bound;
+}
+
 }  // namespace
+
+std::optional<RealBayLimit> realBayLimit(ControlId id) {
+    for (const FieldLimit& f : kRealBayLimits)
+        if (f.id == id)
+            return f.limit;
+    return std::nullopt;
+}
 
 std::string fieldCaption(ControlId id, bool english) {
     for (const Caption& c : kCaptions)
@@ -79,6 +113,12 @@ std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
         problem = english ? " must be greater than 0." : " πρέπει να είναι μεγαλύτερο από 0.";
     else if (rule.bound == Bound::NonZero && *value == 0)
         problem = english ? " must not be 0." : " δεν μπορεί να είναι 0.";
+    else if (rule.bound == Bound::Angle && !(*value >= 0 && *value <= kMaxSlope_deg))
+        problem =
+            english ? " must be from 0 to 90 degrees." : " πρέπει να είναι από 0 έως 90 μοίρες.";
+    else if (const auto limit = realBayLimit(rule.id);
+             rule.withinRealBay && limit && *value > limit->atMost)
+        problem = atMostText(*limit, english);
     else
         return std::nullopt;
     return Refusal{field(rule.id, english) + problem, rule.id};
@@ -102,6 +142,11 @@ Refusal tooLarge(ControlId id, bool english) {
                            : "Η τιμή του πεδίου " + quoted(fieldCaption(id, false), false) +
                                  " δίνει αποτέλεσμα εκτός ορίων υπολογισμού· ελέγξτε τα δεδομένα.",
                    id};
+}
+
+Refusal windPressureTooHigh(bool english) {
+    return Refusal{field(C::Text8, english) + atMostText(*realBayLimit(C::Text8), english),
+                   C::Text8};
 }
 
 Refusal noLoadWidth(bool english) {
@@ -130,7 +175,7 @@ Refusal resultOutOfRange(bool english) {
 std::optional<Refusal> Form::gatherRunInputs(DesignInputs& in, bool& systemChosen) const {
     const bool english = englishShowing();
     const auto need = [&](ControlId id, Bound bound) -> std::optional<Refusal> {
-        return checkField({id, bound}, text(id), m_fmt, english);
+        return checkField({id, bound, true}, text(id), m_fmt, english);
     };
 
     if (auto r = checkDivisor(text(C::Text37), m_fmt, english))
@@ -147,6 +192,7 @@ std::optional<Refusal> Form::gatherRunInputs(DesignInputs& in, bool& systemChose
     if (!std::isfinite(in.glassWeight))
         return tooLarge(C::Text16, english);
     in.b = loadWidthThroughText(*num(C::Text4), *num(C::Text7), m_fmt);
+    in.transomSpan = std::max(*num(C::Text4), *num(C::Text7));
     if (!std::isfinite(in.b))
         return tooLarge(C::Text4, english);
     if (!(in.b > 0))
@@ -168,7 +214,8 @@ std::optional<Refusal> Form::gatherRunInputs(DesignInputs& in, bool& systemChose
         return r;
     if (auto r = need(C::Text12, Bound::Positive))
         return r;
-    if (auto r = need(C::Text38, Bound::NonNegative))
+    // No section has a zero deflection.
+    if (auto r = need(C::Text38, Bound::Positive))
         return r;
     in.L1 = *num(C::Text2);
     in.H1 = *num(C::Text10);
@@ -192,6 +239,8 @@ std::optional<Refusal> Form::gatherRunInputs(DesignInputs& in, bool& systemChose
         in.p = *p;
     }
     in.w = parseNumber(pressureText, m_fmt).value_or(in.p);
+    if (in.p > kMaxWindPressure_kNm2)
+        return windPressureTooHigh(english);
 
     if (selected(C::Option13)) {
         if (auto r = need(C::Text13, Bound::NonNegative))
@@ -213,7 +262,7 @@ std::optional<Refusal> Form::gatherRunInputs(DesignInputs& in, bool& systemChose
             return r;
         if (auto r = need(C::Text41, Bound::NonNegative))
             return r;
-        if (auto r = need(C::Text42, Bound::Any))
+        if (auto r = need(C::Text42, Bound::Angle))
             return r;
         in.structureWeight_kNm2 = *num(C::Text40);
         in.snowHeight_cm = *num(C::Text41);

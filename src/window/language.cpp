@@ -1,5 +1,6 @@
-// The flag buttons: switching only shows and hides the twin captions; the English twins lie
-// in front of their Greek controls, which mostly stay visible beneath them.
+// The flag buttons: switching shows and hides the twin captions; the English twins lie in
+// front of their Greek controls, which mostly stay visible beneath them. Results on show are
+// labelled again in the new language, so that no value is left without its caption.
 
 #include "window/window_model.h"
 
@@ -23,6 +24,7 @@ void Form::Command10_Click() {
         show({C::Label118, C::Label119, C::Label120});
     }
     m_form.LanguageMode = TaggedValue::int16(2);
+    relabelShownRun();
 }
 
 void Form::Command9_Click() {
@@ -40,6 +42,7 @@ void Form::Command9_Click() {
         hide({C::Label118, C::Label119, C::Label120});
     }
     m_form.LanguageMode = TaggedValue::int16(1);
+    relabelShownRun();
 }
 
 }  // namespace cw

@@ -142,6 +142,20 @@ std::string stateDump(const Form& form, const std::vector<std::string>& messages
         appendValue(out, *value);
     }
     out += "}, \"";
+    out += dumpkey::Verdicts;
+    out += "\": {\"";
+    const Verdicts verdicts = form.verdicts();
+    const auto appendVerdict = [&out](const std::optional<bool>& passes) {
+        out += !passes ? "null" : *passes ? "\"pass\"" : "\"fail\"";
+    };
+    out += dumpkey::Stress;
+    out += "\": ";
+    appendVerdict(verdicts.stressPasses);
+    out += ", \"";
+    out += dumpkey::Deflection;
+    out += "\": ";
+    appendVerdict(verdicts.deflectionPasses);
+    out += "}, \"";
     out += dumpkey::Messages;
     out += "\": [";
     for (std::size_t i = 0; i < messages.size(); ++i) {

@@ -11,6 +11,7 @@ namespace cw {
 //   {"focus": NAME or null,
 //    "controls": {NAME: {"visible": bool[, "text": string][, "selected": bool]}, ... all 207},
 //    "form": {NAME: null | number | string, ...},
+//    "verdicts": {"stress": V, "deflection": V},  V = "pass" | "fail" | null
 //    "messages": [string, ...]}
 // Text boxes carry "text", option buttons "selected". A form value is null while empty, a
 // number while it holds a number of any width, a string while it holds a text.
@@ -21,6 +22,9 @@ inline constexpr std::string_view Visible = "visible";
 inline constexpr std::string_view Text = "text";
 inline constexpr std::string_view Selected = "selected";
 inline constexpr std::string_view Form = "form";
+inline constexpr std::string_view Verdicts = "verdicts";
+inline constexpr std::string_view Stress = "stress";
+inline constexpr std::string_view Deflection = "deflection";
 inline constexpr std::string_view Messages = "messages";
 }  // namespace dumpkey
 

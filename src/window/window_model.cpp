@@ -2,6 +2,8 @@
 
 #include "window/inventory.h"
 
+#include <cmath>
+
 namespace cw {
 
 using C = ControlId;
@@ -58,6 +60,80 @@ void Form::refuse(const Refusal& refusal) {
 
 bool Form::englishShowing() const {
     return visible(C::Label78);
+}
+
+// --- Verdicts -------------------------------------------------------------------------------
+
+namespace {
+
+// The allowable bending stress of the profiles' aluminium, kN/cm2.
+constexpr double kAllowableStress_kNcm2 = 9.5;
+
+// Both as the panel shows them, in hundredths.
+long long hundredths(double value) {
+    return std::llround(value * 100.0);
+}
+
+std::string_view relationSign(int relation) {
+    return relation < 0 ? "<" : relation == 0 ? "=" : ">";
+}
+
+}  // namespace
+
+int compareAsShown(double value, double limit) {
+    const long long v = hundredths(value);
+    const long long l = hundredths(limit);
+    return v < l ? -1 : v == l ? 0 : 1;
+}
+
+Verdicts Form::verdicts() const {
+    Verdicts v;
+    const auto shownNumber = [&](ControlId id) -> std::optional<double> {
+        if (!visible(id))
+            return std::nullopt;
+        const std::optional<double> x = num(id);
+        if (!x || !std::isfinite(*x))
+            return std::nullopt;
+        return x;
+    };
+    if (const auto sigma = shownNumber(C::Text36))
+        v.stressPasses = compareAsShown(*sigma, kAllowableStress_kNcm2) <= 0;
+    const auto deflection = shownNumber(C::Text18);
+    const auto allowable = shownNumber(C::Text23);
+    if (deflection && allowable)
+        v.deflectionPasses = compareAsShown(*deflection, *allowable) <= 0;
+    return v;
+}
+
+std::string Form::caption(ControlId id) const {
+    const std::string_view original = controlSpec(id).caption;
+    if (id == C::Label73 || id == C::Label109) {
+        const std::optional<double> sigma = visible(C::Text36) ? num(C::Text36) : std::nullopt;
+        if (!sigma || !std::isfinite(*sigma))
+            return std::string(original);
+        const int relation = compareAsShown(*sigma, kAllowableStress_kNcm2);
+        const std::string sign(relationSign(relation));
+        if (id == C::Label73)
+            return relation > 0 ? "σ (κολ) > σ (max): η κολώνα υπερκαταπονείται"
+                                : "          σ (κολ)                     " + sign +
+                                      "                σ ( max)";
+        return relation > 0 ? "σ (mullion) > σ (max): mullion overstressed"
+                            : "          σ (mullion)                     " + sign +
+                                  "                σ ( max)";
+    }
+    if ((id == C::Label6 || id == C::Label107) && verdicts().deflectionPasses == false)
+        return id == C::Label6 ? "Βέλος προτ.(κολ) > επιτρεπτό :"
+                               : "Deflection of mullion > allowable :";
+    return std::string(original);
+}
+
+bool Form::warns(ControlId id) const {
+    const Verdicts v = verdicts();
+    if (id == C::Label73 || id == C::Label109)
+        return v.stressPasses == false;
+    if (id == C::Label6 || id == C::Label107)
+        return v.deflectionPasses == false;
+    return false;
 }
 
 // --- What a user does ---------------------------------------------------------------------

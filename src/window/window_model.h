@@ -30,6 +30,19 @@ struct Refusal {
     std::optional<ControlId> focus;
 };
 
+// Where the wind pressure in force came from.
+enum class WindSource { None, HeightBand, TypedPressure, WindSpeed };
+
+// Whether the suggested mullion passes its checks, as the results panel shows them; nothing
+// while the numbers compared are not shown.
+struct Verdicts {
+    std::optional<bool> stressPasses;
+    std::optional<bool> deflectionPasses;
+};
+
+// The relation a shown value bears to its limit: -1 below, 0 equal, 1 above (two decimals).
+int compareAsShown(double value, double limit);
+
 // The main window as plain data: every control's text, visible flag and selection, the
 // focus, the form-level values, and every event handler. The replay tool and the Qt window
 // both drive this class and only mirror it, so they cannot disagree.
@@ -60,6 +73,12 @@ public:
     const FormState& form() const { return m_form; }
     const NumberFormat& numberFormat() const { return m_fmt; }
     bool closed() const { return m_closed; }
+    // The checks of the suggested mullion as the panel shows them.
+    Verdicts verdicts() const;
+    // A caption as it shows now: the stress and deflection rows state their verdict.
+    std::string caption(ControlId id) const;
+    // True where a caption warns that the suggested mullion fails a check.
+    bool warns(ControlId id) const;
     // Texts of the message boxes shown since the last call.
     std::vector<std::string> takeMessages();
     const std::vector<std::string>& pendingMessages() const { return m_messages; }
@@ -127,8 +146,13 @@ private:
     void preamble(const DesignInputs& in);
     void applyDesign(const DesignInputs& in, const DesignResult& r, bool terrax);
     std::optional<Refusal> gatherRunInputs(DesignInputs& in, bool& systemChosen) const;
-    void showResultsPanel(const DesignInputs& in, bool terrax);
+    void echoWindSpeedOfRun();
+    void takeLimitsWithoutSystem();
+    void showResultsPanel(DesignCase designCase, bool terrax);
     void showNoFit();
+    // After a language switch, the results of the run that shows are labelled again.
+    void relabelShownRun();
+    std::string noTransomFits() const;
     void hideSuggestedMullionLabels();
 
     // Shared parts of the handlers.
@@ -150,6 +174,15 @@ private:
     std::vector<std::string> m_messages;
     std::string m_reportWorkbook;
     bool m_closed = false;
+    WindSource m_windSource = WindSource::None;
+    // The display of the completed run whose results show, until the next HideResults.
+    struct ShownRun {
+        DesignCase designCase;
+        bool terrax;
+        bool mullionFits;
+        bool transomFits;
+    };
+    std::optional<ShownRun> m_shownRun;
 };
 
 // The name of a control, as the inventory and the dump spell it.

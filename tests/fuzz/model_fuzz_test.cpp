@@ -7,7 +7,9 @@
 #include "json_check.h"
 
 #include "app/replay_script.h"
+#include "design/formulas.h"
 #include "window/inventory.h"
+#include "window/result_captions.h"
 #include "window/state_dump.h"
 #include "window/window_model.h"
 
@@ -101,8 +103,16 @@ std::string dumpStructureError(const std::string& dump, const Form& f,
     if (err.error != QJsonParseError::NoError || !doc.isObject())
         return "QJsonDocument cannot read the dump: " + err.errorString().toStdString();
     const QJsonObject root = doc.object();
-    if (root.size() != 4)
-        return "the dump has " + std::to_string(root.size()) + " members, not 4";
+    if (root.size() != 5)
+        return "the dump has " + std::to_string(root.size()) + " members, not 5";
+    const QJsonObject verdicts = root.value("verdicts").toObject();
+    const Verdicts v = f.verdicts();
+    const auto verdictText = [](const std::optional<bool>& passes) {
+        return !passes ? QJsonValue() : QJsonValue(*passes ? "pass" : "fail");
+    };
+    if (verdicts.size() != 2 || verdicts.value("stress") != verdictText(v.stressPasses) ||
+        verdicts.value("deflection") != verdictText(v.deflectionPasses))
+        return "the verdicts do not read back as the model's";
 
     const QJsonValue focus = root.value("focus");
     const auto focused = f.focused();
@@ -556,6 +566,91 @@ std::string focusAndOptionsError(const Form& f) {
     return {};
 }
 
+// The verdicts follow the numbers shown, and the stress and deflection rows say them.
+std::string verdictError(const Form& f) {
+    const auto shown = [&](ControlId id) -> std::optional<double> {
+        return f.visible(id) ? parseNumber(f.text(id), f.numberFormat()) : std::nullopt;
+    };
+    const Verdicts v = f.verdicts();
+    const std::optional<double> sigma = shown(C::Text36);
+    const std::optional<bool> stressPasses =
+        sigma ? std::optional<bool>(*sigma <= 9.5) : std::nullopt;
+    if (v.stressPasses != stressPasses)
+        return "the stress verdict does not follow Text36 \"" + f.text(C::Text36) + "\"";
+    const std::optional<double> deflection = shown(C::Text18);
+    const std::optional<double> allowable = shown(C::Text23);
+    const std::optional<bool> deflectionPasses =
+        deflection && allowable ? std::optional<bool>(*deflection <= *allowable) : std::nullopt;
+    if (v.deflectionPasses != deflectionPasses)
+        return "the deflection verdict does not follow Text18 and Text23";
+    if (sigma) {
+        const std::string sign = *sigma < 9.5 ? "<" : *sigma == 9.5 ? "=" : ">";
+        for (ControlId id : {C::Label73, C::Label109}) {
+            if (f.caption(id).find(sign) == std::string::npos)
+                return std::string(controlName(id)) + " does not show \"" + sign + "\"";
+            if (f.warns(id) != (sign == ">"))
+                return std::string(controlName(id)) + " warns against its verdict";
+        }
+    }
+    for (ControlId id : {C::Label6, C::Label107})
+        if (f.warns(id) != (deflectionPasses == false))
+            return std::string(controlName(id)) + " warns against its verdict";
+    return {};
+}
+
+bool overlaps(const TwipRect& a, const TwipRect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+// Every result on show is captioned in the language showing, and the no-fit message is not
+// covered by anything in front of it.
+std::string captionError(const Form& f) {
+    const bool english = f.visible(C::Label78);
+    for (const ResultCaption& c : kResultCaptions) {
+        if (!f.visible(c.field) || f.text(c.field).empty())
+            continue;
+        const bool captioned =
+            english ? f.visible(c.english) : f.visible(c.greek) && !f.visible(c.english);
+        if (!captioned)
+            return std::string(controlName(c.field)) + " shows \"" + f.text(c.field) +
+                   "\" without its " + (english ? "English" : "Greek") + " caption";
+    }
+    if (f.visible(C::Label1)) {
+        const int message = int(C::Label1);
+        const ControlSpec& m = inventory()[message];
+        for (int j = 0; j < message; ++j) {
+            const ControlSpec& t = inventory()[j];
+            // Border boxes draw no background and cover nothing.
+            if (f.visible(t.id) && !t.transparent && t.container == m.container &&
+                overlaps(t.rect, m.rect))
+                return std::string(t.name) + " covers the no-fit message Label1";
+        }
+    }
+    return {};
+}
+
+// What the last run that was not refused used, as the echoes must show it.
+struct RunEcho {
+    bool twoSpans = false;
+    bool bandInForce = false;
+    std::string pressure;  // Text3 as the run left it
+};
+
+std::string echoError(const Form& f, const RunEcho& run) {
+    if (!run.twoSpans && !f.text(C::Text26).empty())
+        return "Text26 echoes L2 \"" + f.text(C::Text26) + "\" after a run without two spans";
+    if (!run.bandInForce && !f.text(C::Text31).empty())
+        return "Text31 shows a height band the run did not use";
+    const std::optional<double> w = parseNumber(run.pressure, f.numberFormat());
+    const double v = w && *w >= 0 ? windSpeedOfPressure(*w) : std::nan("");
+    const std::string speed = std::isfinite(v) ? fixedText(v, f.numberFormat()) : std::string();
+    if (f.text(C::Text30) != speed)
+        return "Text30 shows \"" + f.text(C::Text30) + "\", the run used the speed \"" + speed +
+               "\"";
+    return {};
+}
+
 bool formValuesFinite(const Form& f, std::string& which) {
     const FormState& s = f.form();
     const std::pair<const char*, const TaggedValue*> values[] = {
@@ -603,6 +698,8 @@ Outcome runSequence(std::uint64_t seed, const std::string& localeName, bool chec
     const int length = 10 + int(sequence.rng().below(60));
 
     std::string before = withoutFocusAndMessages(f);
+    bool bandInForce = false;        // the wind pressure in force came from a height band
+    std::optional<RunEcho> lastRun;  // the echoes of the last run that was not refused
     for (int step = 0; step < int(planned.size()) + length && !f.closed(); ++step) {
         const Action a = step < int(planned.size()) ? planned[std::size_t(step)] : sequence.next(f);
         out.script += a.line() + "\n";
@@ -687,6 +784,23 @@ Outcome runSequence(std::uint64_t seed, const std::string& localeName, bool chec
                         dumpDifference("{\"x\": 0" + before + "}", "{\"x\": 0" + after + "}");
                     return out;
                 }
+            }
+        }
+        if (!newMessages && a.verb == Action::Verb::Click) {
+            if (a.id == C::Option1 || a.id == C::Option2 || a.id == C::Option3)
+                bandInForce = true;
+            if (a.id == C::Command2 || a.id == C::Command11 || a.id == C::Command4 ||
+                a.id == C::Command14)
+                bandInForce = false;
+        }
+        if (pressesNext && !newMessages && seriesChosen)
+            lastRun =
+                RunEcho{systemChosen && f.selected(C::Option13), bandInForce, f.text(C::Text3)};
+        for (const std::string& e :
+             {verdictError(f), captionError(f), lastRun ? echoError(f, *lastRun) : std::string()}) {
+            if (!e.empty()) {
+                out.failure = e;
+                return out;
             }
         }
         if (pressesNext && !newMessages && seriesChosen && systemChosen) {

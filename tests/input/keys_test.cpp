@@ -192,7 +192,7 @@ TEST_F(Keys, TerraxSlopedCaptionsSwapWithTheLanguage) {
     f.click(C::Command10);
     f.click(C::Option12);  // Greek sloped captions come with the series
     EXPECT_TRUE(visible(C::Label115));
-    EXPECT_EQ(f.form().LanguageMode, TaggedValue::int16(1));
+    EXPECT_EQ(f.form().LanguageMode, TaggedValue::int16(2));  // the language showing
     f.click(C::Command10);
     EXPECT_FALSE(visible(C::Label115));
     EXPECT_TRUE(visible(C::Label118));

@@ -278,13 +278,29 @@ void MainWindow::mirror() {
             auto* option = static_cast<QAbstractButton*>(w);
             if (option->isChecked() != state.selected)
                 option->setChecked(state.selected);
-        } else if (s.kind == ControlKind::Label && s.captionSet == CaptionSet::Greek &&
-                   !s.twin.empty()) {
-            static_cast<CaptionLabel*>(w)->setCovered(
-                m_form.visible(ControlId(findControl(s.twin))));
+        } else if (s.kind == ControlKind::Label) {
+            auto* label = static_cast<CaptionLabel*>(w);
+            mirrorCaption(s, label);
+            if (s.captionSet == CaptionSet::Greek && !s.twin.empty())
+                label->setCovered(m_form.visible(ControlId(findControl(s.twin))));
         }
     }
     mirrorFocus();
+}
+
+// The stress and deflection rows state their verdict; a failed check shows in red.
+void MainWindow::mirrorCaption(const ControlSpec& s, CaptionLabel* label) {
+    const QString caption = displayCaption(m_form.caption(s.id));
+    if (label->text() != caption)
+        label->setText(caption);
+    const bool warns = m_form.warns(s.id);
+    if (label->property("warns").toBool() == warns)
+        return;
+    label->setProperty("warns", warns);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, warns ? QColor(0xC0, 0x00, 0x00)
+                                                 : qtColour(s.foreColour, QApplication::palette()));
+    label->setPalette(palette);
 }
 
 void MainWindow::mirrorFocus() {

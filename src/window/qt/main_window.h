@@ -62,6 +62,7 @@ private:
     void afterEvent();
     void mirror();
     void mirrorFocus();
+    void mirrorCaption(const ControlSpec& s, CaptionLabel* label);
     void showNewMessages();
     std::optional<std::string> askForWorkbook();
     void writeDump();

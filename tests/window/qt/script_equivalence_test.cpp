@@ -220,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Intent{"veltra_one_span_by_the_enter_chain", "Text6", "KA-01", true},
                       Intent{"veltra_one_span_by_the_enter_chain", "Text5", "30,52", true},
                       Intent{"korin_two_spans_english_typed_pressure", "Text29", "0,90", true},
-                      Intent{"terrax_one_span_from_wind_speed", "Text30", "110", true},
+                      Intent{"terrax_one_span_from_wind_speed", "Text30", "110,00", true},
                       Intent{"terrax_two_spans_english_us_locale", "Label87", nullptr, false},
                       Intent{"fixed_ends_with_the_deflection_buttons", "Text43", nullptr, true},
                       Intent{"span_check_refuses_then_passes", "Text13", "150", true},
