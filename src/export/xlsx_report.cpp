@@ -39,12 +39,45 @@ constexpr unsigned kXmlParse = pugi::parse_default | pugi::parse_declaration |
                                pugi::parse_ws_pcdata | pugi::parse_comments | pugi::parse_pi;
 constexpr unsigned kXmlFormat = pugi::format_raw | pugi::format_no_declaration;
 
-ExportOutcome fail(ExportFailure kind, std::string message) {
-    return ExportOutcome{false, std::move(message), kind};
+// Every refusal is worded twice, so the Greek text gives the same cause and advice.
+ExportOutcome fail(ExportFailure kind, std::string english, std::string greek) {
+    ExportOutcome outcome;
+    outcome.failure = kind;
+    outcome.message = std::move(english);
+    outcome.greekMessage = std::move(greek);
+    return outcome;
+}
+
+ExportOutcome succeeded() {
+    ExportOutcome outcome;
+    outcome.ok = true;
+    return outcome;
 }
 
 std::string errnoText(int err) {
     return std::strerror(err);
+}
+
+// The system's reason in Greek for the errors a user can act on; the rest as the system says it.
+std::string greekErrnoText(int err) {
+    switch (err) {
+    case EACCES:
+    case EPERM: return "δεν επιτρέπεται η πρόσβαση";
+    case ENOSPC: return "δεν υπάρχει χώρος στον δίσκο";
+    case EDQUOT: return "εξαντλήθηκε το όριο χώρου του χρήστη";
+    case EROFS: return "το σύστημα αρχείων είναι μόνο για ανάγνωση";
+    case EIO: return "σφάλμα εισόδου/εξόδου";
+    case EFBIG: return "το αρχείο ξεπερνά το επιτρεπτό μέγεθος";
+    case ENOENT: return "δεν υπάρχει";
+    case ELOOP: return "κυκλικοί συμβολικοί σύνδεσμοι";
+    case ENAMETOOLONG: return "το όνομα είναι πολύ μεγάλο";
+    default: return std::strerror(err);
+    }
+}
+
+// A path as the Greek messages quote it.
+std::string gq(const std::string& path) {
+    return "«" + path + "»";
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -390,9 +423,37 @@ std::string serializeXml(pugi::xml_document& doc) {
                 encoding.set_value("UTF-8");
         }
     }
+    // A carriage return in text is kept only as a character reference; written raw, every
+    // reader turns it into a line feed. pugixml writes it raw, so comments and processing
+    // instructions, where a reference means nothing, get the line feed a reader would see
+    // anyway, and every raw carriage return left in the output is then one in text.
+    for (auto node : doc.select_nodes("//comment() | //processing-instruction()")) {
+        std::string value = node.node().value();
+        if (value.find('\r') == std::string::npos)
+            continue;
+        std::string normal;
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            if (value[i] != '\r')
+                normal.push_back(value[i]);
+            else if (i + 1 == value.size() || value[i + 1] != '\n')
+                normal.push_back('\n');
+        }
+        node.node().set_value(normal.c_str());
+    }
     std::ostringstream out;
     doc.save(out, "", kXmlFormat, pugi::encoding_utf8);
-    return out.str();
+    std::string text = out.str();
+    if (text.find('\r') == std::string::npos)
+        return text;
+    std::string escaped;
+    escaped.reserve(text.size() + 16);
+    for (char ch : text) {
+        if (ch == '\r')
+            escaped += "&#13;";
+        else
+            escaped.push_back(ch);
+    }
+    return escaped;
 }
 
 pugi::xml_node childByLocalName(pugi::xml_node parent, std::string_view name) {
@@ -498,6 +559,36 @@ public:
 
     bool damaged() const { return m_damaged; }
     bool removedFormula() const { return m_removedFormula; }
+
+    // An array formula or a data table fills its whole range when the sheet is calculated, so a
+    // value written into it would be overwritten. A one-cell array is replaced as a whole like
+    // any formula, so it does not count.
+    struct Block {
+        std::string ref;
+        bool dataTable = false;
+    };
+    std::optional<Block> blockCovering(CellPos at) {
+        std::optional<Block> found;
+        forEachCell([&](pugi::xml_node c, CellPos) {
+            auto f = childByLocalName(c, "f");
+            const std::string_view type = f.attribute("t").value();
+            if (found || !f || (type != "array" && type != "dataTable"))
+                return;
+            const std::string_view ref = f.attribute("ref").value();
+            const auto colon = ref.find(':');
+            const auto low = parseCellName(ref.substr(0, colon));
+            const auto high =
+                colon == std::string_view::npos ? low : parseCellName(ref.substr(colon + 1));
+            if (!low || !high)
+                return;
+            const bool inside = low->row <= at.row && at.row <= high->row && low->col <= at.col &&
+                                at.col <= high->col;
+            const bool single = low->row == high->row && low->col == high->col;
+            if (inside && !single)
+                found = Block{std::string(ref), type == "dataTable"};
+        });
+        return found;
+    }
 
     void write(int row, int col, std::string_view text, const NumberReader& readNumber) {
         if (text.empty()) {
@@ -771,6 +862,39 @@ private:
     bool m_removedFormula = false;
 };
 
+// Formulas on any sheet may read the written cells, directly or through other cells. Their
+// stored results go, so that every spreadsheet program computes them afresh: LibreOffice keeps
+// the stored results of a file that Excel or LibreOffice saved, whatever fullCalcOnLoad says.
+// An empty stored value of a number formula is no result and stays. Returns whether the sheet
+// changed.
+bool dropCachedResults(pugi::xml_node sheetData) {
+    const auto isElement = [](pugi::xml_node node, std::string_view local) {
+        return node.type() == pugi::node_element && localName(node.name()) == local;
+    };
+    bool changed = false;
+    for (auto row : sheetData.children()) {
+        if (!isElement(row, "row"))
+            continue;
+        for (auto c : row.children()) {
+            auto f = childByLocalName(c, "f");
+            if (!isElement(c, "c") || !f ||
+                std::string_view(f.attribute("t").value()) == "dataTable")
+                continue;
+            const std::string_view type = c.attribute("t").value();
+            const bool textResult = type == "str" || type == "s" || type == "inlineStr";
+            for (auto v = c.first_child(); v;) {
+                const auto next = v.next_sibling();
+                if (isElement(v, "v") && (textResult || !v.text().empty())) {
+                    c.remove_child(v);
+                    changed = true;
+                }
+                v = next;
+            }
+        }
+    }
+    return changed;
+}
+
 // ---------------------------------------------------------------------------------------------
 // The archive, edited in memory so the file on disk is only ever replaced whole
 
@@ -987,6 +1111,16 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
+ExportOutcome notAFolder(const std::string& path) {
+    return fail(ExportFailure::ReadOnly,
+                "The report " + path +
+                    " cannot be saved: part of its path is a file, not a folder. Choose another "
+                    "location.",
+                "Η αναφορά " + gq(path) +
+                    " δεν μπορεί να αποθηκευτεί: μέρος της διαδρομής της είναι αρχείο, όχι "
+                    "φάκελος. Επιλέξτε άλλη θέση.");
+}
+
 // Writes a sibling temporary file and renames it over `path`, so readers see either the old
 // or the new workbook and a failure leaves the old one as it was.
 ExportOutcome replaceFile(const std::string& path, const std::string& bytes,
@@ -1007,45 +1141,62 @@ ExportOutcome replaceFile(const std::string& path, const std::string& bytes,
         if (err == ENOENT)
             return fail(ExportFailure::ReadOnly,
                         "The folder " + folder + " does not exist, so the report " + path +
-                            " cannot be saved there. Choose an existing folder.");
+                            " cannot be saved there. Choose an existing folder.",
+                        "Ο φάκελος " + gq(folder) + " δεν υπάρχει, οπότε η αναφορά " + gq(path) +
+                            " δεν μπορεί να αποθηκευτεί εκεί. Επιλέξτε άλλη θέση, σε φάκελο "
+                            "που υπάρχει.");
         if (err == ENOTDIR)
-            return fail(ExportFailure::ReadOnly,
-                        "The report " + path +
-                            " cannot be saved: part of its path is a file, not a folder. "
-                            "Choose another location.");
+            return notAFolder(path);
         return fail(ExportFailure::ReadOnly,
                     "Could not create a temporary file in the folder " + folder + " (" +
                         errnoText(err) + "), so the report " + path +
-                        " was not saved. Choose a folder you are allowed to write to.");
+                        " was not saved. Choose a folder you are allowed to write to.",
+                    "Δεν ήταν δυνατό να δημιουργηθεί προσωρινό αρχείο στον φάκελο " + gq(folder) +
+                        " (" + greekErrnoText(err) + "), οπότε η αναφορά " + gq(path) +
+                        " δεν αποθηκεύτηκε. Επιλέξτε φάκελο στον οποίο επιτρέπεται η εγγραφή.");
     }
-    // Literal arguments only: errno must be read before anything can allocate and disturb it.
-    const auto discard = [&](std::string_view failed, std::string_view how) {
+    // A failed write leaves no file behind; what was there before stays as it was.
+    const auto writeFailed = [&](int err, std::string_view what, std::string_view greekWhat) {
+        const bool full = err == ENOSPC || err == EDQUOT;
+        return fail(ExportFailure::WriteFailed,
+                    std::string(what) + " (" + errnoText(err) + "). " +
+                        (full ? "Free some disk space and export again."
+                              : "Check the disk and export again.") +
+                        (original ? " The original file is unchanged." : ""),
+                    std::string(greekWhat) + " (" + greekErrnoText(err) + "). " +
+                        (full ? "Ελευθερώστε χώρο στον δίσκο και εξαγάγετε ξανά."
+                              : "Ελέγξτε τον δίσκο και εξαγάγετε ξανά.") +
+                        (original ? " Το αρχικό αρχείο παραμένει αμετάβλητο." : ""));
+    };
+    // The texts are made beforehand: errno must be read before anything can allocate and
+    // disturb it.
+    const std::string writing = "Writing the report " + path + " failed";
+    const std::string greekWriting = "Η εγγραφή της αναφοράς " + gq(path) + " απέτυχε";
+    const std::string permissions = "Could not set the permissions of the report " + path;
+    const std::string greekPermissions =
+        "Δεν ήταν δυνατό να οριστούν τα δικαιώματα της αναφοράς " + gq(path);
+    const std::string syncing = "Writing the report " + path + " to disk failed";
+    const std::string greekSyncing = "Η εγγραφή της αναφοράς " + gq(path) + " στον δίσκο απέτυχε";
+    const auto discard = [&](const std::string& what, const std::string& greekWhat) {
         const int err = errno;
         ::close(fd);
         ::unlink(temporary.c_str());
-        const std::string what = std::string(failed) + path + std::string(how);
-        std::string hint = err == ENOSPC || err == EDQUOT ? "Free some disk space and export again."
-                                                          : "Check the disk and export again.";
-        return fail(ExportFailure::WriteFailed,
-                    what + " (" + errnoText(err) + "). " + hint +
-                        (original ? " The original file is unchanged." : ""));
+        return writeFailed(err, what, greekWhat);
     };
     if (!writeAll(fd, bytes))
-        return discard("Writing the report ", " failed");
+        return discard(writing, greekWriting);
     if (original) {
         // Best effort: only root may hand the file back to its owner.
         [[maybe_unused]] const int ignored = ::fchown(fd, original->st_uid, original->st_gid);
         if (::fchmod(fd, original->st_mode & 07777) != 0)
-            return discard("Could not set the permissions of the report ", "");
+            return discard(permissions, greekPermissions);
     }
     if (::fsync(fd) != 0)
-        return discard("Writing the report ", " to disk failed");
+        return discard(syncing, greekSyncing);
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(temporary.c_str());
-        return fail(ExportFailure::WriteFailed, "Writing the report " + path + " failed (" +
-                                                    errnoText(err) +
-                                                    "). Check the disk and export again.");
+        return writeFailed(err, writing, greekWriting);
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         const int err = errno;
@@ -1053,14 +1204,18 @@ ExportOutcome replaceFile(const std::string& path, const std::string& bytes,
         return fail(ExportFailure::ReadOnly,
                     "Could not replace the report " + path + " (" + errnoText(err) +
                         "). Check that the file and its folder may be written, "
-                        "or choose another file name.");
+                        "or choose another file name.",
+                    "Δεν ήταν δυνατό να αντικατασταθεί η αναφορά " + gq(path) + " (" +
+                        greekErrnoText(err) +
+                        "). Ελέγξτε ότι επιτρέπεται η εγγραφή στο αρχείο και στον φάκελό του "
+                        "ή επιλέξτε άλλο όνομα αρχείου.");
     }
     // The rename itself must reach the disk too.
     if (const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
-    return ExportOutcome{true, {}, ExportFailure::None};
+    return succeeded();
 }
 
 std::optional<std::string> lockFileBeside(const std::string& path) {
@@ -1181,12 +1336,24 @@ ExportOutcome makeNewWorkbook(const std::string& path, const std::vector<ReportC
     if (!bytes)
         return fail(
             ExportFailure::WriteFailed,
-            "The new report " + path + " could not be assembled (out of memory?). Export again.");
+            "The new report " + path + " could not be assembled (out of memory?). Export again.",
+            "Η νέα αναφορά " + gq(path) +
+                " δεν ήταν δυνατό να συντεθεί (έλλειψη μνήμης;). Εξαγάγετε ξανά.");
     return replaceFile(path, *bytes, nullptr);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Existing workbook
+
+ExportOutcome passwordProtected(const std::string& path) {
+    return fail(ExportFailure::Encrypted,
+                "The workbook " + path +
+                    " is protected with a password, so it cannot be written. Save a copy without "
+                    "a password and export to that.",
+                "Το βιβλίο εργασίας " + gq(path) +
+                    " προστατεύεται με κωδικό πρόσβασης, οπότε δεν μπορεί να γραφτεί. "
+                    "Αποθηκεύστε ένα αντίγραφο χωρίς κωδικό και εξαγάγετε σε αυτό.");
+}
 
 class WorkbookUpdate {
 public:
@@ -1197,9 +1364,11 @@ public:
         int zipError = 0;
         if (!m_archive.open(m_bytes, zipError)) {
             if (zipError == ZIP_ER_MEMORY)
-                return fail(ExportFailure::TooLarge,
-                            "The workbook " + m_path + " is too large to open.");
-            return damaged("its zip directory is broken or incomplete");
+                return fail(
+                    ExportFailure::TooLarge, "The workbook " + m_path + " is too large to open.",
+                    "Το βιβλίο εργασίας " + gq(m_path) + " είναι πολύ μεγάλο για να ανοιχτεί.");
+            return damaged("its zip directory is broken or incomplete",
+                           "ο κατάλογος του αρχείου zip είναι χαλασμένος ή ελλιπής");
         }
         if (auto refused = checkEntries())
             return *refused;
@@ -1216,43 +1385,55 @@ public:
         if (!workbook.doc)
             return workbook.outcome.failure != ExportFailure::None
                        ? workbook.outcome
-                       : notAWorkbook("it has no workbook part");
+                       : notAWorkbook("it has no workbook part", "δεν έχει τμήμα βιβλίου εργασίας");
         const std::string workbookRelsPart = relationshipsPartOf(workbookPart);
         auto workbookRels = readXml(workbookRelsPart);
         if (!workbookRels.doc)
             return workbookRels.outcome.failure != ExportFailure::None
                        ? workbookRels.outcome
-                       : notAWorkbook("the list of its sheets' parts is missing");
+                       : notAWorkbook("the list of its sheets' parts is missing",
+                                      "λείπει ο κατάλογος των τμημάτων των φύλλων του");
 
         auto sheets = childByLocalName(workbook.doc->document_element(), "sheets");
         auto firstSheet = sheets ? childByLocalName(sheets, "sheet") : pugi::xml_node{};
         if (!firstSheet)
-            return notAWorkbook("it has no sheet");
-        const std::string_view sheetId = relationshipIdOf(firstSheet);
+            return notAWorkbook("it has no sheet", "δεν έχει κανένα φύλλο");
         const std::string workbookDir = directoryOf(workbookPart);
-        const auto sheetRel = sheetId.empty()
-                                  ? std::nullopt
-                                  : findRelationship(*workbookRels.doc, workbookDir, sheetId, "");
+        const auto sheetRel = sheetRelationship(*workbookRels.doc, workbookDir, firstSheet);
         if (!sheetRel || sheetRel->target.empty())
-            return notAWorkbook("the first sheet points to no part");
+            return notAWorkbook("the first sheet points to no part",
+                                "το πρώτο φύλλο δεν παραπέμπει σε κανένα τμήμα");
         if (!endsWith(sheetRel->node.attribute("Type").value(), "/worksheet"))
-            return fail(
-                ExportFailure::NotAWorkbook,
-                "The first sheet of the workbook " + m_path +
-                    " is a chart or macro sheet, not a worksheet. Move the report sheet to the "
-                    "first tab in a spreadsheet program and export again.");
+            return fail(ExportFailure::NotAWorkbook,
+                        "The first sheet of the workbook " + m_path +
+                            " is a chart or macro sheet, not a worksheet. Move the report sheet "
+                            "to the first tab in a spreadsheet program and export again.",
+                        "Το πρώτο φύλλο του βιβλίου εργασίας " + gq(m_path) +
+                            " είναι φύλλο γραφήματος ή μακροεντολών, όχι φύλλο εργασίας. "
+                            "Μετακινήστε το φύλλο της αναφοράς στην πρώτη καρτέλα σε πρόγραμμα "
+                            "υπολογιστικών φύλλων και εξαγάγετε ξανά.");
 
         auto sheet = readXml(sheetRel->target);
         if (!sheet.doc)
             return sheet.outcome.failure != ExportFailure::None
                        ? sheet.outcome
-                       : notAWorkbook("the part of its first sheet is missing");
+                       : notAWorkbook("the part of its first sheet is missing",
+                                      "λείπει το τμήμα του πρώτου φύλλου του");
         auto worksheet = sheet.doc->document_element();
         auto sheetData = childByLocalName(worksheet, "sheetData");
         if (localName(worksheet.name()) != "worksheet" || !sheetData)
-            return damaged("its first sheet has no cell table");
+            return damaged("its first sheet has no cell table",
+                           "το πρώτο φύλλο του δεν έχει πίνακα κελιών");
 
         SheetEditor editor(worksheet, sheetData);
+        if (editor.damaged())
+            return invalidPosition();
+        for (const auto& cell : cells) {
+            if (cell.row < 1 || cell.row > kMaxRow)
+                continue;
+            if (const auto block = editor.blockCovering({cell.row, kColumnB}))
+                return inBlock(cellName({cell.row, kColumnB}), *block);
+        }
         for (const auto& cell : cells) {
             if (cell.row < 1 || cell.row > kMaxRow)
                 continue;
@@ -1260,9 +1441,12 @@ public:
         }
         editor.finish();
         if (editor.damaged())
-            return damaged("a row or cell of its first sheet has an invalid position");
+            return invalidPosition();
         if (!m_archive.put(sheetRel->target, serializeXml(*sheet.doc)))
             return assemblyFailed();
+        if (auto refused =
+                dropOtherCachedResults(*workbookRels.doc, workbookDir, sheets, sheetRel->target))
+            return *refused;
 
         if (editor.removedFormula())
             if (auto refused = dropCalcChain(*workbookRels.doc, workbookDir, workbookRelsPart))
@@ -1275,7 +1459,7 @@ public:
         if (!bytes)
             return assemblyFailed();
         m_result = std::move(*bytes);
-        return ExportOutcome{true, {}, ExportFailure::None};
+        return succeeded();
     }
 
     const std::string& result() const { return m_result; }
@@ -1286,24 +1470,93 @@ private:
         ExportOutcome outcome;  // failure None with no doc: the part is missing
     };
 
-    ExportOutcome damaged(const std::string& detail) const {
+    static std::optional<Relationship> sheetRelationship(pugi::xml_document& workbookRels,
+                                                         const std::string& workbookDir,
+                                                         pugi::xml_node sheet) {
+        const std::string_view id = relationshipIdOf(sheet);
+        if (id.empty())
+            return std::nullopt;
+        return findRelationship(workbookRels, workbookDir, id, "");
+    }
+
+    // The other worksheets lose the stored results of their formulas too; chart and macro
+    // sheets, and sheets whose part is missing, have none to lose.
+    std::optional<ExportOutcome> dropOtherCachedResults(pugi::xml_document& workbookRels,
+                                                        const std::string& workbookDir,
+                                                        pugi::xml_node sheets,
+                                                        const std::string& edited) {
+        for (auto sheet : sheets.children()) {
+            if (sheet.type() != pugi::node_element || localName(sheet.name()) != "sheet")
+                continue;
+            const auto rel = sheetRelationship(workbookRels, workbookDir, sheet);
+            if (!rel || rel->target.empty() || equalsNoCase(rel->target, edited) ||
+                !endsWith(rel->node.attribute("Type").value(), "/worksheet"))
+                continue;
+            auto part = readXml(rel->target);
+            if (!part.doc) {
+                if (part.outcome.failure != ExportFailure::None)
+                    return part.outcome;
+                continue;
+            }
+            auto sheetData = childByLocalName(part.doc->document_element(), "sheetData");
+            if (sheetData && dropCachedResults(sheetData) &&
+                !m_archive.put(rel->target, serializeXml(*part.doc)))
+                return assemblyFailed();
+        }
+        return std::nullopt;
+    }
+
+    ExportOutcome damaged(const std::string& detail, const std::string& greekDetail) const {
         return fail(ExportFailure::Damaged,
                     "The workbook " + m_path + " is damaged (" + detail +
                         "). Open it in a spreadsheet program and save it again, or choose "
-                        "another report form.");
+                        "another report form.",
+                    "Το βιβλίο εργασίας " + gq(m_path) + " είναι κατεστραμμένο (" + greekDetail +
+                        "). Ανοίξτε το σε πρόγραμμα υπολογιστικών φύλλων και αποθηκεύστε το "
+                        "ξανά ή επιλέξτε άλλη φόρμα αναφοράς.");
     }
 
-    ExportOutcome notAWorkbook(const std::string& detail) const {
+    ExportOutcome invalidPosition() const {
+        return damaged("a row or cell of its first sheet has an invalid position",
+                       "μια γραμμή ή ένα κελί του πρώτου φύλλου του έχει άκυρη θέση");
+    }
+
+    ExportOutcome notAWorkbook(const std::string& detail, const std::string& greekDetail) const {
         return fail(ExportFailure::NotAWorkbook,
                     "The file " + m_path + " is not an .xlsx workbook (" + detail +
-                        "). Choose an .xlsx report form saved by a spreadsheet program.");
+                        "). Choose an .xlsx report form saved by a spreadsheet program.",
+                    "Το αρχείο " + gq(m_path) + " δεν είναι βιβλίο εργασίας .xlsx (" + greekDetail +
+                        "). Επιλέξτε μια φόρμα αναφοράς .xlsx αποθηκευμένη από πρόγραμμα "
+                        "υπολογιστικών φύλλων.");
+    }
+
+    ExportOutcome inBlock(const std::string& cell, const SheetEditor::Block& block) const {
+        const std::string what = block.dataTable ? "the data table " : "the array formula ";
+        const std::string greekWhat =
+            block.dataTable ? "του πίνακα δεδομένων " : "του τύπου πίνακα ";
+        return fail(
+            ExportFailure::InArray,
+            "The cell " + cell + " of the first sheet of the workbook " + m_path + " lies inside " +
+                what + block.ref + ", which would overwrite the value written there. Move " +
+                (block.dataTable ? "the data table" : "the array formula") +
+                " out of the report cells of column B in a spreadsheet program, or "
+                "choose another report form.",
+            "Το κελί " + cell + " του πρώτου φύλλου του βιβλίου εργασίας " + gq(m_path) +
+                " βρίσκεται μέσα στην περιοχή " + block.ref + " " + greekWhat +
+                ", που θα έσβηνε την τιμή που γράφεται εκεί. Μετακινήστε " +
+                (block.dataTable ? "τον πίνακα δεδομένων" : "την περιοχή του τύπου πίνακα") +
+                " έξω από τα κελιά της αναφοράς στη στήλη B σε πρόγραμμα υπολογιστικών "
+                "φύλλων ή επιλέξτε άλλη φόρμα αναφοράς.");
     }
 
     ExportOutcome assemblyFailed() const {
         return fail(ExportFailure::WriteFailed,
                     "The updated workbook " + m_path +
                         " could not be assembled (out of memory?). The original "
-                        "file is unchanged; export again.");
+                        "file is unchanged; export again.",
+                    "Το ενημερωμένο βιβλίο εργασίας " + gq(m_path) +
+                        " δεν ήταν δυνατό να συντεθεί (έλλειψη μνήμης;). Το αρχικό αρχείο "
+                        "παραμένει αμετάβλητο· εξαγάγετε ξανά.");
     }
 
     std::optional<ExportOutcome> checkEntries() {
@@ -1313,29 +1566,30 @@ private:
             zip_stat_t st;
             zip_stat_init(&st);
             if (zip_stat_index(m_archive.get(), static_cast<zip_uint64_t>(i), 0, &st) != 0)
-                return damaged("an entry of the archive cannot be read");
+                return damaged("an entry of the archive cannot be read",
+                               "μια εγγραφή του αρχείου zip δεν διαβάζεται");
             if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
                 return encrypted();
             const zip_uint64_t size = (st.valid & ZIP_STAT_SIZE) ? st.size : 0;
             total += size;
-            if (size > kMaxEntryBytes || total > kMaxTotalBytes)
-                return fail(
-                    ExportFailure::TooLarge,
-                    "The workbook " + m_path + " would unpack to more than " +
-                        std::to_string((size > kMaxEntryBytes ? kMaxEntryBytes : kMaxTotalBytes) >>
-                                       20) +
-                        " MB, far more than a report form needs; it may be damaged or built to "
-                        "exhaust memory. Choose another report form.");
+            if (size > kMaxEntryBytes || total > kMaxTotalBytes) {
+                const std::string megabytes =
+                    std::to_string((size > kMaxEntryBytes ? kMaxEntryBytes : kMaxTotalBytes) >> 20);
+                return fail(ExportFailure::TooLarge,
+                            "The workbook " + m_path + " would unpack to more than " + megabytes +
+                                " MB, far more than a report form needs; it may be damaged or "
+                                "built to exhaust memory. Choose another report form.",
+                            "Το βιβλίο εργασίας " + gq(m_path) + " θα αποσυμπιεζόταν σε πάνω από " +
+                                megabytes +
+                                " MB, πολύ περισσότερα από όσα χρειάζεται μια φόρμα αναφοράς· "
+                                "μπορεί να είναι κατεστραμμένο ή φτιαγμένο για να εξαντλήσει τη "
+                                "μνήμη. Επιλέξτε άλλη φόρμα αναφοράς.");
+            }
         }
         return std::nullopt;
     }
 
-    ExportOutcome encrypted() const {
-        return fail(ExportFailure::Encrypted,
-                    "The workbook " + m_path +
-                        " is protected with a password, so it cannot be written. "
-                        "Save a copy without a password and export to that.");
-    }
+    ExportOutcome encrypted() const { return passwordProtected(m_path); }
 
     XmlPart readXml(const std::string& name) {
         auto entry = readEntry(m_archive, name);
@@ -1343,17 +1597,22 @@ private:
         case ReadStatus::Missing: return {};
         case ReadStatus::Encrypted: return {std::nullopt, encrypted()};
         case ReadStatus::TooLarge:
-            return {std::nullopt, fail(ExportFailure::TooLarge,
-                                       "The part " + name + " of the workbook " + m_path +
-                                           " is too large for a report form. Choose "
-                                           "another report form.")};
+            return {std::nullopt,
+                    fail(ExportFailure::TooLarge,
+                         "The part " + name + " of the workbook " + m_path +
+                             " is too large for a report form. Choose another report form.",
+                         "Το τμήμα " + name + " του βιβλίου εργασίας " + gq(m_path) +
+                             " είναι πολύ μεγάλο για φόρμα αναφοράς. Επιλέξτε άλλη φόρμα "
+                             "αναφοράς.")};
         case ReadStatus::Damaged:
-            return {std::nullopt, damaged("the part " + name + " cannot be unpacked")};
+            return {std::nullopt, damaged("the part " + name + " cannot be unpacked",
+                                          "το τμήμα " + name + " δεν αποσυμπιέζεται")};
         case ReadStatus::Ok: break;
         }
         auto doc = parseXml(entry.text);
         if (!doc)
-            return {std::nullopt, damaged("the part " + name + " is not well-formed XML")};
+            return {std::nullopt, damaged("the part " + name + " is not well-formed XML",
+                                          "το τμήμα " + name + " δεν είναι έγκυρο XML")};
         return {std::move(doc), {}};
     }
 
@@ -1376,7 +1635,8 @@ private:
         if (!types.doc)
             return types.outcome.failure != ExportFailure::None
                        ? types.outcome
-                       : notAWorkbook("it lists no content types");
+                       : notAWorkbook("it lists no content types",
+                                      "δεν απαριθμεί τύπους περιεχομένου");
         const std::string partName = "/" + rel->target;
         bool changed = false;
         for (auto node = types.doc->document_element().first_child(); node;) {
@@ -1433,6 +1693,14 @@ private:
     std::string m_result;
 };
 
+ExportOutcome unreadable(const std::string& path, int err) {
+    return fail(ExportFailure::Unreadable,
+                "The workbook " + path + " could not be read (" + errnoText(err) +
+                    "). Choose another file.",
+                "Το βιβλίο εργασίας " + gq(path) + " δεν ήταν δυνατό να διαβαστεί (" +
+                    greekErrnoText(err) + "). Επιλέξτε άλλο αρχείο.");
+}
+
 // The raw file, read once, so every check and the edit see the same bytes.
 ExportOutcome readFile(const std::string& path, FileBytes& file) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -1440,20 +1708,24 @@ ExportOutcome readFile(const std::string& path, FileBytes& file) {
         const int err = errno;
         return fail(ExportFailure::Unreadable,
                     "The workbook " + path + " could not be opened (" + errnoText(err) +
-                        "). Check that you are allowed to read it, or choose "
-                        "another file.");
+                        "). Check that you are allowed to read it, or choose another file.",
+                    "Το βιβλίο εργασίας " + gq(path) + " δεν ήταν δυνατό να ανοιχτεί (" +
+                        greekErrnoText(err) +
+                        "). Ελέγξτε ότι επιτρέπεται να το διαβάσετε ή επιλέξτε άλλο αρχείο.");
     }
     if (::fstat(fd, &file.st) != 0) {
         const int err = errno;
         ::close(fd);
-        return fail(ExportFailure::Unreadable, "The workbook " + path + " could not be read (" +
-                                                   errnoText(err) + "). Choose another file.");
+        return unreadable(path, err);
     }
     if (file.st.st_size > kMaxFileBytes) {
         ::close(fd);
-        return fail(
-            ExportFailure::TooLarge,
-            "The workbook " + path + " is far larger than a report form. Choose another file.");
+        return fail(ExportFailure::TooLarge,
+                    "The workbook " + path +
+                        " is far larger than a report form. Choose another "
+                        "file.",
+                    "Το βιβλίο εργασίας " + gq(path) +
+                        " είναι πολύ μεγαλύτερο από μια φόρμα αναφοράς. Επιλέξτε άλλο αρχείο.");
     }
     file.bytes.resize(static_cast<std::size_t>(file.st.st_size));
     std::size_t done = 0;
@@ -1464,8 +1736,7 @@ ExportOutcome readFile(const std::string& path, FileBytes& file) {
         if (n < 0) {
             const int err = errno;
             ::close(fd);
-            return fail(ExportFailure::Unreadable, "The workbook " + path + " could not be read (" +
-                                                       errnoText(err) + "). Choose another file.");
+            return unreadable(path, err);
         }
         if (n == 0)
             break;
@@ -1473,7 +1744,7 @@ ExportOutcome readFile(const std::string& path, FileBytes& file) {
     }
     ::close(fd);
     file.bytes.resize(done);
-    return ExportOutcome{true, {}, ExportFailure::None};
+    return succeeded();
 }
 
 // Encrypted .xlsx files are OLE compound files holding an "EncryptionInfo" stream; an OLE file
@@ -1488,22 +1759,25 @@ ExportOutcome refuseByContent(const std::string& path, const std::string& bytes)
             marker.push_back('\0');
         }
         if (bytes.find(marker) != std::string::npos)
-            return fail(ExportFailure::Encrypted,
-                        "The workbook " + path +
-                            " is protected with a password, so it cannot be written. Save a copy "
-                            "without a password and export to that.");
-        return fail(
-            ExportFailure::NotAWorkbook,
-            "The file " + path +
-                " is an old Excel 97-2003 (.xls) workbook. Save it as an .xlsx workbook in a "
-                "spreadsheet program and export to that.");
+            return passwordProtected(path);
+        return fail(ExportFailure::NotAWorkbook,
+                    "The file " + path +
+                        " is an old Excel 97-2003 (.xls) workbook. Save it as an .xlsx workbook "
+                        "in a spreadsheet program and export to that.",
+                    "Το αρχείο " + gq(path) +
+                        " είναι παλιό βιβλίο εργασίας Excel 97-2003 (.xls). Αποθηκεύστε το ως "
+                        "βιβλίο εργασίας .xlsx σε πρόγραμμα υπολογιστικών φύλλων και εξαγάγετε "
+                        "σε αυτό.");
     }
     if (bytes.size() < 4 || bytes.compare(0, 2, "PK") != 0)
         return fail(ExportFailure::NotAWorkbook,
                     "The workbook " + path +
                         " could not be read as an .xlsx file (not a zip archive). Choose an .xlsx "
-                        "report form saved by a spreadsheet program.");
-    return ExportOutcome{true, {}, ExportFailure::None};
+                        "report form saved by a spreadsheet program.",
+                    "Το αρχείο " + gq(path) +
+                        " δεν είναι βιβλίο εργασίας .xlsx (δεν είναι αρχείο zip). Επιλέξτε μια "
+                        "φόρμα αναφοράς .xlsx αποθηκευμένη από πρόγραμμα υπολογιστικών φύλλων.");
+    return succeeded();
 }
 
 }  // namespace
@@ -1512,12 +1786,14 @@ ExportOutcome writeReportColumnB(const std::string& path, const std::vector<Repo
                                  const NumberReader& readNumber) {
     if (path.empty())
         return fail(ExportFailure::NotAFile,
-                    "No file name was given for the report. Choose an .xlsx file.");
+                    "No file name was given for the report. Choose an .xlsx file.",
+                    "Δεν δόθηκε όνομα αρχείου για την αναφορά. Επιλέξτε ένα αρχείο .xlsx.");
 
     // Replace what a symbolic link points to, not the link.
     std::string target = path;
     struct stat st;
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    const bool link = ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    if (link) {
         if (char* resolved = ::realpath(path.c_str(), nullptr)) {
             target = resolved;
             std::free(resolved);
@@ -1525,31 +1801,49 @@ ExportOutcome writeReportColumnB(const std::string& path, const std::vector<Repo
     }
     if (::stat(target.c_str(), &st) != 0) {
         const int err = errno;
+        // A new report in place of the link would cut the link off from the file it names.
+        if (err == ENOENT && link)
+            return fail(ExportFailure::NotAFile,
+                        "The report path " + path +
+                            " is a link to a file that does not exist. Choose the file itself, "
+                            "or another file name.",
+                        "Η διαδρομή της αναφοράς " + gq(path) +
+                            " είναι σύνδεσμος προς αρχείο που δεν υπάρχει. Επιλέξτε το ίδιο το "
+                            "αρχείο ή άλλο όνομα αρχείου.");
         if (err == ENOENT)
             return makeNewWorkbook(target, cells, readNumber);
         if (err == ENOTDIR)
-            return fail(ExportFailure::ReadOnly,
-                        "The report " + path +
-                            " cannot be saved: part of its path is a file, not a "
-                            "folder. Choose another location.");
-        return fail(ExportFailure::Unreadable, "The report " + path + " cannot be reached (" +
-                                                   errnoText(err) + "). Choose another location.");
+            return notAFolder(path);
+        return fail(ExportFailure::Unreadable,
+                    "The report " + path + " cannot be reached (" + errnoText(err) +
+                        "). Choose another location.",
+                    "Η αναφορά " + gq(path) + " δεν είναι προσβάσιμη (" + greekErrnoText(err) +
+                        "). Επιλέξτε άλλη θέση.");
     }
     if (S_ISDIR(st.st_mode))
         return fail(
             ExportFailure::NotAFile,
-            "The report path " + path + " is a folder, not a file. Choose an .xlsx file name.");
+            "The report path " + path + " is a folder, not a file. Choose an .xlsx file name.",
+            "Η διαδρομή της αναφοράς " + gq(path) +
+                " είναι φάκελος, όχι αρχείο. Επιλέξτε όνομα αρχείου .xlsx.");
     if (!S_ISREG(st.st_mode))
         return fail(ExportFailure::NotAFile,
-                    "The report path " + path + " is not a regular file. Choose an .xlsx file.");
+                    "The report path " + path + " is not a regular file. Choose an .xlsx file.",
+                    "Η διαδρομή της αναφοράς " + gq(path) +
+                        " δεν είναι κανονικό αρχείο. Επιλέξτε ένα αρχείο .xlsx.");
 
     for (const auto& candidate : {path, target}) {
         if (const auto lock = lockFileBeside(candidate))
             return fail(ExportFailure::OpenElsewhere,
                         "The workbook " + path + " is open in another program (its lock file " +
                             *lock +
-                            " exists). Close it there and export again; if no program has it open, "
-                            "delete the lock file.");
+                            " exists). Close it there and export again; if no program has it "
+                            "open, delete the lock file.",
+                        "Το βιβλίο εργασίας " + gq(path) +
+                            " είναι ανοιχτό σε άλλο πρόγραμμα (υπάρχει το αρχείο κλειδώματός του " +
+                            gq(*lock) +
+                            "). Κλείστε το εκεί και εξαγάγετε ξανά· αν δεν το έχει ανοιχτό κανένα "
+                            "πρόγραμμα, διαγράψτε το αρχείο κλειδώματος.");
     }
 
     FileBytes file;
@@ -1559,7 +1853,10 @@ ExportOutcome writeReportColumnB(const std::string& path, const std::vector<Repo
     if ((file.st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
         return fail(ExportFailure::ReadOnly,
                     "The workbook " + path +
-                        " is read-only. Make it writable, or choose another file name.");
+                        " is read-only. Make it writable, or choose another file name.",
+                    "Το βιβλίο εργασίας " + gq(path) +
+                        " είναι μόνο για ανάγνωση. Επιτρέψτε την εγγραφή του ή επιλέξτε άλλο "
+                        "όνομα αρχείου.");
     if (auto refused = refuseByContent(path, file.bytes); !refused.ok)
         return refused;
 
