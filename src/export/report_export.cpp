@@ -65,48 +65,6 @@ std::string heading(std::string_view caption) {
     return out;
 }
 
-// The writer explains a failure in English; with the Greek captions showing, the user reads
-// the same in Greek.
-std::string greekFailure(ExportFailure failure, const std::string& path) {
-    const std::string file = "«" + path + "»";
-    switch (failure) {
-    case ExportFailure::NotAFile:
-        return "Το " + file + " δεν είναι αρχείο. Επιλέξτε ένα βιβλίο εργασίας .xlsx.";
-    case ExportFailure::Unreadable:
-        return "Το αρχείο " + file + " δεν μπορεί να διαβαστεί. Ελέγξτε τα δικαιώματα πρόσβασης.";
-    case ExportFailure::NotAWorkbook:
-        return "Το αρχείο " + file +
-               " δεν είναι βιβλίο εργασίας .xlsx. Επιλέξτε μια φόρμα "
-               "αναφοράς .xlsx αποθηκευμένη από πρόγραμμα υπολογιστικών φύλλων.";
-    case ExportFailure::Damaged:
-        return "Το αρχείο " + file +
-               " είναι κατεστραμμένο. Αποθηκεύστε το ξανά από το πρόγραμμα "
-               "υπολογιστικών φύλλων ή επιλέξτε άλλο.";
-    case ExportFailure::Encrypted:
-        return "Το βιβλίο εργασίας " + file +
-               " προστατεύεται με κωδικό. Αφαιρέστε τον κωδικό ή "
-               "επιλέξτε άλλο αρχείο.";
-    case ExportFailure::TooLarge:
-        return "Το αρχείο " + file +
-               " περιέχει τμήματα πολύ μεγάλα για βιβλίο εργασίας και δεν "
-               "ανοίγεται. Επιλέξτε άλλο αρχείο.";
-    case ExportFailure::OpenElsewhere:
-        return "Το βιβλίο εργασίας " + file +
-               " είναι ανοιχτό σε άλλο πρόγραμμα. Κλείστε το εκεί "
-               "και δοκιμάστε ξανά.";
-    case ExportFailure::ReadOnly:
-        return "Στο " + file +
-               " δεν μπορεί να γίνει εγγραφή (το αρχείο ή ο φάκελος είναι μόνο "
-               "για ανάγνωση ή ο φάκελος δεν υπάρχει). Επιλέξτε άλλη θέση.";
-    case ExportFailure::WriteFailed:
-        return "Η εγγραφή του " + file +
-               " απέτυχε (για παράδειγμα, δεν υπάρχει χώρος στον "
-               "δίσκο). Το αρχείο έμεινε όπως ήταν.";
-    case ExportFailure::None: break;
-    }
-    return {};
-}
-
 }  // namespace
 
 void Form::Command7_Click() {
@@ -143,8 +101,8 @@ void Form::exportTo(const std::string& path) {
     const ExportOutcome outcome =
         writeReportColumnB(path, cells, [fmt](std::string_view t) { return parseNumber(t, fmt); });
     if (!outcome.ok) {
-        const std::string greek = english ? std::string() : greekFailure(outcome.failure, path);
-        message(greek.empty() ? outcome.message : greek);
+        // The writer words each refusal in both languages; the one of the captions showing.
+        message(english || outcome.greekMessage.empty() ? outcome.message : outcome.greekMessage);
         return;
     }
     // Later exports go to the same workbook without asking, until the window closes.

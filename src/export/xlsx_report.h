@@ -30,12 +30,14 @@ enum class ExportFailure {
     OpenElsewhere,  // another program's lock file lies beside it
     ReadOnly,       // the file or its folder cannot be written, or the folder is missing
     WriteFailed,    // writing the new file failed, e.g. the disk is full
+    InArray,        // a cell to write lies inside an array formula or a data table
 };
 
 struct ExportOutcome {
     bool ok = false;
     std::string message;  // why it failed and what to do, for a message box; empty on success
     ExportFailure failure = ExportFailure::None;
+    std::string greekMessage;  // the same in Greek, for when the Greek captions show
 };
 
 // Reads a text as a number in the window's locale, or nothing when it is not one.

@@ -13,6 +13,7 @@ import sys
 import zipfile
 
 from openpyxl import Workbook
+from openpyxl.chart import BarChart, Reference
 from openpyxl.styles import Font, PatternFill
 from openpyxl.workbook.defined_name import DefinedName
 
@@ -202,8 +203,78 @@ def main():
                 chunk = bytes(1 << 20)
                 for _ in range(300):
                     entry.write(chunk)
+    elif variant in ARRAYS:
+        build_form(out)
+        anchor, ref, kind = ARRAYS[variant]
+        rewrite(out, lambda name, text: put_block(text, anchor, ref, kind) if name == REPORT_PART else text)
+    elif variant == "line-breaks":
+        build_form(out)
+
+        def breaks(name, text):
+            # Texts the export does not write, with carriage returns kept as references.
+            if name == REPORT_PART:
+                text = replace(text, "<t>Μέγεθος 9</t>".encode("ascii", "xmlcharrefreplace").decode(),
+                               "<t>Μέγεθος&#13;9&#13;&#10;τέλος</t>")
+            elif name == "xl/worksheets/sheet1.xml":
+                text = replace(text, "<t>KA-03</t>", "<t>KA&#13;03</t>")
+                text = replace(text, "<f>B2*2</f><v></v>", "<f>B2*2</f><v>246.8</v>")
+            return text
+        rewrite(out, breaks)
+    elif variant == "cached-elsewhere":
+        build_form(out)
+
+        def cached(name, text):
+            # Results as a spreadsheet program stores them on the tab after the report.
+            if name == "xl/worksheets/sheet1.xml":
+                text = replace(text, "<f>B2*2</f><v></v>", "<f>B2*2</f><v>246.8</v>")
+                text = replace(text, "B18*2</f><v></v></c>", "B18*2</f><v>0</v></c>"
+                               '<c r="D3" t="str"><f>IF(C3=0,"zero","more")</f><v>zero</v></c>'
+                               '<c r="E3" t="e"><f>1/0</f><v>#DIV/0!</v></c>')
+            return text
+        rewrite(out, cached)
+    elif variant == "chart-first":
+        wb = Workbook()
+        wb.active["A1"] = 1
+        chart_sheet = wb.create_chartsheet("Διάγραμμα", 0)
+        chart = BarChart()
+        chart.add_data(Reference(wb["Sheet"], min_col=1, min_row=1, max_row=1))
+        chart_sheet.add_chart(chart)
+        wb.save(out)
     else:
         raise SystemExit("unknown variant " + variant)
+
+
+# Array formulas and data tables on the report tab: anchor cell, range, kind.
+ARRAYS = {
+    "array-over-written": ("B25", "B25:B27", "array"),
+    "array-across-b": ("A26", "A26:C26", "array"),
+    "array-over-cleared": ("B2", "B2:B4", "array"),
+    "data-table": ("B41", "B41:C44", "dataTable"),
+    "one-cell-array": ("B30", "B30", "array"),
+    "array-beside-b": ("C26", "C26:D27", "array"),
+}
+
+
+def put_block(text, anchor, ref, kind):
+    """Puts an array formula or data table at `anchor` in the report sheet XML."""
+    row = re.match(r"[A-Z]+(\d+)", anchor).group(1)
+    if kind == "array":
+        formula = '<f t="array" ref="%s">ROW(%s)</f><v>1</v>' % (ref, ref)
+    else:
+        formula = '<f t="dataTable" ref="%s" dt2D="0" dtr="0" r1="A1"/><v>1</v>' % ref
+    cell = re.search(r'<c r="%s"[^>]*?(/>|>.*?</c>)' % anchor, text)
+    if cell:
+        style = re.search(r' s="\d+"', cell.group(0))
+        return text.replace(cell.group(0), '<c r="%s"%s>%s</c>' % (anchor, style.group(0) if style else "", formula))
+    # The row may be missing, or hold only cells after the anchor's column.
+    match = re.search(r'<row r="%s"[^>]*>' % row, text)
+    if match:
+        return text.replace(match.group(0), match.group(0) + '<c r="%s">%s</c>' % (anchor, formula))
+    new_row = '<row r="%s"><c r="%s">%s</c></row>' % (row, anchor, formula)
+    later = next((m for m in re.finditer(r'<row r="(\d+)"', text) if int(m.group(1)) > int(row)), None)
+    if later:
+        return text.replace(later.group(0), new_row + later.group(0), 1)
+    return replace(text, "</sheetData>", new_row + "</sheetData>")
 
 
 if __name__ == "__main__":

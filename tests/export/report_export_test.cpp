@@ -152,5 +152,23 @@ TEST_F(ReportExport, FailuresAreExplainedInTheLanguageShowing) {
     EXPECT_NE(messages[1].find(missingFolder), std::string::npos) << messages[1];
 }
 
+// The Greek message is the writer's own Greek twin, not a summary by kind: an old .xls keeps
+// its advice to save it as .xlsx.
+TEST_F(ReportExport, GreekFailuresKeepTheCauseAndTheAdvice) {
+    const fs::path xls = dir / "old.xlsx";
+    std::string ole("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+    ole.resize(4096, '\0');
+    std::ofstream(xls, std::ios::binary) << ole;
+    f.exportTo(xls.string());
+    f.click(C::Command10);
+    f.exportTo(xls.string());
+    const auto messages = f.takeMessages();
+    ASSERT_EQ(messages.size(), 2U);
+    EXPECT_NE(messages[0].find("(.xls)"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("Αποθηκεύστε το ως βιβλίο εργασίας .xlsx"), std::string::npos)
+        << messages[0];
+    EXPECT_NE(messages[1].find("Save it as an .xlsx workbook"), std::string::npos) << messages[1];
+}
+
 }  // namespace
 }  // namespace cw

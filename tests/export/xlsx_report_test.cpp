@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -22,6 +23,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -616,6 +618,237 @@ TEST(XlsxReportPermissions, WriteFailureLeavesTheOriginal) {
     EXPECT_EQ(outcome.failure, ExportFailure::WriteFailed) << outcome.message;
     EXPECT_NE(outcome.message.find(path), std::string::npos) << outcome.message;
     EXPECT_TRUE(dir.snapshot() == before);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Array formulas and data tables fill their range themselves: a value written inside one would
+// be overwritten when the file opens, so the export refuses and names the cell.
+
+struct BlockCase {
+    const char* variant;      // of make_form.py
+    const char* refusedCell;  // nullptr: the export goes ahead
+};
+
+const BlockCase kBlocks[] = {
+    {"array-over-written", "B26"},  // B25:B27: B25 is not written, B26 is
+    {"array-across-b", "B26"},      // A26:C26 crosses column B
+    {"array-over-cleared", "B3"},   // B2:B4: B3 is only cleared, which the array undoes too
+    {"data-table", "B41"},
+    {"one-cell-array", nullptr},  // the whole array is the written cell: replaced like a formula
+    {"array-beside-b", nullptr},  // C26:D27 is next to column B, not in it
+};
+
+TEST(XlsxReportBlocks, AWrittenCellInsideAnArrayOrDataTableIsRefused) {
+    for (const auto& block : kBlocks) {
+        SCOPED_TRACE(block.variant);
+        ScratchDir dir;
+        const std::string path = formWith(dir, block.variant);
+        ASSERT_FALSE(HasFatalFailure());
+        const auto before = dir.snapshot();
+        const auto outcome = exportReport(path);
+        if (block.refusedCell) {
+            EXPECT_FALSE(outcome.ok);
+            EXPECT_EQ(outcome.failure, ExportFailure::InArray) << outcome.message;
+            for (const auto* message : {&outcome.message, &outcome.greekMessage}) {
+                EXPECT_NE(message->find(std::string(" ") + block.refusedCell + " "),
+                          std::string::npos)
+                    << *message;
+                EXPECT_NE(message->find(path), std::string::npos) << *message;
+            }
+            EXPECT_TRUE(dir.snapshot() == before) << "the form changed";
+        } else {
+            ASSERT_TRUE(outcome.ok) << outcome.message;
+            const auto facts = readFacts(path);
+            for (const auto& cell : kReport)
+                expectWritten(facts, cellKey(kFormSheet, "B", cell.row), cell.text);
+        }
+    }
+}
+
+// A carriage return read from a form as a character reference is a character of the text; a
+// raw one in the written XML would reach every reader as a line feed.
+TEST(XlsxReportText, CarriageReturnsInTextsTheExportDoesNotWriteAreKept) {
+    ScratchDir dir;
+    const std::string path = formWith(dir, "line-breaks");
+    const auto before = readFacts(path);
+    ASSERT_EQ(before.at(cellKey(kFormSheet, "A", 9)), "s \"Μέγεθος\\r9\\r\\nτέλος\"");
+    ASSERT_EQ(before.at(cellKey("Δεδομένα", "A", 2)), "s \"KA\\r03\"");
+    const auto outcome = exportReport(path);
+    ASSERT_TRUE(outcome.ok) << outcome.message;
+    const auto after = readFacts(path);
+    // The report tab is rewritten, and the other tab too, for its stored formula result.
+    EXPECT_EQ(after.at(cellKey(kFormSheet, "A", 9)), before.at(cellKey(kFormSheet, "A", 9)));
+    EXPECT_EQ(after.at(cellKey("Δεδομένα", "A", 2)), before.at(cellKey("Δεδομένα", "A", 2)));
+    EXPECT_EQ(after.at("cached\tΔεδομένα!C2"), "null");
+}
+
+// LibreOffice does not recalculate a file saved by LibreOffice or Excel on load, whatever
+// fullCalcOnLoad says, so a formula on any tab that reads the report would show its old result.
+TEST(XlsxReportText, StoredResultsOfFormulasOnEveryTabAreDropped) {
+    ScratchDir dir;
+    const std::string path = formWith(dir, "cached-elsewhere");
+    const auto before = readFacts(path);
+    ASSERT_EQ(before.at("cached\tΔεδομένα!C2"), "246.8");
+    ASSERT_EQ(before.at("cached\tΔεδομένα!C3"), "0");
+    ASSERT_EQ(before.at("cached\tΔεδομένα!D3"), "\"zero\"");
+    ASSERT_EQ(before.at("cached\tΔεδομένα!E3"), "\"#DIV/0!\"");
+    const auto outcome = exportReport(path);
+    ASSERT_TRUE(outcome.ok) << outcome.message;
+    const auto after = readFacts(path);
+    for (const char* cell : {"C2", "C3", "D3", "E3"})
+        EXPECT_EQ(after.at(std::string("cached\tΔεδομένα!") + cell), "null") << cell;
+    // The formulas and the values around them stay.
+    for (const char* cell : {"A2", "B2", "C2", "C3", "D3", "E3"})
+        EXPECT_EQ(after.at(std::string("cell\tΔεδομένα!") + cell),
+                  before.at(std::string("cell\tΔεδομένα!") + cell))
+            << cell;
+}
+
+// ---------------------------------------------------------------------------------------------
+// More refusals, with the same promise: nothing changes and the message says why.
+
+const FailureCase kMoreFailures[] = {
+    {"ChartSheetFirst", [](const ScratchDir& dir) { return formWith(dir, "chart-first"); },
+     ExportFailure::NotAWorkbook},
+    {"LinkToAMissingFile",
+     [](const ScratchDir& dir) {
+         fs::create_symlink(dir.file("gone.xlsx"), dir.file("link.xlsx"));
+         return dir.file("link.xlsx");
+     },
+     ExportFailure::NotAFile},
+    {"LinkToALinkToAMissingFile",
+     [](const ScratchDir& dir) {
+         fs::create_symlink(dir.file("gone.xlsx"), dir.file("inner.xlsx"));
+         fs::create_symlink(dir.file("inner.xlsx"), dir.file("link.xlsx"));
+         return dir.file("link.xlsx");
+     },
+     ExportFailure::NotAFile},
+    {"ArrayFormulaOverColumnB",
+     [](const ScratchDir& dir) { return formWith(dir, "array-over-written"); },
+     ExportFailure::InArray},
+};
+
+INSTANTIATE_TEST_SUITE_P(MoreCases, XlsxReportRefuses, ::testing::ValuesIn(kMoreFailures),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST(XlsxReportFile, ALinkToAMissingFileStaysALink) {
+    ScratchDir dir;
+    fs::create_symlink(dir.file("gone.xlsx"), dir.file("link.xlsx"));
+    const auto outcome = exportReport(dir.file("link.xlsx"));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.xlsx")));
+    EXPECT_FALSE(fs::exists(dir.file("gone.xlsx")));
+}
+
+// Exports under a file size limit, which fails the write as a full disk does.
+ExportOutcome exportWithSmallDisk(const std::string& path) {
+    rlimit old{};
+    if (::getrlimit(RLIMIT_FSIZE, &old) != 0)
+        return {};
+    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1024;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const auto outcome = exportReport(path);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, oldHandler);
+    return outcome;
+}
+
+TEST(XlsxReportFile, AFailedWriteClaimsAnUnchangedOriginalOnlyWhenThereWasOne) {
+    ScratchDir dir;
+    const auto fresh = exportWithSmallDisk(dir.file("new.xlsx"));
+    ASSERT_EQ(fresh.failure, ExportFailure::WriteFailed) << fresh.message;
+    EXPECT_EQ(fresh.message.find("unchanged"), std::string::npos) << fresh.message;
+    EXPECT_EQ(fresh.greekMessage.find("αμετάβλητο"), std::string::npos) << fresh.greekMessage;
+    EXPECT_FALSE(fs::exists(dir.file("new.xlsx")));
+
+    const auto existing = exportWithSmallDisk(formWith(dir, "form"));
+    ASSERT_EQ(existing.failure, ExportFailure::WriteFailed) << existing.message;
+    EXPECT_NE(existing.message.find("unchanged"), std::string::npos) << existing.message;
+    EXPECT_NE(existing.greekMessage.find("αμετάβλητο"), std::string::npos) << existing.greekMessage;
+}
+
+// Each refusal is worded in Greek too, with the same cause and advice: each phrase on the left
+// is in the English text exactly when its twin is in the Greek one, and so is every number.
+TEST(XlsxReportGreek, EveryRefusalSaysTheSameInGreek) {
+    static const std::pair<const char*, const char*> kTwins[] = {
+        {"unchanged", "αμετάβλητο"},
+        {"Save it as an .xlsx", "Αποθηκεύστε το ως"},
+        {"chart or macro sheet", "γραφήματος ή μακροεντολών"},
+        {"password", "κωδικ"},
+        {"lock file", "κλειδώματ"},
+        {"read-only", "μόνο για ανάγνωση"},
+        {"is a folder", "είναι φάκελος"},
+        {"Choose an existing folder", "σε φάκελο που υπάρχει"},
+        {"link to a file that does not exist", "σύνδεσμος προς αρχείο που δεν υπάρχει"},
+        {"array formula", "τύπου πίνακα"},
+        {"data table", "πίνακα δεδομένων"},
+        {"damaged", "κατεστραμμένο"},
+        {"not a zip archive", "δεν είναι αρχείο zip"},
+        {"Free some disk space", "Ελευθερώστε χώρο"},
+        {"Check the disk", "Ελέγξτε τον δίσκο"},
+        {"report form", "φόρμα αναφοράς"},
+        {"spreadsheet program", "υπολογιστικών φύλλων"},
+        {"xport again", "ξαγάγετε ξανά"},
+        {"not a regular file", "κανονικό αρχείο"},
+        {"part of its path is a file", "μέρος της διαδρομής"},
+    };
+    struct Refusal {
+        std::string name;
+        std::string path;
+        ExportOutcome outcome;
+    };
+    std::vector<Refusal> refusals;
+    std::vector<std::unique_ptr<ScratchDir>> dirs;
+    std::vector<FailureCase> cases(std::begin(kFailures), std::end(kFailures));
+    cases.insert(cases.end(), std::begin(kMoreFailures), std::end(kMoreFailures));
+    {
+        for (const auto& failureCase : cases) {
+            dirs.push_back(std::make_unique<ScratchDir>());
+            const std::string path = failureCase.setUp(*dirs.back());
+            ASSERT_FALSE(HasFatalFailure()) << failureCase.name;
+            refusals.push_back(Refusal{failureCase.name, path, exportReport(path)});
+        }
+    }
+    dirs.push_back(std::make_unique<ScratchDir>());
+    const std::string fresh = dirs.back()->file("new.xlsx");
+    refusals.push_back(Refusal{"FullDiskNewFile", fresh, exportWithSmallDisk(fresh)});
+    const std::string existing = formWith(*dirs.back(), "form");
+    refusals.push_back(Refusal{"FullDiskExistingFile", existing, exportWithSmallDisk(existing)});
+    refusals.push_back(Refusal{"NoFileName", "", exportReport("")});
+
+    for (const auto& [name, path, outcome] : refusals) {
+        SCOPED_TRACE(name + "\n" + outcome.message + "\n" + outcome.greekMessage);
+        ASSERT_FALSE(outcome.ok);
+        ASSERT_FALSE(outcome.greekMessage.empty());
+        EXPECT_NE(outcome.greekMessage.find(path), std::string::npos);
+        for (const char* english : {"Choose", "Check", " the ", " file "})
+            EXPECT_EQ(outcome.greekMessage.find(english), std::string::npos) << english;
+        for (const auto& [english, greek] : kTwins)
+            EXPECT_EQ(outcome.message.find(english) != std::string::npos,
+                      outcome.greekMessage.find(greek) != std::string::npos)
+                << english << " / " << greek;
+        // Numbers (sizes, cells, versions) outside the file name.
+        std::string words = outcome.message;
+        std::string greekWords = outcome.greekMessage;
+        for (auto* text : {&words, &greekWords})
+            for (auto at = text->find(path); !path.empty() && at != std::string::npos;
+                 at = text->find(path))
+                text->erase(at, path.size());
+        for (std::size_t i = 0; i < words.size();) {
+            if (!std::isdigit(static_cast<unsigned char>(words[i]))) {
+                ++i;
+                continue;
+            }
+            std::size_t end = i;
+            while (end < words.size() && std::isdigit(static_cast<unsigned char>(words[end])))
+                ++end;
+            EXPECT_NE(greekWords.find(words.substr(i, end - i)), std::string::npos)
+                << words.substr(i, end - i);
+            i = end;
+        }
+    }
 }
 
 }  // namespace
