@@ -89,9 +89,9 @@ void Form::exportTo(const std::string& path) {
             const ControlSpec& s = controlSpec(*cell.source);
             out.text = s.kind == ControlKind::TextBox ? text(*cell.source) : std::string(s.caption);
         }
+        // Captions as they show, so that a new workbook states the verdicts too.
         if (cell.row != 3)
-            out.caption =
-                heading(controlSpec(english ? cell.englishCaption : cell.greekCaption).caption);
+            out.caption = heading(caption(english ? cell.englishCaption : cell.greekCaption));
         if (cell.row == 44)
             out.caption = "σ max";
         out.unit = std::string(cell.unit);

@@ -150,9 +150,9 @@ TEST_P(AllowableDeflection, BoundsTheDesignAndIsShown) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AllowableDeflection, ::testing::ValuesIn(kLimitRows),
-                         [](const auto& info) {
+                         [](const auto& row) {
                              std::string name;
-                             for (const char* c = info.param.name; *c != '\0'; ++c)
+                             for (const char* c = row.param.name; *c != '\0'; ++c)
                                  name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
                              return name;
                          });
