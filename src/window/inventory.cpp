@@ -241,7 +241,8 @@ constexpr ControlSpec kInventory[kControlCount] = {
     option(CW_ID(Option10), {120, 240, 255, 255}, {}, kSeries).in("Frame2").tab(39).shown(),
     valueField(CW_ID(Text14), {12120, 7920, 2055, 285}, kComputedFore)
         .font(kBoldFont).tip(kTipKorin),
-    valueField(CW_ID(Text23), {13080, 9480, 255, 285}, kValueFore),
+    // Wide enough for the two decimals of the limit the run designed for.
+    valueField(CW_ID(Text23), {13080, 9480, 495, 285}, kValueFore),
     // Text19, Text21, Text22: work fields of the design run, never shown.
     entry(CW_ID(Text22), {9120, 11280, 495, 285}),
     entry(CW_ID(Text21), {9120, 11640, 495, 285}),

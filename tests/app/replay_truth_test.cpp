@@ -296,6 +296,8 @@ const CaptionRow kCaptionRows[] = {
     {"greek_run_english_then_greek", kVeltra + "click Command1\nclick Command10\nclick Command9\n",
      20},
     {"english_run_then_greek", kVeltraEnglish + "click Command1\nclick Command9\n", 20},
+    {"greek_run_english_run_greek",
+     kVeltra + "click Command1\nclick Command10\nclick Command1\nclick Command9\n", 20},
     {"two_spans_english",
      bay("Option10", "Option13", "150", "150", "400", "100", "200") +
          "type Text13 200\nclick Option1\nclick Command15\nclick Command1\nclick Command10\n",

@@ -896,6 +896,30 @@ TEST(FuzzChecks, ARefusalThatChangesAFieldIsSeen) {
         "");
 }
 
+TEST(FuzzChecks, EchoesTheRunDidNotUseAreSeen) {
+    Form f(NumberFormat::fromLocale("el_GR"));
+    f.click(C::Option10);
+    f.click(C::Option13);
+    for (const auto& [id, typed] : {std::pair{C::Text4, "150"},
+                                    {C::Text7, "150"},
+                                    {C::Text2, "400"},
+                                    {C::Text13, "200"},
+                                    {C::Text10, "100"},
+                                    {C::Text12, "200"}})
+        f.type(id, typed);
+    f.click(C::Option2);
+    f.click(C::Command15);
+    f.click(C::Command1);
+    ASSERT_TRUE(f.pendingMessages().empty());
+    const RunEcho used{true, true, f.text(C::Text3)};
+    EXPECT_EQ(echoError(f, used), "");
+    EXPECT_NE(echoError(f, RunEcho{false, true, used.pressure}), "");  // L2 shown
+    EXPECT_NE(echoError(f, RunEcho{true, false, used.pressure}), "");  // band shown
+    EXPECT_NE(echoError(f, RunEcho{true, true, "1"}), "");             // another speed
+    EXPECT_EQ(verdictError(f), "");
+    EXPECT_EQ(captionError(f), "");
+}
+
 // --- The random sequences ----------------------------------------------------------------------
 
 class ModelFuzz : public ::testing::TestWithParam<const char*> {};

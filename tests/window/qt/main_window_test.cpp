@@ -501,3 +501,37 @@ TEST(Events, PrintAsksForAnXlsxWorkbookWithoutOverwritePrompt) {
 
 }  // namespace
 }  // namespace cw::gui::test
+
+namespace cw::gui::test {
+namespace {
+
+// --- Verdicts ----------------------------------------------------------------------------------
+
+TEST(Verdicts, AnOverstressedMullionIsSaidInRed) {
+    Window w;
+    clickOn(w.widget(ControlId::Option11));
+    clickOn(w.widget(ControlId::Option9));
+    for (const auto& [id, typed] :
+         {std::pair{ControlId::Text4, "400"}, {ControlId::Text7, "400"}, {ControlId::Text2, "300"},
+          {ControlId::Text10, "100"}, {ControlId::Text12, "200"}})
+        typeInto(w.widget(id), typed);
+    clickOn(w.widget(ControlId::Option3));
+    clickOn(w.widget(ControlId::Command15));
+    auto* stress = w.as<QLabel>(ControlId::Label73);
+    const QColor normal = stress->palette().color(QPalette::WindowText);
+    clickOn(w.widget(ControlId::Command1));
+    ASSERT_EQ(w.form.text(ControlId::Text36), "9,69");
+    EXPECT_TRUE(stress->text().contains(">")) << stress->text().toStdString();
+    EXPECT_TRUE(stress->text().contains("υπερκαταπονείται"));
+    EXPECT_NE(stress->palette().color(QPalette::WindowText), normal);
+
+    // A smaller bay passes, and the row is as it was.
+    typeInto(w.widget(ControlId::Text4), "150");
+    typeInto(w.widget(ControlId::Text7), "150");
+    clickOn(w.widget(ControlId::Command1));
+    EXPECT_TRUE(stress->text().contains("<"));
+    EXPECT_EQ(stress->palette().color(QPalette::WindowText), normal);
+}
+
+}  // namespace
+}  // namespace cw::gui::test
