@@ -28,6 +28,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <random>
 #include <set>
@@ -922,16 +924,35 @@ TEST(FuzzChecks, EchoesTheRunDidNotUseAreSeen) {
 
 // --- The random sequences ----------------------------------------------------------------------
 
+// The script with a dump after every fourth action and at the end.
+void writeScript(const std::string& path, const std::string& script) {
+    std::ofstream out(path, std::ios::binary);
+    std::istringstream lines(script);
+    std::string line;
+    for (int n = 1; std::getline(lines, line); ++n)
+        out << line << (n % 4 == 0 ? "\ndump\n" : "\n");
+    out << "dump\n";
+}
+
 class ModelFuzz : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ModelFuzz, RandomSequencesKeepTheInvariants) {
     const std::string localeName = GetParam();
     const long sequences = envNumber("CW_FUZZ_SEQUENCES", CW_FUZZ_DEFAULT_SEQUENCES);
     const auto firstSeed = std::uint64_t(envNumber("CW_FUZZ_SEED", 20261207));
+    // With CW_FUZZ_SCRIPTS_DIR set, every sequence is also written as a replay script, so that
+    // two builds of the replay tool can be compared on the same sessions.
+    const char* dirVariable = std::getenv("CW_FUZZ_SCRIPTS_DIR");
+    const std::string scriptsDir = dirVariable != nullptr ? dirVariable : "";
+    if (!scriptsDir.empty())
+        std::filesystem::create_directories(scriptsDir + "/" + localeName);
     int failures = 0, goodRuns = 0, refusals = 0;
     for (long i = 0; i < sequences && failures < 3; ++i) {
         const std::uint64_t seed = firstSeed + std::uint64_t(i);
         const Outcome o = runSequence(seed, localeName, i % 16 == 0);
+        if (!scriptsDir.empty())
+            writeScript(scriptsDir + "/" + localeName + "/" + std::to_string(seed) + ".replay",
+                        o.script);
         goodRuns += o.goodRuns;
         refusals += o.refusals;
         if (o.failure.empty())
