@@ -89,14 +89,6 @@ bool allFinite(std::initializer_list<double> values) {
 
 }  // namespace
 
-double windSpeedOfPressure(double pressure_kNm2) {
-    return std::sqrt((pressure_kNm2 * 1e7) / 483.0);
-}
-
-double pressureOfWindSpeed(double speed_kmh) {
-    return ((speed_kmh * speed_kmh) * 483.0) / 1e7;
-}
-
 float mullionLengthSingle(double L1, const NumberFormat& fmt) {
     return float(throughText(fixedText(L1, fmt), fmt));
 }

@@ -3,6 +3,7 @@
 #include "design/catalogue.h"
 #include "design/number_text.h"
 #include "design/tagged_value.h"
+#include "design/wind.h"
 
 #include <cstdint>
 #include <optional>
@@ -80,10 +81,6 @@ DesignResult designMullionTransom(const DesignInputs& in, const NumberFormat& fm
 
 // The Terrax design run (blocks S, E = equal spans, U, R).
 DesignResult designTProfile(const DesignInputs& in, const NumberFormat& fmt);
-
-// The wind speed (km/h) of a wind pressure (kN/m2), and the pressure of a speed.
-double windSpeedOfPressure(double pressure_kNm2);
-double pressureOfWindSpeed(double speed_kmh);
 
 // The deflection limits a run keeps: L1 rounded to two decimals in single precision, L1 / d
 // divided in single precision as two-decimal text, and f / 10 cm as two-decimal text.
