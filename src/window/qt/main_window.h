@@ -50,7 +50,7 @@ struct WindowOptions {
     // Every message box is closed with OK as soon as it is shown (tests run unattended).
     bool autoAcceptMessages = false;
     // Asks for the report workbook; the real dialogs when null.
-    std::shared_ptr<WorkbookQuestions> questions;
+    std::shared_ptr<WorkbookQuestions> questions{};
 };
 
 // What a message box looked like, for the record.
