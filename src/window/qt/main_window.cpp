@@ -149,7 +149,6 @@ void MainWindow::buildMenus() {
     m_quitAction = m_fileMenu->addAction(QString(), this, &QWidget::close);
     m_quitAction->setObjectName(QStringLiteral("quitAction"));
     m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m_quitAction->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 void MainWindow::fitToScreen() {

@@ -12,13 +12,6 @@ SKIP = 77
 FORM_GREY = "#C0C0C0"
 
 
-def free_display():
-    for n in range(90, 200):
-        if not os.path.exists(f"/tmp/.X{n}-lock") and not os.path.exists(f"/tmp/.X11-unix/X{n}"):
-            return n
-    raise RuntimeError("no free display number")
-
-
 def tools_missing():
     return [tool for tool in ("Xvfb", "xdotool", "import") if not shutil.which(tool)]
 
@@ -26,24 +19,32 @@ def tools_missing():
 class Session:
     def __init__(self, program, args, screen="1280x1024x24", dpi=96, env_extra=None):
         self.work = tempfile.mkdtemp(prefix="cw-e2e-")
-        display = free_display()
+        self.app = None
+        # Xvfb picks a free display itself and writes its number to the pipe, so that tests
+        # run side by side never share one.
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                      screen, "-dpi", str(dpi), "-nolisten", "tcp"],
+                                     pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            display = pipe.readline().strip()
+        if not display:
+            raise RuntimeError("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=f":{display}", XDG_RUNTIME_DIR=self.work)
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env.update(env_extra or {})
-        self.xvfb = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", screen, "-dpi",
-                                      str(dpi), "-nolisten", "tcp"],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.app = None
-        for _ in range(100):
-            if os.path.exists(f"/tmp/.X11-unix/X{display}"):
-                break
-            time.sleep(0.05)
-        self.app = subprocess.Popen([program] + args, env=self.env, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL)
-        self.window = self.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                                str(self.app.pid)]).splitlines()[-1]
-        self.run(["xdotool", "windowfocus", "--sync", self.window])
+        try:
+            self.app = subprocess.Popen([program] + args, env=self.env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.window = self.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                                    str(self.app.pid)]).splitlines()[-1]
+            self.run(["xdotool", "windowfocus", "--sync", self.window])
+        except BaseException:
+            self.close()  # the caller never gets the session to close
+            raise
 
     def run(self, cmd, timeout=10):
         return subprocess.run(cmd, env=self.env, check=True, timeout=timeout,
