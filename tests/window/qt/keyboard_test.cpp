@@ -7,6 +7,7 @@
 #include "window/state_dump.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
@@ -256,6 +257,25 @@ TEST_P(Accessible, NamesAndUnitsFollowTheCaptionsShowing) {
     EXPECT_EQ(widget->accessibleName(), QString::fromUtf8(row.accessibleName));
     EXPECT_EQ(widget->accessibleDescription(), QString::fromUtf8(row.description));
     EXPECT_EQ(widget->toolTip(), QString::fromUtf8(row.tooltip));
+    // What a screen reader is handed.
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+    ASSERT_NE(spoken, nullptr);
+    EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromUtf8(row.accessibleName));
+    // Without a unit, Qt reads the tooltip as the description.
+    EXPECT_EQ(spoken->text(QAccessible::Description),
+              QString::fromUtf8(*row.description ? row.description : row.tooltip));
+}
+
+TEST(Keyboard, CaptionsAreReadInTheLanguageShowing) {
+    Window w;
+    QAccessibleInterface* heading = QAccessible::queryAccessibleInterface(w.widget(C::Label10));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->text(QAccessible::Name), QStringLiteral("Επιλογή Συστήματος"));
+    clickOn(w.widget(C::Command10));
+    QAccessibleInterface* english = QAccessible::queryAccessibleInterface(w.widget(C::Label78));
+    EXPECT_EQ(english->text(QAccessible::Name), QStringLiteral("System selection"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.widget(C::Text16))->text(QAccessible::Name),
+              QStringLiteral("Total glazing thickness (inner and outer thickness) ( mm)."));
 }
 
 INSTANTIATE_TEST_SUITE_P(
