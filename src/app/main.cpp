@@ -15,6 +15,24 @@ namespace {
 
 constexpr const char* kUsage = "usage: curtainwall [--locale NAME] [--dump-state-on-exit FILE]\n";
 
+constexpr const char* kHelp =
+    "curtainwall: a design aid for glazed aluminium curtain walls.\n"
+    "\n"
+    "Opens the design window: describe one bay (grid widths, spans, glazing heights, glass\n"
+    "thickness, wind load, deflection criterion) and press NEXT for the required moments of\n"
+    "inertia and the suggested Veltra, Korin/Dalvo or Terrax profiles.\n"
+    "\n"
+    "Options:\n"
+    "  --locale NAME               read and write numbers as under NAME (el_GR, en_US);\n"
+    "                              the regional settings of the session otherwise\n"
+    "  --dump-state-on-exit FILE   write the window's state as JSON to FILE on closing\n"
+    "  -h, --help                  show this help and exit\n"
+    "  --version                   show the version and exit\n"
+    "\n"
+    "Keyboard: Tab moves between the fields, the arrow keys choose within a group of\n"
+    "options, Space presses the focused button, Enter moves on to the next field; Ctrl+Q\n"
+    "quits. curtainwall-replay runs the same window without a display.\n";
+
 bool set(const char* name) {
     const char* value = std::getenv(name);
     return value && *value;
@@ -42,6 +60,11 @@ int main(int argc, char** argv) {
             dumpPath = QString::fromLocal8Bit(arg.substr(21));
         } else if (arg == "-h" || arg == "--help") {
             std::fputs(kUsage, stdout);
+            std::fputs("\n", stdout);
+            std::fputs(kHelp, stdout);
+            return 0;
+        } else if (arg == "--version") {
+            std::printf("curtainwall %s\n", CW_VERSION);
             return 0;
         } else {
             std::fputs(kUsage, stderr);
@@ -59,7 +82,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     cw::gui::setUpApplication(app);
     cw::Form form(cw::NumberFormat::fromLocale(locale));
-    cw::gui::MainWindow window(form, {dumpPath, false});
+    cw::gui::MainWindow window(form, {dumpPath, false, nullptr});
     window.show();
     return QApplication::exec();
 }

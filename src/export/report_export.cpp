@@ -1,5 +1,6 @@
 // "Print in  Excel": the results panel into column B of the report workbook.
 
+#include "export/report_cells.h"
 #include "export/xlsx_report.h"
 #include "window/inventory.h"
 #include "window/window_model.h"
@@ -107,6 +108,15 @@ void Form::exportTo(const std::string& path) {
     }
     // Later exports go to the same workbook without asking, until the window closes.
     m_reportWorkbook = path;
+    if (exported)
+        exported(path);
+}
+
+std::vector<int> reportRows() {
+    std::vector<int> rows;
+    for (const CellSource& cell : kCellMap)
+        rows.push_back(cell.row);
+    return rows;
 }
 
 }  // namespace cw

@@ -82,6 +82,31 @@ std::string atMostText(const RealBayLimit& limit, bool english) {
     return english ? " must not be more than " + bound : " δεν μπορεί να υπερβαίνει τα " + bound;
 }
 
+// "1.5" under Greek settings (or "1,5" under English ones) is a number with the other
+// decimal separator: say which one the settings use, with the text as they would read it.
+std::string separatorHint(std::string_view text, const NumberFormat& fmt, bool english) {
+    if (fmt.decimal != "," && fmt.decimal != ".")
+        return {};
+    NumberFormat other = fmt;
+    other.decimal = fmt.decimal == "," ? "." : ",";
+    if (!parseNumber(text, other))
+        return {};
+    std::string rewritten;
+    for (char c : text)
+        if (c != ' ' && c != '\t')
+            rewritten += c == other.decimal[0] ? fmt.decimal[0] : c;
+    // Short enough that the whole message stays within a message box's few lines.
+    constexpr std::size_t kShown = 20;
+    if (rewritten.size() > kShown)
+        rewritten = rewritten.substr(0, kShown) + "…";
+    const bool comma = fmt.decimal == ",";
+    if (english)
+        return std::string(" Under these regional settings the decimal separator is the ") +
+               (comma ? "comma: " : "point: ") + rewritten;
+    return std::string(" Στις τοπικές ρυθμίσεις το δεκαδικό διαχωριστικό είναι ") +
+           (comma ? "το κόμμα: " : "η τελεία: ") + rewritten;
+}
+
 }  // namespace
 
 std::optional<RealBayLimit> realBayLimit(ControlId id) {
@@ -105,8 +130,9 @@ std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
     if (text.find_first_not_of(" \t") == std::string_view::npos)
         problem = english ? " is empty: enter a number." : " είναι κενό: δώστε έναν αριθμό.";
     else if (!value)
-        problem = english ? " does not hold a number: \"" + shortened(text) + "\"."
-                          : " δεν περιέχει αριθμό: \"" + shortened(text) + "\".";
+        problem = (english ? " does not hold a number: \"" + shortened(text) + "\"."
+                           : " δεν περιέχει αριθμό: \"" + shortened(text) + "\".") +
+                  separatorHint(text, fmt, english);
     else if (rule.bound == Bound::NonNegative && *value < 0)
         problem = english ? " must not be negative." : " δεν μπορεί να είναι αρνητικό.";
     else if (rule.bound == Bound::Positive && !(*value > 0))

@@ -50,9 +50,25 @@ struct Row {
     constexpr Row resultsHeading() const {
         return font(kResultsHeadingFont).fore(colour::DarkGreen);
     }
-    constexpr Row tip(std::string_view text) const {
+    constexpr Row tip(std::string_view greekText, std::string_view englishText) const {
         Row r = *this;
-        r.s.tooltip = text;
+        r.s.tooltip = greekText;
+        r.s.tooltipEnglish = englishText;
+        return r;
+    }
+    constexpr Row by(std::string_view names) const {
+        Row r = *this;
+        r.s.labelledBy = names;
+        return r;
+    }
+    constexpr Row labelOnly() const {
+        Row r = *this;
+        r.s.captionOnly = true;
+        return r;
+    }
+    constexpr Row unit(std::string_view u) const {
+        Row r = *this;
+        r.s.unit = u;
         return r;
     }
     constexpr Row transparent() const {
@@ -78,8 +94,8 @@ constexpr Row make(ControlId id, std::string_view name, ControlKind kind, TwipRe
                    std::string_view caption, std::uint32_t backColour,
                    std::uint32_t foreColour, bool border) {
     return Row{ControlSpec{id, name, kind, {}, rect, caption, CaptionSet::Neutral, {},
-                           backColour, foreColour, false, border, kDefaultFont, {}, -1, false,
-                           false, {}, {}}};
+                           backColour, foreColour, false, border, kDefaultFont, {}, {}, -1,
+                           false, false, {}, {}, {}, {}, false}};
 }
 
 constexpr Row label(ControlId id, std::string_view name, TwipRect rect,
@@ -120,7 +136,7 @@ constexpr Row button(ControlId id, std::string_view name, TwipRect rect,
 // The geometry row's buttons only label the field beside them; the grey face says so.
 constexpr Row captionButton(ControlId id, std::string_view name, TwipRect rect,
                             std::string_view caption) {
-    return button(id, name, rect, caption).back(colour::LightGrey);
+    return button(id, name, rect, caption).back(colour::LightGrey).labelOnly();
 }
 
 constexpr Row option(ControlId id, std::string_view name, TwipRect rect,
@@ -150,13 +166,24 @@ constexpr Row line(ControlId id, std::string_view name, TwipRect boundingBox,
 
 #define CW_ID(x) ControlId::x, #x
 
-constexpr std::string_view kTipWindMode = "επιλογή ανεμοποίεσης";
+// Tooltips: Greek, then English.
+constexpr std::string_view kTipWindMode = "επιλογή ανεμοπίεσης";
+constexpr std::string_view kTipWindModeEn = "Wind pressure selection";
+constexpr std::string_view kTipDeflection = "επιλογή βέλους κάμψης";
+constexpr std::string_view kTipDeflectionEn = "Deflection criterion selection";
 constexpr std::string_view kTipWindSpeed = "επιλογή της ταχύτητας ανέμου";
+constexpr std::string_view kTipWindSpeedEn = "Wind speed selection";
 constexpr std::string_view kTipCentimetres = "προσοχή εισαγωγή τιμής μόνο σε εκατοστά";
-constexpr std::string_view kTipComputed = "Εδώ θα σε υπολογίσω εγώ την απαρέτητη ροπή Αδρανείας";
-constexpr std::string_view kTipVeltra = "Εδώ θα σε προτείνω την κατάλληλη κολώνα για το Veltra";
+constexpr std::string_view kTipCentimetresEn = "Note: values in centimetres only";
+constexpr std::string_view kTipComputed =
+    "Εδώ θα σου υπολογίσω εγώ την απαραίτητη ροπή αδρανείας";
+constexpr std::string_view kTipComputedEn =
+    "Here I compute the required moment of inertia for you";
+constexpr std::string_view kTipVeltra = "Εδώ θα σου προτείνω την κατάλληλη κολώνα για το Veltra";
+constexpr std::string_view kTipVeltraEn = "Here I suggest the suitable mullion for Veltra";
 constexpr std::string_view kTipKorin =
-    "Εδώ θα σε προτείνω την κατάλληλη κολώνα για το Korin-Dalvo";
+    "Εδώ θα σου προτείνω την κατάλληλη κολώνα για το Korin-Dalvo";
+constexpr std::string_view kTipKorinEn = "Here I suggest the suitable mullion for Korin-Dalvo";
 
 constexpr std::string_view kSeries = "series";
 constexpr std::string_view kSystem = "system";
@@ -167,104 +194,172 @@ constexpr std::uint32_t kComputedFore = colour::ButtonText;
 
 // Stacking order, front first: the order of ControlId.
 constexpr ControlSpec kInventory[kControlCount] = {
-    entry(CW_ID(Text44), {8760, 8520, 495, 374}, "0").fore(colour::DarkBlue).tab(197).shown(),
-    button(CW_ID(Command22), {8400, 7920, 1335, 495}, "Maximum allowable ").english("Command21"),
+    entry(CW_ID(Text44), {8760, 8520, 495, 374}, "0").fore(colour::DarkBlue).tab(197).shown()
+        .tip("Μέγιστο επιτρεπτό βέλος κάμψης, σε χιλιοστά (mm)",
+             "Maximum allowable deflection, in millimetres (mm)")
+        .by("Command21").unit("mm"),
+    button(CW_ID(Command22), {8400, 7920, 1335, 495}, "Maximum allowable ").english("Command21")
+        .labelOnly().tip(kTipDeflection, kTipDeflectionEn),
     button(CW_ID(Command21), {8400, 7920, 1335, 495}, "Μέγιστο επιτρεπτό")
-        .greek("Command22").tip(kTipWindMode).shown(),
-    valueField(CW_ID(Text43), {13080, 4200, 375, 285}, kComputedFore).tip(kTipComputed),
-    entry(CW_ID(Text42), {3360, 9720, 495, 374}, "30").fore(colour::DarkBlue).tab(190),
-    entry(CW_ID(Text41), {3360, 9120, 495, 374}, "100").fore(colour::DarkBlue).tab(187),
-    entry(CW_ID(Text40), {3360, 8640, 495, 374}, "0,1").fore(colour::DarkBlue).tab(185),
-    valueField(CW_ID(Text39), {13080, 9840, 255, 285}, kValueFore),
-    button(CW_ID(Command19), {6720, 7920, 1455, 495}, "Deflection").english("Command16"),
+        .greek("Command22").shown().labelOnly().tip(kTipDeflection, kTipDeflectionEn),
+    valueField(CW_ID(Text43), {13080, 4200, 375, 285}, kComputedFore)
+        .tip(kTipComputed, kTipComputedEn).by("Label43"),
+    entry(CW_ID(Text42), {3360, 9720, 495, 374}, "30").fore(colour::DarkBlue).tab(190)
+        .tip("Κλίση κατασκευής α, σε μοίρες (°)", "Slope of structure α, in degrees (°)")
+        .by("Label117").unit("°"),
+    entry(CW_ID(Text41), {3360, 9120, 495, 374}, "100").fore(colour::DarkBlue).tab(187)
+        .tip("Ύψος χιονιού, σε εκατοστά (cm)", "Height of compressed snow, in centimetres (cm)")
+        .by("Label116").unit("cm"),
+    entry(CW_ID(Text40), {3360, 8640, 495, 374}, "0,1").fore(colour::DarkBlue).tab(185)
+        .tip("Βάρος προφίλ, σε kN/m^2", "Aluminium structure weight, in kN/m^2")
+        .by("Label115").unit("kN/m^2"),
+    valueField(CW_ID(Text39), {13080, 9840, 255, 285}, kValueFore).by("Label84").unit("mm"),
+    button(CW_ID(Command19), {6720, 7920, 1455, 495}, "Deflection").english("Command16")
+        .tip(kTipDeflection, kTipDeflectionEn),
     button(CW_ID(Command17), {4560, 7920, 2055, 495},
            "coefficient according to the EN 13830    ( L / 200 )")
-        .english("Command15"),
+        .english("Command15").tip(kTipDeflection, kTipDeflectionEn),
     button(CW_ID(Command16), {6720, 7920, 1455, 495}, "Βέλος κάμψης")
-        .greek("Command19").tip(kTipWindMode).shown(),
+        .greek("Command19").shown().tip(kTipDeflection, kTipDeflectionEn),
     button(CW_ID(Command15), {4560, 7920, 2055, 495},
            "Συντελεστής σύμφωνα με  EN 13830    ( L / 200 )")
-        .greek("Command17").tip(kTipWindMode).shown(),
-    entry(CW_ID(Text38), {7200, 8520, 495, 374}, "0").fore(colour::DarkBlue).tab(174).shown(),
-    entry(CW_ID(Text37), {5520, 8520, 495, 374}, "200").fore(colour::DarkBlue).tab(173).shown(),
+        .greek("Command17").shown().tip(kTipDeflection, kTipDeflectionEn),
+    entry(CW_ID(Text38), {7200, 8520, 495, 374}, "0").fore(colour::DarkBlue).tab(174).shown()
+        .tip("Βέλος κάμψης, σε χιλιοστά (mm)", "Allowable deflection, in millimetres (mm)")
+        .by("Command16").unit("mm"),
+    entry(CW_ID(Text37), {5520, 8520, 495, 374}, "200").fore(colour::DarkBlue).tab(173).shown()
+        .tip("Διαιρέτης d του ορίου βέλους L / d (καθαρός αριθμός)",
+             "Divisor d of the deflection limit L / d (a pure number)")
+        .by("Label112"),
     button(CW_ID(Command14), {8520, 5880, 1335, 495}, "   Wind speed    (km / h)")
-        .english("Command4"),
+        .english("Command4").tip(kTipWindSpeed, kTipWindSpeedEn),
     button(CW_ID(Command11), {6480, 5880, 1815, 495}, "Wind pressure selection   (kN / m^2)")
-        .english("Command2"),
+        .english("Command2").tip(kTipWindMode, kTipWindModeEn),
     button(CW_ID(Command10), {240, 11280, 495, 615}, "EN").image("flag_uk").shown(),
     button(CW_ID(Command9), {240, 10560, 495, 615}, "GR").image("flag_gr").shown(),
     button(CW_ID(Command8), {6360, 10920, 1575, 612}, "EXIT").shown(),
-    valueField(CW_ID(Text36), {10320, 10560, 615, 285}, kComputedFore).tip(kTipComputed),
-    valueField(CW_ID(Text35), {12120, 8760, 735, 285}, kComputedFore).tip(kTipComputed),
-    valueField(CW_ID(Text25), {12120, 5880, 615, 285}, kComputedFore).tip(kTipComputed),
-    valueField(CW_ID(Text9), {12120, 5520, 615, 285}, kComputedFore).tip(kTipComputed),
+    valueField(CW_ID(Text36), {10320, 10560, 615, 285}, kComputedFore)
+        .tip(kTipComputed, kTipComputedEn).by("Label73").unit("kN/cm^2"),
+    valueField(CW_ID(Text35), {12120, 8760, 735, 285}, kComputedFore)
+        .tip(kTipComputed, kTipComputedEn).by("Label71").unit("cm^3"),
+    valueField(CW_ID(Text25), {12120, 5880, 615, 285}, kComputedFore)
+        .tip(kTipComputed, kTipComputedEn).by("Label69").unit("kN*cm"),
+    valueField(CW_ID(Text9), {12120, 5520, 615, 285}, kComputedFore)
+        .tip(kTipComputed, kTipComputedEn).by("Label67").unit("cm^3"),
     button(CW_ID(Command7), {10560, 11040, 1455, 495}, "Print in  Excel")
         .back(colour::ButtonFace).fore(colour::ButtonText).shown(),
     // Hidden work field of the design run (load width); the user never sees it.
-    entry(CW_ID(Text1), {3120, 4200, 495, 375}).tab(106).tip(kTipCentimetres),
-    valueField(CW_ID(Text34), {13800, 2280, 495, 285}, kValueFore).tip(kTipCentimetres),
-    valueField(CW_ID(Text33), {13800, 1920, 495, 285}, kValueFore).tip(kTipCentimetres),
-    valueField(CW_ID(Text32), {13680, 4200, 255, 285}, kValueFore).tip(kTipCentimetres),
-    valueField(CW_ID(Text31), {12840, 3600, 495, 285}, kValueFore).tip(kTipCentimetres),
-    valueField(CW_ID(Text30), {12360, 3240, 495, 285}, kValueFore).tip(kTipCentimetres),
-    valueField(CW_ID(Text29), {12360, 2880, 495, 285}, kValueFore).tip(kTipCentimetres),
-    valueField(CW_ID(Text28), {12360, 1560, 495, 285}, kValueFore).tip(kTipCentimetres),
-    valueField(CW_ID(Text27), {12360, 1200, 495, 285}, kValueFore).tip(kTipCentimetres),
-    valueField(CW_ID(Text26), {12360, 840, 495, 285}, kValueFore).tip(kTipCentimetres),
-    valueField(CW_ID(Text24), {12360, 480, 495, 285}, kValueFore).tip(kTipCentimetres),
+    entry(CW_ID(Text1), {3120, 4200, 495, 375}).tab(106)
+        .tip(kTipCentimetres, kTipCentimetresEn).unit("cm"),
+    valueField(CW_ID(Text34), {13800, 2280, 495, 285}, kValueFore)
+        .tip(kTipCentimetres, kTipCentimetresEn).by("Label50").unit("cm"),
+    valueField(CW_ID(Text33), {13800, 1920, 495, 285}, kValueFore)
+        .tip(kTipCentimetres, kTipCentimetresEn).by("Label49").unit("cm"),
+    valueField(CW_ID(Text32), {13680, 4200, 255, 285}, kValueFore)
+        .tip("προσοχή εισαγωγή τιμής μόνο σε χιλιοστά", "Note: value in millimetres only")
+        .by("Label43").unit("mm"),
+    valueField(CW_ID(Text31), {12840, 3600, 495, 285}, kValueFore)
+        .tip("προσοχή εισαγωγή τιμής μόνο σε μέτρα", "Note: value in metres only")
+        .by("Label41").unit("m"),
+    valueField(CW_ID(Text30), {12360, 3240, 495, 285}, kValueFore)
+        .tip("προσοχή εισαγωγή τιμής μόνο σε km/h", "Note: value in km/h only")
+        .by("Label42").unit("km/h"),
+    valueField(CW_ID(Text29), {12360, 2880, 495, 285}, kValueFore)
+        .tip("προσοχή εισαγωγή τιμής μόνο σε kN/m^2", "Note: value in kN/m^2 only")
+        .by("Label40").unit("kN/m^2"),
+    valueField(CW_ID(Text28), {12360, 1560, 495, 285}, kValueFore)
+        .tip(kTipCentimetres, kTipCentimetresEn).by("Label39").unit("cm"),
+    valueField(CW_ID(Text27), {12360, 1200, 495, 285}, kValueFore)
+        .tip(kTipCentimetres, kTipCentimetresEn).by("Label38").unit("cm"),
+    valueField(CW_ID(Text26), {12360, 840, 495, 285}, kValueFore)
+        .tip(kTipCentimetres, kTipCentimetresEn).by("Label37").unit("cm"),
+    valueField(CW_ID(Text24), {12360, 480, 495, 285}, kValueFore)
+        .tip(kTipCentimetres, kTipCentimetresEn).by("Label36").unit("cm"),
     captionButton(CW_ID(Command6), {3960, 4680, 375, 375}, "A2"),
     captionButton(CW_ID(Command5), {3000, 4680, 375, 375}, "A1"),
-    entry(CW_ID(Text7), {4440, 4680, 495, 375}).tab(1),
-    entry(CW_ID(Text4), {3360, 4680, 495, 375}).tab(0),
+    entry(CW_ID(Text7), {4440, 4680, 495, 375}).tab(1)
+        .tip("Πλάτος κανάβου A2, σε εκατοστά (cm)", "Grid width A2, in centimetres (cm)")
+        .by("Command6").unit("cm"),
+    entry(CW_ID(Text4), {3360, 4680, 495, 375}).tab(0)
+        .tip("Πλάτος κανάβου A1, σε εκατοστά (cm)", "Grid width A1, in centimetres (cm)")
+        .by("Command5").unit("cm"),
     button(CW_ID(Command4), {8520, 5880, 1335, 495}, "Ταχ. Ανέμου  (km / h)")
-        .greek("Command14").tip(kTipWindSpeed).shown(),
-    entry(CW_ID(Text11), {8760, 6480, 615, 405}).tab(8).shown(),
+        .greek("Command14").shown().tip(kTipWindSpeed, kTipWindSpeedEn),
+    entry(CW_ID(Text11), {8760, 6480, 615, 405}).tab(8).shown()
+        .tip("Ταχύτητα ανέμου, σε km/h", "Wind speed, in km/h")
+        .by("Command4").unit("km/h"),
     button(CW_ID(Command2), {6600, 5880, 1575, 495}, "Επιλ. Ανεμοπίεσης   (kN / m^2)")
-        .greek("Command11").tip(kTipWindMode).shown(),
-    entry(CW_ID(Text16), {3360, 8040, 495, 374}, "10").fore(colour::DarkBlue).tab(9).shown(),
+        .greek("Command11").shown().tip(kTipWindMode, kTipWindModeEn),
+    entry(CW_ID(Text16), {3360, 8040, 495, 374}, "10").fore(colour::DarkBlue).tab(9).shown()
+        .tip("Συνολικό πάχος υάλωσης, σε χιλιοστά (mm)",
+             "Total glazing thickness, in millimetres (mm)")
+        .by("Label8").unit("mm"),
     captionButton(CW_ID(Command20), {6240, 4680, 495, 375}, "L2 ="),
     captionButton(CW_ID(Command18), {5160, 4680, 375, 375}, "L1="),
-    entry(CW_ID(Text13), {6720, 4680, 495, 375}).tab(3),
+    entry(CW_ID(Text13), {6720, 4680, 495, 375}).tab(3)
+        .tip("Μήκος κολώνας L2, σε εκατοστά (cm)", "Mullion length L2, in centimetres (cm)")
+        .by("Command20").unit("cm"),
     captionButton(CW_ID(Command3), {8760, 4680, 495, 375}, "H2 ="),
     captionButton(CW_ID(Command13), {7440, 4680, 495, 375}, "H1 ="),
     captionButton(CW_ID(Command12), {5160, 4680, 375, 375}, "L ="),
     frame(CW_ID(Frame3), {240, 3360, 735, 1695}).shown(),
     option(CW_ID(Option14), {120, 1320, 255, 255}, "Option14", kSystem)
-        .in("Frame3").tab(46).shown(),
+        .in("Frame3").tab(46).shown().by("Label21"),
     option(CW_ID(Option13), {120, 720, 255, 255}, "Option13", kSystem)
-        .in("Frame3").tab(45).shown(),
-    option(CW_ID(Option9), {120, 120, 255, 255}, "Option9", kSystem).in("Frame3").tab(44).shown(),
-    entry(CW_ID(Text8), {6960, 6480, 615, 405}).tab(7).shown(),
+        .in("Frame3").tab(45).shown().by("Label16"),
+    option(CW_ID(Option9), {120, 120, 255, 255}, "Option9", kSystem).in("Frame3").tab(44).shown()
+        .by("Label15"),
+    entry(CW_ID(Text8), {6960, 6480, 615, 405}).tab(7).shown()
+        .tip("Ανεμοπίεση, σε kN/m^2", "Wind pressure, in kN/m^2")
+        .by("Command2").unit("kN/m^2"),
     frame(CW_ID(Frame2), {240, 1200, 735, 1935}).shown(),
-    option(CW_ID(Option12), {120, 1440, 495, 315}, {}, kSeries).in("Frame2").tab(41).shown(),
-    option(CW_ID(Option11), {120, 840, 375, 375}, {}, kSeries).in("Frame2").tab(40).shown(),
-    option(CW_ID(Option10), {120, 240, 255, 255}, {}, kSeries).in("Frame2").tab(39).shown(),
+    option(CW_ID(Option12), {120, 1440, 495, 315}, {}, kSeries).in("Frame2").tab(41).shown()
+        .by("Label14"),
+    option(CW_ID(Option11), {120, 840, 375, 375}, {}, kSeries).in("Frame2").tab(40).shown()
+        .by("Label12"),
+    option(CW_ID(Option10), {120, 240, 255, 255}, {}, kSeries).in("Frame2").tab(39).shown()
+        .by("Label9"),
     valueField(CW_ID(Text14), {12120, 7920, 2055, 285}, kComputedFore)
-        .font(kBoldFont).tip(kTipKorin),
+        .font(kBoldFont).tip(kTipKorin, kTipKorinEn).by("Label27"),
     // Wide enough for the two decimals of the limit the run designed for.
-    valueField(CW_ID(Text23), {13080, 9480, 495, 285}, kValueFore),
+    valueField(CW_ID(Text23), {13080, 9480, 495, 285}, kValueFore).by("Label7").unit("mm"),
     // Text19, Text21, Text22: work fields of the design run, never shown.
     entry(CW_ID(Text22), {9120, 11280, 495, 285}),
     entry(CW_ID(Text21), {9120, 11640, 495, 285}),
-    valueField(CW_ID(Text20), {12120, 8400, 735, 285}, kComputedFore).tip(kTipComputed),
+    valueField(CW_ID(Text20), {12120, 8400, 735, 285}, kComputedFore)
+        .tip(kTipComputed, kTipComputedEn).by("Label57").unit("cm^4"),
     entry(CW_ID(Text19), {9120, 10920, 615, 285}),
-    valueField(CW_ID(Text18), {13560, 9120, 495, 285}, kValueFore),
+    valueField(CW_ID(Text18), {13560, 9120, 495, 285}, kValueFore).by("Label6").unit("mm"),
     // The atrium case exists in the layout but is never offered.
     option(CW_ID(Option8), {3720, 6480, 255, 195}, "Option1", kHeight)
-        .fore(colour::Red).tab(13),
-    valueField(CW_ID(Text17), {12120, 6600, 615, 285}, kComputedFore).tip(kTipComputed),
-    valueField(CW_ID(Text15), {12120, 6240, 615, 285}, kComputedFore).tip(kTipComputed),
-    entry(CW_ID(Text12), {9240, 4680, 495, 375}).tab(6),
-    entry(CW_ID(Text10), {8040, 4680, 495, 375}).tab(4),
+        .fore(colour::Red).tab(13).by("Label2"),
+    valueField(CW_ID(Text17), {12120, 6600, 615, 285}, kComputedFore)
+        .tip(kTipComputed, kTipComputedEn).by("Label28").unit("cm^4"),
+    valueField(CW_ID(Text15), {12120, 6240, 615, 285}, kComputedFore)
+        .tip(kTipComputed, kTipComputedEn).by("Label23").unit("cm^4"),
+    entry(CW_ID(Text12), {9240, 4680, 495, 375}).tab(6)
+        .tip("Ύψος υάλωσης πάνω από την τραβέρσα H2, σε εκατοστά (cm)",
+             "Glazing height above the transom H2, in centimetres (cm)")
+        .by("Command3").unit("cm"),
+    entry(CW_ID(Text10), {8040, 4680, 495, 375}).tab(4)
+        .tip("Ύψος υάλωσης κάτω από την τραβέρσα H1, σε εκατοστά (cm)",
+             "Glazing height below the transom H1, in centimetres (cm)")
+        .by("Command13").unit("cm"),
     valueField(CW_ID(Text6), {12120, 7560, 1095, 285}, kComputedFore)
-        .font(kBoldFont).tip(kTipVeltra),
-    valueField(CW_ID(Text5), {12120, 5160, 615, 285}, kComputedFore).tip(kTipComputed),
+        .font(kBoldFont).tip(kTipVeltra, kTipVeltraEn).by("Label18"),
+    valueField(CW_ID(Text5), {12120, 5160, 615, 285}, kComputedFore)
+        .tip(kTipComputed, kTipComputedEn).by("Label17").unit("cm^4"),
     option(CW_ID(Option3), {2640, 6480, 255, 195}, "Option1", kHeight)
-        .fore(colour::Red).tab(12).shown(),
-    option(CW_ID(Option2), {1560, 6480, 255, 195}, "Option1", kHeight).tab(11).shown(),
-    option(CW_ID(Option1), {480, 6480, 255, 195}, "Option1", kHeight).tab(5).shown(),
-    entry(CW_ID(Text3), {4920, 6480, 735, 375}).fore(colour::DarkBlue).tab(14).shown(),
-    entry(CW_ID(Text2), {5520, 4680, 495, 375}).tab(2),
+        .fore(colour::Red).tab(12).shown().by("Label5"),
+    option(CW_ID(Option2), {1560, 6480, 255, 195}, "Option1", kHeight).tab(11).shown().by("Label4"),
+    option(CW_ID(Option1), {480, 6480, 255, 195}, "Option1", kHeight).tab(5).shown().by("Label3"),
+    entry(CW_ID(Text3), {4920, 6480, 735, 375}).fore(colour::DarkBlue).tab(14).shown()
+        .tip("Ανεμοπίεση υπολογισμού, σε kN/m^2", "Design wind pressure, in kN/m^2")
+        .by("Label31").unit("kN/m^2"),
+    entry(CW_ID(Text2), {5520, 4680, 495, 375}).tab(2)
+        .tip("Μήκος κολώνας L (ή L1), σε εκατοστά (cm)",
+             "Mullion length L (or L1), in centimetres (cm)")
+        .by("Command18 Command12").unit("cm"),
     button(CW_ID(Command1), {3240, 10920, 2055, 612}, "NEXT").tab(10).shown(),
     picture(CW_ID(Image8), {3000, 240, 6705, 4380}, "system_terrax_two_spans"),
     picture(CW_ID(Image7), {3000, 240, 6705, 4380}, "system_terrax_one_span"),
@@ -281,13 +376,13 @@ constexpr ControlSpec kInventory[kControlCount] = {
     label(CW_ID(Label115), {360, 8640, 1935, 255}, "Βάρος προφίλ  (kN / m^2)")
         .greek("Label118"),
     // The glass-pane deflection row (Label113, Label111, Label84, Text39) is never shown.
-    label(CW_ID(Label113), {10440, 9840, 2775, 285}, "Maximum deflection of glas panel :")
+    label(CW_ID(Label113), {10440, 9840, 2775, 285}, "Maximum deflection of glass panel :")
         .english("Label84"),
     label(CW_ID(Label111), {13680, 9840, 375, 285}, "mm"),
     label(CW_ID(Label84), {10440, 9840, 2775, 285}, "Μέγιστο βέλος κάμψης υαλοπίνακα :")
         .greek("Label113"),
     label(CW_ID(Label114), {7800, 8640, 495, 285}, "mm").shown(),
-    label(CW_ID(Label112), {4920, 8640, 495, 255}, "L / ?.").shown(),
+    label(CW_ID(Label112), {4920, 8640, 495, 255}, "L / d").shown(),
     picture(CW_ID(Image6), {0, 0, 2775, 495}, "logo_small").shown(),
     label(CW_ID(Label110), {12360, 3600, 375, 285}, "max").english("Label51"),
     label(CW_ID(Label109), {10320, 10200, 3855, 285},
@@ -317,7 +412,7 @@ constexpr ControlSpec kInventory[kControlCount] = {
         .english("Label17"),
     label(CW_ID(Label97), {10440, 4200, 2775, 285}, "Maximum allowable deflection L/ :")
         .english("Label43"),
-    label(CW_ID(Label96), {10440, 3600, 1815, 285}, "Height fron ground level   :")
+    label(CW_ID(Label96), {10440, 3600, 1815, 285}, "Height from ground level   :")
         .english("Label41"),
     label(CW_ID(Label95), {10440, 3240, 2055, 285}, "Wind speed       :").english("Label42"),
     label(CW_ID(Label94), {10440, 2880, 1695, 285}, "Wind pressure             :")
@@ -335,13 +430,13 @@ constexpr ControlSpec kInventory[kControlCount] = {
         .english("Label36"),
     label(CW_ID(Label87), {10440, 7200, 1815, 255}, "Profile selection")
         .resultsHeading().english("Label32"),
-    label(CW_ID(Label86), {10440, 4800, 3975, 255}, "Assignement Output")
+    label(CW_ID(Label86), {10440, 4800, 3975, 255}, "Assignment Output")
         .resultsHeading().english("Label20"),
     label(CW_ID(Label85), {10440, 120, 3975, 255}, "Input Data")
         .resultsHeading().english("Label35"),
     picture(CW_ID(Image5), {2760, 0, 7185, 5340}, "startup").shown(),
     label(CW_ID(Label83), {360, 8040, 2895, 375},
-          "Total glazing thickness (inner and outher thickness)  ( mm).")
+          "Total glazing thickness (inner and outer thickness)  ( mm).")
         .english("Label8"),
     label(CW_ID(Label82), {360, 7800, 1815, 255}, "Glazing selection")
         .leftHeading().english("Label13"),
@@ -385,7 +480,7 @@ constexpr ControlSpec kInventory[kControlCount] = {
     label(CW_ID(Label56), {13920, 4200, 375, 285}, "mm"),
     label(CW_ID(Label55), {14400, 2280, 375, 285}, "cm"),
     label(CW_ID(Label54), {14400, 1920, 375, 285}, "cm"),
-    label(CW_ID(Label53), {12960, 3240, 735, 285}, "km / m^2"),
+    label(CW_ID(Label53), {12960, 3240, 735, 285}, "km / h"),
     label(CW_ID(Label52), {13320, 3600, 375, 285}, "μ."),
     // Paired with Label110 by place only: the runs show "έως" in either language.
     label(CW_ID(Label51), {12360, 3600, 375, 285}, "έως").greek("Label110"),
@@ -443,7 +538,7 @@ constexpr ControlSpec kInventory[kControlCount] = {
     picture(CW_ID(Image3), {3000, 240, 6735, 4335}, "system_veltra_two_spans"),
     picture(CW_ID(Image2), {3000, 240, 6600, 4365}, "system_veltra_one_span"),
     // Shown by the design run, in place of a suggestion, when no catalogue profile fits.
-    label(CW_ID(Label1), {10440, 7680, 3495, 285}, "Δέν υπάχει τέτοια κολώνα ")
+    label(CW_ID(Label1), {10440, 7680, 3495, 285}, "Δεν υπάρχει τέτοια κολώνα ")
         .font(kBoldFont).fore(colour::DarkGreen),
     // Transparent, caption-less and borderless: it has no visible effect at all.
     label(CW_ID(Label29), {120, 6120, 6135, 735}, {}).transparent().shown(),

@@ -63,12 +63,19 @@ struct ControlSpec {
     bool transparent;  // caption-less border boxes and Label29 draw no background
     bool border;       // single-line border (border boxes, entry fields)
     FontSpec font;
-    std::string_view tooltip;
+    std::string_view tooltip;         // Greek
+    std::string_view tooltipEnglish;  // shown while the English captions show
     int tabIndex;  // -1 where the control takes no part in the tab order
     bool visibleAtStart;
     bool readOnly;              // results-panel value fields: selectable, not editable
     std::string_view picture;   // resource name of the picture (pictures and flag buttons)
     std::string_view optionGroup;  // "series", "system" or "height" for option buttons
+    // Fields and option buttons: the controls whose caption names this one, first choice
+    // first ("Command18 Command12": "L1=" while it shows, else "L ="). A Greek control's
+    // English twin names it while the English captions show.
+    std::string_view labelledBy;
+    std::string_view unit;  // fields: the unit of the value ("cm", "kN/m^2"), if it has one
+    bool captionOnly;       // a command button that only labels the field beside it
 };
 
 // All 207 controls in stacking order, front first; entry i has id == ControlId(i).

@@ -86,6 +86,8 @@ public:
     const std::string& reportWorkbook() const { return m_reportWorkbook; }
     // Asks the user for a workbook (a file dialog in the window); nothing when cancelled.
     std::function<std::optional<std::string>()> chooseWorkbook;
+    // Told the workbook after each export that wrote it (the window's status line).
+    std::function<void(const std::string& path)> exported;
 
     // --- Event handlers ---------------------------------------------------------------
     void Command1_Click();

@@ -192,8 +192,12 @@ TEST(InventoryRows, SpotRows) {
         {"Option9", "Frame3", {120, 120, 255, 255}, "Option9", true, 44},
         {"Frame3", "", {240, 3360, 735, 1695}, "", true, -1},
         {"Label16", "", {1200, 3960, 1455, 615}, "Άρθρωση - κύλιση. - κύλιση", true, -1},
-        {"Label24", "", {1080, 3840, 1455, 615},
-         "Simple support - rolling support -  rolling support", false, -1},
+        {"Label24",
+         "",
+         {1080, 3840, 1455, 615},
+         "Simple support - rolling support -  rolling support",
+         false,
+         -1},
         {"Label21", "", {1080, 4560, 1455, 615}, "πάκτωση - πάκτωση   (ΤΑΦ )", true, -1},
         {"Label77", "", {1080, 4560, 1455, 495}, "fixed at both ends (T-profiles)", false, -1},
         // geometry row
@@ -208,37 +212,59 @@ TEST(InventoryRows, SpotRows) {
         {"Label2", "", {3480, 6720, 615, 255}, "  αίθριο", false, -1},
         {"Text3", "", {4920, 6480, 735, 375}, "", true, 14},
         {"Command14", "", {8520, 5880, 1335, 495}, "   Wind speed    (km / h)", false, -1},
-        {"Command11", "", {6480, 5880, 1815, 495}, "Wind pressure selection   (kN / m^2)", false,
+        {"Command11",
+         "",
+         {6480, 5880, 1815, 495},
+         "Wind pressure selection   (kN / m^2)",
+         false,
          -1},
         {"Label29", "", {120, 6120, 6135, 735}, "", true, -1},
         // glazing, deflection and sloped glazing
         {"Text16", "", {3360, 8040, 495, 374}, "10", true, 9},
-        {"Label83", "", {360, 8040, 2895, 375},
-         "Total glazing thickness (inner and outher thickness)  ( mm).", false, -1},
+        {"Label83",
+         "",
+         {360, 8040, 2895, 375},
+         "Total glazing thickness (inner and outer thickness)  ( mm).",
+         false,
+         -1},
         {"Command22", "", {8400, 7920, 1335, 495}, "Maximum allowable ", false, -1},
-        {"Label112", "", {4920, 8640, 495, 255}, "L / ?.", true, -1},
+        {"Label112", "", {4920, 8640, 495, 255}, "L / d", true, -1},
         {"Text37", "", {5520, 8520, 495, 374}, "200", true, 173},
         {"Text44", "", {8760, 8520, 495, 374}, "0", true, 197},
         {"Text40", "", {3360, 8640, 495, 374}, "0,1", false, 185},
         {"Text42", "", {3360, 9720, 495, 374}, "30", false, 190},
-        {"Label119", "", {360, 9240, 2535, 255}, "Height of compressed snow (cm)\r\n", false,
-         -1},
+        {"Label119", "", {360, 9240, 2535, 255}, "Height of compressed snow (cm)\r\n", false, -1},
         // command panel
         {"Command1", "", {3240, 10920, 2055, 612}, "NEXT", true, 10},
         {"Command10", "", {240, 11280, 495, 615}, "EN", true, -1},
         {"Text19", "", {9120, 10920, 615, 285}, "", false, -1},
         // results panel
         {"Label64", "", {10200, -720, 4695, 5295}, "", true, -1},
-        {"Label90", "", {10440, 1200, 1935, 285}, "Grid width \xCE\x91" "1   :", false, -1},
-        {"Label93", "", {10440, 2280, 3375, 285},
-         "Glazing height below the transom \xCE\x97" "1  :", false, -1},
-        {"Label96", "", {10440, 3600, 1815, 285}, "Height fron ground level   :", false, -1},
-        {"Label53", "", {12960, 3240, 735, 285}, "km / m^2", false, -1},
+        {"Label90",
+         "",
+         {10440, 1200, 1935, 285},
+         "Grid width \xCE\x91"
+         "1   :",
+         false,
+         -1},
+        {"Label93",
+         "",
+         {10440, 2280, 3375, 285},
+         "Glazing height below the transom \xCE\x97"
+         "1  :",
+         false,
+         -1},
+        {"Label96", "", {10440, 3600, 1815, 285}, "Height from ground level   :", false, -1},
+        {"Label53", "", {12960, 3240, 735, 285}, "km / h", false, -1},
         {"Text32", "", {13680, 4200, 255, 285}, "", false, -1},
-        {"Label86", "", {10440, 4800, 3975, 255}, "Assignement Output", false, -1},
-        {"Label1", "", {10440, 7680, 3495, 285}, "Δέν υπάχει τέτοια κολώνα ", false, -1},
-        {"Label73", "", {10320, 10200, 3975, 285},
-         "          σ (κολ)                     <                σ ( max)", false, -1},
+        {"Label86", "", {10440, 4800, 3975, 255}, "Assignment Output", false, -1},
+        {"Label1", "", {10440, 7680, 3495, 285}, "Δεν υπάρχει τέτοια κολώνα ", false, -1},
+        {"Label73",
+         "",
+         {10320, 10200, 3975, 285},
+         "          σ (κολ)                     <                σ ( max)",
+         false,
+         -1},
         {"Label75", "", {12960, 10560, 1095, 285}, "9,5 kN/ cm^2", false, -1},
         {"Command7", "", {10560, 11040, 1455, 495}, "Print in  Excel", true, -1},
         // pictures
@@ -438,35 +464,135 @@ TEST(StartUp, ControlsThatAreNeverShownStartHidden) {
 // ---------------------------------------------------------------------------------------------
 // Look
 
-TEST(Look, TooltipsAreOnExactlyTheseControls) {
+TEST(Look, SharedTooltipsAreOnExactlyTheseControls) {
     struct Row {
-        std::string_view text;
+        std::string_view greek;
+        std::string_view english;
         std::set<std::string> controls;
     };
     const Row rows[] = {
-        {"επιλογή ανεμοποίεσης", {"Command2", "Command15", "Command16", "Command21"}},
-        {"επιλογή της ταχύτητας ανέμου", {"Command4"}},
+        {"επιλογή ανεμοπίεσης", "Wind pressure selection", {"Command2", "Command11"}},
+        {"επιλογή βέλους κάμψης",
+         "Deflection criterion selection",
+         {"Command15", "Command16", "Command17", "Command19", "Command21", "Command22"}},
+        {"επιλογή της ταχύτητας ανέμου", "Wind speed selection", {"Command4", "Command14"}},
         {"προσοχή εισαγωγή τιμής μόνο σε εκατοστά",
-         {"Text1", "Text24", "Text26", "Text27", "Text28", "Text29", "Text30", "Text31",
-          "Text32", "Text33", "Text34"}},
-        {"Εδώ θα σε υπολογίσω εγώ την απαρέτητη ροπή Αδρανείας",
-         {"Text5", "Text9", "Text15", "Text17", "Text20", "Text25", "Text35", "Text36",
-          "Text43"}},
-        {"Εδώ θα σε προτείνω την κατάλληλη κολώνα για το Veltra", {"Text6"}},
-        {"Εδώ θα σε προτείνω την κατάλληλη κολώνα για το Korin-Dalvo", {"Text14"}},
+         "Note: values in centimetres only",
+         {"Text1", "Text24", "Text26", "Text27", "Text28", "Text33", "Text34"}},
+        {"Εδώ θα σου υπολογίσω εγώ την απαραίτητη ροπή αδρανείας",
+         "Here I compute the required moment of inertia for you",
+         {"Text5", "Text9", "Text15", "Text17", "Text20", "Text25", "Text35", "Text36", "Text43"}},
+        {"Εδώ θα σου προτείνω την κατάλληλη κολώνα για το Veltra",
+         "Here I suggest the suitable mullion for Veltra",
+         {"Text6"}},
+        {"Εδώ θα σου προτείνω την κατάλληλη κολώνα για το Korin-Dalvo",
+         "Here I suggest the suitable mullion for Korin-Dalvo",
+         {"Text14"}},
     };
-    std::size_t total = 0;
     for (const Row& r : rows) {
         std::set<std::string> actual;
         for (int i = 0; i < kControlCount; ++i) {
-            if (inventory()[i].tooltip == r.text) {
+            if (inventory()[i].tooltip == r.greek) {
                 actual.emplace(inventory()[i].name);
+                EXPECT_EQ(inventory()[i].tooltipEnglish, r.english) << inventory()[i].name;
             }
         }
-        EXPECT_EQ(actual, r.controls) << r.text;
-        total += r.controls.size();
+        EXPECT_EQ(actual, r.controls) << r.greek;
     }
-    EXPECT_EQ(namesWhere([](const ControlSpec& c) { return !c.tooltip.empty(); }).size(), total);
+}
+
+// Every field a user types into says in its tooltip, in both languages, what unit it takes.
+TEST(Look, EveryEntryFieldTooltipGivesItsUnit) {
+    int entries = 0;
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& c = inventory()[i];
+        if (c.kind != ControlKind::TextBox || c.readOnly || c.tabIndex < 0 || c.name == "Text1")
+            continue;
+        ++entries;
+        SCOPED_TRACE(std::string(c.name));
+        ASSERT_FALSE(c.tooltip.empty());
+        ASSERT_FALSE(c.tooltipEnglish.empty());
+        if (c.name == "Text37") {  // the divisor d has no unit, and says so
+            EXPECT_TRUE(c.unit.empty());
+            EXPECT_NE(c.tooltipEnglish.find("pure number"), std::string_view::npos);
+            continue;
+        }
+        ASSERT_FALSE(c.unit.empty());
+        const std::string inParentheses = "(" + std::string(c.unit) + ")";
+        for (std::string_view tip : {c.tooltip, c.tooltipEnglish}) {
+            EXPECT_TRUE(tip.find(inParentheses) != std::string_view::npos ||
+                        tip.ends_with(", σε " + std::string(c.unit)) ||
+                        tip.ends_with(", in " + std::string(c.unit)))
+                << tip;
+        }
+    }
+    EXPECT_EQ(entries, 16);
+}
+
+TEST(Look, EveryTooltipHasAnEnglishOneWithoutGreekWords) {
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& c = inventory()[i];
+        EXPECT_EQ(c.tooltip.empty(), c.tooltipEnglish.empty()) << c.name;
+        const auto greek = decodeUtf8(c.tooltip);
+        const auto english = decodeUtf8(c.tooltipEnglish);
+        ASSERT_TRUE(greek && english) << c.name;
+        if (!c.tooltip.empty()) {
+            EXPECT_TRUE(std::any_of(greek->begin(), greek->end(), isGreek)) << c.name;
+        }
+        // α is the slope's symbol in both languages.
+        EXPECT_EQ(std::count_if(english->begin(), english->end(),
+                                [](char32_t ch) { return isGreek(ch) && ch != U'α'; }),
+                  0)
+            << c.name;
+    }
+}
+
+// Misspellings and a wrong unit that once stood in the captions and tooltips.
+TEST(Look, NoKnownMisspellingIsBack) {
+    const std::string_view wrong[] = {"Assignement", "fron ",  "outher",    "km / m^2",
+                                      "glas ",       "υπάχει", "απαρέτητη", "ανεμοποίεσης",
+                                      "Δέν ",        "θα σε ", "?"};
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& c = inventory()[i];
+        for (std::string_view text : {c.caption, c.tooltip, c.tooltipEnglish})
+            for (std::string_view w : wrong)
+                EXPECT_EQ(text.find(w), std::string_view::npos) << c.name << ": " << text;
+    }
+}
+
+// Accessible names come from the caption beside a field or an option; the names must resolve
+// to a label or a caption button, and the twin pairs must name in both languages.
+TEST(Look, FieldsAndOptionsNameTheirCaptions) {
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& c = inventory()[i];
+        const bool needsName =
+            c.kind == ControlKind::OptionButton ||
+            (c.kind == ControlKind::TextBox && c.tabIndex >= 0 && c.name != "Text1") ||
+            (c.kind == ControlKind::TextBox && c.readOnly);
+        EXPECT_EQ(!c.labelledBy.empty(), needsName) << c.name;
+        std::string_view names = c.labelledBy;
+        while (!names.empty()) {
+            const auto blank = names.find(' ');
+            const std::string_view one = names.substr(0, blank);
+            names = blank == std::string_view::npos ? std::string_view{} : names.substr(blank + 1);
+            const ControlSpec& by = byName(one);
+            EXPECT_TRUE(by.kind == ControlKind::Label ||
+                        (by.kind == ControlKind::CommandButton && by.captionOnly) ||
+                        by.kind == ControlKind::CommandButton)
+                << c.name << " named by " << one;
+            EXPECT_FALSE(by.caption.empty()) << one;
+            EXPECT_NE(by.captionSet, CaptionSet::English) << "name the Greek control: " << one;
+        }
+    }
+    EXPECT_EQ(byName("Text2").labelledBy, "Command18 Command12");
+    EXPECT_EQ(byName("Text4").unit, "cm");
+    EXPECT_EQ(byName("Text30").unit, "km/h");
+}
+
+TEST(Look, CaptionOnlyButtonsAreExactlyThese) {
+    EXPECT_EQ(namesWhere([](const ControlSpec& c) { return c.captionOnly; }),
+              (std::set<std::string>{"Command3", "Command5", "Command6", "Command12", "Command13",
+                                     "Command18", "Command20", "Command21", "Command22"}));
 }
 
 TEST(Look, BorderBoxesAndSilentLabel) {

@@ -130,7 +130,11 @@ void ControlButton::keyPressEvent(QKeyEvent* event) {
 
 void ControlButton::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
-    if (m_keys.released(*event))
+    if (!m_keys.released(*event))
+        return;
+    if (event->key() == Qt::Key_Space)
+        m_events.userClicked(m_id);
+    else
         m_events.userReleasedKey(m_id, event->key());
 }
 
@@ -154,13 +158,23 @@ void ControlOption::focusOutEvent(QFocusEvent* event) {
 }
 
 void ControlOption::keyPressEvent(QKeyEvent* event) {
-    m_keys.pressed(*event);
     event->accept();
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left: m_events.userSteppedOption(m_id, -1); return;
+    case Qt::Key_Down:
+    case Qt::Key_Right: m_events.userSteppedOption(m_id, +1); return;
+    default: m_keys.pressed(*event); return;
+    }
 }
 
 void ControlOption::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
-    if (m_keys.released(*event))
+    if (!m_keys.released(*event))
+        return;
+    if (event->key() == Qt::Key_Space)
+        m_events.userClicked(m_id);
+    else
         m_events.userReleasedKey(m_id, event->key());
 }
 
@@ -206,6 +220,42 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
             break;
         line.draw(&painter, box.topLeft());
     }
+}
+
+// --- FocusMark ------------------------------------------------------------------------------
+
+namespace {
+constexpr int kMarkWidth = 2;
+constexpr int kMarkGap = 1;
+}  // namespace
+
+FocusMark::FocusMark(QWidget* page) : QWidget(page) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void FocusMark::follow(QWidget* target) {
+    m_target = target;
+    if (!target || !target->isVisibleTo(parentWidget())) {
+        hide();
+        return;
+    }
+    const int margin = kMarkWidth + kMarkGap;
+    const QRect box(target->mapTo(parentWidget(), QPoint(0, 0)), target->size());
+    setGeometry(box.adjusted(-margin, -margin, margin, margin));
+    raise();
+    show();
+    update();
+}
+
+void FocusMark::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::Highlight), kMarkWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    const qreal half = kMarkWidth / 2.0;
+    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
 }
 
 // --- LineWidget -----------------------------------------------------------------------------

@@ -24,6 +24,9 @@ public:
     // The user changed a text box's text: typing, but also pasting with the mouse, which
     // raises no key event at all.
     virtual void userEditedText(ControlId id, const QString& text) = 0;
+    // An arrow key on an option button: the next (+1) or previous (-1) option of its group
+    // is chosen, as if it were clicked.
+    virtual void userSteppedOption(ControlId id, int step) = 0;
 
 protected:
     ~ControlEvents() = default;
@@ -69,7 +72,8 @@ private:
 };
 
 // A command button: word-wrapped caption or a picture. Qt's own Space and Enter activation
-// is switched off, because the model decides what a key on a button does.
+// is switched off: Enter goes to the model as a key (which presses the button and may run a
+// key handler), Space presses it as a click does.
 class ControlButton final : public QPushButton {
 public:
     ControlButton(ControlId id, ControlEvents& events, QWidget* parent);
@@ -87,7 +91,8 @@ private:
     KeyStrokes m_keys;
 };
 
-// An option button that never changes its own state: the model owns the selection.
+// An option button that never changes its own state: the model owns the selection. Space
+// chooses it and the arrow keys choose its neighbours, each as a click.
 class ControlOption final : public QRadioButton {
 public:
     ControlOption(ControlId id, ControlEvents& events, QWidget* parent);
@@ -121,6 +126,23 @@ protected:
 
 private:
     bool m_covered = false;
+};
+
+// A ring drawn around the widget that has the keyboard focus, above every control, so that
+// a keyboard user always sees where the focus is (the style's own focus marks are faint or,
+// on the grey caption-like fields, missing).
+class FocusMark final : public QWidget {
+public:
+    explicit FocusMark(QWidget* page);
+    // Follows `target` (a widget on the page), or hides with none.
+    void follow(QWidget* target);
+    QWidget* target() const { return m_target; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QWidget* m_target = nullptr;
 };
 
 // The decorative line: one pixel of its colour along the middle of its box.

@@ -5,15 +5,27 @@
 #include "window/qt/widget_look.h"
 #include "window/state_dump.h"
 
+#include "export/report_cells.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QStyle>
 #include <QSvgRenderer>
 #include <QSvgWidget>
@@ -40,38 +52,122 @@ void setColours(QWidget* w, QPalette::ColorRole back, QPalette::ColorRole fore,
     w->setPalette(palette);
 }
 
-// A picture at the size its drawing was made for, scaled like the rest of the window.
-QIcon flagIcon(std::string_view resource, qreal dpi, QSize* size) {
+// A picture at the size its drawing was made for, scaled like the rest of the window, and
+// drawn for the screen's device pixels so that it stays sharp on a high-density screen.
+QIcon flagIcon(std::string_view resource, qreal dpi, qreal deviceRatio, QSize* size) {
     QSvgRenderer renderer(pictureResource(resource));
     *size = renderer.defaultSize() * (dpi / 96.0);
-    QPixmap pixmap(*size);
+    QPixmap pixmap(*size * deviceRatio);
+    pixmap.setDevicePixelRatio(deviceRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(*size)));
     return QIcon(pixmap);
+}
+
+// A caption as a name to read out: one line, without the blanks and colon that align it.
+QString spokenCaption(std::string_view caption) {
+    QString text = fromUtf8(caption).simplified();
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
+// "B3, B8–B11, B30, B31": the rows of column B that an export writes; three or more in a row
+// make a range.
+QString cellList(std::vector<int> rows) {
+    std::sort(rows.begin(), rows.end());
+    QStringList parts;
+    for (std::size_t i = 0; i < rows.size();) {
+        std::size_t j = i;
+        while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
+            ++j;
+        if (j >= i + 2) {
+            parts << QStringLiteral("B%1–B%2").arg(rows[i]).arg(rows[j]);
+            i = j + 1;
+        } else {
+            parts << QStringLiteral("B%1").arg(rows[i]);
+            ++i;
+        }
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 }  // namespace
 
 MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
-    : QWidget(parent), m_form(form), m_options(std::move(options)), m_dpi(screenDpi()) {
+    : QMainWindow(parent), m_form(form), m_options(std::move(options)), m_dpi(screenDpi()) {
+    if (!m_options.questions)
+        m_options.questions = std::make_shared<DialogQuestions>();
     setWindowTitle(fromUtf8(kWindowTitle));
-    setFixedSize(toPixels(kClientWidthTwips, m_dpi), toPixels(kClientHeightTwips, m_dpi));
-    QPalette palette = this->palette();
+
+    // The form keeps its fixed layout; on a screen smaller than the form it scrolls.
+    m_page = new QWidget;
+    m_page->setObjectName(QStringLiteral("Form1"));
+    m_page->setFixedSize(toPixels(kClientWidthTwips, m_dpi), toPixels(kClientHeightTwips, m_dpi));
+    QPalette palette = m_page->palette();
     palette.setColor(QPalette::Window, qtColour(kWindowBackColour, palette));
     palette.setColor(QPalette::WindowText, qtColour(kWindowForeColour, palette));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    m_page->setPalette(palette);
+    m_page->setAutoFillBackground(true);
+    m_scroll = new QScrollArea;
+    m_scroll->setObjectName(QStringLiteral("formScrollArea"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setBackgroundRole(QPalette::Window);
+    m_scroll->setPalette(palette);
+    m_scroll->setWidget(m_page);
+    setCentralWidget(m_scroll);
+    statusBar()->setSizeGripEnabled(true);
 
+    buildMenus();
     buildControls();
     stackControls();
     orderTabs();
+    m_focusMark = new FocusMark(m_page);
+    m_focusMark->setObjectName(QStringLiteral("focusMark"));
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { showFocused(now); });
     m_form.chooseWorkbook = [this] { return askForWorkbook(); };
+    m_form.exported = [this](const std::string& path) { reportExported(path); };
     mirror();
+    fitToScreen();
 }
 
 MainWindow::~MainWindow() {
     m_form.chooseWorkbook = nullptr;
+    m_form.exported = nullptr;
+}
+
+void MainWindow::buildMenus() {
+    // Room for more File items above the export; Quit stays last.
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    m_exportAction = m_fileMenu->addAction(QString(), this, &MainWindow::exportToChosenWorkbook);
+    m_exportAction->setObjectName(QStringLiteral("exportAction"));
+    m_fileMenu->addSeparator();
+    m_quitAction = m_fileMenu->addAction(QString(), this, &QWidget::close);
+    m_quitAction->setObjectName(QStringLiteral("quitAction"));
+    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+void MainWindow::fitToScreen() {
+    // The whole form where the screen holds it; else as much as fits, with room for the
+    // scroll bar so that a form cut only at the bottom does not also scroll sideways.
+    const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    QSize size = m_page->size() + QSize(0, chrome);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(size);
+        return;
+    }
+    const QSize room = screen->availableGeometry().size();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+    if (size.height() > room.height())
+        size.rwidth() += bar;
+    if (size.width() > room.width())
+        size.rheight() += bar;
+    resize(size.boundedTo(room));
 }
 
 // --- Building ---------------------------------------------------------------------------
@@ -83,7 +179,7 @@ void MainWindow::buildControls() {
             const ControlSpec& s = inventory()[i];
             if (s.container.empty() == inFrame)
                 continue;
-            QWidget* parent = this;
+            QWidget* parent = m_page;
             if (inFrame)
                 parent = m_widgets[std::size_t(findControl(s.container))];
             m_widgets[std::size_t(i)] = buildControl(s, parent);
@@ -126,7 +222,7 @@ QWidget* MainWindow::buildControl(const ControlSpec& s, QWidget* parent) {
         button->setText(fromUtf8(s.caption));
         if (!s.picture.empty()) {
             QSize size;
-            button->setIcon(flagIcon(s.picture, m_dpi, &size));
+            button->setIcon(flagIcon(s.picture, m_dpi, devicePixelRatioF(), &size));
             button->setIconSize(size);
         }
         setColours(button, QPalette::Button, QPalette::ButtonText, s);
@@ -164,10 +260,10 @@ QWidget* MainWindow::buildControl(const ControlSpec& s, QWidget* parent) {
     w->setGeometry(geometry);
     if (s.kind != ControlKind::TextBox)
         w->setFont(controlFont(s.font));
-    if (!s.tooltip.empty())
-        w->setToolTip(fromUtf8(s.tooltip));
     if (!takesFocus(s.kind))
         w->setFocusPolicy(Qt::NoFocus);
+    else if (s.readOnly || s.captionOnly)
+        w->setFocusPolicy(Qt::ClickFocus);  // a click still focuses; Tab passes them by
     return w;
 }
 
@@ -228,6 +324,27 @@ void MainWindow::userReleasedKey(ControlId id, int qtKey) {
     afterEvent();
 }
 
+void MainWindow::userSteppedOption(ControlId id, int step) {
+    if (m_mirroring)
+        return;
+    // The options of the group that a user can see, in their tab order.
+    const ControlSpec& own = controlSpec(id);
+    std::vector<const ControlSpec*> group;
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& s = inventory()[i];
+        if (s.kind == ControlKind::OptionButton && s.optionGroup == own.optionGroup &&
+            (s.id == id || m_form.visible(s.id)))
+            group.push_back(&s);
+    }
+    std::sort(group.begin(), group.end(),
+              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    const auto at = std::find(group.begin(), group.end(), &own);
+    const auto n = std::ptrdiff_t(group.size());
+    const std::ptrdiff_t next = ((at - group.begin()) + step % n + n) % n;
+    // The same event as a mouse click on that option.
+    userClicked(group[std::size_t(next)]->id);
+}
+
 void MainWindow::userEditedText(ControlId id, const QString& text) {
     // Only the text changes: the handlers run on key releases, and a paste has none.
     if (!m_mirroring)
@@ -238,12 +355,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Keys reach the window itself only while the model's focus is on no visible control.
     if (hasFocus())
         m_keys.pressed(*event);
-    QWidget::keyPressEvent(event);
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     if (!hasFocus() || !m_keys.released(*event) || m_mirroring) {
-        QWidget::keyReleaseEvent(event);
+        QMainWindow::keyReleaseEvent(event);
         return;
     }
     m_form.key(modelKeyCode(event->key()));
@@ -285,6 +402,8 @@ void MainWindow::mirror() {
                 label->setCovered(m_form.visible(ControlId(findControl(s.twin))));
         }
     }
+    mirrorLanguage();
+    mirrorTabStops();
     mirrorFocus();
 }
 
@@ -303,6 +422,81 @@ void MainWindow::mirrorCaption(const ControlSpec& s, CaptionLabel* label) {
     label->setPalette(palette);
 }
 
+bool MainWindow::englishShowing() const {
+    // The English set is showing while its heading of the selection panel does.
+    return m_form.visible(ControlId::Label78);
+}
+
+void MainWindow::mirrorLanguage() {
+    // Names depend on which caption shows ("L1=" or "L ="), so they are set every time; the
+    // rest only when the language changes.
+    const bool english = englishShowing();
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& s = inventory()[i];
+        QWidget* w = m_widgets[std::size_t(i)];
+        if (s.kind == ControlKind::CommandButton) {
+            w->setAccessibleName(spokenCaption(s.caption));
+        } else if (!s.labelledBy.empty()) {
+            // The first caption that shows, else the first one named.
+            std::string_view chosen;
+            for (std::string_view names = s.labelledBy; !names.empty();) {
+                const auto blank = names.find(' ');
+                const std::string_view one = names.substr(0, blank);
+                names =
+                    blank == std::string_view::npos ? std::string_view{} : names.substr(blank + 1);
+                if (chosen.empty())
+                    chosen = one;
+                if (m_form.visible(ControlId(findControl(one)))) {
+                    chosen = one;
+                    break;
+                }
+            }
+            const ControlSpec& caption = controlSpec(ControlId(findControl(chosen)));
+            const bool useTwin = english && !caption.twin.empty();
+            w->setAccessibleName(
+                spokenCaption(useTwin ? controlSpec(ControlId(findControl(caption.twin))).caption
+                                      : caption.caption));
+        }
+    }
+    if (m_englishMirrored == english)
+        return;
+    m_englishMirrored = english;
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& s = inventory()[i];
+        QWidget* w = m_widgets[std::size_t(i)];
+        w->setToolTip(fromUtf8(english ? s.tooltipEnglish : s.tooltip));
+        w->setAccessibleDescription(fromUtf8(s.unit));
+    }
+    m_fileMenu->setTitle(english ? tr("&File") : QStringLiteral("&Αρχείο"));
+    m_exportAction->setText(english ? QStringLiteral("&Export to spreadsheet…")
+                                    : QStringLiteral("&Εξαγωγή σε υπολογιστικό φύλλο…"));
+    m_quitAction->setText(english ? QStringLiteral("&Quit") : QStringLiteral("Έ&ξοδος"));
+}
+
+void MainWindow::mirrorTabStops() {
+    // Each option group is one stop of the Tab chain, as a radio group is: the chosen option,
+    // or the first one that shows while none is chosen. The arrows move within the group.
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& s = inventory()[i];
+        if (s.kind != ControlKind::OptionButton)
+            continue;
+        const ControlSpec* entry = nullptr;
+        for (int j = 0; j < kControlCount; ++j) {
+            const ControlSpec& o = inventory()[j];
+            if (o.kind != ControlKind::OptionButton || o.optionGroup != s.optionGroup ||
+                !m_form.visible(o.id))
+                continue;
+            if (m_form.selected(o.id)) {
+                entry = &o;
+                break;
+            }
+            if (!entry || o.tabIndex < entry->tabIndex)
+                entry = &o;
+        }
+        m_widgets[std::size_t(i)]->setFocusPolicy(entry == &s ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
 void MainWindow::mirrorFocus() {
     // With the model's focus on nothing visible, the window itself holds the keyboard.
     QWidget* target = this;
@@ -313,6 +507,18 @@ void MainWindow::mirrorFocus() {
     }
     if (focusWidget() != target)
         target->setFocus(Qt::OtherFocusReason);
+    showFocused(QApplication::focusWidget());
+}
+
+void MainWindow::showFocused(QWidget* now) {
+    if (!m_focusMark)
+        return;
+    if (now && now != m_page && m_page->isAncestorOf(now)) {
+        m_focusMark->follow(now);
+        m_scroll->ensureWidgetVisible(now, 16, 16);
+    } else if (!now || isAncestorOf(now) || now == this) {
+        m_focusMark->follow(nullptr);
+    }
 }
 
 void MainWindow::showNewMessages() {
@@ -336,16 +542,100 @@ void MainWindow::showNewMessages() {
 }
 
 std::optional<std::string> MainWindow::askForWorkbook() {
-    QFileDialog dialog(this, QStringLiteral("Print in Excel"));
+    const bool english = englishShowing();
+    const QString title = english ? QStringLiteral("Export to spreadsheet")
+                                  : QStringLiteral("Εξαγωγή σε υπολογιστικό φύλλο");
+    const QString explanation =
+        english ? QStringLiteral(
+                      "Choose the report workbook (.xlsx) to fill, or type a new name "
+                      "to create one")
+                : QStringLiteral(
+                      "Επιλέξτε το βιβλίο εργασίας της αναφοράς (.xlsx) που θα "
+                      "συμπληρωθεί, ή γράψτε ένα νέο όνομα για να δημιουργηθεί");
+    const QString filter = english ? QStringLiteral("Excel workbook (*.xlsx)")
+                                   : QStringLiteral("Βιβλίο εργασίας Excel (*.xlsx)");
+    const std::optional<QString> chosen =
+        m_options.questions->chooseWorkbook(this, title, explanation, filter);
+    if (!chosen || chosen->isEmpty())
+        return std::nullopt;
+    const QString path = QFileInfo(*chosen).absoluteFilePath();
+
+    // Filling an existing workbook writes over part of it: say which cells, once.
+    if (QFileInfo(path).isFile() && path != m_confirmedWorkbook) {
+        const QString name = QDir::toNativeSeparators(path);
+        const QString cells = cellList(reportRows());
+        const QString text = english
+                                 ? QStringLiteral(
+                                       "The workbook \"%1\" exists. The export writes over these "
+                                       "cells of column B of its first sheet:\n\n%2\n\nEvery "
+                                       "other cell stays as it is.")
+                                       .arg(name, cells)
+                                 : QStringLiteral(
+                                       "Το βιβλίο εργασίας «%1» υπάρχει. Η εξαγωγή γράφει πάνω "
+                                       "σε αυτά τα κελιά της στήλης B του πρώτου φύλλου του:\n\n"
+                                       "%2\n\nΌλα τα άλλα κελιά μένουν όπως είναι.")
+                                       .arg(name, cells);
+        if (!m_options.questions->confirmOverwrite(
+                this, title, text,
+                english ? QStringLiteral("Overwrite") : QStringLiteral("Αντικατάσταση"),
+                english ? QStringLiteral("Cancel") : QStringLiteral("Άκυρο")))
+            return std::nullopt;
+        m_confirmedWorkbook = path;
+    }
+    return QFile::encodeName(path).toStdString();
+}
+
+void MainWindow::exportToChosenWorkbook() {
+    if (m_form.closed())
+        return;
+    if (const std::optional<std::string> path = askForWorkbook())
+        m_form.exportTo(*path);
+    afterEvent();
+}
+
+void MainWindow::reportExported(const std::string& path) {
+    const QString file =
+        QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path)));
+    // The program made this file or the user agreed to write over it: no more questions.
+    m_confirmedWorkbook = QFileInfo(file).absoluteFilePath();
+    statusBar()->showMessage(
+        englishShowing() ? QStringLiteral("Report written to column B of \"%1\"").arg(file)
+                         : QStringLiteral("Η αναφορά γράφτηκε στη στήλη B του «%1»").arg(file));
+}
+
+// --- Dialogs ----------------------------------------------------------------------------------
+
+std::optional<QString> DialogQuestions::chooseWorkbook(QWidget* parent, const QString& title,
+                                                       const QString& explanation,
+                                                       const QString& filter) {
+    QFileDialog dialog(parent, title);
+    // Qt's own dialog, so that the line saying what happens can be added to it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // The report form is usually an existing workbook that is filled in, not replaced.
+    // An existing workbook is filled in, not replaced; the window asks about that itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(QStringLiteral("Excel workbook (*.xlsx)"));
+    dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(QStringLiteral("xlsx"));
+    auto* line = new QLabel(explanation, &dialog);
+    line->setObjectName(QStringLiteral("explanation"));
+    line->setWordWrap(true);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(line, grid->rowCount(), 0, 1, grid->columnCount());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool DialogQuestions::confirmOverwrite(QWidget* parent, const QString& title, const QString& text,
+                                       const QString& overwrite, const QString& cancel) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(overwrite, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(cancel, QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 // --- Closing --------------------------------------------------------------------------------

@@ -4,22 +4,53 @@
 #include "window/qt/control_widgets.h"
 #include "window/window_model.h"
 
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class QAction;
+class QMenu;
+class QScrollArea;
+
 namespace cw::gui {
+
+// What the export asks the user: the window's own dialogs, unless a test puts a double in.
+class WorkbookQuestions {
+public:
+    virtual ~WorkbookQuestions() = default;
+    // The workbook to fill, or nothing when the user cancels. `filter` is the name filter.
+    virtual std::optional<QString> chooseWorkbook(QWidget* parent, const QString& title,
+                                                  const QString& explanation,
+                                                  const QString& filter) = 0;
+    // Whether the cells named in `text` may be overwritten.
+    virtual bool confirmOverwrite(QWidget* parent, const QString& title, const QString& text,
+                                  const QString& overwrite, const QString& cancel) = 0;
+};
+
+// The file dialog and the question box.
+class DialogQuestions final : public WorkbookQuestions {
+public:
+    std::optional<QString> chooseWorkbook(QWidget* parent, const QString& title,
+                                          const QString& explanation,
+                                          const QString& filter) override;
+    bool confirmOverwrite(QWidget* parent, const QString& title, const QString& text,
+                          const QString& overwrite, const QString& cancel) override;
+};
 
 struct WindowOptions {
     // Where the state dump goes when the window closes; empty for none.
     QString dumpPath;
     // Every message box is closed with OK as soon as it is shown (tests run unattended).
     bool autoAcceptMessages = false;
+    // Asks for the report workbook; the real dialogs when null.
+    std::shared_ptr<WorkbookQuestions> questions{};
 };
 
 // What a message box looked like, for the record.
@@ -30,18 +61,29 @@ struct ShownMessage {
     QMessageBox::StandardButtons buttons;
 };
 
-// The program's one window. Every widget is built from the inventory; every user event goes
-// to the Form, after which all widgets are brought in line with it. The window holds no
-// state of its own that the model does not hold.
-class MainWindow final : public QWidget, private ControlEvents {
+// The program's one window: a menu bar, the form (every widget built from the inventory, at
+// its fixed place) in a scroll area for screens smaller than the form, and a status bar.
+// Every user event on the form goes to the Form, after which all widgets are brought in line
+// with it. The window holds no state of its own that the model does not hold.
+class MainWindow final : public QMainWindow, private ControlEvents {
 public:
     explicit MainWindow(Form& form, WindowOptions options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     QWidget* control(ControlId id) const { return m_widgets[std::size_t(id)]; }
+    // The form itself: the parent of every window-level control, at the inventory's size.
+    QWidget* formPage() const { return m_page; }
+    QScrollArea* scrollArea() const { return m_scroll; }
+    FocusMark* focusMark() const { return m_focusMark; }
+    QMenu* fileMenu() const { return m_fileMenu; }
+    QAction* exportAction() const { return m_exportAction; }
+    QAction* quitAction() const { return m_quitAction; }
     Form& form() const { return m_form; }
     qreal dpi() const { return m_dpi; }
     const std::vector<ShownMessage>& shownMessages() const { return m_shown; }
+
+    // File → Export to spreadsheet…: always asks for the workbook.
+    void exportToChosenWorkbook();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,27 +95,45 @@ private:
     void userFocused(ControlId id) override;
     void userReleasedKey(ControlId id, int qtKey) override;
     void userEditedText(ControlId id, const QString& text) override;
+    void userSteppedOption(ControlId id, int step) override;
 
+    void buildMenus();
     void buildControls();
     QWidget* buildControl(const ControlSpec& row, QWidget* parent);
     void stackControls();
     void orderTabs();
+    void fitToScreen();
 
     void afterEvent();
     void mirror();
+    void mirrorLanguage();
+    void mirrorTabStops();
     void mirrorFocus();
     void mirrorCaption(const ControlSpec& s, CaptionLabel* label);
     void showNewMessages();
+    void showFocused(QWidget* now);
     std::optional<std::string> askForWorkbook();
+    void reportExported(const std::string& path);
+    bool englishShowing() const;
     void writeDump();
 
     Form& m_form;
     WindowOptions m_options;
     qreal m_dpi;
+    QWidget* m_page = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    FocusMark* m_focusMark = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_exportAction = nullptr;
+    QAction* m_quitAction = nullptr;
     std::array<QWidget*, kControlCount> m_widgets{};
     KeyStrokes m_keys;
     std::vector<ShownMessage> m_shown;
     std::size_t m_messagesShown = 0;
+    // The language the captions, tooltips and accessible names were last set for.
+    std::optional<bool> m_englishMirrored;
+    // The workbook whose overwrite the user already agreed to (or that the export created).
+    QString m_confirmedWorkbook;
     // Set while widgets are being changed to match the model, so that Qt's reactions to
     // those changes (focus passed on from a hidden widget) are not taken for the user's.
     bool m_mirroring = false;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
@@ -75,6 +76,10 @@ QString pictureResource(std::string_view name) {
 
 void setUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("curtainwall"));
+    QApplication::setApplicationVersion(QStringLiteral(CW_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.curtainwall.curtainwall"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/curtainwall.svg")));
     // One style everywhere, so the window looks the same on every desktop and in tests.
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);

@@ -8,19 +8,18 @@ Exit status 77 (skipped) when Xvfb or xdotool is missing."""
 import json
 import os
 import re
-import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 import time
 
-SKIP = 77
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from xvfb_session import SKIP, Session, tools_missing  # noqa: E402
+
 DPI = 96
 
 
 def control_rects(inventory_cpp):
-    """name -> (left, top, width, height) in twips relative to the window."""
+    """name -> (left, top, width, height) in twips relative to the form."""
     text = open(inventory_cpp, encoding="utf-8").read()
     rows = re.split(r"(?=CW_ID\()", text)
     found = {}
@@ -43,23 +42,11 @@ def px(twips):
     return round(twips * DPI / 1440)
 
 
-def click_point(name, rects):
+def click_point(name, rects, origin):
     left, top, width, height = rects[name]
     # An option button is only as wide as its indicator, at the left of its box.
     x = px(left) + 6 if name.startswith("Option") else px(left + width / 2)
-    return x, px(top + height / 2)
-
-
-def free_display():
-    for n in range(90, 200):
-        if not os.path.exists(f"/tmp/.X{n}-lock") and not os.path.exists(f"/tmp/.X11-unix/X{n}"):
-            return n
-    raise RuntimeError("no free display number")
-
-
-def run(cmd, env, timeout=10):
-    return subprocess.run(cmd, env=env, check=True, timeout=timeout, capture_output=True,
-                          text=True).stdout.strip()
+    return origin[0] + x, origin[1] + px(top + height / 2)
 
 
 def main():
@@ -67,40 +54,25 @@ def main():
         print(__doc__)
         return 2
     program, inventory_cpp = sys.argv[1:]
-    if not shutil.which("Xvfb") or not shutil.which("xdotool"):
-        print("Xvfb or xdotool is not installed")
+    if tools_missing():
+        print("not installed: " + ", ".join(tools_missing()))
         return SKIP
     rects = control_rects(inventory_cpp)
-
-    work = tempfile.mkdtemp(prefix="cw-e2e-")
-    dump = os.path.join(work, "dump.json")
-    display = free_display()
-    env = dict(os.environ, DISPLAY=f":{display}", XDG_RUNTIME_DIR=work)
-    env.pop("QT_QPA_PLATFORM", None)
-    env.pop("WAYLAND_DISPLAY", None)
-    xvfb = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1280x1024x24", "-dpi",
-                             str(DPI), "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    app = None
+    dump = os.path.join(os.environ.get("TMPDIR", "/tmp"), f"cw-e2e-dump-{os.getpid()}.json")
+    session = None
     try:
-        for _ in range(100):
-            if os.path.exists(f"/tmp/.X11-unix/X{display}"):
-                break
-            time.sleep(0.05)
-        app = subprocess.Popen([program, "--locale", "el_GR", "--dump-state-on-exit", dump],
-                               env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        window = run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(app.pid)],
-                     env).splitlines()[-1]
-        run(["xdotool", "windowfocus", "--sync", window], env)
+        session = Session(program, ["--locale", "el_GR", "--dump-state-on-exit", dump])
+        origin = session.form_origin()
 
         def click(name):
-            x, y = click_point(name, rects)
-            run(["xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1"], env)
+            x, y = click_point(name, rects, origin)
+            session.run(["xdotool", "mousemove", "--window", session.window, str(x), str(y),
+                         "click", "1"])
             time.sleep(0.15)
 
         def type_into(name, text):
             click(name)
-            run(["xdotool", "type", "--delay", "30", text], env)
+            session.type(text)
 
         click("Option10")
         click("Option9")
@@ -113,12 +85,12 @@ def main():
         click("Command1")
         click("Command8")
         try:
-            app.wait(timeout=10)
+            session.app.wait(timeout=10)
         except subprocess.TimeoutExpired:
             print("the window did not close on EXIT (a message box may be open)")
             return 1
-        if app.returncode != 0:
-            print(f"curtainwall exited with {app.returncode}")
+        if session.app.returncode != 0:
+            print(f"curtainwall exited with {session.app.returncode}")
             return 1
 
         state = json.load(open(dump, encoding="utf-8"))
@@ -134,14 +106,10 @@ def main():
             print(failure)
         return 1 if failures else 0
     finally:
-        for proc in (app, xvfb):
-            if proc and proc.poll() is None:
-                proc.send_signal(signal.SIGTERM)
-                try:
-                    proc.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
-        shutil.rmtree(work, ignore_errors=True)
+        if session:
+            session.close()
+        if os.path.exists(dump):
+            os.remove(dump)
 
 
 if __name__ == "__main__":

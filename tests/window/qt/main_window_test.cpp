@@ -77,7 +77,7 @@ TEST_P(ControlRow, WidgetMatchesItsRow) {
     ASSERT_NE(widget, nullptr) << "no widget named " << s.name;
     EXPECT_EQ(widget, w.widget(s.id));
 
-    QWidget* container = s.container.empty() ? &w.window : w.named(s.container);
+    QWidget* container = s.container.empty() ? w.window.formPage() : w.named(s.container);
     EXPECT_EQ(widget->parentWidget(), container);
 
     const qreal dpi = w.window.dpi();
@@ -198,13 +198,19 @@ INSTANTIATE_TEST_SUITE_P(Inventory, ControlRow, ::testing::Range(0, kControlCoun
 TEST(MainWindowFrame, TitleSizeAndBackground) {
     Window w;
     const qreal dpi = w.window.dpi();
+    QWidget* page = w.window.formPage();
     EXPECT_EQ(w.window.windowTitle(), fromUtf8(kWindowTitle));
-    EXPECT_EQ(w.window.size(), QSize(px(kClientWidthTwips, dpi), px(kClientHeightTwips, dpi)));
-    EXPECT_EQ(w.window.minimumSize(), w.window.maximumSize()) << "the layout is fixed";
-    EXPECT_EQ(w.window.palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(page->size(), QSize(px(kClientWidthTwips, dpi), px(kClientHeightTwips, dpi)));
+    EXPECT_EQ(page->minimumSize(), page->maximumSize()) << "the form's layout is fixed";
+    EXPECT_NE(w.window.minimumSize(), w.window.maximumSize()) << "the window is not";
+    EXPECT_EQ(page->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
     if (dpi == 96) {
-        EXPECT_EQ(w.window.size(), QSize(1007, 817));
+        EXPECT_EQ(page->size(), QSize(1007, 817));
     }
+    // Never larger than the screen it opens on.
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_LE(w.window.width(), room.width());
+    EXPECT_LE(w.window.height(), room.height());
 }
 
 TEST(MainWindowFrame, EnglishTwinsCoverTheirGreekControls) {
@@ -218,9 +224,9 @@ TEST(MainWindowFrame, EnglishTwinsCoverTheirGreekControls) {
         const ControlId greek = ControlId(findControl(s.twin));
         ASSERT_EQ(controlSpec(greek).twin, s.name);
         QWidget* english = w.widget(s.id);
-        const QPoint centre = english->mapTo(&w.window, english->rect().center());
-        EXPECT_NE(w.window.childAt(centre), w.widget(greek))
-            << s.twin << " shows through " << s.name;
+        QWidget* page = w.window.formPage();
+        const QPoint centre = english->mapTo(page, english->rect().center());
+        EXPECT_NE(page->childAt(centre), w.widget(greek)) << s.twin << " shows through " << s.name;
         ++checked;
     }
     EXPECT_GT(checked, 30);
@@ -288,7 +294,7 @@ TEST(Fonts, EveryCaptionCharacterHasAGlyph) {
     for (int i = 0; i < kControlCount; ++i) {
         const ControlSpec& s = inventory()[i];
         const QFontMetrics metrics(w.widget(s.id)->font());
-        for (const std::string_view text : {s.caption, s.tooltip}) {
+        for (const std::string_view text : {s.caption, s.tooltip, s.tooltipEnglish}) {
             const QString q = fromUtf8(text);
             for (const char32_t ch : q.toUcs4()) {
                 if (ch != '\r' && ch != '\n') {
@@ -359,15 +365,16 @@ TEST(Events, OptionButtonsNeverToggleThemselves) {
     EXPECT_TRUE(w.form.selected(C::Option12));
 }
 
-TEST(Events, SpaceDoesNotPressAButtonButEnterDoes) {
+TEST(Events, SpaceAndEnterBothPressAFocusedButton) {
     Window w;
     w.widget(C::Command10)->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w.form.focused(), C::Command10);
     pressKey(&w.window, Qt::Key_Space);
-    EXPECT_FALSE(w.form.visible(C::Label78)) << "Space clicked EN";
-    pressKey(&w.window, Qt::Key_Return);
-    EXPECT_TRUE(w.form.visible(C::Label78));
+    EXPECT_TRUE(w.form.visible(C::Label78)) << "Space did not click EN";
     EXPECT_TRUE(w.widget(C::Label78)->isVisible());
+    w.widget(C::Command9)->setFocus(Qt::TabFocusReason);
+    pressKey(&w.window, Qt::Key_Return);
+    EXPECT_FALSE(w.form.visible(C::Label78)) << "Enter did not click GR";
 }
 
 TEST(Events, EnterOnNextRunsOnceAndReturnsToA1) {
@@ -481,16 +488,24 @@ TEST(Events, TheCloseBoxAlsoWritesTheDump) {
         << dump.substr(0, 200);
 }
 
-TEST(Events, PrintAsksForAnXlsxWorkbookWithoutOverwritePrompt) {
+TEST(Events, PrintAsksForAnXlsxWorkbookAndSaysWhatItDoes) {
     Window w;
+    clickOn(w.widget(C::Command10));  // English captions: the dialog speaks English
     bool asked = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         asked = true;
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Export to spreadsheet"));
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        // Its own question names the cells; the dialog's would only say "replace".
         EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
         EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("Excel workbook (*.xlsx)")});
+        auto* line = dialog->findChild<QLabel*>(QStringLiteral("explanation"));
+        ASSERT_NE(line, nullptr);
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_EQ(line->text(), QStringLiteral("Choose the report workbook (.xlsx) to fill, or "
+                                               "type a new name to create one"));
         dialog->reject();
     });
     clickOn(w.widget(C::Command7));

@@ -44,12 +44,14 @@ private:
     int m_ticks = 0;
 };
 
-// A shown, active window over a fresh model; message boxes close themselves with OK.
+// A shown, active window over a fresh model; message boxes close themselves with OK. With
+// `questions` the export asks that double instead of showing its dialogs.
 class Window {
 public:
-    explicit Window(std::string_view locale = "el_GR", QString dumpPath = {})
+    explicit Window(std::string_view locale = "el_GR", QString dumpPath = {},
+                    std::shared_ptr<WorkbookQuestions> questions = nullptr)
         : form(NumberFormat::fromLocale(locale)),
-          window(form, WindowOptions{std::move(dumpPath), true}) {
+          window(form, WindowOptions{std::move(dumpPath), true, std::move(questions)}) {
         window.show();
         QApplication::setActiveWindow(&window);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
