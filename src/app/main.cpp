@@ -1,9 +1,9 @@
 // curtainwall [--locale NAME] [--dump-state-on-exit FILE]: the design window.
 
-#include "design/number_text.h"
+#include "model/number_text.h"
 #include "window/qt/main_window.h"
 #include "window/qt/widget_look.h"
-#include "window/window_model.h"
+#include "input/form.h"
 
 #include <QApplication>
 

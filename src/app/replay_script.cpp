@@ -1,8 +1,10 @@
 #include "app/replay_script.h"
 
-#include "window/inventory.h"
-#include "window/state_dump.h"
-#include "window/window_model.h"
+#include "export/report_export.h"
+#include "input/form.h"
+#include "model/inventory.h"
+#include "model/state_dump.h"
+#include "model/utf8.h"
 
 #include <charconv>
 #include <istream>
@@ -27,45 +29,6 @@ const std::unordered_map<std::string_view, ControlId>& controlsByName() {
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
            kind == ControlKind::OptionButton;
-}
-
-// A user types characters, never broken byte sequences; a line that is not UTF-8 cannot be
-// run, and it would make the dump something other than JSON.
-bool isUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t extra = 0;
-        unsigned min = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            extra = 1;
-            min = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2;
-            min = 0x800;
-        } else if ((c & 0xF8) == 0xF0) {
-            extra = 3;
-            min = 0x10000;
-        } else {
-            return false;
-        }
-        if (i + extra >= s.size())
-            return false;
-        unsigned cp = c & (0x3F >> extra);
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
-    }
-    return true;
 }
 
 struct Line {
@@ -93,17 +56,21 @@ Line split(std::string_view line) {
 
 class Runner {
 public:
-    Runner(std::ostream& out, const NumberFormat& fmt) : m_out(out), m_form(fmt) {}
+    Runner(std::ostream& out, const NumberFormat& fmt) : m_out(out), m_form(fmt) {
+        m_form.onExportClicked = exportToReportWorkbook;
+    }
 
     // An empty string when the line ran, otherwise why it could not.
     std::string run(std::string_view line) {
+        // A user types characters, never broken byte sequences; such a line cannot be run,
+        // and it would make the dump something other than JSON.
         if (!isUtf8(line))
             return "not UTF-8 text";
         const Line l = split(line);
         if (l.verb == "dump") {
             if (!l.name.empty() || l.hasRest || line.size() != 4)
                 return "dump takes nothing after it";
-            m_out << stateDump(m_form, m_form.takeMessages()) << '\n';
+            m_out << stateDump(m_form.state(), m_form.takeMessages()) << '\n';
             return {};
         }
         if (l.verb == "key") {
@@ -122,7 +89,7 @@ public:
             const std::string_view path = line.size() > 7 ? line.substr(7) : std::string_view();
             if (path.empty())
                 return "export needs a workbook path";
-            m_form.exportTo(std::string(path));
+            exportReport(m_form.state(), std::string(path));
             return {};
         }
         if (l.verb != "click" && l.verb != "type" && l.verb != "set" && l.verb != "focus")

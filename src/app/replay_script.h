@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/number_text.h"
+#include "model/number_text.h"
 
 #include <iosfwd>
 

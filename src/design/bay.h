@@ -66,7 +66,7 @@ struct SlopedGlazingLoad {
 struct MullionCheck {
     std::string_view code;
     std::int32_t ix_mm4 = 0;
-    double fibre_mm = 0.0;      // neutral axis to the extreme fibre
+    double fibre_mm = 0.0;  // neutral axis to the extreme fibre
     double ix_cm4 = 0.0;
     double deflection_mm = 0.0;  // under the wind pressure shown, simple-span formula of the case
     double stressRatio = 0.0;    // sigma / 160 N/mm2 under q L1^2 / 8
@@ -117,6 +117,17 @@ struct BayDesign {
 inline constexpr double kAllowableStress_kNcm2 = 9.5;
 // The modulus of elasticity of aluminium, kN/cm2.
 inline constexpr double kElasticModulus_kNcm2 = 7000.0;
+
+// The load width b = A1/2 + A2/2 as the panel shows it, cm; every later step reads that.
+double loadWidthOf(double gridWidthA1_cm, double gridWidthA2_cm);
+
+// The span and the ratio limit L1 / d as the window keeps them: L1 as shown (two decimals)
+// in single precision, and the ratio divided in single precision.
+struct KeptSpanLimits {
+    float spanL1Single_cm;
+    float ratioLimitSingle_cm;
+};
+KeptSpanLimits keptSpanLimits(double spanL1_cm, std::int16_t divisor);
 
 // The case the spans of a two-span bay give; the other systems have one case each.
 SpanCase spanCaseOf(StaticSystem system, double spanL1_cm, double spanL2_cm);

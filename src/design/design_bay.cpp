@@ -39,8 +39,9 @@ bool allFinite(std::initializer_list<double> values) {
 // compares the two as shown.
 void keepLimits(BayDesign& r, double L1, std::int16_t d, double allowed_mm, bool capAt15) {
     r.limitsKept = true;
-    r.spanL1Single_cm = float(asShown(L1));
-    r.ratioLimitSingle_cm = r.spanL1Single_cm / float(d);
+    const KeptSpanLimits kept = keptSpanLimits(L1, d);
+    r.spanL1Single_cm = kept.spanL1Single_cm;
+    r.ratioLimitSingle_cm = kept.ratioLimitSingle_cm;
     r.absoluteLimit_cm = allowed_mm * 0.1;
     r.absoluteLimitCapped = capAt15 && !(asShown(r.absoluteLimit_cm) <= kDeflectionCap_cm);
 }
@@ -77,7 +78,7 @@ void momentAndStress(BayDesign& r, double p, double b, double L1) {
 bool finiteDesign(const BayDesign& r, std::initializer_list<double> more) {
     const MullionCheck m = r.mullion.value_or(MullionCheck{});
     const bool mullionFinite = !r.mullion || allFinite({m.deflection_mm, m.ix_cm4, m.stressRatio,
-                                                         m.wx_cm3, m.stress_kNcm2});
+                                                        m.wx_cm3, m.stress_kNcm2});
     return mullionFinite && allFinite(more) &&
            allFinite({double(r.spanL1Single_cm), r.limitsKept ? keptRatioShown(r) : 0.0,
                       r.limitsKept ? keptAbsoluteShown(r) : 0.0, r.lineLoad_kNcm.value_or(0.0),
@@ -141,8 +142,8 @@ void designMullionTransom(const BayInput& in, double w, BayDesign& r) {
     case SpanCase::ShortUpperSpan: {
         ratioGoverns = L1 / d <= fLim;
         const double load = (((((p * b) * Lt) * Lt) * Lt) * Lt);
-        r.requiredMullionJx_cm4 = ratioGoverns ? (load / (k185E * (L1 / d))) * 0.0001
-                                               : (load / (k185E * fLim)) * 0.0001;
+        r.requiredMullionJx_cm4 =
+            ratioGoverns ? (load / (k185E * (L1 / d))) * 0.0001 : (load / (k185E * fLim)) * 0.0001;
         break;
     }
     }
@@ -154,7 +155,8 @@ void designMullionTransom(const BayInput& in, double w, BayDesign& r) {
     const auto transomTerm = [&](double H) {
         return ((((p100 * (H / kHalfHeightCmToM)) * bm) * bm) * bm) * bm / ((bm * 8400.0) / 300.0);
     };
-    r.requiredTransomJx_cm4 = transomTerm(in.glazingHeightH1_cm) + transomTerm(in.glazingHeightH2_cm);
+    r.requiredTransomJx_cm4 =
+        transomTerm(in.glazingHeightH1_cm) + transomTerm(in.glazingHeightH2_cm);
 
     // The weight of the wider pane on two setting blocks; the ratio uses H2, not the span.
     const double H2 = in.glazingHeightH2_cm;
@@ -236,9 +238,9 @@ void designTProfile(const BayInput& in, double w, BayDesign& r) {
         break;
     }
     case SpanCase::ShortUpperSpan:
-        r.requiredMullionJx_cm4 =
-            ratioGoverns ? (((p * b) * std::pow(Lt, 4)) / ((k185E * L1) / n)) * 0.0001
-                         : (((p * b) * std::pow(Lt, 4)) / (k185E * fLim)) * 0.0001;
+        r.requiredMullionJx_cm4 = ratioGoverns
+                                      ? (((p * b) * std::pow(Lt, 4)) / ((k185E * L1) / n)) * 0.0001
+                                      : (((p * b) * std::pow(Lt, 4)) / (k185E * fLim)) * 0.0001;
         break;
     }
     setRule(r, ratioGoverns, L1, n);
@@ -247,15 +249,17 @@ void designTProfile(const BayInput& in, double w, BayDesign& r) {
     const auto transomTerm = [&](double H) {
         return (((100.0 * p) * (H / kHalfHeightCmToM)) * std::pow(B, 4)) / ((B * 8400.0) / 300.0);
     };
-    r.requiredTransomJx_cm4 = transomTerm(in.glazingHeightH2_cm) + transomTerm(in.glazingHeightH1_cm);
+    r.requiredTransomJx_cm4 =
+        transomTerm(in.glazingHeightH2_cm) + transomTerm(in.glazingHeightH1_cm);
     const double H2 = in.glazingHeightH2_cm;
     const double blockLoad = 10.0 * ((r.glassWeight_kgm2 * ((H2 * B) / 100.0)) / 2.0);
     const double Ls = r.transomSpan_cm * 10.0;
     const double a = kSettingBlock_mm;
     const double rho = a / (H2 * 10.0);
-    r.requiredTransomJy_cm4 = (((((3.0 - 4.0 * std::pow(rho, 2)) * a) * std::pow(Ls, 2)) * blockLoad) /
-                               ((3.0 * 70000.0) * 24.0)) /
-                              10000.0;
+    r.requiredTransomJy_cm4 =
+        (((((3.0 - 4.0 * std::pow(rho, 2)) * a) * std::pow(Ls, 2)) * blockLoad) /
+         ((3.0 * 70000.0) * 24.0)) /
+        10000.0;
 
     if (const auto row = chooseMullion(Series::Terrax, r.requiredMullionJx_cm4))
         r.mullion = suggestion(*row);
@@ -282,6 +286,15 @@ void designTProfile(const BayInput& in, double w, BayDesign& r) {
 
 }  // namespace
 
+KeptSpanLimits keptSpanLimits(double spanL1_cm, std::int16_t divisor) {
+    const float span = float(asShown(spanL1_cm));
+    return {span, span / float(divisor)};
+}
+
+double loadWidthOf(double gridWidthA1_cm, double gridWidthA2_cm) {
+    return asShownPlain(gridWidthA1_cm / 2.0 + gridWidthA2_cm / 2.0);
+}
+
 SpanCase spanCaseOf(StaticSystem system, double spanL1_cm, double spanL2_cm) {
     switch (system) {
     case StaticSystem::OneSpan: return SpanCase::OneSpan;
@@ -296,8 +309,7 @@ SpanCase spanCaseOf(StaticSystem system, double spanL1_cm, double spanL2_cm) {
 BayDesign designBay(const BayInput& in) {
     BayDesign r;
     r.spanCase = spanCaseOf(in.system, in.spanL1_cm, in.spanL2_cm);
-    // The load width is read back as the panel shows it.
-    r.loadWidth_cm = asShownPlain(in.gridWidthA1_cm / 2.0 + in.gridWidthA2_cm / 2.0);
+    r.loadWidth_cm = loadWidthOf(in.gridWidthA1_cm, in.gridWidthA2_cm);
     r.transomSpan_cm = std::max(in.gridWidthA1_cm, in.gridWidthA2_cm);
     r.glassWeight_kgm2 = in.glassThickness_mm * 2.5;
     r.totalLength_cm = in.spanL1_cm + in.spanL2_cm;

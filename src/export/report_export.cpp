@@ -1,9 +1,11 @@
 // "Print in  Excel": the results panel into column B of the report workbook.
 
+#include "export/report_export.h"
+
 #include "export/report_cells.h"
 #include "export/xlsx_report.h"
-#include "window/inventory.h"
-#include "window/window_model.h"
+#include "model/inventory.h"
+#include "model/verdicts.h"
 
 #include <optional>
 
@@ -68,19 +70,20 @@ std::string heading(std::string_view caption) {
 
 }  // namespace
 
-void Form::Command7_Click() {
-    std::string path = m_reportWorkbook;
+void exportToReportWorkbook(WindowState& w) {
+    std::string path = w.reportWorkbook;
     if (path.empty()) {
-        const std::optional<std::string> chosen = chooseWorkbook ? chooseWorkbook() : std::nullopt;
+        const std::optional<std::string> chosen =
+            w.chooseWorkbook ? w.chooseWorkbook() : std::nullopt;
         if (!chosen || chosen->empty())
             return;
         path = *chosen;
     }
-    exportTo(path);
+    exportReport(w, path);
 }
 
-void Form::exportTo(const std::string& path) {
-    const bool english = englishShowing();
+void exportReport(WindowState& w, const std::string& path) {
+    const bool english = w.englishShowing();
     std::vector<ReportCell> cells;
     cells.reserve(std::size(kCellMap));
     for (const CellSource& cell : kCellMap) {
@@ -88,28 +91,29 @@ void Form::exportTo(const std::string& path) {
         out.row = cell.row;
         if (cell.source) {
             const ControlSpec& s = controlSpec(*cell.source);
-            out.text = s.kind == ControlKind::TextBox ? text(*cell.source) : std::string(s.caption);
+            out.text =
+                s.kind == ControlKind::TextBox ? w.text(*cell.source) : std::string(s.caption);
         }
         // Captions as they show, so that a new workbook states the verdicts too.
         if (cell.row != 3)
-            out.caption = heading(caption(english ? cell.englishCaption : cell.greekCaption));
+            out.caption = heading(caption(w, english ? cell.englishCaption : cell.greekCaption));
         if (cell.row == 44)
             out.caption = "σ max";
         out.unit = std::string(cell.unit);
         cells.push_back(std::move(out));
     }
-    const NumberFormat fmt = m_fmt;
+    const NumberFormat fmt = w.numberFormat();
     const ExportOutcome outcome =
         writeReportColumnB(path, cells, [fmt](std::string_view t) { return parseNumber(t, fmt); });
     if (!outcome.ok) {
         // The writer words each refusal in both languages; the one of the captions showing.
-        message(english || outcome.greekMessage.empty() ? outcome.message : outcome.greekMessage);
+        w.message(english || outcome.greekMessage.empty() ? outcome.message : outcome.greekMessage);
         return;
     }
     // Later exports go to the same workbook without asking, until the window closes.
-    m_reportWorkbook = path;
-    if (exported)
-        exported(path);
+    w.reportWorkbook = path;
+    if (w.exported)
+        w.exported(path);
 }
 
 std::vector<int> reportRows() {

@@ -3,9 +3,9 @@
 // the run designed for. Each row drives the replay tool and reads its last dump.
 
 #include "app/replay_script.h"
-#include "window/inventory.h"
-#include "window/result_captions.h"
-#include "window/window_model.h"
+#include "model/inventory.h"
+#include "model/result_captions.h"
+#include "input/form.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

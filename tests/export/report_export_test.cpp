@@ -1,5 +1,7 @@
 #include "../input/form_fixture.h"
 
+#include "export/report_export.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -48,6 +50,7 @@ std::map<std::string, std::string> readCells(const fs::path& workbook) {
 class ReportExport : public test::FormTest {
 protected:
     void SetUp() override {
+        f.onExportClicked = exportToReportWorkbook;
         dir = fs::temp_directory_path() /
               ("cw_report_export_" +
                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
@@ -68,7 +71,7 @@ protected:
 TEST_F(ReportExport, WritesTheResultsPanelIntoColumnB) {
     veltraRun();
     const fs::path book = dir / "report.xlsx";
-    f.exportTo(book.string());
+    exportReport(f.state(), book.string());
     ASSERT_TRUE(f.pendingMessages().empty()) << f.pendingMessages()[0];
     const auto cells = readCells(book);
     const std::map<std::string, std::string> expected{
@@ -95,7 +98,7 @@ TEST_F(ReportExport, WritesTheResultsPanelIntoColumnB) {
 
 TEST_F(ReportExport, BeforeAnyRunOnlyTheStressLimitIsWritten) {
     const fs::path book = dir / "empty.xlsx";
-    f.exportTo(book.string());
+    exportReport(f.state(), book.string());
     const auto cells = readCells(book);
     EXPECT_EQ(cells.at("B44"), "s \"9,5 kN/ cm^2\"");
     for (const char* cell : {"B8", "B18", "B26", "B34", "B43"})
@@ -106,7 +109,7 @@ TEST_F(ReportExport, AsksForTheWorkbookOnceAndThenReusesIt) {
     veltraRun();
     int asked = 0;
     const fs::path book = dir / "asked.xlsx";
-    f.chooseWorkbook = [&]() -> std::optional<std::string> {
+    f.state().chooseWorkbook = [&]() -> std::optional<std::string> {
         ++asked;
         return book.string();
     };
@@ -118,7 +121,7 @@ TEST_F(ReportExport, AsksForTheWorkbookOnceAndThenReusesIt) {
 
 TEST_F(ReportExport, CancellingTheDialogDoesNothing) {
     veltraRun();
-    f.chooseWorkbook = []() -> std::optional<std::string> { return std::nullopt; };
+    f.state().chooseWorkbook = []() -> std::optional<std::string> { return std::nullopt; };
     f.click(C::Command7);
     EXPECT_TRUE(f.pendingMessages().empty());
     EXPECT_TRUE(f.reportWorkbook().empty());
@@ -129,7 +132,7 @@ TEST_F(ReportExport, AFailedExportSaysWhyAndIsNotRemembered) {
     const fs::path notABook = dir / "notes.xlsx";
     std::ofstream(notABook) << "not a workbook";
     const std::string before = "not a workbook";
-    f.exportTo(notABook.string());
+    exportReport(f.state(), notABook.string());
     ASSERT_EQ(f.pendingMessages().size(), 1U);
     EXPECT_NE(f.pendingMessages()[0].find("δεν είναι βιβλίο εργασίας"), std::string::npos)
         << f.pendingMessages()[0];
@@ -142,9 +145,9 @@ TEST_F(ReportExport, AFailedExportSaysWhyAndIsNotRemembered) {
 
 TEST_F(ReportExport, FailuresAreExplainedInTheLanguageShowing) {
     const std::string missingFolder = (dir / "no such folder" / "report.xlsx").string();
-    f.exportTo(missingFolder);
+    exportReport(f.state(), missingFolder);
     f.click(C::Command10);
-    f.exportTo(missingFolder);
+    exportReport(f.state(), missingFolder);
     const auto messages = f.takeMessages();
     ASSERT_EQ(messages.size(), 2U);
     EXPECT_NE(messages[0].find("Επιλέξτε άλλη θέση"), std::string::npos) << messages[0];
@@ -159,9 +162,9 @@ TEST_F(ReportExport, GreekFailuresKeepTheCauseAndTheAdvice) {
     std::string ole("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
     ole.resize(4096, '\0');
     std::ofstream(xls, std::ios::binary) << ole;
-    f.exportTo(xls.string());
+    exportReport(f.state(), xls.string());
     f.click(C::Command10);
-    f.exportTo(xls.string());
+    exportReport(f.state(), xls.string());
     const auto messages = f.takeMessages();
     ASSERT_EQ(messages.size(), 2U);
     EXPECT_NE(messages[0].find("(.xls)"), std::string::npos) << messages[0];

@@ -1,6 +1,6 @@
 #include "export/xlsx_report.h"
 
-#include "design/number_text.h"
+#include "model/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "json_check.h"
 
 #include "app/replay_script.h"
-#include "design/number_text.h"
-#include "window/window_model.h"
+#include "model/number_text.h"
+#include "input/form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/control_id.h"
-#include "window/window_model.h"
+#include "model/control_id.h"
+#include "input/form.h"
 
 #include <gtest/gtest.h>
 

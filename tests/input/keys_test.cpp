@@ -1,6 +1,8 @@
 #include "form_fixture.h"
 
-#include "input/field_captions.h"
+#include "model/messages.h"
+
+#include "model/field_rules.h"
 
 #include <vector>
 
@@ -58,7 +60,7 @@ TEST_P(SpanCheck, RefusesL2AboveL1WithItsMessage) {
         EXPECT_TRUE(f.pendingMessages().empty());
     } else {
         ASSERT_EQ(f.pendingMessages().size(), 1U);
-        EXPECT_EQ(f.pendingMessages()[0], kSpanMessage);
+        EXPECT_EQ(f.pendingMessages()[0], say(Message::SpanL2AboveL1, false));
     }
     EXPECT_EQ(f.focused(), c.next);
 }
@@ -173,7 +175,7 @@ TEST_F(Keys, PressureTypedWithEnterCountsOnlyAfterThePressureButton) {
 
 TEST_F(Keys, LanguageButtons) {
     f.click(C::Command10);
-    EXPECT_EQ(f.form().LanguageMode, TaggedValue::int16(2));
+    EXPECT_EQ(f.form().language, Language::English);
     for (ControlId id : {C::Label78, C::Label79, C::Label85, C::Label98, C::Label109, C::Command11,
                          C::Command14, C::Command17, C::Command19, C::Command22})
         EXPECT_TRUE(visible(id)) << controlName(id);
@@ -182,7 +184,7 @@ TEST_F(Keys, LanguageButtons) {
     EXPECT_TRUE(visible(C::Command2));  // covered, not hidden
     EXPECT_TRUE(visible(C::Label35));   // covered by Label85
     f.click(C::Command9);
-    EXPECT_EQ(f.form().LanguageMode, TaggedValue::int16(1));
+    EXPECT_EQ(f.form().language, Language::Greek);
     for (ControlId id : {C::Label78, C::Label85, C::Label98, C::Command11, C::Command17})
         EXPECT_FALSE(visible(id)) << controlName(id);
     EXPECT_TRUE(visible(C::Command15));
@@ -192,7 +194,7 @@ TEST_F(Keys, TerraxSlopedCaptionsSwapWithTheLanguage) {
     f.click(C::Command10);
     f.click(C::Option12);  // Greek sloped captions come with the series
     EXPECT_TRUE(visible(C::Label115));
-    EXPECT_EQ(f.form().LanguageMode, TaggedValue::int16(2));  // the language showing
+    EXPECT_EQ(f.form().language, Language::English);  // the language showing
     f.click(C::Command10);
     EXPECT_FALSE(visible(C::Label115));
     EXPECT_TRUE(visible(C::Label118));

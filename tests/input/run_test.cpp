@@ -1,7 +1,9 @@
 #include "form_fixture.h"
 
-#include "input/field_captions.h"
-#include "window/inventory.h"
+#include "model/messages.h"
+
+#include "model/field_rules.h"
+#include "model/inventory.h"
 
 namespace cw::test {
 namespace {
@@ -18,12 +20,12 @@ protected:
         }
         const FormState& a = f.form();
         const FormState& b = before.form();
-        EXPECT_EQ(a.WindInputMode, b.WindInputMode);
-        EXPECT_EQ(a.WindPressure, b.WindPressure);
-        EXPECT_EQ(a.DeflectionDivisor, b.DeflectionDivisor);
-        EXPECT_EQ(a.GridWidthA1, b.GridWidthA1);
-        EXPECT_EQ(a.RequiredMullionJx, b.RequiredMullionJx);
-        EXPECT_EQ(a.SuggestedIx, b.SuggestedIx);
+        EXPECT_EQ(a.windInput, b.windInput);
+        EXPECT_EQ(a.windPressure, b.windPressure);
+        EXPECT_EQ(a.deflectionDivisor, b.deflectionDivisor);
+        EXPECT_EQ(a.gridWidthA1, b.gridWidthA1);
+        EXPECT_EQ(a.requiredMullionJx, b.requiredMullionJx);
+        EXPECT_EQ(a.suggestedIx, b.suggestedIx);
     }
 };
 
@@ -63,11 +65,11 @@ TEST_F(Run, VeltraOneSpanInGreek) {
     // The limit designed for: L/d = 250 / 200 cm, below f = 15 mm.
     EXPECT_EQ(text(C::Text23), "12,50");
     EXPECT_EQ(text(C::Text36), "4,35");
-    EXPECT_EQ(f.form().WindInputMode, TaggedValue::int16(0));
-    EXPECT_EQ(f.form().SuggestedIx, TaggedValue::int32(538400));
-    EXPECT_EQ(f.form().GridWidthA1, TaggedValue::text("120"));
-    EXPECT_EQ(f.form().DeflectionDivisor, TaggedValue::int16(200));
-    EXPECT_EQ(f.form().MullionLengthSingle, TaggedValue::single(250.0F));
+    EXPECT_EQ(f.form().windInput, WindInput::Taken);
+    EXPECT_EQ(f.form().suggestedIx, TaggedValue::int32(538400));
+    EXPECT_EQ(f.form().gridWidthA1, TaggedValue::text("120"));
+    EXPECT_EQ(f.form().deflectionDivisor, TaggedValue::int16(200));
+    EXPECT_EQ(f.form().mullionLengthSingle, TaggedValue::single(250.0F));
     // The Greek captions with their units; the working fields stay hidden.
     for (ControlId id : {C::Label17, C::Label18, C::Label35, C::Label20, C::Label32, C::Label58,
                          C::Label75, C::Label76, C::Label51, C::Text5, C::Text18, C::Text36})
@@ -91,7 +93,7 @@ TEST_F(Run, SeriesClickWhileEnglishShowsKeepsTheResultsInEnglish) {
     f.click(C::Command10);
     veltraOneSpanBay();
     f.click(C::Command1);
-    EXPECT_EQ(f.form().LanguageMode, TaggedValue::int16(2));
+    EXPECT_EQ(f.form().language, Language::English);
     EXPECT_FALSE(visible(C::Label17));
     EXPECT_TRUE(visible(C::Label98));
 }
@@ -144,7 +146,7 @@ TEST_P(TwoSpans, PickTheirCaseFromTheSpans) {
     EXPECT_EQ(text(C::Text6), c.mullion);
     EXPECT_EQ(text(C::Text26), c.l2);  // the second span is echoed in a two-span run
     EXPECT_TRUE(visible(C::Text43));
-    EXPECT_DOUBLE_EQ(formNumber(f.form().MullionLengthL2), *parseNumber(c.l2, kGreek));
+    EXPECT_DOUBLE_EQ(formNumber(f.form().mullionLengthL2), *parseNumber(c.l2, kGreek));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -199,8 +201,8 @@ TEST_F(Run, NoFittingMullionShowsTheMessageAndHidesTheSuggestion) {
     EXPECT_EQ(text(C::Text6), "");
     EXPECT_EQ(text(C::Text35), "");
     EXPECT_EQ(text(C::Text36), "");
-    EXPECT_EQ(f.form().SuggestedIx, TaggedValue::text(""));
-    EXPECT_EQ(f.form().SuggestedFibre, TaggedValue::text(""));
+    EXPECT_EQ(f.form().suggestedIx, TaggedValue::text(""));
+    EXPECT_EQ(f.form().suggestedFibre, TaggedValue::text(""));
 }
 
 TEST_F(Run, NoMatchingTransomSaysSo) {
@@ -225,8 +227,8 @@ TEST_F(Run, PressureModeRereadsText8OnceAndTheEchoShowsIt) {
     f.click(C::Command1);
     EXPECT_EQ(text(C::Text3), "0,8");
     EXPECT_EQ(text(C::Text29), "0,80");
-    EXPECT_EQ(f.form().WindPressure, TaggedValue::text("0,8"));
-    EXPECT_EQ(f.form().WindInputMode, TaggedValue::int16(0));
+    EXPECT_EQ(f.form().windPressure, TaggedValue::text("0,8"));
+    EXPECT_EQ(f.form().windInput, WindInput::Taken);
     f.type(C::Text8, "2");
     f.click(C::Command1);  // not re-read without the button
     EXPECT_EQ(text(C::Text3), "0,8");
@@ -249,7 +251,7 @@ TEST_F(Run, TerraxSlopedRunKeepsTheWindPressureAndRepeatsExactly) {
     terraxSlopedBay();
     f.click(C::Command1);
     const std::string first = text(C::Text5);
-    EXPECT_EQ(f.form().WindPressure, TaggedValue::real(0.8));
+    EXPECT_EQ(f.form().windPressure, TaggedValue::real(0.8));
     EXPECT_EQ(text(C::Text3), "0,8");
     f.click(C::Command1);
     EXPECT_EQ(text(C::Text5), first);
@@ -330,7 +332,7 @@ TEST_F(Run, SecondSpanLongerThanTheFirstIsRefusedWithTheSpanMessage) {
     const Form before = f;
     f.click(C::Command1);
     ASSERT_EQ(f.pendingMessages().size(), 1U);
-    EXPECT_EQ(f.pendingMessages()[0], kSpanMessage);
+    EXPECT_EQ(f.pendingMessages()[0], say(Message::SpanL2AboveL1, false));
     EXPECT_EQ(f.focused(), C::Text13);
     expectUnchangedSince(before);
 }

@@ -67,9 +67,9 @@ TEST_F(Selection, SeriesClickHidesTheGeometryKeepsTextsAndResetsTheSystem) {
     EXPECT_EQ(text(C::Text4), "120");
     EXPECT_TRUE(visible(C::Image5));
     EXPECT_FALSE(f.selected(C::Option1));  // the 0-8 m band is unselected, its pressure kept
-    EXPECT_DOUBLE_EQ(formNumber(f.form().WindPressure), 0.5);
-    EXPECT_EQ(f.form().LanguageMode, TaggedValue::int16(1));
-    EXPECT_EQ(f.form().SeriesChosen, TaggedValue::int16(1));
+    EXPECT_DOUBLE_EQ(formNumber(f.form().windPressure), 0.5);
+    EXPECT_EQ(f.form().language, Language::Greek);
+    EXPECT_EQ(f.form().seriesChosen, true);
 }
 
 TEST_F(Selection, TerraxShowsSlopedGlazingAndHidesFixedEnds) {
@@ -101,9 +101,9 @@ TEST_P(HeightBands, SetThePresetPressureAndItsWindSpeed) {
     const BandCase& c = GetParam();
     typedPressure("0,65");  // the pressure mode is left by the band click
     f.click(c.option);
-    EXPECT_EQ(f.form().WindPressure, TaggedValue::real(c.pressure));
-    EXPECT_EQ(f.form().HeightBandLimit, TaggedValue::int16(std::int16_t(c.limit)));
-    EXPECT_EQ(f.form().WindInputMode, TaggedValue::int16(0));
+    EXPECT_EQ(f.form().windPressure, TaggedValue::real(c.pressure));
+    EXPECT_EQ(f.form().heightBandLimit, TaggedValue::int16(std::int16_t(c.limit)));
+    EXPECT_EQ(f.form().windInput, WindInput::Taken);
     EXPECT_EQ(text(C::Text8), "");
     EXPECT_EQ(text(C::Text11), c.speed);
     EXPECT_EQ(text(C::Text3), c.text3);
@@ -119,19 +119,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Selection, PressureButtonTakesTheTypedText) {
     typedPressure("0,65");
-    EXPECT_EQ(f.form().WindInputMode, TaggedValue::int16(1));
-    EXPECT_EQ(f.form().WindPressure, TaggedValue::text("0,65"));
+    EXPECT_EQ(f.form().windInput, WindInput::TypedPressure);
+    EXPECT_EQ(f.form().windPressure, TaggedValue::text("0,65"));
     EXPECT_EQ(text(C::Text3), "0,65");
     EXPECT_EQ(text(C::Text11), "116,01");  // sqrt(0.65e7 / 483) = 116.007
     f.type(C::Text8, "0,7");
     f.click(C::Command11);  // the English twin does the same
-    EXPECT_EQ(f.form().WindPressure, TaggedValue::text("0,7"));
+    EXPECT_EQ(f.form().windPressure, TaggedValue::text("0,7"));
 }
 
 TEST_F(Selection, SpeedButtonComputesThePressure) {
     f.type(C::Text11, "100");
     f.click(C::Command4);
-    EXPECT_EQ(f.form().WindInputMode, TaggedValue::int16(2));
+    EXPECT_EQ(f.form().windInput, WindInput::FromSpeed);
     EXPECT_EQ(text(C::Text3), "0,483");  // 100^2 * 483 / 10^7
     EXPECT_EQ(text(C::Text8), "0");
     f.type(C::Text11, "120");
@@ -162,8 +162,8 @@ TEST_P(WindAndDeflectionRefusals, ChangeNothingAndSayWhy) {
         EXPECT_EQ(f.text(id), before.text(id)) << controlName(id);
         EXPECT_EQ(f.visible(id), before.visible(id)) << controlName(id);
     }
-    EXPECT_EQ(f.form().WindInputMode, before.form().WindInputMode);
-    EXPECT_EQ(f.form().WindPressure, before.form().WindPressure);
+    EXPECT_EQ(f.form().windInput, before.form().windInput);
+    EXPECT_EQ(f.form().windPressure, before.form().windPressure);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/control_id.h"
+#include "model/control_id.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,11 +1,12 @@
 #include "window/qt/main_window.h"
 
-#include "window/inventory.h"
+#include "model/inventory.h"
 #include "window/qt/key_codes.h"
 #include "window/qt/widget_look.h"
-#include "window/state_dump.h"
+#include "model/state_dump.h"
 
 #include "export/report_cells.h"
+#include "export/report_export.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,15 +129,17 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     m_focusMark->setObjectName(QStringLiteral("focusMark"));
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { showFocused(now); });
-    m_form.chooseWorkbook = [this] { return askForWorkbook(); };
-    m_form.exported = [this](const std::string& path) { reportExported(path); };
+    m_form.onExportClicked = exportToReportWorkbook;
+    m_form.state().chooseWorkbook = [this] { return askForWorkbook(); };
+    m_form.state().exported = [this](const std::string& path) { reportExported(path); };
     mirror();
     fitToScreen();
 }
 
 MainWindow::~MainWindow() {
-    m_form.chooseWorkbook = nullptr;
-    m_form.exported = nullptr;
+    m_form.state().chooseWorkbook = nullptr;
+    m_form.state().exported = nullptr;
+    m_form.onExportClicked = nullptr;
 }
 
 void MainWindow::buildMenus() {
@@ -589,7 +592,7 @@ void MainWindow::exportToChosenWorkbook() {
     if (m_form.closed())
         return;
     if (const std::optional<std::string> path = askForWorkbook())
-        m_form.exportTo(*path);
+        exportReport(m_form.state(), *path);
     afterEvent();
 }
 
@@ -650,7 +653,7 @@ void MainWindow::writeDump() {
         return;
     m_dumpWritten = true;
     QFile file(m_options.dumpPath);
-    const std::string dump = stateDump(m_form, m_form.pendingMessages()) + '\n';
+    const std::string dump = stateDump(m_form.state(), m_form.pendingMessages()) + '\n';
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(dump.data(), qint64(dump.size())) != qint64(dump.size())) {
         std::fprintf(stderr, "curtainwall: cannot write %s\n",

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "window/inventory.h"
+#include "model/inventory.h"
 #include "window/qt/control_widgets.h"
-#include "window/window_model.h"
+#include "input/form.h"
 
 #include <QMainWindow>
 #include <QMessageBox>

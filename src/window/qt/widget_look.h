@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/inventory.h"
+#include "model/inventory.h"
 
 #include <QColor>
 #include <QFont>

@@ -4,7 +4,7 @@
 #include "window_fixture.h"
 
 #include "app/replay_script.h"
-#include "window/state_dump.h"
+#include "model/state_dump.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -118,7 +118,7 @@ TEST(Keyboard, AWholeDesignFromTheKeyboardEndsWhereTheMouseDoes) {
         }
     }
     ASSERT_GE(mouse.size(), 5u);
-    const std::string keyboard = stateDump(w.form, w.form.pendingMessages());
+    const std::string keyboard = stateDump(w.form.state(), w.form.pendingMessages());
     EXPECT_EQ(keyboard, replayDump(mouse, "el_GR"));
     EXPECT_EQ(w.form.text(C::Text6), "KA-01") << "the design did not run";
     EXPECT_TRUE(w.form.pendingMessages().empty());
@@ -151,7 +151,7 @@ TEST_P(OptionArrows, ChooseTheNeighbourAsAClick) {
     EXPECT_TRUE(w.as<QAbstractButton>(ControlId(findControl(step.chosen)))->isChecked());
     lines.push_back("focus " + std::string(step.start));
     lines.push_back("click " + std::string(step.chosen));
-    EXPECT_EQ(stateDump(w.form, w.form.pendingMessages()), replayDump(lines, "el_GR"));
+    EXPECT_EQ(stateDump(w.form.state(), w.form.pendingMessages()), replayDump(lines, "el_GR"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -179,7 +179,7 @@ TEST(Keyboard, SpaceChoosesAFocusedOption) {
     w.widget(C::Option11)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(w.widget(C::Option11), Qt::Key_Space);
     EXPECT_TRUE(w.form.selected(C::Option11));
-    EXPECT_EQ(stateDump(w.form, {}), replayDump({"focus Option11", "click Option11"}, "el_GR"));
+    EXPECT_EQ(stateDump(w.form.state(), {}), replayDump({"focus Option11", "click Option11"}, "el_GR"));
 }
 
 // Tab visits what a user types into or presses, never a result field or a caption button,

@@ -1,6 +1,6 @@
 #include "window_fixture.h"
 
-#include "window/state_dump.h"
+#include "model/state_dump.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -471,7 +471,7 @@ TEST(Events, ExitClosesTheWindowAndWritesTheDump) {
     EXPECT_TRUE(w.form.closed());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), stateDump(w.form, w.form.pendingMessages()) + '\n');
+    EXPECT_EQ(file.readAll().toStdString(), stateDump(w.form.state(), w.form.pendingMessages()) + '\n');
 }
 
 TEST(Events, TheCloseBoxAlsoWritesTheDump) {
@@ -483,7 +483,7 @@ TEST(Events, TheCloseBoxAlsoWritesTheDump) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const std::string dump = file.readAll().toStdString();
-    EXPECT_EQ(dump, stateDump(w.form, {}) + '\n');
+    EXPECT_EQ(dump, stateDump(w.form.state(), {}) + '\n');
     EXPECT_NE(dump.find("\"Option11\": {\"visible\": true, \"selected\": true}"), std::string::npos)
         << dump.substr(0, 200);
 }

@@ -4,7 +4,7 @@
 #include "window_fixture.h"
 
 #include "app/replay_script.h"
-#include "window/state_dump.h"
+#include "model/state_dump.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -136,14 +136,14 @@ TEST_P(SameAsReplay, WidgetsLeaveTheModelWhereTheReplayDoes) {
     const Script& script = GetParam();
     const std::string expected = replayDump(script);
     Window w(script.locale);
-    const std::string atStart = stateDump(w.form, {});
+    const std::string atStart = stateDump(w.form.state(), {});
     for (const std::string& line : script.lines) {
         SCOPED_TRACE(line);
         perform(w, line);
         if (::testing::Test::HasFatalFailure())
             return;
     }
-    const std::string actual = stateDump(w.form, w.form.pendingMessages());
+    const std::string actual = stateDump(w.form.state(), w.form.pendingMessages());
     EXPECT_NE(actual, atStart) << "the script changed nothing";
     EXPECT_EQ(actual, expected) << firstDifference(actual, expected);
 

@@ -3,7 +3,7 @@
 
 #include "window/qt/main_window.h"
 #include "window/qt/widget_look.h"
-#include "window/window_model.h"
+#include "input/form.h"
 
 #include <QApplication>
 #include <QFile>

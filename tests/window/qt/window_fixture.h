@@ -1,9 +1,9 @@
 #pragma once
 
-#include "window/inventory.h"
+#include "model/inventory.h"
 #include "window/qt/main_window.h"
 #include "window/qt/widget_look.h"
-#include "window/window_model.h"
+#include "input/form.h"
 
 #include <QApplication>
 #include <QTest>

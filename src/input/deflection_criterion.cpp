@@ -1,0 +1,55 @@
+#include "input/deflection_criterion.h"
+
+#include "model/field_rules.h"
+
+#include <cmath>
+
+namespace cw {
+
+void followAllowableDeflection(WindowState& w) {
+    const std::optional<double> f = w.num(Field::AllowableDeflection);
+    if (!f)
+        return;
+    w.write(Field::AllowableDeflectionCapped,
+            *f < 15.0 ? w.text(Field::AllowableDeflection) : std::string("15"));
+}
+
+void setFifteenMillimetres(WindowState& w) {
+    w.write(Field::AllowableDeflection, "15");
+    followAllowableDeflection(w);
+}
+
+void setDeflectionFromDivisor(WindowState& w) {
+    for (const FieldRule& rule :
+         {FieldRule{Field::SpanL1, Bound::Any}, FieldRule{Field::Divisor, Bound::NonZero}}) {
+        if (auto refusal = checkField(w, rule)) {
+            w.refuse(*refusal);
+            return;
+        }
+    }
+    const double f = (*w.num(Field::SpanL1) / *w.num(Field::Divisor)) * 10.0;
+    if (!std::isfinite(f)) {
+        w.refuse(tooLarge(Field::SpanL1, w.englishShowing()));
+        return;
+    }
+    w.write(Field::AllowableDeflection, plainText(f, w.numberFormat()));
+    followAllowableDeflection(w);
+}
+
+void setDivisorFromDeflection(WindowState& w) {
+    for (const FieldRule& rule : {FieldRule{Field::SpanL1, Bound::Any},
+                                  FieldRule{Field::AllowableDeflection, Bound::NonZero}}) {
+        if (auto refusal = checkField(w, rule)) {
+            w.refuse(*refusal);
+            return;
+        }
+    }
+    const double d = (*w.num(Field::SpanL1) / *w.num(Field::AllowableDeflection)) * 10.0;
+    if (!std::isfinite(d)) {
+        w.refuse(tooLarge(Field::SpanL1, w.englishShowing()));
+        return;
+    }
+    w.write(Field::Divisor, plainText(d, w.numberFormat()));
+}
+
+}  // namespace cw

@@ -1,0 +1,127 @@
+// The mapping from the window's input fields to the bay a run designs.
+
+#include "model/bay_input.h"
+
+#include "model/field_rules.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace cw {
+
+using C = ControlId;
+
+std::optional<Series> chosenSeries(const WindowState& w) {
+    if (w.selected(C::Option10))
+        return Series::Veltra;
+    if (w.selected(C::Option11))
+        return Series::KorinDalvo;
+    if (w.selected(C::Option12))
+        return Series::Terrax;
+    return std::nullopt;
+}
+
+std::optional<StaticSystem> chosenSystem(const WindowState& w) {
+    if (w.selected(C::Option9))
+        return StaticSystem::OneSpan;
+    if (w.selected(C::Option13))
+        return StaticSystem::TwoSpans;
+    if (w.selected(C::Option14))
+        return StaticSystem::FixedEnds;
+    return std::nullopt;
+}
+
+RunRequest readRun(const WindowState& w) {
+    RunRequest run;
+    const bool english = w.englishShowing();
+    const auto need = [&](Field field, Bound bound) { return checkField(w, {field, bound, true}); };
+    const auto refuse = [&](Refusal r) {
+        run.refusal = std::move(r);
+        return run;
+    };
+    BayInput& in = run.bay;
+
+    if (auto r = checkDivisor(w.text(Field::Divisor), w.numberFormat(), english))
+        return refuse(*r);
+    for (const auto& [field, bound] : {std::pair{Field::GlassThickness, Bound::NonNegative},
+                                       {Field::GridWidthA1, Bound::NonNegative},
+                                       {Field::GridWidthA2, Bound::NonNegative}})
+        if (auto r = need(field, bound))
+            return refuse(*r);
+    in.divisor = *toInt16(*w.num(Field::Divisor));
+    in.glassThickness_mm = *w.num(Field::GlassThickness);
+    in.gridWidthA1_cm = *w.num(Field::GridWidthA1);
+    in.gridWidthA2_cm = *w.num(Field::GridWidthA2);
+    if (!std::isfinite(in.glassThickness_mm * 2.5))
+        return refuse(tooLarge(Field::GlassThickness, english));
+    const double b = loadWidthOf(in.gridWidthA1_cm, in.gridWidthA2_cm);
+    if (!std::isfinite(b))
+        return refuse(tooLarge(Field::GridWidthA1, english));
+    if (!(b > 0))
+        return refuse(noLoadWidth(english));
+
+    in.series = chosenSeries(w).value_or(Series::Veltra);
+    const bool terrax = in.series == Series::Terrax;
+    const std::optional<StaticSystem> system = chosenSystem(w);
+    // The fixed-ends system is not offered for Terrax; its run then stops after the echoes.
+    run.systemChosen = system && !(terrax && *system == StaticSystem::FixedEnds);
+    if (!run.systemChosen)
+        return run;
+    in.system = *system;
+
+    for (const auto& [field, bound] : {std::pair{Field::SpanL1, Bound::Positive},
+                                       {Field::GlazingHeightH1, Bound::NonNegative},
+                                       {Field::GlazingHeightH2, Bound::Positive},
+                                       // No section has a zero deflection.
+                                       {Field::AllowableDeflection, Bound::Positive}})
+        if (auto r = need(field, bound))
+            return refuse(*r);
+    in.spanL1_cm = *w.num(Field::SpanL1);
+    in.glazingHeightH1_cm = *w.num(Field::GlazingHeightH1);
+    in.glazingHeightH2_cm = *w.num(Field::GlazingHeightH2);
+    in.allowableDeflection_mm = *w.num(Field::AllowableDeflection);
+
+    // The pressure the run will take: the pressure field again after the pressure button.
+    const FormState& state = w.form();
+    std::string pressureText;
+    if (state.windInput == WindInput::TypedPressure) {
+        if (auto r = need(Field::WindPressure, Bound::NonNegative))
+            return refuse(*r);
+        pressureText = w.text(Field::WindPressure);
+        in.windPressure_kNm2 = *w.num(Field::WindPressure);
+    } else {
+        const std::optional<double> p = state.windPressure.toNumber(w.numberFormat());
+        if (state.windPressure.isEmpty() || !p || *p < 0)
+            return refuse(noWindLoad(english));
+        pressureText = state.windPressure.toText(w.numberFormat());
+        in.windPressure_kNm2 = *p;
+    }
+    // The check of the suggestion reads the pressure as its field shows it.
+    in.windPressureShown_kNm2 =
+        parseNumber(pressureText, w.numberFormat()).value_or(in.windPressure_kNm2);
+    in.windSource = w.windSource;
+    if (in.windPressure_kNm2 > kMaxWindPressure_kNm2)
+        return refuse(windPressureTooHigh(english));
+
+    if (in.system == StaticSystem::TwoSpans) {
+        if (auto r = need(Field::SpanL2, Bound::NonNegative))
+            return refuse(*r);
+        in.spanL2_cm = *w.num(Field::SpanL2);
+        if (in.spanL2_cm > in.spanL1_cm)
+            return refuse(secondSpanTooLong());
+    }
+
+    if (terrax && in.system == StaticSystem::OneSpan) {
+        for (const auto& [field, bound] : {std::pair{Field::StructureWeight, Bound::NonNegative},
+                                           {Field::SnowHeight, Bound::NonNegative},
+                                           {Field::Slope, Bound::Angle}})
+            if (auto r = need(field, bound))
+                return refuse(*r);
+        in.structureWeight_kNm2 = *w.num(Field::StructureWeight);
+        in.snowHeight_cm = *w.num(Field::SnowHeight);
+        in.slope_deg = *w.num(Field::Slope);
+    }
+    return run;
+}
+
+}  // namespace cw

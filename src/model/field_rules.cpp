@@ -1,0 +1,175 @@
+// The refusals of the run and the buttons. A structural tool must not compute with an
+// empty field, a zero divisor or an overflowing value: it says which field is wrong instead.
+
+#include "model/field_rules.h"
+
+#include "model/messages.h"
+
+namespace cw {
+
+namespace {
+
+struct Caption {
+    Field field;
+    std::string_view greek;
+    std::string_view english;
+};
+
+constexpr Caption kCaptions[] = {
+    {Field::GridWidthA1, "A1", "A1"},
+    {Field::GridWidthA2, "A2", "A2"},
+    {Field::SpanL1, "L", "L"},
+    {Field::SpanL2, "L2", "L2"},
+    {Field::GlazingHeightH1, "H1", "H1"},
+    {Field::GlazingHeightH2, "H2", "H2"},
+    {Field::WindPressure, "Ανεμοπίεση (kN / m^2)", "Wind pressure (kN / m^2)"},
+    {Field::WindSpeed, "Ταχ. Ανέμου (km / h)", "Wind speed (km / h)"},
+    {Field::GlassThickness, "Συνολικό πάχος υάλωσης (mm)", "Total glazing thickness (mm)"},
+    {Field::Divisor, "L / d (διαιρέτης d)", "L / d (divisor d)"},
+    {Field::AllowableDeflection, "Βέλος κάμψης (mm)", "Deflection (mm)"},
+    {Field::StructureWeight, "Βάρος προφίλ (kN / m^2)", "Aluminium structure weight (kN/m^2)"},
+    {Field::SnowHeight, "Ύψος χιονιού (cm)", "Height of compressed snow (cm)"},
+    {Field::Slope, "Κλίση κατασκευής α (μοίρες)", "Slope of structure α (deg)"},
+};
+
+struct FieldLimit {
+    Field field;
+    RealBayLimit limit;
+};
+
+constexpr FieldLimit kRealBayLimits[] = {
+    {Field::GridWidthA1, {10000, "cm"}},
+    {Field::GridWidthA2, {10000, "cm"}},
+    {Field::SpanL1, {10000, "cm"}},
+    {Field::SpanL2, {10000, "cm"}},
+    {Field::GlazingHeightH1, {10000, "cm"}},
+    {Field::GlazingHeightH2, {10000, "cm"}},
+    {Field::GlassThickness, {1000, "mm"}},
+    {Field::AllowableDeflection, {10000, "mm"}},
+    {Field::WindPressure, {kMaxWindPressure_kNm2, "kN/m^2"}},
+    {Field::WindSpeed, {1000, "km/h"}},
+    {Field::StructureWeight, {100, "kN/m^2"}},
+    {Field::SnowHeight, {10000, "cm"}},
+};
+
+// A hostile 300-character text is not repeated whole in a message box.
+std::string shortened(std::string_view text) {
+    constexpr std::size_t kMax = 40;
+    if (text.size() <= kMax)
+        return std::string(text);
+    std::size_t cut = kMax;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(text.substr(0, cut)) + "…";
+}
+
+std::string atMost(Field field, const RealBayLimit& limit, bool english) {
+    return say(Message::FieldAtMost, english,
+               {fieldCaption(field, english), plainText(limit.atMost, NumberFormat{}), limit.unit});
+}
+
+// "1.5" under Greek settings (or "1,5" under English ones) is a number with the other
+// decimal separator: say which one the settings use, with the text as they would read it.
+std::string separatorHint(std::string_view text, const NumberFormat& fmt, bool english) {
+    if (fmt.decimal != "," && fmt.decimal != ".")
+        return {};
+    NumberFormat other = fmt;
+    other.decimal = fmt.decimal == "," ? "." : ",";
+    if (!parseNumber(text, other))
+        return {};
+    std::string rewritten;
+    for (char c : text)
+        if (c != ' ' && c != '\t')
+            rewritten += c == other.decimal[0] ? fmt.decimal[0] : c;
+    // Short enough that the whole message stays within a message box's few lines.
+    constexpr std::size_t kShown = 20;
+    if (rewritten.size() > kShown)
+        rewritten = rewritten.substr(0, kShown) + "…";
+    return say(fmt.decimal == "," ? Message::SeparatorIsComma : Message::SeparatorIsPoint, english,
+               {rewritten});
+}
+
+}  // namespace
+
+std::optional<RealBayLimit> realBayLimit(Field field) {
+    for (const FieldLimit& f : kRealBayLimits)
+        if (f.field == field)
+            return f.limit;
+    return std::nullopt;
+}
+
+std::string fieldCaption(Field field, bool english) {
+    for (const Caption& c : kCaptions)
+        if (c.field == field)
+            return std::string(english ? c.english : c.greek);
+    return std::string(controlName(controlOf(field)));
+}
+
+std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
+                                  const NumberFormat& fmt, bool english) {
+    const std::optional<double> value = parseNumber(text, fmt);
+    const std::string caption = fieldCaption(rule.field, english);
+    std::string message;
+    if (text.find_first_not_of(" \t") == std::string_view::npos)
+        message = say(Message::FieldEmpty, english, {caption});
+    else if (!value)
+        message = say(Message::FieldNotANumber, english, {caption, shortened(text)}) +
+                  separatorHint(text, fmt, english);
+    else if (rule.bound == Bound::NonNegative && *value < 0)
+        message = say(Message::FieldNegative, english, {caption});
+    else if (rule.bound == Bound::Positive && !(*value > 0))
+        message = say(Message::FieldNotPositive, english, {caption});
+    else if (rule.bound == Bound::NonZero && *value == 0)
+        message = say(Message::FieldZero, english, {caption});
+    else if (rule.bound == Bound::Angle && !(*value >= 0 && *value <= kMaxSlope_deg))
+        message = say(Message::SlopeOutOfRange, english, {caption});
+    else if (const auto limit = realBayLimit(rule.field);
+             rule.withinRealBay && limit && *value > limit->atMost)
+        message = atMost(rule.field, *limit, english);
+    else
+        return std::nullopt;
+    return Refusal{message, controlOf(rule.field)};
+}
+
+std::optional<Refusal> checkField(const WindowState& w, const FieldRule& rule) {
+    return checkField(rule, w.text(rule.field), w.numberFormat(), w.englishShowing());
+}
+
+std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& fmt, bool english) {
+    if (auto refusal = checkField({Field::Divisor, Bound::Any}, text, fmt, english))
+        return refusal;
+    const auto d = toInt16(*parseNumber(text, fmt));
+    if (d && *d >= 1)
+        return std::nullopt;
+    return Refusal{
+        say(Message::DivisorOutOfRange, english, {fieldCaption(Field::Divisor, english)}),
+        controlOf(Field::Divisor)};
+}
+
+Refusal tooLarge(Field field, bool english) {
+    return Refusal{say(Message::ValueTooLarge, english, {fieldCaption(field, english)}),
+                   controlOf(field)};
+}
+
+Refusal windPressureTooHigh(bool english) {
+    return Refusal{atMost(Field::WindPressure, *realBayLimit(Field::WindPressure), english),
+                   controlOf(Field::WindPressure)};
+}
+
+Refusal noLoadWidth(bool english) {
+    return Refusal{say(Message::NoLoadWidth, english), controlOf(Field::GridWidthA1)};
+}
+
+Refusal noWindLoad(bool english) {
+    return Refusal{say(Message::NoWindLoad, english), controlOf(Field::WindPressure)};
+}
+
+Refusal resultOutOfRange(bool english) {
+    return Refusal{say(Message::ResultOutOfRange, english), std::nullopt};
+}
+
+Refusal secondSpanTooLong() {
+    return Refusal{say(Message::SpanL2AboveL1, false), controlOf(Field::SpanL2)};
+}
+
+}  // namespace cw

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/fields.h"
+#include "model/number_text.h"
+#include "model/window_state.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cw {
+
+// What a field must hold for a run or a button to use it.
+enum class Bound { Any, NonNegative, Positive, NonZero, Angle };
+
+struct FieldRule {
+    Field field;
+    Bound bound;
+    // Values beyond what any real bay has are refused where the rule says so.
+    bool withinRealBay = false;
+};
+
+// The largest value of a field that a real bay can have, with its unit.
+struct RealBayLimit {
+    double atMost;
+    std::string_view unit;
+};
+std::optional<RealBayLimit> realBayLimit(Field field);
+
+// Slopes are refused outside 0 to 90 degrees.
+inline constexpr double kMaxSlope_deg = 90.0;
+// The largest wind pressure of a run, kN/m2, whichever way it was given.
+inline constexpr double kMaxWindPressure_kNm2 = 100.0;
+
+// The caption a message names a field by, in the language showing.
+std::string fieldCaption(Field field, bool english);
+
+// Nothing when the text is a number within the rule; otherwise the refusal that names the
+// field and what is wrong with it, with the focus on the field.
+std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
+                                  const NumberFormat& fmt, bool english);
+// The same for the field's text in the window, in the language showing.
+std::optional<Refusal> checkField(const WindowState& w, const FieldRule& rule);
+
+// The divisor d must convert to a whole number from 1 to 32767.
+std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& fmt, bool english);
+
+// A value that makes a result overflow.
+Refusal tooLarge(Field field, bool english);
+// The wind pressure of a run exceeds what any real site has.
+Refusal windPressureTooHigh(bool english);
+Refusal noLoadWidth(bool english);
+Refusal noWindLoad(bool english);
+Refusal resultOutOfRange(bool english);
+// L2 may not exceed L1; the focus goes back to L2.
+Refusal secondSpanTooLong();
+
+}  // namespace cw

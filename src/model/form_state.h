@@ -1,0 +1,44 @@
+#pragma once
+
+#include "model/tagged_value.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace cw {
+
+// The caption set the results panel is labelled in.
+enum class Language : std::int16_t { Greek = 1, English = 2 };
+
+// How the pressure in force is read at the next run: from the pressure field once after the
+// pressure button, as kept after the speed button, and as kept once a run has taken it.
+enum class WindInput : std::int16_t { Taken = 0, TypedPressure = 1, FromSpeed = 2 };
+
+// The form-level values the window keeps between runs; each is empty until first assigned.
+// The state dump writes them under the names in `formValueNames`.
+struct FormState {
+    // Input side.
+    bool seriesChosen = false;
+    std::optional<Language> language;
+    std::optional<WindInput> windInput;
+    TaggedValue windPressure;  // kN/m2: a number, or the text of the pressure field
+    TaggedValue heightBandLimit;
+    // Design state.
+    TaggedValue deflectionDivisor;
+    TaggedValue glassWeight;
+    TaggedValue gridWidthA1;
+    TaggedValue gridWidthA2;
+    TaggedValue mullionLengthSingle;
+    TaggedValue ratioLimit;
+    TaggedValue absoluteLimit;
+    TaggedValue lineLoad;
+    TaggedValue requiredMullionJx;
+    TaggedValue requiredTransomJx;
+    TaggedValue requiredTransomJy;
+    TaggedValue suggestedIx;
+    TaggedValue suggestedFibre;
+    TaggedValue mullionLengthL2;
+    TaggedValue totalLength;
+};
+
+}  // namespace cw

@@ -1,0 +1,75 @@
+#include "model/messages.h"
+
+#include <array>
+#include <cstddef>
+
+namespace cw {
+
+namespace {
+
+constexpr std::array<Bilingual, 18> kMessages{{
+    {"Το πεδίο «{1}» είναι κενό: δώστε έναν αριθμό.",
+     "The field \"{1}\" is empty: enter a number."},
+    {"Το πεδίο «{1}» δεν περιέχει αριθμό: \"{2}\".",
+     "The field \"{1}\" does not hold a number: \"{2}\"."},
+    {" Στις τοπικές ρυθμίσεις το δεκαδικό διαχωριστικό είναι το κόμμα: {1}",
+     " Under these regional settings the decimal separator is the comma: {1}"},
+    {" Στις τοπικές ρυθμίσεις το δεκαδικό διαχωριστικό είναι η τελεία: {1}",
+     " Under these regional settings the decimal separator is the point: {1}"},
+    {"Το πεδίο «{1}» δεν μπορεί να είναι αρνητικό.", "The field \"{1}\" must not be negative."},
+    {"Το πεδίο «{1}» πρέπει να είναι μεγαλύτερο από 0.",
+     "The field \"{1}\" must be greater than 0."},
+    {"Το πεδίο «{1}» δεν μπορεί να είναι 0.", "The field \"{1}\" must not be 0."},
+    {"Το πεδίο «{1}» δεν μπορεί να υπερβαίνει τα {2} {3}.",
+     "The field \"{1}\" must not be more than {2} {3}."},
+    {"Το πεδίο «{1}» πρέπει να είναι από 0 έως 90 μοίρες.",
+     "The field \"{1}\" must be from 0 to 90 degrees."},
+    {"Το πεδίο «{1}» πρέπει να είναι ακέραιος από 1 έως 32767.",
+     "The field \"{1}\" must be a whole number from 1 to 32767."},
+    {"Η τιμή του πεδίου «{1}» δίνει αποτέλεσμα εκτός ορίων υπολογισμού· ελέγξτε τα δεδομένα.",
+     "The value of \"{1}\" gives a result too large to compute; check the inputs."},
+    {"Τα πλάτη κανάβου δεν δίνουν πλάτος φόρτισης: το A1/2 + A2/2 πρέπει να είναι μεγαλύτερο "
+     "από 0.",
+     "The grid widths give no load width: A1/2 + A2/2 must be greater than 0."},
+    {"Δεν έχει οριστεί ανεμοπίεση: επιλέξτε ύψος κατασκευής ή χρησιμοποιήστε το κουμπί "
+     "ανεμοπίεσης ή ταχύτητας ανέμου.",
+     "No wind load is set: choose a height band, or use the wind pressure or the wind speed "
+     "button."},
+    {"Τα δεδομένα δίνουν αποτέλεσμα εκτός ορίων υπολογισμού· ελέγξτε τις τιμές.",
+     "These inputs give a result too large to compute; check the values."},
+    // The span message is Greek in both languages.
+    {" L2 πρέπει να είναι πάντα < ή = από L1", " L2 πρέπει να είναι πάντα < ή = από L1"},
+    {"Καμία δεν επαρκεί", "None fits"},
+    {"σ (κολ) > σ (max): η κολώνα υπερκαταπονείται", "σ (mullion) > σ (max): mullion overstressed"},
+    {"Βέλος προτ.(κολ) > επιτρεπτό :", "Deflection of mullion > allowable :"},
+}};
+
+}  // namespace
+
+const Bilingual& wording(Message message) {
+    return kMessages[static_cast<std::size_t>(message)];
+}
+
+std::string fill(std::string_view sentence, std::initializer_list<std::string_view> values) {
+    std::string out;
+    out.reserve(sentence.size() + 32);
+    for (std::size_t i = 0; i < sentence.size(); ++i) {
+        if (sentence[i] == '{' && i + 2 < sentence.size() && sentence[i + 2] == '}' &&
+            sentence[i + 1] >= '1' && sentence[i + 1] <= '9') {
+            const auto n = std::size_t(sentence[i + 1] - '1');
+            if (n < values.size())
+                out += *(values.begin() + n);
+            i += 2;
+            continue;
+        }
+        out += sentence[i];
+    }
+    return out;
+}
+
+std::string say(Message message, bool english, std::initializer_list<std::string_view> values) {
+    const Bilingual& w = wording(message);
+    return fill(english ? w.english : w.greek, values);
+}
+
+}  // namespace cw

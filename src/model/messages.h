@@ -1,0 +1,46 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace cw {
+
+// Every sentence the window says to its user, in Greek and English. {1}, {2}, {3} stand for
+// the values the sentence names (a field's caption, the text typed, a bound).
+enum class Message {
+    FieldEmpty,
+    FieldNotANumber,
+    SeparatorIsComma,
+    SeparatorIsPoint,
+    FieldNegative,
+    FieldNotPositive,
+    FieldZero,
+    FieldAtMost,
+    SlopeOutOfRange,
+    DivisorOutOfRange,
+    ValueTooLarge,
+    NoLoadWidth,
+    NoWindLoad,
+    ResultOutOfRange,
+    SpanL2AboveL1,
+    NoTransomFits,
+    MullionOverstressed,
+    DeflectionExceeded,
+};
+
+struct Bilingual {
+    std::string_view greek;
+    std::string_view english;
+};
+
+const Bilingual& wording(Message message);
+
+// The sentence in the language asked for, with {n} replaced by the n-th value (once, so a
+// value that itself holds "{2}" stays as it is).
+std::string say(Message message, bool english, std::initializer_list<std::string_view> values = {});
+
+// The same for any bilingual sentence outside the table's own.
+std::string fill(std::string_view sentence, std::initializer_list<std::string_view> values);
+
+}  // namespace cw

@@ -1,0 +1,271 @@
+#include "model/results_panel.h"
+
+#include "design/wind.h"
+#include "model/messages.h"
+
+#include <cmath>
+
+namespace cw {
+
+using C = ControlId;
+
+namespace {
+
+// The Greek captions, units and headings of the results panel.
+constexpr ControlId kGreekSet[] = {
+    C::Label6,  C::Label7,  C::Label17, C::Label18, C::Label20, C::Label22, C::Label23, C::Label25,
+    C::Label26, C::Label27, C::Label28, C::Label32, C::Label33, C::Label34, C::Label35, C::Label36,
+    C::Label37, C::Label38, C::Label39, C::Label40, C::Label41, C::Label42, C::Label43, C::Label44,
+    C::Label45, C::Label46, C::Label47, C::Label48, C::Label49, C::Label50, C::Label51, C::Label52,
+    C::Label53, C::Label54, C::Label55, C::Label56, C::Label57, C::Label58, C::Label67, C::Label68,
+    C::Label69, C::Label70, C::Label71, C::Label72, C::Label73, C::Label75, C::Label76};
+
+constexpr ControlId kEnglishSet[] = {
+    C::Label85,  C::Label86,  C::Label87,  C::Label88,  C::Label89,  C::Label90,  C::Label91,
+    C::Label92,  C::Label93,  C::Label94,  C::Label95,  C::Label96,  C::Label97,  C::Label98,
+    C::Label99,  C::Label100, C::Label101, C::Label102, C::Label103, C::Label104, C::Label105,
+    C::Label106, C::Label107, C::Label108, C::Label109};
+
+// Units kept in view with the English captions.
+constexpr ControlId kEnglishUnits[] = {C::Label22, C::Label25, C::Label26, C::Label33, C::Label34,
+                                       C::Label44, C::Label45, C::Label46, C::Label47, C::Label48,
+                                       C::Label52, C::Label53, C::Label54, C::Label55, C::Label56,
+                                       C::Label68, C::Label70, C::Label72};
+
+constexpr ControlId kGreekHiddenInEnglish[] = {
+    C::Label6,  C::Label7,  C::Label17, C::Label18, C::Label20, C::Label23, C::Label27, C::Label28,
+    C::Label32, C::Label35, C::Label36, C::Label37, C::Label38, C::Label39, C::Label40, C::Label41,
+    C::Label42, C::Label43, C::Label49, C::Label50, C::Label51, C::Label57, C::Label58, C::Label67,
+    C::Label69, C::Label71, C::Label73, C::Label75, C::Label76};
+
+constexpr ControlId kResultFields[] = {
+    C::Text5,  C::Text6,  C::Text9,  C::Text14, C::Text15, C::Text17, C::Text18, C::Text20,
+    C::Text23, C::Text24, C::Text25, C::Text26, C::Text27, C::Text28, C::Text29, C::Text30,
+    C::Text31, C::Text32, C::Text33, C::Text34, C::Text35, C::Text36, C::Text43};
+
+bool isTwoSpans(SpanCase c) {
+    return c == SpanCase::EqualSpans || c == SpanCase::UnequalSpans ||
+           c == SpanCase::ShortUpperSpan;
+}
+
+std::string noTransomFits(const WindowState& w) {
+    return say(Message::NoTransomFits, w.englishShowing());
+}
+
+void showResultsPanel(WindowState& w, SpanCase spanCase, bool terrax) {
+    for (ControlId id : kResultFields)
+        w.show(id);
+    w.hide({C::Text19, C::Text21, C::Text22});
+
+    const std::optional<Language> language = w.form().language;
+    if (spanCase == SpanCase::OneSpan) {
+        // Only the one-span system labels its results in the language last chosen.
+        if (language == Language::Greek) {
+            for (ControlId id : kGreekSet)
+                w.show(id);
+            for (ControlId id : kEnglishSet)
+                w.hide(id);
+        } else if (language == Language::English) {
+            for (ControlId id : kEnglishUnits)
+                w.show(id);
+            for (ControlId id : kEnglishSet)
+                w.show(id);
+            for (ControlId id : kGreekHiddenInEnglish)
+                w.hide(id);
+        }
+        return;
+    }
+    // The other systems show the Greek captions and leave the English ones and the headings
+    // as they are; the fixed-ends case also leaves the units of H1 and H2 as they are.
+    for (ControlId id : kGreekSet) {
+        if (id == C::Label20 || id == C::Label32 || id == C::Label35)
+            continue;
+        if (!terrax && spanCase == SpanCase::FixedEnds && (id == C::Label54 || id == C::Label55))
+            continue;
+        w.show(id);
+    }
+    // With the English captions showing, those a run without a fitting mullion hid come back
+    // in front of the Greek ones.
+    if (language == Language::English)
+        for (ControlId id : kEnglishSet)
+            w.show(id);
+}
+
+void showNoFit(WindowState& w) {
+    w.hide({C::Label7, C::Label6, C::Text18, C::Text19, C::Text21, C::Label23, C::Text23, C::Text22,
+            C::Label18, C::Label27, C::Label28, C::Text20, C::Text6, C::Text14, C::Text15,
+            C::Text17});
+    // Their English twins too: two of them would cover the message.
+    w.hide({C::Label108, C::Label107, C::Label101, C::Label103, C::Label104, C::Label102});
+    w.show(C::Label1);
+}
+
+void hideSuggestedMullionLabels(WindowState& w) {
+    w.hide({C::Label105, C::Label57, C::Label58, C::Label72, C::Label33, C::Label34, C::Label76,
+            C::Label75, C::Label73, C::Label109, C::Label106, C::Label71});
+}
+
+}  // namespace
+
+void hideResults(WindowState& w) {
+    w.hide({C::Label36, C::Label37, C::Label38, C::Label39, C::Label40, C::Label41, C::Label42,
+            C::Label43, C::Label49, C::Label50});
+    w.hide({C::Label17, C::Label23, C::Label28, C::Label18, C::Label27, C::Label57, C::Label71,
+            C::Label73, C::Label6, C::Label7});
+    w.hide({C::Label44, C::Label45, C::Label46, C::Label47, C::Label48, C::Label54, C::Label55,
+            C::Label56, C::Label22, C::Label25, C::Label26, C::Label58, C::Label72, C::Label33,
+            C::Label34, C::Label75, C::Label76});
+    w.hide(C::Label1);
+    w.hide({C::Text24, C::Text26, C::Text27, C::Text28, C::Text29, C::Text30, C::Text31, C::Text33,
+            C::Text34});
+    w.hide({C::Text5, C::Text9, C::Text14, C::Text15, C::Text17, C::Text18, C::Text19, C::Text22,
+            C::Text23, C::Text35, C::Text36});
+    // Every result of the earlier run goes with its caption: a run that stops after the
+    // echoes must not leave a mullion code or a moment on show without one.
+    w.hide({C::Text6, C::Text20, C::Text25, C::Text43});
+    w.show({C::Label51, C::Label52, C::Label53, C::Text32});
+    w.shownRun.reset();
+}
+
+void echoInputs(WindowState& w, const RunRequest& run) {
+    const NumberFormat& fmt = w.numberFormat();
+    FormState& values = w.values();
+    values.deflectionDivisor = TaggedValue::int16(run.bay.divisor);
+    values.glassWeight = TaggedValue::real(run.bay.glassThickness_mm * 2.5);
+    values.gridWidthA1 = TaggedValue::text(w.text(Field::GridWidthA1));
+    values.gridWidthA2 = TaggedValue::text(w.text(Field::GridWidthA2));
+    w.write(Field::LoadWidth,
+            plainText(*w.num(Field::GridWidthA1) / 2.0 + *w.num(Field::GridWidthA2) / 2.0, fmt));
+    w.write(Field::EchoL1, w.text(Field::SpanL1));
+    // Echoes show what the run used: L2 only in a two-span run, the height band only while
+    // the pressure in force came from it.
+    const bool twoSpans = run.systemChosen && run.bay.system == StaticSystem::TwoSpans;
+    w.write(Field::EchoL2, twoSpans ? w.text(Field::SpanL2) : std::string());
+    w.write(Field::EchoA1, w.text(Field::GridWidthA1));
+    w.write(Field::EchoA2, w.text(Field::GridWidthA2));
+    // The pressure and its speed are echoed once the run has taken the pressure.
+    w.write(Field::EchoHeightBand, w.windSource == WindSource::HeightBand
+                                       ? values.heightBandLimit.toText(fmt)
+                                       : std::string());
+    w.write(Field::EchoH2, w.text(Field::GlazingHeightH2));
+    w.write(Field::EchoH1, w.text(Field::GlazingHeightH1));
+}
+
+void echoWindSpeedOfRun(WindowState& w) {
+    const std::optional<double> p = w.num(Field::PressureInForce);
+    const double speed = p && *p >= 0 ? windSpeedOfPressure(*p) : std::nan("");
+    w.write(Field::EchoWindSpeed,
+            std::isfinite(speed) ? fixedText(speed, w.numberFormat()) : std::string());
+}
+
+void keepLimitsWithoutSystem(WindowState& w) {
+    // The limits are kept as a run with a system keeps them, where their inputs are numbers.
+    FormState& values = w.values();
+    const NumberFormat& fmt = w.numberFormat();
+    if (const std::optional<double> L1 = w.num(Field::SpanL1)) {
+        const KeptSpanLimits kept = keptSpanLimits(*L1, *toInt16(*w.num(Field::Divisor)));
+        const std::string ratio = fixedText(double(kept.ratioLimitSingle_cm), fmt, 7);
+        if (std::isfinite(kept.spanL1Single_cm) && parseNumber(ratio, fmt)) {
+            values.mullionLengthSingle = TaggedValue::single(kept.spanL1Single_cm);
+            values.ratioLimit = TaggedValue::text(ratio);
+        }
+    }
+    if (const std::optional<double> f = w.num(Field::AllowableDeflection)) {
+        const std::string absolute = fixedText(*f * 0.1, fmt);
+        if (parseNumber(absolute, fmt))
+            values.absoluteLimit = TaggedValue::text(absolute);
+    }
+}
+
+void showDesign(WindowState& w, const BayInput& in, const BayDesign& d) {
+    const NumberFormat& fmt = w.numberFormat();
+    FormState& values = w.values();
+    const bool terrax = in.series == Series::Terrax;
+
+    // Opening: no result of an earlier run may be shown or exported with this one.
+    for (ControlId id :
+         {C::Text6, C::Text14, C::Text18, C::Text21, C::Text35, C::Text36, C::Text20})
+        w.write(id, {});
+    values.suggestedIx = TaggedValue::text({});
+    if (!terrax)
+        values.suggestedFibre = TaggedValue::text({});
+    if (isTwoSpans(d.spanCase)) {
+        values.mullionLengthL2 = TaggedValue::real(in.spanL2_cm);
+        values.totalLength = TaggedValue::real(d.totalLength_cm);
+    }
+    if (values.windInput == WindInput::TypedPressure)
+        values.windPressure = TaggedValue::text(w.text(Field::WindPressure));
+    w.write(Field::PressureInForce, values.windPressure.toText(fmt));
+    w.write(Field::EchoPressure, fixedTextOf(w.text(Field::PressureInForce), fmt));
+    echoWindSpeedOfRun(w);
+    w.hide({C::Text18, C::Text19, C::Text21, C::Text23, C::Text22, C::Label6});
+
+    if (d.limitsKept) {
+        values.mullionLengthSingle = TaggedValue::single(d.spanL1Single_cm);
+        values.ratioLimit = TaggedValue::text(fixedText(double(d.ratioLimitSingle_cm), fmt, 7));
+        values.absoluteLimit = d.absoluteLimitCapped
+                                   ? TaggedValue::real(1.5)
+                                   : TaggedValue::text(fixedText(d.absoluteLimit_cm, fmt));
+    }
+    w.write(Field::EchoDivisor, w.text(Field::Divisor));
+    w.show(controlOf(Field::EchoDivisor));
+
+    if (d.lineLoad_kNcm)
+        values.lineLoad = TaggedValue::real(*d.lineLoad_kNcm);
+    values.requiredMullionJx = TaggedValue::real(d.requiredMullionJx_cm4);
+    w.write(Field::RequiredMullionJx, fixedText(d.requiredMullionJx_cm4, fmt));
+    w.write(Field::AllowableDeflectionCopy, w.text(Field::AllowableDeflectionCapped));
+    w.write(Field::DesignedDeflectionLimit, fixedText(d.designedLimit_mm, fmt));
+    w.write(Field::EchoAllowableDeflection, w.text(Field::AllowableDeflectionCopy));
+
+    values.requiredTransomJx = TaggedValue::real(d.requiredTransomJx_cm4);
+    w.write(Field::RequiredTransomJx, fixedText(d.requiredTransomJx_cm4, fmt));
+    values.requiredTransomJy = TaggedValue::real(d.requiredTransomJy_cm4);
+    w.write(Field::RequiredTransomJy, fixedText(d.requiredTransomJy_cm4, fmt));
+
+    if (d.mullion) {
+        w.write(Field::SuggestedMullion, std::string(d.mullion->code));
+        values.suggestedIx = TaggedValue::int32(d.mullion->ix_mm4);
+        values.suggestedFibre = TaggedValue::real(d.mullion->fibre_mm);
+    }
+    w.write(Field::SuggestedTransom, d.transom ? std::string(*d.transom) : noTransomFits(w));
+
+    if (d.mullion) {
+        w.write(Field::MullionDeflection, fixedText(d.mullion->deflection_mm, fmt));
+        w.write(Field::SuggestedIx, plainText(d.mullion->ix_cm4, fmt));
+        w.write(Field::StressRatio, plainText(d.mullion->stressRatio, fmt));
+        w.show({C::Text18, C::Label6});
+        w.hide({C::Text19, C::Text21});
+    }
+
+    if (values.seriesChosen)
+        showResultsPanel(w, d.spanCase, terrax);
+    values.windInput = WindInput::Taken;
+    if (!d.mullion)
+        showNoFit(w);
+
+    w.write(Field::RequiredMoment, fixedText(d.requiredMoment_kNcm, fmt));
+    w.write(Field::RequiredWx, fixedText(d.requiredWx_cm3, fmt));
+    if (d.mullion) {
+        w.write(Field::SuggestedWx, fixedText(d.mullion->wx_cm3, fmt));
+        w.write(Field::MullionStress, fixedText(d.mullion->stress_kNcm2, fmt));
+    } else {
+        hideSuggestedMullionLabels(w);
+    }
+    w.shownRun = ShownRun{d.spanCase, terrax, d.mullion.has_value(), d.transom.has_value()};
+}
+
+void relabelShownRun(WindowState& w) {
+    if (!w.shownRun || !w.form().seriesChosen)
+        return;
+    const ShownRun run = *w.shownRun;
+    showResultsPanel(w, run.spanCase, run.terrax);
+    if (!run.transomFits)
+        w.write(Field::SuggestedTransom, noTransomFits(w));
+    if (!run.mullionFits) {
+        showNoFit(w);
+        hideSuggestedMullionLabels(w);
+    }
+}
+
+}  // namespace cw

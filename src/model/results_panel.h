@@ -1,0 +1,26 @@
+#pragma once
+
+#include "design/bay.h"
+#include "model/bay_input.h"
+#include "model/window_state.h"
+
+#include <string>
+
+namespace cw {
+
+// The results panel: the one place where a design becomes texts and captions.
+
+// Hides every result of the earlier run with its captions.
+void hideResults(WindowState& w);
+// The values a run keeps from its inputs and the echoes of the inputs it used.
+void echoInputs(WindowState& w, const RunRequest& run);
+// The wind speed of the pressure the run took, or nothing when that is not a number.
+void echoWindSpeedOfRun(WindowState& w);
+// A run without a static system keeps the limits of the inputs that are numbers.
+void keepLimitsWithoutSystem(WindowState& w);
+// Writes a design into the panel and shows it in the language chosen.
+void showDesign(WindowState& w, const BayInput& in, const BayDesign& design);
+// After a language switch, the results on show are labelled again.
+void relabelShownRun(WindowState& w);
+
+}  // namespace cw

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/window_state.h"
+
+#include <string>
+#include <string_view>
+
+namespace cw {
+
+// The state dump: one JSON object on one line.
+//   {"focus": NAME or null,
+//    "controls": {NAME: {"visible": bool[, "text": string][, "selected": bool]}, ... all 207},
+//    "form": {NAME: null | number | string, ...},
+//    "verdicts": {"stress": V, "deflection": V},  V = "pass" | "fail" | null
+//    "messages": [string, ...]}
+// Text boxes carry "text", option buttons "selected". A form value is null while empty, a
+// number while it holds a number of any width, a string while it holds a text.
+namespace dumpkey {
+inline constexpr std::string_view Focus = "focus";
+inline constexpr std::string_view Controls = "controls";
+inline constexpr std::string_view Visible = "visible";
+inline constexpr std::string_view Text = "text";
+inline constexpr std::string_view Selected = "selected";
+inline constexpr std::string_view Form = "form";
+inline constexpr std::string_view Verdicts = "verdicts";
+inline constexpr std::string_view Stress = "stress";
+inline constexpr std::string_view Deflection = "deflection";
+inline constexpr std::string_view Messages = "messages";
+}  // namespace dumpkey
+
+// The dump of the form, with `messages` as its message list.
+std::string stateDump(const WindowState& form, const std::vector<std::string>& messages);
+
+// A JSON string literal, quotes included.
+std::string jsonString(std::string_view text);
+
+}  // namespace cw

@@ -1,0 +1,78 @@
+#include "model/verdicts.h"
+
+#include "design/bay.h"
+#include "model/inventory.h"
+#include "model/messages.h"
+
+#include <cmath>
+
+namespace cw {
+
+using C = ControlId;
+
+namespace {
+
+// Both as the panel shows them, in hundredths.
+long long hundredths(double value) {
+    return std::llround(value * 100.0);
+}
+
+std::optional<double> shownNumber(const WindowState& w, ControlId id) {
+    if (!w.visible(id))
+        return std::nullopt;
+    const std::optional<double> x = w.num(id);
+    if (!x || !std::isfinite(*x))
+        return std::nullopt;
+    return x;
+}
+
+}  // namespace
+
+int compareAsShown(double value, double limit) {
+    const long long v = hundredths(value);
+    const long long l = hundredths(limit);
+    return v < l ? -1 : v == l ? 0 : 1;
+}
+
+Verdicts verdicts(const WindowState& w) {
+    Verdicts v;
+    if (const auto sigma = shownNumber(w, controlOf(Field::MullionStress)))
+        v.stressPasses = compareAsShown(*sigma, kAllowableStress_kNcm2) <= 0;
+    const auto deflection = shownNumber(w, controlOf(Field::MullionDeflection));
+    const auto allowable = shownNumber(w, controlOf(Field::DesignedDeflectionLimit));
+    if (deflection && allowable)
+        v.deflectionPasses = compareAsShown(*deflection, *allowable) <= 0;
+    return v;
+}
+
+std::string caption(const WindowState& w, ControlId id) {
+    const std::string_view original = controlSpec(id).caption;
+    if (id == C::Label73 || id == C::Label109) {
+        const bool english = id == C::Label109;
+        const auto sigma = shownNumber(w, controlOf(Field::MullionStress));
+        if (!sigma)
+            return std::string(original);
+        const int relation = compareAsShown(*sigma, kAllowableStress_kNcm2);
+        if (relation > 0)
+            return say(Message::MullionOverstressed, english);
+        // The row keeps its layout, with the relation the numbers bear.
+        std::string shown(original);
+        if (const auto at = shown.find('<'); at != std::string::npos && relation == 0)
+            shown[at] = '=';
+        return shown;
+    }
+    if ((id == C::Label6 || id == C::Label107) && verdicts(w).deflectionPasses == false)
+        return say(Message::DeflectionExceeded, id == C::Label107);
+    return std::string(original);
+}
+
+bool warns(const WindowState& w, ControlId id) {
+    const Verdicts v = verdicts(w);
+    if (id == C::Label73 || id == C::Label109)
+        return v.stressPasses == false;
+    if (id == C::Label6 || id == C::Label107)
+        return v.deflectionPasses == false;
+    return false;
+}
+
+}  // namespace cw

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "design/bay.h"
+#include "model/control_id.h"
+#include "model/fields.h"
+#include "model/form_state.h"
+#include "model/number_text.h"
+
+#include <array>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cw {
+
+inline constexpr int kEnterKey = 13;
+inline constexpr int kDeleteKey = 46;
+
+struct ControlState {
+    bool visible = false;
+    bool selected = false;  // option buttons
+    std::string text;       // text boxes
+};
+
+// Why a run or a button was refused: the message, and the field to put the focus on.
+struct Refusal {
+    std::string message;
+    std::optional<ControlId> focus;
+};
+
+// The display of the completed run whose results show, kept until the next reset of the
+// panel, so that a language switch can label them again.
+struct ShownRun {
+    SpanCase spanCase;
+    bool terrax;
+    bool mullionFits;
+    bool transomFits;
+};
+
+// The main window as plain data: every control's text, visible flag and selection, the
+// focus, the form-level values and the message boxes shown. The handlers change it through
+// the operations below; the replay tool and the Qt window only read it, so they cannot
+// disagree.
+class WindowState {
+public:
+    explicit WindowState(NumberFormat fmt = {});
+
+    // --- Reading -----------------------------------------------------------------------
+    const ControlState& control(ControlId id) const { return m_controls[index(id)]; }
+    const std::string& text(ControlId id) const { return control(id).text; }
+    const std::string& text(Field f) const { return text(controlOf(f)); }
+    bool visible(ControlId id) const { return control(id).visible; }
+    bool selected(ControlId id) const { return control(id).selected; }
+    std::optional<ControlId> focused() const { return m_focus; }
+    const FormState& form() const { return m_form; }
+    const NumberFormat& numberFormat() const { return m_fmt; }
+    bool closed() const { return m_closed; }
+    // A field's text as a number in the user's notation.
+    std::optional<double> num(ControlId id) const { return parseNumber(text(id), m_fmt); }
+    std::optional<double> num(Field f) const { return num(controlOf(f)); }
+    // Whether the English captions show (the messages follow them).
+    bool englishShowing() const;
+    // Texts of the message boxes shown since the last call.
+    std::vector<std::string> takeMessages();
+    const std::vector<std::string>& pendingMessages() const { return m_messages; }
+
+    // --- Changing ----------------------------------------------------------------------
+    FormState& values() { return m_form; }
+    void show(ControlId id) { mut(id).visible = true; }
+    void hide(ControlId id) { mut(id).visible = false; }
+    void show(std::initializer_list<ControlId> ids);
+    void hide(std::initializer_list<ControlId> ids);
+    void write(ControlId id, std::string text) { mut(id).text = std::move(text); }
+    void write(Field f, std::string text) { write(controlOf(f), std::move(text)); }
+    // Selects an option button and unselects the others of its group.
+    void select(ControlId id);
+    void unselect(ControlId id) { mut(id).selected = false; }
+    // The focus as the user moves it: any control.
+    void setFocus(ControlId id) { m_focus = id; }
+    // A focus move the program makes; a hidden control cannot take it, so it stays put.
+    void moveFocus(ControlId id);
+    void moveFocus(Field f) { moveFocus(controlOf(f)); }
+    void message(std::string text) { m_messages.push_back(std::move(text)); }
+    // Shows the refusal's message and puts the focus on its field.
+    void refuse(const Refusal& refusal);
+    void close() { m_closed = true; }
+
+    // Where the wind pressure in force came from.
+    WindSource windSource = WindSource::None;
+    std::optional<ShownRun> shownRun;
+    // Where "Print in  Excel" writes; empty until the first export chose a workbook.
+    std::string reportWorkbook;
+    // Asks the user for a workbook (a file dialog in the window); nothing when cancelled.
+    std::function<std::optional<std::string>()> chooseWorkbook;
+    // Told the workbook after each export that wrote it (the window's status line).
+    std::function<void(const std::string& path)> exported;
+
+private:
+    static std::size_t index(ControlId id) { return static_cast<std::size_t>(id); }
+    ControlState& mut(ControlId id) { return m_controls[index(id)]; }
+
+    NumberFormat m_fmt;
+    std::array<ControlState, kControlCount> m_controls{};
+    std::optional<ControlId> m_focus;
+    FormState m_form;
+    std::vector<std::string> m_messages;
+    bool m_closed = false;
+};
+
+// The name of a control, as the inventory and the dump spell it.
+std::string_view controlName(ControlId id);
+
+}  // namespace cw

@@ -1,0 +1,69 @@
+#include "model/field_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace cw::test {
+namespace {
+
+using C = ControlId;
+
+struct NotANumber {
+    const char* name;
+    const char* locale;
+    bool english;
+    const char* typed;
+    const char* message;
+};
+
+class NotANumberMessage : public ::testing::TestWithParam<NotANumber> {};
+
+// The refusal of a text that is no number names the decimal separator of the settings only
+// when the text would have been a number with the other one.
+TEST_P(NotANumberMessage, SaysWhichSeparatorTheSettingsUse) {
+    const NotANumber& row = GetParam();
+    const std::optional<Refusal> refusal =
+        checkField({Field::GlassThickness, Bound::NonNegative}, row.typed, NumberFormat::fromLocale(row.locale),
+                   row.english);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->message, row.message);
+    EXPECT_EQ(refusal->focus, C::Text16);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, NotANumberMessage,
+    ::testing::Values(
+        NotANumber{"greek_point", "el_GR", false, "1.5",
+                   "Το πεδίο «Συνολικό πάχος υάλωσης (mm)» δεν περιέχει αριθμό: \"1.5\". "
+                   "Στις τοπικές ρυθμίσεις το δεκαδικό διαχωριστικό είναι το κόμμα: 1,5"},
+        NotANumber{"greek_settings_english_captions", "el_GR", true, "1.5",
+                   "The field \"Total glazing thickness (mm)\" does not hold a number: \"1.5\". "
+                   "Under these regional settings the decimal separator is the comma: 1,5"},
+        NotANumber{"english_comma", "en_US", true, "1,5",
+                   "The field \"Total glazing thickness (mm)\" does not hold a number: \"1,5\". "
+                   "Under these regional settings the decimal separator is the point: 1.5"},
+        NotANumber{"english_settings_greek_captions", "en_US", false, "1,5",
+                   "Το πεδίο «Συνολικό πάχος υάλωσης (mm)» δεν περιέχει αριθμό: \"1,5\". "
+                   "Στις τοπικές ρυθμίσεις το δεκαδικό διαχωριστικό είναι η τελεία: 1.5"},
+        NotANumber{"sign_exponent_and_blanks", "el_GR", true, " -2.5e3 ",
+                   "The field \"Total glazing thickness (mm)\" does not hold a number: \" -2.5e3 "
+                   "\". Under these regional settings the decimal separator is the comma: -2,5e3"},
+        // A long number is quoted in full once, and only its beginning in the hint.
+        NotANumber{"long_number", "el_GR", true, "1234567890.1234567890123",
+                   "The field \"Total glazing thickness (mm)\" does not hold a number: "
+                   "\"1234567890.1234567890123\". Under these regional settings the decimal "
+                   "separator is the comma: 1234567890,123456789…"},
+        // Not a number with either separator: the message says nothing more.
+        NotANumber{"grouped_thousands", "el_GR", true, "1.000,5",
+                   "The field \"Total glazing thickness (mm)\" does not hold a number: "
+                   "\"1.000,5\"."},
+        NotANumber{"two_points", "en_US", true, "1.5.5",
+                   "The field \"Total glazing thickness (mm)\" does not hold a number: \"1.5.5\"."},
+        NotANumber{"letters", "el_GR", false, "abc",
+                   "Το πεδίο «Συνολικό πάχος υάλωσης (mm)» δεν περιέχει αριθμό: \"abc\"."}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace cw::test
