@@ -65,6 +65,15 @@ TEST(BayFileRoundTrip, GreekNotationComesBackExactly) {
     EXPECT_EQ(*back.document, doc);
 }
 
+// A file written by hand, as a user editing one would: the format is what the header says.
+TEST(BayFileRoundTrip, AHandWrittenFileOpens) {
+    QFile file(QStringLiteral(CW_FILES_TEST_DIR "/corpus/bay_file/terrax_two_spans"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const BayFileReadResult read = bayDocumentFromJson(file.readAll(), kGreek);
+    ASSERT_TRUE(read.document);
+    EXPECT_EQ(*read.document, greekTerraxBay());
+}
+
 TEST(BayFileRoundTrip, UsNotationComesBackExactly) {
     const BayDocument doc = usVeltraBay();
     const BayFileReadResult back = bayDocumentFromJson(bayDocumentToJson(doc, kUs), kUs);
