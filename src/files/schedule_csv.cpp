@@ -30,6 +30,22 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
+// A header name without blanks or byte-order marks around it: a mark that is not at the very
+// start of the file (after blank lines, or from files joined together) is still no part of a name.
+std::string_view trimmedName(std::string_view s) {
+    for (;;) {
+        const std::string_view before = trimmed(s);
+        s = before;
+        if (s.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+            s.remove_prefix(kByteOrderMark.size());
+        if (s.size() >= kByteOrderMark.size() &&
+            s.substr(s.size() - kByteOrderMark.size()) == kByteOrderMark)
+            s.remove_suffix(kByteOrderMark.size());
+        if (s.size() == before.size())
+            return s;
+    }
+}
+
 std::string folded(std::string_view name) {
     const bool ascii = std::all_of(name.begin(), name.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -99,7 +115,7 @@ ScheduleHeader::ScheduleHeader(std::vector<std::string> names) : m_names(std::mo
 }
 
 std::optional<std::size_t> ScheduleHeader::indexOf(std::string_view name) const {
-    const std::string key = folded(trimmed(name));
+    const std::string key = folded(trimmedName(name));
     if (key.empty())
         return std::nullopt;
     for (std::size_t i = 0; i < m_folded.size(); ++i)
@@ -205,7 +221,7 @@ struct ScheduleParser::State {
         std::vector<std::string> names;
         names.reserve(count);
         for (std::size_t i = 0; i < count; ++i)
-            names.emplace_back(trimmed(fields[i]));
+            names.emplace_back(trimmedName(fields[i]));
         ScheduleHeader candidate(std::move(names));
         for (std::size_t i = 0; i < count; ++i) {
             const std::string& name = candidate.names()[i];

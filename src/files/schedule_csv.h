@@ -36,7 +36,8 @@ struct ScheduleError {
     std::string column;    // DuplicateColumn: the second name as written
 };
 
-// The header's names, trimmed, matched without regard to letter case.
+// The header's names, trimmed of blanks and byte-order marks, matched without regard to
+// letter case.
 class ScheduleHeader {
 public:
     explicit ScheduleHeader(std::vector<std::string> names = {});

@@ -7,8 +7,9 @@
 
 #include "files/schedule_csv.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 
 #include <cstddef>
 #include <cstdint>
@@ -36,9 +37,13 @@ void fail(const char* what) {
     std::abort();
 }
 
+// Qt's decoder as the independent judge; a byte-order mark inside a field is a character.
 bool isUtf8(const std::string& text) {
-    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    const QString decoded =
+        decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    return !decoder.hasError() && decoded.toUtf8().size() == static_cast<qsizetype>(text.size());
 }
 
 Outcome read(std::string_view data, std::size_t pieceSize) {
