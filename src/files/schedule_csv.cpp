@@ -222,6 +222,9 @@ struct ScheduleParser::State {
         names.reserve(count);
         for (std::size_t i = 0; i < count; ++i)
             names.emplace_back(trimmedName(fields[i]));
+        // A record of blank names (quoted blanks) is passed over like a blank line.
+        if (std::all_of(names.begin(), names.end(), [](const std::string& n) { return n.empty(); }))
+            return;
         ScheduleHeader candidate(std::move(names));
         for (std::size_t i = 0; i < count; ++i) {
             const std::string& name = candidate.names()[i];

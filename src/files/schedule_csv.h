@@ -18,7 +18,7 @@ namespace cw::files {
 
 enum class ScheduleErrorKind {
     Unreadable,         // the file cannot be opened or read
-    NoHeader,           // nothing but blank lines, or a header without a single name
+    NoHeader,           // no line with a name on it
     DuplicateColumn,    // two header names that match each other
     TooManyFields,      // a row with more fields than the header has names
     InvalidUtf8,        // bytes that are not UTF-8
