@@ -289,12 +289,11 @@ struct ScheduleParser::State {
                 headerRecordStart = headerScanned + 1;
             } else if (c == '"') {
                 headerInQuotes = !headerInQuotes;
-                headerHasContent = true;
             } else if (!headerInQuotes && (c == '\r' || c == '\n')) {
                 if (headerHasContent)
                     return true;
                 headerRecordStart = headerScanned + 1;
-            } else if (!isBlank(c) && c != ',' && c != ';') {
+            } else if (!isBlank(c) && (headerInQuotes || (c != ',' && c != ';'))) {
                 headerHasContent = true;
             }
         }
@@ -324,6 +323,9 @@ struct ScheduleParser::State {
         std::string_view bytes = headerBytes;
         if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark)
             bytes.remove_prefix(kByteOrderMark.size());
+        // With no name anywhere, every line has its say.
+        if (!headerHasContent)
+            headerRecordStart = 0;
         result.delimiter = detectDelimiter();
         if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) {
             fail(ScheduleErrorKind::Unreadable, 0);
