@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/catalogue.h"
+#include "design/deflection_criterion.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,12 +22,6 @@ enum class SpanCase {
 
 // Where the wind pressure in force came from.
 enum class WindSource { None, HeightBand, TypedPressure, WindSpeed };
-
-// Which limit bounded the mullion's deflection.
-enum class DeflectionRule {
-    SpanOverDivisor,  // L1 / d
-    AllowableCapped   // the allowable deflection f, at most 15 mm
-};
 
 // One bay as the engineer describes it. Lengths in cm, pressures in kN/m2.
 struct BayInput {
@@ -96,7 +91,7 @@ struct BayDesign {
     float ratioLimitSingle_cm = 0.0F;  // L1 / d in single precision
     double absoluteLimit_cm = 0.0;     // f / 10 as the case forms it
     bool absoluteLimitCapped = false;  // replaced by 1.5 cm
-    DeflectionRule rule = DeflectionRule::AllowableCapped;
+    DeflectionRule rule = DeflectionRule::Cap15mm;
     double allowableLimit_cm = 0.0;  // min(f / 10, 1.5)
     double designedLimit_mm = 0.0;   // the limit the mullion was designed for
 

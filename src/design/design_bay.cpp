@@ -59,7 +59,9 @@ bool ratioRuleFromKeptLimits(const BayDesign& r) {
 }
 
 void setRule(BayDesign& r, bool ratioGoverns, double L1, double d) {
-    r.rule = ratioGoverns ? DeflectionRule::SpanOverDivisor : DeflectionRule::AllowableCapped;
+    r.rule = ratioGoverns                                  ? DeflectionRule::SpanOverDivisor
+             : r.allowableLimit_cm < kDeflectionCap_cm ? DeflectionRule::AllowableDeflection
+                                                       : DeflectionRule::Cap15mm;
     r.designedLimit_mm = ratioGoverns ? 10.0 * L1 / d : 10.0 * r.allowableLimit_cm;
 }
 

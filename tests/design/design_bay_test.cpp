@@ -110,7 +110,8 @@ struct LimitRow {
 };
 
 constexpr auto kRatio = DeflectionRule::SpanOverDivisor;
-constexpr auto kCap = DeflectionRule::AllowableCapped;
+constexpr auto kF = DeflectionRule::AllowableDeflection;
+constexpr auto kCap = DeflectionRule::Cap15mm;
 constexpr auto kOne = StaticSystem::OneSpan;
 constexpr auto kFixed = StaticSystem::FixedEnds;
 constexpr auto kTwo = StaticSystem::TwoSpans;
@@ -118,30 +119,30 @@ constexpr auto kTwo = StaticSystem::TwoSpans;
 // b = 105, p = 0,5 (q = 0,00525 kN/cm); E = 7000 kN/cm2.
 const LimitRow kLimitRows[] = {
     // 5 q L^4 / (384 E * 1,0 cm) = 0,00525 * 400^4 * 5 / 2688000
-    {"one span, f 10 below L/d", Series::Veltra, kOne, 400, 0, 10, 200, kCap, "10.00", "250.00"},
+    {"one span, f 10 below L/d", Series::Veltra, kOne, 400, 0, 10, 200, kF, "10.00", "250.00"},
     {"one span, f 15", Series::Veltra, kOne, 400, 0, 15, 200, kCap, "15.00", "166.67"},
     {"one span, f 20 capped at 15", Series::Veltra, kOne, 400, 0, 20, 200, kCap, "15.00", "166.67"},
     // 250/200 = 1,25 cm > 1,0 cm: f governs; 0,00525 * 250^4 * 5 / 2688000 = 38,147
-    {"one span, L/d above f 10", Series::Veltra, kOne, 250, 0, 10, 200, kCap, "10.00", "38.15"},
+    {"one span, L/d above f 10", Series::Veltra, kOne, 250, 0, 10, 200, kF, "10.00", "38.15"},
     {"one span, L/d below f 15", Series::Veltra, kOne, 250, 0, 15, 200, kRatio, "12.50", "30.52"},
-    {"fixed ends, f 10", Series::Veltra, kFixed, 250, 0, 10, 200, kCap, "10.00", "7.63"},
+    {"fixed ends, f 10", Series::Veltra, kFixed, 250, 0, 10, 200, kF, "10.00", "7.63"},
     {"fixed ends, L/d governs", Series::Veltra, kFixed, 250, 0, 15, 200, kRatio, "12.50", "6.10"},
     // f 20 mm is not capped for fixed ends: L/d = 1,8 <= 2,0 cm;
     // 0,00525 * 360^3 * 1 * 200 / 2688000 = 18,225
     {"fixed ends, f 20 uncapped", Series::Veltra, kFixed, 360, 0, 20, 200, kRatio, "18.00",
      "18.23"},
     // 0,00525 * 400^4 * 5 / (6454000 * 1,0)
-    {"equal spans, f 10", Series::Veltra, kTwo, 400, 400, 10, 200, kCap, "10.00", "104.12"},
+    {"equal spans, f 10", Series::Veltra, kTwo, 400, 400, 10, 200, kF, "10.00", "104.12"},
     // J0 = 52,5 * 400^2 / (2688000 * 1,0) * 0,01 = 0,03125; * 440000 / 100
-    {"two spans, f 10", Series::Veltra, kTwo, 400, 200, 10, 200, kCap, "10.00", "137.50"},
+    {"two spans, f 10", Series::Veltra, kTwo, 400, 200, 10, 200, kF, "10.00", "137.50"},
     // 400/500 = 0,8 cm <= 1,0 cm: J0 = 8400000 / (2688000 * 0,8) * 0,01; * 4400
     {"two spans, L/d below f 10", Series::Veltra, kTwo, 400, 200, 10, 500, kRatio, "8.00",
      "171.88"},
     // 52,5 * 460^4 / (1295000 * 1,0) * 0,0001
-    {"short upper span, f 10", Series::Veltra, kTwo, 400, 60, 10, 200, kCap, "10.00", "181.52"},
-    {"Terrax equal spans, f 10", Series::Terrax, kTwo, 400, 400, 10, 200, kCap, "10.00", "250.00"},
-    {"Terrax two spans, f 10", Series::Terrax, kTwo, 400, 200, 10, 200, kCap, "10.00", "137.50"},
-    {"Terrax short upper span, f 10", Series::Terrax, kTwo, 400, 60, 10, 200, kCap, "10.00",
+    {"short upper span, f 10", Series::Veltra, kTwo, 400, 60, 10, 200, kF, "10.00", "181.52"},
+    {"Terrax equal spans, f 10", Series::Terrax, kTwo, 400, 400, 10, 200, kF, "10.00", "250.00"},
+    {"Terrax two spans, f 10", Series::Terrax, kTwo, 400, 200, 10, 200, kF, "10.00", "137.50"},
+    {"Terrax short upper span, f 10", Series::Terrax, kTwo, 400, 60, 10, 200, kF, "10.00",
      "181.52"},
 };
 

@@ -1,0 +1,259 @@
+#include "files/bay_file.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QSaveFile>
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace cw::files {
+
+namespace {
+
+template <typename E, std::size_t N>
+using NameTable = std::array<std::pair<E, std::string_view>, N>;
+
+constexpr NameTable<BaySeries, 4> kSeriesNames = {{{BaySeries::None, "none"},
+                                                   {BaySeries::Veltra, "veltra"},
+                                                   {BaySeries::Korin, "korin"},
+                                                   {BaySeries::Terrax, "terrax"}}};
+constexpr NameTable<BayStaticSystem, 4> kSystemNames = {{{BayStaticSystem::None, "none"},
+                                                         {BayStaticSystem::OneSpan, "one-span"},
+                                                         {BayStaticSystem::FixedEnds, "fixed-ends"},
+                                                         {BayStaticSystem::TwoSpans, "two-spans"}}};
+constexpr NameTable<BayWindSource, 6> kWindSourceNames = {
+    {{BayWindSource::None, "none"},
+     {BayWindSource::Band0To8m, "0-8"},
+     {BayWindSource::Band8To20m, "8-20"},
+     {BayWindSource::Band20To100m, "20-100"},
+     {BayWindSource::TypedPressure, "pressure"},
+     {BayWindSource::WindSpeed, "speed"}}};
+constexpr NameTable<BayLanguage, 2> kLanguageNames = {
+    {{BayLanguage::Greek, "el"}, {BayLanguage::English, "en"}}};
+constexpr NameTable<DeflectionCriterion, 2> kCriterionNames = {
+    {{DeflectionCriterion::En13830_2003, "2003"}, {DeflectionCriterion::En13830_2015, "2015"}}};
+
+// The text fields in the order they are checked when reading.
+constexpr std::array<std::pair<std::string_view, std::string BayDocument::*>, 14> kTextFields = {{
+    {bay_key::kGridWidthA1, &BayDocument::gridWidthA1_cm},
+    {bay_key::kGridWidthA2, &BayDocument::gridWidthA2_cm},
+    {bay_key::kSpanL1, &BayDocument::spanL1_cm},
+    {bay_key::kSpanL2, &BayDocument::spanL2_cm},
+    {bay_key::kGlazingHeightH1, &BayDocument::glazingHeightH1_cm},
+    {bay_key::kGlazingHeightH2, &BayDocument::glazingHeightH2_cm},
+    {bay_key::kGlassThickness, &BayDocument::glassThickness_mm},
+    {bay_key::kDeflectionDivisor, &BayDocument::deflectionDivisor},
+    {bay_key::kAllowableDeflection, &BayDocument::allowableDeflection_mm},
+    {bay_key::kWindPressure, &BayDocument::windPressure_kNm2},
+    {bay_key::kWindSpeed, &BayDocument::windSpeed_kmh},
+    {bay_key::kStructureWeight, &BayDocument::structureWeight_kNm2},
+    {bay_key::kSnowHeight, &BayDocument::snowHeight_cm},
+    {bay_key::kSlope, &BayDocument::slope_deg},
+}};
+
+constexpr std::string_view kLiteralMark = "'";
+
+QString qstr(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+template <typename E, std::size_t N>
+std::string_view nameOf(const NameTable<E, N>& table, E value) {
+    for (const auto& [v, name] : table)
+        if (v == value)
+            return name;
+    return table.front().second;
+}
+
+// The notation of the file: a dot, with the signs of the user's notation.
+NumberFormat fileNotation(const NumberFormat& fmt) {
+    return NumberFormat{".", fmt.minus, fmt.plus};
+}
+
+std::string replacedFirst(std::string_view text, std::string_view from, std::string_view to) {
+    std::string out(text);
+    if (from.empty() || from == to)
+        return out;
+    if (const std::size_t at = out.find(from); at != std::string::npos)
+        out.replace(at, from.size(), to);
+    return out;
+}
+
+BayFileReadResult failure(BayFileErrorKind kind, std::string_view field = {}) {
+    return {std::nullopt, BayFileError{kind, std::string(field)}};
+}
+
+class Reader {
+public:
+    Reader(const QJsonObject& object, const NumberFormat& fmt) : m_object(object), m_fmt(fmt) {}
+
+    std::optional<BayFileError> error;
+
+    void text(std::string_view key, std::string& out) {
+        const QJsonValue value = required(key);
+        if (error)
+            return;
+        if (!value.isString()) {
+            fail(BayFileErrorKind::WrongType, key);
+            return;
+        }
+        out = numberTextFromFile(value.toString().toStdString(), m_fmt);
+    }
+
+    template <typename E, std::size_t N>
+    void choice(std::string_view key, const NameTable<E, N>& table, E& out, bool optional) {
+        if (error)
+            return;
+        const QJsonValue value = m_object.value(qstr(key));
+        if (value.isUndefined() && optional)
+            return;
+        if (value.isUndefined()) {
+            fail(BayFileErrorKind::MissingField, key);
+            return;
+        }
+        if (!value.isString()) {
+            fail(BayFileErrorKind::WrongType, key);
+            return;
+        }
+        const std::string name = value.toString().toStdString();
+        for (const auto& [v, n] : table) {
+            if (n == name) {
+                out = v;
+                return;
+            }
+        }
+        fail(BayFileErrorKind::UnknownValue, key);
+    }
+
+private:
+    QJsonValue required(std::string_view key) {
+        if (error)
+            return {};
+        const QJsonValue value = m_object.value(qstr(key));
+        if (value.isUndefined())
+            fail(BayFileErrorKind::MissingField, key);
+        return value;
+    }
+
+    void fail(BayFileErrorKind kind, std::string_view key) {
+        error = BayFileError{kind, std::string(key)};
+    }
+
+    const QJsonObject& m_object;
+    const NumberFormat& m_fmt;
+};
+
+}  // namespace
+
+std::string numberTextToFile(std::string_view typed, const NumberFormat& fmt) {
+    if (parseNumber(typed, fmt))
+        return replacedFirst(typed, fmt.decimal, ".");
+    if (typed.substr(0, kLiteralMark.size()) == kLiteralMark ||
+        parseNumber(typed, fileNotation(fmt)))
+        return std::string(kLiteralMark) + std::string(typed);
+    return std::string(typed);
+}
+
+std::string numberTextFromFile(std::string_view stored, const NumberFormat& fmt) {
+    if (stored.substr(0, kLiteralMark.size()) == kLiteralMark)
+        return std::string(stored.substr(kLiteralMark.size()));
+    if (parseNumber(stored, fileNotation(fmt)))
+        return replacedFirst(stored, ".", fmt.decimal);
+    return std::string(stored);
+}
+
+QByteArray bayDocumentToJson(const BayDocument& doc, const NumberFormat& fmt) {
+    QJsonObject object;
+    object.insert(qstr(bay_key::kFormat), qstr(kBayFileFormat));
+    object.insert(qstr(bay_key::kVersion), kBayFileVersion);
+    object.insert(qstr(bay_key::kSeries), qstr(nameOf(kSeriesNames, doc.series)));
+    object.insert(qstr(bay_key::kStaticSystem), qstr(nameOf(kSystemNames, doc.staticSystem)));
+    object.insert(qstr(bay_key::kWindSource), qstr(nameOf(kWindSourceNames, doc.windSource)));
+    object.insert(qstr(bay_key::kLanguage), qstr(nameOf(kLanguageNames, doc.language)));
+    object.insert(qstr(bay_key::kDeflectionCriterion),
+                  qstr(nameOf(kCriterionNames, doc.deflectionCriterion)));
+    for (const auto& [key, member] : kTextFields)
+        object.insert(qstr(key), qstr(numberTextToFile(doc.*member, fmt)));
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+BayFileReadResult bayDocumentFromJson(const QByteArray& json, const NumberFormat& fmt) {
+    if (json.size() > kMaxBayFileBytes)
+        return failure(BayFileErrorKind::TooLarge);
+    QJsonParseError parseError{};
+    const QJsonDocument parsed = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        BayFileReadResult result = failure(BayFileErrorKind::NotJson);
+        result.error->jsonOffset = parseError.offset;
+        return result;
+    }
+    if (!parsed.isObject())
+        return failure(BayFileErrorKind::OtherFormat, bay_key::kFormat);
+    const QJsonObject object = parsed.object();
+
+    const QJsonValue format = object.value(qstr(bay_key::kFormat));
+    if (!format.isString() || format.toString() != qstr(kBayFileFormat))
+        return failure(BayFileErrorKind::OtherFormat, bay_key::kFormat);
+
+    const QJsonValue version = object.value(qstr(bay_key::kVersion));
+    if (version.isUndefined())
+        return failure(BayFileErrorKind::MissingField, bay_key::kVersion);
+    if (!version.isDouble())
+        return failure(BayFileErrorKind::WrongType, bay_key::kVersion);
+    const double number = version.toDouble();
+    if (number > kBayFileVersion) {
+        BayFileReadResult result = failure(BayFileErrorKind::NewerVersion, bay_key::kVersion);
+        result.error->version = number < 1e9 ? static_cast<int>(std::floor(number)) : 0;
+        return result;
+    }
+    if (number != kBayFileVersion)
+        return failure(BayFileErrorKind::UnknownValue, bay_key::kVersion);
+
+    BayDocument doc;
+    Reader reader(object, fmt);
+    reader.choice(bay_key::kSeries, kSeriesNames, doc.series, false);
+    reader.choice(bay_key::kStaticSystem, kSystemNames, doc.staticSystem, false);
+    for (const auto& [key, member] : kTextFields)
+        reader.text(key, doc.*member);
+    reader.choice(bay_key::kWindSource, kWindSourceNames, doc.windSource, false);
+    reader.choice(bay_key::kLanguage, kLanguageNames, doc.language, false);
+    reader.choice(bay_key::kDeflectionCriterion, kCriterionNames, doc.deflectionCriterion, true);
+    if (reader.error)
+        return {std::nullopt, reader.error};
+    return {doc, std::nullopt};
+}
+
+BayFileReadResult readBayFile(const QString& path, const NumberFormat& fmt) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(BayFileErrorKind::Unreadable);
+    // One byte more than allowed tells a file at the limit from one beyond it, without
+    // reading a huge file whole.
+    const QByteArray bytes = file.read(kMaxBayFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failure(BayFileErrorKind::Unreadable);
+    return bayDocumentFromJson(bytes, fmt);
+}
+
+std::optional<QString> writeBayFile(const QString& path, const BayDocument& document,
+                                    const NumberFormat& fmt) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = bayDocumentToJson(document, fmt);
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+}  // namespace cw::files

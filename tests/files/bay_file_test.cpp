@@ -1,0 +1,351 @@
+#include "files/bay_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <string>
+
+namespace cw::files {
+namespace {
+
+const NumberFormat kGreek{",", "-", "+"};
+const NumberFormat kUs{".", "-", "+"};
+
+BayDocument greekTerraxBay() {
+    BayDocument doc;
+    doc.series = BaySeries::Terrax;
+    doc.staticSystem = BayStaticSystem::TwoSpans;
+    doc.gridWidthA1_cm = "150";
+    doc.gridWidthA2_cm = "1,50";
+    doc.spanL1_cm = "350,0";
+    doc.spanL2_cm = "-2,5e3";
+    doc.glazingHeightH1_cm = " 100 ";
+    doc.glazingHeightH2_cm = "";
+    doc.glassThickness_mm = "10";
+    doc.deflectionDivisor = "200";
+    doc.allowableDeflection_mm = "1.5";  // not a number under a decimal comma
+    doc.windSource = BayWindSource::TypedPressure;
+    doc.windPressure_kNm2 = "0,85";
+    doc.windSpeed_kmh = "'120";
+    doc.structureWeight_kNm2 = "0,1";
+    doc.snowHeight_cm = "εκατό";
+    doc.slope_deg = "30";
+    doc.language = BayLanguage::English;
+    doc.deflectionCriterion = DeflectionCriterion::En13830_2015;
+    return doc;
+}
+
+BayDocument usVeltraBay() {
+    BayDocument doc;
+    doc.series = BaySeries::Veltra;
+    doc.staticSystem = BayStaticSystem::FixedEnds;
+    doc.gridWidthA1_cm = "150.25";
+    doc.gridWidthA2_cm = "1,50";  // not a number in this notation
+    doc.spanL1_cm = "350";
+    doc.windSource = BayWindSource::Band8To20m;
+    doc.windSpeed_kmh = "+90.";
+    doc.language = BayLanguage::Greek;
+    return doc;
+}
+
+QJsonObject objectOf(const QByteArray& json) {
+    return QJsonDocument::fromJson(json).object();
+}
+
+TEST(BayFileRoundTrip, GreekNotationComesBackExactly) {
+    const BayDocument doc = greekTerraxBay();
+    const BayFileReadResult back = bayDocumentFromJson(bayDocumentToJson(doc, kGreek), kGreek);
+    ASSERT_FALSE(back.error);
+    ASSERT_TRUE(back.document);
+    EXPECT_EQ(*back.document, doc);
+}
+
+// A file written by hand, as a user editing one would: the format is what the header says.
+TEST(BayFileRoundTrip, AHandWrittenFileOpens) {
+    QFile file(QStringLiteral(CW_FILES_TEST_DIR "/corpus/bay_file/terrax_two_spans"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const BayFileReadResult read = bayDocumentFromJson(file.readAll(), kGreek);
+    ASSERT_TRUE(read.document);
+    EXPECT_EQ(*read.document, greekTerraxBay());
+}
+
+TEST(BayFileRoundTrip, UsNotationComesBackExactly) {
+    const BayDocument doc = usVeltraBay();
+    const BayFileReadResult back = bayDocumentFromJson(bayDocumentToJson(doc, kUs), kUs);
+    ASSERT_TRUE(back.document);
+    EXPECT_EQ(*back.document, doc);
+}
+
+TEST(BayFileRoundTrip, EveryChoiceOfEveryListComesBack) {
+    for (const BaySeries series :
+         {BaySeries::None, BaySeries::Veltra, BaySeries::Korin, BaySeries::Terrax}) {
+        for (const BayStaticSystem system :
+             {BayStaticSystem::None, BayStaticSystem::OneSpan, BayStaticSystem::FixedEnds,
+              BayStaticSystem::TwoSpans}) {
+            for (const BayWindSource wind :
+                 {BayWindSource::None, BayWindSource::Band0To8m, BayWindSource::Band8To20m,
+                  BayWindSource::Band20To100m, BayWindSource::TypedPressure,
+                  BayWindSource::WindSpeed}) {
+                BayDocument doc;
+                doc.series = series;
+                doc.staticSystem = system;
+                doc.windSource = wind;
+                const BayFileReadResult back =
+                    bayDocumentFromJson(bayDocumentToJson(doc, kGreek), kGreek);
+                ASSERT_TRUE(back.document);
+                EXPECT_EQ(*back.document, doc);
+            }
+        }
+    }
+}
+
+TEST(BayFileNumbers, StoredWithADotWhateverTheNotation) {
+    const QJsonObject greek = objectOf(bayDocumentToJson(greekTerraxBay(), kGreek));
+    EXPECT_EQ(greek.value("gridWidthA2_cm").toString(), "1.50");
+    EXPECT_EQ(greek.value("spanL1_cm").toString(), "350.0");
+    EXPECT_EQ(greek.value("spanL2_cm").toString(), "-2.5e3");
+    EXPECT_EQ(greek.value("glazingHeightH1_cm").toString(), " 100 ");
+    EXPECT_EQ(greek.value("snowHeight_cm").toString(), "εκατό");
+    // Texts that would otherwise come back as numbers, or lose their apostrophe.
+    EXPECT_EQ(greek.value("allowableDeflection_mm").toString(), "'1.5");
+    EXPECT_EQ(greek.value("windSpeed_kmh").toString(), "''120");
+
+    const QJsonObject us = objectOf(bayDocumentToJson(usVeltraBay(), kUs));
+    EXPECT_EQ(us.value("gridWidthA1_cm").toString(), "150.25");
+    EXPECT_EQ(us.value("gridWidthA2_cm").toString(), "1,50");
+}
+
+TEST(BayFileNumbers, AFileFromOneNotationOpensInTheOther) {
+    const BayFileReadResult inUs =
+        bayDocumentFromJson(bayDocumentToJson(greekTerraxBay(), kGreek), kUs);
+    ASSERT_TRUE(inUs.document);
+    EXPECT_EQ(inUs.document->gridWidthA2_cm, "1.50");
+    EXPECT_EQ(inUs.document->windPressure_kNm2, "0.85");
+    EXPECT_EQ(inUs.document->allowableDeflection_mm, "1.5");
+
+    const BayFileReadResult inGreek =
+        bayDocumentFromJson(bayDocumentToJson(usVeltraBay(), kUs), kGreek);
+    ASSERT_TRUE(inGreek.document);
+    EXPECT_EQ(inGreek.document->gridWidthA1_cm, "150,25");
+    EXPECT_EQ(inGreek.document->windSpeed_kmh, "+90,");
+}
+
+struct ConversionCase {
+    const char* name;
+    const NumberFormat* fmt;
+    const char* typed;
+    const char* stored;
+};
+
+class NumberTextConversion : public ::testing::TestWithParam<ConversionCase> {};
+
+TEST_P(NumberTextConversion, ToTheFileAndBack) {
+    const ConversionCase& c = GetParam();
+    EXPECT_EQ(numberTextToFile(c.typed, *c.fmt), c.stored);
+    EXPECT_EQ(numberTextFromFile(c.stored, *c.fmt), c.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumberTextConversion,
+    ::testing::Values(ConversionCase{"greek_trailing_zero_kept", &kGreek, "1,50", "1.50"},
+                      ConversionCase{"greek_whole", &kGreek, "200", "200"},
+                      ConversionCase{"greek_leading_separator", &kGreek, ",5", ".5"},
+                      ConversionCase{"greek_exponent", &kGreek, "1,5E-2", "1.5E-2"},
+                      ConversionCase{"greek_blanks_kept", &kGreek, " 2,5 ", " 2.5 "},
+                      ConversionCase{"greek_dot_text_marked", &kGreek, "1.5", "'1.5"},
+                      ConversionCase{"greek_grouped_text_verbatim", &kGreek, "1.234,5", "1.234,5"},
+                      ConversionCase{"greek_word", &kGreek, "abc", "abc"},
+                      ConversionCase{"greek_empty", &kGreek, "", ""},
+                      ConversionCase{"apostrophe_text_marked", &kGreek, "'x", "''x"},
+                      ConversionCase{"us_decimal", &kUs, "1.50", "1.50"},
+                      ConversionCase{"us_comma_text_verbatim", &kUs, "1,5", "1,5"},
+                      ConversionCase{"us_apostrophe_number_marked", &kUs, "'2", "''2"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(BayFileText, IndentedAndKeyOrdered) {
+    const QByteArray json = bayDocumentToJson(greekTerraxBay(), kGreek);
+    EXPECT_TRUE(json.startsWith("{\n    \"allowableDeflection_mm\": \"'1.5\",\n"));
+    const QList<QByteArray> lines = json.split('\n');
+    QByteArray previous;
+    int keys = 0;
+    for (const QByteArray& line : lines) {
+        if (!line.startsWith("    \""))
+            continue;
+        const QByteArray key = line.mid(5, line.indexOf('"', 5) - 5);
+        EXPECT_LT(previous, key);
+        previous = key;
+        ++keys;
+    }
+    EXPECT_EQ(keys, 21);
+    EXPECT_TRUE(json.contains("\"format\": \"curtainwall-bay\""));
+    EXPECT_TRUE(json.contains("\"version\": 1"));
+}
+
+// A valid file with one key changed (or removed when the value is undefined).
+QByteArray withKey(const char* key, const QJsonValue& value) {
+    QJsonObject object = objectOf(bayDocumentToJson(greekTerraxBay(), kGreek));
+    if (value.isUndefined())
+        object.remove(key);
+    else
+        object.insert(key, value);
+    return QJsonDocument(object).toJson();
+}
+
+struct BadFileCase {
+    const char* name;
+    QByteArray json;
+    BayFileErrorKind kind;
+    std::string field;
+};
+
+class BayFileRefused : public ::testing::TestWithParam<BadFileCase> {};
+
+TEST_P(BayFileRefused, NamesTheFieldAndWhatIsWrong) {
+    const BayFileReadResult result = bayDocumentFromJson(GetParam().json, kGreek);
+    EXPECT_FALSE(result.document);
+    ASSERT_TRUE(result.error);
+    EXPECT_EQ(result.error->kind, GetParam().kind);
+    EXPECT_EQ(result.error->field, GetParam().field);
+}
+
+using K = BayFileErrorKind;
+const QJsonValue kAbsent(QJsonValue::Undefined);
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BayFileRefused,
+    ::testing::Values(
+        BadFileCase{"empty", "", K::NotJson, ""},
+        BadFileCase{"truncated", "{\"format\": \"curtainwall-bay\", ", K::NotJson, ""},
+        BadFileCase{"spreadsheet_bytes", "PK\x03\x04", K::NotJson, ""},
+        BadFileCase{"array", "[1, 2]", K::OtherFormat, "format"},
+        BadFileCase{"other_format", withKey("format", "curtainwall-report"), K::OtherFormat,
+                    "format"},
+        BadFileCase{"format_missing", withKey("format", kAbsent), K::OtherFormat, "format"},
+        BadFileCase{"format_a_number", withKey("format", 1), K::OtherFormat, "format"},
+        BadFileCase{"newer_version", withKey("version", 2), K::NewerVersion, "version"},
+        BadFileCase{"version_missing", withKey("version", kAbsent), K::MissingField, "version"},
+        BadFileCase{"version_a_text", withKey("version", "1"), K::WrongType, "version"},
+        BadFileCase{"version_zero", withKey("version", 0), K::UnknownValue, "version"},
+        BadFileCase{"version_fraction", withKey("version", 0.5), K::UnknownValue, "version"},
+        BadFileCase{"series_missing", withKey("series", kAbsent), K::MissingField, "series"},
+        BadFileCase{"series_unknown", withKey("series", "aluminium"), K::UnknownValue, "series"},
+        BadFileCase{"series_case_matters", withKey("series", "Veltra"), K::UnknownValue, "series"},
+        BadFileCase{"system_a_number", withKey("staticSystem", 1), K::WrongType, "staticSystem"},
+        BadFileCase{"system_unknown", withKey("staticSystem", "three-spans"), K::UnknownValue,
+                    "staticSystem"},
+        BadFileCase{"width_a_number", withKey("gridWidthA1_cm", 150), K::WrongType,
+                    "gridWidthA1_cm"},
+        BadFileCase{"span_missing", withKey("spanL1_cm", kAbsent), K::MissingField, "spanL1_cm"},
+        BadFileCase{"slope_null", withKey("slope_deg", QJsonValue::Null), K::WrongType,
+                    "slope_deg"},
+        BadFileCase{"divisor_an_object", withKey("deflectionDivisor", QJsonObject()), K::WrongType,
+                    "deflectionDivisor"},
+        BadFileCase{"wind_source_unknown", withKey("windSource", "20-200"), K::UnknownValue,
+                    "windSource"},
+        BadFileCase{"wind_speed_missing", withKey("windSpeed_kmh", kAbsent), K::MissingField,
+                    "windSpeed_kmh"},
+        BadFileCase{"language_unknown", withKey("language", "de"), K::UnknownValue, "language"},
+        BadFileCase{"criterion_unknown", withKey("deflectionCriterion", "2020"), K::UnknownValue,
+                    "deflectionCriterion"},
+        BadFileCase{"criterion_a_number", withKey("deflectionCriterion", 2015), K::WrongType,
+                    "deflectionCriterion"},
+        BadFileCase{"too_large", QByteArray(kMaxBayFileBytes + 1, ' '), K::TooLarge, ""}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(BayFileRefusedDetails, OffsetOfBrokenJsonAndVersionOfNewerFile) {
+    const BayFileReadResult broken = bayDocumentFromJson("{\"format\": x}", kGreek);
+    ASSERT_TRUE(broken.error);
+    EXPECT_EQ(broken.error->kind, K::NotJson);
+    EXPECT_GE(broken.error->jsonOffset, 10);
+    EXPECT_LE(broken.error->jsonOffset, 12);
+
+    const BayFileReadResult newer = bayDocumentFromJson(withKey("version", 3), kGreek);
+    ASSERT_TRUE(newer.error);
+    EXPECT_EQ(newer.error->version, 3);
+}
+
+TEST(BayFileCriterion, AbsentMeansTheOriginalCriterion) {
+    const BayFileReadResult result =
+        bayDocumentFromJson(withKey("deflectionCriterion", kAbsent), kGreek);
+    ASSERT_TRUE(result.document);
+    EXPECT_EQ(result.document->deflectionCriterion, DeflectionCriterion::En13830_2003);
+}
+
+TEST(BayFileCriterion, UnknownKeysAreLeftAside) {
+    const BayFileReadResult result = bayDocumentFromJson(withKey("comment", "east façade"), kGreek);
+    ASSERT_TRUE(result.document);
+    EXPECT_EQ(*result.document, greekTerraxBay());
+}
+
+TEST(BayFileOnDisk, SavedAndOpenedAgain) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("east bay.cwbay");
+    ASSERT_FALSE(writeBayFile(path, greekTerraxBay(), kGreek));
+    const BayFileReadResult back = readBayFile(path, kGreek);
+    ASSERT_TRUE(back.document);
+    EXPECT_EQ(*back.document, greekTerraxBay());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"east bay.cwbay"});
+}
+
+TEST(BayFileOnDisk, AFailedSaveLeavesTheEarlierFileAsItWas) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("bay.cwbay");
+    ASSERT_FALSE(writeBayFile(path, greekTerraxBay(), kGreek));
+    QFile before(path);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray earlier = before.readAll();
+    before.close();
+
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool folderIsReadOnly = !QFile(dir.filePath("probe")).open(QIODevice::WriteOnly);
+    const std::optional<QString> failed = writeBayFile(path, usVeltraBay(), kUs);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!folderIsReadOnly)
+        GTEST_SKIP() << "running as a user that writes into read-only folders";
+    ASSERT_TRUE(failed);
+    EXPECT_FALSE(failed->isEmpty());
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), earlier);
+}
+
+// The temporary file beside a name of the longest length the system allows cannot be made,
+// which fails a save whoever runs the test.
+TEST(BayFileOnDisk, ASaveThatCannotMakeItsTemporaryFileChangesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QString(249, QChar('b')) + ".cwbay");
+    QFile earlierFile(path);
+    ASSERT_TRUE(earlierFile.open(QIODevice::WriteOnly));
+    const QByteArray earlier = "earlier contents";
+    earlierFile.write(earlier);
+    earlierFile.close();
+
+    const std::optional<QString> failed = writeBayFile(path, usVeltraBay(), kUs);
+    ASSERT_TRUE(failed);
+    EXPECT_FALSE(failed->isEmpty());
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), earlier);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST(BayFileOnDisk, MissingFileOrFolderIsUnreadable) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const QString& path : {dir.filePath("none.cwbay"), dir.path()}) {
+        const BayFileReadResult result = readBayFile(path, kGreek);
+        ASSERT_TRUE(result.error) << path.toStdString();
+        EXPECT_EQ(result.error->kind, K::Unreadable) << path.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace cw::files
