@@ -19,7 +19,7 @@
 // Texts are stored as typed, except that a number uses a dot whatever the notation it was
 // typed in (numberTextToFile). Keys are written in alphabetical order, indented.
 
-#include "design/deflection_criterion.h"
+#include "model/bay_document.h"
 #include "model/number_text.h"
 
 #include <QByteArray>
@@ -64,37 +64,12 @@ inline constexpr std::string_view kDeflectionCriterion = "deflectionCriterion"; 
                                                                                  // optional
 }  // namespace bay_key
 
-enum class BaySeries { None, Veltra, Korin, Terrax };
-enum class BayStaticSystem { None, OneSpan, FixedEnds, TwoSpans };
-// Where the wind pressure in force comes from: a height band, the typed pressure, the
-// typed wind speed, or nowhere yet.
-enum class BayWindSource { None, Band0To8m, Band8To20m, Band20To100m, TypedPressure, WindSpeed };
-enum class BayLanguage { Greek, English };
-
-// Every input a user can set; the texts as typed, in the user's notation.
-struct BayDocument {
-    BaySeries series = BaySeries::None;
-    BayStaticSystem staticSystem = BayStaticSystem::None;
-    std::string gridWidthA1_cm;
-    std::string gridWidthA2_cm;
-    std::string spanL1_cm;
-    std::string spanL2_cm;
-    std::string glazingHeightH1_cm;
-    std::string glazingHeightH2_cm;
-    std::string glassThickness_mm;
-    std::string deflectionDivisor;
-    std::string allowableDeflection_mm;
-    BayWindSource windSource = BayWindSource::None;
-    std::string windPressure_kNm2;  // the typed pressure, kept whatever the source
-    std::string windSpeed_kmh;      // the typed speed, kept whatever the source
-    std::string structureWeight_kNm2;
-    std::string snowHeight_cm;
-    std::string slope_deg;
-    BayLanguage language = BayLanguage::Greek;
-    DeflectionCriterion deflectionCriterion = DeflectionCriterion::En13830_2003;
-
-    bool operator==(const BayDocument&) const = default;
-};
+// The document lives in the model; the file only reads and writes it.
+using cw::BayDocument;
+using cw::BayLanguage;
+using cw::BaySeries;
+using cw::BayStaticSystem;
+using cw::BayWindSource;
 
 enum class BayFileErrorKind {
     Unreadable,    // cannot be opened or read

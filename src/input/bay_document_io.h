@@ -1,0 +1,21 @@
+#pragma once
+
+#include "input/form.h"
+#include "model/bay_document.h"
+
+namespace cw {
+
+// The inputs the window holds, as a bay document.
+BayDocument documentOf(const WindowState& w);
+
+// The window given back a document's inputs: a fresh form (its hooks kept), the language,
+// series and system chosen, the wind load taken as its button or band would take it, and
+// every text as typed. A bay complete enough to run then runs as NEXT would, with the
+// message of a refused run.
+void openDocument(Form& f, const BayDocument& document);
+
+// A series, a static system the series offers, and a wind load: what a run needs besides
+// the texts, which the run itself checks.
+bool readyToRun(const BayDocument& document);
+
+}  // namespace cw

@@ -1,0 +1,115 @@
+// A bay's inputs taken from the window and given back: the window after opening is the
+// window the inputs were taken from.
+
+#include "input/bay_document_io.h"
+#include "model/state_dump.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace cw::test {
+namespace {
+
+using C = ControlId;
+
+// A dump without the focus and the messages: what the inputs decide.
+std::string inputsAndResults(const Form& f) {
+    const std::string dump = stateDump(f.state(), {});
+    return dump.substr(dump.find(", \"controls\""));
+}
+
+struct Session {
+    const char* name;
+    const char* locale;
+    std::vector<std::string> actions;  // "click C", "type C TEXT"
+};
+
+void perform(Form& f, const std::string& action) {
+    std::istringstream in(action);
+    std::string verb, name;
+    in >> verb >> name;
+    std::string text;
+    std::getline(in, text);
+    if (!text.empty() && text.front() == ' ')
+        text.erase(0, 1);
+    for (int i = 0; i < kControlCount; ++i) {
+        if (controlName(ControlId(i)) != name)
+            continue;
+        if (verb == "click")
+            f.click(ControlId(i));
+        else
+            f.type(ControlId(i), text);
+        return;
+    }
+    FAIL() << "no control " << name;
+}
+
+class OpenedBay : public ::testing::TestWithParam<Session> {};
+
+TEST_P(OpenedBay, GivesBackTheWindowItCameFrom) {
+    const Session& s = GetParam();
+    const NumberFormat fmt = NumberFormat::fromLocale(s.locale);
+    Form original(fmt);
+    for (const std::string& action : s.actions)
+        perform(original, action);
+    original.click(C::Command1);
+    const BayDocument document = documentOf(original.state());
+
+    Form opened(fmt);
+    opened.click(C::Option11);  // whatever was there before goes
+    opened.type(C::Text37, "7");
+    openDocument(opened, document);
+    EXPECT_EQ(inputsAndResults(opened), inputsAndResults(original));
+    EXPECT_EQ(documentOf(opened.state()), document);
+}
+
+const Session kSessions[] = {
+    {"veltra_band_greek",
+     "el_GR",
+     {"click Option10", "click Option9", "type Text4 120", "type Text7 90", "type Text2 300",
+      "type Text10 100", "type Text12 200", "click Option2", "click Command15"}},
+    {"korin_two_spans_pressure_english",
+     "en_US",
+     {"click Command10", "click Option11", "click Option13", "type Text4 150", "type Text7 150",
+      "type Text2 400", "type Text13 200", "type Text10 100", "type Text12 200", "type Text8 1.25",
+      "click Command11", "click Command17"}},
+    {"terrax_sloped_from_wind_speed",
+     "el_GR",
+     {"click Option12", "click Option9", "type Text4 100", "type Text7 100", "type Text2 300",
+      "type Text10 150", "type Text12 150", "type Text42 25", "type Text11 110", "click Command4",
+      "type Text38 12,5"}},
+    {"no_mullion_fits",
+     "el_GR",
+     {"click Option11", "click Option9", "type Text4 300", "type Text7 300", "type Text2 900",
+      "type Text10 100", "type Text12 150", "click Option1", "click Command15"}},
+    {"refused_run_keeps_its_inputs",
+     "el_GR",
+     {"click Option10", "click Option14", "type Text4 120", "type Text7 abc", "click Option3"}},
+    {"no_wind_load_yet", "el_GR", {"click Option10", "click Option9", "type Text4 1.5"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Sessions, OpenedBay, ::testing::ValuesIn(kSessions),
+                         [](const ::testing::TestParamInfo<Session>& row) {
+                             return std::string(row.param.name);
+                         });
+
+TEST(OpenedBay, ARefusedRunShowsItsMessage) {
+    Form f(NumberFormat::fromLocale("el_GR"));
+    BayDocument d;
+    d.series = BaySeries::Veltra;
+    d.staticSystem = BayStaticSystem::OneSpan;
+    d.windSource = BayWindSource::Band0To8m;
+    d.gridWidthA1_cm = "120";
+    d.deflectionDivisor = "200";
+    d.glassThickness_mm = "10";
+    openDocument(f, d);
+    ASSERT_EQ(f.pendingMessages().size(), 1U);
+    EXPECT_NE(f.pendingMessages()[0].find("A2"), std::string::npos);
+    EXPECT_EQ(f.focused(), C::Text7);
+}
+
+}  // namespace
+}  // namespace cw::test
