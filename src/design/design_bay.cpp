@@ -37,29 +37,28 @@ bool allFinite(std::initializer_list<double> values) {
 // The limits the window keeps for the S-type cases: L1 shown in single precision, L1 / d
 // divided in single precision, f / 10 cm (capped at 1.5 cm where the case caps it). The rule
 // compares the two as shown.
-void keepLimits(BayDesign& r, double L1, std::int16_t d, double allowed_mm, bool capAt15) {
+struct ShownLimits {
+    double ratio_cm = 0.0;
+    double absolute_cm = 0.0;
+};
+
+ShownLimits keepLimits(BayDesign& r, double L1, std::int16_t d, double allowed_mm, bool capAt15) {
     r.limitsKept = true;
     const KeptSpanLimits kept = keptSpanLimits(L1, d);
     r.spanL1Single_cm = kept.spanL1Single_cm;
     r.ratioLimitSingle_cm = kept.ratioLimitSingle_cm;
     r.absoluteLimit_cm = allowed_mm * 0.1;
-    r.absoluteLimitCapped = capAt15 && !(asShown(r.absoluteLimit_cm) <= kDeflectionCap_cm);
-}
-
-double keptRatioShown(const BayDesign& r) {
-    return asShown(double(r.ratioLimitSingle_cm), 7);
-}
-
-double keptAbsoluteShown(const BayDesign& r) {
-    return r.absoluteLimitCapped ? kDeflectionCap_cm : asShown(r.absoluteLimit_cm);
-}
-
-bool ratioRuleFromKeptLimits(const BayDesign& r) {
-    return keptRatioShown(r) <= keptAbsoluteShown(r);
+    ShownLimits shown;
+    shown.ratio_cm = asShown(double(r.ratioLimitSingle_cm), 7);
+    shown.absolute_cm = asShown(r.absoluteLimit_cm);
+    r.absoluteLimitCapped = capAt15 && !(shown.absolute_cm <= kDeflectionCap_cm);
+    if (r.absoluteLimitCapped)
+        shown.absolute_cm = kDeflectionCap_cm;
+    return shown;
 }
 
 void setRule(BayDesign& r, bool ratioGoverns, double L1, double d) {
-    r.rule = ratioGoverns                                  ? DeflectionRule::SpanOverDivisor
+    r.rule = ratioGoverns                              ? DeflectionRule::SpanOverDivisor
              : r.allowableLimit_cm < kDeflectionCap_cm ? DeflectionRule::AllowableDeflection
                                                        : DeflectionRule::Cap15mm;
     r.designedLimit_mm = ratioGoverns ? 10.0 * L1 / d : 10.0 * r.allowableLimit_cm;
@@ -69,24 +68,25 @@ void setRule(BayDesign& r, bool ratioGoverns, double L1, double d) {
 // from the shown value of the step before.
 void momentAndStress(BayDesign& r, double p, double b, double L1) {
     r.requiredMoment_kNcm = (((p * b) * L1) * L1) / 80000.0;
-    r.requiredWx_cm3 = asShown(r.requiredMoment_kNcm) / kAllowableStress_kNcm2;
+    const double momentShown = asShown(r.requiredMoment_kNcm);
+    r.requiredWx_cm3 = momentShown / kAllowableStress_kNcm2;
     if (r.mullion) {
         MullionCheck& m = *r.mullion;
         m.wx_cm3 = asShownPlain(m.ix_cm4) / (m.fibre_mm / 10.0);
-        m.stress_kNcm2 = asShown(r.requiredMoment_kNcm) / asShown(m.wx_cm3);
+        m.stress_kNcm2 = momentShown / asShown(m.wx_cm3);
     }
 }
 
-bool finiteDesign(const BayDesign& r, std::initializer_list<double> more) {
+bool finiteDesign(const BayDesign& r, const ShownLimits& limits,
+                  std::initializer_list<double> more) {
     const MullionCheck m = r.mullion.value_or(MullionCheck{});
     const bool mullionFinite = !r.mullion || allFinite({m.deflection_mm, m.ix_cm4, m.stressRatio,
                                                         m.wx_cm3, m.stress_kNcm2});
     return mullionFinite && allFinite(more) &&
-           allFinite({double(r.spanL1Single_cm), r.limitsKept ? keptRatioShown(r) : 0.0,
-                      r.limitsKept ? keptAbsoluteShown(r) : 0.0, r.lineLoad_kNcm.value_or(0.0),
-                      r.requiredMullionJx_cm4, r.requiredTransomJx_cm4, r.requiredTransomJy_cm4,
-                      r.requiredMoment_kNcm, r.requiredWx_cm3, r.totalLength_cm,
-                      r.designedLimit_mm});
+           allFinite({double(r.spanL1Single_cm), limits.ratio_cm, limits.absolute_cm,
+                      r.lineLoad_kNcm.value_or(0.0), r.requiredMullionJx_cm4,
+                      r.requiredTransomJx_cm4, r.requiredTransomJy_cm4, r.requiredMoment_kNcm,
+                      r.requiredWx_cm3, r.totalLength_cm, r.designedLimit_mm});
 }
 
 MullionCheck suggestion(const MullionRow& row) {
@@ -99,7 +99,7 @@ MullionCheck suggestion(const MullionRow& row) {
 }
 
 // Veltra and Korin, Dalvo.
-void designMullionTransom(const BayInput& in, double w, BayDesign& r) {
+ShownLimits designMullionTransom(const BayInput& in, double w, BayDesign& r) {
     const double d = double(in.divisor);
     const double L1 = in.spanL1_cm;
     const double b = r.loadWidth_cm;
@@ -109,7 +109,8 @@ void designMullionTransom(const BayInput& in, double w, BayDesign& r) {
     r.designPressure_kNm2 = p;
 
     // Every case keeps the limits; only the one-span case caps the absolute one at 1.5 cm.
-    keepLimits(r, L1, in.divisor, in.allowableDeflection_mm, r.spanCase == SpanCase::OneSpan);
+    const ShownLimits limits =
+        keepLimits(r, L1, in.divisor, in.allowableDeflection_mm, r.spanCase == SpanCase::OneSpan);
 
     double c = 5.0;
     double kPrime = k384E_Nmm2;
@@ -118,7 +119,7 @@ void designMullionTransom(const BayInput& in, double w, BayDesign& r) {
     case SpanCase::OneSpan:
     case SpanCase::FixedEnds:
     case SpanCase::EqualSpans: {
-        ratioGoverns = ratioRuleFromKeptLimits(r);
+        ratioGoverns = limits.ratio_cm <= limits.absolute_cm;
         const double q = b * (p / 10000.0);
         r.lineLoad_kNcm = q;
         const double factor = r.spanCase == SpanCase::FixedEnds ? 1.0 : 5.0;
@@ -188,11 +189,12 @@ void designMullionTransom(const BayInput& in, double w, BayDesign& r) {
         m.stressRatio = (moment / (ix / m.fibre_mm)) / 160.0;
     }
     momentAndStress(r, p, b, L1);
+    return limits;
 }
 
 // Terrax: the one-span block takes the sloped-glazing load; the two-span blocks that are not
 // equal choose their rule from L1 / d directly and keep no limits.
-void designTProfile(const BayInput& in, double w, BayDesign& r) {
+ShownLimits designTProfile(const BayInput& in, double w, BayDesign& r) {
     const double n = double(in.divisor);
     const double L1 = in.spanL1_cm;
     const double b = r.loadWidth_cm;
@@ -215,9 +217,10 @@ void designTProfile(const BayInput& in, double w, BayDesign& r) {
     r.designPressure_kNm2 = p;
 
     bool ratioGoverns = false;
+    ShownLimits limits;
     if (r.spanCase == SpanCase::OneSpan || r.spanCase == SpanCase::EqualSpans) {
-        keepLimits(r, L1, in.divisor, in.allowableDeflection_mm, true);
-        ratioGoverns = ratioRuleFromKeptLimits(r);
+        limits = keepLimits(r, L1, in.divisor, in.allowableDeflection_mm, true);
+        ratioGoverns = limits.ratio_cm <= limits.absolute_cm;
     } else {
         ratioGoverns = L1 / n <= fLim;
     }
@@ -284,6 +287,7 @@ void designTProfile(const BayInput& in, double w, BayDesign& r) {
         m.stressRatio = (moment / (ix / m.fibre_mm)) / 160.0;
     }
     momentAndStress(r, p, b, L1);
+    return limits;
 }
 
 }  // namespace
@@ -318,10 +322,8 @@ BayDesign designBay(const BayInput& in) {
     r.allowableLimit_cm = std::min(in.allowableDeflection_mm / 10.0, kDeflectionCap_cm);
     const double w = in.windPressureShown_kNm2.value_or(in.windPressure_kNm2);
 
-    if (in.series == Series::Terrax)
-        designTProfile(in, w, r);
-    else
-        designMullionTransom(in, w, r);
+    const ShownLimits limits =
+        in.series == Series::Terrax ? designTProfile(in, w, r) : designMullionTransom(in, w, r);
 
     if (r.mullion) {
         MullionCheck& m = *r.mullion;
@@ -333,7 +335,7 @@ BayDesign designBay(const BayInput& in) {
         m.stressPasses = stress <= kAllowableStress_kNcm2;
         m.deflectionPasses = deflection <= limit;
     }
-    r.finite = finiteDesign(r, {r.designPressure_kNm2, r.lineLoad_kNcm.value_or(0.0)});
+    r.finite = finiteDesign(r, limits, {r.designPressure_kNm2});
     return r;
 }
 

@@ -14,13 +14,16 @@ std::size_t utf8SequenceLength(unsigned char lead) {
     return 1;
 }
 
-bool isUtf8(std::string_view s) {
+std::optional<std::u32string> decodeUtf8(std::string_view s) {
+    std::u32string out;
+    out.reserve(s.size());
     std::size_t i = 0;
     while (i < s.size()) {
         const auto c = static_cast<unsigned char>(s[i]);
         std::size_t extra = 0;
-        unsigned min = 0;
+        char32_t min = 0;
         if (c < 0x80) {
+            out += char32_t(c);
             ++i;
             continue;
         } else if ((c & 0xE0) == 0xC0) {
@@ -33,22 +36,23 @@ bool isUtf8(std::string_view s) {
             extra = 3;
             min = 0x10000;
         } else {
-            return false;
+            return std::nullopt;
         }
         if (i + extra >= s.size())
-            return false;
-        unsigned cp = c & (0x3F >> extra);
+            return std::nullopt;
+        char32_t cp = c & (0x3F >> extra);
         for (std::size_t k = 1; k <= extra; ++k) {
             const auto cc = static_cast<unsigned char>(s[i + k]);
             if ((cc & 0xC0) != 0x80)
-                return false;
+                return std::nullopt;
             cp = (cp << 6) | (cc & 0x3F);
         }
         if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
+            return std::nullopt;
+        out += cp;
         i += extra + 1;
     }
-    return true;
+    return out;
 }
 
 }  // namespace cw

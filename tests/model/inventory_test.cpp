@@ -1,4 +1,5 @@
 #include "model/inventory.h"
+#include "model/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -33,44 +34,9 @@ std::set<std::string> namesWhere(bool (*pred)(const ControlSpec&)) {
     return out;
 }
 
-// Decodes UTF-8; nullopt on any malformed sequence.
-std::optional<std::u32string> decodeUtf8(std::string_view s) {
-    std::u32string out;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        int extra = 0;
-        char32_t cp = 0;
-        if (b < 0x80) {
-            cp = b;
-        } else if ((b & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = b & 0x1F;
-        } else if ((b & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = b & 0x0F;
-        } else if ((b & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = b & 0x07;
-        } else {
-            return std::nullopt;
-        }
-        if (i + static_cast<std::size_t>(extra) >= s.size()) {
-            return std::nullopt;
-        }
-        for (int k = 1; k <= extra; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-            if ((c & 0xC0) != 0x80) {
-                return std::nullopt;
-            }
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        out.push_back(cp);
-        i += 1 + static_cast<std::size_t>(extra);
-    }
-    return out;
+bool isGreek(char32_t c) {
+    return c >= 0x0370 && c <= 0x03FF;
 }
-
-bool isGreek(char32_t c) { return c >= 0x0370 && c <= 0x03FF; }
 
 // ---------------------------------------------------------------------------------------------
 // Shape of the table
@@ -81,7 +47,7 @@ TEST(InventoryShape, CountsPerKind) {
         int count;
     };
     const Row rows[] = {
-        {ControlKind::Label, 120},       {ControlKind::TextBox, 44},
+        {ControlKind::Label, 120},        {ControlKind::TextBox, 44},
         {ControlKind::CommandButton, 22}, {ControlKind::OptionButton, 10},
         {ControlKind::Picture, 8},        {ControlKind::Frame, 2},
         {ControlKind::Line, 1},
@@ -103,8 +69,8 @@ TEST(InventoryShape, RowsFollowStackingOrderAndNamesResolve) {
 }
 
 TEST(InventoryShape, UnknownNamesAreNotFound) {
-    for (std::string_view name : {"Nope", "", "Label0", "Label121", "Text45", "Text44 ",
-                                  "text44", "Form1", "Option4", "Line1"}) {
+    for (std::string_view name : {"Nope", "", "Label0", "Label121", "Text45", "Text44 ", "text44",
+                                  "Form1", "Option4", "Line1"}) {
         EXPECT_EQ(findControl(name), -1) << '"' << name << '"';
     }
 }
@@ -115,9 +81,12 @@ TEST(InventoryShape, NamePrefixMatchesKind) {
         ControlKind kind;
     };
     const Row rows[] = {
-        {"Label", ControlKind::Label},          {"Text", ControlKind::TextBox},
-        {"Command", ControlKind::CommandButton}, {"Option", ControlKind::OptionButton},
-        {"Image", ControlKind::Picture},        {"Frame", ControlKind::Frame},
+        {"Label", ControlKind::Label},
+        {"Text", ControlKind::TextBox},
+        {"Command", ControlKind::CommandButton},
+        {"Option", ControlKind::OptionButton},
+        {"Image", ControlKind::Picture},
+        {"Frame", ControlKind::Frame},
         {"Line", ControlKind::Line},
     };
     for (int i = 0; i < kControlCount; ++i) {
@@ -289,13 +258,12 @@ TEST(InventoryRows, SpotRows) {
 
 TEST(InventoryRows, TabOrderIsExactlyThis) {
     const std::map<std::string, int> expected = {
-        {"Text4", 0},     {"Text7", 1},     {"Text2", 2},      {"Text13", 3},
-        {"Text10", 4},    {"Option1", 5},   {"Text12", 6},     {"Text8", 7},
-        {"Text11", 8},    {"Text16", 9},    {"Command1", 10},  {"Option2", 11},
-        {"Option3", 12},  {"Option8", 13},  {"Text3", 14},     {"Option10", 39},
-        {"Option11", 40}, {"Option12", 41}, {"Option9", 44},   {"Option13", 45},
-        {"Option14", 46}, {"Text1", 106},   {"Text37", 173},   {"Text38", 174},
-        {"Text40", 185},  {"Text41", 187},  {"Text42", 190},   {"Text44", 197},
+        {"Text4", 0},     {"Text7", 1},     {"Text2", 2},     {"Text13", 3},   {"Text10", 4},
+        {"Option1", 5},   {"Text12", 6},    {"Text8", 7},     {"Text11", 8},   {"Text16", 9},
+        {"Command1", 10}, {"Option2", 11},  {"Option3", 12},  {"Option8", 13}, {"Text3", 14},
+        {"Option10", 39}, {"Option11", 40}, {"Option12", 41}, {"Option9", 44}, {"Option13", 45},
+        {"Option14", 46}, {"Text1", 106},   {"Text37", 173},  {"Text38", 174}, {"Text40", 185},
+        {"Text41", 187},  {"Text42", 190},  {"Text44", 197},
     };
     std::map<std::string, int> actual;
     for (int i = 0; i < kControlCount; ++i) {
@@ -399,7 +367,7 @@ TEST(CaptionSets, GreekCaptionsAreGreekAndEnglishOnesAreNot) {
     // English captions that nevertheless carry Greek letters, and exactly which.
     const std::map<std::string_view, std::u32string> greekInEnglish = {
         {"Label90", U"\u0391"}, {"Label91", U"\u0391"}, {"Label92", U"\u0397"},
-        {"Label93", U"\u0397"}, {"Label109", U"σσ"},     {"Label120", U"α"},
+        {"Label93", U"\u0397"}, {"Label109", U"σσ"},    {"Label120", U"α"},
     };
     for (int i = 0; i < kControlCount; ++i) {
         const ControlSpec& c = inventory()[i];
@@ -422,21 +390,72 @@ TEST(CaptionSets, GreekCaptionsAreGreekAndEnglishOnesAreNot) {
 TEST(StartUp, VisibleControlsAreExactlyThese) {
     const std::set<std::string> expected = {
         // logo, diagram area and decoration
-        "Image1", "Image6", "Image5", "Line14",
+        "Image1",
+        "Image6",
+        "Image5",
+        "Line14",
         // selection panel
-        "Label63", "Label10", "Frame2", "Option10", "Option11", "Option12", "Label9", "Label12",
-        "Label14", "Frame3", "Option9", "Option13", "Option14", "Label15", "Label16", "Label21",
+        "Label63",
+        "Label10",
+        "Frame2",
+        "Option10",
+        "Option11",
+        "Option12",
+        "Label9",
+        "Label12",
+        "Label14",
+        "Frame3",
+        "Option9",
+        "Option13",
+        "Option14",
+        "Label15",
+        "Label16",
+        "Label21",
         "Label60",
         // wind panel
-        "Label62", "Label11", "Label30", "Option1", "Option2", "Option3", "Label3", "Label4",
-        "Label5", "Label31", "Text3", "Command2", "Text8", "Command4", "Text11", "Label29",
+        "Label62",
+        "Label11",
+        "Label30",
+        "Option1",
+        "Option2",
+        "Option3",
+        "Label3",
+        "Label4",
+        "Label5",
+        "Label31",
+        "Text3",
+        "Command2",
+        "Text8",
+        "Command4",
+        "Text11",
+        "Label29",
         // glazing and deflection
-        "Label61", "Label13", "Label8", "Text16", "Command15", "Command16", "Command21",
-        "Label112", "Text37", "Text38", "Label114", "Text44",
+        "Label61",
+        "Label13",
+        "Label8",
+        "Text16",
+        "Command15",
+        "Command16",
+        "Command21",
+        "Label112",
+        "Text37",
+        "Text38",
+        "Label114",
+        "Text44",
         // command panel
-        "Label59", "Command1", "Command8", "Command9", "Command10",
+        "Label59",
+        "Command1",
+        "Command8",
+        "Command9",
+        "Command10",
         // results panel
-        "Label64", "Label65", "Label66", "Label35", "Label20", "Label32", "Command7",
+        "Label64",
+        "Label65",
+        "Label66",
+        "Label35",
+        "Label20",
+        "Label32",
+        "Command7",
     };
     EXPECT_EQ(namesWhere([](const ControlSpec& c) { return c.visibleAtStart; }), expected);
 }
@@ -452,11 +471,12 @@ TEST(StartUp, ResultsPanelShowsOnlyHeadingsBoxesAndExport) {
 
 TEST(StartUp, ControlsThatAreNeverShownStartHidden) {
     for (std::string_view name :
-         {"Text1", "Text19", "Text21", "Text22", "Text39", "Label74", "Label110", "Label84",
-          "Label113", "Label111", "Option8", "Label2", "Label1", "Label51", "Image2", "Image3",
-          "Image4", "Image7", "Image8", "Label115", "Label116", "Label117", "Text40", "Text41",
-          "Text42", "Command3", "Command5", "Command6", "Command12", "Command13", "Command18",
-          "Command20", "Text2", "Text4", "Text7", "Text10", "Text12", "Text13"}) {
+         {"Text1",     "Text19",    "Text21",    "Text22",    "Text39",   "Label74",  "Label110",
+          "Label84",   "Label113",  "Label111",  "Option8",   "Label2",   "Label1",   "Label51",
+          "Image2",    "Image3",    "Image4",    "Image7",    "Image8",   "Label115", "Label116",
+          "Label117",  "Text40",    "Text41",    "Text42",    "Command3", "Command5", "Command6",
+          "Command12", "Command13", "Command18", "Command20", "Text2",    "Text4",    "Text7",
+          "Text10",    "Text12",    "Text13"}) {
         EXPECT_FALSE(byName(name).visibleAtStart) << name;
     }
 }
@@ -609,10 +629,9 @@ TEST(Look, BorderBoxesAndSilentLabel) {
     transparent.emplace("Label29");
     EXPECT_EQ(namesWhere([](const ControlSpec& c) { return c.transparent; }), transparent);
     EXPECT_FALSE(byName("Label29").border);
-    EXPECT_EQ(namesWhere([](const ControlSpec& c) {
-                  return c.kind == ControlKind::Label && c.border;
-              }),
-              boxes);
+    EXPECT_EQ(
+        namesWhere([](const ControlSpec& c) { return c.kind == ControlKind::Label && c.border; }),
+        boxes);
 }
 
 TEST(Look, TextBoxesSplitIntoEntryAndValueFields) {
@@ -669,8 +688,7 @@ TEST(Look, ForeColoursOfLabelsAndOptions) {
             continue;
         }
         const auto it = exceptions.find(std::string(c.name));
-        EXPECT_EQ(c.foreColour, it == exceptions.end() ? colour::DarkGrey : it->second)
-            << c.name;
+        EXPECT_EQ(c.foreColour, it == exceptions.end() ? colour::DarkGrey : it->second) << c.name;
         EXPECT_EQ(c.backColour, colour::LightGrey) << c.name;
     }
     EXPECT_EQ(byName("Line14").foreColour, colour::OliveYellow);
@@ -685,7 +703,7 @@ TEST(Look, CommandButtonFaces) {
             continue;
         }
         const std::string name(c.name);
-        const std::uint32_t face = name == "Command7"  ? colour::ButtonFace
+        const std::uint32_t face = name == "Command7" ? colour::ButtonFace
                                    : grey.count(name) ? colour::LightGrey
                                                       : colour::White;
         EXPECT_EQ(c.backColour, face) << name;
@@ -703,13 +721,20 @@ TEST(Look, Fonts) {
         FontSpec font;
     };
     const Row rows[] = {
-        {"Label10", kLeftHeadingFont},    {"Label78", kLeftHeadingFont},
-        {"Label11", kLeftHeadingFont},    {"Label79", kLeftHeadingFont},
-        {"Label13", kLeftHeadingFont},    {"Label82", kLeftHeadingFont},
-        {"Label35", kResultsHeadingFont}, {"Label85", kResultsHeadingFont},
-        {"Label20", kResultsHeadingFont}, {"Label86", kResultsHeadingFont},
-        {"Label32", kResultsHeadingFont}, {"Label87", kResultsHeadingFont},
-        {"Label1", kBoldFont},            {"Text6", kBoldFont},
+        {"Label10", kLeftHeadingFont},
+        {"Label78", kLeftHeadingFont},
+        {"Label11", kLeftHeadingFont},
+        {"Label79", kLeftHeadingFont},
+        {"Label13", kLeftHeadingFont},
+        {"Label82", kLeftHeadingFont},
+        {"Label35", kResultsHeadingFont},
+        {"Label85", kResultsHeadingFont},
+        {"Label20", kResultsHeadingFont},
+        {"Label86", kResultsHeadingFont},
+        {"Label32", kResultsHeadingFont},
+        {"Label87", kResultsHeadingFont},
+        {"Label1", kBoldFont},
+        {"Text6", kBoldFont},
         {"Text14", kBoldFont},
     };
     for (int i = 0; i < kControlCount; ++i) {
