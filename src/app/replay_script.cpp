@@ -1,7 +1,9 @@
 #include "app/replay_script.h"
 
 #include "export/report_export.h"
+#include "input/deflection_criterion.h"
 #include "input/form.h"
+#include "input/site_wind.h"
 #include "model/inventory.h"
 #include "model/state_dump.h"
 #include "model/utf8.h"
@@ -92,6 +94,15 @@ public:
             exportReport(m_form.state(), std::string(path));
             return {};
         }
+        if (l.verb == "criterion") {
+            if (l.hasRest || (l.name != "2003" && l.name != "2015"))
+                return "criterion takes 2003 or 2015";
+            chooseCriterion(m_form.state(), l.name == "2015" ? DeflectionCriterion::En13830_2015
+                                                             : DeflectionCriterion::En13830_2003);
+            return {};
+        }
+        if (l.verb == "site-wind")
+            return siteWind(line.substr(l.verb.size()));
         if (l.verb != "click" && l.verb != "type" && l.verb != "set" && l.verb != "focus")
             return "unknown action: " + std::string(l.verb);
         if (l.name.empty())
@@ -134,6 +145,28 @@ public:
     bool closed() const { return m_form.closed(); }
 
 private:
+    // The Site wind dialog filled with KEY=VALUE pairs and applied; a key left out keeps
+    // what the dialog shows.
+    std::string siteWind(std::string_view pairs) {
+        SiteWindTexts texts = siteWindTexts(m_form.state());
+        while (!pairs.empty()) {
+            const std::size_t blank = pairs.find(' ');
+            const std::string_view pair = pairs.substr(0, blank);
+            pairs = blank == std::string_view::npos ? std::string_view() : pairs.substr(blank + 1);
+            if (pair.empty())
+                continue;
+            const std::size_t equals = pair.find('=');
+            if (equals == std::string_view::npos)
+                return "site-wind takes KEY=VALUE pairs, not " + std::string(pair);
+            const auto entry = siteWindEntryOfKey(pair.substr(0, equals));
+            if (!entry)
+                return "no site-wind key " + std::string(pair.substr(0, equals));
+            texts[static_cast<std::size_t>(*entry)] = std::string(pair.substr(equals + 1));
+        }
+        applySiteWind(m_form.state(), texts);
+        return {};
+    }
+
     std::ostream& m_out;
     Form m_form;
 };

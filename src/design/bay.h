@@ -41,6 +41,9 @@ struct BayInput {
     WindSource windSource = WindSource::None;
     std::int16_t divisor = 200;  // the deflection limit L / d
     double allowableDeflection_mm = 15.0;
+    // EN 13830:2003 bounds the deflection by L / d and f (at most 15 mm); EN 13830:2015+A1 by
+    // the span alone, in every case.
+    DeflectionCriterion criterion = DeflectionCriterion::En13830_2003;
     // Sloped glazing (Terrax, one span).
     double structureWeight_kNm2 = 0.0;
     double snowHeight_cm = 0.0;
@@ -92,8 +95,9 @@ struct BayDesign {
     double absoluteLimit_cm = 0.0;     // f / 10 as the case forms it
     bool absoluteLimitCapped = false;  // replaced by 1.5 cm
     DeflectionRule rule = DeflectionRule::Cap15mm;
-    double allowableLimit_cm = 0.0;  // min(f / 10, 1.5)
-    double designedLimit_mm = 0.0;   // the limit the mullion was designed for
+    double allowableLimit_cm = 0.0;  // min(f / 10, 1.5), or the span's limit under 2015
+    std::optional<DeflectionRule> limitRule2015;  // the rule of the span's limit under 2015
+    double designedLimit_mm = 0.0;                // the limit the mullion was designed for
 
     double requiredMullionJx_cm4 = 0.0;
     double requiredTransomJx_cm4 = 0.0;

@@ -58,7 +58,8 @@ ShownLimits keepLimits(BayDesign& r, double L1, std::int16_t d, double allowed_m
 }
 
 void setRule(BayDesign& r, bool ratioGoverns, double L1, double d) {
-    r.rule = ratioGoverns                              ? DeflectionRule::SpanOverDivisor
+    r.rule = r.limitRule2015                           ? *r.limitRule2015
+             : ratioGoverns                            ? DeflectionRule::SpanOverDivisor
              : r.allowableLimit_cm < kDeflectionCap_cm ? DeflectionRule::AllowableDeflection
                                                        : DeflectionRule::Cap15mm;
     r.designedLimit_mm = ratioGoverns ? 10.0 * L1 / d : 10.0 * r.allowableLimit_cm;
@@ -119,7 +120,7 @@ ShownLimits designMullionTransom(const BayInput& in, double w, BayDesign& r) {
     case SpanCase::OneSpan:
     case SpanCase::FixedEnds:
     case SpanCase::EqualSpans: {
-        ratioGoverns = limits.ratio_cm <= limits.absolute_cm;
+        ratioGoverns = !r.limitRule2015 && limits.ratio_cm <= limits.absolute_cm;
         const double q = b * (p / 10000.0);
         r.lineLoad_kNcm = q;
         const double factor = r.spanCase == SpanCase::FixedEnds ? 1.0 : 5.0;
@@ -135,7 +136,7 @@ ShownLimits designMullionTransom(const BayInput& in, double w, BayDesign& r) {
         break;
     }
     case SpanCase::UnequalSpans: {
-        ratioGoverns = L1 / d <= fLim;
+        ratioGoverns = !r.limitRule2015 && L1 / d <= fLim;
         const double j0 = ratioGoverns ? ((((p * b) * L1) * L1) / (k384E * (L1 / d))) * 0.01
                                        : ((((p * b) * L1) * L1) / (k384E * fLim)) * 0.01;
         const double spanFactor = ((9.0 * Lt) * L1 - (3.0 * Lt) * Lt) - (4.0 * L1) * L1;
@@ -143,7 +144,7 @@ ShownLimits designMullionTransom(const BayInput& in, double w, BayDesign& r) {
         break;
     }
     case SpanCase::ShortUpperSpan: {
-        ratioGoverns = L1 / d <= fLim;
+        ratioGoverns = !r.limitRule2015 && L1 / d <= fLim;
         const double load = (((((p * b) * Lt) * Lt) * Lt) * Lt);
         r.requiredMullionJx_cm4 =
             ratioGoverns ? (load / (k185E * (L1 / d))) * 0.0001 : (load / (k185E * fLim)) * 0.0001;
@@ -220,9 +221,9 @@ ShownLimits designTProfile(const BayInput& in, double w, BayDesign& r) {
     ShownLimits limits;
     if (r.spanCase == SpanCase::OneSpan || r.spanCase == SpanCase::EqualSpans) {
         limits = keepLimits(r, L1, in.divisor, in.allowableDeflection_mm, true);
-        ratioGoverns = limits.ratio_cm <= limits.absolute_cm;
+        ratioGoverns = !r.limitRule2015 && limits.ratio_cm <= limits.absolute_cm;
     } else {
-        ratioGoverns = L1 / n <= fLim;
+        ratioGoverns = !r.limitRule2015 && L1 / n <= fLim;
     }
 
     const double q = (b * p) / 10000.0;
@@ -320,6 +321,13 @@ BayDesign designBay(const BayInput& in) {
     r.glassWeight_kgm2 = in.glassThickness_mm * 2.5;
     r.totalLength_cm = in.spanL1_cm + in.spanL2_cm;
     r.allowableLimit_cm = std::min(in.allowableDeflection_mm / 10.0, kDeflectionCap_cm);
+    if (in.criterion == DeflectionCriterion::En13830_2015) {
+        // The span's own limit takes the place of both L1 / d and the cap: every formula
+        // then takes the limit branch with it.
+        const std::optional<DeflectionLimit> limit = deflectionLimit2015(in.spanL1_cm);
+        r.allowableLimit_cm = limit ? limit->limit_cm : std::nan("");
+        r.limitRule2015 = limit ? std::optional(limit->rule) : std::nullopt;
+    }
     const double w = in.windPressureShown_kNm2.value_or(in.windPressure_kNm2);
 
     const ShownLimits limits =

@@ -59,6 +59,7 @@ BayDocument documentOf(const WindowState& w) {
     case WindSource::None: d.windSource = BayWindSource::None; break;
     }
     d.language = w.englishShowing() ? BayLanguage::English : BayLanguage::Greek;
+    d.deflectionCriterion = w.criterion;
     return d;
 }
 
@@ -76,6 +77,7 @@ void openDocument(Form& f, const BayDocument& d) {
     fresh.state().exported = std::move(f.state().exported);
     f = std::move(fresh);
 
+    chooseCriterion(f.state(), d.deflectionCriterion);
     // In the order a user would go: the language first, since a series takes it over.
     if (d.language == BayLanguage::English)
         f.click(C::Command10);

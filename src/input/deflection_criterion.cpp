@@ -14,6 +14,10 @@ void followAllowableDeflection(WindowState& w) {
             *f < 15.0 ? w.text(Field::AllowableDeflection) : std::string("15"));
 }
 
+void chooseCriterion(WindowState& w, DeflectionCriterion criterion) {
+    w.criterion = criterion;
+}
+
 void setFifteenMillimetres(WindowState& w) {
     w.write(Field::AllowableDeflection, "15");
     followAllowableDeflection(w);

@@ -100,6 +100,7 @@ RunRequest readRun(const WindowState& w) {
     in.windPressureShown_kNm2 =
         parseNumber(pressureText, w.numberFormat()).value_or(in.windPressure_kNm2);
     in.windSource = w.windSource;
+    in.criterion = w.criterion;
     if (in.windPressure_kNm2 > kMaxWindPressure_kNm2)
         return refuse(windPressureTooHigh(english));
 

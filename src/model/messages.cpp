@@ -7,7 +7,7 @@ namespace cw {
 
 namespace {
 
-constexpr std::array<Bilingual, 18> kMessages{{
+constexpr std::array<Bilingual, 22> kMessages{{
     {"Το πεδίο «{1}» είναι κενό: δώστε έναν αριθμό.",
      "The field \"{1}\" is empty: enter a number."},
     {"Το πεδίο «{1}» δεν περιέχει αριθμό: \"{2}\".",
@@ -42,6 +42,12 @@ constexpr std::array<Bilingual, 18> kMessages{{
     {"Καμία δεν επαρκεί", "None fits"},
     {"σ (κολ) > σ (max): η κολώνα υπερκαταπονείται", "σ (mullion) > σ (max): mullion overstressed"},
     {"Βέλος προτ.(κολ) > επιτρεπτό :", "Deflection of mullion > allowable :"},
+    // The allowable deflection's caption under EN 13830:2015+A1, with the rule that gave it.
+    {"Επιτρ. βέλος 2015: L/200 =", "Allowable 2015: L/200 ="},
+    {"Επιτρ. βέλος 2015: 5 + L/300 =", "Allowable 2015: 5 + L/300 ="},
+    {"Επιτρ. βέλος 2015: L/250 =", "Allowable 2015: L/250 ="},
+    {"Το πεδίο «{1}» δέχεται μόνο 0, I, II, III ή IV.",
+     "The field \"{1}\" takes only 0, I, II, III or IV."},
 }};
 
 }  // namespace

@@ -27,6 +27,10 @@ enum class Message {
     NoTransomFits,
     MullionOverstressed,
     DeflectionExceeded,
+    LimitSpanOver200,
+    LimitFivePlusSpanOver300,
+    LimitSpanOver250,
+    CategoryUnknown,
 };
 
 struct Bilingual {

@@ -252,7 +252,8 @@ void showDesign(WindowState& w, const BayInput& in, const BayDesign& d) {
     } else {
         hideSuggestedMullionLabels(w);
     }
-    w.shownRun = ShownRun{d.spanCase, terrax, d.mullion.has_value(), d.transom.has_value()};
+    w.shownRun = ShownRun{d.spanCase,   terrax, d.mullion.has_value(), d.transom.has_value(),
+                          in.criterion, d.rule};
 }
 
 void relabelShownRun(WindowState& w) {

@@ -43,6 +43,37 @@ void appendValue(std::string& out, const TaggedValue& v) {
         appendNumber(out, v);
 }
 
+void appendDouble(std::string& out, double v) {
+    std::array<char, 64> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
+    out.append(buf.data(), res.ptr);
+}
+
+void appendSiteWind(std::string& out, const std::optional<SiteWindApplied>& site) {
+    if (!site) {
+        out += "null";
+        return;
+    }
+    static constexpr std::string_view kCategories[] = {"0", "I", "II", "III", "IV"};
+    const SiteWindInput& in = site->input;
+    const std::pair<std::string_view, double> numbers[] = {
+        {"vb0", in.vb0_ms},           {"cdir", in.cdir},
+        {"cseason", in.cseason},      {"z", in.z_m},
+        {"cpe10", in.cpe10},          {"cpe1", in.cpe1},
+        {"area", in.area_m2},         {"cpi", in.cpi},
+        {"qp", site->result.qp_kNm2}, {"w", site->result.w_kNm2}};
+    out += "{\"category\": \"";
+    out += kCategories[static_cast<int>(in.category)];
+    out += '"';
+    for (const auto& [key, value] : numbers) {
+        out += ", \"";
+        out += key;
+        out += "\": ";
+        appendDouble(out, value);
+    }
+    out += '}';
+}
+
 }  // namespace
 
 std::string jsonString(std::string_view text) {
@@ -163,6 +194,13 @@ std::string stateDump(const WindowState& form, const std::vector<std::string>& m
     out += "\": ";
     appendVerdict(shownVerdicts.deflectionPasses);
     out += "}, \"";
+    out += dumpkey::Criterion;
+    out += form.criterion == DeflectionCriterion::En13830_2015 ? "\": \"2015\", \""
+                                                               : "\": \"2003\", \"";
+    out += dumpkey::SiteWind;
+    out += "\": ";
+    appendSiteWind(out, form.siteWind);
+    out += ", \"";
     out += dumpkey::Messages;
     out += "\": [";
     for (std::size_t i = 0; i < messages.size(); ++i) {

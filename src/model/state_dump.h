@@ -12,6 +12,8 @@ namespace cw {
 //    "controls": {NAME: {"visible": bool[, "text": string][, "selected": bool]}, ... all 207},
 //    "form": {NAME: null | number | string, ...},
 //    "verdicts": {"stress": V, "deflection": V},  V = "pass" | "fail" | null
+//    "criterion": "2003" | "2015",
+//    "siteWind": null | {"category": "II", "vb0": n, ..., "qp": n, "w": n},
 //    "messages": [string, ...]}
 // Text boxes carry "text", option buttons "selected". A form value is null while empty, a
 // number while it holds a number of any width, a string while it holds a text.
@@ -25,6 +27,8 @@ inline constexpr std::string_view Form = "form";
 inline constexpr std::string_view Verdicts = "verdicts";
 inline constexpr std::string_view Stress = "stress";
 inline constexpr std::string_view Deflection = "deflection";
+inline constexpr std::string_view Criterion = "criterion";
+inline constexpr std::string_view SiteWind = "siteWind";
 inline constexpr std::string_view Messages = "messages";
 }  // namespace dumpkey
 

@@ -61,6 +61,17 @@ std::string caption(const WindowState& w, ControlId id) {
             shown[at] = '=';
         return shown;
     }
+    if ((id == C::Label7 || id == C::Label108) && w.shownRun &&
+        w.shownRun->criterion == DeflectionCriterion::En13830_2015) {
+        const bool english = id == C::Label108;
+        switch (w.shownRun->rule) {
+        case DeflectionRule::SpanOver200: return say(Message::LimitSpanOver200, english);
+        case DeflectionRule::FiveMmPlusSpanOver300:
+            return say(Message::LimitFivePlusSpanOver300, english);
+        case DeflectionRule::SpanOver250: return say(Message::LimitSpanOver250, english);
+        default: break;
+        }
+    }
     if ((id == C::Label6 || id == C::Label107) && verdicts(w).deflectionPasses == false)
         return say(Message::DeflectionExceeded, id == C::Label107);
     return std::string(original);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/bay.h"
+#include "design/site_wind.h"
 #include "model/control_id.h"
 #include "model/fields.h"
 #include "model/form_state.h"
@@ -38,6 +39,14 @@ struct ShownRun {
     bool terrax;
     bool mullionFits;
     bool transomFits;
+    DeflectionCriterion criterion;
+    DeflectionRule rule;  // the rule that gave the mullion's deflection limit
+};
+
+// The wind pressure of a site as last applied from the Site wind dialog.
+struct SiteWindApplied {
+    SiteWindInput input;
+    SiteWindPressure result;
 };
 
 // The main window as plain data: every control's text, visible flag and selection, the
@@ -90,6 +99,9 @@ public:
 
     // Where the wind pressure in force came from.
     WindSource windSource = WindSource::None;
+    // The deflection criterion the next run designs by.
+    DeflectionCriterion criterion = DeflectionCriterion::En13830_2003;
+    std::optional<SiteWindApplied> siteWind;
     std::optional<ShownRun> shownRun;
     // Where "Print in  Excel" writes; empty until the first export chose a workbook.
     std::string reportWorkbook;

@@ -3,9 +3,9 @@
 // the run designed for. Each row drives the replay tool and reads its last dump.
 
 #include "app/replay_script.h"
+#include "input/form.h"
 #include "model/inventory.h"
 #include "model/result_captions.h"
-#include "input/form.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -255,6 +255,72 @@ const TruthRow kRanges[] = {
      {{"focus", "Text41"}}},
 };
 INSTANTIATE_TEST_SUITE_P(Ranges, Truth, ::testing::ValuesIn(kRanges), rowName);
+
+// Veltra, one span, L 350, A1 = A2 = 150, H1 100, H2 250, 1,0 kN/m2 by the pressure button,
+// f 15, d 200.
+const std::string kCriterionBay = bay("Option10", "Option9", "150", "150", "350", "100", "250") +
+                                  "type Text8 1\nclick Command2\nclick Command15\n";
+
+const TruthRow kStandards[] = {
+    {"criterion_2003_by_default",
+     "el_GR",
+     kCriterionBay + "click Command1\n",
+     {{"controls.Text5.text", "279,13"}, {"controls.Text23.text", "15,00"}, {"criterion", "2003"}}},
+    // 5 + 3500 / 300 = 16,67 mm takes the place of L/d and the cap.
+    {"criterion_2015",
+     "el_GR",
+     kCriterionBay + "criterion 2015\nclick Command1\n",
+     {{"controls.Text5.text", "251,22"},
+      {"controls.Text23.text", "16,67"},
+      {"criterion", "2015"},
+      {"verdicts.deflection", "pass"}}},
+    {"criterion_back_to_2003",
+     "en_US",
+     kCriterionBay + "criterion 2015\nclick Command1\ncriterion 2003\nclick Command1\n",
+     {{"controls.Text5.text", "279.13"}, {"criterion", "2003"}}},
+    {"no_site_wind_before_apply", "el_GR", kCriterionBay, {{"siteWind", "null"}}},
+    // vb,0 27, II, z 20: qp = 1,2803; A = 5,25 m2: cpe = -1,256; w = 1,2803 * 1,256 = 1,6080
+    {"site_wind_applied_as_the_pressure_button",
+     "el_GR",
+     kCriterionBay +
+         "site-wind vb0=27 category=II z=20 cpe10=-1,2 cpe1=-1,4 area=5,25 cpi=0\nclick Command1\n",
+     {{"siteWind.category", "II"},
+      {"siteWind.area", "5.25"},
+      {"controls.Text8.text", "1,60799"},
+      {"controls.Text29.text", "1,61"},
+      {"form.WindInputMode", "0"},
+      {"messages.0", "<missing>"}}},
+    {"site_wind_height_above_200_m",
+     "en_US",
+     kCriterionBay + "click Command10\nsite-wind z=200.5\n",
+     {{"messages.0", "The field \"Height z (m)\" must not be more than 200 m."},
+      {"siteWind", "null"},
+      {"controls.Text8.text", "1"}}},
+    {"site_wind_unknown_category",
+     "el_GR",
+     kCriterionBay + "site-wind category=V\n",
+     {{"messages.0", "Το πεδίο «Κατηγορία εδάφους» δέχεται μόνο 0, I, II, III ή IV."},
+      {"siteWind", "null"}}},
+    {"site_wind_negative_speed",
+     "el_GR",
+     kCriterionBay + "site-wind vb0=-1\n",
+     {{"messages.0",
+       "Το πεδίο «Βασική ταχύτητα ανέμου vb,0 (m/s)» δεν μπορεί να είναι αρνητικό."}}},
+    {"site_wind_empty_entry",
+     "en_US",
+     kCriterionBay + "click Command10\nsite-wind cpi=\n",
+     {{"messages.0", "The field \"cpi\" is empty: enter a number."}}},
+};
+INSTANTIATE_TEST_SUITE_P(Standards, Truth, ::testing::ValuesIn(kStandards), rowName);
+
+TEST(Standards, SiteWindPressureWithinHalfAPascalInTheDump) {
+    const QJsonObject dump = lastDump(
+        kCriterionBay + "site-wind vb0=27 category=II z=20 cpe10=-1,2 cpe1=-1,4 area=5,25 cpi=0\n",
+        "el_GR");
+    const QJsonObject site = dump["siteWind"].toObject();
+    EXPECT_NEAR(site["qp"].toDouble(), 1.2803, 0.0005);
+    EXPECT_NEAR(site["w"].toDouble(), 1.2803 * 1.256, 0.0005);
+}
 
 // After any of these, every result on show carries its caption in the language showing.
 struct CaptionRow {

@@ -318,6 +318,74 @@ TEST(DesignBay, SlopedGlazingLoadTermByTerm) {
                 (0.24525 + 0.981 + 0.1) * std::cos(alpha) + 0.981 * std::sin(alpha), 1e-9);
 }
 
+// EN 13830:2015+A1 bounds the deflection by the span alone, in every formula of the run.
+struct CriterionRow {
+    const char* name;
+    double L1_cm;
+    DeflectionCriterion criterion;
+    const char* limit_mm;
+    DeflectionRule rule;
+};
+
+const CriterionRow kCriterionRows[] = {
+    {"2015 L 2.5 m", 250, DeflectionCriterion::En13830_2015, "12.50", DeflectionRule::SpanOver200},
+    {"2015 L 3.0 m", 300, DeflectionCriterion::En13830_2015, "15.00", DeflectionRule::SpanOver200},
+    {"2015 L 3.5 m", 350, DeflectionCriterion::En13830_2015, "16.67",
+     DeflectionRule::FiveMmPlusSpanOver300},
+    {"2015 L 4.5 m", 450, DeflectionCriterion::En13830_2015, "20.00",
+     DeflectionRule::FiveMmPlusSpanOver300},
+    {"2015 L 7.5 m", 750, DeflectionCriterion::En13830_2015, "30.00",
+     DeflectionRule::FiveMmPlusSpanOver300},
+    {"2015 L 8.0 m", 800, DeflectionCriterion::En13830_2015, "32.00", DeflectionRule::SpanOver250},
+    {"2003 L 2.5 m", 250, DeflectionCriterion::En13830_2003, "12.50",
+     DeflectionRule::SpanOverDivisor},
+    {"2003 L 3.0 m", 300, DeflectionCriterion::En13830_2003, "15.00",
+     DeflectionRule::SpanOverDivisor},
+    {"2003 L 3.5 m", 350, DeflectionCriterion::En13830_2003, "15.00", DeflectionRule::Cap15mm},
+};
+
+class Criterion : public ::testing::TestWithParam<CriterionRow> {};
+
+TEST_P(Criterion, GivesTheLimitTheMullionIsDesignedFor) {
+    const CriterionRow& row = GetParam();
+    BayInput in = veltraBay();
+    in.spanL1_cm = row.L1_cm;
+    in.criterion = row.criterion;
+    const BayDesign d = designBay(in);
+    EXPECT_EQ(shown(d.designedLimit_mm), row.limit_mm);
+    EXPECT_EQ(d.rule, row.rule);
+    // Every case designs for that limit: Jx = c q L^4 / (k E limit).
+    in.system = StaticSystem::TwoSpans;
+    in.spanL2_cm = row.L1_cm / 2.0;
+    EXPECT_EQ(shown(designBay(in).designedLimit_mm), row.limit_mm);
+}
+
+INSTANTIATE_TEST_SUITE_P(Spans, Criterion, ::testing::ValuesIn(kCriterionRows),
+                         [](const ::testing::TestParamInfo<CriterionRow>& row) {
+                             std::string name;
+                             for (const char* c = row.param.name; *c != '\0'; ++c)
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             return name;
+                         });
+
+TEST(DesignBay, WorkedCheckUnderBothCriteria) {
+    // Veltra, one span, L 350, A1 = A2 = 150, H1 100, H2 250, 1,0 kN/m2, f 15, d 200.
+    BayInput in = veltraBay();
+    in.spanL1_cm = 350.0;
+    in.gridWidthA1_cm = in.gridWidthA2_cm = 150.0;
+    in.glazingHeightH2_cm = 250.0;
+    in.windPressure_kNm2 = 1.0;
+    // 2003: L/d = 1,75 cm > 1,5 cm: 0,015 * 350^4 * 5 / 4032000 = 279,13
+    EXPECT_EQ(shown(designBay(in).requiredMullionJx_cm4), "279.13");
+    // 2015: 5 + 3500 / 300 = 16,67 mm: 0,015 * 350^4 * 5 / (2688000 * 1,6667) = 251,22
+    in.criterion = DeflectionCriterion::En13830_2015;
+    const BayDesign d = designBay(in);
+    EXPECT_EQ(shown(d.requiredMullionJx_cm4), "251.22");
+    // The transom's limits stay as they are.
+    in.criterion = DeflectionCriterion::En13830_2003;
+    EXPECT_DOUBLE_EQ(d.requiredTransomJx_cm4, designBay(in).requiredTransomJx_cm4);
+}
+
 // The rounding the panel shows is half away from zero on the value's decimal form.
 TEST(ShownRounding, RoundsAsThePanelShows) {
     EXPECT_EQ(fixedDecimal(0.615), "0.62");

@@ -106,8 +106,14 @@ std::string dumpStructureError(const std::string& dump, const Form& f,
     if (err.error != QJsonParseError::NoError || !doc.isObject())
         return "QJsonDocument cannot read the dump: " + err.errorString().toStdString();
     const QJsonObject root = doc.object();
-    if (root.size() != 5)
-        return "the dump has " + std::to_string(root.size()) + " members, not 5";
+    if (root.size() != 7)
+        return "the dump has " + std::to_string(root.size()) + " members, not 7";
+    const QJsonValue criterion = root.value("criterion");
+    if (criterion != QJsonValue(f.state().criterion == DeflectionCriterion::En13830_2015 ? "2015"
+                                                                                         : "2003"))
+        return "the criterion does not read back as the model's";
+    if (root.value("siteWind").isNull() != !f.state().siteWind.has_value())
+        return "siteWind does not read back as the model's";
     const QJsonObject verdicts = root.value("verdicts").toObject();
     const Verdicts v = f.verdicts();
     const auto verdictText = [](const std::optional<bool>& passes) {
