@@ -150,6 +150,7 @@ void MainWindow::buildMenus() {
     m_exportAction->setObjectName(QStringLiteral("exportAction"));
     m_fileMenu->addSeparator();
     m_quitAction = m_fileMenu->addAction(QString(), this, &QWidget::close);
+    m_standards = new StandardsControls(*this, *m_page, m_dpi, m_form, [this] { afterEvent(); });
     m_quitAction->setObjectName(QStringLiteral("quitAction"));
     m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
@@ -474,6 +475,7 @@ void MainWindow::mirrorLanguage() {
     m_exportAction->setText(english ? QStringLiteral("&Export to spreadsheet…")
                                     : QStringLiteral("&Εξαγωγή σε υπολογιστικό φύλλο…"));
     m_quitAction->setText(english ? QStringLiteral("&Quit") : QStringLiteral("Έ&ξοδος"));
+    m_standards->mirror(english);
 }
 
 void MainWindow::mirrorTabStops() {

@@ -2,6 +2,7 @@
 
 #include "model/inventory.h"
 #include "window/qt/control_widgets.h"
+#include "window/qt/standards.h"
 #include "input/form.h"
 
 #include <QMainWindow>
@@ -78,6 +79,7 @@ public:
     QMenu* fileMenu() const { return m_fileMenu; }
     QAction* exportAction() const { return m_exportAction; }
     QAction* quitAction() const { return m_quitAction; }
+    StandardsControls* standards() const { return m_standards; }
     Form& form() const { return m_form; }
     qreal dpi() const { return m_dpi; }
     const std::vector<ShownMessage>& shownMessages() const { return m_shown; }
@@ -120,6 +122,7 @@ private:
     Form& m_form;
     WindowOptions m_options;
     qreal m_dpi;
+    StandardsControls* m_standards = nullptr;
     QWidget* m_page = nullptr;
     QScrollArea* m_scroll = nullptr;
     FocusMark* m_focusMark = nullptr;

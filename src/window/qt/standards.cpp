@@ -1,0 +1,152 @@
+#include "window/qt/standards.h"
+
+#include "input/deflection_criterion.h"
+#include "window/qt/widget_look.h"
+
+#include <QActionGroup>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <array>
+
+namespace cw::gui {
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Beside the wind buttons, above the wind pressure's caption.
+constexpr TwipRect kSiteWindButton{4200, 5520, 1935, 435};
+
+}  // namespace
+
+std::optional<SiteWindTexts> siteWindDialog(QWidget* parent, const SiteWindTexts& shown,
+                                            bool english) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("siteWindDialog"));
+    dialog.setWindowTitle(english ? QStringLiteral("Wind pressure of a site (EN 1991-1-4)")
+                                  : QStringLiteral("Ανεμοπίεση τόπου (EN 1991-1-4)"));
+    auto* layout = new QFormLayout(&dialog);
+    auto* intro =
+        new QLabel(english ? QStringLiteral("Apply writes w = qp(z) · |cpe − cpi| into "
+                                            "the wind pressure field and takes it.")
+                           : QStringLiteral("Η εφαρμογή γράφει w = qp(z) · |cpe − cpi| "
+                                            "στο πεδίο ανεμοπίεσης και τη χρησιμοποιεί."));
+    intro->setWordWrap(true);
+    layout->addRow(intro);
+    std::array<QLineEdit*, kSiteWindEntries> edits{};
+    QComboBox* category = nullptr;
+    for (std::size_t i = 0; i < kSiteWindEntries; ++i) {
+        const auto entry = SiteWindEntry(i);
+        const QString caption = qs(siteWindCaption(entry, english));
+        if (entry == SiteWindEntry::Category) {
+            category = new QComboBox(&dialog);
+            category->setObjectName(QStringLiteral("category"));
+            category->addItems({"0", "I", "II", "III", "IV"});
+            category->setCurrentText(qs(shown[i]));
+            category->setAccessibleName(caption);
+            layout->addRow(caption, category);
+            continue;
+        }
+        edits[i] = new QLineEdit(qs(shown[i]), &dialog);
+        edits[i]->setObjectName(QString::fromUtf8(siteWindKey(entry).data()));
+        edits[i]->setAccessibleName(caption);
+        layout->addRow(caption, edits[i]);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Apply | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Apply)
+        ->setText(english ? QStringLiteral("Apply") : QStringLiteral("Εφαρμογή"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(english ? QStringLiteral("Cancel") : QStringLiteral("Άκυρο"));
+    QObject::connect(buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, &dialog,
+                     &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    SiteWindTexts texts = shown;
+    for (std::size_t i = 0; i < kSiteWindEntries; ++i)
+        texts[i] =
+            edits[i] ? edits[i]->text().toStdString() : category->currentText().toStdString();
+    return texts;
+}
+
+StandardsControls::StandardsControls(QMainWindow& window, QWidget& page, qreal dpi, Form& form,
+                                     std::function<void()> afterEvent)
+    : QObject(&window),
+      ask(siteWindDialog),
+      m_window(window),
+      m_form(form),
+      m_afterEvent(std::move(afterEvent)) {
+    m_menu = window.menuBar()->addMenu(QString());
+    m_menu->setObjectName(QStringLiteral("standardsMenu"));
+    auto* group = new QActionGroup(m_menu);
+    m_2003 = m_menu->addAction(QString());
+    m_2015 = m_menu->addAction(QString());
+    for (QAction* a : {m_2003, m_2015}) {
+        a->setCheckable(true);
+        group->addAction(a);
+    }
+    const auto choose = [this](DeflectionCriterion c) {
+        chooseCriterion(m_form.state(), c);
+        m_afterEvent();
+    };
+    connect(m_2003, &QAction::triggered, this,
+            [choose] { choose(DeflectionCriterion::En13830_2003); });
+    connect(m_2015, &QAction::triggered, this,
+            [choose] { choose(DeflectionCriterion::En13830_2015); });
+    m_menu->addSeparator();
+    m_siteWindAction = m_menu->addAction(QString(), this, &StandardsControls::askSiteWind);
+
+    m_button = new QPushButton(&page);
+    m_button->setObjectName(QStringLiteral("siteWindButton"));
+    m_button->setGeometry(toPixels(kSiteWindButton, dpi));
+    connect(m_button, &QPushButton::clicked, this, &StandardsControls::askSiteWind);
+}
+
+void StandardsControls::mirror(bool english) {
+    m_menu->setTitle(english ? QStringLiteral("&Standards") : QStringLiteral("&Πρότυπα"));
+    m_2003->setText(english ? QStringLiteral("EN 13830:2003 — L/d, at most 15 mm")
+                            : QStringLiteral("EN 13830:2003 — L/d, το πολύ 15 mm"));
+    m_2015->setText(english ? QStringLiteral("EN 13830:2015+A1 — L/200 up to 3 m; 5 mm + L/300 "
+                                             "up to 7,5 m; L/250 above")
+                            : QStringLiteral("EN 13830:2015+A1 — L/200 έως 3 m· 5 mm + L/300 "
+                                             "έως 7,5 m· L/250 πάνω από αυτό"));
+    const QString site = english ? QStringLiteral("Site wind…") : QStringLiteral("Άνεμος τόπου…");
+    m_siteWindAction->setText(site);
+    m_button->setText(site);
+    m_button->setToolTip(english ? QStringLiteral("Wind pressure of a site after EN 1991-1-4")
+                                 : QStringLiteral("Ανεμοπίεση τόπου κατά EN 1991-1-4"));
+    const bool is2015 = m_form.state().criterion == DeflectionCriterion::En13830_2015;
+    m_2015->setChecked(is2015);
+    m_2003->setChecked(!is2015);
+}
+
+void StandardsControls::askSiteWind() {
+    SiteWindTexts texts = siteWindTexts(m_form.state());
+    for (;;) {
+        const std::optional<SiteWindTexts> chosen =
+            ask(&m_window, texts, m_form.state().englishShowing());
+        if (!chosen)
+            return;
+        texts = *chosen;
+        const std::size_t before = m_form.pendingMessages().size();
+        applySiteWind(m_form.state(), texts);
+        const bool refused = m_form.pendingMessages().size() > before;
+        m_afterEvent();
+        if (!refused)
+            return;
+    }
+}
+
+}  // namespace cw::gui
