@@ -163,6 +163,15 @@ std::string stateDump(const WindowState& form, const std::vector<std::string>& m
     out += "\": ";
     appendVerdict(shownVerdicts.deflectionPasses);
     out += "}, \"";
+    out += dumpkey::Document;
+    out += "\": {\"";
+    out += dumpkey::Path;
+    out += "\": ";
+    out += form.document.path ? jsonString(*form.document.path) : std::string("null");
+    out += ", \"";
+    out += dumpkey::Modified;
+    out += documentModified(form) ? "\": true" : "\": false";
+    out += "}, \"";
     out += dumpkey::Messages;
     out += "\": [";
     for (std::size_t i = 0; i < messages.size(); ++i) {

@@ -12,6 +12,7 @@ namespace cw {
 //    "controls": {NAME: {"visible": bool[, "text": string][, "selected": bool]}, ... all 207},
 //    "form": {NAME: null | number | string, ...},
 //    "verdicts": {"stress": V, "deflection": V},  V = "pass" | "fail" | null
+//    "document": {"path": string or null, "modified": bool},  the bay file
 //    "messages": [string, ...]}
 // Text boxes carry "text", option buttons "selected". A form value is null while empty, a
 // number while it holds a number of any width, a string while it holds a text.
@@ -25,6 +26,9 @@ inline constexpr std::string_view Form = "form";
 inline constexpr std::string_view Verdicts = "verdicts";
 inline constexpr std::string_view Stress = "stress";
 inline constexpr std::string_view Deflection = "deflection";
+inline constexpr std::string_view Document = "document";
+inline constexpr std::string_view Path = "path";
+inline constexpr std::string_view Modified = "modified";
 inline constexpr std::string_view Messages = "messages";
 }  // namespace dumpkey
 
