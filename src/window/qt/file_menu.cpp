@@ -95,11 +95,14 @@ void MainWindow::mirrorMenus(bool english) {
 void MainWindow::mirrorTitle() {
     // "bay.cwbay* – program": Qt puts the mark in place of [*] while the window is modified.
     QString title = fromUtf8(kWindowTitle);
-    if (const auto& path = m_form.state().document.path)
-        title =
-            QFileInfo(QString::fromStdString(*path)).fileName() + QStringLiteral("[*] – ") + title;
-    else
+    if (const auto& path = m_form.state().document.path) {
+        // A "[*]" in the name itself is doubled, which Qt shows as it is.
+        QString name = QFileInfo(QString::fromStdString(*path)).fileName();
+        name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+        title = name + QStringLiteral("[*] – ") + title;
+    } else {
         title += QStringLiteral("[*]");
+    }
     if (windowTitle() != title)
         setWindowTitle(title);
     setWindowModified(documentModified(m_form.state()));
@@ -144,6 +147,7 @@ void MainWindow::openBayFile() {
     const std::optional<QString> chosen = m_options.questions->chooseBayFile(
         this, english ? QStringLiteral("Open bay") : QStringLiteral("Άνοιγμα φατνώματος"),
         bayFilter(english), false);
+    activateWindow();
     if (chosen && !chosen->isEmpty())
         openBay(m_form, QFileInfo(*chosen).absoluteFilePath().toStdString());
     afterEvent();
@@ -164,6 +168,7 @@ bool MainWindow::saveBayFileAs() {
     const std::optional<QString> chosen = m_options.questions->chooseBayFile(
         this, english ? QStringLiteral("Save bay as") : QStringLiteral("Αποθήκευση φατνώματος ως"),
         bayFilter(english), true);
+    activateWindow();  // without a window manager nothing hands the keyboard back
     if (!chosen || chosen->isEmpty())
         return false;
     const bool saved = saveBay(m_form.state(), QFileInfo(*chosen).absoluteFilePath().toStdString());

@@ -112,6 +112,16 @@ TEST(Title, NamesTheFileAndMarksUnsavedChanges) {
     EXPECT_EQ(f.questions->savingAsked.size(), 1U);
 }
 
+TEST(Title, ShowsANameHoldingTheMarkPlaceholderAsItIs) {
+    Fixture f;
+    f.questions->files = {f.file("v[*]2.cwbay")};
+    ASSERT_TRUE(f.w->window.saveBayFileAs());
+    clickOn(f.w->widget(C::Option10));
+    ASSERT_TRUE(f.w->window.windowHandle());
+    EXPECT_TRUE(f.w->window.windowHandle()->title().startsWith(QStringLiteral("v[*]2.cwbay* – ")))
+        << f.w->window.windowHandle()->title().toStdString();
+}
+
 // --- The question before changes are lost -----------------------------------------------
 
 enum class Closing { CloseBox, Exit, CtrlQ };
