@@ -154,10 +154,11 @@ void MainWindow::openBayFile() {
 }
 
 bool MainWindow::saveBayFile() {
-    const auto& path = m_form.state().document.path;
-    if (!path)
+    if (!m_form.state().document.path)
         return saveBayFileAs();
-    const bool saved = saveBay(m_form.state(), *path);
+    // A copy: the save replaces the document the path lives in.
+    const std::string path = *m_form.state().document.path;
+    const bool saved = saveBay(m_form.state(), path);
     showNewMessages();
     mirrorTitle();
     return saved;
