@@ -30,8 +30,9 @@ constexpr const char* kHelp =
     "  --version                   show the version and exit\n"
     "\n"
     "Keyboard: Tab moves between the fields, the arrow keys choose within a group of\n"
-    "options, Space presses the focused button, Enter moves on to the next field; Ctrl+Q\n"
-    "quits. curtainwall-replay runs the same window without a display.\n";
+    "options, Space presses the focused button, Enter moves on to the next field; Ctrl+O\n"
+    "opens a bay file (.cwbay), Ctrl+S saves it, Ctrl+Q quits. curtainwall-replay runs the\n"
+    "same window without a display.\n";
 
 bool set(const char* name) {
     const char* value = std::getenv(name);

@@ -1,5 +1,6 @@
 #include "app/replay_script.h"
 
+#include "document/bay_file_commands.h"
 #include "export/report_export.h"
 #include "input/deflection_criterion.h"
 #include "input/form.h"
@@ -103,6 +104,16 @@ public:
         }
         if (l.verb == "site-wind")
             return siteWind(line.substr(l.verb.size()));
+        if (l.verb == "save" || l.verb == "open") {
+            const std::string_view path = line.size() > 5 ? line.substr(5) : std::string_view();
+            if (path.empty())
+                return std::string(l.verb) + " needs a bay file path";
+            if (l.verb == "save")
+                saveBay(m_form.state(), std::string(path));
+            else
+                openBay(m_form, std::string(path));
+            return {};
+        }
         if (l.verb != "click" && l.verb != "type" && l.verb != "set" && l.verb != "focus")
             return "unknown action: " + std::string(l.verb);
         if (l.name.empty())

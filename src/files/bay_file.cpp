@@ -246,7 +246,9 @@ std::optional<QString> writeBayFile(const QString& path, const BayDocument& docu
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     const QByteArray bytes = bayDocumentToJson(document, fmt);
-    if (file.write(bytes) != bytes.size()) {
+    // The flush is checked on its own: Qt 6.4's commit() renames the file into place even
+    // when its own flush failed (a full disk, a file-size limit), leaving a cut-off file.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return reason;

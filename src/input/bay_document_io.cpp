@@ -3,65 +3,13 @@
 #include "input/deflection_criterion.h"
 #include "input/next_run.h"
 
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace cw {
 
 using C = ControlId;
-
-namespace {
-
-// The texts a document keeps, with the fields they come from.
-struct TextSlot {
-    Field field;
-    std::string BayDocument::*text;
-};
-
-constexpr TextSlot kTexts[] = {
-    {Field::GridWidthA1, &BayDocument::gridWidthA1_cm},
-    {Field::GridWidthA2, &BayDocument::gridWidthA2_cm},
-    {Field::SpanL1, &BayDocument::spanL1_cm},
-    {Field::SpanL2, &BayDocument::spanL2_cm},
-    {Field::GlazingHeightH1, &BayDocument::glazingHeightH1_cm},
-    {Field::GlazingHeightH2, &BayDocument::glazingHeightH2_cm},
-    {Field::GlassThickness, &BayDocument::glassThickness_mm},
-    {Field::Divisor, &BayDocument::deflectionDivisor},
-    {Field::AllowableDeflection, &BayDocument::allowableDeflection_mm},
-    {Field::WindPressure, &BayDocument::windPressure_kNm2},
-    {Field::WindSpeed, &BayDocument::windSpeed_kmh},
-    {Field::StructureWeight, &BayDocument::structureWeight_kNm2},
-    {Field::SnowHeight, &BayDocument::snowHeight_cm},
-    {Field::Slope, &BayDocument::slope_deg},
-};
-
-}  // namespace
-
-BayDocument documentOf(const WindowState& w) {
-    BayDocument d;
-    d.series = w.selected(C::Option10)   ? BaySeries::Veltra
-               : w.selected(C::Option11) ? BaySeries::Korin
-               : w.selected(C::Option12) ? BaySeries::Terrax
-                                         : BaySeries::None;
-    d.staticSystem = w.selected(C::Option9)    ? BayStaticSystem::OneSpan
-                     : w.selected(C::Option14) ? BayStaticSystem::FixedEnds
-                     : w.selected(C::Option13) ? BayStaticSystem::TwoSpans
-                                               : BayStaticSystem::None;
-    for (const TextSlot& slot : kTexts)
-        d.*slot.text = w.text(slot.field);
-    switch (w.windSource) {
-    case WindSource::HeightBand:
-        d.windSource = w.selected(C::Option1)   ? BayWindSource::Band0To8m
-                       : w.selected(C::Option2) ? BayWindSource::Band8To20m
-                                                : BayWindSource::Band20To100m;
-        break;
-    case WindSource::TypedPressure: d.windSource = BayWindSource::TypedPressure; break;
-    case WindSource::WindSpeed: d.windSource = BayWindSource::WindSpeed; break;
-    case WindSource::None: d.windSource = BayWindSource::None; break;
-    }
-    d.language = w.englishShowing() ? BayLanguage::English : BayLanguage::Greek;
-    d.deflectionCriterion = w.criterion;
-    return d;
-}
 
 bool readyToRun(const BayDocument& d) {
     if (d.series == BaySeries::None || d.staticSystem == BayStaticSystem::None ||
@@ -75,7 +23,11 @@ void openDocument(Form& f, const BayDocument& d) {
     fresh.onExportClicked = std::move(f.onExportClicked);
     fresh.state().chooseWorkbook = std::move(f.state().chooseWorkbook);
     fresh.state().exported = std::move(f.state().exported);
+    // Messages shown before and not yet taken stay in their place, ahead of the run's.
+    std::vector<std::string> shown = f.takeMessages();
     f = std::move(fresh);
+    for (std::string& text : shown)
+        f.state().message(std::move(text));
 
     chooseCriterion(f.state(), d.deflectionCriterion);
     // In the order a user would go: the language first, since a series takes it over.
@@ -114,7 +66,7 @@ void openDocument(Form& f, const BayDocument& d) {
     case BayWindSource::None: break;
     }
     // The texts as typed, after the choices that empty or fill some of them.
-    for (const TextSlot& slot : kTexts)
+    for (const BayDocumentText& slot : bayDocumentTexts())
         w.write(slot.field, d.*slot.text);
     followAllowableDeflection(w);
     w.moveFocus(Field::GridWidthA1);

@@ -5,9 +5,6 @@
 
 namespace cw {
 
-// The inputs the window holds, as a bay document.
-BayDocument documentOf(const WindowState& w);
-
 // The window given back a document's inputs: a fresh form (its hooks kept), the language,
 // series and system chosen, the wind load taken as its button or band would take it, and
 // every text as typed. A bay complete enough to run then runs as NEXT would, with the

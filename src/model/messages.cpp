@@ -7,7 +7,7 @@ namespace cw {
 
 namespace {
 
-constexpr std::array<Bilingual, 22> kMessages{{
+constexpr std::array<Bilingual, 32> kMessages{{
     {"Το πεδίο «{1}» είναι κενό: δώστε έναν αριθμό.",
      "The field \"{1}\" is empty: enter a number."},
     {"Το πεδίο «{1}» δεν περιέχει αριθμό: \"{2}\".",
@@ -48,6 +48,31 @@ constexpr std::array<Bilingual, 22> kMessages{{
     {"Επιτρ. βέλος 2015: L/250 =", "Allowable 2015: L/250 ="},
     {"Το πεδίο «{1}» δέχεται μόνο 0, I, II, III ή IV.",
      "The field \"{1}\" takes only 0, I, II, III or IV."},
+    {"Το αρχείο «{1}» δεν μπορεί να διαβαστεί: δεν υπάρχει ή δεν επιτρέπεται το άνοιγμά του.",
+     "The file \"{1}\" cannot be read: it does not exist or may not be opened."},
+    {"Το αρχείο «{1}» δεν είναι αρχείο φατνώματος: είναι μεγαλύτερο από 1 MB.",
+     "The file \"{1}\" is not a bay file: it is larger than 1 MB."},
+    {"Το αρχείο «{1}» δεν είναι αρχείο φατνώματος: δεν είναι έγκυρο JSON (σφάλμα στο byte {2}).",
+     "The file \"{1}\" is not a bay file: it is not valid JSON (fault at byte {2})."},
+    {"Το αρχείο «{1}» δεν είναι αρχείο φατνώματος: το πεδίο «{2}» δεν είναι "
+     "\"curtainwall-bay\".",
+     "The file \"{1}\" is not a bay file: its field \"{2}\" is not \"curtainwall-bay\"."},
+    {"Το αρχείο φατνώματος «{1}» γράφτηκε από νεότερη έκδοση του προγράμματος: το πεδίο "
+     "«{2}» είναι {3}, ενώ αυτή η έκδοση διαβάζει έως {4}.",
+     "The bay file \"{1}\" was written by a newer version of the program: its field \"{2}\" "
+     "is {3}, and this version reads up to {4}."},
+    {"Στο αρχείο φατνώματος «{1}» λείπει το πεδίο «{2}».",
+     "The bay file \"{1}\" lacks the field \"{2}\"."},
+    {"Στο αρχείο φατνώματος «{1}» το πεδίο «{2}» δεν είναι κείμενο σε εισαγωγικά.",
+     "In the bay file \"{1}\" the field \"{2}\" is not a text in quotes."},
+    {"Στο αρχείο φατνώματος «{1}» το πεδίο «{2}» δεν είναι αριθμός.",
+     "In the bay file \"{1}\" the field \"{2}\" is not a number."},
+    {"Στο αρχείο φατνώματος «{1}» το πεδίο «{2}» έχει τιμή που αυτή η έκδοση του προγράμματος "
+     "δεν γνωρίζει.",
+     "In the bay file \"{1}\" the field \"{2}\" holds a value this version of the program "
+     "does not know."},
+    {"Το φάτνωμα δεν αποθηκεύτηκε στο «{1}»: {2}. Όποιο αρχείο υπήρχε εκεί έμεινε όπως ήταν.",
+     "The bay was not saved to \"{1}\": {2}. Any file already there is as it was."},
 }};
 
 }  // namespace

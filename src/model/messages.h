@@ -31,6 +31,17 @@ enum class Message {
     LimitFivePlusSpanOver300,
     LimitSpanOver250,
     CategoryUnknown,
+    // Bay files: {1} is the file; {2} the field of the file concerned.
+    BayFileUnreadable,
+    BayFileTooLarge,
+    BayFileNotJson,  // {2}: the byte where the JSON breaks off
+    BayFileOtherFormat,
+    BayFileNewerVersion,  // {3}: the file's version, {4}: the one this program writes
+    BayFileMissingField,
+    BayFileNotText,
+    BayFileNotNumber,
+    BayFileUnknownValue,
+    BayFileNotSaved,  // {2}: the system's reason
 };
 
 struct Bilingual {

@@ -194,6 +194,15 @@ std::string stateDump(const WindowState& form, const std::vector<std::string>& m
     out += "\": ";
     appendVerdict(shownVerdicts.deflectionPasses);
     out += "}, \"";
+    out += dumpkey::Document;
+    out += "\": {\"";
+    out += dumpkey::Path;
+    out += "\": ";
+    out += form.document.path ? jsonString(*form.document.path) : std::string("null");
+    out += ", \"";
+    out += dumpkey::Modified;
+    out += documentModified(form) ? "\": true" : "\": false";
+    out += "}, \"";
     out += dumpkey::Criterion;
     out += form.criterion == DeflectionCriterion::En13830_2015 ? "\": \"2015\", \""
                                                                : "\": \"2003\", \"";

@@ -12,6 +12,7 @@ namespace cw {
 //    "controls": {NAME: {"visible": bool[, "text": string][, "selected": bool]}, ... all 207},
 //    "form": {NAME: null | number | string, ...},
 //    "verdicts": {"stress": V, "deflection": V},  V = "pass" | "fail" | null
+//    "document": {"path": string or null, "modified": bool},  the bay file
 //    "criterion": "2003" | "2015",
 //    "siteWind": null | {"category": "II", "vb0": n, ..., "qp": n, "w": n},
 //    "messages": [string, ...]}
@@ -27,6 +28,9 @@ inline constexpr std::string_view Form = "form";
 inline constexpr std::string_view Verdicts = "verdicts";
 inline constexpr std::string_view Stress = "stress";
 inline constexpr std::string_view Deflection = "deflection";
+inline constexpr std::string_view Document = "document";
+inline constexpr std::string_view Path = "path";
+inline constexpr std::string_view Modified = "modified";
 inline constexpr std::string_view Criterion = "criterion";
 inline constexpr std::string_view SiteWind = "siteWind";
 inline constexpr std::string_view Messages = "messages";

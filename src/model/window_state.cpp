@@ -17,6 +17,7 @@ WindowState::WindowState(NumberFormat fmt) : m_fmt(std::move(fmt)) {
     }
     // The start texts are stored with a comma; they are written in the user's notation.
     write(Field::StructureWeight, plainText(0.1, m_fmt));
+    document.saved = documentOf(*this);
 }
 
 std::vector<std::string> WindowState::takeMessages() {

@@ -2,6 +2,7 @@
 
 #include "design/bay.h"
 #include "design/site_wind.h"
+#include "model/bay_document.h"
 #include "model/control_id.h"
 #include "model/fields.h"
 #include "model/form_state.h"
@@ -96,6 +97,8 @@ public:
     // Shows the refusal's message and puts the focus on its field.
     void refuse(const Refusal& refusal);
     void close() { m_closed = true; }
+    // The user took back the close (asked about unsaved changes, chose Cancel).
+    void keepOpen() { m_closed = false; }
 
     // Where the wind pressure in force came from.
     WindSource windSource = WindSource::None;
@@ -109,6 +112,8 @@ public:
     std::function<std::optional<std::string>()> chooseWorkbook;
     // Told the workbook after each export that wrote it (the window's status line).
     std::function<void(const std::string& path)> exported;
+    // The bay file shown and the inputs last saved or opened.
+    DocumentFile document;
 
 private:
     static std::size_t index(ControlId id) { return static_cast<std::size_t>(id); }

@@ -8,7 +8,10 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <string>
+
+#include <sys/resource.h>
 
 namespace cw::files {
 namespace {
@@ -314,6 +317,36 @@ TEST(BayFileOnDisk, AFailedSaveLeavesTheEarlierFileAsItWas) {
     QFile after(path);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), earlier);
+}
+
+// A write cut short (a full disk, a quota, here a file-size limit that holds root too) must
+// not be committed: Qt renames the cut-off file into place unless the flush is checked.
+TEST(BayFileOnDisk, AWriteCutShortLeavesTheEarlierFileAsItWas) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("bay.cwbay");
+    ASSERT_FALSE(writeBayFile(path, greekTerraxBay(), kGreek));
+    QFile before(path);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray earlier = before.readAll();
+    before.close();
+
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);  // EFBIG instead of the signal
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit limit = old;
+    limit.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const std::optional<QString> failed = writeBayFile(path, usVeltraBay(), kUs);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+
+    ASSERT_TRUE(failed);
+    EXPECT_FALSE(failed->isEmpty());
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), earlier);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"bay.cwbay"});
 }
 
 // The temporary file beside a name of the longest length the system allows cannot be made,

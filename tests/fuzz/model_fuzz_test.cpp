@@ -8,11 +8,11 @@
 
 #include "app/replay_script.h"
 #include "design/wind.h"
+#include "input/form.h"
 #include "model/inventory.h"
 #include "model/messages.h"
 #include "model/result_captions.h"
 #include "model/state_dump.h"
-#include "input/form.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -106,14 +106,20 @@ std::string dumpStructureError(const std::string& dump, const Form& f,
     if (err.error != QJsonParseError::NoError || !doc.isObject())
         return "QJsonDocument cannot read the dump: " + err.errorString().toStdString();
     const QJsonObject root = doc.object();
-    if (root.size() != 7)
-        return "the dump has " + std::to_string(root.size()) + " members, not 7";
+    if (root.size() != 8)
+        return "the dump has " + std::to_string(root.size()) + " members, not 8";
     const QJsonValue criterion = root.value("criterion");
     if (criterion != QJsonValue(f.state().criterion == DeflectionCriterion::En13830_2015 ? "2015"
                                                                                          : "2003"))
         return "the criterion does not read back as the model's";
     if (root.value("siteWind").isNull() != !f.state().siteWind.has_value())
         return "siteWind does not read back as the model's";
+    const QJsonObject document = root.value("document").toObject();
+    const auto& path = f.state().document.path;
+    if (document.size() != 2 ||
+        document.value("path") != (path ? QJsonValue(qs(*path)) : QJsonValue()) ||
+        document.value("modified") != QJsonValue(documentModified(f.state())))
+        return "the document does not read back as the model's";
     const QJsonObject verdicts = root.value("verdicts").toObject();
     const Verdicts v = f.verdicts();
     const auto verdictText = [](const std::optional<bool>& passes) {

@@ -42,9 +42,10 @@ private:
     std::string m_line;
 };
 
-// `export PATH` writes a workbook wherever the input says; the workbook writer has its own
-// target, so those lines are dropped here.
-std::string withoutExports(std::string_view data) {
+// `export PATH` and `save PATH` write wherever the input says, and `open PATH` may read a
+// device that never ends; the workbook writer and the bay-file reader have their own
+// targets, so those lines are dropped here.
+std::string withoutFileLines(std::string_view data) {
     std::string out;
     out.reserve(data.size());
     std::size_t pos = 0;
@@ -53,7 +54,8 @@ std::string withoutExports(std::string_view data) {
         if (end == std::string_view::npos)
             end = data.size();
         const std::string_view line = data.substr(pos, end - pos);
-        if (line.substr(0, 7) != "export ")
+        if (line.substr(0, 7) != "export " && line.substr(0, 5) != "save " &&
+            line.substr(0, 5) != "open ")
             out += line;
         out += '\n';
         pos = end + 1;
@@ -73,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     // As in the golden scripts, a first line "# locale: en_US" picks the number format.
     const bool greek = text.substr(0, 16) != "# locale: en_US\n";
-    std::istringstream script(withoutExports(text));
+    std::istringstream script(withoutFileLines(text));
     JsonLineSink sink;
     std::ostream out(&sink);
     std::ostringstream err;

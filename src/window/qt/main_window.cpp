@@ -1,11 +1,10 @@
 #include "window/qt/main_window.h"
 
 #include "model/inventory.h"
+#include "model/state_dump.h"
 #include "window/qt/key_codes.h"
 #include "window/qt/widget_look.h"
-#include "model/state_dump.h"
 
-#include "export/report_cells.h"
 #include "export/report_export.h"
 
 #include <QAction>
@@ -13,10 +12,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -74,26 +71,6 @@ QString spokenCaption(std::string_view caption) {
     return text;
 }
 
-// "B3, B8–B11, B30, B31": the rows of column B that an export writes; three or more in a row
-// make a range.
-QString cellList(std::vector<int> rows) {
-    std::sort(rows.begin(), rows.end());
-    QStringList parts;
-    for (std::size_t i = 0; i < rows.size();) {
-        std::size_t j = i;
-        while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
-            ++j;
-        if (j >= i + 2) {
-            parts << QStringLiteral("B%1–B%2").arg(rows[i]).arg(rows[j]);
-            i = j + 1;
-        } else {
-            parts << QStringLiteral("B%1").arg(rows[i]);
-            ++i;
-        }
-    }
-    return parts.join(QStringLiteral(", "));
-}
-
 }  // namespace
 
 MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
@@ -122,6 +99,7 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     statusBar()->setSizeGripEnabled(true);
 
     buildMenus();
+    m_standards = new StandardsControls(*this, *m_page, m_dpi, m_form, [this] { afterEvent(); });
     buildControls();
     stackControls();
     orderTabs();
@@ -140,19 +118,6 @@ MainWindow::~MainWindow() {
     m_form.state().chooseWorkbook = nullptr;
     m_form.state().exported = nullptr;
     m_form.onExportClicked = nullptr;
-}
-
-void MainWindow::buildMenus() {
-    // Room for more File items above the export; Quit stays last.
-    m_fileMenu = menuBar()->addMenu(QString());
-    m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    m_exportAction = m_fileMenu->addAction(QString(), this, &MainWindow::exportToChosenWorkbook);
-    m_exportAction->setObjectName(QStringLiteral("exportAction"));
-    m_fileMenu->addSeparator();
-    m_quitAction = m_fileMenu->addAction(QString(), this, &QWidget::close);
-    m_standards = new StandardsControls(*this, *m_page, m_dpi, m_form, [this] { afterEvent(); });
-    m_quitAction->setObjectName(QStringLiteral("quitAction"));
-    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void MainWindow::fitToScreen() {
@@ -351,8 +316,10 @@ void MainWindow::userSteppedOption(ControlId id, int step) {
 
 void MainWindow::userEditedText(ControlId id, const QString& text) {
     // Only the text changes: the handlers run on key releases, and a paste has none.
-    if (!m_mirroring)
-        m_form.setText(id, text.toStdString());
+    if (m_mirroring)
+        return;
+    m_form.setText(id, text.toStdString());
+    mirrorTitle();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -409,6 +376,7 @@ void MainWindow::mirror() {
     mirrorLanguage();
     mirrorTabStops();
     mirrorFocus();
+    mirrorTitle();
 }
 
 // The stress and deflection rows state their verdict; a failed check shows in red.
@@ -471,10 +439,7 @@ void MainWindow::mirrorLanguage() {
         w->setToolTip(fromUtf8(english ? s.tooltipEnglish : s.tooltip));
         w->setAccessibleDescription(fromUtf8(s.unit));
     }
-    m_fileMenu->setTitle(english ? tr("&File") : QStringLiteral("&Αρχείο"));
-    m_exportAction->setText(english ? QStringLiteral("&Export to spreadsheet…")
-                                    : QStringLiteral("&Εξαγωγή σε υπολογιστικό φύλλο…"));
-    m_quitAction->setText(english ? QStringLiteral("&Quit") : QStringLiteral("Έ&ξοδος"));
+    mirrorMenus(english);
     m_standards->mirror(english);
 }
 
@@ -546,106 +511,16 @@ void MainWindow::showNewMessages() {
     mirrorFocus();
 }
 
-std::optional<std::string> MainWindow::askForWorkbook() {
-    const bool english = englishShowing();
-    const QString title = english ? QStringLiteral("Export to spreadsheet")
-                                  : QStringLiteral("Εξαγωγή σε υπολογιστικό φύλλο");
-    const QString explanation =
-        english ? QStringLiteral(
-                      "Choose the report workbook (.xlsx) to fill, or type a new name "
-                      "to create one")
-                : QStringLiteral(
-                      "Επιλέξτε το βιβλίο εργασίας της αναφοράς (.xlsx) που θα "
-                      "συμπληρωθεί, ή γράψτε ένα νέο όνομα για να δημιουργηθεί");
-    const QString filter = english ? QStringLiteral("Excel workbook (*.xlsx)")
-                                   : QStringLiteral("Βιβλίο εργασίας Excel (*.xlsx)");
-    const std::optional<QString> chosen =
-        m_options.questions->chooseWorkbook(this, title, explanation, filter);
-    if (!chosen || chosen->isEmpty())
-        return std::nullopt;
-    const QString path = QFileInfo(*chosen).absoluteFilePath();
-
-    // Filling an existing workbook writes over part of it: say which cells, once.
-    if (QFileInfo(path).isFile() && path != m_confirmedWorkbook) {
-        const QString name = QDir::toNativeSeparators(path);
-        const QString cells = cellList(reportRows());
-        const QString text = english
-                                 ? QStringLiteral(
-                                       "The workbook \"%1\" exists. The export writes over these "
-                                       "cells of column B of its first sheet:\n\n%2\n\nEvery "
-                                       "other cell stays as it is.")
-                                       .arg(name, cells)
-                                 : QStringLiteral(
-                                       "Το βιβλίο εργασίας «%1» υπάρχει. Η εξαγωγή γράφει πάνω "
-                                       "σε αυτά τα κελιά της στήλης B του πρώτου φύλλου του:\n\n"
-                                       "%2\n\nΌλα τα άλλα κελιά μένουν όπως είναι.")
-                                       .arg(name, cells);
-        if (!m_options.questions->confirmOverwrite(
-                this, title, text,
-                english ? QStringLiteral("Overwrite") : QStringLiteral("Αντικατάσταση"),
-                english ? QStringLiteral("Cancel") : QStringLiteral("Άκυρο")))
-            return std::nullopt;
-        m_confirmedWorkbook = path;
-    }
-    return QFile::encodeName(path).toStdString();
-}
-
-void MainWindow::exportToChosenWorkbook() {
-    if (m_form.closed())
-        return;
-    if (const std::optional<std::string> path = askForWorkbook())
-        exportReport(m_form.state(), *path);
-    afterEvent();
-}
-
-void MainWindow::reportExported(const std::string& path) {
-    const QString file =
-        QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path)));
-    // The program made this file or the user agreed to write over it: no more questions.
-    m_confirmedWorkbook = QFileInfo(file).absoluteFilePath();
-    statusBar()->showMessage(
-        englishShowing() ? QStringLiteral("Report written to column B of \"%1\"").arg(file)
-                         : QStringLiteral("Η αναφορά γράφτηκε στη στήλη B του «%1»").arg(file));
-}
-
-// --- Dialogs ----------------------------------------------------------------------------------
-
-std::optional<QString> DialogQuestions::chooseWorkbook(QWidget* parent, const QString& title,
-                                                       const QString& explanation,
-                                                       const QString& filter) {
-    QFileDialog dialog(parent, title);
-    // Qt's own dialog, so that the line saying what happens can be added to it.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // An existing workbook is filled in, not replaced; the window asks about that itself.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(QStringLiteral("xlsx"));
-    auto* line = new QLabel(explanation, &dialog);
-    line->setObjectName(QStringLiteral("explanation"));
-    line->setWordWrap(true);
-    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
-        grid->addWidget(line, grid->rowCount(), 0, 1, grid->columnCount());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
-}
-
-bool DialogQuestions::confirmOverwrite(QWidget* parent, const QString& title, const QString& text,
-                                       const QString& overwrite, const QString& cancel) {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(overwrite, QMessageBox::AcceptRole);
-    QPushButton* no = box.addButton(cancel, QMessageBox::RejectRole);
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes;
-}
-
 // --- Closing --------------------------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing, Quit and EXIT all come here; the window stays when the user cancels, and so
+    // does the model, which EXIT has already marked closed.
+    if (!settleUnsavedChanges()) {
+        m_form.state().keepOpen();
+        event->ignore();
+        return;
+    }
     writeDump();
     event->accept();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "input/form.h"
 #include "model/inventory.h"
 #include "window/qt/control_widgets.h"
+#include "window/qt/file_menu.h"
 #include "window/qt/standards.h"
-#include "input/form.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -22,36 +23,14 @@ class QScrollArea;
 
 namespace cw::gui {
 
-// What the export asks the user: the window's own dialogs, unless a test puts a double in.
-class WorkbookQuestions {
-public:
-    virtual ~WorkbookQuestions() = default;
-    // The workbook to fill, or nothing when the user cancels. `filter` is the name filter.
-    virtual std::optional<QString> chooseWorkbook(QWidget* parent, const QString& title,
-                                                  const QString& explanation,
-                                                  const QString& filter) = 0;
-    // Whether the cells named in `text` may be overwritten.
-    virtual bool confirmOverwrite(QWidget* parent, const QString& title, const QString& text,
-                                  const QString& overwrite, const QString& cancel) = 0;
-};
-
-// The file dialog and the question box.
-class DialogQuestions final : public WorkbookQuestions {
-public:
-    std::optional<QString> chooseWorkbook(QWidget* parent, const QString& title,
-                                          const QString& explanation,
-                                          const QString& filter) override;
-    bool confirmOverwrite(QWidget* parent, const QString& title, const QString& text,
-                          const QString& overwrite, const QString& cancel) override;
-};
-
 struct WindowOptions {
     // Where the state dump goes when the window closes; empty for none.
     QString dumpPath;
     // Every message box is closed with OK as soon as it is shown (tests run unattended).
     bool autoAcceptMessages = false;
-    // Asks for the report workbook; the real dialogs when null.
-    std::shared_ptr<WorkbookQuestions> questions{};
+    // Asks for the report workbook, the bay file and about unsaved changes; the real
+    // dialogs when null.
+    std::shared_ptr<FileQuestions> questions{};
 };
 
 // What a message box looked like, for the record.
@@ -77,6 +56,9 @@ public:
     QScrollArea* scrollArea() const { return m_scroll; }
     FocusMark* focusMark() const { return m_focusMark; }
     QMenu* fileMenu() const { return m_fileMenu; }
+    QAction* openAction() const { return m_openAction; }
+    QAction* saveAction() const { return m_saveAction; }
+    QAction* saveAsAction() const { return m_saveAsAction; }
     QAction* exportAction() const { return m_exportAction; }
     QAction* quitAction() const { return m_quitAction; }
     StandardsControls* standards() const { return m_standards; }
@@ -86,6 +68,12 @@ public:
 
     // File → Export to spreadsheet…: always asks for the workbook.
     void exportToChosenWorkbook();
+    // File → Open bay…: asks about unsaved changes, then for the file.
+    void openBayFile();
+    // File → Save bay: to the window's file, asking for one when it has none. True when saved.
+    bool saveBayFile();
+    // File → Save bay as…: always asks for the file. True when saved.
+    bool saveBayFileAs();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,6 +88,10 @@ private:
     void userSteppedOption(ControlId id, int step) override;
 
     void buildMenus();
+    void mirrorMenus(bool english);
+    void mirrorTitle();
+    // Unsaved changes are saved or given up as the user says; false when the user cancels.
+    bool settleUnsavedChanges();
     void buildControls();
     QWidget* buildControl(const ControlSpec& row, QWidget* parent);
     void stackControls();
@@ -127,6 +119,9 @@ private:
     QScrollArea* m_scroll = nullptr;
     FocusMark* m_focusMark = nullptr;
     QMenu* m_fileMenu = nullptr;
+    QAction* m_openAction = nullptr;
+    QAction* m_saveAction = nullptr;
+    QAction* m_saveAsAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_quitAction = nullptr;
     std::array<QWidget*, kControlCount> m_widgets{};

@@ -111,6 +111,9 @@ StandardsControls::StandardsControls(QMainWindow& window, QWidget& page, qreal d
     m_button = new QPushButton(&page);
     m_button->setObjectName(QStringLiteral("siteWindButton"));
     m_button->setGeometry(toPixels(kSiteWindButton, dpi));
+    // Outside the form's Tab chain, which follows the inventory; from the keyboard the same
+    // dialog is in the Standards menu.
+    m_button->setFocusPolicy(Qt::NoFocus);
     connect(m_button, &QPushButton::clicked, this, &StandardsControls::askSiteWind);
 }
 

@@ -84,6 +84,7 @@ def main():
         click("Option1")
         click("Command1")
         click("Command8")
+        session.discard_changes()  # the bay typed in was never saved
         try:
             session.app.wait(timeout=10)
         except subprocess.TimeoutExpired:

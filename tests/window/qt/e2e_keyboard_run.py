@@ -66,6 +66,7 @@ def main():
         if shots:
             session.screenshot(os.path.join(shots, "keyboard-end.png"))
         session.key("ctrl+q")
+        session.discard_changes()  # the bay typed in was never saved
         try:
             session.app.wait(timeout=10)
         except subprocess.TimeoutExpired:

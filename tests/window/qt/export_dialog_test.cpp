@@ -20,7 +20,7 @@ namespace {
 
 using C = ControlId;
 
-class FakeQuestions final : public WorkbookQuestions {
+class FakeQuestions final : public FileQuestions {
 public:
     std::optional<QString> chooseWorkbook(QWidget*, const QString& title,
                                           const QString& explanation,
@@ -44,6 +44,16 @@ public:
         confirmTexts << text;
         lastOverwriteButton = overwrite;
         return agree;
+    }
+
+    std::optional<QString> chooseBayFile(QWidget*, const QString&, const QString&, bool) override {
+        ADD_FAILURE() << "asked for a bay file unexpectedly";
+        return std::nullopt;
+    }
+    UnsavedChanges askAboutUnsavedChanges(QWidget*, const QString&, const QString&, const QString&,
+                                          const QString&, const QString&) override {
+        ADD_FAILURE() << "asked about unsaved changes unexpectedly";
+        return UnsavedChanges::Cancel;
     }
 
     std::deque<QString> answers;  // an empty answer cancels

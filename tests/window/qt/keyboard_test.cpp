@@ -179,7 +179,8 @@ TEST(Keyboard, SpaceChoosesAFocusedOption) {
     w.widget(C::Option11)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(w.widget(C::Option11), Qt::Key_Space);
     EXPECT_TRUE(w.form.selected(C::Option11));
-    EXPECT_EQ(stateDump(w.form.state(), {}), replayDump({"focus Option11", "click Option11"}, "el_GR"));
+    EXPECT_EQ(stateDump(w.form.state(), {}),
+              replayDump({"focus Option11", "click Option11"}, "el_GR"));
 }
 
 // Tab visits what a user types into or presses, never a result field or a caption button,
@@ -400,7 +401,7 @@ TEST(Screens, MenuBarLiesAboveTheUnchangedForm) {
     EXPECT_EQ(w.window.fileMenu()->title(), QStringLiteral("&Αρχείο"));
     const QList<QAction*> items = w.window.fileMenu()->actions();
     ASSERT_GE(items.size(), 2);
-    EXPECT_EQ(items.first(), w.window.exportAction());
+    EXPECT_EQ(items.first(), w.window.openAction());
     EXPECT_EQ(items.last(), w.window.quitAction());
     EXPECT_EQ(w.window.quitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     clickOn(w.widget(C::Command10));
@@ -411,9 +412,12 @@ TEST(Screens, MenuBarLiesAboveTheUnchangedForm) {
 TEST(Screens, CtrlQQuitsAndWritesTheDump) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("state.json"));
-    Window w("el_GR", path);
+    auto questions = std::make_shared<ScriptedQuestions>();
+    questions->unsaved = {UnsavedChanges::Discard};
+    Window w("el_GR", path, questions);
     clickOn(w.widget(C::Option10));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(questions->questions.size(), 1);
     EXPECT_FALSE(w.window.isVisible());
     EXPECT_TRUE(QFile::exists(path));
 }

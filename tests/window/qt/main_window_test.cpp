@@ -199,7 +199,9 @@ TEST(MainWindowFrame, TitleSizeAndBackground) {
     Window w;
     const qreal dpi = w.window.dpi();
     QWidget* page = w.window.formPage();
-    EXPECT_EQ(w.window.windowTitle(), fromUtf8(kWindowTitle));
+    // The title as shown, with no file and nothing unsaved.
+    ASSERT_TRUE(w.window.windowHandle());
+    EXPECT_EQ(w.window.windowHandle()->title(), fromUtf8(kWindowTitle));
     EXPECT_EQ(page->size(), QSize(px(kClientWidthTwips, dpi), px(kClientHeightTwips, dpi)));
     EXPECT_EQ(page->minimumSize(), page->maximumSize()) << "the form's layout is fixed";
     EXPECT_NE(w.window.minimumSize(), w.window.maximumSize()) << "the window is not";
@@ -464,22 +466,29 @@ TEST(Events, ResultFieldsAreSelectableButNotEditable) {
 TEST(Events, ExitClosesTheWindowAndWritesTheDump) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("state.json"));
-    Window w("el_GR", path);
+    auto questions = std::make_shared<ScriptedQuestions>();
+    questions->unsaved = {UnsavedChanges::Discard};  // the language switch is a change
+    Window w("el_GR", path, questions);
     clickOn(w.widget(C::Command10));
     clickOn(w.widget(C::Command8));
+    EXPECT_EQ(questions->questions.size(), 1);
     EXPECT_FALSE(w.window.isVisible());
     EXPECT_TRUE(w.form.closed());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), stateDump(w.form.state(), w.form.pendingMessages()) + '\n');
+    EXPECT_EQ(file.readAll().toStdString(),
+              stateDump(w.form.state(), w.form.pendingMessages()) + '\n');
 }
 
 TEST(Events, TheCloseBoxAlsoWritesTheDump) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("state.json"));
-    Window w("el_GR", path);
+    auto questions = std::make_shared<ScriptedQuestions>();
+    questions->unsaved = {UnsavedChanges::Discard};
+    Window w("el_GR", path, questions);
     clickOn(w.widget(C::Option11));
     w.window.close();
+    EXPECT_EQ(questions->questions.size(), 1);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const std::string dump = file.readAll().toStdString();
@@ -526,9 +535,11 @@ TEST(Verdicts, AnOverstressedMullionIsSaidInRed) {
     Window w;
     clickOn(w.widget(ControlId::Option11));
     clickOn(w.widget(ControlId::Option9));
-    for (const auto& [id, typed] :
-         {std::pair{ControlId::Text4, "400"}, {ControlId::Text7, "400"}, {ControlId::Text2, "300"},
-          {ControlId::Text10, "100"}, {ControlId::Text12, "200"}})
+    for (const auto& [id, typed] : {std::pair{ControlId::Text4, "400"},
+                                    {ControlId::Text7, "400"},
+                                    {ControlId::Text2, "300"},
+                                    {ControlId::Text10, "100"},
+                                    {ControlId::Text12, "200"}})
         typeInto(w.widget(id), typed);
     clickOn(w.widget(ControlId::Option3));
     clickOn(w.widget(ControlId::Command15));

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "input/form.h"
 #include "model/inventory.h"
 #include "window/qt/main_window.h"
 #include "window/qt/widget_look.h"
-#include "input/form.h"
 
 #include <QApplication>
 #include <QTest>
@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
+#include <vector>
 
 namespace cw::gui::test {
 
@@ -44,12 +46,61 @@ private:
     int m_ticks = 0;
 };
 
+// The File menu's questions answered as a test says, with what was asked recorded. A question
+// nobody expected fails the test.
+class ScriptedQuestions final : public FileQuestions {
+public:
+    std::optional<QString> chooseWorkbook(QWidget*, const QString&, const QString&,
+                                          const QString&) override {
+        ADD_FAILURE() << "asked for a workbook unexpectedly";
+        return std::nullopt;
+    }
+    bool confirmOverwrite(QWidget*, const QString&, const QString&, const QString&,
+                          const QString&) override {
+        ADD_FAILURE() << "asked to overwrite unexpectedly";
+        return false;
+    }
+    std::optional<QString> chooseBayFile(QWidget*, const QString& title, const QString& filter,
+                                         bool saving) override {
+        fileTitles << title;
+        filters << filter;
+        savingAsked.push_back(saving);
+        if (files.empty()) {
+            ADD_FAILURE() << "asked for a bay file unexpectedly: " << title.toStdString();
+            return std::nullopt;
+        }
+        const QString answer = files.front();
+        files.pop_front();
+        if (answer.isEmpty())
+            return std::nullopt;  // cancelled
+        return answer;
+    }
+    UnsavedChanges askAboutUnsavedChanges(QWidget*, const QString&, const QString& text,
+                                          const QString& save, const QString& discard,
+                                          const QString& cancel) override {
+        questions << text;
+        buttons = {save, discard, cancel};
+        if (unsaved.empty()) {
+            ADD_FAILURE() << "asked about unsaved changes unexpectedly: " << text.toStdString();
+            return UnsavedChanges::Cancel;
+        }
+        const UnsavedChanges answer = unsaved.front();
+        unsaved.pop_front();
+        return answer;
+    }
+
+    std::deque<QString> files;  // an empty one cancels the dialog
+    std::deque<UnsavedChanges> unsaved;
+    QStringList fileTitles, filters, questions, buttons;
+    std::vector<bool> savingAsked;
+};
+
 // A shown, active window over a fresh model; message boxes close themselves with OK. With
 // `questions` the export asks that double instead of showing its dialogs.
 class Window {
 public:
     explicit Window(std::string_view locale = "el_GR", QString dumpPath = {},
-                    std::shared_ptr<WorkbookQuestions> questions = nullptr)
+                    std::shared_ptr<FileQuestions> questions = nullptr)
         : form(NumberFormat::fromLocale(locale)),
           window(form, WindowOptions{std::move(dumpPath), true, std::move(questions)}) {
         window.show();

@@ -64,6 +64,23 @@ class Session:
             time.sleep(0.1)
         raise RuntimeError("the form's grey was not found below the menu bar")
 
+    def discard_changes(self, timeout=5.0):
+        """Answers the question about unsaved changes with Discard: its buttons are Save,
+        Discard and Cancel in that order, with Save focused."""
+        deadline = time.time() + timeout
+        while True:
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                    str(self.app.pid)], env=self.env, capture_output=True,
+                                   text=True, timeout=10).stdout.split()
+            boxes = [w for w in found if w != self.window]
+            if boxes:
+                break
+            if time.time() > deadline:
+                raise RuntimeError("no question about unsaved changes appeared")
+            time.sleep(0.1)
+        self.run(["xdotool", "windowfocus", "--sync", boxes[-1]])
+        self.key("Tab", "space")
+
     def key(self, *names):
         self.run(["xdotool", "key", "--delay", "60"] + list(names))
 

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace cw::gui {
+
+// What is done with unsaved changes before they would be lost.
+enum class UnsavedChanges { Save, Discard, Cancel };
+
+// What the File menu asks the user: the window's own dialogs, unless a test puts a double in.
+class FileQuestions {
+public:
+    virtual ~FileQuestions() = default;
+    // The workbook to fill, or nothing when the user cancels. `filter` is the name filter.
+    virtual std::optional<QString> chooseWorkbook(QWidget* parent, const QString& title,
+                                                  const QString& explanation,
+                                                  const QString& filter) = 0;
+    // Whether the cells named in `text` may be overwritten.
+    virtual bool confirmOverwrite(QWidget* parent, const QString& title, const QString& text,
+                                  const QString& overwrite, const QString& cancel) = 0;
+    // The bay file to open, or to save to when `saving`; nothing when the user cancels.
+    virtual std::optional<QString> chooseBayFile(QWidget* parent, const QString& title,
+                                                 const QString& filter, bool saving) = 0;
+    // Save, Discard or Cancel, with the buttons' texts given.
+    virtual UnsavedChanges askAboutUnsavedChanges(QWidget* parent, const QString& title,
+                                                  const QString& text, const QString& save,
+                                                  const QString& discard,
+                                                  const QString& cancel) = 0;
+};
+
+// The file dialogs and the question boxes.
+class DialogQuestions final : public FileQuestions {
+public:
+    std::optional<QString> chooseWorkbook(QWidget* parent, const QString& title,
+                                          const QString& explanation,
+                                          const QString& filter) override;
+    bool confirmOverwrite(QWidget* parent, const QString& title, const QString& text,
+                          const QString& overwrite, const QString& cancel) override;
+    std::optional<QString> chooseBayFile(QWidget* parent, const QString& title,
+                                         const QString& filter, bool saving) override;
+    UnsavedChanges askAboutUnsavedChanges(QWidget* parent, const QString& title,
+                                          const QString& text, const QString& save,
+                                          const QString& discard, const QString& cancel) override;
+};
+
+}  // namespace cw::gui
