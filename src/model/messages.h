@@ -27,6 +27,21 @@ enum class Message {
     NoTransomFits,
     MullionOverstressed,
     DeflectionExceeded,
+    // The batch: a schedule's column, and the schedule as a whole.
+    ColumnChoiceUnknown,
+    ColumnChoiceEmpty,
+    ColumnWindTwice,
+    ScheduleUnreadable,
+    ScheduleNoHeader,
+    ScheduleDuplicateColumn,
+    ScheduleTooManyFields,
+    ScheduleInvalidUtf8,
+    ScheduleUnterminatedQuote,
+    ScheduleMisplacedQuote,
+    ScheduleFieldTooLong,
+    ScheduleMissingColumn,
+    ResultsUnwritable,
+    RowsRefused,
 };
 
 struct Bilingual {
