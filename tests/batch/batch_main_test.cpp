@@ -48,11 +48,12 @@ protected:
     }
 
     // Standard error goes to a file, never a terminal.
-    Outcome run(const std::string& args) {
+    Outcome run(const std::string& args) { return shell(std::string(CW_BATCH_BIN) + " " + args); }
+
+    Outcome shell(const std::string& line) {
         const fs::path out = m_dir / "stdout";
         const fs::path err = m_dir / "stderr";
-        const std::string command = std::string(CW_BATCH_BIN) + " " + args + " >'" + out.string() +
-                                    "' 2>'" + err.string() + "'";
+        const std::string command = line + " >'" + out.string() + "' 2>'" + err.string() + "'";
         const int raw = std::system(command.c_str());
         Outcome o;
         o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -129,6 +130,25 @@ TEST_F(BatchMain, LongScheduleToAFileSaysNothingOnStandardError) {
     for (char ch : results)
         lines += ch == '\n';
     EXPECT_EQ(lines, 40001U);
+}
+
+// On a terminal (here the pseudo-terminal util-linux's script gives it) the rows done and the
+// share of the file read go to standard error, each over the last.
+TEST_F(BatchMain, LongScheduleOnATerminalShowsProgress) {
+    if (!fs::exists("/usr/bin/script"))
+        GTEST_SKIP() << "util-linux script is not installed";
+    std::string schedule = kHeader;
+    for (int i = 0; i < 40000; ++i)
+        schedule += kGoodRow;
+    const fs::path in = write("long.csv", schedule);
+    const fs::path out = m_dir / "long_results.csv";
+    const std::string inner = std::string(CW_BATCH_BIN) + " " + in.string() + " -o " + out.string();
+    const Outcome o = shell("/usr/bin/script -qec '" + inner + "' /dev/null");
+    EXPECT_EQ(o.status, 0);
+    EXPECT_NE(o.out.find("\r16384 rows,"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("\r32768 rows,"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("%\r\n"), std::string::npos) << o.out;
+    EXPECT_TRUE(fs::exists(out));
 }
 
 TEST_F(BatchMain, TheSampleScheduleRunsWithItsRefusedRowsCounted) {
