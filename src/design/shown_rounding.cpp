@@ -52,12 +52,14 @@ std::size_t splitScientific(std::string_view sci, std::array<char, 64>& digits, 
 // (ties away from zero, on its exact binary value), and the power of ten of the first.
 // Formatting with a precision is slow, so the shortest form that reads back as the value
 // (fast) is rounded instead wherever that cannot differ: the value lies within half a unit in
-// the last place of it, less than 1.12e-16 of the value, so only a shortest form whose digits
+// the last place of it, less than 1.12e-16 of a normal value, so only a shortest form whose digits
 // past the kept ones come that close to a half needs the exact formatting.
 std::size_t significantDecimal(double value, int significantDigits, std::array<char, 64>& digits,
                                int& exponent) {
     std::array<char, 64> buf{};
-    if (significantDigits >= 1 && significantDigits <= 15) {
+    // Below the normal range the unit in the last place is no longer that small.
+    if (significantDigits >= 1 && significantDigits <= 15 &&
+        value >= std::numeric_limits<double>::min()) {
         const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                        std::chars_format::scientific);
         const std::size_t count = splitScientific(
