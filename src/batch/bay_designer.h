@@ -7,6 +7,7 @@
 #include "batch/schedule_columns.h"
 #include "input/form.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
