@@ -29,12 +29,14 @@ constexpr const char* kPackageRels =
     R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/>)"
     R"(</Relationships>)";
 
-constexpr const char* kWorkbook =
+// The sheet's name goes between the two halves.
+constexpr const char* kWorkbookHead =
     R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
     R"(<workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships">)"
     R"(<bookViews><workbookView/></bookViews>)"
-    R"(<sheets><sheet name="Report" sheetId="1" r:id="rId1"/></sheets>)"
-    R"(</workbook>)";
+    R"(<sheets><sheet name=")";
+constexpr const char* kWorkbookTail = R"(" sheetId="1" r:id="rId1"/></sheets>)"
+                                      R"(</workbook>)";
 
 constexpr const char* kWorkbookRels =
     R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
@@ -99,8 +101,8 @@ std::string newSheet(const std::vector<ReportCell>& cells, const NumberReader& r
 
 }  // namespace
 
-ExportOutcome makeNewWorkbook(const std::string& path, const std::vector<ReportCell>& cells,
-                              const NumberReader& readNumber) {
+std::optional<std::string> oneSheetPackage(std::string_view sheetName,
+                                           const std::string& sheetXml) {
     MemoryArchive archive;
     int zipError = 0;
     const std::string empty;
@@ -108,14 +110,19 @@ ExportOutcome makeNewWorkbook(const std::string& path, const std::vector<ReportC
     const std::pair<const char*, std::string> parts[] = {
         {"[Content_Types].xml", kContentTypes},
         {"_rels/.rels", kPackageRels},
-        {"xl/workbook.xml", kWorkbook},
+        {"xl/workbook.xml", kWorkbookHead + std::string(sheetName) + kWorkbookTail},
         {"xl/_rels/workbook.xml.rels", kWorkbookRels},
         {"xl/styles.xml", kStyles},
-        {"xl/worksheets/sheet1.xml", newSheet(cells, readNumber)},
+        {"xl/worksheets/sheet1.xml", sheetXml},
     };
     for (const auto& [name, text] : parts)
         ok = ok && archive.put(name, text);
-    const auto bytes = ok ? archive.close() : std::nullopt;
+    return ok ? archive.close() : std::nullopt;
+}
+
+ExportOutcome makeNewWorkbook(const std::string& path, const std::vector<ReportCell>& cells,
+                              const NumberReader& readNumber) {
+    const auto bytes = oneSheetPackage("Report", newSheet(cells, readNumber));
     if (!bytes)
         return fail(
             ExportFailure::WriteFailed,

@@ -4,7 +4,9 @@
 
 #include "export/xlsx_report.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cw::xlsx {
@@ -13,5 +15,9 @@ namespace cw::xlsx {
 // column B, units in column C.
 ExportOutcome makeNewWorkbook(const std::string& path, const std::vector<ReportCell>& cells,
                               const NumberReader& readNumber);
+
+// The bytes of a workbook of one sheet named `sheetName` (XML-safe) whose part is
+// `sheetXml`; nothing when the archive cannot be assembled (out of memory).
+std::optional<std::string> oneSheetPackage(std::string_view sheetName, const std::string& sheetXml);
 
 }  // namespace cw::xlsx

@@ -408,14 +408,19 @@ ScheduleReadResult readScheduleFile(const std::string& path, const ScheduleRowHa
     return readSchedule(in, onRow);
 }
 
-std::string csvField(std::string_view text, char delimiter) {
-    const bool needsQuotes =
-        text.find_first_of(std::string{delimiter, '"', '\r', '\n'}) != std::string_view::npos ||
-        (!text.empty() && (isBlank(text.front()) || isBlank(text.back())));
-    if (!needsQuotes)
-        return std::string(text);
-    std::string out;
-    out.reserve(text.size() + 2);
+namespace {
+
+// csvField's text appended to `out`, so that a row is assembled in one buffer.
+void appendCsvField(std::string& out, std::string_view text, char delimiter) {
+    bool needsQuotes = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
+    for (std::size_t i = 0; i < text.size() && !needsQuotes; ++i) {
+        const char c = text[i];
+        needsQuotes = c == delimiter || c == '"' || c == '\r' || c == '\n';
+    }
+    if (!needsQuotes) {
+        out += text;
+        return;
+    }
     out += '"';
     for (const char c : text) {
         if (c == '"')
@@ -423,6 +428,13 @@ std::string csvField(std::string_view text, char delimiter) {
         out += c;
     }
     out += '"';
+}
+
+}  // namespace
+
+std::string csvField(std::string_view text, char delimiter) {
+    std::string out;
+    appendCsvField(out, text, delimiter);
     return out;
 }
 
@@ -433,12 +445,14 @@ CsvWriter::CsvWriter(std::ostream& out, char delimiter, bool byteOrderMark)
 }
 
 void CsvWriter::writeRow(const std::vector<std::string>& fields) {
+    m_line.clear();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            m_out << m_delimiter;
-        m_out << csvField(fields[i], m_delimiter);
+            m_line += m_delimiter;
+        appendCsvField(m_line, fields[i], m_delimiter);
     }
-    m_out << "\r\n";
+    m_line += "\r\n";
+    m_out.write(m_line.data(), std::streamsize(m_line.size()));
 }
 
 }  // namespace cw::files

@@ -114,6 +114,7 @@ public:
 private:
     std::ostream& m_out;
     char m_delimiter;
+    std::string m_line;  // the row being assembled, kept for its capacity
 };
 
 std::string csvField(std::string_view text, char delimiter);

@@ -73,6 +73,31 @@ constexpr std::array<Bilingual, 32> kMessages{{
      "does not know."},
     {"Το φάτνωμα δεν αποθηκεύτηκε στο «{1}»: {2}. Όποιο αρχείο υπήρχε εκεί έμεινε όπως ήταν.",
      "The bay was not saved to \"{1}\": {2}. Any file already there is as it was."},
+    {"Η στήλη «{1}» περιέχει \"{2}\": αναμένεται {3}.",
+     "The column \"{1}\" holds \"{2}\": expected {3}."},
+    {"Η στήλη «{1}» είναι κενή: αναμένεται {2}.", "The column \"{1}\" is empty: expected {2}."},
+    {"Δώστε μία ανεμοπίεση: οι στήλες «band», «pressure» και «speed» δίνουν περισσότερες από μία.",
+     "Give one wind load: the columns \"band\", \"pressure\" and \"speed\" give more than one."},
+    {"Ο πίνακας {1} δεν ανοίγει ή δεν διαβάζεται.", "The schedule {1} cannot be opened or read."},
+    {"Ο πίνακας {1} δεν έχει γραμμή επικεφαλίδων με ονόματα στηλών.",
+     "The schedule {1} has no header line with column names."},
+    {"Ο πίνακας {1} ονομάζει δύο φορές τη στήλη «{2}» (γραμμή {3}).",
+     "The schedule {1} names the column \"{2}\" twice (line {3})."},
+    {"Η γραμμή {2} του πίνακα {1} έχει περισσότερα πεδία από τις στήλες της επικεφαλίδας.",
+     "Line {2} of the schedule {1} has more fields than the header has names."},
+    {"Η γραμμή {2} του πίνακα {1} περιέχει bytes που δεν είναι UTF-8.",
+     "Line {2} of the schedule {1} holds bytes that are not UTF-8."},
+    {"Ο πίνακας {1} τελειώνει μέσα σε πεδίο με εισαγωγικά (γραμμή {2}).",
+     "The schedule {1} ends inside a quoted field (line {2})."},
+    {"Η γραμμή {2} του πίνακα {1} έχει εισαγωγικό μέσα σε πεδίο χωρίς εισαγωγικά ή κείμενο μετά "
+     "το κλείσιμό τους.",
+     "Line {2} of the schedule {1} has a quote inside an unquoted field or text after a closing "
+     "quote."},
+    {"Η γραμμή {2} του πίνακα {1} έχει πεδίο μεγαλύτερο από 1 MiB.",
+     "Line {2} of the schedule {1} has a field longer than 1 MiB."},
+    {"Ο πίνακας {1} δεν έχει στήλη «{2}».", "The schedule {1} has no column \"{2}\"."},
+    {"Τα αποτελέσματα {1} δεν γράφτηκαν: {2}", "The results {1} could not be written: {2}"},
+    {"Απορρίφθηκαν {1} από {2} γραμμές του πίνακα.", "{1} of {2} rows of the schedule refused."},
 }};
 
 }  // namespace

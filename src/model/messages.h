@@ -42,6 +42,21 @@ enum class Message {
     BayFileNotNumber,
     BayFileUnknownValue,
     BayFileNotSaved,  // {2}: the system's reason
+    // The batch: a schedule's column, and the schedule as a whole.
+    ColumnChoiceUnknown,
+    ColumnChoiceEmpty,
+    ColumnWindTwice,
+    ScheduleUnreadable,
+    ScheduleNoHeader,
+    ScheduleDuplicateColumn,
+    ScheduleTooManyFields,
+    ScheduleInvalidUtf8,
+    ScheduleUnterminatedQuote,
+    ScheduleMisplacedQuote,
+    ScheduleFieldTooLong,
+    ScheduleMissingColumn,
+    ResultsUnwritable,
+    RowsRefused,
 };
 
 struct Bilingual {

@@ -2,19 +2,51 @@
 
 #include "model/inventory.h"
 
+#include <array>
+#include <vector>
+
 namespace cw {
+
+namespace {
+
+using Controls = std::array<ControlState, kControlCount>;
+
+// Every control as the window opens, built once: a batch opens a fresh window for each bay.
+const Controls& startControls() {
+    static const Controls controls = [] {
+        Controls c{};
+        for (int i = 0; i < kControlCount; ++i) {
+            const ControlSpec& s = inventory()[i];
+            c[std::size_t(i)].visible = s.visibleAtStart;
+            if (s.kind == ControlKind::TextBox)
+                c[std::size_t(i)].text = std::string(s.caption);
+        }
+        return c;
+    }();
+    return controls;
+}
+
+// The option buttons in the group of each control, found once.
+const std::vector<std::size_t>& optionGroupOf(ControlId id) {
+    static const std::array<std::vector<std::size_t>, kControlCount> groups = [] {
+        std::array<std::vector<std::size_t>, kControlCount> g;
+        for (int i = 0; i < kControlCount; ++i)
+            for (int j = 0; j < kControlCount; ++j)
+                if (inventory()[j].kind == ControlKind::OptionButton &&
+                    inventory()[j].optionGroup == inventory()[i].optionGroup)
+                    g[std::size_t(i)].push_back(std::size_t(j));
+        return g;
+    }();
+    return groups[static_cast<std::size_t>(id)];
+}
+
+}  // namespace
 
 std::string_view controlName(ControlId id) {
     return controlSpec(id).name;
 }
 
-WindowState::WindowState(NumberFormat fmt) : m_fmt(std::move(fmt)) {
-    for (int i = 0; i < kControlCount; ++i) {
-        const ControlSpec& s = inventory()[i];
-        m_controls[std::size_t(i)].visible = s.visibleAtStart;
-        if (s.kind == ControlKind::TextBox)
-            m_controls[std::size_t(i)].text = std::string(s.caption);
-    }
+WindowState::WindowState(NumberFormat fmt) : m_fmt(std::move(fmt)), m_controls(startControls()) {
     // The start texts are stored with a comma; they are written in the user's notation.
     write(Field::StructureWeight, plainText(0.1, m_fmt));
     document.saved = documentOf(*this);
@@ -37,10 +69,8 @@ void WindowState::hide(std::initializer_list<ControlId> ids) {
 }
 
 void WindowState::select(ControlId id) {
-    const std::string_view group = controlSpec(id).optionGroup;
-    for (int i = 0; i < kControlCount; ++i)
-        if (inventory()[i].kind == ControlKind::OptionButton && inventory()[i].optionGroup == group)
-            m_controls[std::size_t(i)].selected = false;
+    for (const std::size_t member : optionGroupOf(id))
+        m_controls[member].selected = false;
     mut(id).selected = true;
 }
 

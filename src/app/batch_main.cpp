@@ -1,0 +1,128 @@
+// curtainwall-batch SCHEDULE.csv [-o RESULTS.csv|RESULTS.xlsx] [--locale NAME]: every bay of a
+// schedule designed as the window designs it, one result row a bay.
+
+#include "batch/batch_run.h"
+#include "model/messages.h"
+
+#include <unistd.h>
+
+#include <sys/stat.h>
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: curtainwall-batch SCHEDULE.csv [-o RESULTS.csv|RESULTS.xlsx] [--locale NAME]\n"
+    "  Designs every bay of the schedule; results as CSV on standard output unless -o names\n"
+    "  a .csv or .xlsx file. Numbers are read and written in the notation of NAME (default C,\n"
+    "  a point); messages are Greek under an el locale, English otherwise.\n"
+    "  Exit status: 0 every row ran, 1 some rows refused, 2 the schedule could not be read.\n";
+
+bool endsWithNoCase(const std::string& s, const std::string& tail) {
+    if (s.size() < tail.size())
+        return false;
+    for (std::size_t i = 0; i < tail.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(s[s.size() - tail.size() + i])) != tail[i])
+            return false;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    std::string locale = "C";
+    std::string schedulePath;
+    std::string outputPath;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--locale" && i + 1 < argc) {
+            locale = argv[++i];
+        } else if (arg.rfind("--locale=", 0) == 0) {
+            locale = arg.substr(9);
+        } else if (arg == "-o" && i + 1 < argc) {
+            outputPath = argv[++i];
+        } else if (arg == "-h" || arg == "--help") {
+            std::cout << kUsage;
+            return 0;
+        } else if (schedulePath.empty() && (arg == "-" || arg.rfind("-", 0) != 0)) {
+            schedulePath = arg;
+        } else {
+            std::cerr << kUsage;
+            return 2;
+        }
+    }
+    if (schedulePath.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+
+    cw::batch::BatchOptions options;
+    options.numberFormat = cw::NumberFormat::fromLocale(locale);
+    options.english = locale.rfind("el", 0) != 0;
+    const char delimiter = options.numberFormat.decimal == "," ? ';' : ',';
+
+    std::ifstream file;
+    std::istream* schedule = &std::cin;
+    std::optional<std::size_t> size;
+    std::string name = schedulePath == "-" ? "(standard input)" : schedulePath;
+    if (schedulePath != "-") {
+        struct stat st {};
+        if (::stat(schedulePath.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            size = std::size_t(st.st_size);
+        file.open(schedulePath, std::ios::binary);
+        if (!file || (::stat(schedulePath.c_str(), &st) == 0 && S_ISDIR(st.st_mode))) {
+            std::cerr << "curtainwall-batch: "
+                      << cw::say(cw::Message::ScheduleUnreadable, options.english, {name}) << '\n';
+            return 2;
+        }
+        schedule = &file;
+    }
+
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    if (terminal)
+        options.progress = [](std::size_t rows, std::optional<double> share) {
+            if (share)
+                std::fprintf(stderr, "\r%zu rows, %3.0f %%", rows, *share * 100.0);
+            else
+                std::fprintf(stderr, "\r%zu rows", rows);
+            std::fflush(stderr);
+        };
+
+    std::unique_ptr<cw::batch::ResultSink> sink;
+    std::ofstream csvFile;
+    if (outputPath.empty()) {
+        sink = cw::batch::csvSink(std::cout, "(standard output)", delimiter, false);
+    } else if (endsWithNoCase(outputPath, ".xlsx")) {
+        sink = cw::batch::xlsxSink(outputPath, options.numberFormat);
+    } else {
+        csvFile.open(outputPath, std::ios::binary | std::ios::trunc);
+        if (!csvFile) {
+            std::cerr << "curtainwall-batch: "
+                      << cw::say(cw::Message::ResultsUnwritable, options.english,
+                                 {outputPath, options.english ? "cannot create the file"
+                                                              : "το αρχείο δεν δημιουργείται"})
+                      << '\n';
+            return 2;
+        }
+        // Spreadsheet programs take a file for UTF-8 only with the mark.
+        sink = cw::batch::csvSink(csvFile, outputPath, delimiter, true);
+    }
+
+    const cw::batch::BatchSummary summary =
+        cw::batch::runBatch(*schedule, name, size, *sink, options);
+    if (terminal && summary.rows >= 16384)
+        std::fputc('\n', stderr);
+    if (summary.failure) {
+        std::cerr << "curtainwall-batch: " << *summary.failure << '\n';
+        return 2;
+    }
+    if (summary.refused > 0)
+        std::cerr << "curtainwall-batch: " << cw::batch::refusedLine(summary, options.english)
+                  << '\n';
+    return cw::batch::exitStatus(summary);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+// One schedule row designed as the window would design it: the row's inputs entered into
+// the window's model as a user would enter them, NEXT pressed, the results read off the
+// results panel.
+
+#include "batch/schedule_columns.h"
+#include "input/form.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cw::batch {
+
+// What a result row holds after the inputs: the results panel's texts, the verdicts and the
+// reason a row was refused.
+enum class ResultColumn {
+    Pressure,
+    WindSpeed,
+    RequiredJx,
+    RequiredWx,
+    Moment,
+    TransomJx,
+    TransomJy,
+    Mullion,
+    MullionIx,
+    MullionWx,
+    Transom,
+    Deflection,
+    AllowableDeflection,
+    Stress,
+    StressVerdict,
+    DeflectionVerdict,
+    Error,
+};
+inline constexpr std::size_t kResultColumnCount = 17;
+inline constexpr std::array<std::string_view, kResultColumnCount> kResultColumnNames = {
+    "pressure_in_force_kNm2",
+    "wind_speed_of_run_kmh",
+    "required_Jx_cm4",
+    "required_Wx_cm3",
+    "moment_kNcm",
+    "transom_required_Jx_cm4",
+    "transom_required_Jy_cm4",
+    "mullion",
+    "mullion_Ix_cm4",
+    "mullion_Wx_cm3",
+    "transom",
+    "deflection_mm",
+    "allowable_deflection_mm",
+    "stress_kNcm2",
+    "stress_verdict",
+    "deflection_verdict",
+    "error",
+};
+
+// The header of the results: the input columns, then the result columns.
+std::vector<std::string> resultHeader();
+// Whether a result column holds numbers (in the notation of the batch's locale).
+bool isNumberColumn(std::size_t column);
+
+class BayDesigner {
+public:
+    // Messages in English or in Greek, numbers read and written in `fmt`.
+    BayDesigner(NumberFormat fmt, bool english);
+
+    // Fills `out` (resized to the header's length) with the row's inputs and results; false
+    // when the row was refused, its reason then in the error column.
+    bool design(const RowTexts& texts, std::vector<std::string>& out);
+
+private:
+    bool m_english;
+    Form m_form;
+};
+
+}  // namespace cw::batch

@@ -1,0 +1,178 @@
+#include "batch/schedule_columns.h"
+
+#include "model/fields.h"
+#include "model/messages.h"
+
+#include <cctype>
+
+namespace cw::batch {
+
+namespace {
+
+bool sameNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+template <typename Value>
+struct Choice {
+    std::string_view name;
+    Value value;
+};
+
+constexpr Choice<BaySeries> kSeries[] = {
+    {"veltra", BaySeries::Veltra}, {"korin", BaySeries::Korin}, {"terrax", BaySeries::Terrax}};
+constexpr Choice<BayStaticSystem> kSystems[] = {{"one-span", BayStaticSystem::OneSpan},
+                                                {"fixed-ends", BayStaticSystem::FixedEnds},
+                                                {"two-spans", BayStaticSystem::TwoSpans}};
+constexpr Choice<BayWindSource> kBands[] = {{"0-8", BayWindSource::Band0To8m},
+                                            {"8-20", BayWindSource::Band8To20m},
+                                            {"20-100", BayWindSource::Band20To100m}};
+
+template <typename Value, std::size_t N>
+std::optional<Value> chosen(const Choice<Value> (&choices)[N], std::string_view text) {
+    for (const auto& choice : choices)
+        if (sameNoCase(choice.name, text))
+            return choice.value;
+    return std::nullopt;
+}
+
+// "veltra, korin or terrax", in the language of the messages.
+template <typename Value, std::size_t N>
+std::string expected(const Choice<Value> (&choices)[N], bool english) {
+    std::string out;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i > 0)
+            out += i + 1 == N ? (english ? " or " : " ή ") : ", ";
+        out += choices[i].name;
+    }
+    return out;
+}
+
+std::string columnError(Column c, std::string_view message) {
+    std::string out(columnName(c));
+    out += ": ";
+    out += message;
+    return out;
+}
+
+template <typename Value, std::size_t N>
+std::optional<std::string> refuseChoice(Column c, std::string_view text,
+                                        const Choice<Value> (&choices)[N], bool english) {
+    const std::string list = expected(choices, english);
+    if (text.empty())
+        return columnError(c, say(Message::ColumnChoiceEmpty, english, {columnName(c), list}));
+    return columnError(c, say(Message::ColumnChoiceUnknown, english, {columnName(c), text, list}));
+}
+
+}  // namespace
+
+ColumnMap::ColumnMap(const files::ScheduleHeader& header) {
+    for (std::size_t c = 0; c < kInputColumnCount; ++c)
+        m_index[c] = header.indexOf(kInputColumnNames[c]);
+}
+
+RowTexts rowTexts(const files::ScheduleRow& row, const ColumnMap& columns) {
+    RowTexts texts{};
+    for (std::size_t c = 0; c < kInputColumnCount; ++c)
+        if (const auto index = columns.indexOf(static_cast<Column>(c)))
+            texts[c] = row.field(*index);
+    return texts;
+}
+
+RowBay bayOfRow(const RowTexts& texts, bool english) {
+    RowBay out;
+    BayDocument& d = out.document;
+    const auto text = [&](Column c) { return texts[static_cast<std::size_t>(c)]; };
+
+    const auto series = chosen(kSeries, text(Column::Series));
+    if (!series) {
+        out.error = refuseChoice(Column::Series, text(Column::Series), kSeries, english);
+        return out;
+    }
+    d.series = *series;
+    const auto system = chosen(kSystems, text(Column::System));
+    if (!system) {
+        out.error = refuseChoice(Column::System, text(Column::System), kSystems, english);
+        return out;
+    }
+    if (d.series == BaySeries::Terrax && *system == BayStaticSystem::FixedEnds) {
+        // The window offers Terrax no fixed ends: the option is not there to choose.
+        constexpr Choice<BayStaticSystem> kTerraxSystems[] = {
+            {"one-span", BayStaticSystem::OneSpan}, {"two-spans", BayStaticSystem::TwoSpans}};
+        out.error = refuseChoice(Column::System, text(Column::System), kTerraxSystems, english);
+        return out;
+    }
+    d.staticSystem = *system;
+
+    const bool band = !text(Column::Band).empty();
+    const bool pressure = !text(Column::Pressure).empty();
+    const bool speed = !text(Column::Speed).empty();
+    if (int(band) + int(pressure) + int(speed) > 1) {
+        out.error = columnError(Column::Band, say(Message::ColumnWindTwice, english));
+        return out;
+    }
+    if (band) {
+        const auto source = chosen(kBands, text(Column::Band));
+        if (!source) {
+            out.error = refuseChoice(Column::Band, text(Column::Band), kBands, english);
+            return out;
+        }
+        d.windSource = *source;
+    } else if (pressure) {
+        d.windSource = BayWindSource::TypedPressure;
+    } else if (speed) {
+        d.windSource = BayWindSource::WindSpeed;
+    }
+    // With no wind load at all, NEXT says so in the window's words.
+
+    d.gridWidthA1_cm = text(Column::A1);
+    d.gridWidthA2_cm = text(Column::A2);
+    d.spanL1_cm = text(Column::L1);
+    d.spanL2_cm = text(Column::L2);
+    d.glazingHeightH1_cm = text(Column::H1);
+    d.glazingHeightH2_cm = text(Column::H2);
+    d.glassThickness_mm = text(Column::Glass);
+    d.deflectionDivisor = text(Column::Divisor);
+    d.allowableDeflection_mm = text(Column::Deflection);
+    d.windPressure_kNm2 = text(Column::Pressure);
+    d.windSpeed_kmh = text(Column::Speed);
+    d.structureWeight_kNm2 = text(Column::StructureWeight);
+    d.snowHeight_cm = text(Column::SnowHeight);
+    d.slope_deg = text(Column::Slope);
+    d.language = english ? BayLanguage::English : BayLanguage::Greek;
+    return out;
+}
+
+std::optional<Column> columnOfField(ControlId field, BayWindSource windSource) {
+    switch (field) {
+    case controlOf(Field::GridWidthA1): return Column::A1;
+    case controlOf(Field::GridWidthA2): return Column::A2;
+    case controlOf(Field::SpanL1): return Column::L1;
+    case controlOf(Field::SpanL2): return Column::L2;
+    case controlOf(Field::GlazingHeightH1): return Column::H1;
+    case controlOf(Field::GlazingHeightH2): return Column::H2;
+    case controlOf(Field::GlassThickness): return Column::Glass;
+    case controlOf(Field::Divisor): return Column::Divisor;
+    case controlOf(Field::AllowableDeflection): return Column::Deflection;
+    case controlOf(Field::StructureWeight): return Column::StructureWeight;
+    case controlOf(Field::SnowHeight): return Column::SnowHeight;
+    case controlOf(Field::Slope): return Column::Slope;
+    case controlOf(Field::WindSpeed): return Column::Speed;
+    case controlOf(Field::WindPressure):
+        // The window names the pressure of the run however it was given.
+        switch (windSource) {
+        case BayWindSource::WindSpeed: return Column::Speed;
+        case BayWindSource::TypedPressure: return Column::Pressure;
+        default: return Column::Band;
+        }
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace cw::batch

@@ -1,0 +1,80 @@
+#pragma once
+
+// The columns of a schedule of bays: their names, and a row's texts read into the inputs of
+// one bay as a user would give them in the window.
+
+#include "files/schedule_csv.h"
+#include "model/bay_document.h"
+#include "model/control_id.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cw::batch {
+
+enum class Column {
+    Id,
+    Series,
+    System,
+    A1,
+    A2,
+    L1,
+    L2,
+    H1,
+    H2,
+    Glass,
+    Band,
+    Pressure,
+    Speed,
+    Divisor,
+    Deflection,
+    StructureWeight,
+    SnowHeight,
+    Slope,
+};
+inline constexpr std::size_t kInputColumnCount = 18;
+
+// As a header names them (matched without regard to letter case) and as results repeat them.
+inline constexpr std::array<std::string_view, kInputColumnCount> kInputColumnNames = {
+    "id",          "series", "system", "A1",       "A2",    "L1", "L2", "H1",
+    "H2",          "glass",  "band",   "pressure", "speed", "d",  "f",  "structure_weight",
+    "snow_height", "slope",
+};
+
+constexpr std::string_view columnName(Column c) {
+    return kInputColumnNames[static_cast<std::size_t>(c)];
+}
+
+// Where each column sits in a schedule's header; nothing for a column the header leaves out
+// (its cells are empty).
+class ColumnMap {
+public:
+    explicit ColumnMap(const files::ScheduleHeader& header);
+    std::optional<std::size_t> indexOf(Column c) const {
+        return m_index[static_cast<std::size_t>(c)];
+    }
+
+private:
+    std::array<std::optional<std::size_t>, kInputColumnCount> m_index{};
+};
+
+// One row's cells by column.
+using RowTexts = std::array<std::string_view, kInputColumnCount>;
+RowTexts rowTexts(const files::ScheduleRow& row, const ColumnMap& columns);
+
+// The bay a row describes, or why the row names no bay: an unknown or empty series, static
+// system or height band, a static system the series does not offer, more than one wind load.
+// The texts are left for the window's own checks. `error` names the column first.
+struct RowBay {
+    BayDocument document;
+    std::optional<std::string> error;
+};
+RowBay bayOfRow(const RowTexts& texts, bool english);
+
+// The column a refusal of the window is about, from the field it puts the focus on.
+std::optional<Column> columnOfField(ControlId field, BayWindSource windSource);
+
+}  // namespace cw::batch
