@@ -87,6 +87,8 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
         out[at(ResultColumn::Error)] = *bay.error;
         return false;
     }
+    // Each row is a bay of its own: no message of an earlier one is carried into it.
+    m_form.takeMessages();
     openDocument(m_form, bay.document);
     if (!readyToRun(bay.document))
         m_form.click(C::Command1);  // no wind load: NEXT says so, after the fields before it

@@ -7,7 +7,7 @@ namespace cw {
 
 namespace {
 
-constexpr std::array<Bilingual, 32> kMessages{{
+constexpr std::array<Bilingual, 46> kMessages{{
     {"Το πεδίο «{1}» είναι κενό: δώστε έναν αριθμό.",
      "The field \"{1}\" is empty: enter a number."},
     {"Το πεδίο «{1}» δεν περιέχει αριθμό: \"{2}\".",
