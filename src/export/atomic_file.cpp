@@ -44,23 +44,13 @@ bool writeAll(int fd, const std::string& bytes) {
 }
 
 ExportOutcome unreadable(const std::string& path, int err) {
-    return fail(ExportFailure::Unreadable,
-                "The workbook " + path + " could not be read (" + errnoText(err) +
-                    "). Choose another file.",
-                "Το βιβλίο εργασίας " + gq(path) + " δεν ήταν δυνατό να διαβαστεί (" +
-                    greekErrnoText(err) + "). Επιλέξτε άλλο αρχείο.");
+    return fail(ExportFailure::Unreadable, Message::ExportCouldNotRead, {path, reasonFor(err)});
 }
 
 }  // namespace
 
 ExportOutcome notAFolder(const std::string& path) {
-    return fail(ExportFailure::ReadOnly,
-                "The report " + path +
-                    " cannot be saved: part of its path is a file, not a folder. Choose another "
-                    "location.",
-                "Η αναφορά " + gq(path) +
-                    " δεν μπορεί να αποθηκευτεί: μέρος της διαδρομής της είναι αρχείο, όχι "
-                    "φάκελος. Επιλέξτε άλλη θέση.");
+    return fail(ExportFailure::ReadOnly, Message::ExportPathThroughFile, {path});
 }
 
 ExportOutcome replaceFile(const std::string& path, const std::string& bytes,
@@ -79,76 +69,50 @@ ExportOutcome replaceFile(const std::string& path, const std::string& bytes,
     if (fd < 0) {
         const int err = errno;
         if (err == ENOENT)
-            return fail(ExportFailure::ReadOnly,
-                        "The folder " + folder + " does not exist, so the report " + path +
-                            " cannot be saved there. Choose an existing folder.",
-                        "Ο φάκελος " + gq(folder) + " δεν υπάρχει, οπότε η αναφορά " + gq(path) +
-                            " δεν μπορεί να αποθηκευτεί εκεί. Επιλέξτε άλλη θέση, σε φάκελο "
-                            "που υπάρχει.");
+            return fail(ExportFailure::ReadOnly, Message::ExportNoFolder, {path, folder});
         if (err == ENOTDIR)
             return notAFolder(path);
-        return fail(ExportFailure::ReadOnly,
-                    "Could not create a temporary file in the folder " + folder + " (" +
-                        errnoText(err) + "), so the report " + path +
-                        " was not saved. Choose a folder you are allowed to write to.",
-                    "Δεν ήταν δυνατό να δημιουργηθεί προσωρινό αρχείο στον φάκελο " + gq(folder) +
-                        " (" + greekErrnoText(err) + "), οπότε η αναφορά " + gq(path) +
-                        " δεν αποθηκεύτηκε. Επιλέξτε φάκελο στον οποίο επιτρέπεται η εγγραφή.");
+        return fail(ExportFailure::ReadOnly, Message::ExportNoTemporaryFile,
+                    {path, folder, reasonFor(err)});
     }
     // A failed write leaves no file behind; what was there before stays as it was.
-    const auto writeFailed = [&](int err, std::string_view what, std::string_view greekWhat) {
+    const auto writeFailed = [&](int err, Message what) {
         const bool full = err == ENOSPC || err == EDQUOT;
-        return fail(ExportFailure::WriteFailed,
-                    std::string(what) + " (" + errnoText(err) + "). " +
-                        (full ? "Free some disk space and export again."
-                              : "Check the disk and export again.") +
-                        (original ? " The original file is unchanged." : ""),
-                    std::string(greekWhat) + " (" + greekErrnoText(err) + "). " +
-                        (full ? "Ελευθερώστε χώρο στον δίσκο και εξαγάγετε ξανά."
-                              : "Ελέγξτε τον δίσκο και εξαγάγετε ξανά.") +
-                        (original ? " Το αρχικό αρχείο παραμένει αμετάβλητο." : ""));
+        Phrase advice =
+            phrase(full ? Message::ExportAdviceFreeSpace : Message::ExportAdviceCheckDisk);
+        if (original) {
+            const Phrase unchanged = phrase(Message::ExportOriginalUnchanged);
+            advice.english += unchanged.english;
+            advice.greek += unchanged.greek;
+        }
+        return fail(ExportFailure::WriteFailed, what, {path, reasonFor(err), advice});
     };
-    // The texts are made beforehand: errno must be read before anything can allocate and
-    // disturb it.
-    const std::string writing = "Writing the report " + path + " failed";
-    const std::string greekWriting = "Η εγγραφή της αναφοράς " + gq(path) + " απέτυχε";
-    const std::string permissions = "Could not set the permissions of the report " + path;
-    const std::string greekPermissions =
-        "Δεν ήταν δυνατό να οριστούν τα δικαιώματα της αναφοράς " + gq(path);
-    const std::string syncing = "Writing the report " + path + " to disk failed";
-    const std::string greekSyncing = "Η εγγραφή της αναφοράς " + gq(path) + " στον δίσκο απέτυχε";
-    const auto discard = [&](const std::string& what, const std::string& greekWhat) {
+    // errno is read before anything can allocate and disturb it.
+    const auto discard = [&](Message what) {
         const int err = errno;
         ::close(fd);
         ::unlink(temporary.c_str());
-        return writeFailed(err, what, greekWhat);
+        return writeFailed(err, what);
     };
     if (!writeAll(fd, bytes))
-        return discard(writing, greekWriting);
+        return discard(Message::ExportWritingFailed);
     if (original) {
         // Best effort: only root may hand the file back to its owner.
         [[maybe_unused]] const int ignored = ::fchown(fd, original->st_uid, original->st_gid);
         if (::fchmod(fd, original->st_mode & 07777) != 0)
-            return discard(permissions, greekPermissions);
+            return discard(Message::ExportPermissionsFailed);
     }
     if (::fsync(fd) != 0)
-        return discard(syncing, greekSyncing);
+        return discard(Message::ExportSyncFailed);
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(temporary.c_str());
-        return writeFailed(err, writing, greekWriting);
+        return writeFailed(err, Message::ExportWritingFailed);
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         const int err = errno;
         ::unlink(temporary.c_str());
-        return fail(ExportFailure::ReadOnly,
-                    "Could not replace the report " + path + " (" + errnoText(err) +
-                        "). Check that the file and its folder may be written, "
-                        "or choose another file name.",
-                    "Δεν ήταν δυνατό να αντικατασταθεί η αναφορά " + gq(path) + " (" +
-                        greekErrnoText(err) +
-                        "). Ελέγξτε ότι επιτρέπεται η εγγραφή στο αρχείο και στον φάκελό του "
-                        "ή επιλέξτε άλλο όνομα αρχείου.");
+        return fail(ExportFailure::ReadOnly, Message::ExportCannotReplace, {path, reasonFor(err)});
     }
     // The rename itself must reach the disk too.
     if (const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
@@ -173,12 +137,7 @@ ExportOutcome readFile(const std::string& path, FileBytes& file) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
-        return fail(ExportFailure::Unreadable,
-                    "The workbook " + path + " could not be opened (" + errnoText(err) +
-                        "). Check that you are allowed to read it, or choose another file.",
-                    "Το βιβλίο εργασίας " + gq(path) + " δεν ήταν δυνατό να ανοιχτεί (" +
-                        greekErrnoText(err) +
-                        "). Ελέγξτε ότι επιτρέπεται να το διαβάσετε ή επιλέξτε άλλο αρχείο.");
+        return fail(ExportFailure::Unreadable, Message::ExportCannotOpen, {path, reasonFor(err)});
     }
     if (::fstat(fd, &file.st) != 0) {
         const int err = errno;
@@ -187,12 +146,7 @@ ExportOutcome readFile(const std::string& path, FileBytes& file) {
     }
     if (file.st.st_size > kMaxFileBytes) {
         ::close(fd);
-        return fail(ExportFailure::TooLarge,
-                    "The workbook " + path +
-                        " is far larger than a report form. Choose another "
-                        "file.",
-                    "Το βιβλίο εργασίας " + gq(path) +
-                        " είναι πολύ μεγαλύτερο από μια φόρμα αναφοράς. Επιλέξτε άλλο αρχείο.");
+        return fail(ExportFailure::TooLarge, Message::ExportFileTooLarge, {path});
     }
     file.bytes.resize(static_cast<std::size_t>(file.st.st_size));
     std::size_t done = 0;

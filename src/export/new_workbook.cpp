@@ -124,11 +124,7 @@ ExportOutcome makeNewWorkbook(const std::string& path, const std::vector<ReportC
                               const NumberReader& readNumber) {
     const auto bytes = oneSheetPackage("Report", newSheet(cells, readNumber));
     if (!bytes)
-        return fail(
-            ExportFailure::WriteFailed,
-            "The new report " + path + " could not be assembled (out of memory?). Export again.",
-            "Η νέα αναφορά " + gq(path) +
-                " δεν ήταν δυνατό να συντεθεί (έλλειψη μνήμης;). Εξαγάγετε ξανά.");
+        return fail(ExportFailure::WriteFailed, Message::ExportNewNotAssembled, {path});
     return replaceFile(path, *bytes, nullptr);
 }
 

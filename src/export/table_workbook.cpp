@@ -79,27 +79,17 @@ ExportOutcome makeTableWorkbook(const std::string& path, std::string_view sheetN
                                 const Table& table, const NumberReader& readNumber) {
     if (table.header.empty() || table.header.size() > std::size_t(kMaxColumn) ||
         table.numeric.size() != table.header.size())
-        return fail(ExportFailure::WriteFailed,
-                    "The table for " + path + " has no columns or too many for a sheet.",
-                    "Ο πίνακας για το " + gq(path) +
-                        " δεν έχει στήλες ή έχει περισσότερες από όσες χωρά ένα φύλλο.");
+        return fail(ExportFailure::WriteFailed, Message::ExportTableNoColumns, {path});
     if (table.rows.size() + 1 > std::size_t(kMaxRow))
-        return fail(ExportFailure::WriteFailed,
-                    "The table for " + path + " has more rows than a sheet holds (" +
-                        std::to_string(kMaxRow) + "); write it as CSV.",
-                    "Ο πίνακας για το " + gq(path) +
-                        " έχει περισσότερες γραμμές από όσες χωρά ένα φύλλο (" +
-                        std::to_string(kMaxRow) + "): γράψτε τον ως CSV.");
+        return fail(ExportFailure::WriteFailed, Message::ExportTableTooManyRows,
+                    {path, std::to_string(kMaxRow)});
     std::vector<std::string> columns;
     columns.reserve(table.header.size());
     for (std::size_t c = 0; c < table.header.size(); ++c)
         columns.push_back(columnName(int(c) + 1));
     const auto bytes = oneSheetPackage(sheetName, tableSheet(table, columns, readNumber));
     if (!bytes)
-        return fail(
-            ExportFailure::WriteFailed,
-            "The workbook " + path + " could not be assembled (out of memory?).",
-            "Το βιβλίο εργασίας " + gq(path) + " δεν ήταν δυνατό να συντεθεί (έλλειψη μνήμης;).");
+        return fail(ExportFailure::WriteFailed, Message::ExportTableNotAssembled, {path});
     return replaceFile(path, *bytes, nullptr);
 }
 

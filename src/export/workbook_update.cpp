@@ -16,13 +16,7 @@ namespace cw::xlsx {
 namespace {
 
 ExportOutcome passwordProtected(const std::string& path) {
-    return fail(ExportFailure::Encrypted,
-                "The workbook " + path +
-                    " is protected with a password, so it cannot be written. Save a copy without "
-                    "a password and export to that.",
-                "Το βιβλίο εργασίας " + gq(path) +
-                    " προστατεύεται με κωδικό πρόσβασης, οπότε δεν μπορεί να γραφτεί. "
-                    "Αποθηκεύστε ένα αντίγραφο χωρίς κωδικό και εξαγάγετε σε αυτό.");
+    return fail(ExportFailure::Encrypted, Message::ExportPasswordProtected, {path});
 }
 
 class WorkbookUpdate {
@@ -34,11 +28,8 @@ public:
         int zipError = 0;
         if (!m_archive.open(m_bytes, zipError)) {
             if (zipError == ZIP_ER_MEMORY)
-                return fail(
-                    ExportFailure::TooLarge, "The workbook " + m_path + " is too large to open.",
-                    "Το βιβλίο εργασίας " + gq(m_path) + " είναι πολύ μεγάλο για να ανοιχτεί.");
-            return damaged("its zip directory is broken or incomplete",
-                           "ο κατάλογος του αρχείου zip είναι χαλασμένος ή ελλιπής");
+                return fail(ExportFailure::TooLarge, Message::ExportTooLargeToOpen, {m_path});
+            return damaged(phrase(Message::ExportDetailZipDirectory));
         }
         if (auto refused = checkEntries())
             return *refused;
@@ -55,45 +46,35 @@ public:
         if (!workbook.doc)
             return workbook.outcome.failure != ExportFailure::None
                        ? workbook.outcome
-                       : notAWorkbook("it has no workbook part", "δεν έχει τμήμα βιβλίου εργασίας");
+                       : notAWorkbook(Message::ExportDetailNoWorkbookPart);
         const std::string workbookRelsPart = relationshipsPartOf(workbookPart);
         auto workbookRels = readXml(workbookRelsPart);
         if (!workbookRels.doc)
             return workbookRels.outcome.failure != ExportFailure::None
                        ? workbookRels.outcome
-                       : notAWorkbook("the list of its sheets' parts is missing",
-                                      "λείπει ο κατάλογος των τμημάτων των φύλλων του");
+                       : notAWorkbook(Message::ExportDetailNoSheetList);
 
         auto sheets = childByLocalName(workbook.doc->document_element(), "sheets");
         auto firstSheet = sheets ? childByLocalName(sheets, "sheet") : pugi::xml_node{};
         if (!firstSheet)
-            return notAWorkbook("it has no sheet", "δεν έχει κανένα φύλλο");
+            return notAWorkbook(Message::ExportDetailNoSheet);
         const std::string workbookDir = directoryOf(workbookPart);
         const auto sheetRel = sheetRelationship(*workbookRels.doc, workbookDir, firstSheet);
         if (!sheetRel || sheetRel->target.empty())
-            return notAWorkbook("the first sheet points to no part",
-                                "το πρώτο φύλλο δεν παραπέμπει σε κανένα τμήμα");
+            return notAWorkbook(Message::ExportDetailSheetPointsNowhere);
         if (!endsWith(sheetRel->node.attribute("Type").value(), "/worksheet"))
-            return fail(ExportFailure::NotAWorkbook,
-                        "The first sheet of the workbook " + m_path +
-                            " is a chart or macro sheet, not a worksheet. Move the report sheet "
-                            "to the first tab in a spreadsheet program and export again.",
-                        "Το πρώτο φύλλο του βιβλίου εργασίας " + gq(m_path) +
-                            " είναι φύλλο γραφήματος ή μακροεντολών, όχι φύλλο εργασίας. "
-                            "Μετακινήστε το φύλλο της αναφοράς στην πρώτη καρτέλα σε πρόγραμμα "
-                            "υπολογιστικών φύλλων και εξαγάγετε ξανά.");
+            return fail(ExportFailure::NotAWorkbook, Message::ExportFirstSheetNotWorksheet,
+                        {m_path});
 
         auto sheet = readXml(sheetRel->target);
         if (!sheet.doc)
             return sheet.outcome.failure != ExportFailure::None
                        ? sheet.outcome
-                       : notAWorkbook("the part of its first sheet is missing",
-                                      "λείπει το τμήμα του πρώτου φύλλου του");
+                       : notAWorkbook(Message::ExportDetailNoSheetPart);
         auto worksheet = sheet.doc->document_element();
         auto sheetData = childByLocalName(worksheet, "sheetData");
         if (localName(worksheet.name()) != "worksheet" || !sheetData)
-            return damaged("its first sheet has no cell table",
-                           "το πρώτο φύλλο του δεν έχει πίνακα κελιών");
+            return damaged(phrase(Message::ExportDetailNoCellTable));
 
         SheetEditor editor(worksheet, sheetData);
         if (editor.damaged())
@@ -176,57 +157,28 @@ private:
         return std::nullopt;
     }
 
-    ExportOutcome damaged(const std::string& detail, const std::string& greekDetail) const {
-        return fail(ExportFailure::Damaged,
-                    "The workbook " + m_path + " is damaged (" + detail +
-                        "). Open it in a spreadsheet program and save it again, or choose "
-                        "another report form.",
-                    "Το βιβλίο εργασίας " + gq(m_path) + " είναι κατεστραμμένο (" + greekDetail +
-                        "). Ανοίξτε το σε πρόγραμμα υπολογιστικών φύλλων και αποθηκεύστε το "
-                        "ξανά ή επιλέξτε άλλη φόρμα αναφοράς.");
+    ExportOutcome damaged(const Phrase& detail) const {
+        return fail(ExportFailure::Damaged, Message::ExportDamaged, {m_path, detail});
     }
 
     ExportOutcome invalidPosition() const {
-        return damaged("a row or cell of its first sheet has an invalid position",
-                       "μια γραμμή ή ένα κελί του πρώτου φύλλου του έχει άκυρη θέση");
+        return damaged(phrase(Message::ExportDetailInvalidPosition));
     }
 
-    ExportOutcome notAWorkbook(const std::string& detail, const std::string& greekDetail) const {
-        return fail(ExportFailure::NotAWorkbook,
-                    "The file " + m_path + " is not an .xlsx workbook (" + detail +
-                        "). Choose an .xlsx report form saved by a spreadsheet program.",
-                    "Το αρχείο " + gq(m_path) + " δεν είναι βιβλίο εργασίας .xlsx (" + greekDetail +
-                        "). Επιλέξτε μια φόρμα αναφοράς .xlsx αποθηκευμένη από πρόγραμμα "
-                        "υπολογιστικών φύλλων.");
+    ExportOutcome notAWorkbook(Message detail) const {
+        return fail(ExportFailure::NotAWorkbook, Message::ExportNotAWorkbook,
+                    {m_path, phrase(detail)});
     }
 
     ExportOutcome inBlock(const std::string& cell, const SheetEditor::Block& block) const {
-        const std::string what = block.dataTable ? "the data table " : "the array formula ";
-        const std::string greekWhat =
-            block.dataTable ? "του πίνακα δεδομένων " : "του τύπου πίνακα ";
         return fail(
             ExportFailure::InArray,
-            "The cell " + cell + " of the first sheet of the workbook " + m_path + " lies inside " +
-                what + block.ref + ", which would overwrite the value written there. Move " +
-                (block.dataTable ? "the data table" : "the array formula") +
-                " out of the report cells of column B in a spreadsheet program, or "
-                "choose another report form.",
-            "Το κελί " + cell + " του πρώτου φύλλου του βιβλίου εργασίας " + gq(m_path) +
-                " βρίσκεται μέσα στην περιοχή " + block.ref + " " + greekWhat +
-                ", που θα έσβηνε την τιμή που γράφεται εκεί. Μετακινήστε " +
-                (block.dataTable ? "τον πίνακα δεδομένων" : "την περιοχή του τύπου πίνακα") +
-                " έξω από τα κελιά της αναφοράς στη στήλη B σε πρόγραμμα υπολογιστικών "
-                "φύλλων ή επιλέξτε άλλη φόρμα αναφοράς.");
+            block.dataTable ? Message::ExportCellInDataTable : Message::ExportCellInArrayFormula,
+            {m_path, cell, block.ref});
     }
 
     ExportOutcome assemblyFailed() const {
-        return fail(ExportFailure::WriteFailed,
-                    "The updated workbook " + m_path +
-                        " could not be assembled (out of memory?). The original "
-                        "file is unchanged; export again.",
-                    "Το ενημερωμένο βιβλίο εργασίας " + gq(m_path) +
-                        " δεν ήταν δυνατό να συντεθεί (έλλειψη μνήμης;). Το αρχικό αρχείο "
-                        "παραμένει αμετάβλητο· εξαγάγετε ξανά.");
+        return fail(ExportFailure::WriteFailed, Message::ExportUpdatedNotAssembled, {m_path});
     }
 
     std::optional<ExportOutcome> checkEntries() {
@@ -236,8 +188,7 @@ private:
             zip_stat_t st;
             zip_stat_init(&st);
             if (zip_stat_index(m_archive.get(), static_cast<zip_uint64_t>(i), 0, &st) != 0)
-                return damaged("an entry of the archive cannot be read",
-                               "μια εγγραφή του αρχείου zip δεν διαβάζεται");
+                return damaged(phrase(Message::ExportDetailEntryUnreadable));
             if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
                 return encrypted();
             const zip_uint64_t size = (st.valid & ZIP_STAT_SIZE) ? st.size : 0;
@@ -245,15 +196,8 @@ private:
             if (size > kMaxEntryBytes || total > kMaxTotalBytes) {
                 const std::string megabytes =
                     std::to_string((size > kMaxEntryBytes ? kMaxEntryBytes : kMaxTotalBytes) >> 20);
-                return fail(ExportFailure::TooLarge,
-                            "The workbook " + m_path + " would unpack to more than " + megabytes +
-                                " MB, far more than a report form needs; it may be damaged or "
-                                "built to exhaust memory. Choose another report form.",
-                            "Το βιβλίο εργασίας " + gq(m_path) + " θα αποσυμπιεζόταν σε πάνω από " +
-                                megabytes +
-                                " MB, πολύ περισσότερα από όσα χρειάζεται μια φόρμα αναφοράς· "
-                                "μπορεί να είναι κατεστραμμένο ή φτιαγμένο για να εξαντλήσει τη "
-                                "μνήμη. Επιλέξτε άλλη φόρμα αναφοράς.");
+                return fail(ExportFailure::TooLarge, Message::ExportUnpacksTooLarge,
+                            {m_path, megabytes});
             }
         }
         return std::nullopt;
@@ -268,21 +212,14 @@ private:
         case ReadStatus::Encrypted: return {std::nullopt, encrypted()};
         case ReadStatus::TooLarge:
             return {std::nullopt,
-                    fail(ExportFailure::TooLarge,
-                         "The part " + name + " of the workbook " + m_path +
-                             " is too large for a report form. Choose another report form.",
-                         "Το τμήμα " + name + " του βιβλίου εργασίας " + gq(m_path) +
-                             " είναι πολύ μεγάλο για φόρμα αναφοράς. Επιλέξτε άλλη φόρμα "
-                             "αναφοράς.")};
+                    fail(ExportFailure::TooLarge, Message::ExportPartTooLarge, {m_path, name})};
         case ReadStatus::Damaged:
-            return {std::nullopt, damaged("the part " + name + " cannot be unpacked",
-                                          "το τμήμα " + name + " δεν αποσυμπιέζεται")};
+            return {std::nullopt, damaged(phrase(Message::ExportDetailPartNotUnpacked, {name}))};
         case ReadStatus::Ok: break;
         }
         auto doc = parseXml(entry.text);
         if (!doc)
-            return {std::nullopt, damaged("the part " + name + " is not well-formed XML",
-                                          "το τμήμα " + name + " δεν είναι έγκυρο XML")};
+            return {std::nullopt, damaged(phrase(Message::ExportDetailPartNotXml, {name}))};
         return {std::move(doc), {}};
     }
 
@@ -305,8 +242,7 @@ private:
         if (!types.doc)
             return types.outcome.failure != ExportFailure::None
                        ? types.outcome
-                       : notAWorkbook("it lists no content types",
-                                      "δεν απαριθμεί τύπους περιεχομένου");
+                       : notAWorkbook(Message::ExportDetailNoContentTypes);
         const std::string partName = "/" + rel->target;
         bool changed = false;
         for (auto node = types.doc->document_element().first_child(); node;) {
@@ -378,23 +314,10 @@ ExportOutcome refuseByContent(const std::string& path, const std::string& bytes)
         }
         if (bytes.find(marker) != std::string::npos)
             return passwordProtected(path);
-        return fail(ExportFailure::NotAWorkbook,
-                    "The file " + path +
-                        " is an old Excel 97-2003 (.xls) workbook. Save it as an .xlsx workbook "
-                        "in a spreadsheet program and export to that.",
-                    "Το αρχείο " + gq(path) +
-                        " είναι παλιό βιβλίο εργασίας Excel 97-2003 (.xls). Αποθηκεύστε το ως "
-                        "βιβλίο εργασίας .xlsx σε πρόγραμμα υπολογιστικών φύλλων και εξαγάγετε "
-                        "σε αυτό.");
+        return fail(ExportFailure::NotAWorkbook, Message::ExportOldXls, {path});
     }
     if (bytes.size() < 4 || bytes.compare(0, 2, "PK") != 0)
-        return fail(ExportFailure::NotAWorkbook,
-                    "The workbook " + path +
-                        " could not be read as an .xlsx file (not a zip archive). Choose an .xlsx "
-                        "report form saved by a spreadsheet program.",
-                    "Το αρχείο " + gq(path) +
-                        " δεν είναι βιβλίο εργασίας .xlsx (δεν είναι αρχείο zip). Επιλέξτε μια "
-                        "φόρμα αναφοράς .xlsx αποθηκευμένη από πρόγραμμα υπολογιστικών φύλλων.");
+        return fail(ExportFailure::NotAWorkbook, Message::ExportNotZip, {path});
     return succeeded();
 }
 

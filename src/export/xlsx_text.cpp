@@ -2,19 +2,31 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
-#include <utility>
+#include <vector>
 
 namespace cw::xlsx {
 
-ExportOutcome fail(ExportFailure kind, std::string english, std::string greek) {
+Phrase phrase(Message message, std::initializer_list<std::string_view> values) {
+    return {say(message, true, values), say(message, false, values)};
+}
+
+Phrase reasonFor(int err) {
+    return {systemReason(err, true), systemReason(err, false)};
+}
+
+ExportOutcome fail(ExportFailure kind, Message message, std::initializer_list<Phrase> values) {
+    std::vector<std::string_view> english;
+    std::vector<std::string_view> greek;
+    for (const Phrase& value : values) {
+        english.push_back(value.english);
+        greek.push_back(value.greek);
+    }
     ExportOutcome outcome;
     outcome.failure = kind;
-    outcome.message = std::move(english);
-    outcome.greekMessage = std::move(greek);
+    outcome.message = say(message, true, english);
+    outcome.greekMessage = say(message, false, greek);
     return outcome;
 }
 
@@ -22,30 +34,6 @@ ExportOutcome succeeded() {
     ExportOutcome outcome;
     outcome.ok = true;
     return outcome;
-}
-
-std::string errnoText(int err) {
-    return std::strerror(err);
-}
-
-std::string greekErrnoText(int err) {
-    switch (err) {
-    case EACCES:
-    case EPERM: return "δεν επιτρέπεται η πρόσβαση";
-    case ENOSPC: return "δεν υπάρχει χώρος στον δίσκο";
-    case EDQUOT: return "εξαντλήθηκε το όριο χώρου του χρήστη";
-    case EROFS: return "το σύστημα αρχείων είναι μόνο για ανάγνωση";
-    case EIO: return "σφάλμα εισόδου/εξόδου";
-    case EFBIG: return "το αρχείο ξεπερνά το επιτρεπτό μέγεθος";
-    case ENOENT: return "δεν υπάρχει";
-    case ELOOP: return "κυκλικοί συμβολικοί σύνδεσμοι";
-    case ENAMETOOLONG: return "το όνομα είναι πολύ μεγάλο";
-    default: return std::strerror(err);
-    }
-}
-
-std::string gq(const std::string& path) {
-    return "«" + path + "»";
 }
 
 bool equalsNoCase(std::string_view a, std::string_view b) {

@@ -1,25 +1,38 @@
 #pragma once
 
-// Small text helpers of the .xlsx writer, and the two-language wording of its refusals.
+// Small text helpers of the .xlsx writer, and its refusals in both languages.
 
 #include "export/xlsx_report.h"
+#include "model/messages.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace cw::xlsx {
 
-// A refusal, worded in English and in Greek with the same cause and advice.
-ExportOutcome fail(ExportFailure kind, std::string english, std::string greek);
-ExportOutcome succeeded();
+// A value a refusal names: the same in both languages (a path, a cell), or worded in each
+// (the system's reason, a detail).
+struct Phrase {
+    Phrase(std::string same) : english(same), greek(std::move(same)) {}
+    Phrase(const char* same) : Phrase(std::string(same)) {}
+    Phrase(std::string inEnglish, std::string inGreek)
+        : english(std::move(inEnglish)), greek(std::move(inGreek)) {}
+    std::string english;
+    std::string greek;
+};
 
-std::string errnoText(int err);
-// The system's reason in Greek for the errors a user can act on; the rest as the system says it.
-std::string greekErrnoText(int err);
-// A path as the Greek messages quote it.
-std::string gq(const std::string& path);
+// A sentence of the messages table in both languages.
+Phrase phrase(Message message, std::initializer_list<std::string_view> values = {});
+// Why the system refused, in both languages.
+Phrase reasonFor(int err);
+
+// A refusal: the table's sentence in English and in Greek, each with its own words for the values.
+ExportOutcome fail(ExportFailure kind, Message message, std::initializer_list<Phrase> values = {});
+ExportOutcome succeeded();
 
 bool equalsNoCase(std::string_view a, std::string_view b);
 bool endsWith(std::string_view s, std::string_view tail);

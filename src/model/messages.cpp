@@ -1,13 +1,15 @@
 #include "model/messages.h"
 
-#include <array>
+#include <cerrno>
 #include <cstddef>
+#include <cstring>
+#include <iterator>
 
 namespace cw {
 
 namespace {
 
-constexpr std::array<Bilingual, 46> kMessages{{
+constexpr Bilingual kMessages[] = {
     {"Το πεδίο «{1}» είναι κενό: δώστε έναν αριθμό.",
      "The field \"{1}\" is empty: enter a number."},
     {"Το πεδίο «{1}» δεν περιέχει αριθμό: \"{2}\".",
@@ -48,6 +50,142 @@ constexpr std::array<Bilingual, 46> kMessages{{
     {"Επιτρ. βέλος 2015: L/250 =", "Allowable 2015: L/250 ="},
     {"Το πεδίο «{1}» δέχεται μόνο 0, I, II, III ή IV.",
      "The field \"{1}\" takes only 0, I, II, III or IV."},
+
+    // The .xlsx export.
+    {"Δεν δόθηκε όνομα αρχείου για την αναφορά. Επιλέξτε ένα αρχείο .xlsx.",
+     "No file name was given for the report. Choose an .xlsx file."},
+    {"Η διαδρομή της αναφοράς «{1}» είναι σύνδεσμος προς αρχείο που δεν υπάρχει. Επιλέξτε το "
+     "ίδιο το αρχείο ή άλλο όνομα αρχείου.",
+     "The report path {1} is a link to a file that does not exist. Choose the file itself, or "
+     "another file name."},
+    {"Η αναφορά «{1}» δεν είναι προσβάσιμη ({2}). Επιλέξτε άλλη θέση.",
+     "The report {1} cannot be reached ({2}). Choose another location."},
+    {"Η διαδρομή της αναφοράς «{1}» είναι φάκελος, όχι αρχείο. Επιλέξτε όνομα αρχείου .xlsx.",
+     "The report path {1} is a folder, not a file. Choose an .xlsx file name."},
+    {"Η διαδρομή της αναφοράς «{1}» δεν είναι κανονικό αρχείο. Επιλέξτε ένα αρχείο .xlsx.",
+     "The report path {1} is not a regular file. Choose an .xlsx file."},
+    {"Το βιβλίο εργασίας «{1}» είναι ανοιχτό σε άλλο πρόγραμμα (υπάρχει το αρχείο κλειδώματός "
+     "του «{2}»). Κλείστε το εκεί και εξαγάγετε ξανά· αν δεν το έχει ανοιχτό κανένα πρόγραμμα, "
+     "διαγράψτε το αρχείο κλειδώματος.",
+     "The workbook {1} is open in another program (its lock file {2} exists). Close it there and "
+     "export again; if no program has it open, delete the lock file."},
+    {"Το βιβλίο εργασίας «{1}» είναι μόνο για ανάγνωση. Επιτρέψτε την εγγραφή του ή επιλέξτε "
+     "άλλο όνομα αρχείου.",
+     "The workbook {1} is read-only. Make it writable, or choose another file name."},
+    {"Το βιβλίο εργασίας «{1}» δεν ήταν δυνατό να διαβαστεί ({2}). Επιλέξτε άλλο αρχείο.",
+     "The workbook {1} could not be read ({2}). Choose another file."},
+    {"Η αναφορά «{1}» δεν μπορεί να αποθηκευτεί: μέρος της διαδρομής της είναι αρχείο, όχι "
+     "φάκελος. Επιλέξτε άλλη θέση.",
+     "The report {1} cannot be saved: part of its path is a file, not a folder. Choose another "
+     "location."},
+    {"Ο φάκελος «{2}» δεν υπάρχει, οπότε η αναφορά «{1}» δεν μπορεί να αποθηκευτεί εκεί. "
+     "Επιλέξτε άλλη θέση, σε φάκελο που υπάρχει.",
+     "The folder {2} does not exist, so the report {1} cannot be saved there. Choose an existing "
+     "folder."},
+    {"Δεν ήταν δυνατό να δημιουργηθεί προσωρινό αρχείο στον φάκελο «{2}» ({3}), οπότε η "
+     "αναφορά «{1}» δεν αποθηκεύτηκε. Επιλέξτε φάκελο στον οποίο επιτρέπεται η εγγραφή.",
+     "Could not create a temporary file in the folder {2} ({3}), so the report {1} was not "
+     "saved. Choose a folder you are allowed to write to."},
+    {"Η εγγραφή της αναφοράς «{1}» απέτυχε ({2}). {3}", "Writing the report {1} failed ({2}). {3}"},
+    {"Δεν ήταν δυνατό να οριστούν τα δικαιώματα της αναφοράς «{1}» ({2}). {3}",
+     "Could not set the permissions of the report {1} ({2}). {3}"},
+    {"Η εγγραφή της αναφοράς «{1}» στον δίσκο απέτυχε ({2}). {3}",
+     "Writing the report {1} to disk failed ({2}). {3}"},
+    {"Ελευθερώστε χώρο στον δίσκο και εξαγάγετε ξανά.", "Free some disk space and export again."},
+    {"Ελέγξτε τον δίσκο και εξαγάγετε ξανά.", "Check the disk and export again."},
+    {" Το αρχικό αρχείο παραμένει αμετάβλητο.", " The original file is unchanged."},
+    {"Δεν ήταν δυνατό να αντικατασταθεί η αναφορά «{1}» ({2}). Ελέγξτε ότι επιτρέπεται η "
+     "εγγραφή στο αρχείο και στον φάκελό του ή επιλέξτε άλλο όνομα αρχείου.",
+     "Could not replace the report {1} ({2}). Check that the file and its folder may be "
+     "written, or choose another file name."},
+    {"Το βιβλίο εργασίας «{1}» δεν ήταν δυνατό να ανοιχτεί ({2}). Ελέγξτε ότι επιτρέπεται να "
+     "το διαβάσετε ή επιλέξτε άλλο αρχείο.",
+     "The workbook {1} could not be opened ({2}). Check that you are allowed to read it, or "
+     "choose another file."},
+    {"Το βιβλίο εργασίας «{1}» είναι πολύ μεγαλύτερο από μια φόρμα αναφοράς. Επιλέξτε άλλο "
+     "αρχείο.",
+     "The workbook {1} is far larger than a report form. Choose another file."},
+    {"Η νέα αναφορά «{1}» δεν ήταν δυνατό να συντεθεί (έλλειψη μνήμης;). Εξαγάγετε ξανά.",
+     "The new report {1} could not be assembled (out of memory?). Export again."},
+    {"Το ενημερωμένο βιβλίο εργασίας «{1}» δεν ήταν δυνατό να συντεθεί (έλλειψη μνήμης;). Το "
+     "αρχικό αρχείο παραμένει αμετάβλητο· εξαγάγετε ξανά.",
+     "The updated workbook {1} could not be assembled (out of memory?). The original file is "
+     "unchanged; export again."},
+    {"Το βιβλίο εργασίας «{1}» προστατεύεται με κωδικό πρόσβασης, οπότε δεν μπορεί να γραφτεί. "
+     "Αποθηκεύστε ένα αντίγραφο χωρίς κωδικό και εξαγάγετε σε αυτό.",
+     "The workbook {1} is protected with a password, so it cannot be written. Save a copy "
+     "without a password and export to that."},
+    {"Το βιβλίο εργασίας «{1}» είναι πολύ μεγάλο για να ανοιχτεί.",
+     "The workbook {1} is too large to open."},
+    {"Το βιβλίο εργασίας «{1}» θα αποσυμπιεζόταν σε πάνω από {2} MB, πολύ περισσότερα από όσα "
+     "χρειάζεται μια φόρμα αναφοράς· μπορεί να είναι κατεστραμμένο ή φτιαγμένο για να "
+     "εξαντλήσει τη μνήμη. Επιλέξτε άλλη φόρμα αναφοράς.",
+     "The workbook {1} would unpack to more than {2} MB, far more than a report form needs; it "
+     "may be damaged or built to exhaust memory. Choose another report form."},
+    {"Το τμήμα {2} του βιβλίου εργασίας «{1}» είναι πολύ μεγάλο για φόρμα αναφοράς. Επιλέξτε "
+     "άλλη φόρμα αναφοράς.",
+     "The part {2} of the workbook {1} is too large for a report form. Choose another report "
+     "form."},
+    {"Το πρώτο φύλλο του βιβλίου εργασίας «{1}» είναι φύλλο γραφήματος ή μακροεντολών, όχι "
+     "φύλλο εργασίας. Μετακινήστε το φύλλο της αναφοράς στην πρώτη καρτέλα σε πρόγραμμα "
+     "υπολογιστικών φύλλων και εξαγάγετε ξανά.",
+     "The first sheet of the workbook {1} is a chart or macro sheet, not a worksheet. Move the "
+     "report sheet to the first tab in a spreadsheet program and export again."},
+    // The blank before the comma in Greek is how these sentences have always read.
+    {"Το κελί {2} του πρώτου φύλλου του βιβλίου εργασίας «{1}» βρίσκεται μέσα στην περιοχή {3} "
+     "του τύπου πίνακα , που θα έσβηνε την τιμή που γράφεται εκεί. Μετακινήστε την περιοχή του "
+     "τύπου πίνακα έξω από τα κελιά της αναφοράς στη στήλη B σε πρόγραμμα υπολογιστικών φύλλων "
+     "ή επιλέξτε άλλη φόρμα αναφοράς.",
+     "The cell {2} of the first sheet of the workbook {1} lies inside the array formula {3}, "
+     "which would overwrite the value written there. Move the array formula out of the report "
+     "cells of column B in a spreadsheet program, or choose another report form."},
+    {"Το κελί {2} του πρώτου φύλλου του βιβλίου εργασίας «{1}» βρίσκεται μέσα στην περιοχή {3} "
+     "του πίνακα δεδομένων , που θα έσβηνε την τιμή που γράφεται εκεί. Μετακινήστε τον πίνακα "
+     "δεδομένων έξω από τα κελιά της αναφοράς στη στήλη B σε πρόγραμμα υπολογιστικών φύλλων ή "
+     "επιλέξτε άλλη φόρμα αναφοράς.",
+     "The cell {2} of the first sheet of the workbook {1} lies inside the data table {3}, which "
+     "would overwrite the value written there. Move the data table out of the report cells of "
+     "column B in a spreadsheet program, or choose another report form."},
+    {"Το αρχείο «{1}» είναι παλιό βιβλίο εργασίας Excel 97-2003 (.xls). Αποθηκεύστε το ως "
+     "βιβλίο εργασίας .xlsx σε πρόγραμμα υπολογιστικών φύλλων και εξαγάγετε σε αυτό.",
+     "The file {1} is an old Excel 97-2003 (.xls) workbook. Save it as an .xlsx workbook in a "
+     "spreadsheet program and export to that."},
+    {"Το αρχείο «{1}» δεν είναι βιβλίο εργασίας .xlsx (δεν είναι αρχείο zip). Επιλέξτε μια "
+     "φόρμα αναφοράς .xlsx αποθηκευμένη από πρόγραμμα υπολογιστικών φύλλων.",
+     "The workbook {1} could not be read as an .xlsx file (not a zip archive). Choose an .xlsx "
+     "report form saved by a spreadsheet program."},
+    {"Το βιβλίο εργασίας «{1}» είναι κατεστραμμένο ({2}). Ανοίξτε το σε πρόγραμμα "
+     "υπολογιστικών φύλλων και αποθηκεύστε το ξανά ή επιλέξτε άλλη φόρμα αναφοράς.",
+     "The workbook {1} is damaged ({2}). Open it in a spreadsheet program and save it again, or "
+     "choose another report form."},
+    {"Το αρχείο «{1}» δεν είναι βιβλίο εργασίας .xlsx ({2}). Επιλέξτε μια φόρμα αναφοράς .xlsx "
+     "αποθηκευμένη από πρόγραμμα υπολογιστικών φύλλων.",
+     "The file {1} is not an .xlsx workbook ({2}). Choose an .xlsx report form saved by a "
+     "spreadsheet program."},
+
+    // A new workbook of one table (the batch's results).
+    {"Ο πίνακας για το «{1}» δεν έχει στήλες ή έχει περισσότερες από όσες χωρά ένα φύλλο.",
+     "The table for {1} has no columns or too many for a sheet."},
+    {"Ο πίνακας για το «{1}» έχει περισσότερες γραμμές από όσες χωρά ένα φύλλο ({2}): γράψτε "
+     "τον ως CSV.",
+     "The table for {1} has more rows than a sheet holds ({2}); write it as CSV."},
+    {"Το βιβλίο εργασίας «{1}» δεν ήταν δυνατό να συντεθεί (έλλειψη μνήμης;).",
+     "The workbook {1} could not be assembled (out of memory?)."},
+    // The details inside the two sentences above.
+    {"ο κατάλογος του αρχείου zip είναι χαλασμένος ή ελλιπής",
+     "its zip directory is broken or incomplete"},
+    {"μια εγγραφή του αρχείου zip δεν διαβάζεται", "an entry of the archive cannot be read"},
+    {"το τμήμα {1} δεν αποσυμπιέζεται", "the part {1} cannot be unpacked"},
+    {"το τμήμα {1} δεν είναι έγκυρο XML", "the part {1} is not well-formed XML"},
+    {"το πρώτο φύλλο του δεν έχει πίνακα κελιών", "its first sheet has no cell table"},
+    {"μια γραμμή ή ένα κελί του πρώτου φύλλου του έχει άκυρη θέση",
+     "a row or cell of its first sheet has an invalid position"},
+    {"δεν έχει τμήμα βιβλίου εργασίας", "it has no workbook part"},
+    {"λείπει ο κατάλογος των τμημάτων των φύλλων του", "the list of its sheets' parts is missing"},
+    {"δεν έχει κανένα φύλλο", "it has no sheet"},
+    {"το πρώτο φύλλο δεν παραπέμπει σε κανένα τμήμα", "the first sheet points to no part"},
+    {"λείπει το τμήμα του πρώτου φύλλου του", "the part of its first sheet is missing"},
+    {"δεν απαριθμεί τύπους περιεχομένου", "it lists no content types"},
     {"Το αρχείο «{1}» δεν μπορεί να διαβαστεί: δεν υπάρχει ή δεν επιτρέπεται το άνοιγμά του.",
      "The file \"{1}\" cannot be read: it does not exist or may not be opened."},
     {"Το αρχείο «{1}» δεν είναι αρχείο φατνώματος: είναι μεγαλύτερο από 1 MB.",
@@ -98,15 +236,30 @@ constexpr std::array<Bilingual, 46> kMessages{{
     {"Ο πίνακας {1} δεν έχει στήλη «{2}».", "The schedule {1} has no column \"{2}\"."},
     {"Τα αποτελέσματα {1} δεν γράφτηκαν: {2}", "The results {1} could not be written: {2}"},
     {"Απορρίφθηκαν {1} από {2} γραμμές του πίνακα.", "{1} of {2} rows of the schedule refused."},
-}};
+};
 
-}  // namespace
+static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::RowsRefused) + 1,
+              "one sentence for each Message, in the enum's order");
 
-const Bilingual& wording(Message message) {
-    return kMessages[static_cast<std::size_t>(message)];
-}
+struct GreekReason {
+    int err;
+    std::string_view greek;
+};
 
-std::string fill(std::string_view sentence, std::initializer_list<std::string_view> values) {
+constexpr GreekReason kGreekReasons[] = {
+    {EACCES, "δεν επιτρέπεται η πρόσβαση"},
+    {EPERM, "δεν επιτρέπεται η πρόσβαση"},
+    {ENOSPC, "δεν υπάρχει χώρος στον δίσκο"},
+    {EDQUOT, "εξαντλήθηκε το όριο χώρου του χρήστη"},
+    {EROFS, "το σύστημα αρχείων είναι μόνο για ανάγνωση"},
+    {EIO, "σφάλμα εισόδου/εξόδου"},
+    {EFBIG, "το αρχείο ξεπερνά το επιτρεπτό μέγεθος"},
+    {ENOENT, "δεν υπάρχει"},
+    {ELOOP, "κυκλικοί συμβολικοί σύνδεσμοι"},
+    {ENAMETOOLONG, "το όνομα είναι πολύ μεγάλο"},
+};
+
+std::string fillFrom(std::string_view sentence, std::span<const std::string_view> values) {
     std::string out;
     out.reserve(sentence.size() + 32);
     for (std::size_t i = 0; i < sentence.size(); ++i) {
@@ -114,7 +267,7 @@ std::string fill(std::string_view sentence, std::initializer_list<std::string_vi
             sentence[i + 1] >= '1' && sentence[i + 1] <= '9') {
             const auto n = std::size_t(sentence[i + 1] - '1');
             if (n < values.size())
-                out += *(values.begin() + n);
+                out += values[n];
             i += 2;
             continue;
         }
@@ -123,9 +276,31 @@ std::string fill(std::string_view sentence, std::initializer_list<std::string_vi
     return out;
 }
 
-std::string say(Message message, bool english, std::initializer_list<std::string_view> values) {
+}  // namespace
+
+const Bilingual& wording(Message message) {
+    return kMessages[static_cast<std::size_t>(message)];
+}
+
+std::string fill(std::string_view sentence, std::initializer_list<std::string_view> values) {
+    return fillFrom(sentence, {values.begin(), values.size()});
+}
+
+std::string say(Message message, bool english, std::span<const std::string_view> values) {
     const Bilingual& w = wording(message);
-    return fill(english ? w.english : w.greek, values);
+    return fillFrom(english ? w.english : w.greek, values);
+}
+
+std::string say(Message message, bool english, std::initializer_list<std::string_view> values) {
+    return say(message, english, std::span<const std::string_view>{values.begin(), values.size()});
+}
+
+std::string systemReason(int err, bool english) {
+    if (!english)
+        for (const GreekReason& reason : kGreekReasons)
+            if (reason.err == err)
+                return std::string(reason.greek);
+    return std::strerror(err);
 }
 
 }  // namespace cw

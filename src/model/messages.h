@@ -1,13 +1,14 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace cw {
 
-// Every sentence the window says to its user, in Greek and English. {1}, {2}, {3} stand for
-// the values the sentence names (a field's caption, the text typed, a bound).
+// Every sentence the program says to its user, in Greek and English. {1}, {2}, {3}... stand for
+// the values the sentence names (a field's caption, the text typed, a bound, a path).
 enum class Message {
     FieldEmpty,
     FieldNotANumber,
@@ -31,6 +32,60 @@ enum class Message {
     LimitFivePlusSpanOver300,
     LimitSpanOver250,
     CategoryUnknown,
+
+    // Refusals of the .xlsx export. {1} is always the path as the user gave it; the Greek
+    // sentences quote it in «».
+    ExportNoFileName,
+    ExportLinkToNothing,
+    ExportCannotReach,  // {2} the system's reason
+    ExportPathIsFolder,
+    ExportNotRegularFile,
+    ExportOpenElsewhere,  // {2} the lock file
+    ExportReadOnly,
+    ExportCouldNotRead,  // {2} the system's reason
+    ExportPathThroughFile,
+    ExportNoFolder,         // {2} the folder
+    ExportNoTemporaryFile,  // {2} the folder, {3} the system's reason
+    ExportWritingFailed,    // {2} the system's reason, {3} the advice
+    ExportPermissionsFailed,
+    ExportSyncFailed,
+    ExportAdviceFreeSpace,
+    ExportAdviceCheckDisk,
+    ExportOriginalUnchanged,
+    ExportCannotReplace,  // {2} the system's reason
+    ExportCannotOpen,     // {2} the system's reason
+    ExportFileTooLarge,
+    ExportNewNotAssembled,
+    ExportUpdatedNotAssembled,
+    ExportPasswordProtected,
+    ExportTooLargeToOpen,
+    ExportUnpacksTooLarge,  // {2} the limit in MB
+    ExportPartTooLarge,     // {2} the part
+    ExportFirstSheetNotWorksheet,
+    ExportCellInArrayFormula,  // {2} the cell, {3} the formula's range
+    ExportCellInDataTable,     // {2} the cell, {3} the table's range
+    ExportOldXls,
+    ExportNotZip,
+    ExportDamaged,       // {2} what is damaged, one of the details below
+    ExportNotAWorkbook,  // {2} what is missing, one of the details below
+    ExportTableNoColumns,
+    ExportTableTooManyRows,  // {2} the rows a sheet holds
+    ExportTableNotAssembled,
+
+    // The details named inside ExportDamaged and ExportNotAWorkbook.
+    ExportDetailZipDirectory,
+    ExportDetailEntryUnreadable,
+    ExportDetailPartNotUnpacked,  // {1} the part
+    ExportDetailPartNotXml,       // {1} the part
+    ExportDetailNoCellTable,
+    ExportDetailInvalidPosition,
+    ExportDetailNoWorkbookPart,
+    ExportDetailNoSheetList,
+    ExportDetailNoSheet,
+    ExportDetailSheetPointsNowhere,
+    ExportDetailNoSheetPart,
+    ExportDetailNoContentTypes,
+
     // Bay files: {1} is the file; {2} the field of the file concerned.
     BayFileUnreadable,
     BayFileTooLarge,
@@ -69,8 +124,13 @@ const Bilingual& wording(Message message);
 // The sentence in the language asked for, with {n} replaced by the n-th value (once, so a
 // value that itself holds "{2}" stays as it is).
 std::string say(Message message, bool english, std::initializer_list<std::string_view> values = {});
+std::string say(Message message, bool english, std::span<const std::string_view> values);
 
 // The same for any bilingual sentence outside the table's own.
 std::string fill(std::string_view sentence, std::initializer_list<std::string_view> values);
+
+// Why the system refused (errno): in English as the system says it, in Greek in our own words
+// for the errors a user can act on and as the system says it otherwise.
+std::string systemReason(int err, bool english);
 
 }  // namespace cw

@@ -1,0 +1,74 @@
+// A refusal of the .xlsx writer in both languages: the table's sentence, with each language's
+// own words for the system's reason and the detail, and the path as given.
+
+#include "export/xlsx_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+namespace cw::xlsx {
+namespace {
+
+struct RefusalRow {
+    const char* name;
+    ExportOutcome outcome;
+    ExportFailure kind;
+    std::string english;
+    std::string greek;
+};
+
+TEST(XlsxRefusal, FillsBothLanguagesFromTheTable) {
+    const std::string path = "/tmp/r {2}/form.xlsx";
+    const RefusalRow rows[] = {
+        {"the system's reason in each language",
+         fail(ExportFailure::Unreadable, Message::ExportCannotReach, {path, reasonFor(EACCES)}),
+         ExportFailure::Unreadable,
+         "The report /tmp/r {2}/form.xlsx cannot be reached (Permission denied). Choose another "
+         "location.",
+         "Η αναφορά «/tmp/r {2}/form.xlsx» δεν είναι προσβάσιμη (δεν επιτρέπεται η πρόσβαση). "
+         "Επιλέξτε άλλη θέση."},
+        {"the folder before the path",
+         fail(ExportFailure::ReadOnly, Message::ExportNoFolder, {path, "/tmp/r {2}"}),
+         ExportFailure::ReadOnly,
+         "The folder /tmp/r {2} does not exist, so the report /tmp/r {2}/form.xlsx cannot be "
+         "saved there. Choose an existing folder.",
+         "Ο φάκελος «/tmp/r {2}» δεν υπάρχει, οπότε η αναφορά «/tmp/r {2}/form.xlsx» δεν μπορεί "
+         "να αποθηκευτεί εκεί. Επιλέξτε άλλη θέση, σε φάκελο που υπάρχει."},
+        {"a detail naming a part",
+         fail(ExportFailure::Damaged, Message::ExportDamaged,
+              {path, phrase(Message::ExportDetailPartNotXml, {"xl/{1}.xml"})}),
+         ExportFailure::Damaged,
+         "The workbook /tmp/r {2}/form.xlsx is damaged (the part xl/{1}.xml is not well-formed "
+         "XML). Open it in a spreadsheet program and save it again, or choose another report "
+         "form.",
+         "Το βιβλίο εργασίας «/tmp/r {2}/form.xlsx» είναι κατεστραμμένο (το τμήμα xl/{1}.xml δεν "
+         "είναι έγκυρο XML). Ανοίξτε το σε πρόγραμμα υπολογιστικών φύλλων και αποθηκεύστε το "
+         "ξανά ή επιλέξτε άλλη φόρμα αναφοράς."},
+        {"a cell in a data table",
+         fail(ExportFailure::InArray, Message::ExportCellInDataTable, {path, "B41", "B41:C44"}),
+         ExportFailure::InArray,
+         "The cell B41 of the first sheet of the workbook /tmp/r {2}/form.xlsx lies inside the "
+         "data table B41:C44, which would overwrite the value written there. Move the data table "
+         "out of the report cells of column B in a spreadsheet program, or choose another report "
+         "form.",
+         "Το κελί B41 του πρώτου φύλλου του βιβλίου εργασίας «/tmp/r {2}/form.xlsx» βρίσκεται "
+         "μέσα στην περιοχή B41:C44 του πίνακα δεδομένων , που θα έσβηνε την τιμή που γράφεται "
+         "εκεί. Μετακινήστε τον πίνακα δεδομένων έξω από τα κελιά της αναφοράς στη στήλη B σε "
+         "πρόγραμμα υπολογιστικών φύλλων ή επιλέξτε άλλη φόρμα αναφοράς."},
+        {"no values", fail(ExportFailure::NotAFile, Message::ExportNoFileName),
+         ExportFailure::NotAFile, "No file name was given for the report. Choose an .xlsx file.",
+         "Δεν δόθηκε όνομα αρχείου για την αναφορά. Επιλέξτε ένα αρχείο .xlsx."},
+    };
+    for (const RefusalRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_FALSE(row.outcome.ok);
+        EXPECT_EQ(row.outcome.failure, row.kind);
+        EXPECT_EQ(row.outcome.message, row.english);
+        EXPECT_EQ(row.outcome.greekMessage, row.greek);
+    }
+}
+
+}  // namespace
+}  // namespace cw::xlsx

@@ -1,0 +1,120 @@
+// The bilingual table: each sentence names the same values in both languages, and the values
+// go in once, as they are.
+
+#include "model/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cw {
+namespace {
+
+constexpr int kLastMessage = static_cast<int>(Message::RowsRefused);
+constexpr int kLastExportMessage = static_cast<int>(Message::ExportDetailNoContentTypes);
+
+std::set<char> placeholders(std::string_view sentence) {
+    std::set<char> found;
+    for (std::size_t i = 0; i + 2 < sentence.size(); ++i)
+        if (sentence[i] == '{' && sentence[i + 2] == '}' && sentence[i + 1] >= '1' &&
+            sentence[i + 1] <= '9')
+            found.insert(sentence[i + 1]);
+    return found;
+}
+
+// A sentence that drops a value in one language, or a table out of step with the enum,
+// shows up as a mismatch here.
+TEST(Messages, BothLanguagesNameTheSameValues) {
+    for (int n = 0; n <= kLastMessage; ++n) {
+        const Bilingual& w = wording(static_cast<Message>(n));
+        SCOPED_TRACE(std::string(w.english));
+        EXPECT_FALSE(w.greek.empty());
+        EXPECT_FALSE(w.english.empty());
+        EXPECT_EQ(placeholders(w.greek), placeholders(w.english));
+    }
+}
+
+// The Greek export refusals quote the path in «»; the English ones leave it bare.
+TEST(Messages, ExportRefusalsQuoteThePathInGreekOnly) {
+    for (int n = static_cast<int>(Message::ExportNoFileName); n <= kLastExportMessage; ++n) {
+        const Bilingual& w = wording(static_cast<Message>(n));
+        if (n >= static_cast<int>(Message::ExportDetailZipDirectory) ||
+            !placeholders(w.english).contains('1'))
+            continue;
+        SCOPED_TRACE(std::string(w.english));
+        EXPECT_NE(w.greek.find("«{1}»"), std::string_view::npos);
+        EXPECT_EQ(w.english.find("«"), std::string_view::npos);
+    }
+}
+
+struct FillRow {
+    const char* name;
+    std::string_view sentence;
+    std::string_view first;
+    std::string_view second;
+    std::string expected;
+};
+
+TEST(Messages, FillPutsEachValueInOnce) {
+    const FillRow rows[] = {
+        {"in order", "a {1} b {2}", "x", "y", "a x b y"},
+        {"out of order and repeated", "{2}-{1}-{2}", "x", "y", "y-x-y"},
+        {"a value holding a placeholder stays as it is", "{1} and {2}", "{2}", "z", "{2} and z"},
+        {"a missing value leaves nothing", "[{3}]", "x", "y", "[]"},
+        {"braces that are not a placeholder stay", "{x} {10} {0} {", "v", "w", "{x} {10} {0} {"},
+    };
+    for (const FillRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(fill(row.sentence, {row.first, row.second}), row.expected);
+    }
+}
+
+TEST(Messages, SayFillsTheLanguageAsked) {
+    const std::vector<std::string_view> values = {"/tmp/a.xlsx", "/tmp/.~lock.a.xlsx#"};
+    EXPECT_EQ(say(Message::ExportOpenElsewhere, true, values),
+              "The workbook /tmp/a.xlsx is open in another program (its lock file "
+              "/tmp/.~lock.a.xlsx# exists). Close it there and export again; if no program has "
+              "it open, delete the lock file.");
+    EXPECT_EQ(say(Message::ExportOpenElsewhere, false, values),
+              "Το βιβλίο εργασίας «/tmp/a.xlsx» είναι ανοιχτό σε άλλο πρόγραμμα (υπάρχει το "
+              "αρχείο κλειδώματός του «/tmp/.~lock.a.xlsx#»). Κλείστε το εκεί και εξαγάγετε "
+              "ξανά· αν δεν το έχει ανοιχτό κανένα πρόγραμμα, διαγράψτε το αρχείο κλειδώματος.");
+    EXPECT_EQ(say(Message::FieldAtMost, true, {"L1", "12", "m"}),
+              "The field \"L1\" must not be more than 12 m.");
+}
+
+struct ReasonRow {
+    int err;
+    const char* greek;  // nullptr: as the system says it
+};
+
+TEST(Messages, SystemReasonInOurGreekWhereTheUserCanAct) {
+    const ReasonRow rows[] = {
+        {EACCES, "δεν επιτρέπεται η πρόσβαση"},
+        {EPERM, "δεν επιτρέπεται η πρόσβαση"},
+        {ENOSPC, "δεν υπάρχει χώρος στον δίσκο"},
+        {EDQUOT, "εξαντλήθηκε το όριο χώρου του χρήστη"},
+        {EROFS, "το σύστημα αρχείων είναι μόνο για ανάγνωση"},
+        {EIO, "σφάλμα εισόδου/εξόδου"},
+        {EFBIG, "το αρχείο ξεπερνά το επιτρεπτό μέγεθος"},
+        {ENOENT, "δεν υπάρχει"},
+        {ELOOP, "κυκλικοί συμβολικοί σύνδεσμοι"},
+        {ENAMETOOLONG, "το όνομα είναι πολύ μεγάλο"},
+        {EBUSY, nullptr},
+        {EINVAL, nullptr},
+    };
+    for (const ReasonRow& row : rows) {
+        SCOPED_TRACE(row.err);
+        const std::string system = std::strerror(row.err);
+        EXPECT_EQ(systemReason(row.err, true), system);
+        EXPECT_EQ(systemReason(row.err, false), row.greek ? std::string(row.greek) : system);
+    }
+}
+
+}  // namespace
+}  // namespace cw
