@@ -26,8 +26,8 @@ constexpr double kLeft_mm = 18.0;
 constexpr double kRight_mm = 192.0;
 constexpr double kTop_mm = 26.0;
 constexpr double kBottom_mm = 282.0;
-constexpr double kElevationHeight_mm = 72.0;
-constexpr double kDrawingHeight_mm = 44.0;
+constexpr double kElevationHeight_mm = 64.0;
+constexpr double kDrawingHeight_mm = 40.0;
 // The labels at the pictures' edges grow outwards once they carry their values.
 constexpr double kPictureMargin = 140.0;
 

@@ -138,8 +138,10 @@ void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions
     w.heading(Phrase::HeadingSystem);
     Block picture = makeBlock(BlockKind::Elevation);
     picture.picture = pictureOf(in);
+    // Lengths in cm, as the caption under the picture says: the grid widths of a narrow
+    // elevation leave no room for units.
     const auto cm = [&](const char* symbol, double v) {
-        return std::string(symbol) + " = " + w.n(v) + " cm";
+        return std::string(symbol) + " = " + w.n(v);
     };
     picture.labels = {{"A1", cm("A1", in.gridWidthA1_cm)},
                       {"A2", cm("A2", in.gridWidthA2_cm)},
@@ -171,6 +173,7 @@ void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions
                                   w.fixed(reactions.reactions_kN[i]) + " kN");
     s.uplift = reactions.uplift;
     w.add(std::move(drawing));
+    w.text(w.t(Phrase::PictureCaption));
 }
 
 void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
@@ -222,7 +225,8 @@ void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
     const std::string p = d.slopedGlazing ? "p_d" : "p";
     w.formula("q = b · " + p + " / 10 000",
               "= " + w.shown(Field::LoadWidth) + " · " + w.n(d.designPressure_kNm2) + " / 10 000",
-              w.n(q_kNcm) + " kN/cm = " + w.fixed(q_kNcm * 100.0) + " kN/m");
+              w.n(q_kNcm) + " kN/cm");
+    w.row("q", w.fixed(q_kNcm * 100.0), "kN/m");
 }
 
 void deflectionLimit(Writer& w, const ReportBay& bay) {
@@ -360,7 +364,7 @@ void suggested(Writer& w, const ReportBay& bay) {
 void supportValues(Writer& w, const ReportBay& bay, const SupportReactions& r, double q_kNm) {
     const BayInput& in = bay.input;
     w.heading(Phrase::HeadingReactions);
-    const std::string q = w.fixed(q_kNm);
+    const std::string q = w.n(q_kNm);
     const std::string L1 = w.n(in.spanL1_cm / 100.0);
     switch (in.system) {
     case StaticSystem::OneSpan:

@@ -60,6 +60,11 @@ constexpr std::array<Words, std::size_t(Phrase::Count)> kWords{{
      "Wind pressure from the wind speed"},
     {Phrase::SlopedIntro, "Κεκλιμένος υαλοπίνακας: φορτίο κάθετο στο επίπεδο, όρος προς όρο.",
      "Sloped glazing: the load normal to its plane, term by term."},
+    {Phrase::PictureCaption,
+     "Όψη του κουφώματος με τις διαστάσεις του σε cm (πάνω), στατικό σύστημα υπό κλίμακα με "
+     "τις αντιδράσεις (κάτω).",
+     "The bay's elevation with its dimensions in cm (above); the static system to scale with "
+     "its reactions (below)."},
     {Phrase::RuleGoverned, "Κρίσιμο όριο", "Limit that governed"},
     {Phrase::DesignedLimit, "Επιτρεπόμενο βέλος σχεδιασμού δ_lim",
      "Deflection limit designed for δ_lim"},

@@ -48,6 +48,7 @@ enum class Phrase {
     WindTyped,
     WindFromSpeed,
     SlopedIntro,
+    PictureCaption,
     RuleGoverned,
     DesignedLimit,
     RuleSpanOverDivisor,

@@ -81,8 +81,10 @@ TEST_F(ReportTest, VeltraBayShowsTheWindowsFiguresVerdictsAndGreekHeadings) {
                                  "σελίδα 1 από",
                                  "veltra_one_span",
                                  "curtainwall 5.2",
-                                 "L = 300 cm",
-                                 "A1 = 120 cm"})
+                                 "L = 300",
+                                 "A1 = 120",
+                                 "A2 = 90",
+                                 "q = 0,84 kN/m"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     EXPECT_EQ(text.find("ΔΕΝ ΕΠΑΡΚΕΙ"), std::string::npos);
     EXPECT_GE(m_outcome.pages, 1);
