@@ -1,5 +1,6 @@
 #include "app/replay_script.h"
 
+#include "app/report_hook.h"
 #include "export/report_export.h"
 #include "input/form.h"
 #include "model/inventory.h"
@@ -91,6 +92,12 @@ public:
                 return "export needs a workbook path";
             exportReport(m_form.state(), std::string(path));
             return {};
+        }
+        if (l.verb == "report") {
+            const std::string_view path = line.size() > 7 ? line.substr(7) : std::string_view();
+            if (path.empty())
+                return "report needs a PDF path";
+            return writeCalculationReport(m_form.state(), std::string(path));
         }
         if (l.verb != "click" && l.verb != "type" && l.verb != "set" && l.verb != "focus")
             return "unknown action: " + std::string(l.verb);

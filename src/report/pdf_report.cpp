@@ -423,7 +423,7 @@ std::optional<std::string> PdfReport::write(const QString& path) {
 
     QPainter painter;
     if (!painter.begin(&pdf))
-        return "cannot write " + path.toStdString();
+        return phrase(Phrase::CannotWrite, l.meta.english) + " " + path.toStdString();
     for (std::size_t i = 0; i < placer.pages.size(); ++i) {
         if (i > 0)
             pdf.newPage();
@@ -432,9 +432,9 @@ std::optional<std::string> PdfReport::write(const QString& path) {
             op(painter);
     }
     if (!painter.end())
-        return "cannot write " + path.toStdString();
+        return phrase(Phrase::CannotWrite, l.meta.english) + " " + path.toStdString();
     if (!QFile::exists(path))
-        return "cannot write " + path.toStdString();
+        return phrase(Phrase::CannotWrite, l.meta.english) + " " + path.toStdString();
     return std::nullopt;
 }
 

@@ -1,9 +1,11 @@
 #include "report/report_run.h"
 
+#include "input/bay_document_io.h"
 #include "report/pdf_report.h"
 #include "report/report_input.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 
 #include <memory>
@@ -62,10 +64,13 @@ ReportOutcome writeReport(const ReportRequest& request) {
     return outcome;
 }
 
-ReportOutcome writeBayReport(const ReportBay& bay, const std::string& project,
-                             const std::string& output) {
+ReportOutcome writeWindowReport(const WindowState& window, const std::string& output) {
     ReportOutcome outcome;
-    PdfReport pdf(ReportMeta{project, today(), programName(), bay.english});
+    const QFileInfo pdfFile(QString::fromStdString(output));
+    const ReportBay bay = collectBay(pdfFile.completeBaseName().toStdString(), documentOf(window),
+                                     window.numberFormat());
+    PdfReport pdf(ReportMeta{pdfFile.absoluteDir().dirName().toStdString(), today(), programName(),
+                             bay.english});
     pdf.addBay(bay.name, bayBlocks(bay));
     if (auto error = pdf.write(QString::fromStdString(output))) {
         outcome.error = *error;

@@ -28,9 +28,10 @@ struct ReportOutcome {
 // The report of a bay file or a schedule written to the output. Needs a QGuiApplication.
 ReportOutcome writeReport(const ReportRequest& request);
 
-// The report of the bay the window shows (File -> Calculation report).
-ReportOutcome writeBayReport(const ReportBay& bay, const std::string& project,
-                             const std::string& output);
+// The report of the bay the window shows (File -> Calculation report): its inputs run
+// afresh in the language showing, as opening them would. The PDF's name names the bay, its
+// folder the project.
+ReportOutcome writeWindowReport(const WindowState& window, const std::string& output);
 
 // The program's name and version as the header prints them.
 std::string programName();

@@ -94,6 +94,7 @@ constexpr std::array<Words, std::size_t(Phrase::Count)> kWords{{
     {Phrase::NotReady, "λείπει η σειρά, το στατικό σύστημα ή το φορτίο ανέμου",
      "the series, the static system or the wind load is missing"},
     {Phrase::RefusedRow, "γραμμή {1}, κούφωμα {2}: {3}", "line {1}, bay {2}: {3}"},
+    {Phrase::CannotWrite, "Ο υπολογισμός δεν γράφτηκε στο", "The report could not be written to"},
 }};
 
 constexpr bool inEnumOrder() {

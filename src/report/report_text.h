@@ -73,6 +73,7 @@ enum class Phrase {
     NotRun,
     NotReady,
     RefusedRow,  // line {1}, bay {2}: {3}
+    CannotWrite,
     Count
 };
 

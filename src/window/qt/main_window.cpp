@@ -148,6 +148,7 @@ void MainWindow::buildMenus() {
     m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
     m_exportAction = m_fileMenu->addAction(QString(), this, &MainWindow::exportToChosenWorkbook);
     m_exportAction->setObjectName(QStringLiteral("exportAction"));
+    m_reportMenu = new ReportMenu(this, m_form, m_fileMenu, nullptr, m_options.reportQuestions);
     m_fileMenu->addSeparator();
     m_quitAction = m_fileMenu->addAction(QString(), this, &QWidget::close);
     m_quitAction->setObjectName(QStringLiteral("quitAction"));
@@ -372,6 +373,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void MainWindow::afterEvent() {
     mirror();
+    m_reportMenu->mirror(englishShowing());
     showNewMessages();
     if (m_form.closed())
         close();

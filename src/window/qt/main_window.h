@@ -2,6 +2,7 @@
 
 #include "model/inventory.h"
 #include "window/qt/control_widgets.h"
+#include "window/qt/report_menu.h"
 #include "input/form.h"
 
 #include <QMainWindow>
@@ -51,6 +52,8 @@ struct WindowOptions {
     bool autoAcceptMessages = false;
     // Asks for the report workbook; the real dialogs when null.
     std::shared_ptr<WorkbookQuestions> questions{};
+    // Asks where the calculation report goes and opens it; the real dialogs when null.
+    std::shared_ptr<ReportQuestions> reportQuestions{};
 };
 
 // What a message box looked like, for the record.
@@ -78,6 +81,7 @@ public:
     QMenu* fileMenu() const { return m_fileMenu; }
     QAction* exportAction() const { return m_exportAction; }
     QAction* quitAction() const { return m_quitAction; }
+    ReportMenu* reportMenu() const { return m_reportMenu; }
     Form& form() const { return m_form; }
     qreal dpi() const { return m_dpi; }
     const std::vector<ShownMessage>& shownMessages() const { return m_shown; }
@@ -126,6 +130,7 @@ private:
     QMenu* m_fileMenu = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_quitAction = nullptr;
+    ReportMenu* m_reportMenu = nullptr;
     std::array<QWidget*, kControlCount> m_widgets{};
     KeyStrokes m_keys;
     std::vector<ShownMessage> m_shown;
