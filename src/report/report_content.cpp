@@ -155,7 +155,7 @@ void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions
     } else {
         picture.labels.emplace_back("L", cm("L", in.spanL1_cm));
     }
-    if (in.series == Series::Terrax)
+    if (bay.design.slopedGlazing)
         picture.labels.emplace_back("α", "α = " + w.n(in.slope_deg) + "°");
     w.add(std::move(picture));
 
