@@ -41,8 +41,10 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// Without shaping there are no ligatures, so "fi" stays two letters a search finds.
 QFont font(double points, bool bold = false) {
     QFont f(kFamily);
+    f.setStyleStrategy(QFont::PreferNoShaping);
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
@@ -155,6 +157,7 @@ void paintLabels(QPainter& p, const std::vector<PictureLabel>& labels, QRectF vi
     p.save();
     for (const PictureLabel& l : labels) {
         QFont f(kFamily);
+        f.setStyleStrategy(QFont::PreferNoShaping);
         f.setItalic(true);
         f.setPixelSize(std::max(1, int(std::lround(l.size * s * 0.9))));
         p.setFont(f);
