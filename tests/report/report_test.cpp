@@ -17,6 +17,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -116,6 +117,10 @@ struct ShownCase {
     std::optional<BayLanguage> language;
     const char* locale;
 };
+
+void PrintTo(const ShownCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReportShowsWindowText : public ReportTest, public ::testing::WithParamInterface<ShownCase> {};
 
