@@ -28,6 +28,8 @@ constexpr double kTop_mm = 26.0;
 constexpr double kBottom_mm = 282.0;
 constexpr double kElevationHeight_mm = 64.0;
 constexpr double kDrawingHeight_mm = 40.0;
+// Sections shorter than this are kept on one page.
+constexpr double kShortSection_mm = 55.0;
 // The labels at the pictures' edges grow outwards once they carry their values.
 constexpr double kPictureMargin = 140.0;
 
@@ -237,7 +239,9 @@ namespace {
 // Places blocks on pages, top to bottom, measuring with the PDF's own font metrics.
 class Placer {
 public:
-    explicit Placer(QPaintDevice* device) : m_device(device) {}
+    // A measuring placer has no page end: it tells how tall a run of blocks is.
+    explicit Placer(QPaintDevice* device, bool measuring = false)
+        : m_device(device), m_bottom(measuring ? 1e12 : mm(kBottom_mm)) {}
 
     std::vector<Page> pages;
 
@@ -254,7 +258,7 @@ public:
     }
     // Room for `h` (and `keep` more below it) on this page, else a new one.
     void reserve(double h, double keep = 0.0) {
-        if (m_y + h + keep > mm(kBottom_mm))
+        if (m_y + h + keep > m_bottom)
             newPage(pages.back().bayName);
     }
     void text(const QString& s, const QFont& f, double x, double w, QColor colour = Qt::black,
@@ -273,6 +277,7 @@ public:
         m_lastHeight = 0.0;
     }
     void space(double h) { m_y += h; }
+    double y() const { return m_y; }
     void op(double h, std::function<void(QPainter&, QRectF)> paint) {
         reserve(h);
         const QRectF box(left(), m_y, width(), h);
@@ -283,6 +288,7 @@ public:
 private:
     QPaintDevice* m_device;
     double m_y = 0.0;
+    double m_bottom;
     double m_lastHeight = 0.0;
 };
 
@@ -299,7 +305,7 @@ void place(Placer& pl, const Block& b) {
     case BlockKind::Heading: {
         const QFont f = font(11.0, true);
         pl.reserve(pl.heightOf(qs(b.a), f, w), mm(14.0));
-        pl.space(mm(2.5));
+        pl.space(mm(2.0));
         pl.text(qs(b.a), f, x, w, QColor(0x1f, 0x2a, 0x36));
         pl.advance(mm(1.5));
         break;
@@ -329,7 +335,7 @@ void place(Placer& pl, const Block& b) {
         pl.advance(mm(0.4));
         pl.text(qs(b.b), body, x + mm(8.0), numbersW);
         pl.text(result, bold, x + w - resultW, resultW, Qt::black, Qt::AlignRight);
-        pl.advance(mm(1.8));
+        pl.advance(mm(1.2));
         break;
     }
     case BlockKind::Text:
@@ -370,6 +376,23 @@ void place(Placer& pl, const Block& b) {
     }
 }
 
+// A short section (a heading and the blocks up to the next one) starts on a new page rather
+// than leave its last lines alone on the next.
+void keepShortSectionTogether(Placer& placer, QPaintDevice* device,
+                              const std::vector<Block>& blocks, std::size_t heading) {
+    Placer measure(device, true);
+    measure.newPage(std::string());
+    const double top = measure.y();
+    for (std::size_t i = heading; i < blocks.size(); ++i) {
+        if (i > heading && blocks[i].kind == BlockKind::Heading)
+            break;
+        place(measure, blocks[i]);
+    }
+    const double height = measure.y() - top;
+    if (height < mm(kShortSection_mm))
+        placer.reserve(height);
+}
+
 void paintHeader(QPainter& p, const ReportMeta& meta, const std::string& bayName, int page,
                  int pages) {
     const bool en = meta.english;
@@ -405,8 +428,11 @@ std::optional<std::string> PdfReport::write(const QString& path) {
     Placer placer(&pdf);
     for (const Layout::Section& s : l.sections) {
         placer.newPage(s.bayName);
-        for (const Block& b : s.blocks)
-            place(placer, b);
+        for (std::size_t i = 0; i < s.blocks.size(); ++i) {
+            if (s.blocks[i].kind == BlockKind::Heading)
+                keepShortSectionTogether(placer, &pdf, s.blocks, i);
+            place(placer, s.blocks[i]);
+        }
     }
     if (!l.refused.empty()) {
         placer.newPage(std::string());
