@@ -98,18 +98,24 @@ std::string pictureOf(const BayInput& in) {
     return "system_veltra_one_span";
 }
 
+bool isRuleOf2015(DeflectionRule r) {
+    return r == DeflectionRule::SpanOver200 || r == DeflectionRule::FiveMmPlusSpanOver300 ||
+           r == DeflectionRule::SpanOver250;
+}
+
 bool ratioGoverns(const BayDesign& d) {
     return d.rule == DeflectionRule::SpanOverDivisor;
 }
 
 // The deflection the required Jx is formed for, cm: L1 / d or the allowable f (at most 1,5).
 double limitOfDesign(const BayInput& in, const BayDesign& d) {
+    if (isRuleOf2015(d.rule))
+        return d.designedLimit_mm / 10.0;
     return ratioGoverns(d) ? in.spanL1_cm / double(in.divisor) : d.allowableLimit_cm;
 }
 
 void inputs(Writer& w, const ReportBay& bay) {
     const BayInput& in = bay.input;
-    const BayDocument& doc = bay.document;
     w.heading(Phrase::HeadingInputs);
     w.row(w.t(Phrase::Series), w.t(seriesPhrase(in.series)));
     w.row(w.t(Phrase::StaticSystem), w.t(spanCasePhrase(bay.design.spanCase)));
@@ -123,9 +129,9 @@ void inputs(Writer& w, const ReportBay& bay) {
     w.row(w.t(Phrase::GlassThickness), w.n(in.glassThickness_mm), "mm");
     w.row(w.t(Phrase::Divisor), w.n(double(in.divisor)));
     w.row(w.t(Phrase::AllowableDeflection), w.n(in.allowableDeflection_mm), "mm");
-    w.row(w.t(Phrase::Criterion), doc.deflectionCriterion == DeflectionCriterion::En13830_2015
-                                      ? "EN 13830:2015+A1"
-                                      : "EN 13830:2003");
+    // The edition whose rule the run applied, which is what the window's figures follow.
+    w.row(w.t(Phrase::Criterion),
+          isRuleOf2015(bay.design.rule) ? "EN 13830:2015+A1" : "EN 13830:2003");
     if (in.series == Series::Terrax && bay.design.slopedGlazing) {
         w.row(w.t(Phrase::StructureWeight), w.n(in.structureWeight_kNm2), "kN/m²");
         w.row(w.t(Phrase::SnowHeight), w.n(in.snowHeight_cm), "cm");
@@ -233,6 +239,18 @@ void deflectionLimit(Writer& w, const ReportBay& bay) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
     w.heading(Phrase::HeadingDeflection);
+    if (isRuleOf2015(d.rule)) {
+        const std::string L1 = w.n(in.spanL1_cm * 10.0);
+        const std::string limit = w.shown(Field::DesignedDeflectionLimit) + " mm";
+        if (d.rule == DeflectionRule::SpanOver200)
+            w.formula("δ_lim = L1 / 200", "= " + L1 + " / 200", limit);
+        else if (d.rule == DeflectionRule::FiveMmPlusSpanOver300)
+            w.formula("δ_lim = 5 mm + L1 / 300", "= 5 + " + L1 + " / 300", limit);
+        else
+            w.formula("δ_lim = L1 / 250", "= " + L1 + " / 250", limit);
+        w.row(w.t(Phrase::RuleGoverned), w.t(rulePhrase(d.rule)));
+        return;
+    }
     w.formula("L1 / d", "= " + w.n(in.spanL1_cm) + " / " + w.n(double(in.divisor)),
               w.fixed(in.spanL1_cm / double(in.divisor)) + " cm");
     w.formula("f_max = min(f, 15 mm)", "= min(" + w.n(in.allowableDeflection_mm) + ", 15)",
@@ -245,7 +263,7 @@ void required(Writer& w, const ReportBay& bay, double q_kNcm) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
     w.heading(Phrase::HeadingRequired);
-    const std::string lim = ratioGoverns(d) ? "(L1 / d)" : "f_max";
+    const std::string lim = isRuleOf2015(d.rule) ? "δ_lim" : ratioGoverns(d) ? "(L1 / d)" : "f_max";
     const std::string limValue = w.n(limitOfDesign(in, d));
     const std::string L1 = w.n(in.spanL1_cm);
     const std::string b = w.shown(Field::LoadWidth);

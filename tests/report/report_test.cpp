@@ -3,6 +3,7 @@
 // fonts are embedded, a schedule gives one section a bay and lists its refused rows.
 
 #include "report/report_bay.h"
+#include "report/report_content.h"
 #include "report/report_run.h"
 
 #include "files/bay_file.h"
@@ -182,6 +183,29 @@ TEST_F(ReportTest, ScheduleGivesOneSectionABayAndListsRefusedRows) {
                                  "line 4, bay W-03: series: \"aluminium\"", "line 6, bay W-05"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     EXPECT_EQ(text.find("— W-03"), std::string::npos);
+}
+
+// A limit by span (EN 13830:2015+A1) is told as such, and the required Jx is formed on it.
+TEST(ReportContent, ALimitBySpanNamesItsEditionAndItsRule) {
+    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
+    const files::BayFileReadResult read =
+        files::readBayFile(QString::fromStdString(kBays + "/veltra_one_span.cwbay"), fmt);
+    ASSERT_TRUE(read.document);
+    ReportBay bay = collectBay("bay", *read.document, fmt, BayLanguage::English);
+    ASSERT_FALSE(bay.refusal);
+    bay.design.rule = DeflectionRule::FiveMmPlusSpanOver300;
+    bay.design.designedLimit_mm = 15.0;
+    bool edition = false, rule = false, jx = false;
+    for (const Block& b : bayBlocks(bay)) {
+        edition |= b.kind == BlockKind::Row && b.b == "EN 13830:2015+A1";
+        rule |= b.kind == BlockKind::Formula && b.a == "δ_lim = 5 mm + L1 / 300" &&
+                b.b == "= 5 + 3000 / 300";
+        jx |= b.kind == BlockKind::Formula && b.b.find("(384 · 7000 · 1,5)") != std::string::npos &&
+              b.a.find("δ_lim") != std::string::npos;
+    }
+    EXPECT_TRUE(edition);
+    EXPECT_TRUE(rule);
+    EXPECT_TRUE(jx);
 }
 
 TEST_F(ReportTest, UnreadableInputsAreNamed) {
