@@ -5,6 +5,7 @@
 
 #include "report/report_content.h"
 
+#include "design/catalogue.h"
 #include "design/support_reactions.h"
 #include "model/number_text.h"
 #include "model/verdicts.h"
@@ -330,17 +331,34 @@ void required(Writer& w, const ReportBay& bay, double q_kNcm) {
         w.shown(Field::RequiredTransomJy) + " cm⁴");
 }
 
+// The catalogue row of a transom code; the short-upper-span Terrax case may take its transom
+// from the Veltra rows.
+std::optional<TransomRow> transomRow(Series series, std::string_view code) {
+    for (Series s : {series, Series::Veltra})
+        for (const TransomRow& row : transomCatalogue(s))
+            if (row.code == code)
+                return row;
+    return std::nullopt;
+}
+
 void suggested(Writer& w, const ReportBay& bay) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
     w.heading(Phrase::HeadingProfiles);
     w.row(w.t(Phrase::SuggestedTransom), w.shown(Field::SuggestedTransom));
+    if (d.transom)
+        if (const std::optional<TransomRow> row = transomRow(in.series, *d.transom))
+            w.row(w.t(Phrase::CatalogueRange),
+                  w.n(row->lower_cm4) + " < Jx,t ≤ " + w.n(row->upper_cm4), "cm⁴");
     if (!d.mullion) {
         w.verdict(w.t(Phrase::NoMullionFits), false);
         return;
     }
     const MullionCheck& m = *d.mullion;
     w.row(w.t(Phrase::SuggestedMullion), w.shown(Field::SuggestedMullion));
+    if (const std::optional<MullionRow> row = chooseMullion(in.series, d.requiredMullionJx_cm4))
+        w.row(w.t(Phrase::CatalogueRange), w.n(row->lower_cm4) + " < Jx ≤ " + w.n(row->upper_cm4),
+              "cm⁴");
     w.row("Ix", w.shown(Field::SuggestedIx), "cm⁴");
     w.row("e", w.n(m.fibre_mm), "mm");
     w.formula("Wx = Ix / e", "= " + w.shown(Field::SuggestedIx) + " / " + w.n(m.fibre_mm / 10.0),

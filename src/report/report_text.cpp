@@ -76,6 +76,7 @@ constexpr std::array<Words, std::size_t(Phrase::Count)> kWords{{
     {Phrase::RuleSpanOver250, "L / 250", "L / 250"},
     {Phrase::SuggestedMullion, "Προτεινόμενος ορθοστάτης", "Suggested mullion"},
     {Phrase::SuggestedTransom, "Προτεινόμενη τραβέρσα", "Suggested transom"},
+    {Phrase::CatalogueRange, "Περιοχή της γραμμής του καταλόγου", "Range of its catalogue row"},
     {Phrase::NoMullionFits, "Κανένας ορθοστάτης του καταλόγου δεν επαρκεί.",
      "No mullion of the catalogue is enough."},
     {Phrase::DeflectionCheck, "Βέλος κάμψης", "Deflection"},

@@ -59,6 +59,7 @@ enum class Phrase {
     RuleSpanOver250,
     SuggestedMullion,
     SuggestedTransom,
+    CatalogueRange,
     NoMullionFits,
     DeflectionCheck,
     StressCheck,
