@@ -3,6 +3,13 @@
 
 #include "app/replay_script.h"
 
+#ifdef CW_WITH_REPORT
+#include "app/report_hook.h"
+#include "report/report_run.h"
+
+#include <QGuiApplication>
+#endif
+
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -28,6 +35,21 @@ int main(int argc, char** argv) {
         }
     }
     const cw::NumberFormat fmt = cw::NumberFormat::fromLocale(locale);
+#ifdef CW_WITH_REPORT
+    // The PDF writer needs Qt Gui's fonts; the application is made on the first report only,
+    // so that scripts without one run exactly as in the headless build. It lives to the end.
+    cw::installCalculationReport([](const cw::WindowState& w, const std::string& path) {
+        static int appArgc = 1;
+        static char appName[] = "curtainwall-replay";
+        static char* appArgv[] = {appName, nullptr};
+        if (!QGuiApplication::instance()) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            new QGuiApplication(appArgc, appArgv);
+        }
+        return cw::report::writeWindowReport(w, path).error;
+    });
+#endif
     if (scriptPath.empty() || scriptPath == "-")
         return cw::runReplay(std::cin, std::cout, std::cerr, fmt);
     std::ifstream file(scriptPath, std::ios::binary);

@@ -1,6 +1,7 @@
 #include "app/replay_script.h"
 
 #include "document/bay_file_commands.h"
+#include "app/report_hook.h"
 #include "export/report_export.h"
 #include "input/deflection_criterion.h"
 #include "input/form.h"
@@ -113,6 +114,12 @@ public:
             else
                 openBay(m_form, std::string(path));
             return {};
+        }
+        if (l.verb == "report") {
+            const std::string_view path = line.size() > 7 ? line.substr(7) : std::string_view();
+            if (path.empty())
+                return "report needs a PDF path";
+            return writeCalculationReport(m_form.state(), std::string(path));
         }
         if (l.verb != "click" && l.verb != "type" && l.verb != "set" && l.verb != "focus")
             return "unknown action: " + std::string(l.verb);

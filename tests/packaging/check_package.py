@@ -24,6 +24,9 @@ FILES = [
     "usr/share/man/man1/curtainwall-replay.1.gz",
     "usr/share/doc/curtainwall/copyright",
     "usr/share/doc/curtainwall/changelog.gz",
+    "usr/bin/curtainwall-report",
+    "usr/share/man/man1/curtainwall-report.1.gz",
+    "usr/share/doc/curtainwall/method.md",
 ]
 
 

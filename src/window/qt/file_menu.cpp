@@ -72,6 +72,7 @@ void MainWindow::buildMenus() {
     m_fileMenu->addSeparator();
     m_exportAction = m_fileMenu->addAction(QString(), this, &MainWindow::exportToChosenWorkbook);
     m_exportAction->setObjectName(QStringLiteral("exportAction"));
+    m_reportMenu = new ReportMenu(this, m_form, m_fileMenu, nullptr, m_options.reportQuestions);
     m_fileMenu->addSeparator();
     // Quit stays last.
     m_quitAction = m_fileMenu->addAction(QString(), this, &QWidget::close);

@@ -340,6 +340,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void MainWindow::afterEvent() {
     mirror();
+    m_reportMenu->mirror(englishShowing());
     showNewMessages();
     if (m_form.closed())
         close();

@@ -5,6 +5,7 @@
 #include "window/qt/control_widgets.h"
 #include "window/qt/file_menu.h"
 #include "window/qt/standards.h"
+#include "window/qt/report_menu.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -31,6 +32,8 @@ struct WindowOptions {
     // Asks for the report workbook, the bay file and about unsaved changes; the real
     // dialogs when null.
     std::shared_ptr<FileQuestions> questions{};
+    // Asks where the calculation report goes and opens it; the real dialogs when null.
+    std::shared_ptr<ReportQuestions> reportQuestions{};
 };
 
 // What a message box looked like, for the record.
@@ -62,6 +65,7 @@ public:
     QAction* exportAction() const { return m_exportAction; }
     QAction* quitAction() const { return m_quitAction; }
     StandardsControls* standards() const { return m_standards; }
+    ReportMenu* reportMenu() const { return m_reportMenu; }
     Form& form() const { return m_form; }
     qreal dpi() const { return m_dpi; }
     const std::vector<ShownMessage>& shownMessages() const { return m_shown; }
@@ -124,6 +128,7 @@ private:
     QAction* m_saveAsAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_quitAction = nullptr;
+    ReportMenu* m_reportMenu = nullptr;
     std::array<QWidget*, kControlCount> m_widgets{};
     KeyStrokes m_keys;
     std::vector<ShownMessage> m_shown;

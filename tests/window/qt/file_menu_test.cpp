@@ -43,12 +43,13 @@ TEST(FileMenu, HoldsTheBayItemsAboveTheExportAndQuitWithTheirShortcuts) {
     MainWindow& mw = f.w->window;
     QList<QAction*> items = mw.fileMenu()->actions();
     items.removeIf([](QAction* a) { return a->isSeparator(); });
-    ASSERT_EQ(items.size(), 5);
+    ASSERT_EQ(items.size(), 6);
     EXPECT_EQ(items[0], mw.openAction());
     EXPECT_EQ(items[1], mw.saveAction());
     EXPECT_EQ(items[2], mw.saveAsAction());
     EXPECT_EQ(items[3], mw.exportAction());
-    EXPECT_EQ(items[4], mw.quitAction());
+    EXPECT_EQ(items[4], mw.reportMenu()->reportAction());
+    EXPECT_EQ(items[5], mw.quitAction());
     EXPECT_EQ(mw.openAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(mw.saveAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(mw.saveAsAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));

@@ -1,0 +1,470 @@
+#include "report/pdf_report.h"
+
+#include "report/report_text.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace cw::report {
+
+namespace {
+
+constexpr int kResolution = 1200;  // dots per inch of the PDF's drawing units
+constexpr double kLeft_mm = 18.0;
+constexpr double kRight_mm = 192.0;
+constexpr double kTop_mm = 26.0;
+constexpr double kBottom_mm = 282.0;
+constexpr double kElevationHeight_mm = 64.0;
+constexpr double kDrawingHeight_mm = 40.0;
+// Sections shorter than this are kept on one page.
+constexpr double kShortSection_mm = 55.0;
+// The labels at the pictures' edges grow outwards once they carry their values.
+constexpr double kPictureMargin = 140.0;
+
+const QString kFamily = QStringLiteral("DejaVu Sans");
+
+double mm(double v) {
+    return v * kResolution / 25.4;
+}
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Without shaping there are no ligatures, so "fi" stays two letters a search finds.
+QFont font(double points, bool bold = false) {
+    QFont f(kFamily);
+    f.setStyleStrategy(QFont::PreferNoShaping);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+const QColor kPass(0x1b, 0x6e, 0x2a);
+const QColor kFail(0xb0, 0x20, 0x20);
+const QColor kRule(0x9a, 0xa5, 0xb1);
+
+using PaintOp = std::function<void(QPainter&)>;
+
+struct Page {
+    std::string bayName;
+    std::vector<PaintOp> ops;
+};
+
+void drawSupport(QPainter& p, QPointF at, bool rolling) {
+    const double s = mm(2.6);
+    QPainterPath tri;
+    tri.moveTo(at);
+    tri.lineTo(at + QPointF(-s, 1.6 * s));
+    tri.lineTo(at + QPointF(s, 1.6 * s));
+    tri.closeSubpath();
+    p.drawPath(tri);
+    const double base = at.y() + 1.6 * s + (rolling ? mm(1.0) : 0.0);
+    p.drawLine(QPointF(at.x() - 1.4 * s, base), QPointF(at.x() + 1.4 * s, base));
+}
+
+void drawFixed(QPainter& p, QPointF at, bool leftEnd) {
+    const double h = mm(6.0);
+    p.drawLine(QPointF(at.x(), at.y() - h), QPointF(at.x(), at.y() + h));
+    const double dx = leftEnd ? -mm(2.0) : mm(2.0);
+    for (double y = at.y() - h; y < at.y() + h; y += mm(2.0))
+        p.drawLine(QPointF(at.x(), y + mm(2.0)), QPointF(at.x() + dx, y));
+}
+
+void paintDrawing(QPainter& p, const SystemDrawing& d, QRectF area) {
+    const double total = d.spanL1_m + d.spanL2_m;
+    if (!(total > 0.0))
+        return;
+    const double x0 = area.left() + mm(22.0);
+    const double x1 = area.right() - mm(22.0);
+    const double scale = (x1 - x0) / total;
+    const double yb = area.top() + mm(17.0);
+    std::vector<double> xs{x0, x0 + d.spanL1_m * scale};
+    if (d.spanL2_m > 0.0)
+        xs.push_back(x1);
+
+    p.save();
+    // The load.
+    p.setPen(QPen(QColor(0x1d, 0x5f, 0xa8), mm(0.25)));
+    const double top = yb - mm(9.0);
+    p.drawLine(QPointF(x0, top), QPointF(x1, top));
+    const int arrows = std::max(2, int((x1 - x0) / mm(7.0)));
+    for (int i = 0; i <= arrows; ++i) {
+        const double x = x0 + (x1 - x0) * i / arrows;
+        p.drawLine(QPointF(x, top), QPointF(x, yb - mm(0.8)));
+        p.drawLine(QPointF(x, yb - mm(0.8)), QPointF(x - mm(0.7), yb - mm(2.0)));
+        p.drawLine(QPointF(x, yb - mm(0.8)), QPointF(x + mm(0.7), yb - mm(2.0)));
+    }
+    p.setFont(font(8.5));
+    p.drawText(QRectF(x0, top - mm(6.0), x1 - x0, mm(5.0)), Qt::AlignCenter, qs(d.lineLoad));
+
+    // The beam and its supports.
+    p.setPen(QPen(Qt::black, mm(0.7)));
+    p.drawLine(QPointF(x0, yb), QPointF(x1, yb));
+    p.setPen(QPen(Qt::black, mm(0.25)));
+    if (d.system == StaticSystem::FixedEnds) {
+        drawFixed(p, QPointF(x0, yb), true);
+        drawFixed(p, QPointF(x1, yb), false);
+    } else {
+        for (std::size_t i = 0; i < xs.size(); ++i)
+            drawSupport(p, QPointF(xs[i], yb), i > 0);
+    }
+
+    // Reactions under the supports; a short last span puts its neighbour's one line lower.
+    p.setFont(font(8.0));
+    const double yr = yb + mm(6.5);
+    const std::vector<double> ends{x0, x1};
+    const std::vector<double>& at = d.system == StaticSystem::FixedEnds ? ends : xs;
+    for (std::size_t i = 0; i < d.reactionTexts.size() && i < at.size(); ++i) {
+        const bool lift = i < d.uplift.size() && d.uplift[i];
+        p.setPen(lift ? kFail : QColor(Qt::black));
+        const double w = mm(34.0);
+        const bool crowded = at.size() == 3 && i == 1 && (x1 - at[1]) < mm(40.0);
+        const double y = yr + (crowded ? mm(4.0) : 0.0);
+        QRectF box(at[i] - w / 2, y, w, mm(4.0));
+        if (i == 0)
+            box.moveLeft(at[i] - mm(20.0));
+        if (i + 1 == at.size() && i > 0)
+            box.moveRight(at[i] + mm(20.0));
+        p.drawText(box, Qt::AlignCenter, qs(d.reactionTexts[i]));
+    }
+
+    // Dimension line with the spans.
+    p.setPen(QPen(Qt::black, mm(0.2)));
+    const double yd = yb + mm(17.0);
+    p.drawLine(QPointF(x0, yd), QPointF(x1, yd));
+    for (double x : xs)
+        p.drawLine(QPointF(x, yd - mm(1.5)), QPointF(x, yd + mm(1.5)));
+    for (std::size_t i = 0; i < d.spanTexts.size() && i + 1 < xs.size(); ++i)
+        p.drawText(QRectF(xs[i], yd + mm(0.5), xs[i + 1] - xs[i], mm(4.5)),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, qs(d.spanTexts[i]));
+    p.restore();
+}
+
+// The labels in the picture's coordinates mapped onto where the picture was drawn.
+void paintLabels(QPainter& p, const std::vector<PictureLabel>& labels, QRectF view, QRectF target) {
+    const double s = target.width() / view.width();
+    p.save();
+    for (const PictureLabel& l : labels) {
+        QFont f(kFamily);
+        f.setStyleStrategy(QFont::PreferNoShaping);
+        f.setItalic(true);
+        f.setPixelSize(std::max(1, int(std::lround(l.size * s * 0.9))));
+        p.setFont(f);
+        p.setPen(QColor(l.colour));
+        const double w = QFontMetricsF(f, p.device()).horizontalAdvance(l.text);
+        const double x = target.left() + (l.x - view.left()) * s - (l.anchor + 1) * w / 2.0;
+        p.drawText(QPointF(x, target.top() + (l.y - view.top()) * s), l.text);
+    }
+    p.restore();
+}
+
+}  // namespace
+
+LabelledPicture labelledPicture(const std::string& picture,
+                                const std::vector<std::pair<std::string, std::string>>& labels) {
+    LabelledPicture out;
+    QFile file(QStringLiteral(":/report-pictures/") + qs(picture) + QStringLiteral(".svg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return out;
+    QString svg = QString::fromUtf8(file.readAll());
+    static const QRegularExpression textElement(QStringLiteral(
+        R"re(<text x="([-\d.]+)" y="([-\d.]+)"[^>]*?font-size="([\d.]+)"[^>]*?text-anchor="(\w+)"[^>]*?fill="(#[0-9a-fA-F]+)"[^>]*>([^<]*)</text>)re"));
+    QRegularExpressionMatchIterator it = textElement.globalMatch(svg);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        PictureLabel label;
+        label.x = m.captured(1).toDouble();
+        label.y = m.captured(2).toDouble();
+        label.size = m.captured(3).toDouble();
+        const QString anchor = m.captured(4);
+        label.anchor = anchor == QStringLiteral("middle") ? 0
+                       : anchor == QStringLiteral("end")  ? 1
+                                                          : -1;
+        label.colour = m.captured(5);
+        label.text = m.captured(6);
+        for (const auto& [name, text] : labels)
+            if (label.text == qs(name))
+                label.text = qs(text);
+        out.labels.push_back(label);
+    }
+    svg.replace(textElement, QString());
+    out.svg = svg.toUtf8();
+    return out;
+}
+
+struct PdfReport::Layout {
+    ReportMeta meta;
+    struct Section {
+        std::string bayName;
+        std::vector<Block> blocks;
+    };
+    std::vector<Section> sections;
+    std::vector<RefusedRow> refused;
+    int pages = 0;
+};
+
+PdfReport::PdfReport(ReportMeta meta) : m_layout(std::make_unique<Layout>()) {
+    m_layout->meta = std::move(meta);
+}
+
+PdfReport::~PdfReport() = default;
+
+void PdfReport::addBay(const std::string& bayName, const std::vector<Block>& blocks) {
+    m_layout->sections.push_back({bayName, blocks});
+}
+
+void PdfReport::addRefused(const std::vector<RefusedRow>& rows) {
+    m_layout->refused.insert(m_layout->refused.end(), rows.begin(), rows.end());
+}
+
+int PdfReport::pageCount() const {
+    return m_layout->pages;
+}
+
+namespace {
+
+// Places blocks on pages, top to bottom, measuring with the PDF's own font metrics.
+class Placer {
+public:
+    // A measuring placer has no page end: it tells how tall a run of blocks is.
+    explicit Placer(QPaintDevice* device, bool measuring = false)
+        : m_device(device), m_bottom(measuring ? 1e12 : mm(kBottom_mm)) {}
+
+    std::vector<Page> pages;
+
+    void newPage(const std::string& bayName) {
+        pages.push_back({bayName, {}});
+        m_y = mm(kTop_mm);
+    }
+    double width() const { return mm(kRight_mm - kLeft_mm); }
+    double left() const { return mm(kLeft_mm); }
+
+    double heightOf(const QString& text, const QFont& f, double w) const {
+        const QFontMetricsF fm(f, m_device);
+        return fm.boundingRect(QRectF(0, 0, w, 1e9), Qt::TextWordWrap, text).height();
+    }
+    // Room for `h` (and `keep` more below it) on this page, else a new one.
+    void reserve(double h, double keep = 0.0) {
+        if (m_y + h + keep > m_bottom)
+            newPage(pages.back().bayName);
+    }
+    void text(const QString& s, const QFont& f, double x, double w, QColor colour = Qt::black,
+              Qt::Alignment align = Qt::AlignLeft) {
+        const double h = heightOf(s, f, w);
+        const QRectF box(x, m_y, w, h);
+        pages.back().ops.push_back([=](QPainter& p) {
+            p.setFont(f);
+            p.setPen(colour);
+            p.drawText(box, int(align) | Qt::TextWordWrap, s);
+        });
+        m_lastHeight = std::max(m_lastHeight, h);
+    }
+    void advance(double extra = 0.0) {
+        m_y += m_lastHeight + extra;
+        m_lastHeight = 0.0;
+    }
+    void space(double h) { m_y += h; }
+    double y() const { return m_y; }
+    void op(double h, std::function<void(QPainter&, QRectF)> paint) {
+        reserve(h);
+        const QRectF box(left(), m_y, width(), h);
+        pages.back().ops.push_back([=](QPainter& p) { paint(p, box); });
+        m_y += h;
+    }
+
+private:
+    QPaintDevice* m_device;
+    double m_y = 0.0;
+    double m_bottom;
+    double m_lastHeight = 0.0;
+};
+
+void place(Placer& pl, const Block& b) {
+    const QFont body = font(9.0);
+    const QFont bold = font(9.0, true);
+    const double x = pl.left();
+    const double w = pl.width();
+    switch (b.kind) {
+    case BlockKind::Title:
+        pl.text(qs(b.a), font(14.0, true), x, w);
+        pl.advance(mm(3.0));
+        break;
+    case BlockKind::Heading: {
+        const QFont f = font(11.0, true);
+        pl.reserve(pl.heightOf(qs(b.a), f, w), mm(14.0));
+        pl.space(mm(2.0));
+        pl.text(qs(b.a), f, x, w, QColor(0x1f, 0x2a, 0x36));
+        pl.advance(mm(1.5));
+        break;
+    }
+    case BlockKind::Row: {
+        pl.reserve(pl.heightOf(qs(b.a), body, mm(78.0)));
+        pl.text(qs(b.a), body, x, mm(78.0));
+        pl.text(qs(b.b), bold, x + mm(80.0), mm(70.0));
+        pl.text(qs(b.c), body, x + mm(152.0), mm(22.0));
+        pl.advance(mm(0.8));
+        break;
+    }
+    case BlockKind::Formula: {
+        const double resultW = mm(58.0);
+        const double numbersW = w - resultW - mm(10.0);
+        const QString result = QStringLiteral("= ") + qs(b.c);
+        const double h = pl.heightOf(qs(b.a), body, w - mm(4.0)) +
+                         (b.b.empty() ? 0.0 : pl.heightOf(qs(b.b), body, numbersW));
+        pl.reserve(h + mm(1.5));
+        if (b.b.empty()) {
+            pl.text(qs(b.a), body, x + mm(4.0), numbersW + mm(4.0));
+            pl.text(result, bold, x + w - resultW, resultW, Qt::black, Qt::AlignRight);
+            pl.advance(mm(1.5));
+            break;
+        }
+        pl.text(qs(b.a), body, x + mm(4.0), w - mm(4.0), QColor(0x33, 0x33, 0x33));
+        pl.advance(mm(0.4));
+        pl.text(qs(b.b), body, x + mm(8.0), numbersW);
+        pl.text(result, bold, x + w - resultW, resultW, Qt::black, Qt::AlignRight);
+        pl.advance(mm(1.2));
+        break;
+    }
+    case BlockKind::Text:
+        pl.reserve(pl.heightOf(qs(b.a), body, w));
+        pl.text(qs(b.a), body, x, w);
+        pl.advance(mm(1.0));
+        break;
+    case BlockKind::Verdict: {
+        const QString s = (b.ok ? QStringLiteral("✔ ") : QStringLiteral("✘ ")) + qs(b.a);
+        pl.reserve(pl.heightOf(s, bold, w));
+        pl.text(s, bold, x, w, b.ok ? kPass : kFail);
+        pl.advance(mm(1.0));
+        break;
+    }
+    case BlockKind::Elevation: {
+        const LabelledPicture picture = labelledPicture(b.picture, b.labels);
+        pl.op(mm(kElevationHeight_mm), [picture](QPainter& p, QRectF box) {
+            QSvgRenderer renderer(picture.svg);
+            if (!renderer.isValid())
+                return;
+            QRectF view = renderer.viewBoxF();
+            view.adjust(-kPictureMargin, 0.0, kPictureMargin, 0.0);
+            renderer.setViewBox(view);
+            const double h = box.height() - mm(2.0);
+            const double wPic = std::min(box.width(), h * view.width() / view.height());
+            const QRectF target(box.center().x() - wPic / 2, box.top(), wPic,
+                                wPic * view.height() / view.width());
+            renderer.render(&p, target);
+            paintLabels(p, picture.labels, view, target);
+        });
+        break;
+    }
+    case BlockKind::Drawing: {
+        const SystemDrawing d = b.drawing;
+        pl.op(mm(kDrawingHeight_mm), [d](QPainter& p, QRectF box) { paintDrawing(p, d, box); });
+        break;
+    }
+    }
+}
+
+// A short section (a heading and the blocks up to the next one) starts on a new page rather
+// than leave its last lines alone on the next.
+void keepShortSectionTogether(Placer& placer, QPaintDevice* device,
+                              const std::vector<Block>& blocks, std::size_t heading) {
+    Placer measure(device, true);
+    measure.newPage(std::string());
+    const double top = measure.y();
+    for (std::size_t i = heading; i < blocks.size(); ++i) {
+        if (i > heading && blocks[i].kind == BlockKind::Heading)
+            break;
+        place(measure, blocks[i]);
+    }
+    const double height = measure.y() - top;
+    if (height < mm(kShortSection_mm))
+        placer.reserve(height);
+}
+
+void paintHeader(QPainter& p, const ReportMeta& meta, const std::string& bayName, int page,
+                 int pages) {
+    const bool en = meta.english;
+    const QFont f = font(8.0);
+    p.setFont(f);
+    p.setPen(QColor(0x33, 0x33, 0x33));
+    const QRectF line(mm(kLeft_mm), mm(10.0), mm(kRight_mm - kLeft_mm), mm(5.0));
+    const QString left = qs(phrase(Phrase::ProjectLabel, en)) + QStringLiteral(": ") +
+                         qs(meta.project) + QStringLiteral("    ") +
+                         qs(phrase(Phrase::BayLabel, en)) + QStringLiteral(": ") + qs(bayName);
+    p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, left);
+    QString pageText = qs(phrase(Phrase::PageOf, en));
+    pageText.replace(QStringLiteral("{1}"), QString::number(page));
+    pageText.replace(QStringLiteral("{2}"), QString::number(pages));
+    p.drawText(line, Qt::AlignRight | Qt::AlignVCenter,
+               qs(meta.date) + QStringLiteral("    ") + qs(meta.program) + QStringLiteral("    ") +
+                   pageText);
+    p.setPen(QPen(kRule, mm(0.2)));
+    p.drawLine(QPointF(mm(kLeft_mm), mm(16.5)), QPointF(mm(kRight_mm), mm(16.5)));
+}
+
+}  // namespace
+
+std::optional<std::string> PdfReport::write(const QString& path) {
+    const Layout& l = *m_layout;
+    QPdfWriter pdf(path);
+    pdf.setResolution(kResolution);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    pdf.setCreator(qs(l.meta.program));
+    pdf.setTitle(qs(phrase(Phrase::Title, l.meta.english) + " — " + l.meta.project));
+
+    Placer placer(&pdf);
+    for (const Layout::Section& s : l.sections) {
+        placer.newPage(s.bayName);
+        for (std::size_t i = 0; i < s.blocks.size(); ++i) {
+            if (s.blocks[i].kind == BlockKind::Heading)
+                keepShortSectionTogether(placer, &pdf, s.blocks, i);
+            place(placer, s.blocks[i]);
+        }
+    }
+    if (!l.refused.empty()) {
+        placer.newPage(std::string());
+        place(placer,
+              makeBlock(BlockKind::Heading, phrase(Phrase::HeadingRefused, l.meta.english)));
+        for (const RefusedRow& r : l.refused) {
+            std::string s = phrase(Phrase::RefusedRow, l.meta.english);
+            s.replace(s.find("{1}"), 3, std::to_string(r.line));
+            s.replace(s.find("{2}"), 3, r.id);
+            s.replace(s.find("{3}"), 3, r.reason);
+            place(placer, makeBlock(BlockKind::Verdict, s, {}, {}, false));
+        }
+    }
+    if (placer.pages.empty())
+        placer.newPage(std::string());
+    m_layout->pages = int(placer.pages.size());
+
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return phrase(Phrase::CannotWrite, l.meta.english) + " " + path.toStdString();
+    for (std::size_t i = 0; i < placer.pages.size(); ++i) {
+        if (i > 0)
+            pdf.newPage();
+        paintHeader(painter, l.meta, placer.pages[i].bayName, int(i) + 1, m_layout->pages);
+        for (const PaintOp& op : placer.pages[i].ops)
+            op(painter);
+    }
+    if (!painter.end())
+        return phrase(Phrase::CannotWrite, l.meta.english) + " " + path.toStdString();
+    if (!QFile::exists(path))
+        return phrase(Phrase::CannotWrite, l.meta.english) + " " + path.toStdString();
+    return std::nullopt;
+}
+
+}  // namespace cw::report

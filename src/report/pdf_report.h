@@ -1,0 +1,61 @@
+#pragma once
+
+#include "report/report_content.h"
+#include "report/report_input.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cw::report {
+
+struct ReportMeta {
+    std::string project;
+    std::string date;     // as printed in every page's header
+    std::string program;  // name and version
+    bool english = false;
+};
+
+// An A4 portrait calculation report. Each bay starts on a new page; the pages are laid out
+// as the bays come and painted at the end, when the number of pages is known. Text stays
+// text (selectable, searchable); the fonts are embedded.
+class PdfReport {
+public:
+    explicit PdfReport(ReportMeta meta);
+    ~PdfReport();
+    PdfReport(const PdfReport&) = delete;
+    PdfReport& operator=(const PdfReport&) = delete;
+
+    void addBay(const std::string& bayName, const std::vector<Block>& blocks);
+    void addRefused(const std::vector<RefusedRow>& rows);
+    int pageCount() const;
+    // Nothing on success, otherwise why the file could not be written.
+    std::optional<std::string> write(const QString& path);
+
+private:
+    struct Layout;
+    std::unique_ptr<Layout> m_layout;
+};
+
+// The program's own picture without its labels, and the labels with the texts given ("A1"
+// -> "A1 = 120 cm") where the picture had them, in the picture's coordinates. The report
+// writes the labels itself so that they stay text in the PDF.
+struct PictureLabel {
+    double x = 0.0;
+    double y = 0.0;  // baseline
+    double size = 20.0;
+    int anchor = -1;  // -1 start, 0 middle, 1 end
+    QString colour;
+    QString text;
+};
+struct LabelledPicture {
+    QByteArray svg;
+    std::vector<PictureLabel> labels;
+};
+LabelledPicture labelledPicture(const std::string& picture,
+                                const std::vector<std::pair<std::string, std::string>>& labels);
+
+}  // namespace cw::report

@@ -1,0 +1,84 @@
+#include "report/report_run.h"
+
+#include "input/bay_document_io.h"
+#include "report/pdf_report.h"
+#include "report/report_input.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+
+#include <memory>
+
+namespace cw::report {
+
+namespace {
+
+std::string today() {
+    return QDate::currentDate().toString(Qt::ISODate).toStdString();
+}
+
+}  // namespace
+
+std::string programName() {
+    return std::string("curtainwall ") + CW_REPORT_VERSION;
+}
+
+ReportOutcome writeReport(const ReportRequest& request) {
+    ReportOutcome outcome;
+    const NumberFormat fmt = NumberFormat::fromLocale(request.locale);
+    const std::string project =
+        request.project.empty()
+            ? QFileInfo(QString::fromStdString(request.input)).fileName().toStdString()
+            : request.project;
+    // A schedule's report speaks the language asked for, or Greek as the window starts.
+    bool english = request.language == BayLanguage::English;
+    bool languageKnown = request.language.has_value();
+    std::unique_ptr<PdfReport> pdf;
+    const auto start = [&](bool en) {
+        if (!pdf)
+            pdf = std::make_unique<PdfReport>(ReportMeta{project, today(), programName(), en});
+    };
+    const ReportInputResult read =
+        readReportInput(request.input, fmt, request.language, [&](ReportBay&& bay) {
+            if (!languageKnown) {
+                english = bay.english;
+                languageKnown = true;
+            }
+            start(english);
+            pdf->addBay(bay.name, bayBlocks(bay));
+        });
+    if (read.error) {
+        outcome.error = *read.error;
+        return outcome;
+    }
+    start(english);
+    pdf->addRefused(read.refused);
+    if (auto error = pdf->write(QString::fromStdString(request.output))) {
+        outcome.error = *error;
+        return outcome;
+    }
+    outcome.bays = read.bays;
+    outcome.refused = read.refused.size();
+    outcome.pages = pdf->pageCount();
+    return outcome;
+}
+
+ReportOutcome writeWindowReport(const WindowState& window, const std::string& output) {
+    ReportOutcome outcome;
+    const QFileInfo pdfFile(QString::fromStdString(output));
+    const ReportBay bay = collectBay(pdfFile.completeBaseName().toStdString(), documentOf(window),
+                                     window.numberFormat());
+    PdfReport pdf(ReportMeta{pdfFile.absoluteDir().dirName().toStdString(), today(), programName(),
+                             bay.english});
+    pdf.addBay(bay.name, bayBlocks(bay));
+    if (auto error = pdf.write(QString::fromStdString(output))) {
+        outcome.error = *error;
+        return outcome;
+    }
+    outcome.bays = 1;
+    outcome.pages = pdf.pageCount();
+    return outcome;
+}
+
+}  // namespace cw::report

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/bay_document.h"
+#include "model/number_text.h"
+#include "report/report_bay.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace cw::report {
+
+struct ReportRequest {
+    std::string input;   // a bay file or a schedule
+    std::string output;  // the PDF
+    std::optional<BayLanguage> language;
+    std::string locale;   // empty: the system's
+    std::string project;  // empty: the input's file name
+};
+
+struct ReportOutcome {
+    std::optional<std::string> error;
+    std::size_t bays = 0;
+    std::size_t refused = 0;
+    int pages = 0;
+};
+
+// The report of a bay file or a schedule written to the output. Needs a QGuiApplication.
+ReportOutcome writeReport(const ReportRequest& request);
+
+// The report of the bay the window shows (File -> Calculation report): its inputs run
+// afresh in the language showing, as opening them would. The PDF's name names the bay, its
+// folder the project.
+ReportOutcome writeWindowReport(const WindowState& window, const std::string& output);
+
+// The program's name and version as the header prints them.
+std::string programName();
+
+}  // namespace cw::report

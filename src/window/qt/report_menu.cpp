@@ -1,0 +1,116 @@
+#include "window/qt/report_menu.h"
+
+#include "report/report_run.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace cw::gui {
+
+std::optional<QString> DialogReportQuestions::choosePdf(QWidget* parent, const QString& title,
+                                                        const QString& filter) {
+    const QString path = QFileDialog::getSaveFileName(parent, title, QString(), filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+               ? path
+               : path + QStringLiteral(".pdf");
+}
+
+bool DialogReportQuestions::offerToOpen(QWidget* parent, const QString& title,
+                                        const QString& text) {
+    return QMessageBox::question(parent, title, text, QMessageBox::Open | QMessageBox::Close,
+                                 QMessageBox::Open) == QMessageBox::Open;
+}
+
+void DialogReportQuestions::open(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
+
+void DialogReportQuestions::showError(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::warning(parent, title, text);
+}
+
+void DialogReportQuestions::showMethod(QWidget* parent, const QString& title,
+                                       const QString& markdown) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto* text = new QTextBrowser(&dialog);
+    text->setObjectName(QStringLiteral("methodText"));
+    text->setMarkdown(markdown);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    dialog.resize(760, 640);
+    dialog.exec();
+}
+
+ReportMenu::ReportMenu(QMainWindow* window, Form& form, QMenu* fileMenu, QAction* before,
+                       std::shared_ptr<ReportQuestions> questions)
+    : QObject(window), m_window(window), m_form(form), m_questions(std::move(questions)) {
+    if (!m_questions)
+        m_questions = std::make_shared<DialogReportQuestions>();
+    m_report = new QAction(fileMenu);
+    m_report->setObjectName(QStringLiteral("reportAction"));
+    m_report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_report->setEnabled(false);
+    fileMenu->insertAction(before, m_report);
+    connect(m_report, &QAction::triggered, this, &ReportMenu::writeReport);
+
+    m_help = window->menuBar()->addMenu(QString());
+    m_help->setObjectName(QStringLiteral("helpMenu"));
+    m_method = m_help->addAction(QString(), this, &ReportMenu::showMethod);
+    m_method->setObjectName(QStringLiteral("methodAction"));
+    mirror(false);
+}
+
+void ReportMenu::mirror(bool english) {
+    m_english = english;
+    m_report->setEnabled(m_form.state().shownRun.has_value());
+    m_report->setText(english ? QStringLiteral("Calculation &report (PDF)…")
+                              : QStringLiteral("&Τεύχος υπολογισμών (PDF)…"));
+    m_help->setTitle(english ? QStringLiteral("&Help") : QStringLiteral("&Βοήθεια"));
+    m_method->setText(english ? QStringLiteral("&Method") : QStringLiteral("&Μέθοδος"));
+}
+
+void ReportMenu::writeReport() {
+    if (!m_form.state().shownRun)
+        return;
+    const QString title = m_report->text().remove(QLatin1Char('&')).remove(QStringLiteral("…"));
+    const std::optional<QString> path =
+        m_questions->choosePdf(m_window, title, QStringLiteral("PDF (*.pdf)"));
+    if (!path)
+        return;
+    const report::ReportOutcome outcome =
+        report::writeWindowReport(m_form.state(), QFile::encodeName(*path).toStdString());
+    if (outcome.error) {
+        m_questions->showError(m_window, title, QString::fromStdString(*outcome.error));
+        return;
+    }
+    const QString text = (m_english ? QStringLiteral("The report was written to %1. Open it?")
+                                    : QStringLiteral("Ο υπολογισμός γράφτηκε στο %1. Να ανοίξει;"))
+                             .arg(*path);
+    if (m_questions->offerToOpen(m_window, title, text))
+        m_questions->open(QUrl::fromLocalFile(*path));
+}
+
+void ReportMenu::showMethod() {
+    QFile file(QStringLiteral(":/docs/method.md"));
+    const QString markdown =
+        file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    m_questions->showMethod(m_window, m_method->text().remove(QLatin1Char('&')), markdown);
+}
+
+}  // namespace cw::gui

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "input/form.h"
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace cw::gui {
+
+// What the report asks the user and the desktop: the window's own dialogs, unless a test
+// puts a double in.
+class ReportQuestions {
+public:
+    virtual ~ReportQuestions() = default;
+    // The PDF to write, or nothing when the user cancels.
+    virtual std::optional<QString> choosePdf(QWidget* parent, const QString& title,
+                                             const QString& filter) = 0;
+    // Whether to open the PDF just written.
+    virtual bool offerToOpen(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual void open(const QUrl& url) = 0;
+    virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Shows the method statement (Markdown).
+    virtual void showMethod(QWidget* parent, const QString& title, const QString& markdown) = 0;
+};
+
+class DialogReportQuestions final : public ReportQuestions {
+public:
+    std::optional<QString> choosePdf(QWidget* parent, const QString& title,
+                                     const QString& filter) override;
+    bool offerToOpen(QWidget* parent, const QString& title, const QString& text) override;
+    void open(const QUrl& url) override;
+    void showError(QWidget* parent, const QString& title, const QString& text) override;
+    void showMethod(QWidget* parent, const QString& title, const QString& markdown) override;
+};
+
+// File -> Calculation report (PDF)… (Ctrl+P), enabled once a run has completed, and
+// Help -> Method.
+class ReportMenu final : public QObject {
+public:
+    ReportMenu(QMainWindow* window, Form& form, QMenu* fileMenu, QAction* before,
+               std::shared_ptr<ReportQuestions> questions);
+
+    QAction* reportAction() const { return m_report; }
+    QAction* methodAction() const { return m_method; }
+    QMenu* helpMenu() const { return m_help; }
+
+    // After every event: the texts in the language showing, the item enabled by the run.
+    void mirror(bool english);
+    void writeReport();
+    void showMethod();
+
+private:
+    QMainWindow* m_window;
+    Form& m_form;
+    std::shared_ptr<ReportQuestions> m_questions;
+    QAction* m_report = nullptr;
+    QMenu* m_help = nullptr;
+    QAction* m_method = nullptr;
+    bool m_english = false;
+};
+
+}  // namespace cw::gui
