@@ -148,6 +148,7 @@ struct ScheduleParser::State {
     std::string headerBytes;
     std::size_t headerScanned = 0;
     bool headerInQuotes = false;
+    bool headerQuoteClosed = false;  // the byte before closed a quoted field
     bool headerHasContent = false;
     std::size_t headerRecordStart = 0;
     std::size_t bomBytesSeen = 0;
@@ -283,12 +284,22 @@ struct ScheduleParser::State {
     bool headerComplete() {
         for (; headerScanned < headerBytes.size(); ++headerScanned) {
             const char c = headerBytes[headerScanned];
+            if (c != '"')
+                headerQuoteClosed = false;
             if (headerScanned == bomBytesSeen && bomBytesSeen < kByteOrderMark.size() &&
                 c == kByteOrderMark[bomBytesSeen]) {
                 ++bomBytesSeen;
                 headerRecordStart = headerScanned + 1;
             } else if (c == '"') {
-                headerInQuotes = !headerInQuotes;
+                // A doubled quote inside a quoted name is a quote character: a name.
+                if (!headerInQuotes && headerQuoteClosed) {
+                    headerHasContent = true;
+                    headerInQuotes = true;
+                } else {
+                    headerInQuotes = !headerInQuotes;
+                }
+                headerQuoteClosed = !headerInQuotes;
+                continue;
             } else if (!headerInQuotes && (c == '\r' || c == '\n')) {
                 if (headerHasContent)
                     return true;

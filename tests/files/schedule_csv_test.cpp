@@ -98,6 +98,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {"id", "a"},
                  {"4:1|  "}},
         ReadCase{"quoted_header_names", "\"id\";\";\"\n1;x\n", ';', {"id", ";"}, {"2:1|x"}},
+        // A name that is only a quote character is a name: the header is this line, and its
+        // delimiter is not guessed from the next.
+        ReadCase{
+            "header_name_of_a_doubled_quote", ",\"\"\"\"\nx;y,z\n", ',', {"", "\""}, {"2:x;y|z"}},
         ReadCase{"quoted_delimiter", "id,note\n1,\"a,b\"\n", ',', {"id", "note"}, {"2:1|a,b"}},
         ReadCase{"quoted_newline_spans_lines",
                  "id,note,x\n1,\"one\ntwo\",9\n2,y,8\n",
