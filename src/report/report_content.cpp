@@ -30,6 +30,9 @@ public:
         return plainText(v, m_bay.fmt(), whole ? 15 : 6);
     }
     std::string fixed(double v) const { return fixedText(v, m_bay.fmt()); }
+    std::string significant(double v, int digits) const {
+        return plainText(v, m_bay.fmt(), digits);
+    }
     const std::string& shown(Field f) const { return m_bay.shown(f); }
 
     void heading(Phrase p) { add(makeBlock(BlockKind::Heading, t(p))); }
@@ -183,6 +186,41 @@ void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions
     w.text(w.t(Phrase::PictureCaption));
 }
 
+// The peak velocity pressure of the site and the wall's pressure, step by step.
+void siteChain(Writer& w, const SiteWindApplied& site, const std::string& pressure) {
+    static constexpr const char* kCategories[] = {"0", "I", "II", "III", "IV"};
+    const SiteWindInput& in = site.input;
+    const SiteWindPressure& r = site.result;
+    const auto n3 = [&](double v) { return w.significant(v, 4); };
+    w.row(w.t(Phrase::WindFromSite),
+          std::string("vb,0 = ") + n3(in.vb0_ms) + " m/s, " + kCategories[int(in.category)] +
+              ", z = " + n3(in.z_m) + " m",
+          "");
+    w.formula("vb = cdir · cseason · vb,0",
+              "= " + n3(in.cdir) + " · " + n3(in.cseason) + " · " + n3(in.vb0_ms),
+              n3(r.vb_ms) + " m/s");
+    const std::string kr = w.n(0.19) + " · (z0 / " + w.n(0.05) + ")^" + w.n(0.07);
+    w.formula("kr = " + kr,
+              "= " + w.n(0.19) + " · (" + n3(r.z0_m) + " / " + w.n(0.05) + ")^" + w.n(0.07),
+              n3(r.kr));
+    w.formula("cr = kr · ln(max(z, zmin) / z0)",
+              "= " + n3(r.kr) + " · ln(max(" + n3(in.z_m) + ", " + n3(r.zmin_m) + ") / " +
+                  n3(r.z0_m) + ")",
+              n3(r.cr));
+    w.formula("vm = cr · vb", "= " + n3(r.cr) + " · " + n3(r.vb_ms), n3(r.vm_ms) + " m/s");
+    w.formula("Iv = 1 / ln(max(z, zmin) / z0)", "", n3(r.Iv));
+    w.formula("qp = (1 + 7 · Iv) · ½ · ρ · vm² / 1000, ρ = " + w.n(1.25) + " kg/m³",
+              "= (1 + 7 · " + n3(r.Iv) + ") · " + w.n(0.625) + " · " + n3(r.vm_ms) + "² / 1000",
+              n3(r.qp_kNm2) + " kN/m²");
+    w.formula(
+        "cpe = cpe,1 − (cpe,1 − cpe,10) · log10 A",
+        "A = " + n3(in.area_m2) + " m², cpe,10 = " + n3(in.cpe10) + ", cpe,1 = " + n3(in.cpe1),
+        n3(r.cpe));
+    w.formula("p = qp · |cpe − cpi|",
+              "= " + n3(r.qp_kNm2) + " · |" + n3(r.cpe) + " − " + n3(in.cpi) + "|",
+              pressure + " kN/m²");
+}
+
 void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
@@ -196,6 +234,10 @@ void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
               "kN/m²");
         break;
     case WindSource::TypedPressure:
+        if (const auto& site = bay.window.siteWind) {
+            siteChain(w, *site, pressure);
+            break;
+        }
         w.row(w.t(Phrase::WindTyped), "p = " + pressure, "kN/m²");
         break;
     case WindSource::WindSpeed:

@@ -67,8 +67,11 @@ ReportOutcome writeReport(const ReportRequest& request) {
 ReportOutcome writeWindowReport(const WindowState& window, const std::string& output) {
     ReportOutcome outcome;
     const QFileInfo pdfFile(QString::fromStdString(output));
-    const ReportBay bay = collectBay(pdfFile.completeBaseName().toStdString(), documentOf(window),
-                                     window.numberFormat());
+    ReportBay bay = collectBay(pdfFile.completeBaseName().toStdString(), documentOf(window),
+                               window.numberFormat());
+    // The pressure typed by the Site wind dialog is reported with the chain that gave it.
+    if (window.windSource == WindSource::TypedPressure && window.siteWind)
+        bay.window.siteWind = window.siteWind;
     PdfReport pdf(ReportMeta{pdfFile.absoluteDir().dirName().toStdString(), today(), programName(),
                              bay.english});
     pdf.addBay(bay.name, bayBlocks(bay));

@@ -56,6 +56,8 @@ constexpr std::array<Words, std::size_t(Phrase::Count)> kWords{{
     {Phrase::WindFromBand, "Πίεση ανέμου από ζώνη ύψους", "Wind pressure from the height band"},
     {Phrase::HeightBandUpTo, "έως", "up to"},
     {Phrase::WindTyped, "Πίεση ανέμου όπως δόθηκε", "Wind pressure as typed"},
+    {Phrase::WindFromSite, "Πίεση ανέμου τόπου (EN 1991-1-4)",
+     "Wind pressure of the site (EN 1991-1-4)"},
     {Phrase::WindFromSpeed, "Πίεση ανέμου από ταχύτητα ανέμου",
      "Wind pressure from the wind speed"},
     {Phrase::SlopedIntro, "Κεκλιμένος υαλοπίνακας: φορτίο κάθετο στο επίπεδο, όρος προς όρο.",

@@ -46,6 +46,7 @@ enum class Phrase {
     WindFromBand,
     HeightBandUpTo,
     WindTyped,
+    WindFromSite,
     WindFromSpeed,
     SlopedIntro,
     PictureCaption,

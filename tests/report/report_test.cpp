@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <ostream>
@@ -236,3 +237,42 @@ int main(int argc, char** argv) {
     }
     return RUN_ALL_TESTS();
 }
+
+namespace cw::report {
+namespace {
+
+// A pressure applied from the Site wind dialog is reported with the EN 1991-1-4 chain that
+// gave it, each step with its numbers.
+TEST(ReportContent, ASitePressureIsToldStepByStep) {
+    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
+    const files::BayFileReadResult read =
+        files::readBayFile(QString::fromStdString(kBays + "/veltra_one_span.cwbay"), fmt);
+    ASSERT_TRUE(read.document);
+    ReportBay bay = collectBay("bay", *read.document, fmt, BayLanguage::Greek);
+    SiteWindInput in;
+    in.vb0_ms = 27.0;
+    in.category = TerrainCategory::II;
+    in.z_m = 20.0;
+    in.cpe10 = -1.2;
+    in.cpe1 = -1.4;
+    in.area_m2 = 5.25;
+    const SiteWindOutcome site = siteWindPressure(in);
+    ASSERT_TRUE(site.pressure);
+    bay.input.windSource = WindSource::TypedPressure;
+    bay.window.siteWind = SiteWindApplied{in, *site.pressure};
+    std::vector<std::string> results;
+    for (const Block& b : bayBlocks(bay))
+        if (b.kind == BlockKind::Formula)
+            results.push_back(b.a + " | " + b.c);
+    const auto has = [&](const std::string& text) {
+        return std::any_of(results.begin(), results.end(),
+                           [&](const std::string& r) { return r.find(text) != std::string::npos; });
+    };
+    EXPECT_TRUE(has("vm = cr · vb | 30,74 m/s"));
+    EXPECT_TRUE(has("Iv = 1 / ln(max(z, zmin) / z0) | 0,1669"));
+    EXPECT_TRUE(has("| 1,28 kN/m²"));
+    EXPECT_TRUE(has("cpe = cpe,1 − (cpe,1 − cpe,10) · log10 A | -1,256"));
+}
+
+}  // namespace
+}  // namespace cw::report
