@@ -88,8 +88,14 @@ StandardsControls::StandardsControls(QMainWindow& window, QWidget& page, qreal d
       m_window(window),
       m_form(form),
       m_afterEvent(std::move(afterEvent)) {
-    m_menu = window.menuBar()->addMenu(QString());
+    m_menu = new QMenu(&window);
     m_menu->setObjectName(QStringLiteral("standardsMenu"));
+    // Help stays the last menu.
+    QAction* before = nullptr;
+    for (QAction* a : window.menuBar()->actions())
+        if (a->menu() && a->menu()->objectName() == QStringLiteral("helpMenu"))
+            before = a;
+    window.menuBar()->insertMenu(before, m_menu);
     auto* group = new QActionGroup(m_menu);
     m_2003 = m_menu->addAction(QString());
     m_2015 = m_menu->addAction(QString());
