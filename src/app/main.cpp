@@ -24,7 +24,7 @@ constexpr const char* kHelp =
     "\n"
     "Options:\n"
     "  --locale NAME               read and write numbers as under NAME (el_GR, en_US);\n"
-    "                              the regional settings of the session otherwise\n"
+    "                              the user's regional settings otherwise\n"
     "  --dump-state-on-exit FILE   write the window's state as JSON to FILE on closing\n"
     "  -h, --help                  show this help and exit\n"
     "  --version                   show the version and exit\n"

@@ -954,7 +954,7 @@ TEST_P(ModelFuzz, RandomSequencesKeepTheInvariants) {
     const long sequences = envNumber("CW_FUZZ_SEQUENCES", CW_FUZZ_DEFAULT_SEQUENCES);
     const auto firstSeed = std::uint64_t(envNumber("CW_FUZZ_SEED", 20261207));
     // With CW_FUZZ_SCRIPTS_DIR set, every sequence is also written as a replay script, so that
-    // two builds of the replay tool can be compared on the same sessions.
+    // two builds of the replay tool can be compared on the same action sequences.
     const char* dirVariable = std::getenv("CW_FUZZ_SCRIPTS_DIR");
     const std::string scriptsDir = dirVariable != nullptr ? dirVariable : "";
     if (!scriptsDir.empty())

@@ -21,7 +21,7 @@ std::string inputsAndResults(const Form& f) {
     return dump.substr(dump.find(", \"controls\""));
 }
 
-struct Session {
+struct EnteredBay {
     const char* name;
     const char* locale;
     std::vector<std::string> actions;  // "click C", "type C TEXT"
@@ -47,10 +47,10 @@ void perform(Form& f, const std::string& action) {
     FAIL() << "no control " << name;
 }
 
-class OpenedBay : public ::testing::TestWithParam<Session> {};
+class OpenedBay : public ::testing::TestWithParam<EnteredBay> {};
 
 TEST_P(OpenedBay, GivesBackTheWindowItCameFrom) {
-    const Session& s = GetParam();
+    const EnteredBay& s = GetParam();
     const NumberFormat fmt = NumberFormat::fromLocale(s.locale);
     Form original(fmt);
     for (const std::string& action : s.actions)
@@ -66,7 +66,7 @@ TEST_P(OpenedBay, GivesBackTheWindowItCameFrom) {
     EXPECT_EQ(documentOf(opened.state()), document);
 }
 
-const Session kSessions[] = {
+const EnteredBay kEnteredBays[] = {
     {"veltra_band_greek",
      "el_GR",
      {"click Option10", "click Option9", "type Text4 120", "type Text7 90", "type Text2 300",
@@ -91,8 +91,8 @@ const Session kSessions[] = {
     {"no_wind_load_yet", "el_GR", {"click Option10", "click Option9", "type Text4 1.5"}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Sessions, OpenedBay, ::testing::ValuesIn(kSessions),
-                         [](const ::testing::TestParamInfo<Session>& row) {
+INSTANTIATE_TEST_SUITE_P(Bays, OpenedBay, ::testing::ValuesIn(kEnteredBays),
+                         [](const ::testing::TestParamInfo<EnteredBay>& row) {
                              return std::string(row.param.name);
                          });
 

@@ -13,7 +13,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xvfb_session import SKIP, Session, tools_missing  # noqa: E402
+from xvfb_window import SKIP, RunningWindow, tools_missing  # noqa: E402
 
 DPI = 96
 
@@ -59,20 +59,20 @@ def main():
         return SKIP
     rects = control_rects(inventory_cpp)
     dump = os.path.join(os.environ.get("TMPDIR", "/tmp"), f"cw-e2e-dump-{os.getpid()}.json")
-    session = None
+    running = None
     try:
-        session = Session(program, ["--locale", "el_GR", "--dump-state-on-exit", dump])
-        origin = session.form_origin()
+        running = RunningWindow(program, ["--locale", "el_GR", "--dump-state-on-exit", dump])
+        origin = running.form_origin()
 
         def click(name):
             x, y = click_point(name, rects, origin)
-            session.run(["xdotool", "mousemove", "--window", session.window, str(x), str(y),
+            running.run(["xdotool", "mousemove", "--window", running.window, str(x), str(y),
                          "click", "1"])
             time.sleep(0.15)
 
         def type_into(name, text):
             click(name)
-            session.type(text)
+            running.type(text)
 
         click("Option10")
         click("Option9")
@@ -84,14 +84,14 @@ def main():
         click("Option1")
         click("Command1")
         click("Command8")
-        session.discard_changes()  # the bay typed in was never saved
+        running.discard_changes()  # the bay typed in was never saved
         try:
-            session.app.wait(timeout=10)
+            running.app.wait(timeout=10)
         except subprocess.TimeoutExpired:
             print("the window did not close on EXIT (a message box may be open)")
             return 1
-        if session.app.returncode != 0:
-            print(f"curtainwall exited with {session.app.returncode}")
+        if running.app.returncode != 0:
+            print(f"curtainwall exited with {running.app.returncode}")
             return 1
 
         state = json.load(open(dump, encoding="utf-8"))
@@ -107,8 +107,8 @@ def main():
             print(failure)
         return 1 if failures else 0
     finally:
-        if session:
-            session.close()
+        if running:
+            running.close()
         if os.path.exists(dump):
             os.remove(dump)
 

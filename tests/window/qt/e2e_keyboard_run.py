@@ -15,7 +15,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xvfb_session import SKIP, Session, tools_missing  # noqa: E402
+from xvfb_window import SKIP, RunningWindow, tools_missing  # noqa: E402
 
 
 def read_keys(path):
@@ -51,29 +51,29 @@ def main():
                               capture_output=True, text=True, check=True, timeout=30).stdout
     dump = os.path.join(os.environ.get("TMPDIR", "/tmp"), f"cw-e2e-keys-{os.getpid()}.json")
     shots = os.environ.get("CW_E2E_SHOTS")
-    session = None
+    running = None
     try:
-        session = Session(program, ["--locale", "el_GR", "--dump-state-on-exit", dump],
+        running = RunningWindow(program, ["--locale", "el_GR", "--dump-state-on-exit", dump],
                           screen="1366x768x24")
         if shots:
-            session.screenshot(os.path.join(shots, "keyboard-start.png"))
+            running.screenshot(os.path.join(shots, "keyboard-start.png"))
         for verb, what in keys:
             if verb == "type":
-                session.type(what)
+                running.type(what)
             else:
-                session.key(what)
+                running.key(what)
             time.sleep(0.05)
         if shots:
-            session.screenshot(os.path.join(shots, "keyboard-end.png"))
-        session.key("ctrl+q")
-        session.discard_changes()  # the bay typed in was never saved
+            running.screenshot(os.path.join(shots, "keyboard-end.png"))
+        running.key("ctrl+q")
+        running.discard_changes()  # the bay typed in was never saved
         try:
-            session.app.wait(timeout=10)
+            running.app.wait(timeout=10)
         except subprocess.TimeoutExpired:
             print("Ctrl+Q did not close the window (a message box may be open)")
             return 1
-        if session.app.returncode != 0:
-            print(f"curtainwall exited with {session.app.returncode}")
+        if running.app.returncode != 0:
+            print(f"curtainwall exited with {running.app.returncode}")
             return 1
         got = json.load(open(dump, encoding="utf-8"))
         want = json.loads(expected)
@@ -87,8 +87,8 @@ def main():
                 print(f"{name}: window {got['controls'].get(name)} / mouse replay {state}")
         return 1
     finally:
-        if session:
-            session.close()
+        if running:
+            running.close()
         if os.path.exists(dump):
             os.remove(dump)
 

@@ -16,7 +16,7 @@ def tools_missing():
     return [tool for tool in ("Xvfb", "xdotool", "import") if not shutil.which(tool)]
 
 
-class Session:
+class RunningWindow:
     def __init__(self, program, args, screen="1280x1024x24", dpi=96, env_extra=None):
         self.work = tempfile.mkdtemp(prefix="cw-e2e-")
         self.app = None
@@ -43,7 +43,7 @@ class Session:
                                     str(self.app.pid)]).splitlines()[-1]
             self.run(["xdotool", "windowfocus", "--sync", self.window])
         except BaseException:
-            self.close()  # the caller never gets the session to close
+            self.close()  # the caller never gets the window to close
             raise
 
     def run(self, cmd, timeout=10):
