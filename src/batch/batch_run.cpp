@@ -60,27 +60,6 @@ private:
     xlsx::Table m_table;
 };
 
-std::string scheduleError(const files::ScheduleError& e, const std::string& name, bool english) {
-    const std::string line = std::to_string(e.line);
-    switch (e.kind) {
-    case ScheduleErrorKind::Unreadable: return say(Message::ScheduleUnreadable, english, {name});
-    case ScheduleErrorKind::NoHeader: return say(Message::ScheduleNoHeader, english, {name});
-    case ScheduleErrorKind::DuplicateColumn:
-        return say(Message::ScheduleDuplicateColumn, english, {name, e.column, line});
-    case ScheduleErrorKind::TooManyFields:
-        return say(Message::ScheduleTooManyFields, english, {name, line});
-    case ScheduleErrorKind::InvalidUtf8:
-        return say(Message::ScheduleInvalidUtf8, english, {name, line});
-    case ScheduleErrorKind::UnterminatedQuote:
-        return say(Message::ScheduleUnterminatedQuote, english, {name, line});
-    case ScheduleErrorKind::MisplacedQuote:
-        return say(Message::ScheduleMisplacedQuote, english, {name, line});
-    case ScheduleErrorKind::TooLong:
-        return say(Message::ScheduleFieldTooLong, english, {name, line});
-    }
-    return say(Message::ScheduleUnreadable, english, {name});
-}
-
 // A schedule without these names no bay on any row: it is not a schedule of bays.
 constexpr std::array<Column, 2> kRequiredColumns = {Column::Series, Column::System};
 
@@ -161,7 +140,7 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
     if (summary.failure)
         return summary;
     if (result.error) {
-        summary.failure = scheduleError(*result.error, name, options.english);
+        summary.failure = files::scheduleErrorMessage(*result.error, name, options.english);
         return summary;
     }
     if (!columns && !checkHeader(result.columns))

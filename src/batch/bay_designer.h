@@ -4,7 +4,7 @@
 // the window's model as a user would enter them, NEXT pressed, the results read off the
 // results panel.
 
-#include "batch/schedule_columns.h"
+#include "files/schedule_columns.h"
 #include "input/form.h"
 
 #include <array>
@@ -13,6 +13,17 @@
 #include <vector>
 
 namespace cw::batch {
+
+using files::bayOfRow;
+using files::Column;
+using files::ColumnMap;
+using files::columnName;
+using files::columnOfField;
+using files::kInputColumnCount;
+using files::kInputColumnNames;
+using files::RowBay;
+using files::RowTexts;
+using files::rowTexts;
 
 // What a result row holds after the inputs: the results panel's texts, the verdicts and the
 // reason a row was refused.

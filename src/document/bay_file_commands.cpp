@@ -17,31 +17,6 @@ QString qtPath(const std::string& path) {
 
 }  // namespace
 
-std::string bayFileErrorMessage(const files::BayFileError& error, const std::string& path,
-                                bool english) {
-    using Kind = files::BayFileErrorKind;
-    const std::string& field = error.field;
-    switch (error.kind) {
-    case Kind::Unreadable: return say(Message::BayFileUnreadable, english, {path});
-    case Kind::TooLarge: return say(Message::BayFileTooLarge, english, {path});
-    case Kind::NotJson:
-        return say(Message::BayFileNotJson, english, {path, std::to_string(error.jsonOffset)});
-    case Kind::OtherFormat: return say(Message::BayFileOtherFormat, english, {path, field});
-    case Kind::NewerVersion:
-        return say(
-            Message::BayFileNewerVersion, english,
-            {path, field, std::to_string(error.version), std::to_string(files::kBayFileVersion)});
-    case Kind::MissingField: return say(Message::BayFileMissingField, english, {path, field});
-    case Kind::WrongType:
-        // The version is the file's one number; every other field holds a text.
-        return say(
-            field == files::bay_key::kVersion ? Message::BayFileNotNumber : Message::BayFileNotText,
-            english, {path, field});
-    case Kind::UnknownValue: return say(Message::BayFileUnknownValue, english, {path, field});
-    }
-    return say(Message::BayFileUnreadable, english, {path});
-}
-
 bool saveBay(WindowState& w, const std::string& path) {
     const BayDocument document = documentOf(w);
     if (const auto reason = files::writeBayFile(qtPath(path), document, w.numberFormat())) {
@@ -58,7 +33,7 @@ bool openBay(Form& f, const std::string& path) {
         // A reader that gives neither a document nor a reason is a fault of the reader.
         const files::BayFileError error =
             read.error.value_or(files::BayFileError{files::BayFileErrorKind::Unreadable, {}});
-        f.state().message(bayFileErrorMessage(error, path, f.state().englishShowing()));
+        f.state().message(files::bayFileErrorMessage(error, path, f.state().englishShowing()));
         return false;
     }
     openDocument(f, *read.document);

@@ -19,8 +19,4 @@ bool saveBay(WindowState& w, const std::string& path);
 // stays as it was. True when the bay was opened.
 bool openBay(Form& f, const std::string& path);
 
-// The message for a bay file that cannot be opened, in the language asked for.
-std::string bayFileErrorMessage(const files::BayFileError& error, const std::string& path,
-                                bool english);
-
 }  // namespace cw

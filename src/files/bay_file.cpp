@@ -1,5 +1,7 @@
 #include "files/bay_file.h"
 
+#include "model/messages.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -256,6 +258,28 @@ std::optional<QString> writeBayFile(const QString& path, const BayDocument& docu
     if (!file.commit())
         return file.errorString();
     return std::nullopt;
+}
+
+std::string bayFileErrorMessage(const BayFileError& error, const std::string& path, bool english) {
+    using Kind = BayFileErrorKind;
+    const std::string& field = error.field;
+    switch (error.kind) {
+    case Kind::Unreadable: return say(Message::BayFileUnreadable, english, {path});
+    case Kind::TooLarge: return say(Message::BayFileTooLarge, english, {path});
+    case Kind::NotJson:
+        return say(Message::BayFileNotJson, english, {path, std::to_string(error.jsonOffset)});
+    case Kind::OtherFormat: return say(Message::BayFileOtherFormat, english, {path, field});
+    case Kind::NewerVersion:
+        return say(Message::BayFileNewerVersion, english,
+                   {path, field, std::to_string(error.version), std::to_string(kBayFileVersion)});
+    case Kind::MissingField: return say(Message::BayFileMissingField, english, {path, field});
+    case Kind::WrongType:
+        // The version is the file's one number; every other field holds a text.
+        return say(field == bay_key::kVersion ? Message::BayFileNotNumber : Message::BayFileNotText,
+                   english, {path, field});
+    case Kind::UnknownValue: return say(Message::BayFileUnknownValue, english, {path, field});
+    }
+    return say(Message::BayFileUnreadable, english, {path});
 }
 
 }  // namespace cw::files

@@ -112,4 +112,8 @@ BayFileReadResult readBayFile(const QString& path, const NumberFormat& fmt);
 std::optional<QString> writeBayFile(const QString& path, const BayDocument& document,
                                     const NumberFormat& fmt);
 
+// The message for a bay file that cannot be opened, naming the file, the field and what is
+// wrong, in the language asked for.
+std::string bayFileErrorMessage(const BayFileError& error, const std::string& path, bool english);
+
 }  // namespace cw::files

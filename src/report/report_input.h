@@ -24,18 +24,8 @@ struct ReportInputResult {
     std::vector<RefusedRow> refused;
 };
 
-// A schedule row as a bay document: the window's own defaults where a column is absent or
-// empty, numbers with a dot (or in the user's notation). Nothing, with the reason, when a
-// choice column holds a value the window does not offer.
-struct RowDocument {
-    std::optional<BayDocument> document;
-    std::string reason;
-};
-RowDocument documentOfRow(const std::function<std::optional<std::string>(const char*)>& column,
-                          const NumberFormat& fmt);
-
-// Reads a bay file or a schedule (by its content: a bay file is a JSON object) and hands
-// over every bay that ran, one at a time; rows that did not run are listed.
+// A bay file, or a schedule in the batch's columns with numbers in the notation of `fmt`:
+// each bay entered and run as the window would, handed to `onBay`.
 ReportInputResult readReportInput(const std::string& path, const NumberFormat& fmt,
                                   std::optional<BayLanguage> language,
                                   const std::function<void(ReportBay&&)>& onBay);

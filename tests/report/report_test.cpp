@@ -166,13 +166,16 @@ TEST_F(ReportTest, TwoUnequalSpansFlagTheUpliftInEnglish) {
 
 TEST_F(ReportTest, ScheduleGivesOneSectionABayAndListsRefusedRows) {
     const std::string csv = out("schedule.csv");
-    std::ofstream(csv) << "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,d,f\n"
-                          "W-01,veltra,one-span,120,90,300,,100,200,10,8-20,,200,15\n"
-                          "W-02,korin,two-spans,150,150,400,100,100,200,10,,1.25,200,15\n"
-                          "W-03,aluminium,one-span,120,90,300,,100,200,10,8-20,,200,15\n"
-                          "W-04,terrax,one-span,120,100,250,,100,150,10,,0.8,200,15\n"
-                          "W-05,veltra,one-span,120,90,abc,,100,200,10,8-20,,200,15\n";
-    const std::string text = pdfText(report(csv, BayLanguage::English));
+    std::ofstream(csv)
+        << "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,d,f,structure_weight,"
+           "snow_height,slope\n"
+           "W-01,veltra,one-span,120,90,300,,100,200,10,8-20,,200,15,,,\n"
+           "W-02,korin,two-spans,150,150,400,100,100,200,10,,1.25,200,15,,,\n"
+           "W-03,aluminium,one-span,120,90,300,,100,200,10,8-20,,200,15,,,\n"
+           "W-04,terrax,one-span,120,100,250,,100,150,10,,0.8,200,15,0.1,100,30\n"
+           "W-05,veltra,one-span,120,90,abc,,100,200,10,8-20,,200,15,,,\n";
+    // The batch's schedule: numbers in the notation of --locale, a point here.
+    const std::string text = pdfText(report(csv, BayLanguage::English, "en_US"));
     EXPECT_EQ(m_outcome.bays, 3U);
     EXPECT_EQ(m_outcome.refused, 2U);
     std::size_t sections = 0;
@@ -180,8 +183,10 @@ TEST_F(ReportTest, ScheduleGivesOneSectionABayAndListsRefusedRows) {
          at = text.find("Calculation of the bay — ", at + 1))
         ++sections;
     EXPECT_EQ(sections, 3U) << text;
-    for (const char* expected : {"— W-01", "— W-02", "— W-04", "Rows not calculated",
-                                 "line 4, bay W-03: series: \"aluminium\"", "line 6, bay W-05"})
+    for (const char* expected :
+         {"— W-01", "— W-02", "— W-04", "Rows not calculated",
+          "line 4, bay W-03: series: The column \"series\" holds \"aluminium\"",
+          "line 6, bay W-05"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     EXPECT_EQ(text.find("— W-03"), std::string::npos);
 }

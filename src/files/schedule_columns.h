@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace cw::batch {
+namespace cw::files {
 
 enum class Column {
     Id,
@@ -61,6 +61,9 @@ private:
     std::array<std::optional<std::size_t>, kInputColumnCount> m_index{};
 };
 
+// Why a schedule cannot be read, naming the schedule `name`, in the language asked for.
+std::string scheduleErrorMessage(const ScheduleError& error, const std::string& name, bool english);
+
 // One row's cells by column.
 using RowTexts = std::array<std::string_view, kInputColumnCount>;
 RowTexts rowTexts(const files::ScheduleRow& row, const ColumnMap& columns);
@@ -77,4 +80,4 @@ RowBay bayOfRow(const RowTexts& texts, bool english);
 // The column a refusal of the window is about, from the field it puts the focus on.
 std::optional<Column> columnOfField(ControlId field, BayWindSource windSource);
 
-}  // namespace cw::batch
+}  // namespace cw::files

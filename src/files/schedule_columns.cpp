@@ -1,11 +1,11 @@
-#include "batch/schedule_columns.h"
+#include "files/schedule_columns.h"
 
 #include "model/fields.h"
 #include "model/messages.h"
 
 #include <cctype>
 
-namespace cw::batch {
+namespace cw::files {
 
 namespace {
 
@@ -175,4 +175,25 @@ std::optional<Column> columnOfField(ControlId field, BayWindSource windSource) {
     }
 }
 
-}  // namespace cw::batch
+std::string scheduleErrorMessage(const ScheduleError& e, const std::string& name, bool english) {
+    const std::string line = std::to_string(e.line);
+    switch (e.kind) {
+    case ScheduleErrorKind::Unreadable: return say(Message::ScheduleUnreadable, english, {name});
+    case ScheduleErrorKind::NoHeader: return say(Message::ScheduleNoHeader, english, {name});
+    case ScheduleErrorKind::DuplicateColumn:
+        return say(Message::ScheduleDuplicateColumn, english, {name, e.column, line});
+    case ScheduleErrorKind::TooManyFields:
+        return say(Message::ScheduleTooManyFields, english, {name, line});
+    case ScheduleErrorKind::InvalidUtf8:
+        return say(Message::ScheduleInvalidUtf8, english, {name, line});
+    case ScheduleErrorKind::UnterminatedQuote:
+        return say(Message::ScheduleUnterminatedQuote, english, {name, line});
+    case ScheduleErrorKind::MisplacedQuote:
+        return say(Message::ScheduleMisplacedQuote, english, {name, line});
+    case ScheduleErrorKind::TooLong:
+        return say(Message::ScheduleFieldTooLong, english, {name, line});
+    }
+    return say(Message::ScheduleUnreadable, english, {name});
+}
+
+}  // namespace cw::files
