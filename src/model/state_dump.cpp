@@ -43,12 +43,6 @@ void appendValue(std::string& out, const TaggedValue& v) {
         appendNumber(out, v);
 }
 
-void appendDouble(std::string& out, double v) {
-    std::array<char, 64> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-    out.append(buf.data(), res.ptr);
-}
-
 void appendSiteWind(std::string& out, const std::optional<SiteWindApplied>& site) {
     if (!site) {
         out += "null";
@@ -69,7 +63,7 @@ void appendSiteWind(std::string& out, const std::optional<SiteWindApplied>& site
         out += ", \"";
         out += key;
         out += "\": ";
-        appendDouble(out, value);
+        appendNumber(out, TaggedValue::real(value));
     }
     out += '}';
 }
