@@ -128,7 +128,7 @@ void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
         const std::optional<double> value = parseNumber(text, fmt);
         if (!value) {
             w.message(say(Message::FieldNotANumber, english,
-                          {siteWindCaption(e, english), text.substr(0, 40)}));
+                          {siteWindCaption(e, english), shortened(text)}));
             return;
         }
         *numbers[i] = *value;

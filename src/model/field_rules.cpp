@@ -52,17 +52,6 @@ constexpr FieldLimit kRealBayLimits[] = {
     {Field::SnowHeight, {10000, "cm"}},
 };
 
-// A hostile 300-character text is not repeated whole in a message box.
-std::string shortened(std::string_view text) {
-    constexpr std::size_t kMax = 40;
-    if (text.size() <= kMax)
-        return std::string(text);
-    std::size_t cut = kMax;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return std::string(text.substr(0, cut)) + "…";
-}
-
 std::string atMost(Field field, const RealBayLimit& limit, bool english) {
     return say(Message::FieldAtMost, english,
                {fieldCaption(field, english), plainText(limit.atMost, NumberFormat{}), limit.unit});
@@ -90,6 +79,17 @@ std::string separatorHint(std::string_view text, const NumberFormat& fmt, bool e
 }
 
 }  // namespace
+
+// A hostile 300-character text is not repeated whole in a message box.
+std::string shortened(std::string_view text) {
+    constexpr std::size_t kMax = 40;
+    if (text.size() <= kMax)
+        return std::string(text);
+    std::size_t cut = kMax;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(text.substr(0, cut)) + "…";
+}
 
 std::optional<RealBayLimit> realBayLimit(Field field) {
     for (const FieldLimit& f : kRealBayLimits)

@@ -32,6 +32,10 @@ inline constexpr double kMaxSlope_deg = 90.0;
 // The largest wind pressure of a run, kN/m2, whichever way it was given.
 inline constexpr double kMaxWindPressure_kNm2 = 100.0;
 
+// A typed text as a message quotes it: its first 40 bytes, cut between characters, and "…"
+// after a longer one, so that a hostile text is not repeated whole in a message box.
+std::string shortened(std::string_view text);
+
 // The caption a message names a field by, in the language showing.
 std::string fieldCaption(Field field, bool english);
 

@@ -256,6 +256,13 @@ const TruthRow kRanges[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Ranges, Truth, ::testing::ValuesIn(kRanges), rowName);
 
+std::string repeated(std::string_view text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
 // Veltra, one span, L 350, A1 = A2 = 150, H1 100, H2 250, 1,0 kN/m2 by the pressure button,
 // f 15, d 200.
 const std::string kCriterionBay = bay("Option10", "Option9", "150", "150", "350", "100", "250") +
@@ -306,6 +313,12 @@ const TruthRow kStandards[] = {
      kCriterionBay + "site-wind vb0=-1\n",
      {{"messages.0",
        "Το πεδίο «Βασική ταχύτητα ανέμου vb,0 (m/s)» δεν μπορεί να είναι αρνητικό."}}},
+    // A long text is quoted cut between characters, so the message stays UTF-8.
+    {"site_wind_long_text_quoted_whole_characters",
+     "el_GR",
+     kCriterionBay + "site-wind vb0=x" + repeated("α", 25) + "\n",
+     {{"messages.0", "Το πεδίο «Βασική ταχύτητα ανέμου vb,0 (m/s)» δεν περιέχει αριθμό: \"x" +
+                         repeated("α", 19) + "…\"."}}},
     {"site_wind_empty_entry",
      "en_US",
      kCriterionBay + "click Command10\nsite-wind cpi=\n",
