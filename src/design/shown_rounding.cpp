@@ -4,7 +4,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -97,11 +99,153 @@ std::size_t significantDecimal(double value, int significantDigits, std::array<c
                            exponent);
 }
 
+// 10^0 ... 10^17, all below 2^64.
+constexpr std::array<std::uint64_t, 18> kTens = [] {
+    std::array<std::uint64_t, 18> tens{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& t : tens) {
+        t = power;
+        power *= 10;
+    }
+    return tens;
+}();
+
+// |value| rounded to `significantDigits` (P) digits, done exactly in integers: the digits as
+// an integer N (10^(P-1) <= N < 10^P) and the power of ten X of the first, so that the value
+// shows as N * 10^(X-P+1). Covers 1e-3 <= |value| < 1e15, where that takes no more than
+// 128 bits; elsewhere, and on an exact tie at the last digit, false: the general path decides.
+bool roundedDigits(double value, int significantDigits, std::uint64_t& digits, int& exponent) {
+    const double a = std::fabs(value);
+    const int P = significantDigits;
+    if (!(a >= 1e-3 && a < 1e15) || P < 1 || P > 15)
+        return false;
+
+    // a = mantissa / 2^shift: a normal double, and 1e15 < 2^50 makes the shift positive.
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &a, sizeof bits);
+    const int biased = int(bits >> 52);
+    const std::uint64_t mantissa =
+        (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+    const int shift = 1075 - biased;
+    // floor(log10(a)) or one below it, from the binary exponent; the check below settles it.
+    int X = ((biased - 1023) * 1233) >> 12;
+    X = std::max(X, -3);
+    using U128 = unsigned __int128;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = P - 1 - X;  // the digits kept are a * 10^k, -14 <= k <= 17
+        U128 whole = 0;
+        U128 rest = 0;
+        U128 half = 0;
+        if (k >= 0) {
+            const U128 numerator = U128(mantissa) * kTens[std::size_t(k)];
+            whole = numerator >> shift;
+            rest = numerator & ((U128(1) << shift) - 1);
+            half = U128(1) << (shift - 1);
+        } else {
+            const U128 denominator = U128(kTens[std::size_t(-k)]) << shift;
+            whole = mantissa / denominator;
+            rest = mantissa % denominator;
+            half = denominator / 2;
+        }
+        if (whole < kTens[std::size_t(P - 1)]) {
+            --X;
+            continue;
+        }
+        if (whole >= kTens[std::size_t(P)]) {
+            ++X;
+            continue;
+        }
+        if (rest == half)
+            return false;
+        digits = std::uint64_t(whole) + (rest > half ? 1 : 0);
+        exponent = X;
+        if (digits == kTens[std::size_t(P)]) {
+            digits = kTens[std::size_t(P - 1)];
+            ++exponent;
+        }
+        return true;
+    }
+    return false;
+}
+
+// The value in hundredths as the two-decimal form shows it, halves away from zero on the
+// rounded digits; false where roundedDigits cannot tell.
+bool roundedHundredths(double value, int significantDigits, std::uint64_t& hundredths) {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+    if (std::fabs(value) < 1e-3 && std::isfinite(value) &&
+        std::fabs(value) >= std::numeric_limits<double>::min()) {
+        hundredths = 0;  // below a thousandth even a carry to 0.001 shows as 0.00
+        return true;
+    }
+    if (!roundedDigits(value, significantDigits, digits, exponent))
+        return false;
+    const int scale = exponent - significantDigits + 3;  // hundredths = digits * 10^scale
+    if (scale >= 0) {
+        hundredths = digits * kTens[std::size_t(scale)];  // below 1e15 * 10^2: no overflow
+        return true;
+    }
+    const std::uint64_t unit = kTens[std::size_t(-scale)];
+    hundredths = digits / unit + (2 * (digits % unit) >= unit ? 1 : 0);
+    return true;
+}
+
+std::string hundredthsText(bool negative, std::uint64_t hundredths) {
+    std::array<char, 32> buf;
+    char* end = buf.data() + buf.size();
+    char* p = end;
+    std::uint64_t n = hundredths;
+    *--p = char('0' + n % 10);
+    n /= 10;
+    *--p = char('0' + n % 10);
+    n /= 10;
+    *--p = '.';
+    do {
+        *--p = char('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    if (negative && hundredths != 0)
+        *--p = '-';
+    return std::string(p, end);
+}
+
 }  // namespace
 
 std::string plainDecimal(double value, int significantDigits) {
     if (value == 0.0)
         return "0";  // never "-0"
+    std::uint64_t digits = 0;
+    int exponent = 0;
+    // The general form writes the digits without an exponent while -4 <= X < P.
+    if (roundedDigits(value, significantDigits, digits, exponent) && exponent < significantDigits) {
+        std::array<char, 32> text;
+        std::array<char, 16> d;
+        for (int i = significantDigits - 1; i >= 0; --i, digits /= 10)
+            d[std::size_t(i)] = char('0' + digits % 10);
+        int last = significantDigits;  // trailing zeros are dropped
+        while (last > 1 && d[std::size_t(last - 1)] == '0')
+            --last;
+        std::size_t n = 0;
+        if (value < 0)
+            text[n++] = '-';
+        if (exponent >= 0) {
+            for (int i = 0; i <= exponent; ++i)
+                text[n++] = d[std::size_t(i)];
+            if (last > exponent + 1) {
+                text[n++] = '.';
+                for (int i = exponent + 1; i < last; ++i)
+                    text[n++] = d[std::size_t(i)];
+            }
+        } else {
+            text[n++] = '0';
+            text[n++] = '.';
+            for (int i = -1; i > exponent; --i)
+                text[n++] = '0';
+            for (int i = 0; i < last; ++i)
+                text[n++] = d[std::size_t(i)];
+        }
+        return std::string(text.data(), n);
+    }
     std::array<char, 64> buf{};
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                    std::chars_format::general, significantDigits);
@@ -117,6 +261,8 @@ std::string fixedDecimal(double value, int significantDigits) {
         return plainDecimal(value);
     if (value == 0.0)
         return "0.00";  // never "-0.00"
+    if (std::uint64_t hundredths = 0; roundedHundredths(value, significantDigits, hundredths))
+        return hundredthsText(value < 0, hundredths);
     std::array<char, 64> digits{};
     int exponent = 0;
     const std::size_t count =
@@ -166,11 +312,31 @@ std::string fixedDecimal(double value, int significantDigits) {
     return ascii;
 }
 
+// Reading a shown text back is one division of two exact doubles where the text's digits fit
+// in 53 bits, so it is done without the text: correctly rounded either way.
 double asShown(double value, int significantDigits) {
+    if (std::uint64_t hundredths = 0; value != 0.0 &&
+                                      roundedHundredths(value, significantDigits, hundredths) &&
+                                      hundredths < (std::uint64_t(1) << 53)) {
+        const double shown = double(hundredths) / 100.0;
+        return value < 0 && hundredths != 0 ? -shown : shown;
+    }
     return readBack(fixedDecimal(value, significantDigits));
 }
 
 double asShownPlain(double value) {
+    constexpr int kDigits = 15;
+    // Powers of ten up to 1e22 are exact doubles.
+    static constexpr std::array<double, 18> kDivisors = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
+                                                         1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
+    std::uint64_t digits = 0;
+    int exponent = 0;
+    if (value != 0.0 && roundedDigits(value, kDigits, digits, exponent) && exponent < kDigits) {
+        // digits * 10^(exponent - 14), the exponent at least -3
+        const double shown = double(digits) / kDivisors[std::size_t(kDigits - 1 - exponent)];
+        return value < 0 ? -shown : shown;
+    }
     return readBack(plainDecimal(value));
 }
 

@@ -63,7 +63,7 @@ std::string separatorHint(std::string_view text, const NumberFormat& fmt, bool e
     if (fmt.decimal != "," && fmt.decimal != ".")
         return {};
     NumberFormat other = fmt;
-    other.decimal = fmt.decimal == "," ? "." : ",";
+    other.decimal.assign(1, fmt.decimal == "," ? '.' : ',');  // a literal trips a false -Wrestrict
     if (!parseNumber(text, other))
         return {};
     std::string rewritten;

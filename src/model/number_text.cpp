@@ -21,15 +21,30 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// Prefixes are a character or two: a loop beats a call to memcmp.
 bool startsWith(std::string_view s, std::string_view prefix) {
-    return !prefix.empty() && s.substr(0, prefix.size()) == prefix;
+    if (prefix.empty() || s.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (s[i] != prefix[i])
+            return false;
+    return true;
 }
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string localise(std::string_view ascii, const NumberFormat& fmt) {
+std::string localise(std::string ascii, const NumberFormat& fmt) {
+    if (fmt.decimal.size() == 1 && fmt.minus.size() == 1) {
+        for (char& c : ascii) {
+            if (c == '.')
+                c = fmt.decimal.front();
+            else if (c == '-')
+                c = fmt.minus.front();
+        }
+        return ascii;
+    }
     std::string out;
     out.reserve(ascii.size() + 2);
     for (char c : ascii) {
@@ -53,12 +68,13 @@ NumberFormat NumberFormat::fromLocale(std::string_view name) {
     fmt.decimal = locale.decimalPoint().toStdString();
     fmt.minus = locale.negativeSign().toStdString();
     fmt.plus = locale.positiveSign().toStdString();
+    // assign(1, c): assigning a literal here trips a false -Wrestrict in GCC 12.
     if (fmt.decimal.empty())
-        fmt.decimal = ".";
+        fmt.decimal.assign(1, '.');
     if (fmt.minus.empty())
-        fmt.minus = "-";
+        fmt.minus.assign(1, '-');
     if (fmt.plus.empty())
-        fmt.plus = "+";
+        fmt.plus.assign(1, '+');
     return fmt;
 }
 
@@ -68,13 +84,19 @@ std::optional<double> parseNumber(std::string_view text, const NumberFormat& fmt
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
 
-    std::string ascii;
-    ascii.reserve(text.size());
+    // The number spelled in ASCII for the reader: never longer than the text, so it fits on
+    // the stack for any text a field holds.
+    std::array<char, 64> small;
+    std::string large;
+    char* const ascii =
+        text.size() <= small.size() ? small.data() : (large.resize(text.size()), large.data());
+    char* end = ascii;
+    const bool negative = startsWith(text, fmt.minus) || startsWith(text, "-");
     if (startsWith(text, fmt.minus)) {
-        ascii += '-';
+        *end++ = '-';
         text.remove_prefix(fmt.minus.size());
-    } else if (fmt.minus != "-" && startsWith(text, "-")) {
-        ascii += '-';
+    } else if (startsWith(text, "-")) {
+        *end++ = '-';
         text.remove_prefix(1);
     } else if (startsWith(text, fmt.plus)) {
         text.remove_prefix(fmt.plus.size());
@@ -84,13 +106,19 @@ std::optional<double> parseNumber(std::string_view text, const NumberFormat& fmt
 
     int mantissaDigits = 0;
     bool seenDecimal = false;
+    // The digits as an integer while it stays exact, and how many came after the separator.
+    std::uint64_t mantissa = 0;
+    int fractionDigits = 0;
     while (!text.empty()) {
         if (isDigit(text.front())) {
-            ascii += text.front();
+            *end++ = text.front();
+            if (mantissaDigits < 19)
+                mantissa = mantissa * 10 + std::uint64_t(text.front() - '0');
+            fractionDigits += seenDecimal ? 1 : 0;
             text.remove_prefix(1);
             ++mantissaDigits;
         } else if (!seenDecimal && startsWith(text, fmt.decimal)) {
-            ascii += '.';
+            *end++ = '.';
             text.remove_prefix(fmt.decimal.size());
             seenDecimal = true;
         } else {
@@ -100,19 +128,20 @@ std::optional<double> parseNumber(std::string_view text, const NumberFormat& fmt
     if (mantissaDigits == 0)
         return std::nullopt;
 
-    if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
-        ascii += 'e';
+    const bool hasExponent = !text.empty() && (text.front() == 'e' || text.front() == 'E');
+    if (hasExponent) {
+        *end++ = 'e';
         text.remove_prefix(1);
         if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-            ascii += text.front();
+            *end++ = text.front();
             text.remove_prefix(1);
         } else if (startsWith(text, fmt.minus)) {
-            ascii += '-';
+            *end++ = '-';
             text.remove_prefix(fmt.minus.size());
         }
         int exponentDigits = 0;
         while (!text.empty() && isDigit(text.front())) {
-            ascii += text.front();
+            *end++ = text.front();
             text.remove_prefix(1);
             ++exponentDigits;
         }
@@ -122,17 +151,28 @@ std::optional<double> parseNumber(std::string_view text, const NumberFormat& fmt
     if (!text.empty())
         return std::nullopt;
 
+    // Most texts are a few digits and a separator: an integer below 2^53 times or over an
+    // exact power of ten is one correctly rounded operation, the same double as from_chars.
+    static constexpr std::array<double, 23> kTens = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!hasExponent && mantissaDigits <= 19 && mantissa <= (std::uint64_t(1) << 53) &&
+        fractionDigits < int(kTens.size())) {
+        const double magnitude = double(mantissa) / kTens[std::size_t(fractionDigits)];
+        return negative ? -magnitude : magnitude;
+    }
+
     double value = 0.0;
-    const char* first = ascii.data();
-    const char* last = ascii.data() + ascii.size();
+    const char* first = ascii;
+    const char* last = end;
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec == std::errc::result_out_of_range) {
         // Underflow reads as zero, as any calculator would; overflow is not a usable number.
         // strtod in the C locale tells the two apart, whatever locale the process runs in.
         static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-        const double probe = strtod_l(ascii.c_str(), nullptr, cLocale);
+        const double probe = strtod_l(std::string(first, last).c_str(), nullptr, cLocale);
         if (std::isfinite(probe) && std::fabs(probe) < 1.0)
-            return ascii.front() == '-' ? -0.0 : 0.0;
+            return negative ? -0.0 : 0.0;
         return std::nullopt;
     }
     if (ec != std::errc() || ptr != last || !std::isfinite(value))

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <random>
 #include <string>
+#include <utility>
 
 namespace cw {
 namespace {
@@ -63,6 +66,38 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"us_comma_refused", &kUs, "1,5", std::nullopt},
                       ParseCase{"us_grouping_refused", &kUs, "1,000.5", std::nullopt}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// Every text of digits is read as the nearest double, exactly as a correctly rounding reader
+// would: integers and decimals of every length, around 2^53, with exponents.
+TEST(ParseNumber, ReadsTheNearestDoubleOfEveryDecimalText) {
+    std::mt19937_64 rng(7122026);
+    int wrong = 0;
+    for (int i = 0; i < 200000; ++i) {
+        std::string ascii = std::to_string(rng() % 4 == 0 ? rng() : rng() % 100000000);
+        if (i % 3 != 0) {
+            const std::size_t point = rng() % (ascii.size() + 1);
+            ascii.insert(point, ".");
+        }
+        if (i % 7 == 0)
+            ascii += "e" + std::to_string(int(rng() % 40) - 20);
+        if (i % 2 == 0)
+            ascii.insert(0, "-");
+        double expected = 0.0;
+        std::from_chars(ascii.data(), ascii.data() + ascii.size(), expected);
+        std::string greek = ascii;
+        for (char& c : greek)
+            if (c == '.')
+                c = ',';
+        for (const auto& [text, fmt] : {std::pair{ascii, &kUs}, std::pair{greek, &kGreek}}) {
+            const std::optional<double> got = parseNumber(text, *fmt);
+            const bool same =
+                got && (*got == expected) && std::signbit(*got) == std::signbit(expected);
+            if (!same && ++wrong <= 5)
+                ADD_FAILURE() << text << " read as " << (got ? std::to_string(*got) : "nothing");
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
 
 struct TextCase {
     const char* name;
