@@ -19,13 +19,9 @@ bool readyToRun(const BayDocument& d) {
 }
 
 void openDocument(Form& f, const BayDocument& d) {
-    Form fresh(f.numberFormat());
-    fresh.onExportClicked = std::move(f.onExportClicked);
-    fresh.state().chooseWorkbook = std::move(f.state().chooseWorkbook);
-    fresh.state().exported = std::move(f.state().exported);
     // Messages shown before and not yet taken stay in their place, ahead of the run's.
     std::vector<std::string> shown = f.takeMessages();
-    f = std::move(fresh);
+    f.state().reopen();
     for (std::string& text : shown)
         f.state().message(std::move(text));
 

@@ -47,6 +47,27 @@ std::string_view controlName(ControlId id) {
 }
 
 WindowState::WindowState(NumberFormat fmt) : m_fmt(std::move(fmt)), m_controls(startControls()) {
+    openWithStartTexts();
+}
+
+void WindowState::reopen() {
+    // Every member a new window starts with, but the number format and the callbacks; a
+    // test holds a reopened window against a new one.
+    m_controls = startControls();  // assigned: the texts keep their storage
+    m_focus.reset();
+    m_form = FormState{};
+    m_messages.clear();
+    m_closed = false;
+    windSource = WindSource::None;
+    criterion = DeflectionCriterion::En13830_2003;
+    siteWind.reset();
+    shownRun.reset();
+    reportWorkbook.clear();
+    document = DocumentFile{};
+    openWithStartTexts();
+}
+
+void WindowState::openWithStartTexts() {
     // The start texts are stored with a comma; they are written in the user's notation.
     write(Field::StructureWeight, plainText(0.1, m_fmt));
     document.saved = documentOf(*this);

@@ -2,6 +2,8 @@
 // window the inputs were taken from.
 
 #include "input/bay_document_io.h"
+#include "input/deflection_criterion.h"
+#include "input/site_wind.h"
 #include "model/state_dump.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +97,47 @@ INSTANTIATE_TEST_SUITE_P(Bays, OpenedBay, ::testing::ValuesIn(kEnteredBays),
                          [](const ::testing::TestParamInfo<EnteredBay>& row) {
                              return std::string(row.param.name);
                          });
+
+// A window that has been used (runs, refusals, another criterion, a site's wind, a workbook,
+// a file, a close taken back) and then opens a bay is the window a new one would be.
+TEST(OpenedBay, OpeningIntoAUsedWindowIsOpeningIntoANewOne) {
+    for (const EnteredBay& used : kEnteredBays) {
+        for (const EnteredBay& bay : kEnteredBays) {
+            SCOPED_TRACE(std::string(used.name) + " then " + bay.name);
+            const NumberFormat fmt = NumberFormat::fromLocale(used.locale);
+            Form source(fmt);
+            for (const std::string& action : bay.actions)
+                perform(source, action);
+            const BayDocument document = documentOf(source.state());
+
+            Form window(fmt);
+            for (const std::string& action : used.actions)
+                perform(window, action);
+            window.click(C::Command1);
+            chooseCriterion(window.state(), DeflectionCriterion::En13830_2015);
+            applySiteWind(window.state(), siteWindTexts(window.state()));
+            window.state().reportWorkbook = "/tmp/report.xlsx";
+            window.state().document.path = "/tmp/bay.cwbay";
+            window.state().close();
+            window.takeMessages();
+            Form reopened = window;
+            reopened.state().reopen();
+            EXPECT_EQ(stateDump(reopened.state(), {}), stateDump(WindowState(fmt), {}));
+            EXPECT_EQ(reopened.reportWorkbook(), "");
+            EXPECT_EQ(reopened.state().windSource, WindowState(fmt).windSource);
+            EXPECT_FALSE(reopened.closed());
+            openDocument(window, document);
+
+            Form fresh(fmt);
+            openDocument(fresh, document);
+            EXPECT_EQ(stateDump(window.state(), window.pendingMessages()),
+                      stateDump(fresh.state(), fresh.pendingMessages()));
+            EXPECT_EQ(window.reportWorkbook(), "");
+            EXPECT_FALSE(window.closed());
+            EXPECT_EQ(window.state().shownRun.has_value(), fresh.state().shownRun.has_value());
+        }
+    }
+}
 
 TEST(OpenedBay, ARefusedRunShowsItsMessage) {
     Form f(NumberFormat::fromLocale("el_GR"));
