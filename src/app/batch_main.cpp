@@ -17,6 +17,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: curtainwall-batch SCHEDULE.csv [-o RESULTS.csv|RESULTS.xlsx] [--locale NAME]\n"
+    "       curtainwall-batch --help | --version\n"
     "  Designs every bay of the schedule; results as CSV on standard output unless -o names\n"
     "  a .csv or .xlsx file. Numbers are read and written in the notation of NAME (default C,\n"
     "  a point); messages are Greek under an el locale, English otherwise.\n"
@@ -48,6 +49,9 @@ int main(int argc, char** argv) {
             outputPath = argv[++i];
         } else if (arg == "-h" || arg == "--help") {
             std::cout << kUsage;
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << "curtainwall-batch " << CW_VERSION << '\n';
             return 0;
         } else if (schedulePath.empty() && (arg == "-" || arg.rfind("-", 0) != 0)) {
             schedulePath = arg;

@@ -113,6 +113,16 @@ TEST_F(BatchMain, MissingScheduleAndBadArgumentsGiveStatusTwo) {
     EXPECT_EQ(unwritable.status, 2);
 }
 
+TEST_F(BatchMain, HelpAndVersionGoToStandardOutput) {
+    const Outcome help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: curtainwall-batch SCHEDULE.csv", 0), 0U) << help.out;
+    const Outcome version = run("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "curtainwall-batch 5.2\n");
+    EXPECT_EQ(version.err, "");
+}
+
 // The long schedule's progress goes to a terminal only; the rows go to the output whole.
 TEST_F(BatchMain, LongScheduleToAFileSaysNothingOnStandardError) {
     std::string schedule = kHeader;

@@ -17,6 +17,8 @@ APP_ID = "org.curtainwall.curtainwall"
 FILES = [
     "usr/bin/curtainwall",
     "usr/bin/curtainwall-replay",
+    "usr/bin/curtainwall-batch",
+    "usr/share/man/man1/curtainwall-batch.1.gz",
     f"usr/share/applications/{APP_ID}.desktop",
     f"usr/share/metainfo/{APP_ID}.metainfo.xml",
     "usr/share/icons/hicolor/scalable/apps/curtainwall.svg",
@@ -57,6 +59,19 @@ def check_installed(root):
     wrong = subprocess.run([program, "--no-such-option"], capture_output=True, text=True)
     if wrong.returncode != 2 or "usage:" not in wrong.stderr:
         failures.append("an unknown option is not refused with the usage")
+
+    # The installed batch designs a bay from standard input, as its manual page says.
+    batch = os.path.join(root, "usr/bin/curtainwall-batch")
+    version = subprocess.run([batch, "--version"], capture_output=True, text=True)
+    if version.returncode != 0 or version.stdout.strip() != "curtainwall-batch 5.2":
+        failures.append(f"curtainwall-batch --version printed {version.stdout!r}")
+    schedule = ("id,series,system,A1,A2,L1,H1,H2,glass,band,d,f\n"
+                "W1,veltra,one-span,120,90,300,100,200,10,8-20,200,15\n")
+    designed = subprocess.run([batch, "-"], input=schedule, capture_output=True, text=True)
+    if designed.returncode != 0 or "W1,veltra" not in designed.stdout or \
+            ",pass,pass," not in designed.stdout:
+        failures.append(f"curtainwall-batch on one bay: status {designed.returncode}, "
+                        f"{designed.stdout!r} {designed.stderr!r}")
 
     # The menu entry starts the installed program and finds the installed icon.
     entry = open(os.path.join(root, f"usr/share/applications/{APP_ID}.desktop"),
