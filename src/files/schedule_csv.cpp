@@ -426,10 +426,13 @@ void appendCsvField(std::string& out, std::string_view text, char delimiter) {
     bool needsQuotes = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
     for (std::size_t i = 0; i < text.size() && !needsQuotes; ++i) {
         const char c = text[i];
+        // Digits, letters and the signs of numbers never need quotes: one test for most.
+        if (c > '"' && c != delimiter)
+            continue;
         needsQuotes = c == delimiter || c == '"' || c == '\r' || c == '\n';
     }
     if (!needsQuotes) {
-        out += text;
+        out.append(text.data(), text.size());
         return;
     }
     out += '"';

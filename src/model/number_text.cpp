@@ -91,18 +91,20 @@ std::optional<double> parseNumber(std::string_view text, const NumberFormat& fmt
     char* const ascii =
         text.size() <= small.size() ? small.data() : (large.resize(text.size()), large.data());
     char* end = ascii;
-    const bool negative = startsWith(text, fmt.minus) || startsWith(text, "-");
+    bool negative = false;
     if (startsWith(text, fmt.minus)) {
-        *end++ = '-';
+        negative = true;
         text.remove_prefix(fmt.minus.size());
     } else if (startsWith(text, "-")) {
-        *end++ = '-';
+        negative = true;
         text.remove_prefix(1);
     } else if (startsWith(text, fmt.plus)) {
         text.remove_prefix(fmt.plus.size());
     } else if (startsWith(text, "+")) {
         text.remove_prefix(1);
     }
+    if (negative)
+        *end++ = '-';
 
     int mantissaDigits = 0;
     bool seenDecimal = false;

@@ -53,7 +53,17 @@ WindowState::WindowState(NumberFormat fmt) : m_fmt(std::move(fmt)), m_controls(s
 void WindowState::reopen() {
     // Every member a new window starts with, but the number format and the callbacks; a
     // test holds a reopened window against a new one.
-    m_controls = startControls();  // assigned: the texts keep their storage
+    // Most controls hold no text: clearing one costs less than assigning an empty one.
+    const Controls& start = startControls();
+    for (std::size_t i = 0; i < start.size(); ++i) {
+        ControlState& c = m_controls[i];
+        c.visible = start[i].visible;
+        c.selected = start[i].selected;
+        if (start[i].text.empty())
+            c.text.clear();
+        else
+            c.text = start[i].text;
+    }
     m_focus.reset();
     m_form = FormState{};
     m_messages.clear();

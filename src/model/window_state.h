@@ -21,6 +21,7 @@ namespace cw {
 inline constexpr int kEnterKey = 13;
 inline constexpr int kDeleteKey = 46;
 
+// WindowState::reopen() sets each member from the start state: a new one goes there too.
 struct ControlState {
     bool visible = false;
     bool selected = false;  // option buttons
