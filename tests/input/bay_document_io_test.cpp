@@ -119,13 +119,15 @@ TEST(OpenedBay, OpeningIntoAUsedWindowIsOpeningIntoANewOne) {
             window.state().reportWorkbook = "/tmp/report.xlsx";
             window.state().document.path = "/tmp/bay.cwbay";
             window.state().close();
-            window.takeMessages();
+            window.state().message("a message box not yet read");
             Form reopened = window;
             reopened.state().reopen();
+            EXPECT_TRUE(reopened.pendingMessages().empty());
             EXPECT_EQ(stateDump(reopened.state(), {}), stateDump(WindowState(fmt), {}));
             EXPECT_EQ(reopened.reportWorkbook(), "");
             EXPECT_EQ(reopened.state().windSource, WindowState(fmt).windSource);
             EXPECT_FALSE(reopened.closed());
+            window.takeMessages();
             openDocument(window, document);
 
             Form fresh(fmt);
