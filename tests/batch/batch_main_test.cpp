@@ -1,15 +1,15 @@
 // curtainwall-batch as a user runs it: exit statuses, what goes to standard error, the
 // .xlsx results as an independent reader (openpyxl) sees them.
 
+#include "../export/openpyxl_facts.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 
@@ -170,31 +170,6 @@ TEST_F(BatchMain, TheSampleScheduleRunsWithItsRefusedRowsCounted) {
     EXPECT_NE(o.out.find("\"W-10, corner\""), std::string::npos);
 }
 
-// The cells of sheet Bays as openpyxl reads them: "B2" -> "s \"veltra\"", "D2" -> "n 120".
-std::map<std::string, std::string> readCells(const fs::path& workbook) {
-    const std::string command =
-        std::string(CW_OPENPYXL_PYTHON) + " " + CW_READ_CELLS + " '" + workbook.string() + "'";
-    std::map<std::string, std::string> cells;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return cells;
-    std::array<char, 4096> buf{};
-    while (fgets(buf.data(), int(buf.size()), pipe)) {
-        std::string line(buf.data());
-        if (!line.empty() && line.back() == '\n')
-            line.pop_back();
-        std::istringstream fields(line);
-        std::string kind, key, value;
-        std::getline(fields, kind, '\t');
-        std::getline(fields, key, '\t');
-        std::getline(fields, value);
-        if (kind == "cell" && key.rfind("Bays!", 0) == 0)
-            cells[key.substr(5)] = value;
-    }
-    pclose(pipe);
-    return cells;
-}
-
 TEST_F(BatchMain, XlsxResultsHoldNumbersAsNumbersAndTextsAsTexts) {
     const fs::path schedule =
         write("s.csv", std::string(kHeader) +
@@ -209,7 +184,7 @@ TEST_F(BatchMain, XlsxResultsHoldNumbersAsNumbersAndTextsAsTexts) {
         const Outcome o =
             run("'" + schedule.string() + "' -o '" + out.string() + "' --locale " + locale);
         EXPECT_EQ(o.status, 1);
-        const auto cells = readCells(out);
+        const auto cells = cw::test::sheetCells(out.string(), "Bays");
         const struct {
             const char* cell;
             const char* value;

@@ -1,15 +1,14 @@
 #include "../input/form_fixture.h"
 
 #include "export/report_export.h"
+#include "openpyxl_facts.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 namespace cw {
@@ -17,35 +16,6 @@ namespace {
 
 using test::C;
 namespace fs = std::filesystem;
-
-// The cells of the first sheet as an independent reader (openpyxl) sees them:
-// "B26" -> "n 30.52", "B34" -> "s \"KA-01\"".
-std::map<std::string, std::string> readCells(const fs::path& workbook) {
-    const std::string command = std::string(CW_OPENPYXL_PYTHON) + " " + CW_EXPORT_TEST_DIR +
-                                "/read_cells.py '" + workbook.string() + "'";
-    std::map<std::string, std::string> cells;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return cells;
-    std::array<char, 4096> buf{};
-    while (fgets(buf.data(), int(buf.size()), pipe)) {
-        std::string line(buf.data());
-        if (!line.empty() && line.back() == '\n')
-            line.pop_back();
-        std::istringstream fields(line);
-        std::string kind, key, value;
-        std::getline(fields, kind, '\t');
-        std::getline(fields, key, '\t');
-        std::getline(fields, value);
-        if (kind != "cell")
-            continue;
-        const auto bang = key.find('!');
-        if (key.compare(0, bang, "Report") == 0)
-            cells[key.substr(bang + 1)] = value;
-    }
-    pclose(pipe);
-    return cells;
-}
 
 class ReportExport : public test::FormTest {
 protected:
@@ -73,7 +43,7 @@ TEST_F(ReportExport, WritesTheResultsPanelIntoColumnB) {
     const fs::path book = dir / "report.xlsx";
     exportReport(f.state(), book.string());
     ASSERT_TRUE(f.pendingMessages().empty()) << f.pendingMessages()[0];
-    const auto cells = readCells(book);
+    const auto cells = test::sheetCells(book.string(), "Report");
     const std::map<std::string, std::string> expected{
         {"B8", "n 250"},        {"B10", "n 120"},
         {"B11", "n 90"},        {"B13", "n 150"},
@@ -99,7 +69,7 @@ TEST_F(ReportExport, WritesTheResultsPanelIntoColumnB) {
 TEST_F(ReportExport, BeforeAnyRunOnlyTheStressLimitIsWritten) {
     const fs::path book = dir / "empty.xlsx";
     exportReport(f.state(), book.string());
-    const auto cells = readCells(book);
+    const auto cells = test::sheetCells(book.string(), "Report");
     EXPECT_EQ(cells.at("B44"), "s \"9,5 kN/ cm^2\"");
     for (const char* cell : {"B8", "B18", "B26", "B34", "B43"})
         EXPECT_FALSE(cells.count(cell)) << cell;

@@ -1,6 +1,7 @@
 #include "export/xlsx_report.h"
 
 #include "model/number_text.h"
+#include "openpyxl_facts.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,6 @@
 #include <memory>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -140,37 +140,9 @@ private:
     std::string m_path;
 };
 
-// What openpyxl sees in a workbook, keyed "kind\tkey" (see read_cells.py).
-using Facts = std::map<std::string, std::string>;
-
-Facts readFacts(const std::string& path) {
-    const std::string command =
-        kPython + " " + quoted(kScriptDir + "/read_cells.py") + " " + quoted(path);
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    Facts facts;
-    if (!pipe || ::pclose(pipe) != 0) {
-        ADD_FAILURE() << "openpyxl could not read " << path;
-        return facts;
-    }
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) {
-        const auto second = line.find('\t', line.find('\t') + 1);
-        facts[line.substr(0, second)] = second == std::string::npos ? "" : line.substr(second + 1);
-    }
-    return facts;
-}
-
-Facts factsOfKind(const Facts& facts, const std::string& kind) {
-    Facts selected;
-    for (const auto& [key, value] : facts)
-        if (key.rfind(kind + "\t", 0) == 0)
-            selected.emplace(key.substr(kind.size() + 1), value);
-    return selected;
-}
+using cw::test::Facts;
+using cw::test::factsOfKind;
+using cw::test::readFacts;
 
 std::string cellKey(const std::string& sheet, const std::string& column, int row) {
     return "cell\t" + sheet + "!" + column + std::to_string(row);
