@@ -50,49 +50,12 @@ std::size_t splitScientific(std::string_view sci, std::array<char, 64>& digits, 
     return count;
 }
 
-// The digits of a positive finite value rounded to `significantDigits` significant digits
-// (ties away from zero, on its exact binary value), and the power of ten of the first.
-// Formatting with a precision is slow, so the shortest form that reads back as the value
-// (fast) is rounded instead wherever that cannot differ: the value lies within half a unit in
-// the last place of it, less than 1.12e-16 of a normal value, so only a shortest form whose digits
-// past the kept ones come that close to a half needs the exact formatting.
+// The digits of a positive finite value rounded to `significantDigits` significant digits, on
+// its exact binary value, and the power of ten of the first. Only the values roundedDigits
+// leaves are formatted this way.
 std::size_t significantDecimal(double value, int significantDigits, std::array<char, 64>& digits,
                                int& exponent) {
     std::array<char, 64> buf{};
-    // Below the normal range the unit in the last place is no longer that small.
-    if (significantDigits >= 1 && significantDigits <= 15 &&
-        value >= std::numeric_limits<double>::min()) {
-        const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                       std::chars_format::scientific);
-        const std::size_t count = splitScientific(
-            std::string_view(buf.data(), std::size_t(res.ptr - buf.data())), digits, exponent);
-        const auto kept = std::size_t(significantDigits);
-        if (count <= kept)
-            return count;
-        // The dropped digits as a share of one unit of the last digit kept, to 1e-3.
-        double tail = 0.0;
-        double weight = 0.1;
-        for (std::size_t i = kept; i < count && i < kept + 3; ++i, weight /= 10.0)
-            tail += (digits[i] - '0') * weight;
-        const double lead = (digits[0] - '0') + 1.0;  // above the leading digits' value
-        double margin = 1.12e-16 * lead;
-        for (int i = 1; i < significantDigits; ++i)
-            margin *= 10.0;
-        if (std::fabs(tail - 0.5) > margin + 0.002) {
-            if (tail > 0.5) {
-                std::size_t i = kept;
-                while (i > 0 && digits[i - 1] == '9')
-                    digits[--i] = '0';
-                if (i == 0) {
-                    digits[0] = '1';
-                    ++exponent;
-                } else {
-                    ++digits[i - 1];
-                }
-            }
-            return kept;
-        }
-    }
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                    std::chars_format::scientific, significantDigits - 1);
     return splitScientific(std::string_view(buf.data(), std::size_t(res.ptr - buf.data())), digits,
@@ -326,15 +289,11 @@ double asShown(double value, int significantDigits) {
 
 double asShownPlain(double value) {
     constexpr int kDigits = 15;
-    // Powers of ten up to 1e22 are exact doubles.
-    static constexpr std::array<double, 18> kDivisors = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
-                                                         1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
     std::uint64_t digits = 0;
     int exponent = 0;
     if (value != 0.0 && roundedDigits(value, kDigits, digits, exponent) && exponent < kDigits) {
-        // digits * 10^(exponent - 14), the exponent at least -3
-        const double shown = double(digits) / kDivisors[std::size_t(kDigits - 1 - exponent)];
+        // digits * 10^(exponent - 14), the exponent at least -3; 10^17 is an exact double
+        const double shown = double(digits) / double(kTens[std::size_t(kDigits - 1 - exponent)]);
         return value < 0 ? -shown : shown;
     }
     return readBack(plainDecimal(value));
