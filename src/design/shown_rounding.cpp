@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include <locale.h>
@@ -16,20 +18,9 @@ namespace cw {
 
 namespace {
 
-// The value a shown text reads back as: an underflow reads as zero, as the window reads it.
+// The value a shown text reads back as; nothing reads as NaN.
 double readBack(const std::string& ascii) {
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-        const double probe = strtod_l(ascii.c_str(), nullptr, cLocale);
-        if (std::isfinite(probe) && std::fabs(probe) < 1.0)
-            return ascii.front() == '-' ? -0.0 : 0.0;
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    if (ec != std::errc() || ptr != ascii.data() + ascii.size() || !std::isfinite(value))
-        return std::numeric_limits<double>::quiet_NaN();
-    return value;
+    return readAsciiDecimal(ascii).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
 // The scientific form of `text` ("d.ddde+XX") split into its digits and its exponent.
@@ -173,6 +164,24 @@ std::string hundredthsText(bool negative, std::uint64_t hundredths) {
 }
 
 }  // namespace
+
+std::optional<double> readAsciiDecimal(std::string_view ascii) {
+    double value = 0.0;
+    const char* last = ascii.data() + ascii.size();
+    const auto [ptr, ec] = std::from_chars(ascii.data(), last, value);
+    if (ec == std::errc::result_out_of_range) {
+        // Underflow reads as zero, as any calculator would; overflow is not a usable number.
+        // strtod in the C locale tells the two apart, whatever locale the process runs in.
+        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        const double probe = strtod_l(std::string(ascii).c_str(), nullptr, cLocale);
+        if (std::isfinite(probe) && std::fabs(probe) < 1.0)
+            return ascii.front() == '-' ? -0.0 : 0.0;
+        return std::nullopt;
+    }
+    if (ec != std::errc() || ptr != last || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
 
 std::string plainDecimal(double value, int significantDigits) {
     if (value == 0.0)

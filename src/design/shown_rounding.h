@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace cw {
 
@@ -14,6 +16,10 @@ double asShown(double value, int significantDigits = 15);
 
 // A value as the panel's general number form shows it: at most 15 significant digits.
 double asShownPlain(double value);
+
+// The value of a number in plain ASCII ("-12.5e3"): an underflow reads as zero; an overflow
+// or anything but a whole number text is nothing.
+std::optional<double> readAsciiDecimal(std::string_view ascii);
 
 // The two-decimal form in plain ASCII ("-12.50"); the window localises the separator.
 std::string fixedDecimal(double value, int significantDigits = 15);

@@ -6,12 +6,9 @@
 #include <QString>
 
 #include <array>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <cstdint>
 #include <string>
-
-#include <locale.h>
 
 namespace cw {
 
@@ -164,22 +161,7 @@ std::optional<double> parseNumber(std::string_view text, const NumberFormat& fmt
         return negative ? -magnitude : magnitude;
     }
 
-    double value = 0.0;
-    const char* first = ascii;
-    const char* last = end;
-    const auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec == std::errc::result_out_of_range) {
-        // Underflow reads as zero, as any calculator would; overflow is not a usable number.
-        // strtod in the C locale tells the two apart, whatever locale the process runs in.
-        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-        const double probe = strtod_l(std::string(first, last).c_str(), nullptr, cLocale);
-        if (std::isfinite(probe) && std::fabs(probe) < 1.0)
-            return negative ? -0.0 : 0.0;
-        return std::nullopt;
-    }
-    if (ec != std::errc() || ptr != last || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return readAsciiDecimal(std::string_view(ascii, std::size_t(end - ascii)));
 }
 
 std::string plainText(double value, const NumberFormat& fmt, int significantDigits) {
