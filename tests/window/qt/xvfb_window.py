@@ -1,6 +1,7 @@
 """The program under its own virtual display, for the end-to-end tests: starts Xvfb and
 curtainwall, finds the window, and tells where the form lies in it (below the menu bar)."""
 
+import json
 import os
 import shutil
 import signal
@@ -80,6 +81,19 @@ class RunningWindow:
             time.sleep(0.1)
         self.run(["xdotool", "windowfocus", "--sync", boxes[-1]])
         self.key("Tab", "space")
+
+    def closed_state(self, dump, how):
+        """After the close (`how` says which), Discard for the unsaved bay, then the state the
+        window dumped on its way out; a window still open or a failed exit is a RuntimeError."""
+        self.discard_changes()
+        try:
+            self.app.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            raise RuntimeError(f"{how} did not close the window (a message box may be open)")
+        if self.app.returncode != 0:
+            raise RuntimeError(f"curtainwall exited with {self.app.returncode}")
+        with open(dump, encoding="utf-8") as f:
+            return json.load(f)
 
     def key(self, *names):
         self.run(["xdotool", "key", "--delay", "60"] + list(names))
