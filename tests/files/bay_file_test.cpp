@@ -285,6 +285,13 @@ TEST(BayFileCriterion, UnknownKeysAreLeftAside) {
     EXPECT_EQ(*result.document, greekTerraxBay());
 }
 
+// A file's bytes; a file that cannot be read fails the test.
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
 TEST(BayFileOnDisk, SavedAndOpenedAgain) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -301,10 +308,7 @@ TEST(BayFileOnDisk, AFailedSaveLeavesTheEarlierFileAsItWas) {
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("bay.cwbay");
     ASSERT_FALSE(writeBayFile(path, greekTerraxBay(), kGreek));
-    QFile before(path);
-    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
-    const QByteArray earlier = before.readAll();
-    before.close();
+    const QByteArray earlier = bytesOf(path);
 
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     const bool folderIsReadOnly = !QFile(dir.filePath("probe")).open(QIODevice::WriteOnly);
@@ -314,9 +318,7 @@ TEST(BayFileOnDisk, AFailedSaveLeavesTheEarlierFileAsItWas) {
         GTEST_SKIP() << "running as a user that writes into read-only folders";
     ASSERT_TRUE(failed);
     EXPECT_FALSE(failed->isEmpty());
-    QFile after(path);
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), earlier);
+    EXPECT_EQ(bytesOf(path), earlier);
 }
 
 // A write cut short (a full disk, a quota, here a file-size limit that holds root too) must
@@ -326,10 +328,7 @@ TEST(BayFileOnDisk, AWriteCutShortLeavesTheEarlierFileAsItWas) {
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("bay.cwbay");
     ASSERT_FALSE(writeBayFile(path, greekTerraxBay(), kGreek));
-    QFile before(path);
-    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
-    const QByteArray earlier = before.readAll();
-    before.close();
+    const QByteArray earlier = bytesOf(path);
 
     const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);  // EFBIG instead of the signal
     rlimit old{};
@@ -343,9 +342,7 @@ TEST(BayFileOnDisk, AWriteCutShortLeavesTheEarlierFileAsItWas) {
 
     ASSERT_TRUE(failed);
     EXPECT_FALSE(failed->isEmpty());
-    QFile after(path);
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), earlier);
+    EXPECT_EQ(bytesOf(path), earlier);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"bay.cwbay"});
 }
 
@@ -364,9 +361,7 @@ TEST(BayFileOnDisk, ASaveThatCannotMakeItsTemporaryFileChangesNothing) {
     const std::optional<QString> failed = writeBayFile(path, usVeltraBay(), kUs);
     ASSERT_TRUE(failed);
     EXPECT_FALSE(failed->isEmpty());
-    QFile after(path);
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), earlier);
+    EXPECT_EQ(bytesOf(path), earlier);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
