@@ -106,8 +106,10 @@ std::string dumpStructureError(const std::string& dump, const Form& f,
     if (err.error != QJsonParseError::NoError || !doc.isObject())
         return "QJsonDocument cannot read the dump: " + err.errorString().toStdString();
     const QJsonObject root = doc.object();
-    if (root.size() != 8)
-        return "the dump has " + std::to_string(root.size()) + " members, not 8";
+    if (root.size() != 9)
+        return "the dump has " + std::to_string(root.size()) + " members, not 9";
+    if (root.value("resultsCurrent") != QJsonValue(resultsCurrent(f.state())))
+        return "resultsCurrent does not read back as the model's";
     const QJsonValue criterion = root.value("criterion");
     if (criterion != QJsonValue(f.state().criterion == DeflectionCriterion::En13830_2015 ? "2015"
                                                                                          : "2003"))
