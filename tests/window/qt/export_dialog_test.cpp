@@ -278,7 +278,7 @@ INSTANTIATE_TEST_SUITE_P(
         OutOfDateCase{"changed_button_cancel", true, false, false, false, true, false},
         OutOfDateCase{"changed_menu_export_english", true, true, true, true, true, true},
         OutOfDateCase{"changed_menu_cancel", true, false, true, false, true, false}),
-    [](const ::testing::TestParamInfo<OutOfDateCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<OutOfDateCase>& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace cw::gui::test
