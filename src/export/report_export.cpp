@@ -71,6 +71,8 @@ std::string heading(std::string_view caption) {
 }  // namespace
 
 void exportToReportWorkbook(WindowState& w) {
+    if (!resultsCurrent(w) && w.confirmOutOfDateExport && !w.confirmOutOfDateExport())
+        return;
     std::string path = w.reportWorkbook;
     if (path.empty()) {
         const std::optional<std::string> chosen =

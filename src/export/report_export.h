@@ -10,7 +10,8 @@ namespace cw {
 // failure shows its message in the language showing and leaves the workbook as it was.
 void exportReport(WindowState& w, const std::string& path);
 
-// The export button: the workbook of the last export, or the one the user chooses.
+// The export button: the workbook of the last export, or the one the user chooses; results
+// that are out of date only once the user agrees (WindowState::confirmOutOfDateExport).
 void exportToReportWorkbook(WindowState& w);
 
 }  // namespace cw

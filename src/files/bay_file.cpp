@@ -40,6 +40,31 @@ constexpr NameTable<BayLanguage, 2> kLanguageNames = {
 constexpr NameTable<DeflectionCriterion, 2> kCriterionNames = {
     {{DeflectionCriterion::En13830_2003, "2003"}, {DeflectionCriterion::En13830_2015, "2015"}}};
 
+constexpr NameTable<BayHeightBand, 4> kHeightBandNames = {{{BayHeightBand::None, "none"},
+                                                           {BayHeightBand::UpTo8m, "0-8"},
+                                                           {BayHeightBand::UpTo20m, "8-20"},
+                                                           {BayHeightBand::UpTo100m, "20-100"}}};
+// "none" stands for a mode not yet set.
+constexpr NameTable<int, 4> kWindInputNames = {{{-1, "none"},
+                                                {int(WindInput::Taken), "taken"},
+                                                {int(WindInput::TypedPressure), "typed"},
+                                                {int(WindInput::FromSpeed), "speed"}}};
+constexpr NameTable<TerrainCategory, 5> kCategoryNames = {{{TerrainCategory::Zero, "0"},
+                                                          {TerrainCategory::I, "I"},
+                                                          {TerrainCategory::II, "II"},
+                                                          {TerrainCategory::III, "III"},
+                                                          {TerrainCategory::IV, "IV"}}};
+constexpr std::array<std::pair<std::string_view, double SiteWindInput::*>, 8> kSiteNumbers = {{
+    {"vb0_ms", &SiteWindInput::vb0_ms},
+    {"cdir", &SiteWindInput::cdir},
+    {"cseason", &SiteWindInput::cseason},
+    {"z_m", &SiteWindInput::z_m},
+    {"cpe10", &SiteWindInput::cpe10},
+    {"cpe1", &SiteWindInput::cpe1},
+    {"area_m2", &SiteWindInput::area_m2},
+    {"cpi", &SiteWindInput::cpi},
+}};
+
 // The text fields in the order they are checked when reading.
 constexpr std::array<std::pair<std::string_view, std::string BayDocument::*>, 14> kTextFields = {{
     {bay_key::kGridWidthA1, &BayDocument::gridWidthA1_cm},
@@ -132,6 +157,65 @@ public:
         fail(BayFileErrorKind::UnknownValue, key);
     }
 
+    // A form value: null, a number, or a text stored as texts are.
+    void keptValue(std::string_view key, TaggedValue& out, bool textAllowed) {
+        const QJsonValue value = required(key);
+        if (error)
+            return;
+        if (value.isNull())
+            out = TaggedValue();
+        else if (value.isDouble() && !textAllowed)
+            out = wholeLimit(value.toDouble(), key);
+        else if (value.isDouble())
+            out = TaggedValue::real(value.toDouble());
+        else if (value.isString() && textAllowed)
+            out = TaggedValue::text(numberTextFromFile(value.toString().toStdString(), m_fmt));
+        else
+            fail(BayFileErrorKind::WrongType, key);
+    }
+
+    // A height band's limit is a whole number of metres, as the window keeps it.
+    TaggedValue wholeLimit(double limit, std::string_view key) {
+        if (limit != std::floor(limit) || limit < 1 || limit > 32767) {
+            fail(BayFileErrorKind::UnknownValue, key);
+            return {};
+        }
+        return TaggedValue::int16(static_cast<std::int16_t>(limit));
+    }
+
+    // The Site wind values: null, or every one of them, which must give a pressure.
+    void siteWind(std::optional<SiteWindInput>& out) {
+        const QJsonValue value = required(bay_key::kSiteWind);
+        if (error || value.isNull())
+            return;
+        if (!value.isObject()) {
+            fail(BayFileErrorKind::WrongType, bay_key::kSiteWind);
+            return;
+        }
+        const QJsonObject site = value.toObject();
+        SiteWindInput in;
+        for (const auto& [key, member] : kSiteNumbers) {
+            const QJsonValue v = site.value(qstr(key));
+            if (!v.isDouble()) {
+                fail(v.isUndefined() ? BayFileErrorKind::MissingField : BayFileErrorKind::WrongType,
+                     bay_key::kSiteWind);
+                return;
+            }
+            in.*member = v.toDouble();
+        }
+        Reader inner(site, m_fmt);
+        inner.choice("category", kCategoryNames, in.category, false);
+        if (inner.error) {
+            fail(inner.error->kind, bay_key::kSiteWind);
+            return;
+        }
+        if (!siteWindPressure(in).pressure) {
+            fail(BayFileErrorKind::UnknownValue, bay_key::kSiteWind);
+            return;
+        }
+        out = in;
+    }
+
 private:
     QJsonValue required(std::string_view key) {
         if (error)
@@ -181,6 +265,35 @@ QByteArray bayDocumentToJson(const BayDocument& doc, const NumberFormat& fmt) {
                   qstr(nameOf(kCriterionNames, doc.deflectionCriterion)));
     for (const auto& [key, member] : kTextFields)
         object.insert(qstr(key), qstr(numberTextToFile(doc.*member, fmt)));
+    // A document from a schedule keeps nothing more: it opens as its bands and buttons take it.
+    if (!doc.kept)
+        return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    const BayKeptState& kept = *doc.kept;
+    const auto keptValue = [&](const TaggedValue& v) {
+        if (v.isEmpty())
+            return QJsonValue(QJsonValue::Null);
+        if (v.isText())
+            return QJsonValue(qstr(numberTextToFile(v.textValue(), fmt)));
+        return QJsonValue(v.numberValue());
+    };
+    object.insert(qstr(bay_key::kHeightBand), qstr(nameOf(kHeightBandNames, kept.bandSelected)));
+    object.insert(qstr(bay_key::kWindInputMode),
+                  qstr(nameOf(kWindInputNames, kept.windInput ? int(*kept.windInput) : -1)));
+    object.insert(qstr(bay_key::kWindPressureKept), keptValue(kept.pressure));
+    object.insert(qstr(bay_key::kHeightBandLimit), keptValue(kept.heightBandLimit));
+    object.insert(qstr(bay_key::kPressureInForce),
+                  qstr(numberTextToFile(kept.pressureInForce, fmt)));
+    object.insert(qstr(bay_key::kAllowableDeflectionCapped),
+                  qstr(numberTextToFile(kept.allowableDeflectionCapped_mm, fmt)));
+    if (kept.siteWind) {
+        QJsonObject site;
+        for (const auto& [key, member] : kSiteNumbers)
+            site.insert(qstr(key), (*kept.siteWind).*member);
+        site.insert(QStringLiteral("category"), qstr(nameOf(kCategoryNames, kept.siteWind->category)));
+        object.insert(qstr(bay_key::kSiteWind), site);
+    } else {
+        object.insert(qstr(bay_key::kSiteWind), QJsonValue(QJsonValue::Null));
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -213,7 +326,7 @@ BayFileReadResult bayDocumentFromJson(const QByteArray& json, const NumberFormat
         result.error->version = number < 1e9 ? static_cast<int>(std::floor(number)) : 0;
         return result;
     }
-    if (number != kBayFileVersion)
+    if (number != 1 && number != 2)
         return failure(BayFileErrorKind::UnknownValue, bay_key::kVersion);
 
     BayDocument doc;
@@ -225,6 +338,21 @@ BayFileReadResult bayDocumentFromJson(const QByteArray& json, const NumberFormat
     reader.choice(bay_key::kWindSource, kWindSourceNames, doc.windSource, false);
     reader.choice(bay_key::kLanguage, kLanguageNames, doc.language, false);
     reader.choice(bay_key::kDeflectionCriterion, kCriterionNames, doc.deflectionCriterion, true);
+    // The kept state comes whole or not at all.
+    if (number == 2 && object.contains(qstr(bay_key::kHeightBand))) {
+        BayKeptState kept;
+        int mode = -1;
+        reader.choice(bay_key::kHeightBand, kHeightBandNames, kept.bandSelected, false);
+        reader.choice(bay_key::kWindInputMode, kWindInputNames, mode, false);
+        if (mode >= 0)
+            kept.windInput = WindInput(mode);
+        reader.keptValue(bay_key::kWindPressureKept, kept.pressure, true);
+        reader.keptValue(bay_key::kHeightBandLimit, kept.heightBandLimit, false);
+        reader.text(bay_key::kPressureInForce, kept.pressureInForce);
+        reader.text(bay_key::kAllowableDeflectionCapped, kept.allowableDeflectionCapped_mm);
+        reader.siteWind(kept.siteWind);
+        doc.kept = std::move(kept);
+    }
     if (reader.error)
         return {std::nullopt, reader.error};
     return {doc, std::nullopt};

@@ -10,13 +10,14 @@
 //       "format": "curtainwall-bay",
 //       "glassThickness_mm": "10",
 //       ...
-//       "version": 1,
+//       "version": 2,
 //       "windPressure_kNm2": "1.50",
 //       "windSource": "pressure",
 //       "windSpeed_kmh": ""
 //   }
 //
-// Texts are stored as typed, except that a number uses a dot whatever the notation it was
+// Version 2 adds what the window keeps of the wind load and the Site wind values (bay_key
+// below); a version 1 file opens as before. Texts are stored as typed, except that a number uses a dot whatever the notation it was
 // typed in (numberTextToFile). Keys are written in alphabetical order, indented.
 
 #include "model/bay_document.h"
@@ -32,7 +33,7 @@
 namespace cw::files {
 
 inline constexpr std::string_view kBayFileFormat = "curtainwall-bay";
-inline constexpr int kBayFileVersion = 1;
+inline constexpr int kBayFileVersion = 2;
 // No bay file comes near this; anything larger is refused before it is parsed.
 inline constexpr qint64 kMaxBayFileBytes = 1 << 20;
 
@@ -62,6 +63,18 @@ inline constexpr std::string_view kSlope = "slope_deg";
 inline constexpr std::string_view kLanguage = "language";                        // el|en
 inline constexpr std::string_view kDeflectionCriterion = "deflectionCriterion";  // 2003|2015,
                                                                                  // optional
+// Version 2: what the window keeps besides the inputs above (BayKeptState): all of these or,
+// for a bay that was never in a window (a schedule's row), none.
+inline constexpr std::string_view kHeightBand = "heightBand";  // none|0-8|8-20|20-100: the
+                                                               // option selected
+inline constexpr std::string_view kWindInputMode = "windInputMode";  // none|taken|typed|speed
+inline constexpr std::string_view kWindPressureKept = "windPressureKept_kNm2";  // null|n|text
+inline constexpr std::string_view kHeightBandLimit = "heightBandLimit_m";       // null|n
+inline constexpr std::string_view kPressureInForce = "pressureInForce_kNm2";    // text
+inline constexpr std::string_view kAllowableDeflectionCapped = "allowableDeflectionCapped_mm";
+inline constexpr std::string_view kSiteWind = "siteWind";  // null|{vb0_ms, cdir, cseason,
+                                                           // category, z_m, cpe10, cpe1,
+                                                           // area_m2, cpi}
 }  // namespace bay_key
 
 // The document lives in the model; the file only reads and writes it.

@@ -11,6 +11,39 @@ namespace cw {
 
 using C = ControlId;
 
+namespace {
+
+// The wind load as the window held it when the bay was saved: no button is pressed again, so
+// a pressure field typed over after its button was pressed stays as it was, unread.
+void restoreWind(WindowState& w, BayWindSource source, const BayKeptState& kept) {
+    switch (source) {
+    case BayWindSource::None: w.windSource = WindSource::None; break;
+    case BayWindSource::Band0To8m:
+    case BayWindSource::Band8To20m:
+    case BayWindSource::Band20To100m: w.windSource = WindSource::HeightBand; break;
+    case BayWindSource::TypedPressure: w.windSource = WindSource::TypedPressure; break;
+    case BayWindSource::WindSpeed: w.windSource = WindSource::WindSpeed; break;
+    }
+    for (ControlId band : {C::Option1, C::Option2, C::Option3})
+        w.unselect(band);
+    switch (kept.bandSelected) {
+    case BayHeightBand::UpTo8m: w.select(C::Option1); break;
+    case BayHeightBand::UpTo20m: w.select(C::Option2); break;
+    case BayHeightBand::UpTo100m: w.select(C::Option3); break;
+    case BayHeightBand::None: break;
+    }
+    FormState& values = w.values();
+    values.windInput = kept.windInput;
+    values.windPressure = kept.pressure;
+    values.heightBandLimit = kept.heightBandLimit;
+    w.siteWind.reset();
+    if (kept.siteWind)
+        if (const SiteWindOutcome site = siteWindPressure(*kept.siteWind); site.pressure)
+            w.siteWind = SiteWindApplied{*kept.siteWind, *site.pressure};
+}
+
+}  // namespace
+
 bool readyToRun(const BayDocument& d) {
     if (d.series == BaySeries::None || d.staticSystem == BayStaticSystem::None ||
         d.windSource == BayWindSource::None)
@@ -47,24 +80,32 @@ void openDocument(Form& f, const BayDocument& d) {
     }
 
     WindowState& w = f.state();
-    switch (d.windSource) {
-    case BayWindSource::Band0To8m: f.click(C::Option1); break;
-    case BayWindSource::Band8To20m: f.click(C::Option2); break;
-    case BayWindSource::Band20To100m: f.click(C::Option3); break;
-    case BayWindSource::TypedPressure:
-        w.write(Field::WindPressure, d.windPressure_kNm2);
-        f.click(C::Command2);
-        break;
-    case BayWindSource::WindSpeed:
-        w.write(Field::WindSpeed, d.windSpeed_kmh);
-        f.click(C::Command4);
-        break;
-    case BayWindSource::None: break;
-    }
+    if (d.kept)
+        restoreWind(w, d.windSource, *d.kept);
+    else
+        switch (d.windSource) {
+        case BayWindSource::Band0To8m: f.click(C::Option1); break;
+        case BayWindSource::Band8To20m: f.click(C::Option2); break;
+        case BayWindSource::Band20To100m: f.click(C::Option3); break;
+        case BayWindSource::TypedPressure:
+            w.write(Field::WindPressure, d.windPressure_kNm2);
+            f.click(C::Command2);
+            break;
+        case BayWindSource::WindSpeed:
+            w.write(Field::WindSpeed, d.windSpeed_kmh);
+            f.click(C::Command4);
+            break;
+        case BayWindSource::None: break;
+        }
     // The texts as typed, after the choices that empty or fill some of them.
     for (const BayDocumentText& slot : bayDocumentTexts())
         w.write(slot.field, d.*slot.text);
-    followAllowableDeflection(w);
+    if (d.kept) {
+        w.write(Field::PressureInForce, d.kept->pressureInForce);
+        w.write(Field::AllowableDeflectionCapped, d.kept->allowableDeflectionCapped_mm);
+    } else {
+        followAllowableDeflection(w);
+    }
     w.moveFocus(Field::GridWidthA1);
     if (readyToRun(d))
         runNext(w);

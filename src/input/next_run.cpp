@@ -31,9 +31,11 @@ void runNext(WindowState& w) {
         echoWindSpeedOfRun(w);
         if (series != Series::Terrax)
             keepLimitsWithoutSystem(w);
+        markResultsCurrent(w);
         return;
     }
     showDesign(w, run.bay, design);
+    markResultsCurrent(w);
 }
 
 }  // namespace cw

@@ -61,6 +61,11 @@ SiteWindEntry entryOf(SiteWindField field) {
     return SiteWindEntry::Vb0;
 }
 
+// The pressure as the dialog writes it into the pressure field.
+std::string siteWindPressureText(double w_kNm2, const NumberFormat& fmt) {
+    return plainText(w_kNm2, fmt, 6);
+}
+
 }  // namespace
 
 std::string_view siteWindKey(SiteWindEntry entry) {
@@ -149,7 +154,7 @@ void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
         return;
     }
     // The pressure goes in as the pressure button would take it, or nothing changes.
-    const std::string pressure = plainText(outcome.pressure->w_kNm2, fmt, 6);
+    const std::string pressure = siteWindPressureText(outcome.pressure->w_kNm2, fmt);
     if (auto refusal =
             checkField({Field::WindPressure, Bound::NonNegative, true}, pressure, fmt, english)) {
         w.refuse(*refusal);
@@ -158,6 +163,16 @@ void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
     w.write(Field::WindPressure, pressure);
     takeTypedPressure(w);
     w.siteWind = SiteWindApplied{in, *outcome.pressure};
+}
+
+bool siteWindInForce(const WindowState& w) {
+    if (!w.siteWind || w.windSource != WindSource::TypedPressure)
+        return false;
+    const FormState& values = w.form();
+    const std::string taken = values.windInput == WindInput::TypedPressure
+                                  ? w.text(Field::WindPressure)
+                                  : values.windPressure.toText(w.numberFormat());
+    return taken == siteWindPressureText(w.siteWind->result.w_kNm2, w.numberFormat());
 }
 
 }  // namespace cw

@@ -30,4 +30,9 @@ SiteWindTexts siteWindTexts(const WindowState& w);
 // changes.
 void applySiteWind(WindowState& w, const SiteWindTexts& texts);
 
+// Whether the pressure the next run takes is the one the Site wind dialog last gave: the
+// dialog's values stay after another pressure is typed or a band chosen, and then say nothing
+// of the pressure in force.
+bool siteWindInForce(const WindowState& w);
+
 }  // namespace cw

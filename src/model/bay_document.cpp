@@ -25,6 +25,32 @@ constexpr BayDocumentText kTexts[] = {
     {Field::Slope, &BayDocument::slope_deg},
 };
 
+bool sameSite(const std::optional<SiteWindInput>& a, const std::optional<SiteWindInput>& b) {
+    if (!a || !b)
+        return a.has_value() == b.has_value();
+    return a->vb0_ms == b->vb0_ms && a->cdir == b->cdir && a->cseason == b->cseason &&
+           a->category == b->category && a->z_m == b->z_m && a->cpe10 == b->cpe10 &&
+           a->cpe1 == b->cpe1 && a->area_m2 == b->area_m2 && a->cpi == b->cpi;
+}
+
+// The pressure a run of the document takes: the typed text while the pressure button's mode
+// holds, else the pressure kept. Only the modes differ between the two; runs read them alike.
+TaggedValue pressureTaken(const BayDocument& d) {
+    return d.kept->windInput == WindInput::TypedPressure ? TaggedValue::text(d.windPressure_kNm2)
+                                                          : d.kept->pressure;
+}
+
+bool sameWind(const BayDocument& a, const BayDocument& b) {
+    if (!a.kept || !b.kept)
+        return a.kept.has_value() == b.kept.has_value();
+    const BayKeptState& x = *a.kept;
+    const BayKeptState& y = *b.kept;
+    return x.bandSelected == y.bandSelected && x.heightBandLimit == y.heightBandLimit &&
+           x.pressureInForce == y.pressureInForce &&
+           x.allowableDeflectionCapped_mm == y.allowableDeflectionCapped_mm && sameSite(x.siteWind, y.siteWind) &&
+           pressureTaken(a) == pressureTaken(b);
+}
+
 }  // namespace
 
 std::span<const BayDocumentText> bayDocumentTexts() {
@@ -55,7 +81,39 @@ BayDocument documentOf(const WindowState& w) {
     }
     d.language = w.englishShowing() ? BayLanguage::English : BayLanguage::Greek;
     d.deflectionCriterion = w.criterion;
+
+    BayKeptState kept;
+    kept.bandSelected = w.selected(C::Option1)   ? BayHeightBand::UpTo8m
+                        : w.selected(C::Option2) ? BayHeightBand::UpTo20m
+                        : w.selected(C::Option3) ? BayHeightBand::UpTo100m
+                                                 : BayHeightBand::None;
+    // The band in force is the one whose limit is kept: a series chosen after it unselects
+    // the 8 m option but keeps its pressure.
+    if (w.windSource == WindSource::HeightBand && w.form().heightBandLimit.isNumber()) {
+        const double limit = w.form().heightBandLimit.numberValue();
+        d.windSource = limit <= 8    ? BayWindSource::Band0To8m
+                       : limit <= 20 ? BayWindSource::Band8To20m
+                                     : BayWindSource::Band20To100m;
+    }
+    kept.windInput = w.form().windInput;
+    kept.pressure = w.form().windPressure;
+    kept.heightBandLimit = w.form().heightBandLimit;
+    kept.pressureInForce = w.text(Field::PressureInForce);
+    if (w.siteWind)
+        kept.siteWind = w.siteWind->input;
+    kept.allowableDeflectionCapped_mm = w.text(Field::AllowableDeflectionCapped);
+    d.kept = std::move(kept);
     return d;
+}
+
+bool BayDocument::operator==(const BayDocument& o) const {
+    if (series != o.series || staticSystem != o.staticSystem || windSource != o.windSource ||
+        language != o.language || deflectionCriterion != o.deflectionCriterion)
+        return false;
+    for (const BayDocumentText& slot : kTexts)
+        if (this->*slot.text != o.*slot.text)
+            return false;
+    return sameWind(*this, o);
 }
 
 bool documentModified(const WindowState& w) {

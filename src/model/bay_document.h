@@ -1,7 +1,10 @@
 #pragma once
 
 #include "design/deflection_criterion.h"
+#include "design/site_wind.h"
 #include "model/fields.h"
+#include "model/form_state.h"
+#include "model/tagged_value.h"
 
 #include <optional>
 #include <span>
@@ -15,6 +18,24 @@ enum class BayStaticSystem { None, OneSpan, FixedEnds, TwoSpans };
 // typed wind speed, or nowhere yet.
 enum class BayWindSource { None, Band0To8m, Band8To20m, Band20To100m, TypedPressure, WindSpeed };
 enum class BayLanguage { Greek, English };
+// The height band option selected, which stays selected after a pressure or speed button.
+enum class BayHeightBand { None, UpTo8m, UpTo20m, UpTo100m };
+
+// What the window keeps besides the inputs above, exactly as it holds it, so that a bay
+// reopens with the pressure in force and the Site wind values it was saved with. A bay file of
+// version 1 (and a schedule's row) has none: its wind load is taken as its button or band
+// would take it, and the limit beside f follows f.
+struct BayKeptState {
+    BayHeightBand bandSelected = BayHeightBand::None;
+    std::optional<WindInput> windInput;
+    TaggedValue pressure;         // kN/m2, the pressure kept (a number, or the text taken)
+    TaggedValue heightBandLimit;  // m
+    std::string pressureInForce;  // the field that shows it, as shown
+    // The Site wind dialog's last applied values, which it shows when it opens again.
+    std::optional<SiteWindInput> siteWind;
+    // f at most 15 mm as shown beside f (a field of its own, which the run shows as it is).
+    std::string allowableDeflectionCapped_mm;
+};
 
 // Every input a user can set for one bay: the selections, and the texts as typed in the
 // user's notation. A bay file holds one; opening it gives the window back these inputs.
@@ -38,8 +59,11 @@ struct BayDocument {
     std::string slope_deg;
     BayLanguage language = BayLanguage::Greek;
     DeflectionCriterion deflectionCriterion = DeflectionCriterion::En13830_2003;
+    std::optional<BayKeptState> kept;
 
-    bool operator==(const BayDocument&) const = default;
+    // The same inputs: the wind load compares by the pressure the next run takes, so that a
+    // run taking the typed pressure leaves nothing to save.
+    bool operator==(const BayDocument& other) const;
 };
 
 // A text a document keeps, with the field it comes from.

@@ -211,6 +211,18 @@ constexpr Bilingual kMessages[] = {
      "does not know."},
     {"Το φάτνωμα δεν αποθηκεύτηκε στο «{1}»: {2}. Όποιο αρχείο υπήρχε εκεί έμεινε όπως ήταν.",
      "The bay was not saved to \"{1}\": {2}. Any file already there is as it was."},
+    // Results that are no longer those of the inputs.
+    {"Τα αποτελέσματα που φαίνονται δεν είναι αυτά των δεδομένων της φόρμας: από τον τελευταίο "
+     "υπολογισμό άλλαξε κάποιο δεδομένο, επιλογή ή κριτήριο, ή δεν έχει γίνει ακόμη υπολογισμός. "
+     "Πατήστε NEXT για να ενημερωθούν.",
+     "The results shown are not those of the inputs on the form: an input, a choice or the "
+     "criterion has changed since the last run, or there has been no run yet. Press NEXT to "
+     "bring them up to date."},
+    {"Εξαγωγή των αποτελεσμάτων του τελευταίου υπολογισμού",
+     "Export the last run's results"},
+    {"Άκυρο", "Cancel"},
+    {"Δεν γράφτηκε τεύχος υπολογισμών: τα δεδομένα της φόρμας δεν δίνουν υπολογισμό. {1}",
+     "No report was written: the inputs on the form do not give a run. {1}"},
     {"Η στήλη «{1}» περιέχει \"{2}\": αναμένεται {3}.",
      "The column \"{1}\" holds \"{2}\": expected {3}."},
     {"Η στήλη «{1}» είναι κενή: αναμένεται {2}.", "The column \"{1}\" is empty: expected {2}."},

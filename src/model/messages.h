@@ -97,6 +97,11 @@ enum class Message {
     BayFileNotNumber,
     BayFileUnknownValue,
     BayFileNotSaved,  // {2}: the system's reason
+    // Results that are out of date: the export's question and its buttons; a report refused.
+    ResultsOutOfDate,
+    ExportLastRunResults,
+    Cancel,
+    ReportOfRefusedRun,  // {1}: why the run is refused
     // The batch: a schedule's column, and the schedule as a whole.
     ColumnChoiceUnknown,
     ColumnChoiceEmpty,

@@ -204,6 +204,9 @@ std::string stateDump(const WindowState& form, const std::vector<std::string>& m
     out += "\": ";
     appendSiteWind(out, form.siteWind);
     out += ", \"";
+    out += dumpkey::ResultsCurrent;
+    out += resultsCurrent(form) ? "\": true" : "\": false";
+    out += ", \"";
     out += dumpkey::Messages;
     out += "\": [";
     for (std::size_t i = 0; i < messages.size(); ++i) {

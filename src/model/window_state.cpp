@@ -72,6 +72,7 @@ void WindowState::reopen() {
     criterion = DeflectionCriterion::En13830_2003;
     siteWind.reset();
     shownRun.reset();
+    lastRun.reset();
     reportWorkbook.clear();
     document = DocumentFile{};
     openWithStartTexts();

@@ -7,6 +7,7 @@
 #include "model/fields.h"
 #include "model/form_state.h"
 #include "model/number_text.h"
+#include "model/run_inputs.h"
 
 #include <array>
 #include <functional>
@@ -111,10 +112,16 @@ public:
     DeflectionCriterion criterion = DeflectionCriterion::En13830_2003;
     std::optional<SiteWindApplied> siteWind;
     std::optional<ShownRun> shownRun;
+    // What the last run that was not refused used; its results stay on show after a change
+    // (resultsCurrent tells whether they are still those of the inputs).
+    std::optional<RunInputs> lastRun;
     // Where "Print in  Excel" writes; empty until the first export chose a workbook.
     std::string reportWorkbook;
     // Asks the user for a workbook (a file dialog in the window); nothing when cancelled.
     std::function<std::optional<std::string>()> chooseWorkbook;
+    // Asked before the export button writes results that are not those of the inputs (a
+    // question in the window); false cancels. Unset, the export goes ahead, as the replay's.
+    std::function<bool()> confirmOutOfDateExport;
     // Told the workbook after each export that wrote it (the window's status line).
     std::function<void(const std::string& path)> exported;
     // The bay file shown and the inputs last saved or opened.

@@ -2,6 +2,7 @@
 
 #include "input/bay_document_io.h"
 #include "input/form.h"
+#include "input/site_wind.h"
 #include "model/bay_input.h"
 #include "report/report_text.h"
 
@@ -30,6 +31,9 @@ ReportBay collectBay(std::string name, BayDocument document, const NumberFormat&
     const std::vector<std::string> messages = form.takeMessages();
 
     ReportBay bay{std::move(name), document, form.state(), {}, {}, false, std::nullopt};
+    // The Site wind chain is reported only for the pressure it gave.
+    if (!siteWindInForce(bay.window))
+        bay.window.siteWind.reset();
     bay.english = document.language == BayLanguage::English;
     if (!readyToRun(document)) {
         bay.refusal = messages.empty() ? phrase(Phrase::NotReady, bay.english) : joined(messages);

@@ -1,6 +1,7 @@
 #include "report/report_run.h"
 
 #include "input/bay_document_io.h"
+#include "model/messages.h"
 #include "report/pdf_report.h"
 #include "report/report_input.h"
 
@@ -67,11 +68,14 @@ ReportOutcome writeReport(const ReportRequest& request) {
 ReportOutcome writeWindowReport(const WindowState& window, const std::string& output) {
     ReportOutcome outcome;
     const QFileInfo pdfFile(QString::fromStdString(output));
-    ReportBay bay = collectBay(pdfFile.completeBaseName().toStdString(), documentOf(window),
-                               window.numberFormat());
-    // The pressure typed by the Site wind dialog is reported with the chain that gave it.
-    if (window.windSource == WindSource::TypedPressure && window.siteWind)
-        bay.window.siteWind = window.siteWind;
+    const ReportBay bay = collectBay(pdfFile.completeBaseName().toStdString(),
+                                     documentOf(window), window.numberFormat());
+    // A report of inputs that give no run would print a refusal under a report's title; the
+    // window says why instead and writes nothing.
+    if (bay.refusal) {
+        outcome.error = say(Message::ReportOfRefusedRun, bay.english, {*bay.refusal});
+        return outcome;
+    }
     PdfReport pdf(ReportMeta{pdfFile.absoluteDir().dirName().toStdString(), today(), programName(),
                              bay.english});
     pdf.addBay(bay.name, bayBlocks(bay));

@@ -30,7 +30,7 @@ ReportOutcome writeReport(const ReportRequest& request);
 
 // The report of the bay the window shows (File -> Calculation report): its inputs run
 // afresh in the language showing, as opening them would. The PDF's name names the bay, its
-// folder the project.
+// folder the project. Inputs that give no run write nothing: the error says why.
 ReportOutcome writeWindowReport(const WindowState& window, const std::string& output);
 
 // The program's name and version as the header prints them.

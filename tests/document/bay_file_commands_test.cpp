@@ -255,7 +255,7 @@ const BadFile kBadFiles[] = {
     {"newer_version",
      R"({"format": "curtainwall-bay", "version": 3})",
      "The bay file \"{1}\" was written by a newer version of the program: its field "
-     "\"version\" is 3, and this version reads up to 1.",
+     "\"version\" is 3, and this version reads up to 2.",
      {"νεότερη", "«version»", "3"}},
     {"missing_version",
      R"({"format": "curtainwall-bay"})",

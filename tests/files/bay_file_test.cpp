@@ -77,6 +77,49 @@ TEST(BayFileRoundTrip, AHandWrittenFileOpens) {
     EXPECT_EQ(*read.document, greekTerraxBay());
 }
 
+// Version 2: what the window keeps of the wind load and the Site wind values, exactly.
+BayDocument greekSiteWindBay() {
+    BayDocument doc = greekTerraxBay();
+    BayKeptState kept;
+    kept.bandSelected = BayHeightBand::UpTo20m;  // chosen before the pressure button
+    kept.windInput = WindInput::Taken;
+    kept.pressure = TaggedValue::text("0,891");
+    kept.heightBandLimit = TaggedValue::int16(20);
+    kept.pressureInForce = "0,891";
+    kept.allowableDeflectionCapped_mm = "12,5";
+    kept.siteWind = SiteWindInput{27.5, 1.0, 0.9, TerrainCategory::III, 12.0, -1.2, -1.4, 2.5, 0.2};
+    doc.kept = kept;
+    return doc;
+}
+
+TEST(BayFileRoundTrip, WhatTheWindowKeepsComesBackInVersionTwo) {
+    const BayDocument doc = greekSiteWindBay();
+    const QByteArray json = bayDocumentToJson(doc, kGreek);
+    const QJsonObject object = objectOf(json);
+    EXPECT_EQ(object.value("version"), QJsonValue(2));
+    EXPECT_EQ(object.value("heightBand"), QJsonValue("8-20"));
+    EXPECT_EQ(object.value("windPressureKept_kNm2"), QJsonValue("0.891"));
+    EXPECT_EQ(object.value("siteWind").toObject().value("category"), QJsonValue("III"));
+    EXPECT_EQ(object.value("siteWind").toObject().value("vb0_ms"), QJsonValue(27.5));
+    const BayFileReadResult back = bayDocumentFromJson(json, kGreek);
+    ASSERT_TRUE(back.document);
+    ASSERT_TRUE(back.document->kept);
+    const BayKeptState& k = *back.document->kept;
+    EXPECT_EQ(k.bandSelected, BayHeightBand::UpTo20m);
+    EXPECT_EQ(k.windInput, WindInput::Taken);
+    EXPECT_EQ(k.pressure, TaggedValue::text("0,891"));
+    EXPECT_EQ(k.heightBandLimit, TaggedValue::int16(20));
+    EXPECT_EQ(k.allowableDeflectionCapped_mm, "12,5");
+    ASSERT_TRUE(k.siteWind);
+    EXPECT_EQ(k.siteWind->category, TerrainCategory::III);
+    EXPECT_EQ(k.siteWind->area_m2, 2.5);
+    EXPECT_EQ(*back.document, doc);
+    // Another Site wind value is another document.
+    BayDocument other = doc;
+    other.kept->siteWind->cpi = -0.3;
+    EXPECT_FALSE(other == doc);
+}
+
 TEST(BayFileRoundTrip, UsNotationComesBackExactly) {
     const BayDocument doc = usVeltraBay();
     const BayFileReadResult back = bayDocumentFromJson(bayDocumentToJson(doc, kUs), kUs);
@@ -186,7 +229,7 @@ TEST(BayFileText, IndentedAndKeyOrdered) {
     }
     EXPECT_EQ(keys, 21);
     EXPECT_TRUE(json.contains("\"format\": \"curtainwall-bay\""));
-    EXPECT_TRUE(json.contains("\"version\": 1"));
+    EXPECT_TRUE(json.contains("\"version\": 2"));
 }
 
 // A valid file with one key changed (or removed when the value is undefined).
@@ -196,6 +239,27 @@ QByteArray withKey(const char* key, const QJsonValue& value) {
         object.remove(key);
     else
         object.insert(key, value);
+    return QJsonDocument(object).toJson();
+}
+
+// The same for a file of version 2 that keeps the window's wind state.
+QByteArray withKeptKey(const char* key, const QJsonValue& value) {
+    QJsonObject object = objectOf(bayDocumentToJson(greekSiteWindBay(), kGreek));
+    if (value.isUndefined())
+        object.remove(QString::fromLatin1(key));
+    else
+        object.insert(QString::fromLatin1(key), value);
+    return QJsonDocument(object).toJson();
+}
+
+QByteArray withSiteKey(const char* key, const QJsonValue& value) {
+    QJsonObject object = objectOf(bayDocumentToJson(greekSiteWindBay(), kGreek));
+    QJsonObject site = object.value("siteWind").toObject();
+    if (value.isUndefined())
+        site.remove(QString::fromLatin1(key));
+    else
+        site.insert(QString::fromLatin1(key), value);
+    object.insert("siteWind", site);
     return QJsonDocument(object).toJson();
 }
 
@@ -230,11 +294,24 @@ INSTANTIATE_TEST_SUITE_P(
                     "format"},
         BadFileCase{"format_missing", withKey("format", kAbsent), K::OtherFormat, "format"},
         BadFileCase{"format_a_number", withKey("format", 1), K::OtherFormat, "format"},
-        BadFileCase{"newer_version", withKey("version", 2), K::NewerVersion, "version"},
+        BadFileCase{"newer_version", withKey("version", 3), K::NewerVersion, "version"},
         BadFileCase{"version_missing", withKey("version", kAbsent), K::MissingField, "version"},
         BadFileCase{"version_a_text", withKey("version", "1"), K::WrongType, "version"},
         BadFileCase{"version_zero", withKey("version", 0), K::UnknownValue, "version"},
         BadFileCase{"version_fraction", withKey("version", 0.5), K::UnknownValue, "version"},
+        BadFileCase{"site_wind_a_text", withKeptKey("siteWind", "II"), K::WrongType, "siteWind"},
+        BadFileCase{"site_wind_without_its_height", withSiteKey("z_m", kAbsent), K::MissingField,
+                    "siteWind"},
+        BadFileCase{"site_wind_height_too_great", withSiteKey("z_m", 250), K::UnknownValue,
+                    "siteWind"},
+        BadFileCase{"site_wind_category_unknown", withSiteKey("category", "V"), K::UnknownValue,
+                    "siteWind"},
+        BadFileCase{"band_limit_a_fraction", withKeptKey("heightBandLimit_m", 8.5),
+                    K::UnknownValue, "heightBandLimit_m"},
+        BadFileCase{"input_mode_unknown", withKeptKey("windInputMode", "guessed"),
+                    K::UnknownValue, "windInputMode"},
+        BadFileCase{"kept_state_half_there", withKeptKey("pressureInForce_kNm2", kAbsent),
+                    K::MissingField, "pressureInForce_kNm2"},
         BadFileCase{"series_missing", withKey("series", kAbsent), K::MissingField, "series"},
         BadFileCase{"series_unknown", withKey("series", "aluminium"), K::UnknownValue, "series"},
         BadFileCase{"series_case_matters", withKey("series", "Veltra"), K::UnknownValue, "series"},

@@ -5,6 +5,7 @@
 #include "export/report_export.h"
 #include "model/bay_document.h"
 #include "model/inventory.h"
+#include "model/messages.h"
 #include "window/qt/main_window.h"
 #include "window/qt/widget_look.h"
 
@@ -225,9 +226,27 @@ std::optional<std::string> MainWindow::askForWorkbook() {
     return QFile::encodeName(path).toStdString();
 }
 
+bool MainWindow::confirmOutOfDateExport() {
+    if (resultsCurrent(m_form.state()))
+        return true;
+    const bool english = englishShowing();
+    const auto text = [english](Message m) { return QString::fromStdString(say(m, english)); };
+    return m_options.questions->confirmOutOfDateExport(
+        this,
+        english ? QStringLiteral("Export to spreadsheet")
+                : QStringLiteral("Εξαγωγή σε υπολογιστικό φύλλο"),
+        text(Message::ResultsOutOfDate), text(Message::ExportLastRunResults),
+        text(Message::Cancel));
+}
+
 void MainWindow::exportToChosenWorkbook() {
     if (m_form.closed())
         return;
+    // Asked before the workbook, so that a cancel asks nothing more.
+    if (!confirmOutOfDateExport()) {
+        afterEvent();
+        return;
+    }
     if (const std::optional<std::string> path = askForWorkbook())
         exportReport(m_form.state(), *path);
     afterEvent();
@@ -271,6 +290,18 @@ bool DialogQuestions::confirmOverwrite(QWidget* parent, const QString& title, co
                                        const QString& overwrite, const QString& cancel) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(overwrite, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(cancel, QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+bool DialogQuestions::confirmOutOfDateExport(QWidget* parent, const QString& title,
+                                             const QString& text, const QString& exportLastRun,
+                                             const QString& cancel) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(exportLastRun, QMessageBox::AcceptRole);
     QPushButton* no = box.addButton(cancel, QMessageBox::RejectRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);

@@ -22,6 +22,9 @@ public:
     // Whether the cells named in `text` may be overwritten.
     virtual bool confirmOverwrite(QWidget* parent, const QString& title, const QString& text,
                                   const QString& overwrite, const QString& cancel) = 0;
+    // Whether to export the results on show although they are not those of the inputs.
+    virtual bool confirmOutOfDateExport(QWidget* parent, const QString& title, const QString& text,
+                                        const QString& exportLastRun, const QString& cancel) = 0;
     // The bay file to open, or to save to when `saving`; nothing when the user cancels.
     virtual std::optional<QString> chooseBayFile(QWidget* parent, const QString& title,
                                                  const QString& filter, bool saving) = 0;
@@ -40,6 +43,8 @@ public:
                                           const QString& filter) override;
     bool confirmOverwrite(QWidget* parent, const QString& title, const QString& text,
                           const QString& overwrite, const QString& cancel) override;
+    bool confirmOutOfDateExport(QWidget* parent, const QString& title, const QString& text,
+                                const QString& exportLastRun, const QString& cancel) override;
     std::optional<QString> chooseBayFile(QWidget* parent, const QString& title,
                                          const QString& filter, bool saving) override;
     UnsavedChanges askAboutUnsavedChanges(QWidget* parent, const QString& title,

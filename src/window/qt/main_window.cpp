@@ -110,6 +110,7 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     m_form.onExportClicked = exportToReportWorkbook;
     m_form.state().chooseWorkbook = [this] { return askForWorkbook(); };
     m_form.state().exported = [this](const std::string& path) { reportExported(path); };
+    m_form.state().confirmOutOfDateExport = [this] { return confirmOutOfDateExport(); };
     mirror();
     fitToScreen();
 }
@@ -117,6 +118,7 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
 MainWindow::~MainWindow() {
     m_form.state().chooseWorkbook = nullptr;
     m_form.state().exported = nullptr;
+    m_form.state().confirmOutOfDateExport = nullptr;
     m_form.onExportClicked = nullptr;
 }
 

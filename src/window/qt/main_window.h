@@ -111,6 +111,8 @@ private:
     void showNewMessages();
     void showFocused(QWidget* now);
     std::optional<std::string> askForWorkbook();
+    // Whether to export results that are not those of the inputs; true when they are.
+    bool confirmOutOfDateExport();
     void reportExported(const std::string& path);
     bool englishShowing() const;
     void writeDump();

@@ -5,6 +5,7 @@
 #include "window_fixture.h"
 
 #include "export/report_export.h"
+#include "model/messages.h"
 
 #include <QAction>
 #include <QDir>
@@ -45,6 +46,11 @@ public:
         lastOverwriteButton = overwrite;
         return agree;
     }
+    bool confirmOutOfDateExport(QWidget*, const QString& title, const QString& text,
+                                const QString& exportLastRun, const QString& cancel) override {
+        outOfDateQuestions << QStringList{title, text, exportLastRun, cancel};
+        return exportOutOfDate;
+    }
 
     std::optional<QString> chooseBayFile(QWidget*, const QString&, const QString&, bool) override {
         ADD_FAILURE() << "asked for a bay file unexpectedly";
@@ -58,6 +64,8 @@ public:
 
     std::deque<QString> answers;  // an empty answer cancels
     bool agree = true;
+    bool exportOutOfDate = true;
+    QList<QStringList> outOfDateQuestions;  // title, text, and the two buttons
     int chooseCount = 0;
     QString lastTitle, lastExplanation, lastFilter, lastOverwriteButton;
     QStringList confirmTexts;
@@ -211,6 +219,66 @@ TEST_F(ExportDialog, AFailedExportShowsItsMessageAndNoStatusLine) {
     EXPECT_EQ(w->window.shownMessages().size(), 1u);
     EXPECT_TRUE(status().isEmpty());
 }
+
+// Results that are no longer those of the inputs are exported only once the user agrees; the
+// question comes before the workbook's dialog, so that Cancel asks nothing more.
+struct OutOfDateCase {
+    const char* name;
+    bool changeAnInput;  // L1 typed anew after the run
+    bool english;
+    bool fromMenu;  // File -> Export rather than the button
+    bool agree;     // the answer to the question, if asked
+    bool asked;
+    bool written;
+};
+
+class OutOfDateExport : public ExportDialog, public ::testing::WithParamInterface<OutOfDateCase> {};
+
+TEST_P(OutOfDateExport, AsksOnlyWhenTheResultsAreOutOfDate) {
+    const OutOfDateCase& c = GetParam();
+    const QString fresh = dir.filePath(QStringLiteral("new.xlsx"));
+    if (c.english)
+        clickOn(w->widget(C::Command10));
+    if (c.changeAnInput)
+        typeInto(w->widget(C::Text2), QStringLiteral("300"));
+    ASSERT_EQ(resultsCurrent(w->form.state()), !c.changeAnInput);
+    questions->exportOutOfDate = c.agree;
+    if (!c.asked || c.agree)
+        questions->answers.push_back(fresh);
+    if (c.fromMenu)
+        w->window.exportAction()->trigger();
+    else
+        clickOn(w->widget(C::Command7));
+
+    ASSERT_EQ(questions->outOfDateQuestions.size(), c.asked ? 1 : 0);
+    if (c.asked) {
+        const QStringList& q = questions->outOfDateQuestions.first();
+        const auto words = [&](Message m) { return QString::fromStdString(say(m, c.english)); };
+        EXPECT_EQ(q[1], words(Message::ResultsOutOfDate));
+        EXPECT_EQ(q[2], words(Message::ExportLastRunResults));
+        EXPECT_EQ(q[3], words(Message::Cancel));
+        EXPECT_EQ(q[2], c.english ? QStringLiteral("Export the last run's results")
+                                  : QStringLiteral("Εξαγωγή των αποτελεσμάτων του τελευταίου "
+                                                   "υπολογισμού"));
+    }
+    EXPECT_EQ(questions->chooseCount, c.written ? 1 : 0) << "the workbook's dialog";
+    EXPECT_EQ(QFileInfo(fresh).isFile(), c.written);
+    // The question changes nothing in the window: the old results stay on show.
+    EXPECT_EQ(w->form.text(C::Text6), "KA-01");
+    EXPECT_EQ(resultsCurrent(w->form.state()), !c.changeAnInput);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Export, OutOfDateExport,
+    ::testing::Values(
+        OutOfDateCase{"current_button_not_asked", false, false, false, false, false, true},
+        OutOfDateCase{"current_menu_not_asked", false, false, true, false, false, true},
+        OutOfDateCase{"language_switch_keeps_them_current", false, true, false, false, false, true},
+        OutOfDateCase{"changed_button_export", true, false, false, true, true, true},
+        OutOfDateCase{"changed_button_cancel", true, false, false, false, true, false},
+        OutOfDateCase{"changed_menu_export_english", true, true, true, true, true, true},
+        OutOfDateCase{"changed_menu_cancel", true, false, true, false, true, false}),
+    [](const ::testing::TestParamInfo<OutOfDateCase>& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace cw::gui::test

@@ -253,7 +253,7 @@ TEST(OpenBay, ABadFileShowsItsMessageAndChangesNothing) {
     ASSERT_FALSE(f.w->window.shownMessages().empty());
     EXPECT_EQ(f.w->window.shownMessages().back().text,
               QStringLiteral("The bay file \"%1\" was written by a newer version of the program: "
-                             "its field \"version\" is 7, and this version reads up to 1.")
+                             "its field \"version\" is 7, and this version reads up to 2.")
                   .arg(bad));
     f.questions->unsaved = {UnsavedChanges::Discard};
 }

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -501,7 +502,8 @@ TEST(Events, PrintAsksForAnXlsxWorkbookAndSaysWhatItDoes) {
     Window w;
     clickOn(w.widget(C::Command10));  // English captions: the dialog speaks English
     bool asked = false;
-    QTimer::singleShot(0, [&] {
+    bool warned = false;
+    const auto chooseWorkbook = [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         asked = true;
@@ -516,8 +518,25 @@ TEST(Events, PrintAsksForAnXlsxWorkbookAndSaysWhatItDoes) {
         EXPECT_EQ(line->text(), QStringLiteral("Choose the report workbook (.xlsx) to fill, or "
                                                "type a new name to create one"));
         dialog->reject();
+    };
+    // No run yet: the results on show are not those of the inputs, and the window says so
+    // first, with its own two buttons.
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        warned = true;
+        EXPECT_TRUE(box->text().startsWith(QStringLiteral("The results shown are not those")));
+        QAbstractButton* exportButton = nullptr;
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QStringLiteral("Export the last run's results"))
+                exportButton = b;
+        ASSERT_NE(exportButton, nullptr);
+        EXPECT_EQ(box->buttons().size(), 2);
+        QTimer::singleShot(0, chooseWorkbook);
+        exportButton->click();
     });
     clickOn(w.widget(C::Command7));
+    EXPECT_TRUE(warned);
     EXPECT_TRUE(asked);
     EXPECT_TRUE(w.form.reportWorkbook().empty()) << "a cancelled dialog writes nothing";
     EXPECT_TRUE(w.form.pendingMessages().empty());

@@ -60,6 +60,11 @@ public:
         ADD_FAILURE() << "asked to overwrite unexpectedly";
         return false;
     }
+    bool confirmOutOfDateExport(QWidget*, const QString&, const QString&, const QString&,
+                                const QString&) override {
+        ADD_FAILURE() << "asked about out-of-date results unexpectedly";
+        return false;
+    }
     std::optional<QString> chooseBayFile(QWidget*, const QString& title, const QString& filter,
                                          bool saving) override {
         fileTitles << title;

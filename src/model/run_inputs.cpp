@@ -1,0 +1,72 @@
+#include "model/run_inputs.h"
+
+#include "model/bay_input.h"
+#include "model/window_state.h"
+
+namespace cw {
+
+using C = ControlId;
+
+namespace {
+
+bool sameSite(const SiteWindInput& a, const SiteWindInput& b) {
+    return a.vb0_ms == b.vb0_ms && a.cdir == b.cdir && a.cseason == b.cseason &&
+           a.category == b.category && a.z_m == b.z_m && a.cpe10 == b.cpe10 &&
+           a.cpe1 == b.cpe1 && a.area_m2 == b.area_m2 && a.cpi == b.cpi;
+}
+
+}  // namespace
+
+bool RunInputs::operator==(const RunInputs& o) const {
+    const bool sitesEqual = siteWind.has_value() == o.siteWind.has_value() &&
+                            (!siteWind || sameSite(*siteWind, *o.siteWind));
+    return series == o.series && system == o.system && heightBandOption == o.heightBandOption &&
+           windSource == o.windSource && pressure == o.pressure &&
+           heightBandLimit == o.heightBandLimit && sitesEqual && criterion == o.criterion &&
+           texts == o.texts;
+}
+
+RunInputs runInputsOf(const WindowState& w) {
+    RunInputs in;
+    in.series = chosenSeries(w);
+    in.system = chosenSystem(w);
+    in.heightBandOption = w.selected(C::Option1)   ? 1
+                          : w.selected(C::Option2) ? 2
+                          : w.selected(C::Option3) ? 3
+                                                   : 0;
+    in.windSource = w.windSource;
+    // The pressure button leaves its text to be read by the run; otherwise the run takes
+    // the pressure kept (readRun).
+    in.pressure = w.form().windInput == WindInput::TypedPressure
+                      ? TaggedValue::text(w.text(Field::WindPressure))
+                      : w.form().windPressure;
+    if (w.windSource == WindSource::HeightBand)
+        in.heightBandLimit = w.form().heightBandLimit;
+    if (w.siteWind)
+        in.siteWind = w.siteWind->input;
+    in.criterion = w.criterion;
+
+    // A run without a static system still echoes L1, H1, H2 and the pressure field, and keeps
+    // the limits of L1, d and f; the copy of f (Text44) goes into the panel as it is.
+    for (Field f : {Field::GridWidthA1, Field::GridWidthA2, Field::SpanL1, Field::GlazingHeightH1,
+                    Field::GlazingHeightH2, Field::GlassThickness, Field::Divisor,
+                    Field::AllowableDeflection, Field::AllowableDeflectionCapped,
+                    Field::PressureInForce})
+        in.texts.emplace_back(f, w.text(f));
+    if (in.system == StaticSystem::TwoSpans)
+        in.texts.emplace_back(Field::SpanL2, w.text(Field::SpanL2));
+    if (in.series == Series::Terrax && in.system == StaticSystem::OneSpan)
+        for (Field f : {Field::StructureWeight, Field::SnowHeight, Field::Slope})
+            in.texts.emplace_back(f, w.text(f));
+    return in;
+}
+
+void markResultsCurrent(WindowState& w) {
+    w.lastRun = runInputsOf(w);
+}
+
+bool resultsCurrent(const WindowState& w) {
+    return w.lastRun && *w.lastRun == runInputsOf(w);
+}
+
+}  // namespace cw
