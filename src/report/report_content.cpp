@@ -38,8 +38,8 @@ public:
 
     std::string t(Phrase p) const { return phrase(p, m_bay.english); }
     // A number in the user's notation: whole numbers as they are, others in the general form
-    // with at most six significant digits. Six digits keep a line that takes the value on
-    // true to the last digit of its result.
+    // with at most six significant digits, enough for a later line that takes the value to
+    // hold to the last digit of its result.
     std::string n(double v) const {
         const bool whole = std::abs(v) < 1e15 && std::floor(v) == v;
         return minusSign(plainText(v, m_bay.fmt(), whole ? 15 : 6));
