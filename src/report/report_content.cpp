@@ -18,20 +18,46 @@ namespace cw::report {
 
 namespace {
 
+// One minus sign throughout the report, the typographic one.
+std::string minusSign(std::string s) {
+    for (std::size_t at = s.find('-'); at != std::string::npos; at = s.find('-', at))
+        s.replace(at, 1, "−");
+    return s;
+}
+
+// The modulus of elasticity as each formula takes it, with its unit beside the symbols.
+// Thousands are grouped with a no-break space so that a wrapped line keeps the number whole.
+const std::string kE_kNcm2 = "7\u00a0000";
+const std::string kE_Nmm2 = "70\u00a0000";
+const std::string kE_kNcm2Symbol = ",  E = 7\u00a0000 kN/cm²";
+const std::string kE_Nmm2Symbol = ",  E = 70\u00a0000 N/mm²";
+
 class Writer {
 public:
     explicit Writer(const ReportBay& bay) : m_bay(bay) {}
 
     std::string t(Phrase p) const { return phrase(p, m_bay.english); }
     // A number in the user's notation: whole numbers as they are, others in the general form
-    // with at most six significant digits.
+    // with at most six significant digits, enough for a later line that takes the value to
+    // hold to the last digit of its result.
     std::string n(double v) const {
         const bool whole = std::abs(v) < 1e15 && std::floor(v) == v;
-        return plainText(v, m_bay.fmt(), whole ? 15 : 6);
+        return minusSign(plainText(v, m_bay.fmt(), whole ? 15 : 6));
     }
-    std::string fixed(double v) const { return fixedText(v, m_bay.fmt()); }
-    std::string significant(double v, int digits) const {
-        return plainText(v, m_bay.fmt(), digits);
+    // The same inside a formula, where a negative value after an operator is bracketed.
+    std::string op(double v) const {
+        const std::string s = n(v);
+        return v < 0 ? "(" + s + ")" : s;
+    }
+    std::string fixed(double v) const { return minusSign(fixedText(v, m_bay.fmt())); }
+    // Between the arguments of min and max: a comma where the point is the decimal sign.
+    std::string sep() const { return m_bay.fmt().decimal == "," ? "; " : ", "; }
+    // A text the user typed, without the blanks around it.
+    std::string typed(Field f) const {
+        const std::string& s = m_bay.window.text(f);
+        const auto first = s.find_first_not_of(" \t");
+        return first == std::string::npos ? std::string()
+                                          : s.substr(first, s.find_last_not_of(" \t") - first + 1);
     }
     const std::string& shown(Field f) const { return m_bay.shown(f); }
 
@@ -111,13 +137,6 @@ bool ratioGoverns(const BayDesign& d) {
     return d.rule == DeflectionRule::SpanOverDivisor;
 }
 
-// The deflection the required Jx is formed for, cm: L1 / d or the allowable f (at most 1,5).
-double limitOfDesign(const BayInput& in, const BayDesign& d) {
-    if (isRuleOf2015(d.rule))
-        return d.designedLimit_mm / 10.0;
-    return ratioGoverns(d) ? in.spanL1_cm / double(in.divisor) : d.allowableLimit_cm;
-}
-
 void inputs(Writer& w, const ReportBay& bay) {
     const BayInput& in = bay.input;
     w.heading(Phrase::HeadingInputs);
@@ -186,65 +205,78 @@ void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions
     w.text(w.t(Phrase::PictureCaption));
 }
 
-// The peak velocity pressure of the site and the wall's pressure, step by step.
-void siteChain(Writer& w, const SiteWindApplied& site, const std::string& pressure) {
+// The peak velocity pressure of the site and the wall's pressure, step by step. Each line
+// takes the values of the lines before as they print them.
+void siteChain(Writer& w, const SiteWindApplied& site) {
     static constexpr const char* kCategories[] = {"0", "I", "II", "III", "IV"};
     const SiteWindInput& in = site.input;
     const SiteWindPressure& r = site.result;
-    const auto n3 = [&](double v) { return w.significant(v, 4); };
+    const std::string sep = w.sep();
     w.row(w.t(Phrase::WindFromSite),
-          std::string("vb,0 = ") + n3(in.vb0_ms) + " m/s, " + kCategories[int(in.category)] +
-              ", z = " + n3(in.z_m) + " m",
+          std::string("vb,0 = ") + w.n(in.vb0_ms) + " m/s, " + kCategories[int(in.category)] +
+              ", z = " + w.n(in.z_m) + " m",
           "");
     w.formula("vb = cdir · cseason · vb,0",
-              "= " + n3(in.cdir) + " · " + n3(in.cseason) + " · " + n3(in.vb0_ms),
-              n3(r.vb_ms) + " m/s");
-    const std::string kr = w.n(0.19) + " · (z0 / " + w.n(0.05) + ")^" + w.n(0.07);
-    w.formula("kr = " + kr,
-              "= " + w.n(0.19) + " · (" + n3(r.z0_m) + " / " + w.n(0.05) + ")^" + w.n(0.07),
-              n3(r.kr));
-    w.formula("cr = kr · ln(max(z, zmin) / z0)",
-              "= " + n3(r.kr) + " · ln(max(" + n3(in.z_m) + ", " + n3(r.zmin_m) + ") / " +
-                  n3(r.z0_m) + ")",
-              n3(r.cr));
-    w.formula("vm = cr · vb", "= " + n3(r.cr) + " · " + n3(r.vb_ms), n3(r.vm_ms) + " m/s");
-    w.formula("Iv = 1 / ln(max(z, zmin) / z0)", "", n3(r.Iv));
-    w.formula("qp = (1 + 7 · Iv) · ½ · ρ · vm² / 1000, ρ = " + w.n(1.25) + " kg/m³",
-              "= (1 + 7 · " + n3(r.Iv) + ") · " + w.n(0.625) + " · " + n3(r.vm_ms) + "² / 1000",
-              n3(r.qp_kNm2) + " kN/m²");
-    w.formula(
-        "cpe = cpe,1 − (cpe,1 − cpe,10) · log10 A",
-        "A = " + n3(in.area_m2) + " m², cpe,10 = " + n3(in.cpe10) + ", cpe,1 = " + n3(in.cpe1),
-        n3(r.cpe));
+              "= " + w.op(in.cdir) + " · " + w.op(in.cseason) + " · " + w.op(in.vb0_ms),
+              w.n(r.vb_ms) + " m/s");
+    w.formula("kr = " + w.n(0.19) + " · (z0 / " + w.n(0.05) + ")^" + w.n(0.07),
+              "= " + w.n(0.19) + " · (" + w.n(r.z0_m) + " / " + w.n(0.05) + ")^" + w.n(0.07),
+              w.n(r.kr));
+    const std::string logHeight =
+        "ln(max(" + w.n(in.z_m) + sep + w.n(r.zmin_m) + ") / " + w.n(r.z0_m) + ")";
+    w.formula("cr = kr · ln(max(z" + sep + "zmin) / z0)", "= " + w.n(r.kr) + " · " + logHeight,
+              w.n(r.cr));
+    w.formula("vm = cr · vb", "= " + w.n(r.cr) + " · " + w.n(r.vb_ms), w.n(r.vm_ms) + " m/s");
+    w.formula("Iv = 1 / ln(max(z" + sep + "zmin) / z0)", "= 1 / " + logHeight, w.n(r.Iv));
+    w.formula("qp = (1 + 7 · Iv) · ½ · ρ · vm² / 1000,  ρ = " + w.n(1.25) + " kg/m³",
+              "= (1 + 7 · " + w.n(r.Iv) + ") · " + w.n(0.625) + " · " + w.n(r.vm_ms) + "² / 1000",
+              w.n(r.qp_kNm2) + " kN/m²");
+    // cpe,1 up to 1 m², cpe,10 from 10 m², logarithmic between.
+    const std::string area = "A = " + w.n(in.area_m2) + " m²";
+    if (in.area_m2 <= 1.0)
+        w.formula("cpe = cpe,1  (" + area + " ≤ 1 m²)", "= " + w.n(in.cpe1), w.n(r.cpe));
+    else if (in.area_m2 >= 10.0)
+        w.formula("cpe = cpe,10  (" + area + " ≥ 10 m²)", "= " + w.n(in.cpe10), w.n(r.cpe));
+    else
+        w.formula("cpe = cpe,1 − (cpe,1 − cpe,10) · log10(A),  " + area,
+                  "= " + w.n(in.cpe1) + " − (" + w.n(in.cpe1) + " − " + w.op(in.cpe10) +
+                      ") · log10(" + w.n(in.area_m2) + ")",
+                  w.n(r.cpe));
+    // The pressure goes to the run as this line prints it.
     w.formula("p = qp · |cpe − cpi|",
-              "= " + n3(r.qp_kNm2) + " · |" + n3(r.cpe) + " − " + n3(in.cpi) + "|",
-              pressure + " kN/m²");
+              "= " + w.n(r.qp_kNm2) + " · |" + w.n(r.cpe) + " − " + w.op(in.cpi) + "|",
+              w.n(r.w_kNm2) + " kN/m²");
 }
 
 void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
     w.heading(Phrase::HeadingLoads);
-    const std::string pressure = w.shown(Field::EchoPressure);
+    // The pressure the run took, which the wind term of sloped glazing reads.
+    const double pressure = in.windPressureShown_kNm2.value_or(in.windPressure_kNm2);
     switch (in.windSource) {
     case WindSource::HeightBand:
         w.row(w.t(Phrase::WindFromBand),
               w.t(Phrase::HeightBandUpTo) + " " +
-                  bay.window.form().heightBandLimit.toText(bay.fmt()) + " m: p = " + pressure,
+                  bay.window.form().heightBandLimit.toText(bay.fmt()) +
+                  " m: p = " + w.shown(Field::EchoPressure),
               "kN/m²");
         break;
     case WindSource::TypedPressure:
         if (const auto& site = bay.window.siteWind) {
-            siteChain(w, *site, pressure);
+            siteChain(w, *site);
             break;
         }
-        w.row(w.t(Phrase::WindTyped), "p = " + pressure, "kN/m²");
+        w.row(w.t(Phrase::WindTyped), "p = " + w.typed(Field::WindPressure), "kN/m²");
         break;
-    case WindSource::WindSpeed:
-        w.row(w.t(Phrase::WindFromSpeed), "v = " + bay.shown(Field::EchoWindSpeed) + " km/h", "");
-        w.formula("p = v² · 483 / 10⁷", "= " + bay.shown(Field::EchoWindSpeed) + "² · 483 / 10⁷",
-                  pressure + " kN/m²");
+    case WindSource::WindSpeed: {
+        const std::optional<double> v = parseNumber(w.typed(Field::WindSpeed), bay.fmt());
+        w.row(w.t(Phrase::WindFromSpeed), "v = " + w.typed(Field::WindSpeed) + " km/h", "");
+        if (v)
+            w.formula("p = v² · 483 / 10⁷", "= " + w.op(*v) + "² · 483 / 10⁷",
+                      w.n(in.windPressure_kNm2) + " kN/m²");
         break;
+    }
     case WindSource::None: break;
     }
     w.formula("b = A1 / 2 + A2 / 2",
@@ -252,29 +284,32 @@ void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
               w.shown(Field::LoadWidth) + " cm");
     if (const auto& s = d.slopedGlazing) {
         w.text(w.t(Phrase::SlopedIntro));
-        const std::string a = w.n(in.slope_deg);
-        w.formula("g = t · " + w.n(2.5) + " · " + w.n(9.81) + " / 1000 · cos α",
+        // The slope goes to radians with π taken as 3,14, as the run converts it.
+        const std::string rad = "(α · " + w.n(3.14) + " / 180)";
+        const std::string a = "(" + w.n(in.slope_deg) + " · " + w.n(3.14) + " / 180)";
+        w.formula("g = t · " + w.n(2.5) + " · " + w.n(9.81) + " / 1000 · cos" + rad,
                   "= " + w.n(in.glassThickness_mm) + " · " + w.n(2.5) + " · " + w.n(9.81) +
-                      " / 1000 · cos " + a + "°",
-                  w.fixed(s->glass_kNm2) + " kN/m²");
-        w.formula("s = (h_s / 10) · " + w.n(9.81) + " · 10 / 1000 · cos α",
-                  "= (" + w.n(in.snowHeight_cm) + " / 10) · " + w.n(9.81) + " · 10 / 1000 · cos " +
-                      a + "°",
-                  w.fixed(s->snow_kNm2) + " kN/m²");
-        w.formula("g_s = G · cos α", "= " + w.n(in.structureWeight_kNm2) + " · cos " + a + "°",
-                  w.fixed(s->structure_kNm2) + " kN/m²");
-        w.formula("w = p · " + w.n(9.81) + " / 10 · sin α",
-                  "= " + pressure + " · " + w.n(9.81) + " / 10 · sin " + a + "°",
-                  w.fixed(s->wind_kNm2) + " kN/m²");
+                      " / 1000 · cos" + a,
+                  w.n(s->glass_kNm2) + " kN/m²");
+        w.formula(
+            "s = (h_s / 10) · " + w.n(9.81) + " · 10 / 1000 · cos" + rad,
+            "= (" + w.n(in.snowHeight_cm) + " / 10) · " + w.n(9.81) + " · 10 / 1000 · cos" + a,
+            w.n(s->snow_kNm2) + " kN/m²");
+        w.formula("g_s = G · cos" + rad, "= " + w.n(in.structureWeight_kNm2) + " · cos" + a,
+                  w.n(s->structure_kNm2) + " kN/m²");
+        w.formula("w = p · " + w.n(9.81) + " / 10 · sin" + rad,
+                  "= " + w.n(pressure) + " · " + w.n(9.81) + " / 10 · sin" + a,
+                  w.n(s->wind_kNm2) + " kN/m²");
         w.formula("p_d = g + s + g_s + w",
-                  "= " + w.fixed(s->glass_kNm2) + " + " + w.fixed(s->snow_kNm2) + " + " +
-                      w.fixed(s->structure_kNm2) + " + " + w.fixed(s->wind_kNm2),
-                  w.fixed(s->total_kNm2) + " kN/m²");
+                  "= " + w.n(s->glass_kNm2) + " + " + w.n(s->snow_kNm2) + " + " +
+                      w.n(s->structure_kNm2) + " + " + w.op(s->wind_kNm2),
+                  w.n(s->total_kNm2) + " kN/m²");
     }
     const std::string p = d.slopedGlazing ? "p_d" : "p";
-    w.formula("q = b · " + p + " / 10 000",
-              "= " + w.shown(Field::LoadWidth) + " · " + w.n(d.designPressure_kNm2) + " / 10 000",
-              w.n(q_kNcm) + " kN/cm");
+    w.formula(
+        "q = b · " + p + " / 10\u00a0000",
+        "= " + w.shown(Field::LoadWidth) + " · " + w.n(d.designPressure_kNm2) + " / 10\u00a0000",
+        w.n(q_kNcm) + " kN/cm");
     w.row("q", w.fixed(q_kNcm * 100.0), "kN/m");
 }
 
@@ -296,7 +331,8 @@ void deflectionLimit(Writer& w, const ReportBay& bay) {
     }
     w.formula("L1 / d", "= " + w.n(in.spanL1_cm) + " / " + w.n(double(in.divisor)),
               w.fixed(in.spanL1_cm / double(in.divisor)) + " cm");
-    w.formula("f_max = min(f, 15 mm)", "= min(" + w.n(in.allowableDeflection_mm) + ", 15)",
+    w.formula("f_max = min(f" + w.sep() + "15 mm)",
+              "= min(" + w.n(in.allowableDeflection_mm) + w.sep() + "15)",
               w.fixed(d.allowableLimit_cm * 10.0) + " mm");
     w.row(w.t(Phrase::RuleGoverned), w.t(rulePhrase(d.rule)));
     w.row(w.t(Phrase::DesignedLimit), w.shown(Field::DesignedDeflectionLimit), "mm");
@@ -306,44 +342,53 @@ void required(Writer& w, const ReportBay& bay, double q_kNcm) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
     w.heading(Phrase::HeadingRequired);
-    const std::string lim = isRuleOf2015(d.rule) ? "δ_lim" : ratioGoverns(d) ? "(L1 / d)" : "f_max";
-    const std::string limValue = w.n(limitOfDesign(in, d));
+    const bool ratio = ratioGoverns(d);
+    const std::string lim = isRuleOf2015(d.rule) ? "δ_lim" : ratio ? "(L1 / d)" : "f_max";
+    // L1 / d as the quotient it is, so that the line holds whatever its digits.
+    const std::string limValue =
+        ratio ? "(" + w.n(in.spanL1_cm) + " / " + w.n(double(in.divisor)) + ")"
+              : w.n(d.allowableLimit_cm);
     const std::string L1 = w.n(in.spanL1_cm);
     const std::string b = w.shown(Field::LoadWidth);
     const std::string p = w.n(d.designPressure_kNm2);
     const std::string jx = w.shown(Field::RequiredMullionJx) + " cm⁴";
+    const std::string E = kE_kNcm2;
     switch (d.spanCase) {
     case SpanCase::OneSpan:
     case SpanCase::FixedEnds:
     case SpanCase::EqualSpans: {
-        const bool fixedEnds = d.spanCase == SpanCase::FixedEnds && in.series != Series::Terrax;
-        const bool equal = d.spanCase == SpanCase::EqualSpans;
+        const bool terrax = in.series == Series::Terrax;
+        const bool fixedEnds = d.spanCase == SpanCase::FixedEnds && !terrax;
+        // Terrax forms two equal spans with the one-span constant.
+        const bool equal = d.spanCase == SpanCase::EqualSpans && !terrax;
         const std::string c = fixedEnds ? "" : "5 · ";
         const std::string k = equal ? "922" : "384";
-        w.formula("Jx = " + c + "q · L1⁴ / (" + k + " · E · " + lim + ")",
-                  "= " + c + w.n(q_kNcm) + " · " + L1 + "⁴ / (" + k + " · 7000 · " + limValue + ")",
-                  jx);
+        w.formula(
+            "Jx = " + c + "q · L1⁴ / (" + k + " · E · " + lim + ")" + kE_kNcm2Symbol,
+            "= " + c + w.n(q_kNcm) + " · " + L1 + "⁴ / (" + k + " · " + E + " · " + limValue + ")",
+            jx);
         break;
     }
     case SpanCase::UnequalSpans: {
         const std::string L = w.n(d.totalLength_cm);
-        w.formula(
-            "Jx = p · b · L1² · (9 · L · L1 − 3 · L² − 4 · L1²) / (384 · E · " + lim + " · 10⁴)",
-            "= " + p + " · " + b + " · " + L1 + "² · (9 · " + L + " · " + L1 + " − 3 · " + L +
-                "² − 4 · " + L1 + "²) / (384 · 7000 · " + limValue + " · 10⁴)",
-            jx);
+        w.formula("Jx = p · b · L1² · (9 · L · L1 − 3 · L² − 4 · L1²) / (384 · E · " + lim +
+                      " · 10⁴)" + kE_kNcm2Symbol,
+                  "= " + p + " · " + b + " · " + L1 + "² · (9 · " + L + " · " + L1 + " − 3 · " + L +
+                      "² − 4 · " + L1 + "²) / (384 · " + E + " · " + limValue + " · 10⁴)",
+                  jx);
         break;
     }
     case SpanCase::ShortUpperSpan: {
         const std::string L = w.n(d.totalLength_cm);
-        w.formula("Jx = p · b · L⁴ / (185 · E · " + lim + " · 10⁴)",
-                  "= " + p + " · " + b + " · " + L + "⁴ / (185 · 7000 · " + limValue + " · 10⁴)",
-                  jx);
+        w.formula(
+            "Jx = p · b · L⁴ / (185 · E · " + lim + " · 10⁴)" + kE_kNcm2Symbol,
+            "= " + p + " · " + b + " · " + L + "⁴ / (185 · " + E + " · " + limValue + " · 10⁴)",
+            jx);
         break;
     }
     }
-    w.formula("M = p · b · L1² / 80 000  (= q · L1² / 8)",
-              "= " + p + " · " + b + " · " + L1 + "² / 80 000",
+    w.formula("M = p · b · L1² / 80\u00a0000  (= q · L1² / 8)",
+              "= " + p + " · " + b + " · " + L1 + "² / 80\u00a0000",
               w.shown(Field::RequiredMoment) + " kNcm");
     w.formula("Wx = M / σ_allow", "= " + w.shown(Field::RequiredMoment) + " / " + w.n(9.5),
               w.shown(Field::RequiredWx) + " cm³");
@@ -351,34 +396,39 @@ void required(Writer& w, const ReportBay& bay, double q_kNcm) {
     // The transom spans the wider grid width B and carries half of each glazing height.
     const double B = d.transomSpan_cm / 100.0;
     const std::string Bm = w.n(B);
-    const std::string pw = w.n(d.designPressure_kNm2);
     const auto term = [&](double H) {
-        return "100 · " + pw + " · (" + w.n(H) + " / 200) · " + Bm + "⁴ / (8400 · " + Bm +
-               " / 300)";
+        return "100 · " + p + " · (" + w.n(H) + " / 200) · " + Bm + "⁴ / (8400 · " + Bm + " / 300)";
     };
-    w.formula("Jx,t = Σ 100 · p · (H / 200) · B⁴ / (8400 · B / 300),  B = max(A1, A2) / 100",
-              "= " + term(in.glazingHeightH1_cm) + " + " + term(in.glazingHeightH2_cm),
-              w.shown(Field::RequiredTransomJx) + " cm⁴");
+    w.formula(
+        "Jx,t = Σ 100 · p · (H / 200) · B⁴ / (8400 · B / 300),  B = max(A1" + w.sep() + "A2) / 100",
+        "= " + term(in.glazingHeightH1_cm) + " + " + term(in.glazingHeightH2_cm),
+        w.shown(Field::RequiredTransomJx) + " cm⁴");
     const double P_N = 10.0 * (d.glassWeight_kgm2 * (in.glazingHeightH2_cm * B / 100.0) / 2.0);
     w.formula("P = 10 · " + w.n(2.5) + " · t · (H2 · B / 100) / 2",
               "= 10 · " + w.n(2.5) + " · " + w.n(in.glassThickness_mm) + " · (" +
                   w.n(in.glazingHeightH2_cm) + " · " + Bm + " / 100) / 2",
               w.n(P_N) + " N");
-    const std::string Ls = w.n(d.transomSpan_cm * 10.0);
-    w.formula(
-        "Jy,t = P · a · Ls² · (3 − 4 · (a / (10 · H2))²) / (24 · E · 3 mm · 10⁴),  a = "
-        "150 mm",
-        "= " + w.n(P_N) + " · 150 · " + Ls + "² · (3 − 4 · (150 / (10 · " +
-            w.n(in.glazingHeightH2_cm) + "))²) / (24 · 70 000 · 3 · 10⁴)",
-        w.shown(Field::RequiredTransomJy) + " cm⁴");
+    // Two setting blocks a from the ends of the span Ls, never past its middle.
+    const double Ls_mm = d.transomSpan_cm * 10.0;
+    const std::string Ls = w.n(Ls_mm);
+    const std::string a = w.n(std::min(150.0, Ls_mm / 2.0));
+    w.formula("Jy,t = P · a · Ls² · (3 − 4 · (a / Ls)²) / (24 · E · 3 mm · 10⁴),  a = min(150 mm" +
+                  w.sep() + "Ls / 2)" + kE_Nmm2Symbol,
+              "= " + w.n(P_N) + " · " + a + " · " + Ls + "² · (3 − 4 · (" + a + " / " + Ls +
+                  ")²) / (24 · " + kE_Nmm2 + " · 3 · 10⁴)",
+              w.shown(Field::RequiredTransomJy) + " cm⁴");
 }
 
-// The catalogue row of a transom code; the short-upper-span Terrax case may take its transom
-// from the Veltra rows.
-std::optional<TransomRow> transomRow(Series series, std::string_view code) {
-    for (Series s : {series, Series::Veltra})
+// The catalogue row that gave the transom: a code may have more than one row. The
+// short-upper-span Terrax case takes its transom from the Veltra rows where they match.
+std::optional<TransomRow> transomRow(const BayInput& in, const BayDesign& d) {
+    if (!d.transom)
+        return std::nullopt;
+    const bool veltraFirst = in.series == Series::Terrax && d.spanCase == SpanCase::ShortUpperSpan;
+    const double J = d.requiredTransomJx_cm4;
+    for (Series s : {veltraFirst ? Series::Veltra : in.series, in.series})
         for (const TransomRow& row : transomCatalogue(s))
-            if (row.code == code)
+            if (row.code == *d.transom && row.lower_cm4 < J && J <= row.upper_cm4)
                 return row;
     return std::nullopt;
 }
@@ -388,32 +438,39 @@ void suggested(Writer& w, const ReportBay& bay) {
     const BayDesign& d = bay.design;
     w.heading(Phrase::HeadingProfiles);
     w.row(w.t(Phrase::SuggestedTransom), w.shown(Field::SuggestedTransom));
-    if (d.transom)
-        if (const std::optional<TransomRow> row = transomRow(in.series, *d.transom))
-            w.row(w.t(Phrase::CatalogueRange),
-                  w.n(row->lower_cm4) + " < Jx,t ≤ " + w.n(row->upper_cm4), "cm⁴");
+    if (const std::optional<TransomRow> row = transomRow(in, d))
+        w.row(w.t(Phrase::CatalogueRange), w.n(row->lower_cm4) + " < Jx,t ≤ " + w.n(row->upper_cm4),
+              "cm⁴");
     if (!d.mullion) {
         w.verdict(w.t(Phrase::NoMullionFits), false);
         return;
     }
     const MullionCheck& m = *d.mullion;
     w.row(w.t(Phrase::SuggestedMullion), w.shown(Field::SuggestedMullion));
-    if (const std::optional<MullionRow> row = chooseMullion(in.series, d.requiredMullionJx_cm4))
-        w.row(w.t(Phrase::CatalogueRange), w.n(row->lower_cm4) + " < Jx ≤ " + w.n(row->upper_cm4),
-              "cm⁴");
-    w.row("Ix", w.shown(Field::SuggestedIx), "cm⁴");
+    w.row(w.t(Phrase::MullionChoice),
+          "Ix = " + w.shown(Field::SuggestedIx) +
+              (m.ix_cm4 >= d.requiredMullionJx_cm4 ? " ≥ " : " < ") +
+              "Jx,req = " + w.shown(Field::RequiredMullionJx),
+          "cm⁴");
     w.row("e", w.n(m.fibre_mm), "mm");
     w.formula("Wx = Ix / e", "= " + w.shown(Field::SuggestedIx) + " / " + w.n(m.fibre_mm / 10.0),
               w.shown(Field::SuggestedWx) + " cm³");
 
     w.heading(Phrase::HeadingCheck);
-    const bool fixedEnds = d.spanCase == SpanCase::FixedEnds && in.series != Series::Terrax;
+    const bool terrax = in.series == Series::Terrax;
+    const bool fixedEnds = d.spanCase == SpanCase::FixedEnds && !terrax;
     const std::string c = fixedEnds ? "" : "5 · ";
     const std::string k = d.spanCase == SpanCase::EqualSpans ? "922" : "384";
-    const double qN =
-        d.loadWidth_cm * in.windPressureShown_kNm2.value_or(in.windPressure_kNm2) / 100.0;
-    w.formula("δ = " + c + "q · L1⁴ / (" + k + " · E · Ix)",
-              "= " + c + w.n(qN) + " · " + w.n(in.spanL1_cm * 10.0) + "⁴ / (" + k + " · 70 000 · " +
+    // Sloped glazing is checked under the load it was designed for; the other cases under
+    // the wind pressure as its field shows it.
+    const bool sloped = d.slopedGlazing.has_value();
+    const double pCheck =
+        sloped ? d.designPressure_kNm2 : in.windPressureShown_kNm2.value_or(in.windPressure_kNm2);
+    const std::string p = sloped ? "p_d" : "p";
+    w.formula("δ = " + c + "q · L1⁴ / (" + k + " · E · Ix),  q = b · " + p + " / 100 N/mm" +
+                  kE_Nmm2Symbol,
+              "= " + c + "(" + w.shown(Field::LoadWidth) + " · " + w.n(pCheck) + " / 100) · " +
+                  w.n(in.spanL1_cm * 10.0) + "⁴ / (" + k + " · " + kE_Nmm2 + " · " +
                   w.n(double(m.ix_mm4)) + ")",
               w.shown(Field::MullionDeflection) + " mm");
     w.formula("σ = M / Wx",
@@ -443,26 +500,38 @@ void supportValues(Writer& w, const ReportBay& bay, const SupportReactions& r, d
     const BayInput& in = bay.input;
     w.heading(Phrase::HeadingReactions);
     const std::string q = w.n(q_kNm);
-    const std::string L1 = w.n(in.spanL1_cm / 100.0);
+    const double L1m = in.spanL1_cm / 100.0;
+    const std::string L1 = w.n(L1m);
+    const auto kN = [&](double v) { return w.fixed(v) + " kN"; };
     switch (in.system) {
     case StaticSystem::OneSpan:
-        w.formula("R1 = R2 = q · L / 2", "= " + q + " · " + L1 + " / 2",
-                  w.fixed(r.reactions_kN[0]) + " kN");
+        w.formula("R1 = R2 = q · L / 2", "= " + q + " · " + L1 + " / 2", kN(r.reactions_kN[0]));
         break;
     case StaticSystem::FixedEnds:
-        w.formula("R1 = R2 = q · L / 2", "= " + q + " · " + L1 + " / 2",
-                  w.fixed(r.reactions_kN[0]) + " kN");
+        w.formula("R1 = R2 = q · L / 2", "= " + q + " · " + L1 + " / 2", kN(r.reactions_kN[0]));
         w.formula("M1 = M2 = −q · L² / 12", "= −" + q + " · " + L1 + "² / 12",
                   w.fixed(r.supportMoments_kNm[0]) + " kNm");
         break;
     case StaticSystem::TwoSpans: {
-        const std::string L2 = w.n(in.spanL2_cm / 100.0);
+        const double L2m = in.spanL2_cm / 100.0;
+        const std::string L2 = w.n(L2m);
+        const double M2 = r.supportMoments_kNm[1];
         w.formula("M2 = −q · (L1³ + L2³) / (8 · (L1 + L2))",
                   "= −" + q + " · (" + L1 + "³ + " + L2 + "³) / (8 · (" + L1 + " + " + L2 + "))",
-                  w.fixed(r.supportMoments_kNm[1]) + " kNm");
-        w.formula("R1 = q · L1 / 2 + M2 / L1", "", w.fixed(r.reactions_kN[0]) + " kN");
-        w.formula("R3 = q · L2 / 2 + M2 / L2", "", w.fixed(r.reactions_kN[2]) + " kN");
-        w.formula("R2 = q · (L1 + L2) − R1 − R3", "", w.fixed(r.reactions_kN[1]) + " kN");
+                  w.fixed(M2) + " kNm");
+        // The next lines take M2, R1 and R3 with six digits, so each holds as printed.
+        w.formula("R1 = q · L1 / 2 + M2 / L1",
+                  "= " + q + " · " + L1 + " / 2 + " + w.op(M2) + " / " + L1, kN(r.reactions_kN[0]));
+        if (L2m > 0.0)
+            w.formula("R3 = q · L2 / 2 + M2 / L2",
+                      "= " + q + " · " + L2 + " / 2 + " + w.op(M2) + " / " + L2,
+                      kN(r.reactions_kN[2]));
+        else
+            w.row("R3", w.fixed(r.reactions_kN[2]), "kN");
+        w.formula("R2 = q · (L1 + L2) − R1 − R3",
+                  "= " + q + " · (" + L1 + " + " + L2 + ") − " + w.op(r.reactions_kN[0]) + " − " +
+                      w.op(r.reactions_kN[2]),
+                  kN(r.reactions_kN[1]));
         break;
     }
     }

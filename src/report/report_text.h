@@ -61,6 +61,7 @@ enum class Phrase {
     SuggestedMullion,
     SuggestedTransom,
     CatalogueRange,
+    MullionChoice,
     NoMullionFits,
     DeflectionCheck,
     StressCheck,
