@@ -4,6 +4,7 @@
 
 #include "export/xlsx_report.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +19,30 @@ struct Table {
     std::vector<std::vector<std::string>> rows;
 };
 
-// Writes the table as the only sheet, named `sheetName`, of a new workbook at `path`
-// (replaced atomically if it exists). The header row stays in view while scrolling.
+// The table written row by row as the rows come, each row deflated into the file and
+// forgotten, so a sheet of a million rows takes no more memory than one of ten. The file
+// appears at `path` (replacing one there) only when finish() succeeds; until then, or
+// when the writer is dropped unfinished, whatever was at `path` stays as it was. Numbers
+// written with two decimals keep them on screen (number format 0.00). The header row stays
+// in view while scrolling.
+class TableWriter {
+public:
+    TableWriter(std::string path, std::string sheetName, std::vector<std::string> header,
+                std::vector<bool> numeric, NumberReader readNumber);
+    ~TableWriter();
+    TableWriter(const TableWriter&) = delete;
+    TableWriter& operator=(const TableWriter&) = delete;
+
+    // False once the table cannot be written (finish() then says why).
+    bool row(const std::vector<std::string>& texts);
+    ExportOutcome finish();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
+// The whole table at once through a TableWriter.
 ExportOutcome makeTableWorkbook(const std::string& path, std::string_view sheetName,
                                 const Table& table, const NumberReader& readNumber);
 
