@@ -106,7 +106,8 @@ public:
         const NumberFormat* fmt = &m_fmt;
         m_writer = std::make_unique<xlsx::TableWriter>(
             m_path, "Bays", names, std::move(numeric),
-            [fmt](std::string_view text) { return parseNumber(text, *fmt); });
+            [fmt](std::string_view text) { return parseNumber(text, *fmt); },
+            m_fmt.decimal.size() == 1 && m_fmt.minus == "-" ? m_fmt.decimal[0] : '\0');
     }
     void row(const std::vector<std::string>& fields) override { m_writer->row(fields); }
     std::optional<std::string> finish(bool english) override {

@@ -67,6 +67,9 @@ struct TableWriter::State {
     std::optional<ExportOutcome> failure;
     int rows = 0;
     std::string xml;  // the row being assembled, kept for its capacity
+    std::string rowNumber;
+    std::size_t nextColumn = 0;
+    char decimal = '\0';
 
     bool writeFailed() {
         const int err = file.error() != 0 ? file.error() : errno;
@@ -79,24 +82,66 @@ struct TableWriter::State {
         return false;
     }
 
-    void cell(const std::string& ref, std::string_view text, bool number) {
+    // A cell right after the one before it goes without its reference: a reader places it in
+    // the next column, and the sheet is a third smaller (less to deflate, faster to write).
+    void cell(std::size_t column, std::string_view text, bool number) {
         if (text.empty())
             return;
+        xml += "<c";
+        if (column != nextColumn) {
+            xml += " r=\"";
+            xml += columns[column];
+            xml += rowNumber;
+            xml += '"';
+        }
+        nextColumn = column + 1;
+        if (number && decimal != '\0' && appendPlainDecimal(text)) {
+            xml += "</v></c>";
+            return;
+        }
         if (number) {
             if (const auto value = readNumber(text)) {
-                xml += "<c r=\"";
-                xml += ref;
-                xml += twoDecimals(text) ? "\" s=\"1\"><v>" : "\"><v>";
+                xml += twoDecimals(text) ? " s=\"1\"><v>" : "><v>";
                 xml += formatDouble(*value);
                 xml += "</v></c>";
                 return;
             }
         }
-        xml += "<c r=\"";
-        xml += ref;
-        xml += "\" t=\"inlineStr\"><is><t xml:space=\"preserve\">";
-        appendEscaped(xml, cellText(text));
+        const std::string clean = cellText(text);
+        // Readers trim blanks at either end unless told to keep them.
+        const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+        xml += !clean.empty() && (blank(clean.front()) || blank(clean.back()))
+                   ? " t=\"inlineStr\"><is><t xml:space=\"preserve\">"
+                   : " t=\"inlineStr\"><is><t>";
+        appendEscaped(xml, clean);
         xml += "</t></is></c>";
+    }
+
+    // "-12,50" under a comma: the value as it is, with a point; false (nothing appended) for
+    // any other text, which the reader then decides on. Short enough to be read exactly.
+    bool appendPlainDecimal(std::string_view text) {
+        std::size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
+        const std::size_t first = i;
+        std::size_t digits = 0;
+        std::size_t separator = std::string_view::npos;
+        for (; i < text.size(); ++i) {
+            const char c = text[i];
+            if (c >= '0' && c <= '9')
+                ++digits;
+            else if (c == decimal && separator == std::string_view::npos && i > first)
+                separator = i;
+            else
+                return false;
+        }
+        if (digits == 0 || digits > 15 || separator == text.size() - 1 ||
+            (text[first] == '0' && text.size() > first + 1 && first + 1 != separator))
+            return false;
+        xml += twoDecimals(text) ? " s=\"1\"><v>" : "><v>";
+        const std::size_t at = xml.size();
+        xml += text;
+        if (separator != std::string_view::npos)
+            xml[at + separator] = '.';
+        return true;
     }
 
     bool writeRow(const std::vector<std::string>& texts, bool isHeader) {
@@ -110,26 +155,24 @@ struct TableWriter::State {
             return false;
         }
         ++rows;
-        const std::string r = std::to_string(rows);
+        rowNumber = std::to_string(rows);
+        nextColumn = 0;
         xml.clear();
         xml += "<row r=\"";
-        xml += r;
+        xml += rowNumber;
         xml += "\">";
-        std::string ref;
-        for (std::size_t c = 0; c < columns.size() && c < texts.size(); ++c) {
-            ref.assign(columns[c]);
-            ref += r;
-            cell(ref, texts[c], !isHeader && numeric[c]);
-        }
+        for (std::size_t c = 0; c < columns.size() && c < texts.size(); ++c)
+            cell(c, texts[c], !isHeader && numeric[c]);
         xml += "</row>";
         return zip->append(xml) || writeFailed();
     }
 };
 
 TableWriter::TableWriter(std::string path, std::string sheetName, std::vector<std::string> header,
-                         std::vector<bool> numeric, NumberReader readNumber)
+                         std::vector<bool> numeric, NumberReader readNumber, char decimal)
     : m_state(std::make_unique<State>()) {
     State& s = *m_state;
+    s.decimal = decimal;
     s.path = std::move(path);
     s.header = std::move(header);
     s.numeric = std::move(numeric);

@@ -27,8 +27,10 @@ struct Table {
 // in view while scrolling.
 class TableWriter {
 public:
+    // `decimal`, when given, is the separator of plain decimals ("-12,5" for ','): those
+    // are written as they are, without a round trip through the reader.
     TableWriter(std::string path, std::string sheetName, std::vector<std::string> header,
-                std::vector<bool> numeric, NumberReader readNumber);
+                std::vector<bool> numeric, NumberReader readNumber, char decimal = '\0');
     ~TableWriter();
     TableWriter(const TableWriter&) = delete;
     TableWriter& operator=(const TableWriter&) = delete;

@@ -3,7 +3,11 @@
 #include <zlib.h>
 
 #include <cerrno>
+#include <condition_variable>
 #include <ctime>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 namespace cw::xlsx {
 
@@ -41,6 +45,18 @@ struct ZipStream::Deflater {
     }
 };
 
+struct ZipStream::Pipe {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::string> chunks;
+    bool closed = false;   // no more chunks will come
+    bool failed = false;   // the deflating thread could not write
+    std::thread worker;
+};
+
+// Chunks waiting for the deflating thread: enough to keep it busy, little enough to stay small.
+constexpr std::size_t kQueuedChunks = 4;
+
 ZipStream::ZipStream(AtomicFile& file) : m_file(file) {
     const std::time_t now = std::time(nullptr);
     std::tm t{};
@@ -51,7 +67,17 @@ ZipStream::ZipStream(AtomicFile& file) : m_file(file) {
     m_date = std::uint16_t(((t.tm_year - 80) << 9) | ((t.tm_mon + 1) << 5) | t.tm_mday);
 }
 
-ZipStream::~ZipStream() = default;
+ZipStream::~ZipStream() {
+    if (m_pipe) {
+        {
+            std::lock_guard lock(m_pipe->mutex);
+            m_pipe->closed = true;
+            m_pipe->failed = true;  // abandoned: the rest is not deflated
+        }
+        m_pipe->changed.notify_all();
+        m_pipe->worker.join();
+    }
+}
 
 bool ZipStream::writeLocalHeader(const Entry& e, bool sizesKnown) {
     std::string h;
@@ -122,28 +148,74 @@ bool ZipStream::begin(const std::string& name) {
     m_deflater->ready = true;
     m_input.reserve(kInputChunk + 4096);
     m_output.resize(kInputChunk);
+    m_pipe = std::make_unique<Pipe>();
+    m_pipe->worker = std::thread([this] { deflateLoop(); });
     return true;
 }
 
-bool ZipStream::flushInput(bool last) {
+bool ZipStream::deflateChunk(const std::string& chunk, bool last) {
     Deflater& d = *m_deflater;
     d.crc = std::uint32_t(
-        crc32(d.crc, reinterpret_cast<const Bytef*>(m_input.data()), uInt(m_input.size())));
-    d.z.next_in = reinterpret_cast<Bytef*>(m_input.data());
-    d.z.avail_in = uInt(m_input.size());
+        crc32(d.crc, reinterpret_cast<const Bytef*>(chunk.data()), uInt(chunk.size())));
+    d.z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(chunk.data()));
+    d.z.avail_in = uInt(chunk.size());
     int status = Z_OK;
     do {
         d.z.next_out = reinterpret_cast<Bytef*>(m_output.data());
         d.z.avail_out = uInt(m_output.size());
         status = deflate(&d.z, last ? Z_FINISH : Z_NO_FLUSH);
         if (status == Z_STREAM_ERROR)
-            return m_ok = false;
+            return false;
         const std::size_t produced = m_output.size() - d.z.avail_out;
         if (produced > 0 && !m_file.write(std::string_view(m_output.data(), produced)))
-            return m_ok = false;
+            return false;
     } while (d.z.avail_out == 0 || (last && status != Z_STREAM_END));
-    m_entries.back().size += m_input.size();
-    m_input.clear();
+    return true;
+}
+
+void ZipStream::deflateLoop() {
+    Pipe& p = *m_pipe;
+    for (;;) {
+        std::string chunk;
+        bool last = false;
+        {
+            std::unique_lock lock(p.mutex);
+            p.changed.wait(lock, [&] { return !p.chunks.empty() || p.closed; });
+            if (p.failed)
+                return;
+            if (p.chunks.empty())
+                return;
+            chunk = std::move(p.chunks.front());
+            p.chunks.pop_front();
+            last = p.closed && p.chunks.empty();
+        }
+        p.changed.notify_all();
+        if (!deflateChunk(chunk, last)) {
+            std::lock_guard lock(p.mutex);
+            p.failed = true;
+            p.changed.notify_all();
+            return;
+        }
+        if (last)
+            return;
+    }
+}
+
+bool ZipStream::flushInput(bool last) {
+    Pipe& p = *m_pipe;
+    {
+        std::unique_lock lock(p.mutex);
+        p.changed.wait(lock, [&] { return p.chunks.size() < kQueuedChunks || p.failed; });
+        if (p.failed)
+            return m_ok = false;
+        m_entries.back().size += m_input.size();
+        // The last chunk may be empty: it still finishes the deflate stream.
+        p.chunks.push_back(std::move(m_input));
+        p.closed = last;
+    }
+    p.changed.notify_all();
+    m_input = std::string();
+    m_input.reserve(kInputChunk + 4096);
     return true;
 }
 
@@ -157,6 +229,11 @@ bool ZipStream::append(std::string_view data) {
 bool ZipStream::end() {
     if (!m_ok || !m_deflater || !flushInput(true))
         return false;
+    m_pipe->worker.join();
+    const bool failed = m_pipe->failed;
+    m_pipe.reset();
+    if (failed)
+        return m_ok = false;
     Entry& e = m_entries.back();
     e.crc = m_deflater->crc;
     e.packed = m_deflater->z.total_out;

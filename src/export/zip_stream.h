@@ -2,7 +2,7 @@
 
 // A zip archive written front to back into a file: small entries whole, one large entry as
 // a stream of pieces deflated as they come, so an archive of any size is written in a few
-// hundred kilobytes of memory. Zip64 records are added only when sizes or offsets need them.
+// hundred kilobytes of memory (a few chunks queued for the deflating thread). Zip64 records are added only when sizes or offsets need them.
 
 #include "export/atomic_file.h"
 
@@ -40,11 +40,16 @@ private:
     struct Deflater;
 
     bool flushInput(bool last);
+    void deflateLoop();
+    bool deflateChunk(const std::string& chunk, bool last);
     bool writeLocalHeader(const Entry& e, bool sizesKnown);
 
     AtomicFile& m_file;
     std::vector<Entry> m_entries;
     std::unique_ptr<Deflater> m_deflater;
+    struct Pipe;
+    // The streamed entry is deflated on a second thread while the rows are made.
+    std::unique_ptr<Pipe> m_pipe;
     std::string m_input;
     std::string m_output;
     std::uint16_t m_time = 0;
