@@ -49,8 +49,9 @@ protected:
     Outcome shell(const std::string& line) {
         const fs::path out = m_dir / "stdout";
         const fs::path err = m_dir / "stderr";
-        const std::string command = "cd '" + m_dir.string() + "' && QT_QPA_PLATFORM=offscreen " +
-                                    line + " >'" + out.string() + "' 2>'" + err.string() + "'";
+        // A window that opens (a locale wrongly taken) is ended, not waited for.
+        const std::string command = "cd '" + m_dir.string() +
+                                    "' && QT_QPA_PLATFORM=offscreen timeout 30 " + line + " >'" + out.string() + "' 2>'" + err.string() + "'";
         const int raw = std::system(command.c_str());
         Outcome o;
         o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
