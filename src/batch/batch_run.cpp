@@ -73,6 +73,11 @@ public:
         m_opened = m_file.open(m_path);
     }
     std::string name() const override { return m_path; }
+    std::optional<std::string> openError(bool english) const override {
+        if (m_opened)
+            return std::nullopt;
+        return systemReason(m_file.error(), english);
+    }
     void header(const std::vector<std::string>& names) override { m_writer.writeRow(names); }
     void row(const std::vector<std::string>& fields) override { m_writer.writeRow(fields); }
     std::optional<std::string> finish(bool english) override {
@@ -97,9 +102,20 @@ private:
 
 class XlsxSink : public ResultSink {
 public:
-    XlsxSink(std::string path, NumberFormat fmt) : m_path(std::move(path)), m_fmt(std::move(fmt)) {}
+    XlsxSink(std::string path, NumberFormat fmt) : m_path(std::move(path)), m_fmt(std::move(fmt)) {
+        header(resultHeader());
+    }
     std::string name() const override { return m_path; }
+    std::optional<std::string> openError(bool english) const override {
+        const auto failure = m_writer->failure();
+        if (!failure)
+            return std::nullopt;
+        return english ? failure->message : failure->greekMessage;
+    }
     void header(const std::vector<std::string>& names) override {
+        if (m_writer && names == m_header)
+            return;  // made with these names already
+        m_header = names;
         std::vector<bool> numeric(names.size());
         for (std::size_t c = 0; c < names.size(); ++c)
             numeric[c] = isNumberColumn(c);
@@ -123,6 +139,7 @@ private:
     std::string m_path;
     NumberFormat m_fmt;
     std::unique_ptr<xlsx::TableWriter> m_writer;
+    std::vector<std::string> m_header;
 };
 
 }  // namespace
@@ -144,6 +161,10 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
                       std::optional<std::size_t> size, ResultSink& sink,
                       const BatchOptions& options) {
     BatchSummary summary;
+    if (auto why = sink.openError(options.english)) {
+        summary.failure = say(Message::ResultsUnwritable, options.english, {sink.name(), *why});
+        return summary;
+    }
     BayDesigner designer(options.numberFormat, options.english);
     std::optional<ColumnMap> columns;
     std::vector<std::string> out;

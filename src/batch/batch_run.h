@@ -26,6 +26,8 @@ public:
     virtual std::optional<std::string> finish(bool english) = 0;
     // How messages call the output.
     virtual std::string name() const = 0;
+    // Why the output cannot be written at all, known before any row is designed.
+    virtual std::optional<std::string> openError(bool /*english*/) const { return std::nullopt; }
 };
 
 // RFC 4180 rows into a stream; `delimiter` ';' where the decimal separator is a comma.

@@ -223,6 +223,10 @@ TableWriter::TableWriter(std::string path, std::string sheetName, std::vector<st
 
 TableWriter::~TableWriter() = default;
 
+std::optional<ExportOutcome> TableWriter::failure() const {
+    return m_state->failure;
+}
+
 bool TableWriter::row(const std::vector<std::string>& texts) {
     return m_state->writeRow(texts, false);
 }

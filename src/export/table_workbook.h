@@ -5,6 +5,7 @@
 #include "export/xlsx_report.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,8 @@ public:
     // False once the table cannot be written (finish() then says why).
     bool row(const std::vector<std::string>& texts);
     ExportOutcome finish();
+    // Why the table cannot be written, once that is known (from the start: no folder).
+    std::optional<ExportOutcome> failure() const;
 
 private:
     struct State;

@@ -257,6 +257,13 @@ TEST_F(BatchMain, AFailedRunLeavesTheEarlierResultsAsTheyWere) {
         EXPECT_EQ(done.status, 0);
         EXPECT_NE(slurp(out), "earlier results");
     }
+    // A folder that is not there: nothing written, the reason said.
+    for (const char* name : {"missing/r.csv", "missing/r.xlsx"}) {
+        SCOPED_TRACE(name);
+        const Outcome o = run("'" + good.string() + "' -o '" + (m_dir / name).string() + "'");
+        EXPECT_EQ(o.status, 2);
+        EXPECT_NE(o.err.find("could not be written"), std::string::npos) << o.err;
+    }
     // Results written through a link replace the file it names and keep the link.
     const fs::path target = write("target.csv", "earlier");
     fs::create_symlink(target, m_dir / "to_target.csv");
