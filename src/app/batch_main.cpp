@@ -29,7 +29,7 @@ constexpr const char* kUsage =
     "Exit status:\n"
     "  0  every row was designed\n"
     "  1  some rows were refused (the reason is in their error column)\n"
-    "  2  nothing was designed: the schedule could not be read, the results could not be\n"
+    "  2  the run did not complete: the schedule could not be read, the results could not be\n"
     "     written (any earlier output file is as it was), the output is the schedule, the\n"
     "     locale is not installed, or the command line is wrong\n";
 
