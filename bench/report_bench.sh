@@ -24,7 +24,7 @@ done
 echo "one bay: best of 5 $best ms"
 
 {
-    echo "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,d,f,structureWeight,snowHeight,slope"
+    echo "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,d,f,structure_weight,snow_height,slope"
     awk 'BEGIN {
         split("veltra korin terrax", series, " ")
         for (i = 0; i < 1000; i++) {
@@ -37,6 +37,12 @@ echo "one bay: best of 5 $best ms"
     }'
 } >"$work/schedule.csv"
 start=$(now)
-"$report" "$work/schedule.csv" -o "$work/schedule.pdf" --locale el_GR
+summary=$("$report" "$work/schedule.csv" -o "$work/schedule.pdf" --locale el_GR)
 ms=$(elapsed "$start" "$(now)")
+echo "$summary"
+# Every row must be a bay, or the time is that of fewer bays than it claims.
+case "$summary" in
+    "1000 bay(s), 0 row(s) refused"*) ;;
+    *) echo "the schedule did not give 1000 bays" >&2; exit 1 ;;
+esac
 echo "1000-bay schedule: $ms ms, $(stat -c %s "$work/schedule.pdf") bytes"

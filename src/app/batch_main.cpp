@@ -2,6 +2,8 @@
 // schedule designed as the window designs it, one result row a bay.
 
 #include "batch/batch_run.h"
+#include "export/atomic_file.h"
+#include "model/locale_names.h"
 #include "model/messages.h"
 
 #include <unistd.h>
@@ -10,6 +12,7 @@
 #include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <iostream>
 #include <string>
 
@@ -20,8 +23,15 @@ constexpr const char* kUsage =
     "       curtainwall-batch --help | --version\n"
     "  Designs every bay of the schedule; results as CSV on standard output unless -o names\n"
     "  a .csv or .xlsx file. Numbers are read and written in the notation of NAME (default C,\n"
-    "  a point); messages are Greek under an el locale, English otherwise.\n"
-    "  Exit status: 0 every row ran, 1 some rows refused, 2 the schedule could not be read.\n";
+    "  a point); messages are Greek under an el locale, English otherwise. The output is\n"
+    "  written under a temporary name and put in place only when complete; it must not be\n"
+    "  the schedule itself.\n"
+    "Exit status:\n"
+    "  0  every row was designed\n"
+    "  1  some rows were refused (the reason is in their error column)\n"
+    "  2  the run did not complete: the schedule could not be read, the results could not be\n"
+    "     written (any earlier output file is as it was), the output is the schedule, the\n"
+    "     locale is not installed, or the command line is wrong\n";
 
 bool endsWithNoCase(const std::string& s, const std::string& tail) {
     if (s.size() < tail.size())
@@ -65,6 +75,11 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    if (!cw::localeInstalled(locale)) {
+        std::cerr << "curtainwall-batch: " << cw::unknownLocaleMessage(locale) << '\n';
+        return 2;
+    }
+
     cw::batch::BatchOptions options;
     options.numberFormat = cw::NumberFormat::fromLocale(locale);
     options.english = locale.rfind("el", 0) != 0;
@@ -74,6 +89,8 @@ int main(int argc, char** argv) {
     std::istream* schedule = &std::cin;
     std::optional<std::size_t> size;
     std::string name = schedulePath == "-" ? "(standard input)" : schedulePath;
+    struct stat input {};
+    bool inputKnown = false;
     if (schedulePath != "-") {
         struct stat st {};
         if (::stat(schedulePath.c_str(), &st) == 0 && S_ISREG(st.st_mode))
@@ -84,7 +101,17 @@ int main(int argc, char** argv) {
                       << cw::say(cw::Message::ScheduleUnreadable, options.english, {name}) << '\n';
             return 2;
         }
+        inputKnown = ::stat(schedulePath.c_str(), &input) == 0;
         schedule = &file;
+    } else {
+        inputKnown = ::fstat(STDIN_FILENO, &input) == 0;
+    }
+    // Writing the results over the schedule would destroy it before it is read.
+    if (!outputPath.empty() && inputKnown && cw::xlsx::sameFile(input, outputPath)) {
+        std::cerr << "curtainwall-batch: "
+                  << cw::say(cw::Message::OutputIsInput, options.english, {outputPath, name})
+                  << '\n';
+        return 2;
     }
 
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
@@ -98,24 +125,13 @@ int main(int argc, char** argv) {
         };
 
     std::unique_ptr<cw::batch::ResultSink> sink;
-    std::ofstream csvFile;
-    if (outputPath.empty()) {
+    const std::string target = outputPath.empty() ? outputPath : cw::xlsx::writeTarget(outputPath);
+    if (outputPath.empty())
         sink = cw::batch::csvSink(std::cout, "(standard output)", delimiter, false);
-    } else if (endsWithNoCase(outputPath, ".xlsx")) {
-        sink = cw::batch::xlsxSink(outputPath, options.numberFormat);
-    } else {
-        csvFile.open(outputPath, std::ios::binary | std::ios::trunc);
-        if (!csvFile) {
-            std::cerr << "curtainwall-batch: "
-                      << cw::say(cw::Message::ResultsUnwritable, options.english,
-                                 {outputPath, options.english ? "cannot create the file"
-                                                              : "το αρχείο δεν δημιουργείται"})
-                      << '\n';
-            return 2;
-        }
-        // Spreadsheet programs take a file for UTF-8 only with the mark.
-        sink = cw::batch::csvSink(csvFile, outputPath, delimiter, true);
-    }
+    else if (endsWithNoCase(outputPath, ".xlsx"))
+        sink = cw::batch::xlsxSink(target, options.numberFormat);
+    else  // Spreadsheet programs take a file for UTF-8 only with the mark.
+        sink = cw::batch::csvFileSink(target, delimiter, true);
 
     const cw::batch::BatchSummary summary =
         cw::batch::runBatch(*schedule, name, size, *sink, options);

@@ -1,5 +1,6 @@
 // curtainwall [--locale NAME] [--dump-state-on-exit FILE]: the design window.
 
+#include "model/locale_names.h"
 #include "model/number_text.h"
 #include "window/qt/main_window.h"
 #include "window/qt/widget_look.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -47,7 +49,7 @@ bool displayAvailable() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string locale;
+    std::optional<std::string> locale;
     QString dumpPath;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -72,6 +74,10 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    if (locale && !cw::localeInstalled(*locale)) {
+        std::fprintf(stderr, "curtainwall: %s\n", cw::unknownLocaleMessage(*locale).c_str());
+        return 2;
+    }
     if (!displayAvailable()) {
         std::fputs(
             "curtainwall: no display; run it under a virtual one: "
@@ -82,7 +88,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     cw::gui::setUpApplication(app);
-    cw::Form form(cw::NumberFormat::fromLocale(locale));
+    cw::Form form(cw::NumberFormat::fromLocale(locale.value_or(std::string())));
     cw::gui::MainWindow window(form, {dumpPath, false, nullptr});
     window.show();
     return QApplication::exec();

@@ -2,6 +2,7 @@
 // actions, with its state printed as JSON.
 
 #include "app/replay_script.h"
+#include "model/locale_names.h"
 
 #ifdef CW_WITH_REPORT
 #include "app/report_hook.h"
@@ -11,12 +12,13 @@
 #endif
 
 #include <fstream>
+#include <optional>
 #include <iostream>
 #include <string>
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    std::string locale;
+    std::optional<std::string> locale;
     std::string scriptPath;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -34,7 +36,11 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    const cw::NumberFormat fmt = cw::NumberFormat::fromLocale(locale);
+    if (locale && !cw::localeInstalled(*locale)) {
+        std::cerr << "curtainwall-replay: " << cw::unknownLocaleMessage(*locale) << '\n';
+        return 2;
+    }
+    const cw::NumberFormat fmt = cw::NumberFormat::fromLocale(locale.value_or(std::string()));
 #ifdef CW_WITH_REPORT
     // The PDF writer needs Qt Gui's fonts; the application is made on the first report only,
     // so that scripts without one run exactly as in the headless build. It lives to the end.

@@ -1,9 +1,14 @@
 // curtainwall-report INPUT -o OUT.pdf [--language el|en] [--locale NAME]: the calculation
 // report of a bay file, or of every bay of a schedule, as a PDF.
 
+#include "export/atomic_file.h"
+#include "model/locale_names.h"
+#include "model/messages.h"
 #include "report/report_run.h"
 
 #include <QGuiApplication>
+
+#include <sys/stat.h>
 
 #include <iostream>
 #include <string>
@@ -12,12 +17,21 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: curtainwall-report INPUT -o OUT.pdf [--language el|en] [--locale NAME]\n"
-    "  INPUT is a bay file (.cwbay) or a schedule (.csv)\n";
+    "       curtainwall-report --help\n"
+    "  INPUT is a bay file (.cwbay) or a schedule (.csv). The PDF is written under a\n"
+    "  temporary name and put in place only when complete; it must not be the input.\n"
+    "Exit status:\n"
+    "  0  the report was written (a schedule's refused rows are listed in it)\n"
+    "  1  the input could not be read, or the PDF could not be written (any earlier file\n"
+    "     OUT.pdf is as it was)\n"
+    "  2  nothing was done: the command line is wrong, the locale is not installed, or the\n"
+    "     output is the input\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     cw::report::ReportRequest request;
+    bool localeGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -32,6 +46,7 @@ int main(int argc, char** argv) {
             request.language = language == "en" ? cw::BayLanguage::English : cw::BayLanguage::Greek;
         } else if (arg == "--locale" && hasValue) {
             request.locale = argv[++i];
+            localeGiven = true;
         } else if (arg == "-h" || arg == "--help") {
             std::cout << kUsage;
             return 0;
@@ -46,6 +61,31 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
+    if (localeGiven && !cw::localeInstalled(request.locale)) {
+        std::cerr << "curtainwall-report: " << cw::unknownLocaleMessage(request.locale) << '\n';
+        return 2;
+    }
+    const bool english = request.language == cw::BayLanguage::English;
+    if (struct stat input {}; ::stat(request.input.c_str(), &input) == 0 &&
+                              cw::xlsx::sameFile(input, request.output)) {
+        std::cerr << "curtainwall-report: "
+                  << cw::say(cw::Message::OutputIsInput, english, {request.output, request.input})
+                  << '\n';
+        return 2;
+    }
+    // The PDF goes to a temporary file beside its place, renamed there once complete.
+    const std::string shownOutput = request.output;
+    const std::string target = cw::xlsx::writeTarget(request.output);
+    cw::xlsx::AtomicFile pdfFile;
+    if (!pdfFile.open(target)) {
+        std::cerr << "curtainwall-report: "
+                  << cw::say(cw::Message::ResultsUnwritable, english,
+                             {shownOutput, cw::systemReason(pdfFile.error(), english)})
+                  << '\n';
+        return 1;
+    }
+    request.output = pdfFile.temporaryPath();
+
     // The PDF writer needs Qt Gui's fonts, not a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -55,7 +95,16 @@ int main(int argc, char** argv) {
         std::cerr << *outcome.error << '\n';
         return 1;
     }
+    struct stat before {};
+    const bool replacing = ::stat(target.c_str(), &before) == 0 && S_ISREG(before.st_mode);
+    if (!pdfFile.commit(replacing ? &before : nullptr)) {
+        std::cerr << "curtainwall-report: "
+                  << cw::say(cw::Message::ResultsUnwritable, english,
+                             {shownOutput, cw::systemReason(pdfFile.error(), english)})
+                  << '\n';
+        return 1;
+    }
     std::cout << outcome.bays << " bay(s), " << outcome.refused << " row(s) refused, "
-              << outcome.pages << " page(s): " << request.output << '\n';
+              << outcome.pages << " page(s): " << shownOutput << '\n';
     return 0;
 }

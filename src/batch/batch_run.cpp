@@ -1,11 +1,15 @@
 #include "batch/batch_run.h"
 
 #include "batch/bay_designer.h"
+#include "export/atomic_file.h"
 #include "export/table_workbook.h"
 #include "files/schedule_csv.h"
 #include "model/messages.h"
 
+#include <sys/stat.h>
+
 #include <array>
+#include <streambuf>
 
 namespace cw::batch {
 
@@ -33,22 +37,99 @@ private:
     files::CsvWriter m_writer;
 };
 
+// The rows of a CSV file go through this buffer into the temporary file.
+class AtomicFileBuffer : public std::streambuf {
+public:
+    explicit AtomicFileBuffer(xlsx::AtomicFile& file) : m_file(file) {
+        setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+    }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (sync() != 0)
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override {
+        const std::string_view pending(pbase(), std::size_t(pptr() - pbase()));
+        setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+        return pending.empty() || m_file.write(pending) ? 0 : -1;
+    }
+
+private:
+    xlsx::AtomicFile& m_file;
+    std::array<char, 1 << 16> m_buffer;
+};
+
+class CsvFileSink : public ResultSink {
+public:
+    CsvFileSink(std::string path, char delimiter, bool byteOrderMark)
+        : m_path(std::move(path)), m_buffer(m_file), m_out(&m_buffer),
+          m_writer(m_out, delimiter, byteOrderMark) {
+        m_opened = m_file.open(m_path);
+    }
+    std::string name() const override { return m_path; }
+    std::optional<std::string> openError(bool english) const override {
+        if (m_opened)
+            return std::nullopt;
+        return systemReason(m_file.error(), english);
+    }
+    void header(const std::vector<std::string>& names) override { m_writer.writeRow(names); }
+    void row(const std::vector<std::string>& fields) override { m_writer.writeRow(fields); }
+    std::optional<std::string> finish(bool english) override {
+        m_out.flush();
+        if (!m_opened || !m_out)
+            return systemReason(m_file.error(), english);
+        struct stat before {};
+        const bool replacing = ::stat(m_path.c_str(), &before) == 0 && S_ISREG(before.st_mode);
+        if (!m_file.commit(replacing ? &before : nullptr))
+            return systemReason(m_file.error(), english);
+        return std::nullopt;
+    }
+
+private:
+    std::string m_path;
+    xlsx::AtomicFile m_file;  // before the buffer that writes into it
+    AtomicFileBuffer m_buffer;
+    std::ostream m_out;
+    files::CsvWriter m_writer;
+    bool m_opened = false;
+};
+
 class XlsxSink : public ResultSink {
 public:
-    XlsxSink(std::string path, NumberFormat fmt) : m_path(std::move(path)), m_fmt(std::move(fmt)) {}
-    std::string name() const override { return m_path; }
-    void header(const std::vector<std::string>& names) override {
-        m_table.header = names;
-        m_table.numeric.resize(names.size());
-        for (std::size_t c = 0; c < names.size(); ++c)
-            m_table.numeric[c] = isNumberColumn(c);
+    XlsxSink(std::string path, NumberFormat fmt) : m_path(std::move(path)), m_fmt(std::move(fmt)) {
+        header(resultHeader());
     }
-    void row(const std::vector<std::string>& fields) override { m_table.rows.push_back(fields); }
+    std::string name() const override { return m_path; }
+    std::optional<std::string> openError(bool english) const override {
+        const auto failure = m_writer->failure();
+        if (!failure)
+            return std::nullopt;
+        return english ? failure->message : failure->greekMessage;
+    }
+    void header(const std::vector<std::string>& names) override {
+        if (m_writer && names == m_header)
+            return;  // made with these names already
+        m_header = names;
+        std::vector<bool> numeric(names.size());
+        for (std::size_t c = 0; c < names.size(); ++c)
+            numeric[c] = isNumberColumn(c);
+        const NumberFormat* fmt = &m_fmt;
+        m_writer = std::make_unique<xlsx::TableWriter>(
+            m_path, "Bays", names, std::move(numeric),
+            [fmt](std::string_view text) { return parseNumber(text, *fmt); },
+            m_fmt.decimal.size() == 1 && m_fmt.minus == "-" ? m_fmt.decimal[0] : '\0');
+    }
+    void row(const std::vector<std::string>& fields) override { m_writer->row(fields); }
     std::optional<std::string> finish(bool english) override {
-        const NumberFormat& fmt = m_fmt;
-        const auto outcome = xlsx::makeTableWorkbook(
-            m_path, "Bays", m_table,
-            [&fmt](std::string_view text) { return parseNumber(text, fmt); });
+        if (!m_writer)
+            header(resultHeader());
+        const auto outcome = m_writer->finish();
         if (outcome.ok)
             return std::nullopt;
         return english ? outcome.message : outcome.greekMessage;
@@ -57,17 +138,19 @@ public:
 private:
     std::string m_path;
     NumberFormat m_fmt;
-    xlsx::Table m_table;
+    std::unique_ptr<xlsx::TableWriter> m_writer;
+    std::vector<std::string> m_header;
 };
-
-// A schedule without these names no bay on any row: it is not a schedule of bays.
-constexpr std::array<Column, 2> kRequiredColumns = {Column::Series, Column::System};
 
 }  // namespace
 
 std::unique_ptr<ResultSink> csvSink(std::ostream& out, std::string name, char delimiter,
                                     bool byteOrderMark) {
     return std::make_unique<CsvSink>(out, std::move(name), delimiter, byteOrderMark);
+}
+
+std::unique_ptr<ResultSink> csvFileSink(std::string path, char delimiter, bool byteOrderMark) {
+    return std::make_unique<CsvFileSink>(std::move(path), delimiter, byteOrderMark);
 }
 
 std::unique_ptr<ResultSink> xlsxSink(std::string path, NumberFormat fmt) {
@@ -78,6 +161,10 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
                       std::optional<std::size_t> size, ResultSink& sink,
                       const BatchOptions& options) {
     BatchSummary summary;
+    if (auto why = sink.openError(options.english)) {
+        summary.failure = say(Message::ResultsUnwritable, options.english, {sink.name(), *why});
+        return summary;
+    }
     BayDesigner designer(options.numberFormat, options.english);
     std::optional<ColumnMap> columns;
     std::vector<std::string> out;
@@ -85,13 +172,11 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
     std::size_t bytesRead = 0;
 
     const auto checkHeader = [&](const std::vector<std::string>& names) {
-        files::ScheduleHeader header(names);
-        for (const Column c : kRequiredColumns)
-            if (!header.indexOf(columnName(c))) {
-                summary.failure =
-                    say(Message::ScheduleMissingColumn, options.english, {name, columnName(c)});
-                return false;
-            }
+        if (const auto c = files::missingColumn(names)) {
+            summary.failure =
+                say(Message::ScheduleMissingColumn, options.english, {name, columnName(*c)});
+            return false;
+        }
         return true;
     };
     const auto writeHeader = [&] {
@@ -140,7 +225,7 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
     if (summary.failure)
         return summary;
     if (result.error) {
-        summary.failure = files::scheduleErrorMessage(*result.error, name, options.english);
+        summary.failure = files::scheduleFailure(result, name, options.english);
         return summary;
     }
     if (!columns && !checkHeader(result.columns))

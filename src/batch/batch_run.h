@@ -26,12 +26,17 @@ public:
     virtual std::optional<std::string> finish(bool english) = 0;
     // How messages call the output.
     virtual std::string name() const = 0;
+    // Why the output cannot be written at all, known before any row is designed.
+    virtual std::optional<std::string> openError(bool /*english*/) const { return std::nullopt; }
 };
 
 // RFC 4180 rows into a stream; `delimiter` ';' where the decimal separator is a comma.
 std::unique_ptr<ResultSink> csvSink(std::ostream& out, std::string name, char delimiter,
                                     bool byteOrderMark);
-// A new .xlsx workbook at `path`, written when the schedule is done (rows are kept till then).
+// A CSV file at `path`, written beside it under a temporary name and put in its place by
+// finish(): a run that fails leaves the file there before as it was.
+std::unique_ptr<ResultSink> csvFileSink(std::string path, char delimiter, bool byteOrderMark);
+// A new .xlsx workbook at `path`, streamed row by row the same way.
 std::unique_ptr<ResultSink> xlsxSink(std::string path, NumberFormat fmt);
 
 struct BatchOptions {

@@ -110,7 +110,7 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
             error = columnName(*column);
             error += ": ";
         }
-        error += messages.empty() ? std::string() : messages.front();
+        error += messages.empty() ? std::string() : files::inColumnWords(messages.front(), m_english);
         return false;
     }
 

@@ -101,22 +101,26 @@ std::string newSheet(const std::vector<ReportCell>& cells, const NumberReader& r
 
 }  // namespace
 
+std::vector<std::pair<std::string, std::string>> packageParts(std::string_view sheetName,
+                                                              std::string_view styles) {
+    return {
+        {"[Content_Types].xml", kContentTypes},
+        {"_rels/.rels", kPackageRels},
+        {"xl/workbook.xml", kWorkbookHead + std::string(sheetName) + kWorkbookTail},
+        {"xl/_rels/workbook.xml.rels", kWorkbookRels},
+        {"xl/styles.xml", styles.empty() ? std::string(kStyles) : std::string(styles)},
+    };
+}
+
 std::optional<std::string> oneSheetPackage(std::string_view sheetName,
                                            const std::string& sheetXml) {
     MemoryArchive archive;
     int zipError = 0;
     const std::string empty;
     bool ok = archive.open(empty, zipError);
-    const std::pair<const char*, std::string> parts[] = {
-        {"[Content_Types].xml", kContentTypes},
-        {"_rels/.rels", kPackageRels},
-        {"xl/workbook.xml", kWorkbookHead + std::string(sheetName) + kWorkbookTail},
-        {"xl/_rels/workbook.xml.rels", kWorkbookRels},
-        {"xl/styles.xml", kStyles},
-        {"xl/worksheets/sheet1.xml", sheetXml},
-    };
-    for (const auto& [name, text] : parts)
+    for (const auto& [name, text] : packageParts(sheetName))
         ok = ok && archive.put(name, text);
+    ok = ok && archive.put("xl/worksheets/sheet1.xml", sheetXml);
     return ok ? archive.close() : std::nullopt;
 }
 

@@ -196,4 +196,29 @@ std::string scheduleErrorMessage(const ScheduleError& e, const std::string& name
     return say(Message::ScheduleUnreadable, english, {name});
 }
 
+std::optional<Column> missingColumn(const std::vector<std::string>& names) {
+    const ScheduleHeader header(names);
+    for (const Column c : {Column::Series, Column::System})
+        if (!header.indexOf(columnName(c)))
+            return c;
+    return std::nullopt;
+}
+
+std::string scheduleFailure(const ScheduleReadResult& result, const std::string& name,
+                            bool english) {
+    if (result.error && result.error->kind == ScheduleErrorKind::TooManyFields &&
+        !result.columns.empty())
+        if (const auto column = missingColumn(result.columns))
+            return say(Message::ScheduleMissingColumn, english, {name, columnName(*column)});
+    return result.error ? scheduleErrorMessage(*result.error, name, english)
+                        : say(Message::ScheduleUnreadable, english, {name});
+}
+
+std::string inColumnWords(std::string message, bool english) {
+    const std::string buttons = say(Message::NoWindLoad, english);
+    if (const auto at = message.find(buttons); at != std::string::npos)
+        message.replace(at, buttons.size(), say(Message::ColumnNoWindLoad, english));
+    return message;
+}
+
 }  // namespace cw::files

@@ -64,6 +64,19 @@ private:
 // Why a schedule cannot be read, naming the schedule `name`, in the language asked for.
 std::string scheduleErrorMessage(const ScheduleError& error, const std::string& name, bool english);
 
+// The column every schedule of bays has and `header` lacks (series, then system), if any.
+std::optional<Column> missingColumn(const std::vector<std::string>& header);
+
+// Why a schedule that stopped with `result.error` cannot be read. A title line above the
+// header is taken for the header, and the true header then has "more fields": the missing
+// column is the better reason, so it comes first.
+std::string scheduleFailure(const ScheduleReadResult& result, const std::string& name,
+                            bool english);
+
+// A refusal of the window in the words of a schedule: its wind load comes from columns,
+// not from buttons.
+std::string inColumnWords(std::string message, bool english);
+
 // One row's cells by column.
 using RowTexts = std::array<std::string_view, kInputColumnCount>;
 RowTexts rowTexts(const files::ScheduleRow& row, const ColumnMap& columns);

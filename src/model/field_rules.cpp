@@ -57,11 +57,52 @@ std::string atMost(Field field, const RealBayLimit& limit, bool english) {
                {fieldCaption(field, english), plainText(limit.atMost, NumberFormat{}), limit.unit});
 }
 
+// "1.200" under Greek settings (or "1,200" under English ones) is 1200 written with a
+// thousands separator, which is refused rather than guessed: the text without them, with
+// any decimal part kept ("1.200,5" gives 1200,5), or nothing when the text is not grouped so.
+std::optional<std::string> withoutGroupSeparators(std::string_view text, const NumberFormat& fmt) {
+    const char group = fmt.decimal == "," ? '.' : ',';
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    std::string out;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        out += text[i++];
+    const auto digit = [&](std::size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
+    std::size_t lead = 0;
+    while (digit(i + lead))
+        ++lead;
+    if (lead < 1 || lead > 3)
+        return std::nullopt;
+    out += text.substr(i, lead);
+    i += lead;
+    int groups = 0;
+    while (i < text.size() && text[i] == group && digit(i + 1) && digit(i + 2) && digit(i + 3) &&
+           !digit(i + 4)) {
+        out += text.substr(i + 1, 3);
+        i += 4;
+        ++groups;
+    }
+    if (groups == 0)
+        return std::nullopt;
+    if (i < text.size() && text[i] == fmt.decimal[0] && digit(i + 1)) {
+        out += text.substr(i);
+        i = text.size();
+    }
+    if (i != text.size() || !parseNumber(out, fmt))
+        return std::nullopt;
+    return out;
+}
+
 // "1.5" under Greek settings (or "1,5" under English ones) is a number with the other
 // decimal separator: say which one the settings use, with the text as they would read it.
 std::string separatorHint(std::string_view text, const NumberFormat& fmt, bool english) {
     if (fmt.decimal != "," && fmt.decimal != ".")
         return {};
+    if (auto ungrouped = withoutGroupSeparators(text, fmt))
+        return say(Message::GroupSeparator, english, {*ungrouped});
     NumberFormat other = fmt;
     other.decimal.assign(1, fmt.decimal == "," ? '.' : ',');  // a literal trips a false -Wrestrict
     if (!parseNumber(text, other))

@@ -248,9 +248,19 @@ constexpr Bilingual kMessages[] = {
     {"Ο πίνακας {1} δεν έχει στήλη «{2}».", "The schedule {1} has no column \"{2}\"."},
     {"Τα αποτελέσματα {1} δεν γράφτηκαν: {2}", "The results {1} could not be written: {2}"},
     {"Απορρίφθηκαν {1} από {2} γραμμές του πίνακα.", "{1} of {2} rows of the schedule refused."},
+    {"Το αρχείο εξόδου «{1}» είναι το ίδιο το αρχείο εισόδου {2}: θα χανόταν πριν διαβαστεί. "
+     "Δώστε άλλο όνομα αρχείου εξόδου.",
+     "The output {1} is the input {2} itself: it would be lost before it is read. Give another "
+     "output file name."},
+    {"Δεν δίνεται ανεμοπίεση: συμπληρώστε μία από τις στήλες «band» (ύψος κατασκευής), "
+     "«pressure» (ανεμοπίεση) ή «speed» (ταχύτητα ανέμου).",
+     "No wind load is given: fill in one of the columns \"band\" (height band), \"pressure\" "
+     "(wind pressure) or \"speed\" (wind speed)."},
+    {" Διαχωριστικά χιλιάδων δεν γίνονται δεκτά: γράψτε {1}",
+     " Thousands separators are not accepted: write {1}"},
 };
 
-static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::RowsRefused) + 1,
+static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::GroupSeparator) + 1,
               "one sentence for each Message, in the enum's order");
 
 struct GreekReason {

@@ -117,6 +117,9 @@ enum class Message {
     ScheduleMissingColumn,
     ResultsUnwritable,
     RowsRefused,
+    OutputIsInput,     // {1} the output, {2} the input
+    ColumnNoWindLoad,  // a schedule row with no band, pressure or speed
+    GroupSeparator,    // {1} the text without its group separators
 };
 
 struct Bilingual {

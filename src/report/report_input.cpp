@@ -69,14 +69,15 @@ ReportInputResult readReportInput(const std::string& path, const NumberFormat& f
             }
             ReportBay collected = collectBay(id, bay.document, fmt, language);
             if (collected.refusal) {
-                result.refused.push_back({row.line(), id, *collected.refusal});
+                result.refused.push_back(
+                    {row.line(), id, files::inColumnWords(*collected.refusal, english)});
                 return;
             }
             ++result.bays;
             onBay(std::move(collected));
         });
     if (read.error)
-        result.error = files::scheduleErrorMessage(*read.error, path, english);
+        result.error = files::scheduleFailure(read, path, english);
     return result;
 }
 

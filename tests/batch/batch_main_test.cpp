@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -206,6 +207,218 @@ TEST_F(BatchMain, XlsxResultsHoldNumbersAsNumbersAndTextsAsTexts) {
         EXPECT_FALSE(cells.count("U3"));  // a refused row has no results
         EXPECT_FALSE(cells.count("A5"));
     }
+}
+
+// The results named as the schedule itself (by its path, through a link, or as the output of
+// a schedule read from standard input) are refused before anything is written.
+TEST_F(BatchMain, AnOutputThatIsTheScheduleIsRefusedAndTheScheduleKept) {
+    const std::string text = std::string(kHeader) + kGoodRow + kBadRow;
+    const fs::path schedule = write("s.csv", text);
+    fs::create_symlink(schedule, m_dir / "link.csv");
+    const std::string s = "'" + schedule.string() + "'";
+    const struct {
+        const char* name;
+        std::string command;
+    } cases[] = {
+        {"same_path", std::string(CW_BATCH_BIN) + " " + s + " -o " + s},
+        {"through_a_link",
+         std::string(CW_BATCH_BIN) + " " + s + " -o '" + (m_dir / "link.csv").string() + "'"},
+        {"standard_input", std::string(CW_BATCH_BIN) + " - -o " + s + " < " + s},
+        {"greek", std::string(CW_BATCH_BIN) + " " + s + " -o " + s + " --locale el_GR"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome o = shell(c.command);
+        EXPECT_EQ(o.status, 2);
+        EXPECT_TRUE(o.err.find("is the input") != std::string::npos ||
+                    o.err.find("είναι το ίδιο το αρχείο εισόδου") != std::string::npos)
+            << o.err;
+        EXPECT_EQ(slurp(schedule), text);
+        EXPECT_TRUE(fs::is_symlink(m_dir / "link.csv"));
+    }
+}
+
+// A run that stops (a schedule that cannot be read) leaves the earlier results as they were,
+// and no temporary file beside them; a run that completes replaces them.
+TEST_F(BatchMain, AFailedRunLeavesTheEarlierResultsAsTheyWere) {
+    const fs::path good = write("good.csv", std::string(kHeader) + kGoodRow);
+    const fs::path broken = write("broken.csv", std::string(kHeader) + kGoodRow + "W,\"v\"x\n");
+    for (const char* name : {"results.csv", "results.xlsx"}) {
+        SCOPED_TRACE(name);
+        const fs::path out = write(name, "earlier results");
+        const Outcome failed = run("'" + broken.string() + "' -o '" + out.string() + "'");
+        EXPECT_EQ(failed.status, 2);
+        EXPECT_EQ(slurp(out), "earlier results");
+        std::size_t files = 0;
+        for (const auto& entry : fs::directory_iterator(m_dir))
+            files += entry.path().filename().string().find(".tmp") != std::string::npos;
+        EXPECT_EQ(files, 0U);
+        const Outcome done = run("'" + good.string() + "' -o '" + out.string() + "'");
+        EXPECT_EQ(done.status, 0);
+        EXPECT_NE(slurp(out), "earlier results");
+    }
+    // A folder that is not there: nothing written, the reason said.
+    for (const char* name : {"missing/r.csv", "missing/r.xlsx"}) {
+        SCOPED_TRACE(name);
+        const Outcome o = run("'" + good.string() + "' -o '" + (m_dir / name).string() + "'");
+        EXPECT_EQ(o.status, 2);
+        EXPECT_NE(o.err.find("could not be written"), std::string::npos) << o.err;
+    }
+    // Results written through a link replace the file it names and keep the link.
+    const fs::path target = write("target.csv", "earlier");
+    fs::create_symlink(target, m_dir / "to_target.csv");
+    EXPECT_EQ(run("'" + good.string() + "' -o '" + (m_dir / "to_target.csv").string() + "'").status,
+              0);
+    EXPECT_TRUE(fs::is_symlink(m_dir / "to_target.csv"));
+    EXPECT_EQ(slurp(target).rfind("\xEF\xBB\xBFid,series,", 0), 0U);
+}
+
+// Messages a new user meets with a schedule from a spreadsheet program.
+TEST_F(BatchMain, MessagesNameTheScheduleAndItsColumns) {
+    const struct {
+        const char* name;
+        std::string schedule;
+        const char* locale;
+        int status;
+        const char* stream;  // "err" or "out"
+        const char* expected;
+        const char* absent;
+    } cases[] = {
+        {"title_row", std::string("Schedule of bays,,\n") + kHeader + kGoodRow, "C", 2, "err",
+         "has no column \"series\"", "more fields"},
+        {"no_wind", std::string(kHeader) + "N,veltra,one-span,120,90,250,,100,150,10,,,,200,15\n",
+         "C", 1, "out",
+         "fill in one of the columns \"\"band\"\" (height band), \"\"pressure\"\" (wind "
+         "pressure) or \"\"speed\"\" (wind speed)",
+         "button"},
+        {"greek_thousands", std::string(kHeader) + "T;veltra;one-span;120;90;1.200;;100;150;10;0-8;;;200;15\n",
+         "el_GR", 1, "out", "Διαχωριστικά χιλιάδων δεν γίνονται δεκτά: γράψτε 1200", "1,200"},
+        {"english_thousands",
+         std::string(kHeader) + "T,veltra,one-span,120,90,\"1,200\",,100,150,10,0-8,,,200,15\n",
+         "en_US", 1, "out", "Thousands separators are not accepted: write 1200", "point: 1.200"},
+        {"grouped_with_decimals",
+         std::string(kHeader) + "T,veltra,one-span,120,90,\"1,200.5\",,100,150,10,0-8,,,200,15\n",
+         "C", 1, "out", "Thousands separators are not accepted: write 1200.5", "point:"},
+        // A decimal with the other separator keeps the separator's hint.
+        {"greek_decimal_point", std::string(kHeader) + "T;veltra;one-span;120;90;250.5;;100;150;10;0-8;;;200;15\n",
+         "el_GR", 1, "out", "το δεκαδικό διαχωριστικό είναι το κόμμα: 250,5", "χιλιάδων"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string text = c.schedule;
+        // The header of the Greek cases in the notation of their settings.
+        if (std::string(c.locale) == "el_GR")
+            for (std::size_t i = 0; i < text.find('\n'); ++i)
+                text[i] = text[i] == ',' ? ';' : text[i];
+        const fs::path schedule = write(std::string(c.name) + ".csv", text);
+        const Outcome o = run("'" + schedule.string() + "' --locale " + c.locale);
+        EXPECT_EQ(o.status, c.status) << o.err;
+        const std::string& said = std::string(c.stream) == "err" ? o.err : o.out;
+        EXPECT_NE(said.find(c.expected), std::string::npos) << said;
+        EXPECT_EQ(said.find(c.absent), std::string::npos) << said;
+    }
+}
+
+TEST_F(BatchMain, HelpListsEveryExitStatus) {
+    const Outcome help = run("--help");
+    for (const char* status : {"\n  0  ", "\n  1  ", "\n  2  "})
+        EXPECT_NE(help.out.find(status), std::string::npos) << status;
+    // Each refusal that gives 2 is named.
+    for (const char* reason : {"could not be read", "could not be\n     written", "is the schedule",
+                               "locale is not installed", "command line"})
+        EXPECT_NE(help.out.find(reason), std::string::npos) << reason;
+}
+
+// A mixed schedule (three series, bands, pressures, speeds, refused rows) as .xlsx holds what
+// the same run writes as CSV: every text as a text, every number as the number, and the
+// numbers shown with two decimals formatted 0.00.
+TEST_F(BatchMain, StreamedXlsxHoldsWhatTheCsvHolds) {
+    std::string text =
+        "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,speed,d,f,structure_weight,"
+        "snow_height,slope\n";
+    const char* series[] = {"veltra", "korin", "terrax"};
+    const char* systems[] = {"one-span", "two-spans", "fixed-ends"};
+    for (int i = 0; i < 60; ++i) {
+        const int k = i % 3;
+        const char* system = k == 2 ? systems[(i / 3) % 2] : systems[(i / 3) % 3];
+        const int l1 = 200 + (i * 37) % 300;
+        text += "B-" + std::to_string(i) + "," + series[k] + "," + system + "," +
+                std::to_string(100 + i % 50) + ",90," + std::to_string(i % 9 == 8 ? -l1 : l1) +
+                "," + (std::string(system) == "two-spans" ? std::to_string(l1 / 2) : "") +
+                ",100,150,10," + (i % 4 == 1 ? ",1.125," : i % 4 == 2 ? ",,130" : i % 4 == 3 ? ",," : "8-20,,") +
+                ",200,15,0.1,100,30\n";
+    }
+    const fs::path schedule = write("mixed.csv", text);
+    const fs::path csv = m_dir / "mixed_results.csv";
+    const fs::path xlsx = m_dir / "mixed_results.xlsx";
+    EXPECT_EQ(run("'" + schedule.string() + "' -o '" + csv.string() + "'").status, 1);
+    EXPECT_EQ(run("'" + schedule.string() + "' -o '" + xlsx.string() + "'").status, 1);
+
+    // The CSV's cells (no field of these results holds a quote, comma or line break but the
+    // error column's, which is last).
+    std::istringstream lines(slurp(csv).substr(3));
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::vector<std::string> fields;
+        std::size_t start = 0;
+        for (int f = 0; f < 34; ++f) {
+            const std::size_t comma = line.find(',', start);
+            fields.push_back(line.substr(start, comma - start));
+            start = comma + 1;
+        }
+        std::string last = line.substr(start);
+        if (last.size() >= 2 && last.front() == '"') {
+            last = last.substr(1, last.size() - 2);
+            for (std::size_t q = last.find("\"\""); q != std::string::npos; q = last.find("\"\"", q + 1))
+                last.erase(q, 1);
+        }
+        fields.push_back(last);
+        rows.push_back(fields);
+    }
+    ASSERT_EQ(rows.size(), 61U);
+
+    const cw::test::Facts facts = cw::test::readFacts(xlsx.string());
+    const cw::test::Facts cells = cw::test::factsOfKind(facts, "cell");
+    const cw::test::Facts styles = cw::test::factsOfKind(facts, "style");
+    EXPECT_EQ(facts.at("layout\tBays"), "sorted");
+    std::size_t refused = 0;
+    std::size_t twoDecimalCells = 0;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        refused += r > 0 && !rows[r][34].empty();
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            std::string column;
+            for (std::size_t n = c + 1; n > 0; n = (n - 1) / 26)
+                column.insert(column.begin(), char('A' + (n - 1) % 26));
+            const std::string key = "Bays!" + column + std::to_string(r + 1);
+            const std::string& want = rows[r][c];
+            SCOPED_TRACE(key + " = " + want);
+            const auto it = cells.find(key);
+            if (want.empty()) {
+                EXPECT_EQ(it, cells.end());
+                continue;
+            }
+            ASSERT_NE(it, cells.end());
+            if (it->second.rfind("n ", 0) == 0) {
+                EXPECT_DOUBLE_EQ(std::stod(it->second.substr(2)), std::stod(want));
+                const bool twoDecimals =
+                    want.size() > 3 && want[want.size() - 3] == '.';
+                const auto style = styles.find(key);
+                EXPECT_EQ(style != styles.end() && style->second.find("format=0.00") !=
+                                                       std::string::npos,
+                          twoDecimals);
+                twoDecimalCells += twoDecimals;
+            } else {
+                std::string quoted;  // as JSON writes it
+                for (const char ch : want)
+                    quoted += ch == '"' || ch == '\\' ? std::string("\\") + ch : std::string(1, ch);
+                EXPECT_EQ(it->second, "s \"" + quoted + "\"");
+            }
+        }
+    }
+    EXPECT_GT(refused, 10U);  // the negative spans and the rows without wind
+    EXPECT_GT(twoDecimalCells, 100U);
 }
 
 }  // namespace

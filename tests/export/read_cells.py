@@ -39,13 +39,21 @@ def layout(title, worksheet):
     misfit = None
     last = (0, 0)
     cells = []
+    row_number = 0
     for element in worksheet.iter():
-        if local(element.tag) == "row" and element.get("spans"):
-            facts.append(("spans", "%s!%s" % (title, element.get("r")), element.get("spans")))
+        if local(element.tag) == "row":
+            # A row or cell without its reference follows the one before it.
+            row_number = int(element.get("r")) if element.get("r") else row_number + 1
+            last = (row_number, 0) if last[0] < row_number else last
+            if element.get("spans"):
+                facts.append(("spans", "%s!%s" % (title, element.get("r")), element.get("spans")))
         if local(element.tag) == "c":
-            row, col = openpyxl.utils.cell.coordinate_to_tuple(element.get("r"))
+            if element.get("r"):
+                row, col = openpyxl.utils.cell.coordinate_to_tuple(element.get("r"))
+            else:
+                row, col = row_number, last[1] + 1
             if (row, col) <= last and misfit is None:
-                misfit = element.get("r")
+                misfit = element.get("r") or openpyxl.utils.get_column_letter(col) + str(row)
             last = (row, col)
             cells.append((row, col))
     facts.append(("layout", title, "sorted" if misfit is None else "misfit at " + misfit))

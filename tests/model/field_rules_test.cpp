@@ -55,10 +55,22 @@ INSTANTIATE_TEST_SUITE_P(
                    "The field \"Total glazing thickness (mm)\" does not hold a number: "
                    "\"1234567890.1234567890123\". Under these regional settings the decimal "
                    "separator is the comma: 1234567890,123456789…"},
-        // Not a number with either separator: the message says nothing more.
+        // Thousands separators are refused, not guessed: the number without them, never the
+        // other decimal separator's reading (1.200 as 1,2).
         NotANumber{"grouped_thousands", "el_GR", true, "1.000,5",
                    "The field \"Total glazing thickness (mm)\" does not hold a number: "
-                   "\"1.000,5\"."},
+                   "\"1.000,5\". Thousands separators are not accepted: write 1000,5"},
+        NotANumber{"greek_thousands", "el_GR", false, "1.200",
+                   "Το πεδίο «Συνολικό πάχος υάλωσης (mm)» δεν περιέχει αριθμό: \"1.200\". "
+                   "Διαχωριστικά χιλιάδων δεν γίνονται δεκτά: γράψτε 1200"},
+        NotANumber{"english_thousands", "en_US", true, "-1,234,567",
+                   "The field \"Total glazing thickness (mm)\" does not hold a number: "
+                   "\"-1,234,567\". Thousands separators are not accepted: write -1234567"},
+        // Groups of other than three digits are no thousands: the separator's hint.
+        NotANumber{"not_a_group", "el_GR", true, "1.2000",
+                   "The field \"Total glazing thickness (mm)\" does not hold a number: "
+                   "\"1.2000\". Under these regional settings the decimal separator is the "
+                   "comma: 1,2000"},
         NotANumber{"two_points", "en_US", true, "1.5.5",
                    "The field \"Total glazing thickness (mm)\" does not hold a number: \"1.5.5\"."},
         NotANumber{"letters", "el_GR", false, "abc",

@@ -15,7 +15,7 @@
 namespace cw {
 namespace {
 
-constexpr int kLastMessage = static_cast<int>(Message::RowsRefused);
+constexpr int kLastMessage = static_cast<int>(Message::GroupSeparator);
 constexpr int kLastExportMessage = static_cast<int>(Message::ExportDetailNoContentTypes);
 
 std::set<char> placeholders(std::string_view sentence) {

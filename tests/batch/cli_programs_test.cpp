@@ -1,0 +1,172 @@
+// What every program says about its command line: an unknown --locale, and for the report an
+// output that is its input or a run that fails.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class Programs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("cw_cli_" + std::to_string(::getpid()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    fs::path write(const std::string& name, const std::string& text) {
+        const fs::path p = m_dir / name;
+        std::ofstream(p, std::ios::binary) << text;
+        return p;
+    }
+
+    Outcome shell(const std::string& line) {
+        const fs::path out = m_dir / "stdout";
+        const fs::path err = m_dir / "stderr";
+        // A window that opens (a locale wrongly taken) is ended, not waited for.
+        const std::string command = "cd '" + m_dir.string() +
+                                    "' && QT_QPA_PLATFORM=offscreen timeout 30 " + line + " >'" + out.string() + "' 2>'" + err.string() + "'";
+        const int raw = std::system(command.c_str());
+        Outcome o;
+        o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        o.out = slurp(out);
+        o.err = slurp(err);
+        return o;
+    }
+
+    fs::path m_dir;
+};
+
+constexpr const char* kSchedule =
+    "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,speed,d,f\n"
+    "W,veltra,one-span,120,90,250,,100,150,10,0-8,,,200,15\n";
+
+struct Program {
+    const char* name;
+    std::string path;
+    std::string arguments;  // what it needs besides --locale
+};
+
+std::vector<Program> programs() {
+    std::vector<Program> list = {
+        {"curtainwall-batch", CW_BATCH_BIN, "s.csv"},
+        {"curtainwall-replay", CW_REPLAY_BIN, "/dev/null"},
+    };
+#ifdef CW_REPORT_BIN
+    list.push_back({"curtainwall-report", CW_REPORT_BIN, "s.csv -o s.pdf"});
+#endif
+#ifdef CW_WINDOW_BIN
+    list.push_back({"curtainwall", CW_WINDOW_BIN, ""});
+#endif
+    return list;
+}
+
+// A locale the system does not have was taken as C, so "1.200" under gr_GR read as 1,2.
+TEST_F(Programs, EveryProgramRefusesALocaleTheSystemDoesNotHave) {
+    write("s.csv", kSchedule);
+    for (const Program& p : programs()) {
+        for (const char* locale : {"gr_GR", "xx_YY", "", "el_YY"}) {
+            SCOPED_TRACE(std::string(p.name) + " --locale '" + locale + "'");
+            const Outcome o = shell(p.path + " " + p.arguments + " --locale '" + locale + "'");
+            EXPECT_EQ(o.status, 2);
+            EXPECT_EQ(o.err.rfind(std::string(p.name) + ": unknown locale \"" + locale +
+                                      "\"; installed: C, POSIX, ",
+                                  0),
+                      0U)
+                << o.err;
+            EXPECT_EQ(o.out, "");
+            EXPECT_FALSE(fs::exists(m_dir / "s.pdf"));
+        }
+    }
+}
+
+// The same programs take the locales the system has (the window needs a display: left out).
+TEST_F(Programs, InstalledLocalesAreTaken) {
+    write("s.csv", kSchedule);
+    for (const Program& p : programs()) {
+        if (std::string(p.name) == "curtainwall")
+            continue;
+        for (const char* locale : {"el_GR", "en_US", "C", "POSIX"}) {
+            SCOPED_TRACE(std::string(p.name) + " --locale " + locale);
+            const Outcome o = shell(p.path + " " + p.arguments + " --locale " + locale);
+            EXPECT_EQ(o.status, 0) << o.err;
+        }
+    }
+}
+
+#ifdef CW_REPORT_BIN
+TEST_F(Programs, TheReportRefusesAnOutputThatIsItsInputAndKeepsAnEarlierPdf) {
+    const fs::path schedule = write("s.csv", kSchedule);
+    fs::create_symlink(schedule, m_dir / "link.pdf");
+    const std::string report = CW_REPORT_BIN;
+    for (const char* output : {"s.csv", "link.pdf", "./s.csv"}) {
+        SCOPED_TRACE(output);
+        const Outcome o = shell(report + " s.csv -o " + output + " --language en");
+        EXPECT_EQ(o.status, 2);
+        EXPECT_NE(o.err.find("is the input s.csv itself"), std::string::npos) << o.err;
+        EXPECT_EQ(slurp(schedule), kSchedule);
+        EXPECT_TRUE(fs::is_symlink(m_dir / "link.pdf"));
+    }
+    // A run that fails (an input that cannot be read) leaves an earlier PDF as it was and no
+    // temporary file beside it; one that completes replaces it.
+    write("r.pdf", "earlier report");
+    write("broken.csv", "id,series\nW,\"v\"x\n");
+    const Outcome failed = shell(report + " broken.csv -o r.pdf");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(slurp(m_dir / "r.pdf"), "earlier report");
+    for (const auto& entry : fs::directory_iterator(m_dir))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+            << entry.path();
+    const Outcome done = shell(report + " s.csv -o r.pdf");
+    EXPECT_EQ(done.status, 0) << done.err;
+    EXPECT_EQ(slurp(m_dir / "r.pdf").rfind("%PDF", 0), 0U);
+}
+
+TEST_F(Programs, TheReportsHelpListsEveryExitStatus) {
+    const Outcome help = shell(std::string(CW_REPORT_BIN) + " --help");
+    EXPECT_EQ(help.status, 0);
+    for (const char* status : {"\n  0  ", "\n  1  ", "\n  2  "})
+        EXPECT_NE(help.out.find(status), std::string::npos) << status;
+    for (const char* reason : {"could not be read", "could not be written",
+                               "locale is not installed", "output is the input"})
+        EXPECT_NE(help.out.find(reason), std::string::npos) << reason;
+}
+
+// A schedule whose header sits under a title line: the report says which column is missing,
+// as the batch does.
+TEST_F(Programs, TheReportNamesTheMissingColumnUnderATitleLine) {
+    write("t.csv", std::string("Schedule of bays,,\n") + kSchedule);
+    const Outcome o = shell(std::string(CW_REPORT_BIN) + " t.csv -o t.pdf --language en");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("has no column \"series\""), std::string::npos) << o.err;
+    EXPECT_FALSE(fs::exists(m_dir / "t.pdf"));
+}
+#endif
+
+}  // namespace
