@@ -11,13 +11,6 @@ namespace cw {
 
 using C = ControlId;
 
-bool readyToRun(const BayDocument& d) {
-    if (d.series == BaySeries::None || d.staticSystem == BayStaticSystem::None ||
-        d.windSource == BayWindSource::None)
-        return false;
-    return !(d.series == BaySeries::Terrax && d.staticSystem == BayStaticSystem::FixedEnds);
-}
-
 void openDocument(Form& f, const BayDocument& d) {
     // Messages shown before and not yet taken stay in their place, ahead of the run's.
     std::vector<std::string> shown = f.takeMessages();

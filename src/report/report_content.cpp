@@ -8,7 +8,6 @@
 #include "design/catalogue.h"
 #include "design/support_reactions.h"
 #include "model/number_text.h"
-#include "model/verdicts.h"
 #include "report/report_text.h"
 
 #include <algorithm>
@@ -230,11 +229,11 @@ void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
     case WindSource::HeightBand:
         w.row(w.t(Phrase::WindFromBand),
               w.t(Phrase::HeightBandUpTo) + " " +
-                  bay.window.form().heightBandLimit.toText(bay.fmt()) + " m: p = " + pressure,
+                  bay.run.heightBandLimit.toText(bay.fmt()) + " m: p = " + pressure,
               "kN/m²");
         break;
     case WindSource::TypedPressure:
-        if (const auto& site = bay.window.siteWind) {
+        if (const auto& site = bay.siteWind) {
             siteChain(w, *site, pressure);
             break;
         }
@@ -420,9 +419,8 @@ void suggested(Writer& w, const ReportBay& bay) {
               "= " + w.shown(Field::RequiredMoment) + " / " + w.shown(Field::SuggestedWx),
               w.shown(Field::MullionStress) + " kN/cm²");
 
-    const Verdicts v = verdicts(bay.window);
-    const bool deflectionOk = v.deflectionPasses.value_or(m.deflectionPasses);
-    const bool stressOk = v.stressPasses.value_or(m.stressPasses);
+    const bool deflectionOk = bay.run.deflectionPasses.value_or(m.deflectionPasses);
+    const bool stressOk = bay.run.stressPasses.value_or(m.stressPasses);
     w.verdict(w.t(Phrase::DeflectionCheck) + ": δ = " + w.shown(Field::MullionDeflection) + " mm " +
                   (deflectionOk ? "≤ " : "> ") + w.shown(Field::DesignedDeflectionLimit) + " mm, " +
                   w.t(Phrase::Utilisation) + " " + w.fixed(m.deflectionUtilisation) + " — " +

@@ -1,6 +1,5 @@
 #include "report/report_run.h"
 
-#include "input/bay_document_io.h"
 #include "report/pdf_report.h"
 #include "report/report_input.h"
 
@@ -71,7 +70,7 @@ ReportOutcome writeWindowReport(const WindowState& window, const std::string& ou
                                window.numberFormat());
     // The pressure typed by the Site wind dialog is reported with the chain that gave it.
     if (window.windSource == WindSource::TypedPressure && window.siteWind)
-        bay.window.siteWind = window.siteWind;
+        bay.siteWind = window.siteWind;
     PdfReport pdf(ReportMeta{pdfFile.absoluteDir().dirName().toStdString(), today(), programName(),
                              bay.english});
     pdf.addBay(bay.name, bayBlocks(bay));
