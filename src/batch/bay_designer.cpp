@@ -1,12 +1,9 @@
 #include "batch/bay_designer.h"
 
-#include "input/bay_document_io.h"
-#include "model/bay_input.h"
-#include "model/inventory.h"
+#include "bay/bay_run.h"
+#include "model/messages.h"
 
 namespace cw::batch {
-
-using C = ControlId;
 
 namespace {
 
@@ -73,7 +70,7 @@ bool isNumberColumn(std::size_t column) {
 }
 
 BayDesigner::BayDesigner(NumberFormat fmt, bool english)
-    : m_english(english), m_form(std::move(fmt)) {}
+    : m_english(english), m_fmt(std::move(fmt)) {}
 
 bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
     out.resize(kResultsAt + kResultColumnCount);
@@ -87,22 +84,15 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
         out[at(ResultColumn::Error)] = *bay.error;
         return false;
     }
-    // Each row is a bay of its own: no message of an earlier one is carried into it.
-    m_form.takeMessages();
-    openDocument(m_form, bay.document);
-    if (!readyToRun(bay.document))
-        m_form.click(C::Command1);  // no wind load: NEXT says so, after the fields before it
-
-    const WindowState& w = m_form.state();
-    const std::vector<std::string>& messages = w.pendingMessages();
-    if (!messages.empty() || !w.shownRun) {
+    // A row without a wind load runs too: NEXT then says so, after the fields before it.
+    const BayOutcome run = runBay(bay.document, m_fmt);
+    if (!run.completed) {
         std::optional<Column> column;
         const BayWindSource source = bay.document.windSource;
-        if ((source == BayWindSource::TypedPressure || source == BayWindSource::WindSpeed) &&
-            w.windSource == WindSource::None) {
+        if (run.windRefusal) {
             // The wind button refused the typed value before the run.
             column = source == BayWindSource::TypedPressure ? Column::Pressure : Column::Speed;
-        } else if (const RunRequest run = readRun(w); run.refusal && run.refusal->focus) {
+        } else if (run.refusal && run.refusal->focus) {
             column = columnOfField(*run.refusal->focus, source);
         }
         std::string& error = out[at(ResultColumn::Error)];
@@ -110,22 +100,21 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
             error = columnName(*column);
             error += ": ";
         }
-        error += messages.empty() ? std::string() : files::inColumnWords(messages.front(), m_english);
+        if (const std::string* message = run.firstMessage())
+            error += files::inColumnWords(*message, m_english);
         return false;
     }
 
     for (const ResultField& r : kResultFields) {
-        const ControlId id = controlOf(r.field);
         // What the panel shows; a field it hides holds nothing worth reporting.
-        if (w.visible(id))
-            out[at(r.column)] = w.text(id);
+        if (run.shows(r.field))
+            out[at(r.column)] = run.texts[r.field];
     }
     // The panel says so in place of the mullion.
-    if (!w.shownRun->mullionFits)
-        out[at(ResultColumn::Mullion)] = trimmed(controlSpec(C::Label1).caption);
-    const Verdicts v = verdicts(w);
-    out[at(ResultColumn::StressVerdict)] = verdictText(v.stressPasses);
-    out[at(ResultColumn::DeflectionVerdict)] = verdictText(v.deflectionPasses);
+    if (!run.design.mullion)
+        out[at(ResultColumn::Mullion)] = trimmed(say(Message::NoMullionFits, m_english));
+    out[at(ResultColumn::StressVerdict)] = verdictText(run.stressPasses);
+    out[at(ResultColumn::DeflectionVerdict)] = verdictText(run.deflectionPasses);
     return true;
 }
 

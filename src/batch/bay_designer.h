@@ -1,11 +1,10 @@
 #pragma once
 
-// One schedule row designed as the window would design it: the row's inputs entered into
-// the window's model as a user would enter them, NEXT pressed, the results read off the
-// results panel.
+// One schedule row designed as the window designs a bay: the row as a bay document, run
+// through the one bay run, the results as the panel shows them.
 
 #include "files/schedule_columns.h"
-#include "input/form.h"
+#include "model/number_text.h"
 
 #include <array>
 #include <string>
@@ -83,7 +82,7 @@ public:
 
 private:
     bool m_english;
-    Form m_form;
+    NumberFormat m_fmt;
 };
 
 }  // namespace cw::batch

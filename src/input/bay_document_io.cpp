@@ -44,13 +44,6 @@ void restoreWind(WindowState& w, BayWindSource source, const BayKeptState& kept)
 
 }  // namespace
 
-bool readyToRun(const BayDocument& d) {
-    if (d.series == BaySeries::None || d.staticSystem == BayStaticSystem::None ||
-        d.windSource == BayWindSource::None)
-        return false;
-    return !(d.series == BaySeries::Terrax && d.staticSystem == BayStaticSystem::FixedEnds);
-}
-
 void openDocument(Form& f, const BayDocument& d) {
     // Messages shown before and not yet taken stay in their place, ahead of the run's.
     std::vector<std::string> shown = f.takeMessages();

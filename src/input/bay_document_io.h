@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bay/bay_run.h"
 #include "input/form.h"
 #include "model/bay_document.h"
 
@@ -10,9 +11,5 @@ namespace cw {
 // every text as typed. A bay complete enough to run then runs as NEXT would, with the
 // message of a refused run.
 void openDocument(Form& f, const BayDocument& document);
-
-// A series, a static system the series offers, and a wind load: what a run needs besides
-// the texts, which the run itself checks.
-bool readyToRun(const BayDocument& document);
 
 }  // namespace cw

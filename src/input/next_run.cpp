@@ -7,10 +7,10 @@
 namespace cw {
 
 void runNext(WindowState& w) {
-    const std::optional<Series> series = chosenSeries(w);
-    if (!series)
+    const RunInputs inputs = inputsOf(w);
+    if (!inputs.series)
         return;
-    const RunRequest run = readRun(w);
+    const RunRequest run = readRun(inputs);
     if (run.refusal) {
         w.refuse(*run.refusal);
         return;
@@ -24,17 +24,23 @@ void runNext(WindowState& w) {
         }
     }
 
+    RunTexts texts;
+    if (run.systemChosen)
+        designTexts(inputs, run, design, texts);
+    else
+        echoTexts(inputs, run, texts);
+
     hideResults(w);
-    echoInputs(w, run);
+    echoInputs(w, run, texts);
     if (!run.systemChosen) {
         w.write(Field::EchoPressure, fixedTextOf(w.text(Field::PressureInForce), w.numberFormat()));
         echoWindSpeedOfRun(w);
-        if (series != Series::Terrax)
+        if (inputs.series != Series::Terrax)
             keepLimitsWithoutSystem(w);
         markResultsCurrent(w);
         return;
     }
-    showDesign(w, run.bay, design);
+    showDesign(w, run.bay, design, texts);
     markResultsCurrent(w);
 }
 

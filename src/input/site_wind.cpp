@@ -1,5 +1,7 @@
 #include "input/site_wind.h"
 
+#include "bay/bay_run.h"
+
 #include "input/wind_load.h"
 #include "model/field_rules.h"
 #include "model/messages.h"
@@ -62,10 +64,6 @@ SiteWindEntry entryOf(SiteWindField field) {
 }
 
 // The pressure as the dialog writes it into the pressure field.
-std::string siteWindPressureText(double w_kNm2, const NumberFormat& fmt) {
-    return plainText(w_kNm2, fmt, 6);
-}
-
 }  // namespace
 
 std::string_view siteWindKey(SiteWindEntry entry) {

@@ -31,17 +31,41 @@ std::optional<StaticSystem> chosenSystem(const WindowState& w) {
     return std::nullopt;
 }
 
+RunInputs inputsOf(const WindowState& w) {
+    RunInputs in;
+    in.fmt = &w.numberFormat();
+    in.english = w.englishShowing();
+    in.series = chosenSeries(w);
+    in.system = chosenSystem(w);
+    for (std::size_t f = 0; f < kInputFieldCount; ++f)
+        in.texts[f] = w.text(static_cast<Field>(f));
+    const FormState& values = w.form();
+    in.windInput = values.windInput;
+    in.windPressure = values.windPressure;
+    in.heightBandLimit = values.heightBandLimit;
+    in.windSource = w.windSource;
+    in.criterion = w.criterion;
+    return in;
+}
+
 RunRequest readRun(const WindowState& w) {
+    return readRun(inputsOf(w));
+}
+
+RunRequest readRun(const RunInputs& w) {
     RunRequest run;
-    const bool english = w.englishShowing();
-    const auto need = [&](Field field, Bound bound) { return checkField(w, {field, bound, true}); };
+    const bool english = w.english;
+    const NumberFormat& fmt = *w.fmt;
+    const auto need = [&](Field field, Bound bound) {
+        return checkField({field, bound, true}, w.text(field), fmt, english);
+    };
     const auto refuse = [&](Refusal r) {
         run.refusal = std::move(r);
         return run;
     };
     BayInput& in = run.bay;
 
-    if (auto r = checkDivisor(w.text(Field::Divisor), w.numberFormat(), english))
+    if (auto r = checkDivisor(w.text(Field::Divisor), fmt, english))
         return refuse(*r);
     for (const auto& [field, bound] : {std::pair{Field::GlassThickness, Bound::NonNegative},
                                        {Field::GridWidthA1, Bound::NonNegative},
@@ -60,9 +84,9 @@ RunRequest readRun(const WindowState& w) {
     if (!(b > 0))
         return refuse(noLoadWidth(english));
 
-    in.series = chosenSeries(w).value_or(Series::Veltra);
+    in.series = w.series.value_or(Series::Veltra);
     const bool terrax = in.series == Series::Terrax;
-    const std::optional<StaticSystem> system = chosenSystem(w);
+    const std::optional<StaticSystem> system = w.system;
     // The fixed-ends system is not offered for Terrax; its run then stops after the echoes.
     run.systemChosen = system && !(terrax && *system == StaticSystem::FixedEnds);
     if (!run.systemChosen)
@@ -82,23 +106,22 @@ RunRequest readRun(const WindowState& w) {
     in.allowableDeflection_mm = *w.num(Field::AllowableDeflection);
 
     // The pressure the run will take: the pressure field again after the pressure button.
-    const FormState& state = w.form();
     std::string pressureText;
-    if (state.windInput == WindInput::TypedPressure) {
+    if (w.windInput == WindInput::TypedPressure) {
         if (auto r = need(Field::WindPressure, Bound::NonNegative))
             return refuse(*r);
         pressureText = w.text(Field::WindPressure);
         in.windPressure_kNm2 = *w.num(Field::WindPressure);
     } else {
-        const std::optional<double> p = state.windPressure.toNumber(w.numberFormat());
-        if (state.windPressure.isEmpty() || !p || *p < 0)
+        const std::optional<double> p = w.windPressure.toNumber(fmt);
+        if (w.windPressure.isEmpty() || !p || *p < 0)
             return refuse(noWindLoad(english));
-        pressureText = state.windPressure.toText(w.numberFormat());
+        pressureText = w.windPressure.toText(fmt);
         in.windPressure_kNm2 = *p;
     }
     // The check of the suggestion reads the pressure as its field shows it.
     in.windPressureShown_kNm2 =
-        parseNumber(pressureText, w.numberFormat()).value_or(in.windPressure_kNm2);
+        parseNumber(pressureText, fmt).value_or(in.windPressure_kNm2);
     in.windSource = w.windSource;
     in.criterion = w.criterion;
     if (in.windPressure_kNm2 > kMaxWindPressure_kNm2)

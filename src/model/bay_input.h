@@ -3,7 +3,9 @@
 #include "design/bay.h"
 #include "model/window_state.h"
 
+#include <array>
 #include <optional>
+#include <string_view>
 
 namespace cw {
 
@@ -15,8 +17,33 @@ struct RunRequest {
     bool systemChosen = false;
 };
 
-// Reads and checks the window's inputs for a run, in the order the user meets the fields;
-// the first that fails is the one reported. Nothing changes in the window.
+// What a run reads, wherever the bay comes from (the window's fields or a bay document):
+// the texts of the input fields as typed, the choices, and the pressure in force as the
+// wind buttons left it. The texts are views into their owner.
+struct RunInputs {
+    const NumberFormat* fmt = nullptr;
+    bool english = false;
+    std::optional<Series> series;
+    std::optional<StaticSystem> system;
+    // By Field, from GridWidthA1 to Slope.
+    std::array<std::string_view, kInputFieldCount> texts{};
+    std::optional<WindInput> windInput;
+    TaggedValue windPressure;
+    TaggedValue heightBandLimit;
+    WindSource windSource = WindSource::None;
+    DeflectionCriterion criterion = DeflectionCriterion::En13830_2003;
+
+    std::string_view text(Field f) const { return texts[static_cast<std::size_t>(f)]; }
+    std::optional<double> num(Field f) const { return parseNumber(text(f), *fmt); }
+};
+
+// The window's inputs; valid while the window is unchanged.
+RunInputs inputsOf(const WindowState& w);
+
+// Reads and checks the inputs for a run, in the order the user meets the fields; the first
+// that fails is the one reported.
+RunRequest readRun(const RunInputs& in);
+// The same for the window's inputs. Nothing changes in the window.
 RunRequest readRun(const WindowState& w);
 
 // The series and the static system the option buttons choose, if any.

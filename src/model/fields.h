@@ -2,6 +2,8 @@
 
 #include "model/control_id.h"
 
+#include <cstddef>
+
 namespace cw {
 
 // The text boxes of the window by what they hold. The inventory, the replay tool and the dump
@@ -52,6 +54,10 @@ enum class Field {
     EchoH1,
     EchoDivisor,
 };
+
+// The fields a user types, GridWidthA1 to Slope, come first.
+inline constexpr std::size_t kInputFieldCount = static_cast<std::size_t>(Field::Slope) + 1;
+inline constexpr std::size_t kFieldCount = static_cast<std::size_t>(Field::EchoDivisor) + 1;
 
 constexpr ControlId controlOf(Field f) {
     using C = ControlId;

@@ -42,6 +42,8 @@ constexpr Bilingual kMessages[] = {
     // The span message is Greek in both languages.
     {" L2 πρέπει να είναι πάντα < ή = από L1", " L2 πρέπει να είναι πάντα < ή = από L1"},
     {"Καμία δεν επαρκεί", "None fits"},
+    // The panel's label in place of the mullion; it has no English twin.
+    {"Δεν υπάρχει τέτοια κολώνα", "Δεν υπάρχει τέτοια κολώνα"},
     {"σ (κολ) > σ (max): η κολώνα υπερκαταπονείται", "σ (mullion) > σ (max): mullion overstressed"},
     {"Βέλος προτ.(κολ) > επιτρεπτό :", "Deflection of mullion > allowable :"},
     // The allowable deflection's caption under EN 13830:2015+A1, with the rule that gave it.

@@ -26,6 +26,7 @@ enum class Message {
     ResultOutOfRange,
     SpanL2AboveL1,
     NoTransomFits,
+    NoMullionFits,
     MullionOverstressed,
     DeflectionExceeded,
     LimitSpanOver200,

@@ -127,35 +127,96 @@ void hideResults(WindowState& w) {
     w.shownRun.reset();
 }
 
-void echoInputs(WindowState& w, const RunRequest& run) {
-    const NumberFormat& fmt = w.numberFormat();
+namespace {
+
+// The wind speed of a pressure as its field shows it, or nothing when that is not a number.
+std::string windSpeedText(std::string_view pressure, const NumberFormat& fmt) {
+    const std::optional<double> p = parseNumber(pressure, fmt);
+    const double speed = p && *p >= 0 ? windSpeedOfPressure(*p) : std::nan("");
+    return std::isfinite(speed) ? fixedText(speed, fmt) : std::string();
+}
+
+constexpr Field kEchoes[] = {Field::LoadWidth, Field::EchoL1, Field::EchoL2,
+                             Field::EchoA1,    Field::EchoA2, Field::EchoHeightBand,
+                             Field::EchoH2,    Field::EchoH1};
+
+constexpr Field kDesignTexts[] = {
+    Field::PressureInForce,   Field::EchoPressure,
+    Field::EchoWindSpeed,     Field::EchoDivisor,
+    Field::RequiredMullionJx, Field::AllowableDeflectionCopy,
+    Field::DesignedDeflectionLimit, Field::EchoAllowableDeflection,
+    Field::RequiredTransomJx, Field::RequiredTransomJy,
+    Field::SuggestedMullion,  Field::SuggestedTransom,
+    Field::MullionDeflection, Field::SuggestedIx,
+    Field::StressRatio,       Field::RequiredMoment,
+    Field::RequiredWx,        Field::SuggestedWx,
+    Field::MullionStress};
+
+}  // namespace
+
+void echoTexts(const RunInputs& in, const RunRequest& run, RunTexts& out) {
+    const NumberFormat& fmt = *in.fmt;
+    out[Field::LoadWidth] = plainText(run.bay.gridWidthA1_cm / 2.0 + run.bay.gridWidthA2_cm / 2.0, fmt);
+    out[Field::EchoL1] = in.text(Field::SpanL1);
+    // Echoes show what the run used: L2 only in a two-span run, the height band only while
+    // the pressure in force came from it.
+    const bool twoSpans = run.systemChosen && run.bay.system == StaticSystem::TwoSpans;
+    out[Field::EchoL2] = twoSpans ? in.text(Field::SpanL2) : std::string_view();
+    out[Field::EchoA1] = in.text(Field::GridWidthA1);
+    out[Field::EchoA2] = in.text(Field::GridWidthA2);
+    out[Field::EchoHeightBand] =
+        in.windSource == WindSource::HeightBand ? in.heightBandLimit.toText(fmt) : std::string();
+    out[Field::EchoH2] = in.text(Field::GlazingHeightH2);
+    out[Field::EchoH1] = in.text(Field::GlazingHeightH1);
+}
+
+void designTexts(const RunInputs& in, const RunRequest& run, const BayDesign& d, RunTexts& out) {
+    echoTexts(in, run, out);
+    const NumberFormat& fmt = *in.fmt;
+    // The pressure in force as its field will show it: the typed text again after the
+    // pressure button.
+    std::string& pressure = out[Field::PressureInForce];
+    pressure = in.windInput == WindInput::TypedPressure ? std::string(in.text(Field::WindPressure))
+                                                        : in.windPressure.toText(fmt);
+    out[Field::EchoPressure] = fixedTextOf(pressure, fmt);
+    out[Field::EchoWindSpeed] = windSpeedText(pressure, fmt);
+    out[Field::EchoDivisor] = in.text(Field::Divisor);
+    out[Field::RequiredMullionJx] = fixedText(d.requiredMullionJx_cm4, fmt);
+    out[Field::AllowableDeflectionCopy] = in.text(Field::AllowableDeflectionCapped);
+    out[Field::DesignedDeflectionLimit] = fixedText(d.designedLimit_mm, fmt);
+    out[Field::EchoAllowableDeflection] = in.text(Field::AllowableDeflectionCapped);
+    out[Field::RequiredTransomJx] = fixedText(d.requiredTransomJx_cm4, fmt);
+    out[Field::RequiredTransomJy] = fixedText(d.requiredTransomJy_cm4, fmt);
+    out[Field::SuggestedTransom] =
+        d.transom ? std::string(*d.transom) : say(Message::NoTransomFits, in.english);
+    out[Field::RequiredMoment] = fixedText(d.requiredMoment_kNcm, fmt);
+    out[Field::RequiredWx] = fixedText(d.requiredWx_cm3, fmt);
+    // No result of an earlier run may be shown or exported with this one.
+    for (Field f : {Field::SuggestedMullion, Field::MullionDeflection, Field::SuggestedIx,
+                    Field::StressRatio, Field::SuggestedWx, Field::MullionStress})
+        out[f].clear();
+    if (const auto& m = d.mullion) {
+        out[Field::SuggestedMullion] = m->code;
+        out[Field::MullionDeflection] = fixedText(m->deflection_mm, fmt);
+        out[Field::SuggestedIx] = plainText(m->ix_cm4, fmt);
+        out[Field::StressRatio] = plainText(m->stressRatio, fmt);
+        out[Field::SuggestedWx] = fixedText(m->wx_cm3, fmt);
+        out[Field::MullionStress] = fixedText(m->stress_kNcm2, fmt);
+    }
+}
+
+void echoInputs(WindowState& w, const RunRequest& run, const RunTexts& texts) {
     FormState& values = w.values();
     values.deflectionDivisor = TaggedValue::int16(run.bay.divisor);
     values.glassWeight = TaggedValue::real(run.bay.glassThickness_mm * 2.5);
     values.gridWidthA1 = TaggedValue::text(w.text(Field::GridWidthA1));
     values.gridWidthA2 = TaggedValue::text(w.text(Field::GridWidthA2));
-    w.write(Field::LoadWidth,
-            plainText(*w.num(Field::GridWidthA1) / 2.0 + *w.num(Field::GridWidthA2) / 2.0, fmt));
-    w.write(Field::EchoL1, w.text(Field::SpanL1));
-    // Echoes show what the run used: L2 only in a two-span run, the height band only while
-    // the pressure in force came from it.
-    const bool twoSpans = run.systemChosen && run.bay.system == StaticSystem::TwoSpans;
-    w.write(Field::EchoL2, twoSpans ? w.text(Field::SpanL2) : std::string());
-    w.write(Field::EchoA1, w.text(Field::GridWidthA1));
-    w.write(Field::EchoA2, w.text(Field::GridWidthA2));
-    // The pressure and its speed are echoed once the run has taken the pressure.
-    w.write(Field::EchoHeightBand, w.windSource == WindSource::HeightBand
-                                       ? values.heightBandLimit.toText(fmt)
-                                       : std::string());
-    w.write(Field::EchoH2, w.text(Field::GlazingHeightH2));
-    w.write(Field::EchoH1, w.text(Field::GlazingHeightH1));
+    for (Field f : kEchoes)
+        w.write(f, texts[f]);
 }
 
 void echoWindSpeedOfRun(WindowState& w) {
-    const std::optional<double> p = w.num(Field::PressureInForce);
-    const double speed = p && *p >= 0 ? windSpeedOfPressure(*p) : std::nan("");
-    w.write(Field::EchoWindSpeed,
-            std::isfinite(speed) ? fixedText(speed, w.numberFormat()) : std::string());
+    w.write(Field::EchoWindSpeed, windSpeedText(w.text(Field::PressureInForce), w.numberFormat()));
 }
 
 void keepLimitsWithoutSystem(WindowState& w) {
@@ -177,15 +238,13 @@ void keepLimitsWithoutSystem(WindowState& w) {
     }
 }
 
-void showDesign(WindowState& w, const BayInput& in, const BayDesign& d) {
+void showDesign(WindowState& w, const BayInput& in, const BayDesign& d, const RunTexts& texts) {
     const NumberFormat& fmt = w.numberFormat();
     FormState& values = w.values();
     const bool terrax = in.series == Series::Terrax;
 
-    // Opening: no result of an earlier run may be shown or exported with this one.
-    for (ControlId id :
-         {C::Text6, C::Text14, C::Text18, C::Text21, C::Text35, C::Text36, C::Text20})
-        w.write(id, {});
+    for (Field f : kDesignTexts)
+        w.write(f, texts[f]);
     values.suggestedIx = TaggedValue::text({});
     if (!terrax)
         values.suggestedFibre = TaggedValue::text({});
@@ -195,9 +254,6 @@ void showDesign(WindowState& w, const BayInput& in, const BayDesign& d) {
     }
     if (values.windInput == WindInput::TypedPressure)
         values.windPressure = TaggedValue::text(w.text(Field::WindPressure));
-    w.write(Field::PressureInForce, values.windPressure.toText(fmt));
-    w.write(Field::EchoPressure, fixedTextOf(w.text(Field::PressureInForce), fmt));
-    echoWindSpeedOfRun(w);
     w.hide({C::Text18, C::Text19, C::Text21, C::Text23, C::Text22, C::Label6});
 
     if (d.limitsKept) {
@@ -207,33 +263,17 @@ void showDesign(WindowState& w, const BayInput& in, const BayDesign& d) {
                                    ? TaggedValue::real(1.5)
                                    : TaggedValue::text(fixedText(d.absoluteLimit_cm, fmt));
     }
-    w.write(Field::EchoDivisor, w.text(Field::Divisor));
     w.show(controlOf(Field::EchoDivisor));
 
     if (d.lineLoad_kNcm)
         values.lineLoad = TaggedValue::real(*d.lineLoad_kNcm);
     values.requiredMullionJx = TaggedValue::real(d.requiredMullionJx_cm4);
-    w.write(Field::RequiredMullionJx, fixedText(d.requiredMullionJx_cm4, fmt));
-    w.write(Field::AllowableDeflectionCopy, w.text(Field::AllowableDeflectionCapped));
-    w.write(Field::DesignedDeflectionLimit, fixedText(d.designedLimit_mm, fmt));
-    w.write(Field::EchoAllowableDeflection, w.text(Field::AllowableDeflectionCopy));
-
     values.requiredTransomJx = TaggedValue::real(d.requiredTransomJx_cm4);
-    w.write(Field::RequiredTransomJx, fixedText(d.requiredTransomJx_cm4, fmt));
     values.requiredTransomJy = TaggedValue::real(d.requiredTransomJy_cm4);
-    w.write(Field::RequiredTransomJy, fixedText(d.requiredTransomJy_cm4, fmt));
 
     if (d.mullion) {
-        w.write(Field::SuggestedMullion, std::string(d.mullion->code));
         values.suggestedIx = TaggedValue::int32(d.mullion->ix_mm4);
         values.suggestedFibre = TaggedValue::real(d.mullion->fibre_mm);
-    }
-    w.write(Field::SuggestedTransom, d.transom ? std::string(*d.transom) : noTransomFits(w));
-
-    if (d.mullion) {
-        w.write(Field::MullionDeflection, fixedText(d.mullion->deflection_mm, fmt));
-        w.write(Field::SuggestedIx, plainText(d.mullion->ix_cm4, fmt));
-        w.write(Field::StressRatio, plainText(d.mullion->stressRatio, fmt));
         w.show({C::Text18, C::Label6});
         w.hide({C::Text19, C::Text21});
     }
@@ -241,15 +281,8 @@ void showDesign(WindowState& w, const BayInput& in, const BayDesign& d) {
     if (values.seriesChosen)
         showResultsPanel(w, d.spanCase, terrax);
     values.windInput = WindInput::Taken;
-    if (!d.mullion)
+    if (!d.mullion) {
         showNoFit(w);
-
-    w.write(Field::RequiredMoment, fixedText(d.requiredMoment_kNcm, fmt));
-    w.write(Field::RequiredWx, fixedText(d.requiredWx_cm3, fmt));
-    if (d.mullion) {
-        w.write(Field::SuggestedWx, fixedText(d.mullion->wx_cm3, fmt));
-        w.write(Field::MullionStress, fixedText(d.mullion->stress_kNcm2, fmt));
-    } else {
         hideSuggestedMullionLabels(w);
     }
     w.shownRun = ShownRun{d.spanCase,   terrax, d.mullion.has_value(), d.transom.has_value(),

@@ -4,22 +4,38 @@
 #include "model/bay_input.h"
 #include "model/window_state.h"
 
+#include <array>
 #include <string>
 
 namespace cw {
 
 // The results panel: the one place where a design becomes texts and captions.
 
+// The texts a run writes into the panel's fields, by Field; the fields a run does not
+// write hold nothing.
+struct RunTexts {
+    std::array<std::string, kFieldCount> texts;
+
+    const std::string& operator[](Field f) const { return texts[static_cast<std::size_t>(f)]; }
+    std::string& operator[](Field f) { return texts[static_cast<std::size_t>(f)]; }
+};
+
+// The echoes of the inputs a run used, also a run without a static system.
+void echoTexts(const RunInputs& in, const RunRequest& run, RunTexts& out);
+// The texts of a completed run with a static system: its echoes, then its results.
+void designTexts(const RunInputs& in, const RunRequest& run, const BayDesign& d, RunTexts& out);
+
 // Hides every result of the earlier run with its captions.
 void hideResults(WindowState& w);
 // The values a run keeps from its inputs and the echoes of the inputs it used.
-void echoInputs(WindowState& w, const RunRequest& run);
+void echoInputs(WindowState& w, const RunRequest& run, const RunTexts& texts);
 // The wind speed of the pressure the run took, or nothing when that is not a number.
 void echoWindSpeedOfRun(WindowState& w);
 // A run without a static system keeps the limits of the inputs that are numbers.
 void keepLimitsWithoutSystem(WindowState& w);
 // Writes a design into the panel and shows it in the language chosen.
-void showDesign(WindowState& w, const BayInput& in, const BayDesign& design);
+void showDesign(WindowState& w, const BayInput& in, const BayDesign& design,
+                const RunTexts& texts);
 // After a language switch, the results on show are labelled again.
 void relabelShownRun(WindowState& w);
 

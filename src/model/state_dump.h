@@ -15,7 +15,7 @@ namespace cw {
 //    "document": {"path": string or null, "modified": bool},  the bay file
 //    "criterion": "2003" | "2015",
 //    "siteWind": null | {"category": "II", "vb0": n, ..., "qp": n, "w": n},
-//    "resultsCurrent": bool,  true while the results are those of the inputs (run_inputs.h)
+//    "resultsCurrent": bool,  true while the results are those of the inputs (used_inputs.h)
 //    "messages": [string, ...]}
 // Text boxes carry "text", option buttons "selected". A form value is null while empty, a
 // number while it holds a number of any width, a string while it holds a text.

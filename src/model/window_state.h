@@ -7,7 +7,7 @@
 #include "model/fields.h"
 #include "model/form_state.h"
 #include "model/number_text.h"
-#include "model/run_inputs.h"
+#include "model/used_inputs.h"
 
 #include <array>
 #include <functional>
@@ -114,7 +114,7 @@ public:
     std::optional<ShownRun> shownRun;
     // What the last run that was not refused used; its results stay on show after a change
     // (resultsCurrent tells whether they are still those of the inputs).
-    std::optional<RunInputs> lastRun;
+    std::optional<UsedInputs> lastRun;
     // Where "Print in  Excel" writes; empty until the first export chose a workbook.
     std::string reportWorkbook;
     // Asks the user for a workbook (a file dialog in the window); nothing when cancelled.

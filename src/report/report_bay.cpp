@@ -1,59 +1,38 @@
 #include "report/report_bay.h"
 
-#include "input/bay_document_io.h"
-#include "input/form.h"
-#include "input/site_wind.h"
-#include "model/bay_input.h"
 #include "report/report_text.h"
 
 namespace cw::report {
 
-namespace {
-
-std::string joined(const std::vector<std::string>& messages) {
-    std::string all;
-    for (const std::string& m : messages) {
-        if (!all.empty())
-            all += ' ';
-        all += m;
-    }
-    return all;
+const std::string& ReportBay::typed(Field f) const {
+    for (const BayDocumentText& slot : bayDocumentTexts())
+        if (slot.field == f)
+            return document.*slot.text;
+    static const std::string none;
+    return none;
 }
-
-}  // namespace
 
 ReportBay collectBay(std::string name, BayDocument document, const NumberFormat& fmt,
                      std::optional<BayLanguage> language) {
     if (language)
         document.language = *language;
-    Form form(fmt);
-    openDocument(form, document);
-    const std::vector<std::string> messages = form.takeMessages();
-
-    ReportBay bay{std::move(name), document, form.state(), {}, {}, false, std::nullopt};
-    // The Site wind chain is reported only for the pressure it gave.
-    if (!siteWindInForce(bay.window))
-        bay.window.siteWind.reset();
+    ReportBay bay{std::move(name), document, fmt, runBay(document, fmt), {}, {}, false, {}, {}};
     bay.english = document.language == BayLanguage::English;
+    const BayOutcome& run = bay.run;
+    // The Site wind chain is reported only for the pressure it gave.
+    bay.siteWind = run.siteWind;
     if (!readyToRun(document)) {
-        bay.refusal = messages.empty() ? phrase(Phrase::NotReady, bay.english) : joined(messages);
+        // Opening the bay ran only the wind buttons.
+        bay.refusal = run.windRefusal ? run.windRefusal->message
+                                      : phrase(Phrase::NotReady, bay.english);
         return bay;
     }
-    const RunRequest run = readRun(bay.window);
     if (run.refusal) {
         bay.refusal = run.refusal->message;
         return bay;
     }
-    if (!bay.window.shownRun) {
-        bay.refusal = joined(messages);
-        return bay;
-    }
-    bay.input = run.bay;
-    bay.design = designBay(run.bay);
-    // A run completes with a message when a result is out of range; the window then shows
-    // nothing to report.
-    if (!bay.design.finite)
-        bay.refusal = joined(messages);
+    bay.input = run.input;
+    bay.design = run.design;
     return bay;
 }
 

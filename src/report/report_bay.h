@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bay/bay_run.h"
 #include "design/bay.h"
 #include "model/bay_document.h"
 #include "model/window_state.h"
@@ -9,24 +10,28 @@
 
 namespace cw::report {
 
-// One bay as the report tells it: the window after the bay's inputs were entered and run
-// (so that every figure is the text the window shows), and the design in numbers for the
-// steps the window does not show.
+// One bay as the report tells it: the bay's run (so that every figure is the text the
+// window shows), and the design in numbers for the steps the window does not show.
 struct ReportBay {
     std::string name;
     BayDocument document;
-    WindowState window;
+    NumberFormat format;
+    BayOutcome run;
     BayInput input;
     BayDesign design;
     bool english = false;
     // Why the bay did not run to a result; nothing when it did.
     std::optional<std::string> refusal;
+    // The site values that gave a typed pressure, when the Site wind dialog typed it.
+    std::optional<SiteWindApplied> siteWind;
 
-    const NumberFormat& fmt() const { return window.numberFormat(); }
-    const std::string& shown(Field f) const { return window.text(f); }
+    const NumberFormat& fmt() const { return format; }
+    const std::string& shown(Field f) const { return run.texts[f]; }
+    // A text as the user typed it into an input field.
+    const std::string& typed(Field f) const;
 };
 
-// The bay entered into a fresh window and run, in `language` when given, otherwise in the
+// The bay run, in `language` when given, otherwise in the
 // document's own.
 ReportBay collectBay(std::string name, BayDocument document, const NumberFormat& fmt,
                      std::optional<BayLanguage> language = std::nullopt);

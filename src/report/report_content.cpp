@@ -8,7 +8,6 @@
 #include "design/catalogue.h"
 #include "design/support_reactions.h"
 #include "model/number_text.h"
-#include "model/verdicts.h"
 #include "report/report_text.h"
 
 #include <algorithm>
@@ -54,7 +53,7 @@ public:
     std::string sep() const { return m_bay.fmt().decimal == "," ? "; " : ", "; }
     // A text the user typed, without the blanks around it.
     std::string typed(Field f) const {
-        const std::string& s = m_bay.window.text(f);
+        const std::string& s = m_bay.typed(f);
         const auto first = s.find_first_not_of(" \t");
         return first == std::string::npos ? std::string()
                                           : s.substr(first, s.find_last_not_of(" \t") - first + 1);
@@ -258,12 +257,12 @@ void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
     case WindSource::HeightBand:
         w.row(w.t(Phrase::WindFromBand),
               w.t(Phrase::HeightBandUpTo) + " " +
-                  bay.window.form().heightBandLimit.toText(bay.fmt()) +
+                  bay.run.heightBandLimit.toText(bay.fmt()) +
                   " m: p = " + w.shown(Field::EchoPressure),
               "kN/m²");
         break;
     case WindSource::TypedPressure:
-        if (const auto& site = bay.window.siteWind) {
+        if (const auto& site = bay.siteWind) {
             siteChain(w, *site);
             break;
         }
@@ -477,9 +476,8 @@ void suggested(Writer& w, const ReportBay& bay) {
               "= " + w.shown(Field::RequiredMoment) + " / " + w.shown(Field::SuggestedWx),
               w.shown(Field::MullionStress) + " kN/cm²");
 
-    const Verdicts v = verdicts(bay.window);
-    const bool deflectionOk = v.deflectionPasses.value_or(m.deflectionPasses);
-    const bool stressOk = v.stressPasses.value_or(m.stressPasses);
+    const bool deflectionOk = bay.run.deflectionPasses.value_or(m.deflectionPasses);
+    const bool stressOk = bay.run.stressPasses.value_or(m.stressPasses);
     w.verdict(w.t(Phrase::DeflectionCheck) + ": δ = " + w.shown(Field::MullionDeflection) + " mm " +
                   (deflectionOk ? "≤ " : "> ") + w.shown(Field::DesignedDeflectionLimit) + " mm, " +
                   w.t(Phrase::Utilisation) + " " + w.fixed(m.deflectionUtilisation) + " — " +

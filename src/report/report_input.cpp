@@ -3,8 +3,6 @@
 #include "files/bay_file.h"
 #include "files/schedule_columns.h"
 #include "files/schedule_csv.h"
-#include "input/bay_document_io.h"
-#include "input/form.h"
 
 #include <QFile>
 #include <QFileInfo>

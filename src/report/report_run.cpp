@@ -1,6 +1,5 @@
 #include "report/report_run.h"
 
-#include "input/bay_document_io.h"
 #include "model/messages.h"
 #include "report/pdf_report.h"
 #include "report/report_input.h"

@@ -1048,7 +1048,7 @@ std::string roundTripError(std::uint64_t seed, const std::string& localeName,
         if (f.state().text(slot.field) != g.state().text(slot.field))
             return std::string(controlName(controlOf(slot.field))) + " reads \"" +
                    g.state().text(slot.field) + "\", not \"" + f.state().text(slot.field) + "\"";
-    if (!(runInputsOf(f.state()) == runInputsOf(g.state())))
+    if (!(usedInputsOf(f.state()) == usedInputsOf(g.state())))
         return "what a run would use differs (pressure, band, Site wind, criterion or texts)";
     const auto part = [](const Form& form, const char* key) {
         const std::string dump = stateDump(form.state(), {});

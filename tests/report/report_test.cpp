@@ -268,7 +268,7 @@ TEST(ReportContent, ASitePressureIsToldStepByStep) {
     const SiteWindOutcome site = siteWindPressure(in);
     ASSERT_TRUE(site.pressure);
     bay.input.windSource = WindSource::TypedPressure;
-    bay.window.siteWind = SiteWindApplied{in, *site.pressure};
+    bay.siteWind = SiteWindApplied{in, *site.pressure};
     std::vector<std::string> results;
     for (const Block& b : bayBlocks(bay))
         if (b.kind == BlockKind::Formula)

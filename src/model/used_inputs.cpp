@@ -1,4 +1,4 @@
-#include "model/run_inputs.h"
+#include "model/used_inputs.h"
 
 #include "model/bay_input.h"
 #include "model/window_state.h"
@@ -17,7 +17,7 @@ bool sameSite(const SiteWindInput& a, const SiteWindInput& b) {
 
 }  // namespace
 
-bool RunInputs::operator==(const RunInputs& o) const {
+bool UsedInputs::operator==(const UsedInputs& o) const {
     const bool sitesEqual = siteWind.has_value() == o.siteWind.has_value() &&
                             (!siteWind || sameSite(*siteWind, *o.siteWind));
     return series == o.series && system == o.system && heightBandOption == o.heightBandOption &&
@@ -26,8 +26,8 @@ bool RunInputs::operator==(const RunInputs& o) const {
            texts == o.texts;
 }
 
-RunInputs runInputsOf(const WindowState& w) {
-    RunInputs in;
+UsedInputs usedInputsOf(const WindowState& w) {
+    UsedInputs in;
     in.series = chosenSeries(w);
     in.system = chosenSystem(w);
     in.heightBandOption = w.selected(C::Option1)   ? 1
@@ -62,11 +62,11 @@ RunInputs runInputsOf(const WindowState& w) {
 }
 
 void markResultsCurrent(WindowState& w) {
-    w.lastRun = runInputsOf(w);
+    w.lastRun = usedInputsOf(w);
 }
 
 bool resultsCurrent(const WindowState& w) {
-    return w.lastRun && *w.lastRun == runInputsOf(w);
+    return w.lastRun && *w.lastRun == usedInputsOf(w);
 }
 
 }  // namespace cw

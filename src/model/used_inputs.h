@@ -20,7 +20,7 @@ namespace cw {
 // Left out on purpose: the language (a switch only labels the same results again), and the
 // texts a run neither reads nor echoes - the pressure and speed fields until their button
 // takes them, L2 outside two spans, the sloped-glazing fields outside a Terrax single span.
-struct RunInputs {
+struct UsedInputs {
     std::optional<Series> series;
     std::optional<StaticSystem> system;
     int heightBandOption = 0;  // 0: none selected; 1, 2, 3: up to 8, 20, 100 m
@@ -31,13 +31,13 @@ struct RunInputs {
     DeflectionCriterion criterion = DeflectionCriterion::En13830_2003;
     std::vector<std::pair<Field, std::string>> texts;
 
-    bool operator==(const RunInputs& other) const;
+    bool operator==(const UsedInputs& other) const;
 };
 
 class WindowState;
 
 // What a run would use if NEXT were pressed now.
-RunInputs runInputsOf(const WindowState& w);
+UsedInputs usedInputsOf(const WindowState& w);
 
 // After a run that was not refused: its results are those of the window's inputs.
 void markResultsCurrent(WindowState& w);

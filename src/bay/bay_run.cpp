@@ -1,0 +1,222 @@
+#include "bay/bay_run.h"
+
+#include "design/site_wind.h"
+#include "design/wind.h"
+#include "model/field_rules.h"
+#include "model/verdicts.h"
+
+#include <cmath>
+
+namespace cw {
+
+namespace {
+
+// The capped deflection field as a window opens; a run never reads it before f is a number.
+constexpr std::string_view kStartCappedDeflection = "0";
+constexpr std::string_view kFifteen = "15";
+
+std::optional<Series> seriesOf(BaySeries s) {
+    switch (s) {
+    case BaySeries::Veltra: return Series::Veltra;
+    case BaySeries::Korin: return Series::KorinDalvo;
+    case BaySeries::Terrax: return Series::Terrax;
+    case BaySeries::None: break;
+    }
+    return std::nullopt;
+}
+
+std::optional<StaticSystem> systemOf(const BayDocument& d) {
+    switch (d.staticSystem) {
+    case BayStaticSystem::OneSpan: return StaticSystem::OneSpan;
+    case BayStaticSystem::TwoSpans: return StaticSystem::TwoSpans;
+    case BayStaticSystem::FixedEnds:
+        // Terrax offers no fixed ends: the option is not there to choose.
+        if (d.series != BaySeries::Terrax)
+            return StaticSystem::FixedEnds;
+        break;
+    case BayStaticSystem::None: break;
+    }
+    return std::nullopt;
+}
+
+std::optional<HeightBand> bandOf(BayWindSource s) {
+    switch (s) {
+    case BayWindSource::Band0To8m: return HeightBand::UpTo8m;
+    case BayWindSource::Band8To20m: return HeightBand::UpTo20m;
+    case BayWindSource::Band20To100m: return HeightBand::UpTo100m;
+    default: return std::nullopt;
+    }
+}
+
+WindSource windSourceOf(BayWindSource s) {
+    switch (s) {
+    case BayWindSource::None: break;
+    case BayWindSource::Band0To8m:
+    case BayWindSource::Band8To20m:
+    case BayWindSource::Band20To100m: return WindSource::HeightBand;
+    case BayWindSource::TypedPressure: return WindSource::TypedPressure;
+    case BayWindSource::WindSpeed: return WindSource::WindSpeed;
+    }
+    return WindSource::None;
+}
+
+// The wind load the window kept, restored as it was: no button is pressed again.
+void restoreWind(const BayDocument& d, const BayKeptState& kept, RunInputs& in) {
+    in.windSource = windSourceOf(d.windSource);
+    in.windInput = kept.windInput;
+    in.windPressure = kept.pressure;
+    in.heightBandLimit = kept.heightBandLimit;
+}
+
+// The site values, when the pressure the run takes is the one they gave.
+std::optional<SiteWindApplied> siteWindInForce(const BayKeptState& kept, const RunInputs& in) {
+    if (!kept.siteWind || in.windSource != WindSource::TypedPressure)
+        return std::nullopt;
+    const SiteWindOutcome site = siteWindPressure(*kept.siteWind);
+    if (!site.pressure)
+        return std::nullopt;
+    const std::string taken = in.windInput == WindInput::TypedPressure
+                                  ? std::string(in.text(Field::WindPressure))
+                                  : in.windPressure.toText(*in.fmt);
+    if (taken != siteWindPressureText(site.pressure->w_kNm2, *in.fmt))
+        return std::nullopt;
+    return SiteWindApplied{*kept.siteWind, *site.pressure};
+}
+
+// What the pressure or speed button does with the typed value: its refusal, or the pressure
+// in force it leaves for NEXT.
+std::optional<Refusal> takeWind(const BayDocument& d, RunInputs& in) {
+    if (const auto band = bandOf(d.windSource)) {
+        const HeightBandLoad load = heightBandLoad(*band);
+        in.windPressure = TaggedValue::real(load.pressure_kNm2);
+        in.heightBandLimit = TaggedValue::int16(load.upperLimit_m);
+        in.windSource = WindSource::HeightBand;
+        in.windInput = WindInput::Taken;
+        return std::nullopt;
+    }
+    const bool typed = d.windSource == BayWindSource::TypedPressure;
+    if (!typed && d.windSource != BayWindSource::WindSpeed)
+        return std::nullopt;
+    const Field field = typed ? Field::WindPressure : Field::WindSpeed;
+    if (auto refusal =
+            checkField({field, Bound::NonNegative, true}, in.text(field), *in.fmt, in.english))
+        return refusal;
+    const double value = *in.num(field);
+    if (typed) {
+        if (!std::isfinite(windSpeedOfPressure(value)))
+            return tooLarge(field, in.english);
+        in.windInput = WindInput::TypedPressure;
+        in.windPressure = TaggedValue::text(std::string(in.text(field)));
+        in.windSource = WindSource::TypedPressure;
+    } else {
+        const double pressure = pressureOfWindSpeed(value);
+        if (!std::isfinite(pressure))
+            return tooLarge(field, in.english);
+        in.windInput = WindInput::FromSpeed;
+        in.windPressure = TaggedValue::real(pressure);
+        in.windSource = WindSource::WindSpeed;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> shownNumber(const BayOutcome& o, Field f, const NumberFormat& fmt) {
+    if (!o.shows(f))
+        return std::nullopt;
+    const std::optional<double> x = parseNumber(o.texts[f], fmt);
+    if (!x || !std::isfinite(*x))
+        return std::nullopt;
+    return x;
+}
+
+}  // namespace
+
+std::string siteWindPressureText(double w_kNm2, const NumberFormat& fmt) {
+    return plainText(w_kNm2, fmt, 6);
+}
+
+bool readyToRun(const BayDocument& d) {
+    if (d.series == BaySeries::None || d.staticSystem == BayStaticSystem::None ||
+        d.windSource == BayWindSource::None)
+        return false;
+    return !(d.series == BaySeries::Terrax && d.staticSystem == BayStaticSystem::FixedEnds);
+}
+
+bool BayOutcome::shows(Field f) const {
+    if (!completed)
+        return false;
+    if (design.mullion)
+        return true;
+    switch (f) {
+    case Field::SuggestedMullion:
+    case Field::SuggestedTransom:
+    case Field::RequiredTransomJx:
+    case Field::RequiredTransomJy:
+    case Field::MullionDeflection:
+    case Field::SuggestedIx:
+    case Field::DesignedDeflectionLimit: return false;
+    default: return true;
+    }
+}
+
+const std::string* BayOutcome::firstMessage() const {
+    if (windRefusal)
+        return &windRefusal->message;
+    if (refusal)
+        return &refusal->message;
+    return nullptr;
+}
+
+BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt) {
+    BayOutcome out;
+    RunInputs in;
+    in.fmt = &fmt;
+    in.english = d.language == BayLanguage::English;
+    in.series = seriesOf(d.series);
+    in.system = systemOf(d);
+    in.criterion = d.deflectionCriterion;
+    for (const BayDocumentText& slot : bayDocumentTexts())
+        in.texts[static_cast<std::size_t>(slot.field)] = d.*slot.text;
+    std::string_view& capped = in.texts[static_cast<std::size_t>(Field::AllowableDeflectionCapped)];
+    if (d.kept) {
+        capped = d.kept->allowableDeflectionCapped_mm;
+        restoreWind(d, *d.kept, in);
+        out.siteWind = siteWindInForce(*d.kept, in);
+    } else {
+        const std::optional<double> f = parseNumber(d.allowableDeflection_mm, fmt);
+        capped = !f ? kStartCappedDeflection
+                    : *f < 15.0 ? std::string_view(d.allowableDeflection_mm) : kFifteen;
+        // Opening takes the wind load before anything else runs, with or without a series.
+        out.windRefusal = takeWind(d, in);
+    }
+    out.windSource = in.windSource;
+    out.heightBandLimit = in.heightBandLimit;
+    if (!in.series)
+        return out;
+
+    const RunRequest run = readRun(in);
+    if (run.refusal) {
+        out.refusal = run.refusal;
+        return out;
+    }
+    if (!run.systemChosen)
+        return out;
+    out.input = run.bay;
+    out.design = designBay(run.bay);
+    if (!out.design.finite) {
+        out.refusal = resultOutOfRange(in.english);
+        return out;
+    }
+    out.completed = true;
+    designTexts(in, run, out.design, out.texts);
+
+    // The verdicts of the numbers as the panel shows them.
+    if (const auto sigma = shownNumber(out, Field::MullionStress, fmt))
+        out.stressPasses = compareAsShown(*sigma, kAllowableStress_kNcm2) <= 0;
+    const auto deflection = shownNumber(out, Field::MullionDeflection, fmt);
+    const auto allowable = shownNumber(out, Field::DesignedDeflectionLimit, fmt);
+    if (deflection && allowable)
+        out.deflectionPasses = compareAsShown(*deflection, *allowable) <= 0;
+    return out;
+}
+
+}  // namespace cw

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "design/bay.h"
+#include "model/bay_document.h"
+#include "model/bay_input.h"
+#include "model/results_panel.h"
+
+#include <optional>
+#include <string>
+
+namespace cw {
+
+// What running one bay document gives: the document's wind load as the window kept it (or,
+// for a document that kept none, taken as the wind buttons take it), then NEXT, exactly as
+// the window runs a bay it opens.
+struct BayOutcome {
+    // The wind button's refusal of the typed pressure or speed, shown before NEXT.
+    std::optional<Refusal> windRefusal;
+    // Why NEXT stopped: a field it refused, or a result out of range.
+    std::optional<Refusal> refusal;
+    // NEXT designed the bay; the texts and verdicts below are then those of the panel.
+    bool completed = false;
+    BayInput input;
+    BayDesign design;
+    RunTexts texts;
+    std::optional<bool> stressPasses;
+    std::optional<bool> deflectionPasses;
+    // Where the pressure in force came from, and the height band's limit when from a band.
+    WindSource windSource = WindSource::None;
+    TaggedValue heightBandLimit;
+    // The site values kept with the bay, when the pressure the run took is the one they gave.
+    std::optional<SiteWindApplied> siteWind;
+
+    // Whether the panel shows the field after the run: a run without a fitting mullion hides
+    // the mullion's and the transom's results.
+    bool shows(Field f) const;
+    // The first message the run showed, if any.
+    const std::string* firstMessage() const;
+};
+
+// The Site wind dialog writes the pressure it gives with six significant digits.
+std::string siteWindPressureText(double w_kNm2, const NumberFormat& fmt);
+
+// Whether opening the document runs NEXT: a series, a static system that series offers and
+// a wind source are chosen.
+bool readyToRun(const BayDocument& document);
+
+// Runs the bay in `fmt`, in the document's language. A document without a series runs only
+// the wind buttons; one without a static system runs NEXT as far as the window does.
+BayOutcome runBay(const BayDocument& document, const NumberFormat& fmt);
+
+}  // namespace cw

@@ -1,0 +1,201 @@
+// The bay run against the window it stands in for: a bay document opened in the window's
+// model (its buttons pressed as a user would, then NEXT) and the same document run without a
+// window must show the same texts, refusals and verdicts, whatever the document holds.
+
+#include "bay/bay_run.h"
+#include "input/bay_document_io.h"
+#include "input/form.h"
+#include "input/site_wind.h"
+#include "model/verdicts.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace cw {
+namespace {
+
+class DocumentMaker {
+public:
+    DocumentMaker(std::uint32_t seed, bool comma) : m_rnd(seed), m_comma(comma) {}
+
+    BayDocument next() {
+        BayDocument d;
+        d.series = pick<BaySeries>({BaySeries::None, BaySeries::Veltra, BaySeries::Korin,
+                                    BaySeries::Terrax, BaySeries::Veltra, BaySeries::Korin,
+                                    BaySeries::Terrax});
+        d.staticSystem = pick<BayStaticSystem>(
+            {BayStaticSystem::None, BayStaticSystem::OneSpan, BayStaticSystem::TwoSpans,
+             BayStaticSystem::FixedEnds, BayStaticSystem::OneSpan, BayStaticSystem::TwoSpans});
+        d.windSource = pick<BayWindSource>(
+            {BayWindSource::None, BayWindSource::Band0To8m, BayWindSource::Band8To20m,
+             BayWindSource::Band20To100m, BayWindSource::TypedPressure,
+             BayWindSource::TypedPressure, BayWindSource::WindSpeed, BayWindSource::WindSpeed});
+        d.language = pick<BayLanguage>({BayLanguage::Greek, BayLanguage::English});
+        d.deflectionCriterion = pick<DeflectionCriterion>(
+            {DeflectionCriterion::En13830_2003, DeflectionCriterion::En13830_2015});
+        const double L1 = uniform(50, 900);
+        d.gridWidthA1_cm = number(10, 500);
+        d.gridWidthA2_cm = number(0, 500);
+        d.spanL1_cm = number(L1, L1);
+        d.spanL2_cm = pick<std::string>({"", number(0, L1 * 1.1), number(0, L1 * 0.3),
+                                         d.spanL1_cm});
+        d.glazingHeightH1_cm = number(0, 400);
+        d.glazingHeightH2_cm = number(1, 400);
+        d.glassThickness_mm = number(0, 40);
+        d.deflectionDivisor = pick<std::string>({"200", number(50, 400), number(0, 40000)});
+        d.allowableDeflection_mm = pick<std::string>({"15", "10", "20", number(1, 30)});
+        d.windPressure_kNm2 = number(0, 4);
+        d.windSpeed_kmh = number(0, 250);
+        d.structureWeight_kNm2 = number(0, 2);
+        d.snowHeight_cm = number(0, 200);
+        d.slope_deg = number(-10, 100);
+        if (uniform(0, 1) < 0.3) {
+            m_typedSite.clear();
+            d.kept = kept(d);
+            if (!m_typedSite.empty()) {
+                d.windSource = BayWindSource::TypedPressure;
+                d.windPressure_kNm2 = m_typedSite;
+            }
+        }
+        return d;
+    }
+
+private:
+    // What a saved window keeps of its wind load, as any sequence of buttons may leave it.
+    BayKeptState kept(const BayDocument& d) {
+        BayKeptState k;
+        k.bandSelected = pick<BayHeightBand>({BayHeightBand::None, BayHeightBand::UpTo8m,
+                                              BayHeightBand::UpTo20m, BayHeightBand::UpTo100m});
+        k.windInput = pick<std::optional<WindInput>>(
+            {std::nullopt, WindInput::Taken, WindInput::TypedPressure, WindInput::FromSpeed});
+        k.pressure = pick<TaggedValue>({TaggedValue(), TaggedValue::real(uniform(0, 3)),
+                                        TaggedValue::text(number(0, 3))});
+        k.heightBandLimit = pick<TaggedValue>(
+            {TaggedValue(), TaggedValue::int16(8), TaggedValue::int16(20), TaggedValue::int16(100)});
+        k.pressureInForce = number(0, 3);
+        k.allowableDeflectionCapped_mm =
+            pick<std::string>({d.allowableDeflection_mm, "15", number(1, 15)});
+        if (uniform(0, 1) < 0.5) {
+            SiteWindInput site;
+            site.vb0_ms = 27;
+            site.z_m = uniform(1, 60);
+            site.cpe10 = -1.2;
+            site.cpe1 = -1.4;
+            site.area_m2 = uniform(0.5, 12);
+            site.cpi = 0.2;
+            k.siteWind = site;
+            // Now and then the typed pressure is the one the site values gave.
+            if (const auto p = siteWindPressure(site).pressure; p && uniform(0, 1) < 0.7) {
+                const NumberFormat fmt = NumberFormat::fromLocale(m_comma ? "el_GR" : "en_US");
+                k.windInput = WindInput::TypedPressure;
+                m_typedSite = siteWindPressureText(p->w_kNm2, fmt);
+            }
+        }
+        return k;
+    }
+
+    template <class T>
+    T pick(std::initializer_list<T> choices) {
+        std::uniform_int_distribution<std::size_t> at(0, choices.size() - 1);
+        return *(choices.begin() + at(m_rnd));
+    }
+    double uniform(double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(m_rnd); }
+    // A number in the notation, now and then a text a user gets wrong.
+    std::string number(double lo, double hi) {
+        if (uniform(0, 1) < 0.05)
+            return pick<std::string>({"", " ", "abc", "-5", "0", "1e400", "12..3", "1,200",
+                                      "1.200", "99999999", " 7 ", "nan"});
+        char text[32];
+        std::snprintf(text, sizeof text, "%.*f", int(uniform(0, 4)), uniform(lo, hi));
+        std::string s = text;
+        if (m_comma)
+            for (char& c : s)
+                if (c == '.')
+                    c = ',';
+        return s;
+    }
+
+    std::mt19937 m_rnd;
+    bool m_comma;
+    std::string m_typedSite;
+};
+
+// The results a run shows or hides with the mullion.
+constexpr Field kPanelFields[] = {
+    Field::PressureInForce,   Field::EchoWindSpeed,     Field::RequiredMullionJx,
+    Field::RequiredWx,        Field::RequiredMoment,    Field::RequiredTransomJx,
+    Field::RequiredTransomJy, Field::SuggestedMullion,  Field::SuggestedIx,
+    Field::SuggestedWx,       Field::SuggestedTransom,  Field::MullionDeflection,
+    Field::DesignedDeflectionLimit, Field::MullionStress};
+
+struct Notation {
+    const char* locale;
+    bool comma;
+};
+
+class BayRunAgainstWindow : public ::testing::TestWithParam<Notation> {};
+
+TEST_P(BayRunAgainstWindow, ShowsWhatTheWindowShows) {
+    const NumberFormat fmt = NumberFormat::fromLocale(GetParam().locale);
+    DocumentMaker maker(20261207, GetParam().comma);
+    int completed = 0;
+    int refused = 0;
+    int sitesInForce = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const BayDocument d = maker.next();
+        Form form(fmt);
+        openDocument(form, d);
+        // Opening runs only a bay complete enough; NEXT then runs the rest, as a user would.
+        if (!readyToRun(d))
+            form.click(ControlId::Command1);
+        const WindowState& w = form.state();
+        const BayOutcome run = runBay(d, fmt);
+
+        SCOPED_TRACE("document " + std::to_string(i));
+        std::vector<std::string> messages;
+        if (run.windRefusal)
+            messages.push_back(run.windRefusal->message);
+        if (run.refusal)
+            messages.push_back(run.refusal->message);
+        ASSERT_EQ(w.pendingMessages(), messages);
+        ASSERT_EQ(siteWindInForce(w), run.siteWind.has_value());
+        if (run.siteWind)
+            sitesInForce++;
+        ASSERT_EQ(w.shownRun.has_value(), run.completed);
+        // The refusal names the field the window puts the focus on, where it can take it.
+        if (run.refusal && run.refusal->focus && w.visible(*run.refusal->focus)) {
+            ASSERT_EQ(w.focused(), run.refusal->focus);
+        }
+        if (!run.completed) {
+            refused += run.refusal ? 1 : 0;
+            continue;
+        }
+        ++completed;
+        // Every text a run writes, whether the panel shows it or not.
+        for (std::size_t f = kInputFieldCount; f < kFieldCount; ++f) {
+            const Field field = static_cast<Field>(f);
+            ASSERT_EQ(w.text(field), run.texts[field]) << controlName(controlOf(field));
+        }
+        for (Field field : kPanelFields)
+            ASSERT_EQ(w.visible(controlOf(field)), run.shows(field))
+                << controlName(controlOf(field));
+        const Verdicts v = verdicts(w);
+        ASSERT_EQ(v.stressPasses, run.stressPasses);
+        ASSERT_EQ(v.deflectionPasses, run.deflectionPasses);
+        ASSERT_EQ(w.form().heightBandLimit, run.heightBandLimit);
+    }
+    // The documents reach both ends, or the comparison proves little.
+    EXPECT_GT(completed, 3000);
+    EXPECT_GT(refused, 3000);
+    EXPECT_GT(sitesInForce, 300);
+}
+
+INSTANTIATE_TEST_SUITE_P(Notations, BayRunAgainstWindow,
+                         ::testing::Values(Notation{"el_GR", true}, Notation{"en_US", false}),
+                         [](const auto& param) { return std::string(param.param.locale); });
+
+}  // namespace
+}  // namespace cw
