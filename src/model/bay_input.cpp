@@ -109,7 +109,7 @@ RunRequest readRun(const WindowState& w) {
             return refuse(*r);
         in.spanL2_cm = *w.num(Field::SpanL2);
         if (in.spanL2_cm > in.spanL1_cm)
-            return refuse(secondSpanTooLong());
+            return refuse(secondSpanTooLong(w));
     }
 
     if (terrax && in.system == StaticSystem::OneSpan) {

@@ -168,8 +168,20 @@ Refusal resultOutOfRange(bool english) {
     return Refusal{say(Message::ResultOutOfRange, english), std::nullopt};
 }
 
-Refusal secondSpanTooLong() {
-    return Refusal{say(Message::SpanL2AboveL1, false), controlOf(Field::SpanL2)};
+Refusal secondSpanTooLong(const WindowState& w) {
+    // Both spans as typed, so that the user sees which of the two to correct.
+    const auto typed = [&](Field field) {
+        std::string_view text = w.text(field);
+        while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+            text.remove_prefix(1);
+        while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+            text.remove_suffix(1);
+        return shortened(text);
+    };
+    const std::string l2 = typed(Field::SpanL2);
+    const std::string l1 = typed(Field::SpanL1);
+    return Refusal{say(Message::SpanL2AboveL1, w.englishShowing(), {l2, l1}),
+                   controlOf(Field::SpanL2)};
 }
 
 }  // namespace cw
