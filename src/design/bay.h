@@ -69,7 +69,7 @@ struct MullionCheck {
     // Under the load the mullion was designed for (the wind pressure shown; the sloped-glazing
     // sum for a Terrax one-span bay), simple-span formula of the case.
     double deflection_mm = 0.0;
-    double stressRatio = 0.0;  // sigma / 160 N/mm2 under q L1^2 / 8, the same load
+    double stressRatio = 0.0;    // sigma / 160 N/mm2 under q L1^2 / 8, the same load
     double wx_cm3 = 0.0;         // Ix (as shown) / e
     double stress_kNcm2 = 0.0;   // M (as shown) / Wx (as shown)
     // Utilisations and verdicts, from the values as shown: at most 1 passes.

@@ -375,8 +375,8 @@ TEST(DesignBay, SlopedGlazingMullionIsCheckedUnderItsDesignLoad) {
     EXPECT_NEAR(d.mullion->deflection_mm,
                 5.0 * qN * std::pow(3000.0, 4) / (384.0 * 70000.0 * 4890000.0), 1e-9);
     // sigma = q L^2 / 8 / (I / e) = 2,311443 * 3000^2 / 8 / 53360,98 = 48,73 N/mm2; / 160
-    EXPECT_NEAR(d.mullion->stressRatio,
-                (qN * 3000.0 * 3000.0 / 8.0) / (4890000.0 / 91.64) / 160.0, 1e-12);
+    EXPECT_NEAR(d.mullion->stressRatio, (qN * 3000.0 * 3000.0 / 8.0) / (4890000.0 / 91.64) / 160.0,
+                1e-12);
     EXPECT_NEAR(d.mullion->stressRatio, 0.3046, 1e-4);
 }
 

@@ -9,8 +9,8 @@
 #include "app/replay_script.h"
 #include "design/wind.h"
 #include "input/form.h"
-#include "model/inventory.h"
 #include "model/field_rules.h"
+#include "model/inventory.h"
 #include "model/messages.h"
 #include "model/result_captions.h"
 #include "model/state_dump.h"
@@ -813,8 +813,8 @@ Outcome runSequence(std::uint64_t seed, const std::string& localeName, bool chec
             const std::string spanMessage = spanMessageFor(f);
             for (std::size_t i = messagesBefore; i < messages.size(); ++i) {
                 if (looksLikeSpanMessage(messages[i]) && messages[i] != spanMessage) {
-                    out.failure = "the span message \"" + messages[i] + "\" is not \"" +
-                                  spanMessage + "\"";
+                    out.failure =
+                        "the span message \"" + messages[i] + "\" is not \"" + spanMessage + "\"";
                     return out;
                 }
                 onlySpanCheck = onlySpanCheck && messages[i] == spanMessage;

@@ -61,8 +61,9 @@ TEST_P(SpanCheck, RefusesL2AboveL1WithItsMessage) {
     } else {
         ASSERT_EQ(f.pendingMessages().size(), 1U);
         // Greek captions showing: the Greek sentence, naming both spans as typed.
-        EXPECT_EQ(f.pendingMessages()[0], std::string("L2 πρέπει να είναι πάντα < ή = από L1 (L2 = ") +
-                                              c.l2 + ", L1 = " + c.l1 + ")");
+        EXPECT_EQ(f.pendingMessages()[0],
+                  std::string("L2 πρέπει να είναι πάντα < ή = από L1 (L2 = ") + c.l2 +
+                      ", L1 = " + c.l1 + ")");
     }
     EXPECT_EQ(f.focused(), c.next);
 }

@@ -183,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedButton{"greek_divisor_empty", C::Text37, "", C::Command15},
                       RefusedButton{"greek_length_empty", C::Text2, "", C::Command15},
                       RefusedButton{"greek_length_letters", C::Text2, "x", C::Command15},
-                      RefusedButton{"greek_tiny_divisor_overflows", C::Text37, "1e-307", C::Command15},
+                      RefusedButton{"greek_tiny_divisor_overflows", C::Text37, "1e-307",
+                                    C::Command15},
                       RefusedButton{"length_empty", C::Text2, "", C::Command16},
                       RefusedButton{"deflection_zero", C::Text38, "0", C::Command19},
                       RefusedButton{"deflection_empty", C::Text38, "", C::Command16}),
@@ -220,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(En13830Case{"l350_d300", "350", "300", "11,6666666666667"},  // 11,67 mm
                       En13830Case{"l250_d200", "250", "200", "12,5"},
                       En13830Case{"l300_d200_exactly_15", "300", "200", "15"},
-                      En13830Case{"l400_d200_capped", "400", "200", "15"},  // 20 mm
+                      En13830Case{"l400_d200_capped", "400", "200", "15"},   // 20 mm
                       En13830Case{"l350_d200_capped", "350", "200", "15"}),  // 17,5 mm
     [](const auto& row) { return std::string(row.param.name); });
 
