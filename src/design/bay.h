@@ -66,8 +66,10 @@ struct MullionCheck {
     std::int32_t ix_mm4 = 0;
     double fibre_mm = 0.0;  // neutral axis to the extreme fibre
     double ix_cm4 = 0.0;
-    double deflection_mm = 0.0;  // under the wind pressure shown, simple-span formula of the case
-    double stressRatio = 0.0;    // sigma / 160 N/mm2 under q L1^2 / 8
+    // Under the load the mullion was designed for (the wind pressure shown; the sloped-glazing
+    // sum for a Terrax one-span bay), simple-span formula of the case.
+    double deflection_mm = 0.0;
+    double stressRatio = 0.0;    // sigma / 160 N/mm2 under q L1^2 / 8, the same load
     double wx_cm3 = 0.0;         // Ix (as shown) / e
     double stress_kNcm2 = 0.0;   // M (as shown) / Wx (as shown)
     // Utilisations and verdicts, from the values as shown: at most 1 passes.

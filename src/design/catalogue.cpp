@@ -6,19 +6,46 @@ namespace cw {
 
 namespace {
 
-// Row 8's upper bound is 1435 although its Ix is 1445 cm4: a requirement between the two
-// is sent on to KA-09.
-constexpr std::array<MullionRow, 9> kVeltraMullions{{
-    {0, 54, "KA-01", 538400, 57.15},
-    {54, 114, "KA-02", 1131300, 57.15},
-    {114, 201, "KA-03", 2010000, 69.36},
-    {201, 507, "KA-04", 5070000, 88.38},
-    {507, 661, "KA-05", 6610000, 110.96},
-    {661, 854, "KA-06", 8540000, 108.3},
-    {854, 915, "KA-07", 9150000, 108.3},
-    {915, 1435, "KA-08", 14450000, 104},
-    {1435, 2082, "KA-09", 20820000, 125.5},
-}};
+struct Profile {
+    std::string_view code;
+    std::int32_t ix_mm4;
+    double fibre_mm;
+};
+
+// Each mullion's band runs from the Ix of the profile before it to its own Ix, so the bands
+// cannot drift from the section values they stand for.
+template <std::size_t N>
+constexpr std::array<MullionRow, N> mullionRows(const std::array<Profile, N>& profiles) {
+    std::array<MullionRow, N> rows{};
+    double lower = 0.0;
+    for (std::size_t i = 0; i < N; ++i) {
+        const Profile& p = profiles[i];
+        const double ix_cm4 = double(p.ix_mm4) / 10000.0;
+        rows[i] = MullionRow{lower, ix_cm4, p.code, p.ix_mm4, p.fibre_mm};
+        lower = ix_cm4;
+    }
+    return rows;
+}
+
+template <std::size_t N>
+constexpr bool ascendingIx(const std::array<MullionRow, N>& rows) {
+    for (std::size_t i = 1; i < N; ++i)
+        if (!(rows[i - 1].ix_mm4 < rows[i].ix_mm4))
+            return false;
+    return true;
+}
+
+constexpr auto kVeltraMullions = mullionRows<9>({{
+    {"KA-01", 538400, 57.15},
+    {"KA-02", 1131300, 57.15},
+    {"KA-03", 2010000, 69.36},
+    {"KA-04", 5070000, 88.38},
+    {"KA-05", 6610000, 110.96},
+    {"KA-06", 8540000, 108.3},
+    {"KA-07", 9150000, 108.3},
+    {"KA-08", 14450000, 104},
+    {"KA-09", 20820000, 125.5},
+}});
 
 constexpr std::array<TransomRow, 6> kVeltraTransoms{{
     {0, 1, "KA-10"},
@@ -29,12 +56,12 @@ constexpr std::array<TransomRow, 6> kVeltraTransoms{{
     {137, 466, "KA-16"},
 }};
 
-constexpr std::array<MullionRow, 4> kKorinDalvoMullions{{
-    {0, 67, "TB-01", 668200, 46.13},
-    {67, 223, "TB-02", 2224100, 70.28},
-    {223, 384, "TB-03", 3839500, 78.57},
-    {384, 494, "TB-04", 4933700, 88.56},
-}};
+constexpr auto kKorinDalvoMullions = mullionRows<4>({{
+    {"TB-01", 668200, 46.13},
+    {"TB-02", 2224100, 70.28},
+    {"TB-03", 3839500, 78.57},
+    {"TB-04", 4933700, 88.56},
+}});
 
 constexpr std::array<TransomRow, 3> kKorinDalvoTransoms{{
     {0, 9.5, "TB-05"},
@@ -42,15 +69,17 @@ constexpr std::array<TransomRow, 3> kKorinDalvoTransoms{{
     {30, 68.5, "TB-06"},
 }};
 
-// No row covers 112 < J <= 115: such a requirement gets no mullion.
-constexpr std::array<MullionRow, 6> kTerraxMullions{{
-    {0, 51, "TC-01", 510000, 43.15},
-    {51, 112, "TC-02", 1120000, 54.8},
-    {115, 190, "TC-03", 1900000, 67.8},
-    {190, 489, "TC-04", 4890000, 91.64},
-    {489, 623, "TC-05", 6230000, 109.5},
-    {623, 884, "TC-06", 8840000, 109.8},
-}};
+constexpr auto kTerraxMullions = mullionRows<6>({{
+    {"TC-01", 510000, 43.15},
+    {"TC-02", 1120000, 54.8},
+    {"TC-03", 1900000, 67.8},
+    {"TC-04", 4890000, 91.64},
+    {"TC-05", 6230000, 109.5},
+    {"TC-06", 8840000, 109.8},
+}});
+
+static_assert(ascendingIx(kVeltraMullions) && ascendingIx(kKorinDalvoMullions) &&
+              ascendingIx(kTerraxMullions));
 
 constexpr std::array<TransomRow, 3> kTerraxTransoms{{
     {0, 43, "TC-07"},
@@ -79,11 +108,12 @@ std::span<const TransomRow> transomCatalogue(Series series) {
 }
 
 std::optional<MullionRow> chooseMullion(Series series, double requiredJx_cm4) {
-    std::optional<MullionRow> chosen;
+    if (!(requiredJx_cm4 > 0.0))
+        return std::nullopt;
     for (const MullionRow& row : mullionCatalogue(series))
-        if (row.lower_cm4 < requiredJx_cm4 && requiredJx_cm4 <= row.upper_cm4)
-            chosen = row;
-    return chosen;
+        if (requiredJx_cm4 <= double(row.ix_mm4) / 10000.0)
+            return row;
+    return std::nullopt;
 }
 
 std::optional<std::string_view> chooseTransom(Series series, double requiredJx_cm4) {

@@ -27,6 +27,13 @@ constexpr double kHalfHeightCmToM = 200.0;
 // The glass rests on two setting blocks this far from the transom's ends, mm.
 constexpr double kSettingBlock_mm = 150.0;
 
+// The sag under two equal loads a from the supports of a span Ls is
+// P a (3 Ls^2 - 4 a^2) / (24 E I), which holds for a <= Ls / 2: on a transom shorter than
+// 300 mm the two blocks meet at midspan.
+double settingBlockDistance_mm(double Ls_mm) {
+    return std::min(kSettingBlock_mm, Ls_mm / 2.0);
+}
+
 bool allFinite(std::initializer_list<double> values) {
     for (double v : values)
         if (!std::isfinite(v))
@@ -35,14 +42,16 @@ bool allFinite(std::initializer_list<double> values) {
 }
 
 // The limits the window keeps for the S-type cases: L1 shown in single precision, L1 / d
-// divided in single precision, f / 10 cm (capped at 1.5 cm where the case caps it). The rule
-// compares the two as shown.
+// divided in single precision, f / 10 cm. The rule compares the two as shown, with f / 10 at
+// most 1.5 cm in every case: no mullion is designed for more than 15 mm. Only some cases keep
+// the capped value itself (keepCapped); the others keep f / 10 as typed.
 struct ShownLimits {
     double ratio_cm = 0.0;
     double absolute_cm = 0.0;
 };
 
-ShownLimits keepLimits(BayDesign& r, double L1, std::int16_t d, double allowed_mm, bool capAt15) {
+ShownLimits keepLimits(BayDesign& r, double L1, std::int16_t d, double allowed_mm,
+                       bool keepCapped) {
     r.limitsKept = true;
     const KeptSpanLimits kept = keptSpanLimits(L1, d);
     r.spanL1Single_cm = kept.spanL1Single_cm;
@@ -51,8 +60,9 @@ ShownLimits keepLimits(BayDesign& r, double L1, std::int16_t d, double allowed_m
     ShownLimits shown;
     shown.ratio_cm = asShown(double(r.ratioLimitSingle_cm), 7);
     shown.absolute_cm = asShown(r.absoluteLimit_cm);
-    r.absoluteLimitCapped = capAt15 && !(shown.absolute_cm <= kDeflectionCap_cm);
-    if (r.absoluteLimitCapped)
+    const bool aboveCap = !(shown.absolute_cm <= kDeflectionCap_cm);
+    r.absoluteLimitCapped = keepCapped && aboveCap;
+    if (aboveCap)
         shown.absolute_cm = kDeflectionCap_cm;
     return shown;
 }
@@ -109,7 +119,7 @@ ShownLimits designMullionTransom(const BayInput& in, double w, BayDesign& r) {
     const double fLim = r.allowableLimit_cm;
     r.designPressure_kNm2 = p;
 
-    // Every case keeps the limits; only the one-span case caps the absolute one at 1.5 cm.
+    // Every case keeps the limits; only the one-span case keeps the absolute one capped.
     const ShownLimits limits =
         keepLimits(r, L1, in.divisor, in.allowableDeflection_mm, r.spanCase == SpanCase::OneSpan);
 
@@ -162,14 +172,15 @@ ShownLimits designMullionTransom(const BayInput& in, double w, BayDesign& r) {
     r.requiredTransomJx_cm4 =
         transomTerm(in.glazingHeightH1_cm) + transomTerm(in.glazingHeightH2_cm);
 
-    // The weight of the wider pane on two setting blocks; the ratio uses H2, not the span.
+    // The weight of the wider pane on two setting blocks, each a from its end of the span.
     const double H2 = in.glazingHeightH2_cm;
     const double area = (H2 * (r.transomSpan_cm / 100.0)) / 100.0;
     const double blockLoad = ((area * r.glassWeight_kgm2) / 2.0) * 10.0;
     const double Ls = r.transomSpan_cm * 10.0;
-    const double ratio = kSettingBlock_mm / (H2 * 10.0);
+    const double a = settingBlockDistance_mm(Ls);
+    const double ratio = a / Ls;
     r.requiredTransomJy_cm4 =
-        ((((blockLoad * std::pow(Ls, 2)) * kSettingBlock_mm) * (3.0 - 4.0 * std::pow(ratio, 2))) /
+        ((((blockLoad * std::pow(Ls, 2)) * a) * (3.0 - 4.0 * std::pow(ratio, 2))) /
          ((24.0 * 70000.0) * 3.0)) /
         10000.0;
 
@@ -260,8 +271,8 @@ ShownLimits designTProfile(const BayInput& in, double w, BayDesign& r) {
     const double H2 = in.glazingHeightH2_cm;
     const double blockLoad = 10.0 * ((r.glassWeight_kgm2 * ((H2 * B) / 100.0)) / 2.0);
     const double Ls = r.transomSpan_cm * 10.0;
-    const double a = kSettingBlock_mm;
-    const double rho = a / (H2 * 10.0);
+    const double a = settingBlockDistance_mm(Ls);
+    const double rho = a / Ls;
     r.requiredTransomJy_cm4 =
         (((((3.0 - 4.0 * std::pow(rho, 2)) * a) * std::pow(Ls, 2)) * blockLoad) /
          ((3.0 * 70000.0) * 24.0)) /
@@ -277,12 +288,14 @@ ShownLimits designTProfile(const BayInput& in, double w, BayDesign& r) {
     }
 
     if (r.mullion) {
-        // The check uses the wind pressure as shown, not the sloped-glazing sum.
+        // The check takes the load the mullion was designed for: the sloped-glazing sum over
+        // one span, the wind pressure as shown otherwise.
         MullionCheck& m = *r.mullion;
         const double ix = double(m.ix_mm4);
         const double C = r.spanCase == SpanCase::EqualSpans ? kEqualSpans_Nmm2 : k384E_Nmm2;
         const double Lm = 10.0 * L1;
-        const double qN = ((b * 10.0) * w) / 1000.0;
+        const double load = r.slopedGlazing ? p : w;
+        const double qN = ((b * 10.0) * load) / 1000.0;
         m.deflection_mm = ((5.0 * qN) * std::pow(Lm, 4)) / (ix * C);
         const double moment = (qN * std::pow(Lm, 2)) / 8.0;
         m.stressRatio = (moment / (ix / m.fibre_mm)) / 160.0;

@@ -2,9 +2,17 @@
 
 #include "model/field_rules.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cw {
+
+namespace {
+
+// EN 13830 bounds a mullion's deflection by L / d and by 15 mm.
+constexpr double kEn13830Cap_mm = 15.0;
+
+}  // namespace
 
 void followAllowableDeflection(WindowState& w) {
     const std::optional<double> f = w.num(Field::AllowableDeflection);
@@ -16,11 +24,6 @@ void followAllowableDeflection(WindowState& w) {
 
 void chooseCriterion(WindowState& w, DeflectionCriterion criterion) {
     w.criterion = criterion;
-}
-
-void setFifteenMillimetres(WindowState& w) {
-    w.write(Field::AllowableDeflection, "15");
-    followAllowableDeflection(w);
 }
 
 void setDeflectionFromDivisor(WindowState& w) {
@@ -36,7 +39,7 @@ void setDeflectionFromDivisor(WindowState& w) {
         w.refuse(tooLarge(Field::SpanL1, w.englishShowing()));
         return;
     }
-    w.write(Field::AllowableDeflection, plainText(f, w.numberFormat()));
+    w.write(Field::AllowableDeflection, plainText(std::min(f, kEn13830Cap_mm), w.numberFormat()));
     followAllowableDeflection(w);
 }
 

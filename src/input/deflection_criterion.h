@@ -4,9 +4,7 @@
 
 namespace cw {
 
-// The Greek EN 13830 button: f = 15 mm.
-void setFifteenMillimetres(WindowState& w);
-// The English EN 13830 button: f = L / d.
+// The EN 13830 button of either language: f = L / d in mm, at most 15 mm.
 void setDeflectionFromDivisor(WindowState& w);
 // The deflection buttons: d = L / f.
 void setDivisorFromDeflection(WindowState& w);

@@ -68,7 +68,7 @@ void Form::clickButton(ControlId id) {
     case C::Command11: takeTypedPressure(m_state); break;
     case C::Command4:
     case C::Command14: takeWindSpeed(m_state); break;
-    case C::Command15: setFifteenMillimetres(m_state); break;
+    case C::Command15:
     case C::Command17: setDeflectionFromDivisor(m_state); break;
     case C::Command16:
     case C::Command19: setDivisorFromDeflection(m_state); break;

@@ -132,7 +132,7 @@ RunRequest readRun(const RunInputs& w) {
             return refuse(*r);
         in.spanL2_cm = *w.num(Field::SpanL2);
         if (in.spanL2_cm > in.spanL1_cm)
-            return refuse(secondSpanTooLong());
+            return refuse(secondSpanTooLong(w.text(Field::SpanL2), w.text(Field::SpanL1), english));
     }
 
     if (terrax && in.system == StaticSystem::OneSpan) {

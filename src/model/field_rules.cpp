@@ -209,8 +209,19 @@ Refusal resultOutOfRange(bool english) {
     return Refusal{say(Message::ResultOutOfRange, english), std::nullopt};
 }
 
-Refusal secondSpanTooLong() {
-    return Refusal{say(Message::SpanL2AboveL1, false), controlOf(Field::SpanL2)};
+Refusal secondSpanTooLong(std::string_view spanL2, std::string_view spanL1, bool english) {
+    // Both spans as typed, so that the user sees which of the two to correct.
+    const auto typed = [](std::string_view text) {
+        while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+            text.remove_prefix(1);
+        while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+            text.remove_suffix(1);
+        return shortened(text);
+    };
+    const std::string l2 = typed(spanL2);
+    const std::string l1 = typed(spanL1);
+    return Refusal{say(Message::SpanL2AboveL1, english, {l2, l1}),
+                   controlOf(Field::SpanL2)};
 }
 
 }  // namespace cw

@@ -56,7 +56,8 @@ Refusal windPressureTooHigh(bool english);
 Refusal noLoadWidth(bool english);
 Refusal noWindLoad(bool english);
 Refusal resultOutOfRange(bool english);
-// L2 may not exceed L1; the focus goes back to L2.
-Refusal secondSpanTooLong();
+// L2 may not exceed L1: the message names both spans as typed, in the language showing; the
+// focus goes back to L2.
+Refusal secondSpanTooLong(std::string_view spanL2, std::string_view spanL1, bool english);
 
 }  // namespace cw

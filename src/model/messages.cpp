@@ -39,8 +39,9 @@ constexpr Bilingual kMessages[] = {
      "button."},
     {"Τα δεδομένα δίνουν αποτέλεσμα εκτός ορίων υπολογισμού· ελέγξτε τις τιμές.",
      "These inputs give a result too large to compute; check the values."},
-    // The span message is Greek in both languages.
-    {" L2 πρέπει να είναι πάντα < ή = από L1", " L2 πρέπει να είναι πάντα < ή = από L1"},
+    // {1} L2 and {2} L1, as typed.
+    {"L2 πρέπει να είναι πάντα < ή = από L1 (L2 = {1}, L1 = {2})",
+     "L2 must be less than or equal to L1 (L2 = {1}, L1 = {2})"},
     {"Καμία δεν επαρκεί", "None fits"},
     // The panel's label in place of the mullion; it has no English twin.
     {"Δεν υπάρχει τέτοια κολώνα", "Δεν υπάρχει τέτοια κολώνα"},

@@ -99,7 +99,8 @@ TEST(Replay, MessagesAreListedOnceInTheNextDump) {
     ASSERT_EQ(o.dumps.size(), 2U);
     const QJsonArray messages = o.dumps[0]["messages"].toArray();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0].toString(), QString::fromUtf8(" L2 πρέπει να είναι πάντα < ή = από L1"));
+    EXPECT_EQ(messages[0].toString(),
+              QString::fromUtf8("L2 πρέπει να είναι πάντα < ή = από L1 (L2 = 300, L1 = 200)"));
     EXPECT_TRUE(o.dumps[1]["messages"].toArray().isEmpty());
 }
 

@@ -106,7 +106,9 @@ const TruthRow kVerdicts[] = {
       {"controls.Text36.text", "9,69"},
       {"verdicts.stress", "fail"},
       {"verdicts.deflection", "pass"}}},
-    // Jx = 84,38 -> KA-02; transom over A1 = 1,2 m: 7,41 and 3,83; L/d = 1,5 cm = f.
+    // Jx = 84,38 -> KA-02; transom over A1 = 1,2 m: 7,41 and, with the setting blocks 150 mm
+    // from the ends of 1200 mm, 300 * 150 * 1200^2 * (3 - 4 * 0,125^2) / 5040000 / 10^4 = 3,78;
+    // L/d = 1,5 cm = f.
     {"veltra_bay_passes_both",
      "el_GR",
      kVeltra + "click Command1\n",
@@ -114,7 +116,7 @@ const TruthRow kVerdicts[] = {
       {"controls.Text6.text", "KA-02"},
       {"controls.Text15.text", "7,41"},
       {"controls.Text14.text", "KA-11 + KA-12"},
-      {"controls.Text17.text", "3,83"},
+      {"controls.Text17.text", "3,78"},
       {"controls.Text18.text", "11,19"},
       {"controls.Text23.text", "15,00"},
       {"controls.Text25.text", "94,50"},
@@ -144,12 +146,32 @@ const TruthRow kDeflection[] = {
      "el_GR",
      kPressureBay + "type Text38 20\nclick Command1\n",
      {{"controls.Text5.text", "476,19"}, {"controls.Text23.text", "15,00"}}},
-    // L/d = 1,25 cm governs below f = 15 mm.
+    // L/d = 1,25 cm governs below f = 15 mm; the EN 13830 button wrote f = 10 * 250 / 200.
     {"ratio_limit_shown_where_it_governs",
      "en_US",
      bay("Option10", "Option9", "150", "150", "250", "100", "200") +
          "type Text8 1\nclick Command2\nclick Command15\nclick Command1\n",
-     {{"controls.Text23.text", "12.50"}, {"controls.Text32.text", "15"}}},
+     {{"controls.Text23.text", "12.50"}, {"controls.Text32.text", "12.5"}}},
+    // Fixed ends, f 20: L/d = 1,75 cm is above min(2,0; 1,5) cm, so 1,5 cm governs:
+    // 0,015 * 350^4 / (2688000 * 1,5) = 55,83 -> KA-02 (Ix 113,13), whose deflection is
+    // 1,5 * 3500^4 / (26880000 * 1131300) = 7,40 mm.
+    {"fixed_ends_f_above_15_is_capped",
+     "el_GR",
+     bay("Option10", "Option14", "150", "150", "350", "100", "200") +
+         "type Text8 1\nclick Command2\ntype Text38 20\nclick Command1\n",
+     {{"controls.Text5.text", "55,83"},
+      {"controls.Text6.text", "KA-02"},
+      {"controls.Text18.text", "7,40"},
+      {"controls.Text23.text", "15,00"},
+      {"form.AbsoluteLimit", "2,00"},
+      {"verdicts.deflection", "pass"}}},
+    // Terrax sloped glazing, 30 degrees, 8-20 m: the mullion TC-04 is checked under
+    // p_d = 1,540962 kN/m2: 5 * 2,311443 * 3000^4 / (26880000 * 4890000) = 7,12 mm.
+    {"sloped_glazing_checked_under_its_design_load",
+     "el_GR",
+     bay("Option12", "Option9", "150", "150", "300", "100", "200") + "click Option2\n" +
+         "click Command1\n",
+     {{"controls.Text6.text", "TC-04"}, {"controls.Text18.text", "7,12"}}},
     {"fixed_ends_echo_f_as_typed",
      "el_GR",
      bay("Option10", "Option14", "150", "150", "400", "100", "200") +

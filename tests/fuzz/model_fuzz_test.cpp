@@ -12,6 +12,7 @@
 #include "input/site_wind.h"
 #include "design/wind.h"
 #include "input/form.h"
+#include "model/field_rules.h"
 #include "model/inventory.h"
 #include "model/messages.h"
 #include "model/result_captions.h"
@@ -53,8 +54,28 @@ namespace {
 
 using C = ControlId;
 
-// The only message the Enter chain itself shows; every other message refuses something.
-const std::string kSpanMessage = say(Message::SpanL2AboveL1, false);
+// The only message the Enter chain itself shows; every other message refuses something. It
+// names both spans as typed (blanks around them dropped), in the language showing.
+constexpr std::string_view kSpanGreek = "L2 πρέπει να είναι πάντα < ή = από L1 (L2 = ";
+constexpr std::string_view kSpanEnglish = "L2 must be less than or equal to L1 (L2 = ";
+
+std::string typedSpan(const Form& f, ControlId id) {
+    std::string_view t = f.text(id);
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
+    return shortened(t);
+}
+
+std::string spanMessageFor(const Form& f) {
+    return std::string(f.state().englishShowing() ? kSpanEnglish : kSpanGreek) +
+           typedSpan(f, C::Text13) + ", L1 = " + typedSpan(f, C::Text2) + ")";
+}
+
+bool looksLikeSpanMessage(const std::string& m) {
+    return m.starts_with(kSpanGreek) || m.starts_with(kSpanEnglish);
+}
 
 long envNumber(const char* name, long fallback) {
     const char* v = std::getenv(name);
@@ -796,8 +817,15 @@ Outcome runSequence(std::uint64_t seed, const std::string& localeName, bool chec
                                        focusBefore &&
                                        controlSpec(*focusBefore).kind == ControlKind::TextBox;
             bool onlySpanCheck = true;
-            for (std::size_t i = messagesBefore; i < messages.size(); ++i)
-                onlySpanCheck = onlySpanCheck && messages[i] == kSpanMessage;
+            const std::string spanMessage = spanMessageFor(f);
+            for (std::size_t i = messagesBefore; i < messages.size(); ++i) {
+                if (looksLikeSpanMessage(messages[i]) && messages[i] != spanMessage) {
+                    out.failure =
+                        "the span message \"" + messages[i] + "\" is not \"" + spanMessage + "\"";
+                    return out;
+                }
+                onlySpanCheck = onlySpanCheck && messages[i] == spanMessage;
+            }
             if (!(enterInAField && onlySpanCheck)) {
                 ++out.refusals;
                 if (after != before) {

@@ -33,7 +33,8 @@ protected:
     }
 
     void veltraOneSpanBay() {
-        // A1 = 120, A2 = 90, L = 250, H1 = 100, H2 = 150, the 0-8 m band, f = 15 mm.
+        // A1 = 120, A2 = 90, L = 250, H1 = 100, H2 = 150, the 0-8 m band, EN 13830:
+        // f = 10 L / d = 12,5 mm.
         oneSpanGeometry(C::Option10, C::Option9, "120", "90", "250", "100", "150");
         f.click(C::Option1);
         f.click(C::Command15);

@@ -60,7 +60,10 @@ TEST_P(SpanCheck, RefusesL2AboveL1WithItsMessage) {
         EXPECT_TRUE(f.pendingMessages().empty());
     } else {
         ASSERT_EQ(f.pendingMessages().size(), 1U);
-        EXPECT_EQ(f.pendingMessages()[0], say(Message::SpanL2AboveL1, false));
+        // Greek captions showing: the Greek sentence, naming both spans as typed.
+        EXPECT_EQ(f.pendingMessages()[0],
+                  std::string("L2 πρέπει να είναι πάντα < ή = από L1 (L2 = ") + c.l2 +
+                      ", L1 = " + c.l1 + ")");
     }
     EXPECT_EQ(f.focused(), c.next);
 }

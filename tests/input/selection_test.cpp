@@ -178,21 +178,54 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedButton{"speed_overflows", C::Text11, "1e200", C::Command4},
                       RefusedButton{"divisor_zero", C::Text37, "0", C::Command17},
                       RefusedButton{"divisor_letters", C::Text37, "x", C::Command17},
+                      // The Greek EN 13830 button refuses what its English twin refuses.
+                      RefusedButton{"greek_divisor_zero", C::Text37, "0", C::Command15},
+                      RefusedButton{"greek_divisor_empty", C::Text37, "", C::Command15},
+                      RefusedButton{"greek_length_empty", C::Text2, "", C::Command15},
+                      RefusedButton{"greek_length_letters", C::Text2, "x", C::Command15},
+                      RefusedButton{"greek_tiny_divisor_overflows", C::Text37, "1e-307",
+                                    C::Command15},
                       RefusedButton{"length_empty", C::Text2, "", C::Command16},
                       RefusedButton{"deflection_zero", C::Text38, "0", C::Command19},
                       RefusedButton{"deflection_empty", C::Text38, "", C::Command16}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// Both EN 13830 buttons, the Greek and its English twin, write f = min(10 L / d, 15) mm.
+struct En13830Case {
+    const char* name;
+    const char* L;
+    const char* d;
+    const char* f;  // 10 L / d, at most 15, as plain text
+};
+
+class En13830Button : public FormTest, public ::testing::WithParamInterface<En13830Case> {};
+
+TEST_P(En13830Button, WritesLOverDAtMost15InEitherLanguage) {
+    const En13830Case& c = GetParam();
+    for (const bool english : {false, true}) {
+        f = Form{kGreek};
+        f.type(C::Text2, c.L);
+        f.setText(C::Text37, c.d);
+        f.setText(C::Text38, "7");
+        if (english)
+            f.click(C::Command10);
+        f.click(english ? C::Command17 : C::Command15);
+        EXPECT_TRUE(f.pendingMessages().empty()) << (english ? "English" : "Greek");
+        EXPECT_EQ(text(C::Text38), c.f) << (english ? "English" : "Greek");
+        EXPECT_EQ(text(C::Text44), c.f) << (english ? "English" : "Greek");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, En13830Button,
+    ::testing::Values(En13830Case{"l350_d300", "350", "300", "11,6666666666667"},  // 11,67 mm
+                      En13830Case{"l250_d200", "250", "200", "12,5"},
+                      En13830Case{"l300_d200_exactly_15", "300", "200", "15"},
+                      En13830Case{"l400_d200_capped", "400", "200", "15"},   // 20 mm
+                      En13830Case{"l350_d200_capped", "350", "200", "15"}),  // 17,5 mm
+    [](const auto& row) { return std::string(row.param.name); });
+
 TEST_F(Selection, DeflectionButtons) {
-    f.type(C::Text2, "400");
-    f.type(C::Text37, "200");
-    f.click(C::Command15);  // EN 13830 in Greek: 15 whatever L1 is
-    EXPECT_EQ(text(C::Text38), "15");
-    EXPECT_EQ(text(C::Text44), "15");
-    f.click(C::Command10);
-    f.click(C::Command17);  // the English twin: L1 / d in mm
-    EXPECT_EQ(text(C::Text38), "20");
-    EXPECT_EQ(text(C::Text44), "15");  // capped
     f.type(C::Text2, "300");
     f.setText(C::Text38, "10");
     f.click(C::Command19);
