@@ -26,7 +26,11 @@ struct ReportBay {
     std::optional<SiteWindApplied> siteWind;
 
     const NumberFormat& fmt() const { return format; }
-    const std::string& shown(Field f) const { return run.texts[f]; }
+    // A field's text as the window shows it after the run: an input as typed, a result as
+    // the run wrote it.
+    const std::string& shown(Field f) const {
+        return static_cast<std::size_t>(f) < kInputFieldCount ? typed(f) : run.texts[f];
+    }
     // A text as the user typed it into an input field.
     const std::string& typed(Field f) const;
 };

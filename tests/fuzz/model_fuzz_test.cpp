@@ -1083,8 +1083,11 @@ std::string roundTripError(std::uint64_t seed, const std::string& localeName,
         const std::size_t at = dump.find(std::string("\"") + key + "\": ");
         return dump.substr(at, dump.find(", \"", at + 1) - at);
     };
+    // LanguageMode labels the results of a run; choosing a series sets it, so before a series
+    // is chosen it is not yet part of the bay.
     for (const char* key : {"criterion", "HeightBandLimit", "LanguageMode"})
-        if (part(f, key) != part(g, key))
+        if (part(f, key) != part(g, key) && (std::string_view(key) != "LanguageMode" ||
+                                             f.state().form().seriesChosen))
             return std::string(key) + ": " + part(g, key) + " after opening, " + part(f, key);
     const std::string sf = stateDump(f.state(), {}), sg = stateDump(g.state(), {});
     const auto site = [](const std::string& d) {

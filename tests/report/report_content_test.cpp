@@ -343,7 +343,7 @@ ReportBay bayOf(const EvalCase& c, const NumberFormat& fmt) {
         }
     }
     ReportBay bay = collectBay(c.name, doc, fmt);
-    bay.window.siteWind = site;
+    bay.siteWind = site;
     return bay;
 }
 
@@ -402,7 +402,7 @@ TEST_P(SubstitutedLines, GiveTheirPrintedResults) {
     const NumberFormat fmt = NumberFormat::fromLocale(c.locale);
     const ReportBay bay = bayOf(c, fmt);
     ASSERT_FALSE(bay.refusal) << *bay.refusal;
-    ASSERT_TRUE(!c.site || bay.window.siteWind);
+    ASSERT_TRUE(!c.site || bay.siteWind);
 
     int evaluated = 0;
     for (const Block& b : bayBlocks(bay)) {
