@@ -92,8 +92,8 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
         if (run.windRefusal) {
             // The wind button refused the typed value before the run.
             column = source == BayWindSource::TypedPressure ? Column::Pressure : Column::Speed;
-        } else if (run.refusal && run.refusal->focus) {
-            column = columnOfField(*run.refusal->focus, source);
+        } else if (run.refusal && run.refusal->field) {
+            column = columnOfField(*run.refusal->field, source);
         }
         std::string& error = out[at(ResultColumn::Error)];
         if (column) {

@@ -149,22 +149,22 @@ RowBay bayOfRow(const RowTexts& texts, bool english) {
     return out;
 }
 
-std::optional<Column> columnOfField(ControlId field, BayWindSource windSource) {
+std::optional<Column> columnOfField(Field field, BayWindSource windSource) {
     switch (field) {
-    case controlOf(Field::GridWidthA1): return Column::A1;
-    case controlOf(Field::GridWidthA2): return Column::A2;
-    case controlOf(Field::SpanL1): return Column::L1;
-    case controlOf(Field::SpanL2): return Column::L2;
-    case controlOf(Field::GlazingHeightH1): return Column::H1;
-    case controlOf(Field::GlazingHeightH2): return Column::H2;
-    case controlOf(Field::GlassThickness): return Column::Glass;
-    case controlOf(Field::Divisor): return Column::Divisor;
-    case controlOf(Field::AllowableDeflection): return Column::Deflection;
-    case controlOf(Field::StructureWeight): return Column::StructureWeight;
-    case controlOf(Field::SnowHeight): return Column::SnowHeight;
-    case controlOf(Field::Slope): return Column::Slope;
-    case controlOf(Field::WindSpeed): return Column::Speed;
-    case controlOf(Field::WindPressure):
+    case Field::GridWidthA1: return Column::A1;
+    case Field::GridWidthA2: return Column::A2;
+    case Field::SpanL1: return Column::L1;
+    case Field::SpanL2: return Column::L2;
+    case Field::GlazingHeightH1: return Column::H1;
+    case Field::GlazingHeightH2: return Column::H2;
+    case Field::GlassThickness: return Column::Glass;
+    case Field::Divisor: return Column::Divisor;
+    case Field::AllowableDeflection: return Column::Deflection;
+    case Field::StructureWeight: return Column::StructureWeight;
+    case Field::SnowHeight: return Column::SnowHeight;
+    case Field::Slope: return Column::Slope;
+    case Field::WindSpeed: return Column::Speed;
+    case Field::WindPressure:
         // The window names the pressure of the run however it was given.
         switch (windSource) {
         case BayWindSource::WindSpeed: return Column::Speed;

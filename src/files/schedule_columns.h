@@ -91,6 +91,6 @@ struct RowBay {
 RowBay bayOfRow(const RowTexts& texts, bool english);
 
 // The column a refusal of the window is about, from the field it puts the focus on.
-std::optional<Column> columnOfField(ControlId field, BayWindSource windSource);
+std::optional<Column> columnOfField(Field field, BayWindSource windSource);
 
 }  // namespace cw::files

@@ -169,7 +169,7 @@ std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
         message = atMost(rule.field, *limit, english);
     else
         return std::nullopt;
-    return Refusal{message, controlOf(rule.field)};
+    return Refusal{message, rule.field};
 }
 
 std::optional<Refusal> checkField(const WindowState& w, const FieldRule& rule) {
@@ -184,25 +184,25 @@ std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& f
         return std::nullopt;
     return Refusal{
         say(Message::DivisorOutOfRange, english, {fieldCaption(Field::Divisor, english)}),
-        controlOf(Field::Divisor)};
+        Field::Divisor};
 }
 
 Refusal tooLarge(Field field, bool english) {
     return Refusal{say(Message::ValueTooLarge, english, {fieldCaption(field, english)}),
-                   controlOf(field)};
+                   field};
 }
 
 Refusal windPressureTooHigh(bool english) {
     return Refusal{atMost(Field::WindPressure, *realBayLimit(Field::WindPressure), english),
-                   controlOf(Field::WindPressure)};
+                   Field::WindPressure};
 }
 
 Refusal noLoadWidth(bool english) {
-    return Refusal{say(Message::NoLoadWidth, english), controlOf(Field::GridWidthA1)};
+    return Refusal{say(Message::NoLoadWidth, english), Field::GridWidthA1};
 }
 
 Refusal noWindLoad(bool english) {
-    return Refusal{say(Message::NoWindLoad, english), controlOf(Field::WindPressure)};
+    return Refusal{say(Message::NoWindLoad, english), Field::WindPressure};
 }
 
 Refusal resultOutOfRange(bool english) {
@@ -221,7 +221,7 @@ Refusal secondSpanTooLong(std::string_view spanL2, std::string_view spanL1, bool
     const std::string l2 = typed(spanL2);
     const std::string l1 = typed(spanL1);
     return Refusal{say(Message::SpanL2AboveL1, english, {l2, l1}),
-                   controlOf(Field::SpanL2)};
+                   Field::SpanL2};
 }
 
 }  // namespace cw

@@ -113,8 +113,8 @@ void WindowState::moveFocus(ControlId id) {
 
 void WindowState::refuse(const Refusal& refusal) {
     message(refusal.message);
-    if (refusal.focus)
-        moveFocus(*refusal.focus);
+    if (refusal.field)
+        moveFocus(*refusal.field);
 }
 
 bool WindowState::englishShowing() const {

@@ -29,10 +29,11 @@ struct ControlState {
     std::string text;       // text boxes
 };
 
-// Why a run or a button was refused: the message, and the field to put the focus on.
+// Why a run or a button was refused: the message, and the field it names, which takes the
+// focus in the window.
 struct Refusal {
     std::string message;
-    std::optional<ControlId> focus;
+    std::optional<Field> field;
 };
 
 // The display of the completed run whose results show, kept until the next reset of the

@@ -166,8 +166,8 @@ TEST_P(BayRunAgainstWindow, ShowsWhatTheWindowShows) {
             sitesInForce++;
         ASSERT_EQ(w.shownRun.has_value(), run.completed);
         // The refusal names the field the window puts the focus on, where it can take it.
-        if (run.refusal && run.refusal->focus && w.visible(*run.refusal->focus)) {
-            ASSERT_EQ(w.focused(), run.refusal->focus);
+        if (run.refusal && run.refusal->field && w.visible(controlOf(*run.refusal->field))) {
+            ASSERT_EQ(w.focused(), controlOf(*run.refusal->field));
         }
         if (!run.completed) {
             refused += run.refusal ? 1 : 0;

@@ -29,7 +29,7 @@ TEST_P(NotANumberMessage, SaysWhichSeparatorTheSettingsUse) {
                    row.english);
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->message, row.message);
-    EXPECT_EQ(refusal->focus, C::Text16);
+    EXPECT_EQ(refusal->field, Field::GlassThickness);
 }
 
 INSTANTIATE_TEST_SUITE_P(
