@@ -27,12 +27,13 @@ BayInput bay(Series series, StaticSystem system, double L2) {
 }
 
 void designBays(benchmark::State& state, BayInput in) {
+    const Catalogue& catalogue = builtInCatalogues().of(in.series);
     double span = in.spanL1_cm;
     for (auto _ : state) {
         // A different span each time, so nothing is hoisted out of the loop.
         in.spanL1_cm = span;
         span = span < 600.0 ? span + 0.5 : 250.0;
-        BayDesign d = designBay(in);
+        BayDesign d = designBay(in, catalogue);
         benchmark::DoNotOptimize(d);
     }
     state.SetItemsProcessed(state.iterations());

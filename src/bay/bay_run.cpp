@@ -201,7 +201,7 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt) {
     if (!run.systemChosen)
         return out;
     out.input = run.bay;
-    out.design = designBay(run.bay);
+    out.design = designBay(run.bay, builtInCatalogues().of(run.bay.series));
     if (!out.design.finite) {
         out.refusal = resultOutOfRange(in.english);
         return out;

@@ -25,6 +25,7 @@ enum class WindSource { None, HeightBand, TypedPressure, WindSpeed };
 
 // One bay as the engineer describes it. Lengths in cm, pressures in kN/m2.
 struct BayInput {
+    // The series chosen; the design itself reads the catalogue it is given.
     Series series = Series::Veltra;
     StaticSystem system = StaticSystem::OneSpan;
     double gridWidthA1_cm = 0.0;
@@ -69,14 +70,20 @@ struct MullionCheck {
     // Under the load the mullion was designed for (the wind pressure shown; the sloped-glazing
     // sum for a Terrax one-span bay), simple-span formula of the case.
     double deflection_mm = 0.0;
-    double stressRatio = 0.0;    // sigma / 160 N/mm2 under q L1^2 / 8, the same load
-    double wx_cm3 = 0.0;         // Ix (as shown) / e
-    double stress_kNcm2 = 0.0;   // M (as shown) / Wx (as shown)
+    double stressRatio = 0.0;   // sigma / 160 N/mm2 under q L1^2 / 8, the same load
+    double wx_cm3 = 0.0;        // Ix (as shown) / e
+    double stress_kNcm2 = 0.0;  // M (as shown) / Wx (as shown)
     // Utilisations and verdicts, from the values as shown: at most 1 passes.
     double stressUtilisation = 0.0;      // sigma / 9.5 kN/cm2
     double deflectionUtilisation = 0.0;  // deflection / the designed limit
     bool stressPasses = false;
     bool deflectionPasses = false;
+};
+
+// The band of required transom Jx that selected a transom row, cm4: lower < J <= upper.
+struct TransomBand {
+    double lower_cm4 = 0.0;
+    double upper_cm4 = 0.0;
 };
 
 struct BayDesign {
@@ -107,8 +114,10 @@ struct BayDesign {
     double requiredMoment_kNcm = 0.0;  // M = p b L1^2 / 80000
     double requiredWx_cm3 = 0.0;       // shown M / 9.5
 
+    // The suggestions refer to the codes of the catalogue designed with.
     std::optional<MullionCheck> mullion;
     std::optional<std::string_view> transom;
+    std::optional<TransomBand> transomBand;  // the band of the row that gave the transom
 
     // False when any number the design would show or keep is not finite.
     bool finite = true;
@@ -133,7 +142,8 @@ KeptSpanLimits keptSpanLimits(double spanL1_cm, std::int16_t divisor);
 // The case the spans of a two-span bay give; the other systems have one case each.
 SpanCase spanCaseOf(StaticSystem system, double spanL1_cm, double spanL2_cm);
 
-// The whole design of one bay: pure, no locale, no texts.
-BayDesign designBay(const BayInput& in);
+// The whole design of one bay with the profiles of a catalogue, designed as its use says:
+// pure, no locale, no texts.
+BayDesign designBay(const BayInput& in, const Catalogue& catalogue);
 
 }  // namespace cw

@@ -100,17 +100,26 @@ bool finiteDesign(const BayDesign& r, const ShownLimits& limits,
                       r.requiredWx_cm3, r.totalLength_cm, r.designedLimit_mm});
 }
 
-MullionCheck suggestion(const MullionRow& row) {
-    MullionCheck m;
-    m.code = row.code;
-    m.ix_mm4 = row.ix_mm4;
-    m.fibre_mm = row.fibre_mm;
-    m.ix_cm4 = double(row.ix_mm4) / 10000.0;
-    return m;
+// The mullion and transom of the catalogue for the requirements.
+void suggest(const Catalogue& catalogue, BayDesign& r) {
+    if (const MullionRow* row = chooseMullion(catalogue, r.requiredMullionJx_cm4)) {
+        MullionCheck m;
+        m.code = row->code;
+        m.ix_mm4 = row->ix_mm4;
+        m.fibre_mm = row->fibre_mm;
+        m.ix_cm4 = double(row->ix_mm4) / 10000.0;
+        r.mullion = m;
+    }
+    if (const TransomRow* row = chooseTransom(catalogue, r.requiredTransomJx_cm4,
+                                              r.spanCase == SpanCase::ShortUpperSpan)) {
+        r.transom = row->code;
+        r.transomBand = TransomBand{row->lower_cm4, row->upper_cm4};
+    }
 }
 
-// Veltra and Korin, Dalvo.
-ShownLimits designMullionTransom(const BayInput& in, double w, BayDesign& r) {
+// Vertical catalogues: Veltra and Korin, Dalvo.
+ShownLimits designMullionTransom(const BayInput& in, const Catalogue& catalogue, double w,
+                                 BayDesign& r) {
     const double d = double(in.divisor);
     const double L1 = in.spanL1_cm;
     const double b = r.loadWidth_cm;
@@ -184,9 +193,7 @@ ShownLimits designMullionTransom(const BayInput& in, double w, BayDesign& r) {
          ((24.0 * 70000.0) * 3.0)) /
         10000.0;
 
-    if (const auto row = chooseMullion(in.series, r.requiredMullionJx_cm4))
-        r.mullion = suggestion(*row);
-    r.transom = chooseTransom(in.series, r.requiredTransomJx_cm4);
+    suggest(catalogue, r);
 
     if (r.mullion) {
         // The check reads the pressure as shown and uses L1 alone, in every case.
@@ -204,9 +211,9 @@ ShownLimits designMullionTransom(const BayInput& in, double w, BayDesign& r) {
     return limits;
 }
 
-// Terrax: the one-span block takes the sloped-glazing load; the two-span blocks that are not
-// equal choose their rule from L1 / d directly and keep no limits.
-ShownLimits designTProfile(const BayInput& in, double w, BayDesign& r) {
+// Sloped catalogues (Terrax): the one-span block takes the sloped-glazing load; the two-span
+// blocks that are not equal choose their rule from L1 / d directly and keep no limits.
+ShownLimits designTProfile(const BayInput& in, const Catalogue& catalogue, double w, BayDesign& r) {
     const double n = double(in.divisor);
     const double L1 = in.spanL1_cm;
     const double b = r.loadWidth_cm;
@@ -278,14 +285,7 @@ ShownLimits designTProfile(const BayInput& in, double w, BayDesign& r) {
          ((3.0 * 70000.0) * 24.0)) /
         10000.0;
 
-    if (const auto row = chooseMullion(Series::Terrax, r.requiredMullionJx_cm4))
-        r.mullion = suggestion(*row);
-    r.transom = chooseTransom(Series::Terrax, r.requiredTransomJx_cm4);
-    if (r.spanCase == SpanCase::ShortUpperSpan) {
-        // The short-upper-span block takes its transom from the Veltra rows where they match.
-        if (const auto veltra = chooseTransom(Series::Veltra, r.requiredTransomJx_cm4))
-            r.transom = veltra;
-    }
+    suggest(catalogue, r);
 
     if (r.mullion) {
         // The check takes the load the mullion was designed for: the sloped-glazing sum over
@@ -326,7 +326,7 @@ SpanCase spanCaseOf(StaticSystem system, double spanL1_cm, double spanL2_cm) {
     return spanL2_cm / spanL1_cm >= 0.2 ? SpanCase::UnequalSpans : SpanCase::ShortUpperSpan;
 }
 
-BayDesign designBay(const BayInput& in) {
+BayDesign designBay(const BayInput& in, const Catalogue& catalogue) {
     BayDesign r;
     r.spanCase = spanCaseOf(in.system, in.spanL1_cm, in.spanL2_cm);
     r.loadWidth_cm = loadWidthOf(in.gridWidthA1_cm, in.gridWidthA2_cm);
@@ -343,8 +343,9 @@ BayDesign designBay(const BayInput& in) {
     }
     const double w = in.windPressureShown_kNm2.value_or(in.windPressure_kNm2);
 
-    const ShownLimits limits =
-        in.series == Series::Terrax ? designTProfile(in, w, r) : designMullionTransom(in, w, r);
+    const ShownLimits limits = catalogue.use == CatalogueUse::Sloped
+                                   ? designTProfile(in, catalogue, w, r)
+                                   : designMullionTransom(in, catalogue, w, r);
 
     if (r.mullion) {
         MullionCheck& m = *r.mullion;

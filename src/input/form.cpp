@@ -6,6 +6,7 @@
 #include "input/next_run.h"
 #include "input/selection.h"
 #include "input/wind_load.h"
+#include "model/bay_input.h"
 #include "model/inventory.h"
 #include "model/utf8.h"
 
@@ -47,10 +48,11 @@ void Form::clickOption(ControlId id) {
     if (m_state.selected(id))
         return;
     m_state.select(id);
+    if (const std::optional<Series> series = seriesOfOption(id)) {
+        chooseSeries(m_state, *series);
+        return;
+    }
     switch (id) {
-    case C::Option10: chooseSeries(m_state, Series::Veltra); break;
-    case C::Option11: chooseSeries(m_state, Series::KorinDalvo); break;
-    case C::Option12: chooseSeries(m_state, Series::Terrax); break;
     case C::Option9: chooseStaticSystem(m_state, StaticSystem::OneSpan); break;
     case C::Option13: chooseStaticSystem(m_state, StaticSystem::TwoSpans); break;
     case C::Option14: chooseStaticSystem(m_state, StaticSystem::FixedEnds); break;

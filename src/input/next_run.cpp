@@ -17,7 +17,7 @@ void runNext(WindowState& w) {
     }
     BayDesign design;
     if (run.systemChosen) {
-        design = designBay(run.bay);
+        design = designBay(run.bay, builtInCatalogues().of(run.bay.series));
         if (!design.finite) {
             w.refuse(resultOutOfRange(w.englishShowing()));
             return;

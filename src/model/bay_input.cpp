@@ -11,13 +11,30 @@ namespace cw {
 
 using C = ControlId;
 
+namespace {
+
+// The window's series options; each series designs with its catalogue (seriesCatalogueFile).
+struct SeriesOption {
+    ControlId option;
+    Series series;
+};
+constexpr SeriesOption kSeriesOptions[] = {{C::Option10, Series::Veltra},
+                                           {C::Option11, Series::KorinDalvo},
+                                           {C::Option12, Series::Terrax}};
+
+}  // namespace
+
+std::optional<Series> seriesOfOption(ControlId option) {
+    for (const SeriesOption& s : kSeriesOptions)
+        if (s.option == option)
+            return s.series;
+    return std::nullopt;
+}
+
 std::optional<Series> chosenSeries(const WindowState& w) {
-    if (w.selected(C::Option10))
-        return Series::Veltra;
-    if (w.selected(C::Option11))
-        return Series::KorinDalvo;
-    if (w.selected(C::Option12))
-        return Series::Terrax;
+    for (const SeriesOption& s : kSeriesOptions)
+        if (w.selected(s.option))
+            return s.series;
     return std::nullopt;
 }
 

@@ -46,6 +46,8 @@ RunRequest readRun(const RunInputs& in);
 // The same for the window's inputs. Nothing changes in the window.
 RunRequest readRun(const WindowState& w);
 
+// The series an option button stands for, if it is one of the series options.
+std::optional<Series> seriesOfOption(ControlId option);
 // The series and the static system the option buttons choose, if any.
 std::optional<Series> chosenSeries(const WindowState& w);
 std::optional<StaticSystem> chosenSystem(const WindowState& w);

@@ -418,28 +418,14 @@ void required(Writer& w, const ReportBay& bay, double q_kNcm) {
               w.shown(Field::RequiredTransomJy) + " cm⁴");
 }
 
-// The catalogue row that gave the transom: a code may have more than one row. The
-// short-upper-span Terrax case takes its transom from the Veltra rows where they match.
-std::optional<TransomRow> transomRow(const BayInput& in, const BayDesign& d) {
-    if (!d.transom)
-        return std::nullopt;
-    const bool veltraFirst = in.series == Series::Terrax && d.spanCase == SpanCase::ShortUpperSpan;
-    const double J = d.requiredTransomJx_cm4;
-    for (Series s : {veltraFirst ? Series::Veltra : in.series, in.series})
-        for (const TransomRow& row : transomCatalogue(s))
-            if (row.code == *d.transom && row.lower_cm4 < J && J <= row.upper_cm4)
-                return row;
-    return std::nullopt;
-}
-
 void suggested(Writer& w, const ReportBay& bay) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
     w.heading(Phrase::HeadingProfiles);
     w.row(w.t(Phrase::SuggestedTransom), w.shown(Field::SuggestedTransom));
-    if (const std::optional<TransomRow> row = transomRow(in, d))
-        w.row(w.t(Phrase::CatalogueRange), w.n(row->lower_cm4) + " < Jx,t ≤ " + w.n(row->upper_cm4),
-              "cm⁴");
+    if (const std::optional<TransomBand> band = d.transomBand)
+        w.row(w.t(Phrase::CatalogueRange),
+              w.n(band->lower_cm4) + " < Jx,t ≤ " + w.n(band->upper_cm4), "cm⁴");
     if (!d.mullion) {
         w.verdict(w.t(Phrase::NoMullionFits), false);
         return;

@@ -2,10 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace cw {
 namespace {
+
+const Catalogue& catalogueOf(Series series) {
+    return builtInCatalogues().of(series);
+}
 
 struct MullionCase {
     const char* name;
@@ -18,12 +28,12 @@ class ChooseMullion : public ::testing::TestWithParam<MullionCase> {};
 
 TEST_P(ChooseMullion, PicksTheRowWhoseRangeHoldsTheRequirement) {
     const auto& c = GetParam();
-    const auto row = chooseMullion(c.series, c.required);
+    const MullionRow* row = chooseMullion(catalogueOf(c.series), c.required);
     if (!c.code) {
-        EXPECT_FALSE(row.has_value()) << row->code;
+        EXPECT_EQ(row, nullptr) << row->code;
         return;
     }
-    ASSERT_TRUE(row.has_value());
+    ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->code, c.code);
 }
 
@@ -88,9 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
 // row before it (if any) has less: the first row that suffices, never a weaker one.
 TEST(MullionCatalogue, SuggestedIxCoversTheRequirement) {
     for (Series series : {Series::Veltra, Series::KorinDalvo, Series::Terrax}) {
-        const auto rows = mullionCatalogue(series);
+        const auto& rows = catalogueOf(series).mullions;
         for (double j = 0.25; j <= 2100.0; j += 0.25) {
-            const auto row = chooseMullion(series, j);
+            const MullionRow* row = chooseMullion(catalogueOf(series), j);
             const double largest = double(rows.back().ix_mm4) / 10000.0;
             if (j > largest) {
                 EXPECT_FALSE(row) << j;
@@ -121,13 +131,13 @@ class ChooseTransom : public ::testing::TestWithParam<TransomCase> {};
 
 TEST_P(ChooseTransom, PicksTheRowWhoseRangeHoldsTheRequirement) {
     const auto& c = GetParam();
-    const auto code = chooseTransom(c.series, c.required);
+    const TransomRow* row = chooseTransom(catalogueOf(c.series), c.required);
     if (!c.code) {
-        EXPECT_FALSE(code.has_value());
+        EXPECT_EQ(row, nullptr);
         return;
     }
-    ASSERT_TRUE(code.has_value());
-    EXPECT_EQ(*code, c.code);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->code, c.code);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,18 +163,172 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(MullionCatalogue, SectionValuesOfTheSuggestedRowsAreKept) {
-    const auto ka01 = chooseMullion(Series::Veltra, 10.0);
+    const MullionRow* ka01 = chooseMullion(catalogueOf(Series::Veltra), 10.0);
     ASSERT_TRUE(ka01);
     EXPECT_EQ(ka01->ix_mm4, 538400);
     EXPECT_DOUBLE_EQ(ka01->fibre_mm, 57.15);
-    const auto tc03 = chooseMullion(Series::Terrax, 150.0);
+    const MullionRow* tc03 = chooseMullion(catalogueOf(Series::Terrax), 150.0);
     ASSERT_TRUE(tc03);
     EXPECT_EQ(tc03->ix_mm4, 1900000);
     EXPECT_DOUBLE_EQ(tc03->fibre_mm, 67.8);
-    const auto tb04 = chooseMullion(Series::KorinDalvo, 450.0);
+    const MullionRow* tb04 = chooseMullion(catalogueOf(Series::KorinDalvo), 450.0);
     ASSERT_TRUE(tb04);
     EXPECT_EQ(tb04->ix_mm4, 4933700);
     EXPECT_DOUBLE_EQ(tb04->fibre_mm, 88.56);
+}
+
+// The catalogue files against the tables they replaced, copied here unchanged with their rule
+// (first mullion whose Ix / 10000 covers J > 0; the transom band lower < J <= upper, the last
+// match winning; a Terrax bay with a short upper span takes the Veltra transom where one
+// matches). Every requirement on a 0.01 cm4 grid, each bound and its neighbouring doubles.
+namespace oracle {
+
+struct Mullion {
+    std::string_view code;
+    std::int32_t ix_mm4;
+    double fibre_mm;
+};
+struct Transom {
+    double lower;
+    double upper;
+    std::string_view code;
+};
+
+constexpr std::array<Mullion, 9> kVeltraMullions{{{"KA-01", 538400, 57.15},
+                                                  {"KA-02", 1131300, 57.15},
+                                                  {"KA-03", 2010000, 69.36},
+                                                  {"KA-04", 5070000, 88.38},
+                                                  {"KA-05", 6610000, 110.96},
+                                                  {"KA-06", 8540000, 108.3},
+                                                  {"KA-07", 9150000, 108.3},
+                                                  {"KA-08", 14450000, 104},
+                                                  {"KA-09", 20820000, 125.5}}};
+constexpr std::array<Transom, 6> kVeltraTransoms{{{0, 1, "KA-10"},
+                                                  {1, 23, "KA-11 + KA-12"},
+                                                  {23, 29, "KA-13"},
+                                                  {29, 91, "KA-14 + KA-12"},
+                                                  {91, 137, "KA-15"},
+                                                  {137, 466, "KA-16"}}};
+constexpr std::array<Mullion, 4> kKorinMullions{{{"TB-01", 668200, 46.13},
+                                                 {"TB-02", 2224100, 70.28},
+                                                 {"TB-03", 3839500, 78.57},
+                                                 {"TB-04", 4933700, 88.56}}};
+constexpr std::array<Transom, 3> kKorinTransoms{
+    {{0, 9.5, "TB-05"}, {9.5, 30, "TB-06"}, {30, 68.5, "TB-06"}}};
+constexpr std::array<Mullion, 6> kTerraxMullions{{{"TC-01", 510000, 43.15},
+                                                  {"TC-02", 1120000, 54.8},
+                                                  {"TC-03", 1900000, 67.8},
+                                                  {"TC-04", 4890000, 91.64},
+                                                  {"TC-05", 6230000, 109.5},
+                                                  {"TC-06", 8840000, 109.8}}};
+constexpr std::array<Transom, 3> kTerraxTransoms{
+    {{0, 43, "TC-07"}, {43, 116, "TC-08"}, {116, 502, "TC-09"}}};
+
+std::span<const Mullion> mullions(Series s) {
+    return s == Series::Veltra       ? std::span<const Mullion>(kVeltraMullions)
+           : s == Series::KorinDalvo ? std::span<const Mullion>(kKorinMullions)
+                                     : std::span<const Mullion>(kTerraxMullions);
+}
+std::span<const Transom> transoms(Series s) {
+    return s == Series::Veltra       ? std::span<const Transom>(kVeltraTransoms)
+           : s == Series::KorinDalvo ? std::span<const Transom>(kKorinTransoms)
+                                     : std::span<const Transom>(kTerraxTransoms);
+}
+
+const Mullion* mullion(Series s, double J) {
+    if (!(J > 0.0))
+        return nullptr;
+    for (const Mullion& m : mullions(s))
+        if (J <= double(m.ix_mm4) / 10000.0)
+            return &m;
+    return nullptr;
+}
+
+const Transom* transomOf(Series s, double J) {
+    const Transom* chosen = nullptr;
+    for (const Transom& t : transoms(s))
+        if (t.lower < J && J <= t.upper)
+            chosen = &t;
+    return chosen;
+}
+
+const Transom* transom(Series s, double J, bool shortUpperSpan) {
+    const Transom* chosen = transomOf(s, J);
+    if (s == Series::Terrax && shortUpperSpan)
+        if (const Transom* veltra = transomOf(Series::Veltra, J))
+            chosen = veltra;
+    return chosen;
+}
+
+}  // namespace oracle
+
+TEST(BuiltInCatalogues, GiveTheSuggestionsOfTheTablesTheyReplaced) {
+    for (const Series series : {Series::Veltra, Series::KorinDalvo, Series::Terrax}) {
+        const Catalogue& catalogue = catalogueOf(series);
+        std::vector<double> requirements;
+        for (int k = -100; k <= 250000; ++k)
+            requirements.push_back(double(k) / 100.0);
+        std::vector<double> bounds{0.0};
+        for (const oracle::Mullion& m : oracle::mullions(series))
+            bounds.push_back(double(m.ix_mm4) / 10000.0);
+        for (const Series s : {series, Series::Veltra})
+            for (const oracle::Transom& t : oracle::transoms(s))
+                bounds.insert(bounds.end(), {t.lower, t.upper});
+        for (const double b : bounds)
+            requirements.insert(requirements.end(),
+                                {std::nextafter(b, -1.0), b, std::nextafter(b, 1e9)});
+
+        std::size_t mullionsSeen = 0;
+        for (const double J : requirements) {
+            const oracle::Mullion* expected = oracle::mullion(series, J);
+            const MullionRow* row = chooseMullion(catalogue, J);
+            ASSERT_EQ(row != nullptr, expected != nullptr) << catalogue.name << " J " << J;
+            if (row) {
+                ++mullionsSeen;
+                ASSERT_EQ(row->code, expected->code) << J;
+                ASSERT_EQ(row->ix_mm4, expected->ix_mm4) << J;
+                ASSERT_EQ(row->fibre_mm, expected->fibre_mm) << J;
+                ASSERT_LT(row->lower_cm4, J);
+                ASSERT_EQ(row->upper_cm4, double(expected->ix_mm4) / 10000.0);
+            }
+            for (const bool shortUpper : {false, true}) {
+                const oracle::Transom* want = oracle::transom(series, J, shortUpper);
+                const TransomRow* got = chooseTransom(catalogue, J, shortUpper);
+                ASSERT_EQ(got != nullptr, want != nullptr) << catalogue.name << " J " << J;
+                if (got) {
+                    ASSERT_EQ(got->code, want->code) << J << " short " << shortUpper;
+                    ASSERT_EQ(got->lower_cm4, want->lower) << J;
+                    ASSERT_EQ(got->upper_cm4, want->upper) << J;
+                }
+            }
+        }
+        EXPECT_GT(mullionsSeen, 1000U) << catalogue.name;
+    }
+}
+
+struct BuiltInCase {
+    Series series;
+    std::string_view name;
+    CatalogueUse use;
+    std::size_t mullions;
+    std::size_t transoms;
+    std::size_t shortUpperSpanTransoms;
+};
+
+TEST(BuiltInCatalogues, EachSeriesHasItsOwn) {
+    constexpr BuiltInCase kCases[] = {
+        {Series::Veltra, "Veltra", CatalogueUse::Vertical, 9, 6, 0},
+        {Series::KorinDalvo, "Korin, Dalvo", CatalogueUse::Vertical, 4, 3, 0},
+        {Series::Terrax, "Terrax", CatalogueUse::Sloped, 6, 3, 6},
+    };
+    for (const BuiltInCase& c : kCases) {
+        const Catalogue& catalogue = catalogueOf(c.series);
+        EXPECT_EQ(catalogue.name, c.name);
+        EXPECT_EQ(catalogue.use, c.use) << c.name;
+        EXPECT_EQ(catalogue.mullions.size(), c.mullions) << c.name;
+        EXPECT_EQ(catalogue.transoms.size(), c.transoms) << c.name;
+        EXPECT_EQ(catalogue.shortUpperSpanTransoms.size(), c.shortUpperSpanTransoms) << c.name;
+    }
 }
 
 }  // namespace

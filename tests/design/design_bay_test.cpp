@@ -13,6 +13,11 @@
 namespace cw {
 namespace {
 
+// Each bay designed with the built-in catalogue of its series, as every front end does.
+BayDesign designBay(const BayInput& in) {
+    return cw::designBay(in, builtInCatalogues().of(in.series));
+}
+
 // Two decimals, as the results panel shows a value.
 std::string shown(double value) {
     return fixedDecimal(value);
