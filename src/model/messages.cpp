@@ -248,9 +248,17 @@ constexpr Bilingual kMessages[] = {
     {"Ο πίνακας {1} δεν έχει στήλη «{2}».", "The schedule {1} has no column \"{2}\"."},
     {"Τα αποτελέσματα {1} δεν γράφτηκαν: {2}", "The results {1} could not be written: {2}"},
     {"Απορρίφθηκαν {1} από {2} γραμμές του πίνακα.", "{1} of {2} rows of the schedule refused."},
+    // The verdict line under the results panel.
+    {"Η κολώνα {1} επαρκεί: {2}", "Mullion {1} passes: {2}"},
+    {"Η κολώνα {1} δεν επαρκεί: {2}", "Mullion {1} fails: {2}"},
+    {"βέλος {1} {2} {3} mm", "deflection {1} {2} {3} mm"},
+    {"σ {1} {2} {3} kN/cm²", "σ {1} {2} {3} kN/cm²"},
+    {"Καμία κολώνα του καταλόγου δεν επαρκεί", "No mullion of the catalogue is enough"},
+    {"Αποτελέσματα του τελευταίου υπολογισμού — τα δεδομένα άλλαξαν: πατήστε NEXT",
+     "Results of the last run — the inputs have changed: press NEXT"},
 };
 
-static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::RowsRefused) + 1,
+static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::VerdictOutOfDate) + 1,
               "one sentence for each Message, in the enum's order");
 
 struct GreekReason {

@@ -117,6 +117,13 @@ enum class Message {
     ScheduleMissingColumn,
     ResultsUnwritable,
     RowsRefused,
+    // The verdict line under the results panel: {1} the mullion, {2} the checks named.
+    VerdictPasses,
+    VerdictFails,
+    VerdictDeflection,  // {1} the mullion's deflection, {2} ≤ or >, {3} the limit
+    VerdictStress,      // {1} the mullion's stress, {2} ≤ or >, {3} the allowable
+    VerdictNoMullion,
+    VerdictOutOfDate,
 };
 
 struct Bilingual {

@@ -2,6 +2,8 @@
 
 #include "model/inventory.h"
 #include "model/state_dump.h"
+#include "model/run_inputs.h"
+#include "model/verdict_line.h"
 #include "window/qt/key_codes.h"
 #include "window/qt/widget_look.h"
 
@@ -103,6 +105,29 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     buildControls();
     stackControls();
     orderTabs();
+    // Below the export button, right under the results panel; outside the inventory, which
+    // has no such line.
+    m_verdict = new QLabel(m_page);
+    m_verdict->setObjectName(QStringLiteral("verdictLine"));
+    m_verdict->setTextFormat(Qt::PlainText);
+    m_verdict->setWordWrap(true);
+    m_verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_verdict->setGeometry(toPixels(TwipRect{10320, 11580, 4740, 660}, m_dpi));
+    QFont verdictFont = controlFont(kBoldFont);
+    m_verdict->setFont(verdictFont);
+    m_verdict->hide();
+    // F9 as in spreadsheets; the press never reaches the focused control, so its handler
+    // sees no key stroke, only the click.
+    m_nextAction = new QAction(this);
+    m_nextAction->setObjectName(QStringLiteral("nextAction"));
+    m_nextAction->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    m_nextAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_nextAction);
+    connect(m_nextAction, &QAction::triggered, this, [this] {
+        if (!m_form.closed() && m_form.visible(ControlId::Command1))
+            userClicked(ControlId::Command1);
+    });
     m_focusMark = new FocusMark(m_page);
     m_focusMark->setObjectName(QStringLiteral("focusMark"));
     connect(qApp, &QApplication::focusChanged, this,
@@ -377,9 +402,54 @@ void MainWindow::mirror() {
         }
     }
     mirrorLanguage();
+    mirrorVerdict();
+    mirrorValueColours();
     mirrorTabStops();
     mirrorFocus();
     mirrorTitle();
+}
+
+void MainWindow::mirrorVerdict() {
+    const std::optional<VerdictLine> line = verdictLine(m_form.state());
+    m_verdict->setVisible(line.has_value());
+    if (!line) {
+        m_verdict->clear();
+        m_verdict->setAccessibleName(QString());
+        return;
+    }
+    const QString text = fromUtf8(line->text);
+    if (m_verdict->text() != text) {
+        m_verdict->setText(text);
+        m_verdict->setAccessibleName(text);
+    }
+    // The sentence itself says pass or fail; the colour only repeats it.
+    QColor colour(0x60, 0x60, 0x60);
+    switch (line->kind) {
+    case VerdictLine::Kind::Passes: colour = QColor(0x00, 0x70, 0x00); break;
+    case VerdictLine::Kind::Fails:
+    case VerdictLine::Kind::NoneFits: colour = QColor(0xC0, 0x00, 0x00); break;
+    case VerdictLine::Kind::OutOfDate: break;
+    }
+    QPalette palette = m_verdict->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    m_verdict->setPalette(palette);
+}
+
+void MainWindow::mirrorValueColours() {
+    const bool grey = m_form.state().lastRun.has_value() && !resultsCurrent(m_form.state());
+    if (m_valuesGreyed == grey)
+        return;
+    m_valuesGreyed = grey;
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& s = inventory()[i];
+        if (s.kind != ControlKind::TextBox || !s.readOnly)
+            continue;
+        QWidget* w = m_widgets[std::size_t(i)];
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Text, grey ? QColor(0x9A, 0x9A, 0x9A)
+                                              : qtColour(s.foreColour, QApplication::palette()));
+        w->setPalette(palette);
+    }
 }
 
 // The stress and deflection rows state their verdict; a failed check shows in red.

@@ -19,6 +19,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QScrollArea;
 
@@ -58,12 +59,16 @@ public:
     QWidget* formPage() const { return m_page; }
     QScrollArea* scrollArea() const { return m_scroll; }
     FocusMark* focusMark() const { return m_focusMark; }
+    // The sentence under the results panel that says whether the design holds.
+    QLabel* verdictLabel() const { return m_verdict; }
     QMenu* fileMenu() const { return m_fileMenu; }
     QAction* openAction() const { return m_openAction; }
     QAction* saveAction() const { return m_saveAction; }
     QAction* saveAsAction() const { return m_saveAsAction; }
     QAction* exportAction() const { return m_exportAction; }
     QAction* quitAction() const { return m_quitAction; }
+    // NEXT from anywhere in the form: F9, Ctrl+Return.
+    QAction* nextAction() const { return m_nextAction; }
     StandardsControls* standards() const { return m_standards; }
     ReportMenu* reportMenu() const { return m_reportMenu; }
     Form& form() const { return m_form; }
@@ -108,6 +113,9 @@ private:
     void mirrorTabStops();
     void mirrorFocus();
     void mirrorCaption(const ControlSpec& s, CaptionLabel* label);
+    void mirrorVerdict();
+    // Results kept on show after their inputs changed are greyed, as they no longer hold.
+    void mirrorValueColours();
     void showNewMessages();
     void showFocused(QWidget* now);
     std::optional<std::string> askForWorkbook();
@@ -124,12 +132,15 @@ private:
     QWidget* m_page = nullptr;
     QScrollArea* m_scroll = nullptr;
     FocusMark* m_focusMark = nullptr;
+    QLabel* m_verdict = nullptr;
+    std::optional<bool> m_valuesGreyed;
     QMenu* m_fileMenu = nullptr;
     QAction* m_openAction = nullptr;
     QAction* m_saveAction = nullptr;
     QAction* m_saveAsAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_quitAction = nullptr;
+    QAction* m_nextAction = nullptr;
     ReportMenu* m_reportMenu = nullptr;
     std::array<QWidget*, kControlCount> m_widgets{};
     KeyStrokes m_keys;
