@@ -1,6 +1,7 @@
 #include "window/qt/main_window.h"
 
 #include "model/inventory.h"
+#include "model/language_captions.h"
 #include "model/state_dump.h"
 #include "model/run_inputs.h"
 #include "model/verdict_line.h"
@@ -79,7 +80,7 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     : QMainWindow(parent), m_form(form), m_options(std::move(options)), m_dpi(screenDpi()) {
     if (!m_options.questions)
         m_options.questions = std::make_shared<DialogQuestions>();
-    setWindowTitle(fromUtf8(kWindowTitle));
+    setWindowTitle(fromUtf8(cw::windowTitle(false)));
 
     // The form keeps its fixed layout; on a screen smaller than the form it scrolls.
     m_page = new QWidget;
@@ -454,7 +455,7 @@ void MainWindow::mirrorValueColours() {
 
 // The stress and deflection rows state their verdict; a failed check shows in red.
 void MainWindow::mirrorCaption(const ControlSpec& s, CaptionLabel* label) {
-    const QString caption = displayCaption(m_form.caption(s.id));
+    const QString caption = displayCaption(shownCaption(m_form.state(), s.id));
     if (label->text() != caption)
         label->setText(caption);
     const bool warns = m_form.warns(s.id);
@@ -480,7 +481,11 @@ void MainWindow::mirrorLanguage() {
         const ControlSpec& s = inventory()[i];
         QWidget* w = m_widgets[std::size_t(i)];
         if (s.kind == ControlKind::CommandButton) {
-            w->setAccessibleName(spokenCaption(s.caption));
+            const std::string shown = shownCaption(m_form.state(), s.id);
+            auto* button = static_cast<QAbstractButton*>(w);
+            if (button->text() != fromUtf8(shown))
+                button->setText(fromUtf8(shown));
+            w->setAccessibleName(spokenCaption(shown));
         } else if (!s.labelledBy.empty()) {
             // The first caption that shows, else the first one named.
             std::string_view chosen;
@@ -514,6 +519,10 @@ void MainWindow::mirrorLanguage() {
     }
     mirrorMenus(english);
     m_standards->mirror(english);
+    // A message left in the status bar is said again in the language now showing.
+    if (!statusBar()->currentMessage().isEmpty() &&
+        statusBar()->currentMessage() == m_status[english ? 0 : 1])
+        statusBar()->showMessage(m_status[english ? 1 : 0]);
 }
 
 void MainWindow::mirrorTabStops() {

@@ -123,6 +123,8 @@ private:
     bool confirmOutOfDateExport();
     void reportExported(const std::string& path);
     bool englishShowing() const;
+    // A message in the status bar, in the language showing, kept in both.
+    void showStatus(const QString& greek, const QString& english);
     void writeDump();
 
     Form& m_form;
@@ -134,6 +136,8 @@ private:
     FocusMark* m_focusMark = nullptr;
     QLabel* m_verdict = nullptr;
     std::optional<bool> m_valuesGreyed;
+    // The status bar's last message, in Greek and in English.
+    std::array<QString, 2> m_status;
     QMenu* m_fileMenu = nullptr;
     QAction* m_openAction = nullptr;
     QAction* m_saveAction = nullptr;
