@@ -503,9 +503,8 @@ void MainWindow::mirrorLanguage() {
             }
             const ControlSpec& caption = controlSpec(ControlId(findControl(chosen)));
             const bool useTwin = english && !caption.twin.empty();
-            w->setAccessibleName(
-                spokenCaption(useTwin ? controlSpec(ControlId(findControl(caption.twin))).caption
-                                      : caption.caption));
+            const ControlId named = useTwin ? ControlId(findControl(caption.twin)) : caption.id;
+            w->setAccessibleName(spokenCaption(shownCaption(m_form.state(), named)));
         }
     }
     if (m_englishMirrored == english)

@@ -108,8 +108,8 @@ void ReportMenu::writeReport() {
         m_questions->showError(m_window, title, QString::fromStdString(*outcome.error));
         return;
     }
-    const QString text = (m_english ? QStringLiteral("The report was written to %1. Open it?")
-                                    : QStringLiteral("Ο υπολογισμός γράφτηκε στο %1. Να ανοίξει;"))
+    const QString text = (m_english ? QStringLiteral("The report was written to \"%1\". Open it?")
+                                    : QStringLiteral("Ο υπολογισμός γράφτηκε στο «%1». Να ανοίξει;"))
                              .arg(*path);
     if (m_questions->offerToOpen(
             m_window, title, text, m_english ? QStringLiteral("&Open") : QStringLiteral("Ά&νοιγμα"),
