@@ -83,7 +83,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     cw::gui::setUpApplication(app);
     cw::Form form(cw::NumberFormat::fromLocale(locale));
-    cw::gui::MainWindow window(form, {dumpPath, false, nullptr});
+    cw::gui::WindowOptions options{dumpPath, false, nullptr};
+    options.rememberLanguage = true;
+    options.localeName = QString::fromStdString(locale);
+    cw::gui::MainWindow window(form, std::move(options));
     window.show();
     return QApplication::exec();
 }

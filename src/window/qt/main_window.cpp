@@ -1,5 +1,6 @@
 #include "window/qt/main_window.h"
 
+#include "input/language.h"
 #include "model/inventory.h"
 #include "model/language_captions.h"
 #include "model/state_dump.h"
@@ -25,6 +26,8 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QSettings>
+#include <QLocale>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
@@ -38,6 +41,8 @@
 namespace cw::gui {
 
 namespace {
+
+constexpr const char* kLanguageKey = "window/language";
 
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
@@ -139,6 +144,23 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     m_form.state().confirmOutOfDateExport = [this] { return confirmOutOfDateExport(); };
     mirror();
     fitToScreen();
+    if (m_options.rememberLanguage)
+        applyStartLanguage();
+}
+
+void MainWindow::applyStartLanguage() {
+    const QString chosen = QSettings().value(QString::fromLatin1(kLanguageKey)).toString();
+    const QString locale =
+        m_options.localeName.isEmpty() ? QLocale::system().name() : m_options.localeName;
+    const bool english = chosen == QLatin1String("en") ||
+                         (chosen != QLatin1String("el") && !locale.startsWith(QLatin1String("el")));
+    // The model opens in Greek; English is what its flag button's handler does, without the
+    // click's focus move, so the keyboard starts where it would have.
+    if (english != englishShowing()) {
+        showEnglish(m_form.state());
+        afterEvent();
+    }
+    m_languageSettled = true;
 }
 
 MainWindow::~MainWindow() {
@@ -510,6 +532,9 @@ void MainWindow::mirrorLanguage() {
     if (m_englishMirrored == english)
         return;
     m_englishMirrored = english;
+    if (m_languageSettled)
+        QSettings().setValue(QString::fromLatin1(kLanguageKey),
+                             english ? QStringLiteral("en") : QStringLiteral("el"));
     for (int i = 0; i < kControlCount; ++i) {
         const ControlSpec& s = inventory()[i];
         QWidget* w = m_widgets[std::size_t(i)];

@@ -35,6 +35,12 @@ struct WindowOptions {
     std::shared_ptr<FileQuestions> questions{};
     // Asks where the calculation report goes and opens it; the real dialogs when null.
     std::shared_ptr<ReportQuestions> reportQuestions{};
+    // Starts in the language chosen before (QSettings), else in that of the locale (Greek for
+    // el_*, English otherwise), and remembers each choice. Off, the window starts Greek as
+    // the model and the replay do.
+    bool rememberLanguage = false;
+    // The locale the numbers follow (--locale); empty for the system's.
+    QString localeName{};
 };
 
 // What a message box looked like, for the record.
@@ -96,6 +102,7 @@ private:
     void userEditedText(ControlId id, const QString& text) override;
     void userSteppedOption(ControlId id, int step) override;
 
+    void applyStartLanguage();
     void buildMenus();
     void mirrorMenus(bool english);
     void mirrorTitle();
@@ -158,6 +165,8 @@ private:
     // those changes (focus passed on from a hidden widget) are not taken for the user's.
     bool m_mirroring = false;
     bool m_dumpWritten = false;
+    // Set once the start language is applied: later language changes are the user's choice.
+    bool m_languageSettled = false;
 };
 
 }  // namespace cw::gui
