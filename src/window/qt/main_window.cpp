@@ -444,6 +444,9 @@ void MainWindow::mirrorVerdict() {
     if (m_verdict->text() != text) {
         m_verdict->setText(text);
         m_verdict->setAccessibleName(text);
+        // On a screen shorter than the form the line lies below the fold: bring it into view
+        // when it says something new.
+        m_scroll->ensureWidgetVisible(m_verdict, 0, 8);
     }
     // The sentence itself says pass or fail; the colour only repeats it.
     QColor colour(0x60, 0x60, 0x60);
@@ -469,7 +472,7 @@ void MainWindow::mirrorValueColours() {
             continue;
         QWidget* w = m_widgets[std::size_t(i)];
         QPalette palette = w->palette();
-        palette.setColor(QPalette::Text, grey ? QColor(0x9A, 0x9A, 0x9A)
+        palette.setColor(QPalette::Text, grey ? QColor(0x80, 0x80, 0x80)
                                               : qtColour(s.foreColour, QApplication::palette()));
         w->setPalette(palette);
     }
