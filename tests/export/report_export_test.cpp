@@ -75,13 +75,15 @@ TEST_F(ReportExport, NamesInLatinLettersAndTheLimitInTheLocalesNotation) {
         std::map<std::string, std::string> cells;
     };
     const Case cases[] = {
-        {&test::kUs, true,
+        {&test::kUs,
+         true,
          {{"A10", "s \"Grid width A1\""},
           {"A11", "s \"Grid width A2\""},
           {"A13", "s \"Glazing height above the transom H2\""},
           {"A15", "s \"Glazing height below the transom H1\""},
           {"B44", "s \"9.5 kN/ cm^2\""}}},
-        {&test::kGreek, false,
+        {&test::kGreek,
+         false,
          {{"A10", "s \"Πλάτος κάναβου A1\""},
           {"A13", "s \"Μήκος τζαμιού πάνω από την Τραβέρσα H2\""},
           {"A15", "s \"Μήκος τζαμιού κάτω από την Τραβέρσα H1\""},

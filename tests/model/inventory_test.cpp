@@ -209,12 +209,7 @@ TEST(InventoryRows, SpotRows) {
         {"Text19", "", {9120, 10920, 615, 285}, "", false, -1},
         // results panel
         {"Label64", "", {10200, -720, 4695, 5295}, "", true, -1},
-        {"Label90",
-         "",
-         {10440, 1200, 1935, 285},
-         "Grid width A1   :",
-         false,
-         -1},
+        {"Label90", "", {10440, 1200, 1935, 285}, "Grid width A1   :", false, -1},
         {"Label93",
          "",
          {10440, 2280, 3375, 285},

@@ -32,7 +32,7 @@ void design(Form& f, const Bay& bay) {
     f.click(bay.series);
     f.click(bay.system);
     std::vector<std::pair<ControlId, const char*>> typed = {
-        {C::Text4, bay.a}, {C::Text7, bay.a},    {C::Text2, bay.l1},
+        {C::Text4, bay.a},  {C::Text7, bay.a},  {C::Text2, bay.l1},
         {C::Text10, "100"}, {C::Text12, "200"}, {C::Text8, bay.pressure}};
     if (bay.system == C::Option13)
         typed.emplace_back(C::Text13, bay.l2);
@@ -55,18 +55,48 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"veltra passes, greek", "el_GR", false, {C::Option10, C::Option9, "120", "300", "", "0,8"},
-     Kind::Passes, true, true},
-    {"veltra passes, english with a point", "en_US", true,
-     {C::Option10, C::Option9, "120", "300", "", "0.8"}, Kind::Passes, true, true},
-    {"korin overstressed, english", "el_GR", true,
-     {C::Option11, C::Option9, "400", "300", "", "1,2"}, Kind::Fails, false, true},
-    {"two spans, deflection fails only", "el_GR", false,
-     {C::Option11, C::Option13, "150", "400", "200", "1"}, Kind::Fails, true, false},
-    {"two spans, both fail", "el_GR", true, {C::Option11, C::Option13, "150", "400", "200", "1,8"},
-     Kind::Fails, true, true},
-    {"nothing fits", "el_GR", false, {C::Option11, C::Option9, "300", "900", "", "1,5"},
-     Kind::NoneFits, false, false},
+    {"veltra passes, greek",
+     "el_GR",
+     false,
+     {C::Option10, C::Option9, "120", "300", "", "0,8"},
+     Kind::Passes,
+     true,
+     true},
+    {"veltra passes, english with a point",
+     "en_US",
+     true,
+     {C::Option10, C::Option9, "120", "300", "", "0.8"},
+     Kind::Passes,
+     true,
+     true},
+    {"korin overstressed, english",
+     "el_GR",
+     true,
+     {C::Option11, C::Option9, "400", "300", "", "1,2"},
+     Kind::Fails,
+     false,
+     true},
+    {"two spans, deflection fails only",
+     "el_GR",
+     false,
+     {C::Option11, C::Option13, "150", "400", "200", "1"},
+     Kind::Fails,
+     true,
+     false},
+    {"two spans, both fail",
+     "el_GR",
+     true,
+     {C::Option11, C::Option13, "150", "400", "200", "1,8"},
+     Kind::Fails,
+     true,
+     true},
+    {"nothing fits",
+     "el_GR",
+     false,
+     {C::Option11, C::Option9, "300", "900", "", "1,5"},
+     Kind::NoneFits,
+     false,
+     false},
 };
 
 class VerdictLineRow : public ::testing::TestWithParam<Row> {};
@@ -106,11 +136,10 @@ TEST_P(VerdictLineRow, StatesThePanelsNumbers) {
         checks = deflection;
     if (row.namesStress)
         checks += (checks.empty() ? "" : ", ") + stress;
-    const std::string head = row.english ? "Mullion " + mullion +
-                                               (deflectionOk && stressOk ? " passes: " : " fails: ")
-                                         : "Η κολώνα " + mullion +
-                                               (deflectionOk && stressOk ? " επαρκεί: "
-                                                                         : " δεν επαρκεί: ");
+    const std::string head =
+        row.english
+            ? "Mullion " + mullion + (deflectionOk && stressOk ? " passes: " : " fails: ")
+            : "Η κολώνα " + mullion + (deflectionOk && stressOk ? " επαρκεί: " : " δεν επαρκεί: ");
     EXPECT_EQ(text, head + checks);
 }
 

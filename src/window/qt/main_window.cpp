@@ -3,8 +3,8 @@
 #include "input/language.h"
 #include "model/inventory.h"
 #include "model/language_captions.h"
-#include "model/state_dump.h"
 #include "model/run_inputs.h"
+#include "model/state_dump.h"
 #include "model/verdict_line.h"
 #include "window/qt/key_codes.h"
 #include "window/qt/widget_look.h"
@@ -20,15 +20,15 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
-#include <QSettings>
-#include <QLocale>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QSvgRenderer>

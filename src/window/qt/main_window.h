@@ -4,8 +4,8 @@
 #include "model/inventory.h"
 #include "window/qt/control_widgets.h"
 #include "window/qt/file_menu.h"
-#include "window/qt/standards.h"
 #include "window/qt/report_menu.h"
+#include "window/qt/standards.h"
 
 #include <QMainWindow>
 #include <QMessageBox>

@@ -28,9 +28,8 @@ std::optional<QString> DialogReportQuestions::choosePdf(QWidget* parent, const Q
                : path + QStringLiteral(".pdf");
 }
 
-bool DialogReportQuestions::offerToOpen(QWidget* parent, const QString& title,
-                                        const QString& text, const QString& openText,
-                                        const QString& closeText) {
+bool DialogReportQuestions::offerToOpen(QWidget* parent, const QString& title, const QString& text,
+                                        const QString& openText, const QString& closeText) {
     // Our own buttons: Qt's standard ones would speak English under a Greek sentence.
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
     QPushButton* openButton = box.addButton(openText, QMessageBox::AcceptRole);
@@ -108,9 +107,10 @@ void ReportMenu::writeReport() {
         m_questions->showError(m_window, title, QString::fromStdString(*outcome.error));
         return;
     }
-    const QString text = (m_english ? QStringLiteral("The report was written to \"%1\". Open it?")
-                                    : QStringLiteral("Ο υπολογισμός γράφτηκε στο «%1». Να ανοίξει;"))
-                             .arg(*path);
+    const QString text =
+        (m_english ? QStringLiteral("The report was written to \"%1\". Open it?")
+                   : QStringLiteral("Ο υπολογισμός γράφτηκε στο «%1». Να ανοίξει;"))
+            .arg(*path);
     if (m_questions->offerToOpen(
             m_window, title, text, m_english ? QStringLiteral("&Open") : QStringLiteral("Ά&νοιγμα"),
             m_english ? QStringLiteral("&Close") : QStringLiteral("&Κλείσιμο")))

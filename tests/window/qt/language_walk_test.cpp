@@ -27,12 +27,11 @@ using C = ControlId;
 // Words of the other script that may show: units, symbols of the standards, names of series,
 // files and programs, the command buttons' names, section codes and category numerals.
 const std::set<QString> kLatinInGreek = {
-    "mm",    "cm",  "m",     "kN",    "km",    "h",      "N",    "max",   "L",     "A",
-    "H",     "d",   "f",     "w",     "qp",    "cpe",    "cpi",  "z",     "vb",    "cdir",
-    "cseason", "Jx", "Jy",   "Ix",    "Wx",    "M",      "EN",   "GR",    "Veltra", "Korin",
-    "Dalvo", "Terrax", "Excel", "PDF", "xlsx", "cwbay",  "NEXT", "EXIT",  "OK",    "KA",
-    "TB",    "TC",  "I",     "II",    "III",   "IV",     "v",    "T",     "x",     "y",
-    "B",     "s"};
+    "mm",  "cm",   "m",     "kN",   "km",   "h",   "N",      "max",   "L",     "A",       "H",
+    "d",   "f",    "w",     "qp",   "cpe",  "cpi", "z",      "vb",    "cdir",  "cseason", "Jx",
+    "Jy",  "Ix",   "Wx",    "M",    "EN",   "GR",  "Veltra", "Korin", "Dalvo", "Terrax",  "Excel",
+    "PDF", "xlsx", "cwbay", "NEXT", "EXIT", "OK",  "KA",     "TB",    "TC",    "I",       "II",
+    "III", "IV",   "v",     "T",    "x",    "y",   "B",      "s"};
 const std::set<QString> kGreekInEnglish = {"σ", "α", "δ"};
 
 bool hasGreek(const QString& word) {
@@ -188,8 +187,8 @@ protected:
         for (QAction* a : window->menuBar()->actions())
             if (a->menu())
                 walkMenu(state + QStringLiteral(" menu"), a->menu(), english, faults);
-        check(state + QStringLiteral(" status bar"), window->statusBar()->currentMessage(),
-              english, faults);
+        check(state + QStringLiteral(" status bar"), window->statusBar()->currentMessage(), english,
+              faults);
         // The message boxes shown since the last walk.
         const auto& shown = window->shownMessages();
         for (; messagesWalked < shown.size(); ++messagesWalked) {

@@ -89,7 +89,8 @@ TEST_P(VerdictLineWindow, SaysTheVerdictAndWhenItIsOld) {
     ASSERT_TRUE(dump.value(QStringLiteral("verdictLine")).isString());
     EXPECT_TRUE(line->isVisible());
     EXPECT_EQ(line->text(), dump.value(QStringLiteral("verdictLine")).toString());
-    EXPECT_TRUE(line->text().contains(QString::fromUtf8(row.passWord))) << line->text().toStdString();
+    EXPECT_TRUE(line->text().contains(QString::fromUtf8(row.passWord)))
+        << line->text().toStdString();
     EXPECT_TRUE(line->text().contains(w.as<QLineEdit>(C::Text36)->text()));
     EXPECT_EQ(line->accessibleName(), line->text());
     EXPECT_EQ(line->palette().color(QPalette::WindowText), QColor(0x00, 0x70, 0x00));
