@@ -89,7 +89,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     cw::gui::setUpApplication(app);
     cw::Form form(cw::NumberFormat::fromLocale(locale.value_or(std::string())));
-    cw::gui::MainWindow window(form, {dumpPath, false, nullptr});
+    cw::gui::WindowOptions options{dumpPath, false, nullptr};
+    options.rememberLanguage = true;
+    options.localeName = QString::fromStdString(locale.value_or(std::string()));
+    cw::gui::MainWindow window(form, std::move(options));
     window.show();
     return QApplication::exec();
 }

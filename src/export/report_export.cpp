@@ -5,6 +5,7 @@
 #include "export/report_cells.h"
 #include "export/xlsx_report.h"
 #include "model/inventory.h"
+#include "model/language_captions.h"
 #include "model/verdicts.h"
 
 #include <optional>
@@ -93,8 +94,9 @@ void exportReport(WindowState& w, const std::string& path) {
         out.row = cell.row;
         if (cell.source) {
             const ControlSpec& s = controlSpec(*cell.source);
+            // σ max in the notation of the numbers beside it.
             out.text =
-                s.kind == ControlKind::TextBox ? w.text(*cell.source) : std::string(s.caption);
+                s.kind == ControlKind::TextBox ? w.text(*cell.source) : shownCaption(w, s.id);
         }
         // Captions as they show, so that a new workbook states the verdicts too.
         if (cell.row != 3)

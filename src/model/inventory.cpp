@@ -378,13 +378,12 @@ constexpr ControlSpec kInventory[kControlCount] = {
     label(CW_ID(Label95), {10440, 3240, 2055, 285}, "Wind speed       :").english("Label42"),
     label(CW_ID(Label94), {10440, 2880, 1695, 285}, "Wind pressure             :")
         .english("Label40"),
-    // The letters before the digits in Label90 to Label93 are Greek capitals (alpha, eta).
-    label(CW_ID(Label93), {10440, 2280, 3375, 285}, "Glazing height below the transom Η1  :")
+    label(CW_ID(Label93), {10440, 2280, 3375, 285}, "Glazing height below the transom H1  :")
         .english("Label50"),
-    label(CW_ID(Label92), {10440, 1920, 3375, 285}, "Glazing height above the transom Η2  :")
+    label(CW_ID(Label92), {10440, 1920, 3375, 285}, "Glazing height above the transom H2  :")
         .english("Label49"),
-    label(CW_ID(Label91), {10440, 1560, 1695, 285}, "Grid width Α2   :").english("Label39"),
-    label(CW_ID(Label90), {10440, 1200, 1935, 285}, "Grid width Α1   :").english("Label38"),
+    label(CW_ID(Label91), {10440, 1560, 1695, 285}, "Grid width A2   :").english("Label39"),
+    label(CW_ID(Label90), {10440, 1200, 1935, 285}, "Grid width A1   :").english("Label38"),
     label(CW_ID(Label89), {10440, 840, 1815, 285}, "Mullion length L2     :").english("Label37"),
     label(CW_ID(Label88), {10440, 480, 1815, 285}, "Mullion length L1     :").english("Label36"),
     label(CW_ID(Label87), {10440, 7200, 1815, 255}, "Profile selection")
@@ -448,9 +447,9 @@ constexpr ControlSpec kInventory[kControlCount] = {
     label(CW_ID(Label52), {13320, 3600, 375, 285}, "μ."),
     // Paired with Label110 by place only: the runs show "έως" in either language.
     label(CW_ID(Label51), {12360, 3600, 375, 285}, "έως").greek("Label110"),
-    label(CW_ID(Label50), {10440, 2280, 3375, 285}, "Μήκος τζαμιού κάτω από την Τραβέρσα Η1  :")
+    label(CW_ID(Label50), {10440, 2280, 3375, 285}, "Μήκος τζαμιού κάτω από την Τραβέρσα H1  :")
         .greek("Label93"),
-    label(CW_ID(Label49), {10440, 1920, 3375, 285}, "Μήκος τζαμιού πάνω από την Τραβέρσα Η2  :")
+    label(CW_ID(Label49), {10440, 1920, 3375, 285}, "Μήκος τζαμιού πάνω από την Τραβέρσα H2  :")
         .greek("Label92"),
     label(CW_ID(Label48), {12960, 2880, 615, 285}, "kN/m^2"),
     label(CW_ID(Label47), {12960, 1560, 375, 285}, "cm"),
@@ -462,8 +461,8 @@ constexpr ControlSpec kInventory[kControlCount] = {
     label(CW_ID(Label42), {10440, 3240, 2055, 285}, "Ταχύτητα Ανέμου       :").greek("Label95"),
     label(CW_ID(Label41), {10440, 3600, 2055, 285}, "Ύψος τοποθέτησης   :").greek("Label96"),
     label(CW_ID(Label40), {10440, 2880, 1695, 285}, "Ανεμοπίεση             :").greek("Label94"),
-    label(CW_ID(Label39), {10440, 1560, 1695, 285}, "Πλάτος κάναβου Α2   :").greek("Label91"),
-    label(CW_ID(Label38), {10440, 1200, 1935, 285}, "Πλάτος κάναβου Α1   :").greek("Label90"),
+    label(CW_ID(Label39), {10440, 1560, 1695, 285}, "Πλάτος κάναβου A2   :").greek("Label91"),
+    label(CW_ID(Label38), {10440, 1200, 1935, 285}, "Πλάτος κάναβου A1   :").greek("Label90"),
     label(CW_ID(Label37), {10440, 840, 1815, 285}, "Μήκος κολώνας L2     :").greek("Label89"),
     label(CW_ID(Label36), {10440, 480, 1815, 285}, "Μήκος κολώνας L1     :").greek("Label88"),
     label(CW_ID(Label35), {10440, 120, 3975, 255}, "Διαστασιολόγηση συστήματος")

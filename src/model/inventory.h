@@ -91,6 +91,8 @@ inline constexpr int kClientWidthTwips = 15105;
 inline constexpr int kClientHeightTwips = 12255;
 inline constexpr std::string_view kWindowTitle =
     "ΛΟΓΙΣΜΙΚΟ ΥΠΟΛΟΓΙΣΜΟΥ Ρ ΑΔΡΑΝΕΙΑΣ ΥΑΛΟΠΕΤΑΣΜΑΤΩΝ (v.5.2)";
+inline constexpr std::string_view kWindowTitleEnglish =
+    "CURTAIN WALL MOMENT OF INERTIA SOFTWARE (v.5.2)";
 inline constexpr std::uint32_t kWindowBackColour = colour::LightGrey;
 inline constexpr std::uint32_t kWindowForeColour = colour::DarkGrey;
 

@@ -261,9 +261,17 @@ constexpr Bilingual kMessages[] = {
      "(wind pressure) or \"speed\" (wind speed)."},
     {" Διαχωριστικά χιλιάδων δεν γίνονται δεκτά: γράψτε {1}",
      " Thousands separators are not accepted: write {1}"},
+    // The verdict line under the results panel.
+    {"Η κολώνα {1} επαρκεί: {2}", "Mullion {1} passes: {2}"},
+    {"Η κολώνα {1} δεν επαρκεί: {2}", "Mullion {1} fails: {2}"},
+    {"βέλος {1} {2} {3} mm", "deflection {1} {2} {3} mm"},
+    {"σ {1} {2} {3} kN/cm²", "σ {1} {2} {3} kN/cm²"},
+    {"Καμία κολώνα του καταλόγου δεν επαρκεί", "No mullion of the catalogue is enough"},
+    {"Αποτελέσματα του τελευταίου υπολογισμού — τα δεδομένα άλλαξαν: πατήστε NEXT",
+     "Results of the last run — the inputs have changed: press NEXT"},
 };
 
-static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::GroupSeparator) + 1,
+static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::VerdictOutOfDate) + 1,
               "one sentence for each Message, in the enum's order");
 
 struct GreekReason {

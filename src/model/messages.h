@@ -121,6 +121,13 @@ enum class Message {
     OutputIsInput,     // {1} the output, {2} the input
     ColumnNoWindLoad,  // a schedule row with no band, pressure or speed
     GroupSeparator,    // {1} the text without its group separators
+    // The verdict line under the results panel: {1} the mullion, {2} the checks named.
+    VerdictPasses,
+    VerdictFails,
+    VerdictDeflection,  // {1} the mullion's deflection, {2} ≤ or >, {3} the limit
+    VerdictStress,      // {1} the mullion's stress, {2} ≤ or >, {3} the allowable
+    VerdictNoMullion,
+    VerdictOutOfDate,
 };
 
 struct Bilingual {

@@ -1,6 +1,7 @@
 #include "model/state_dump.h"
 
 #include "model/inventory.h"
+#include "model/verdict_line.h"
 #include "model/verdicts.h"
 
 #include <array>
@@ -206,6 +207,11 @@ std::string stateDump(const WindowState& form, const std::vector<std::string>& m
     out += ", \"";
     out += dumpkey::ResultsCurrent;
     out += resultsCurrent(form) ? "\": true" : "\": false";
+    out += ", \"";
+    out += dumpkey::VerdictLine;
+    out += "\": ";
+    const std::optional<VerdictLine> line = verdictLine(form);
+    out += line ? jsonString(line->text) : std::string("null");
     out += ", \"";
     out += dumpkey::Messages;
     out += "\": [";

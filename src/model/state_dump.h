@@ -16,6 +16,7 @@ namespace cw {
 //    "criterion": "2003" | "2015",
 //    "siteWind": null | {"category": "II", "vb0": n, ..., "qp": n, "w": n},
 //    "resultsCurrent": bool,  true while the results are those of the inputs (used_inputs.h)
+//    "verdictLine": string or null,  the sentence under the results panel (verdict_line.h)
 //    "messages": [string, ...]}
 // Text boxes carry "text", option buttons "selected". A form value is null while empty, a
 // number while it holds a number of any width, a string while it holds a text.
@@ -35,6 +36,7 @@ inline constexpr std::string_view Modified = "modified";
 inline constexpr std::string_view Criterion = "criterion";
 inline constexpr std::string_view SiteWind = "siteWind";
 inline constexpr std::string_view ResultsCurrent = "resultsCurrent";
+inline constexpr std::string_view VerdictLine = "verdictLine";
 inline constexpr std::string_view Messages = "messages";
 }  // namespace dumpkey
 

@@ -66,6 +66,46 @@ TEST_F(ReportExport, WritesTheResultsPanelIntoColumnB) {
     EXPECT_EQ(f.reportWorkbook(), book.string());
 }
 
+// Names are searched for as typed: A1, H1 and H2 in Latin letters, and σ max in the
+// notation of the regional settings, in both languages.
+TEST_F(ReportExport, NamesInLatinLettersAndTheLimitInTheLocalesNotation) {
+    struct Case {
+        const NumberFormat* fmt;
+        bool english;
+        std::map<std::string, std::string> cells;
+    };
+    const Case cases[] = {
+        {&test::kUs,
+         true,
+         {{"A10", "s \"Grid width A1\""},
+          {"A11", "s \"Grid width A2\""},
+          {"A13", "s \"Glazing height above the transom H2\""},
+          {"A15", "s \"Glazing height below the transom H1\""},
+          {"B44", "s \"9.5 kN/ cm^2\""}}},
+        {&test::kGreek,
+         false,
+         {{"A10", "s \"Πλάτος κάναβου A1\""},
+          {"A13", "s \"Μήκος τζαμιού πάνω από την Τραβέρσα H2\""},
+          {"A15", "s \"Μήκος τζαμιού κάτω από την Τραβέρσα H1\""},
+          {"B44", "s \"9,5 kN/ cm^2\""}}},
+    };
+    for (const Case& c : cases) {
+        f = Form(*c.fmt);
+        f.onExportClicked = exportToReportWorkbook;
+        if (c.english)
+            f.click(C::Command10);
+        veltraRun();
+        const fs::path book = dir / (c.english ? "en.xlsx" : "el.xlsx");
+        exportReport(f.state(), book.string());
+        ASSERT_TRUE(f.pendingMessages().empty()) << f.pendingMessages()[0];
+        const auto cells = test::sheetCells(book.string(), "Report");
+        for (const auto& [cell, value] : c.cells) {
+            ASSERT_TRUE(cells.count(cell)) << cell;
+            EXPECT_EQ(cells.at(cell), value) << cell;
+        }
+    }
+}
+
 TEST_F(ReportExport, BeforeAnyRunOnlyTheStressLimitIsWritten) {
     const fs::path book = dir / "empty.xlsx";
     exportReport(f.state(), book.string());

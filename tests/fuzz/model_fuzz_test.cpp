@@ -17,6 +17,7 @@
 #include "model/messages.h"
 #include "model/result_captions.h"
 #include "model/state_dump.h"
+#include "model/verdict_line.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -132,10 +133,14 @@ std::string dumpStructureError(const std::string& dump, const Form& f,
     if (err.error != QJsonParseError::NoError || !doc.isObject())
         return "QJsonDocument cannot read the dump: " + err.errorString().toStdString();
     const QJsonObject root = doc.object();
-    if (root.size() != 9)
-        return "the dump has " + std::to_string(root.size()) + " members, not 9";
+    if (root.size() != 10)
+        return "the dump has " + std::to_string(root.size()) + " members, not 10";
     if (root.value("resultsCurrent") != QJsonValue(resultsCurrent(f.state())))
         return "resultsCurrent does not read back as the model's";
+    const std::optional<VerdictLine> line = verdictLine(f.state());
+    if (root.value("verdictLine") !=
+        (line ? QJsonValue(QString::fromStdString(line->text)) : QJsonValue(QJsonValue::Null)))
+        return "verdictLine does not read back as the model's";
     const QJsonValue criterion = root.value("criterion");
     if (criterion != QJsonValue(f.state().criterion == DeflectionCriterion::En13830_2015 ? "2015"
                                                                                          : "2003"))

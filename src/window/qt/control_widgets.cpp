@@ -60,8 +60,21 @@ void ControlLineEdit::condenseToFit() {
 
 void ControlLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    // A field reached by Tab (Qt's own), Enter or a click holds its whole text selected, so
+    // that typing replaces the value as the handlers expect; a click selects on release,
+    // which leaves a drag free to select part of it.
+    if (event->reason() == Qt::OtherFocusReason)
+        selectAll();
+    m_selectOnRelease = event->reason() == Qt::MouseFocusReason;
     if (isUserFocusReason(event->reason()))
         m_events.userFocused(m_id);
+}
+
+void ControlLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (m_selectOnRelease && !hasSelectedText())
+        selectAll();
+    m_selectOnRelease = false;
 }
 
 void ControlLineEdit::focusOutEvent(QFocusEvent* event) {

@@ -58,6 +58,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -69,6 +70,7 @@ private:
     ControlEvents& m_events;
     KeyStrokes m_keys;
     QFont m_baseFont;
+    bool m_selectOnRelease = false;
 };
 
 // A command button: word-wrapped caption or a picture. Qt's own Space and Enter activation

@@ -5,6 +5,7 @@
 #include "export/report_export.h"
 #include "model/bay_document.h"
 #include "model/inventory.h"
+#include "model/language_captions.h"
 #include "model/messages.h"
 #include "window/qt/main_window.h"
 #include "window/qt/widget_look.h"
@@ -96,7 +97,7 @@ void MainWindow::mirrorMenus(bool english) {
 
 void MainWindow::mirrorTitle() {
     // "bay.cwbay* – program": Qt puts the mark in place of [*] while the window is modified.
-    QString title = fromUtf8(kWindowTitle);
+    QString title = fromUtf8(cw::windowTitle(englishShowing()));
     if (const auto& path = m_form.state().document.path) {
         // A "[*]" in the name itself is doubled, which Qt shows as it is.
         QString name = QFileInfo(QString::fromStdString(*path)).fileName();
@@ -257,9 +258,13 @@ void MainWindow::reportExported(const std::string& path) {
         QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path)));
     // The program made this file or the user agreed to write over it: no more questions.
     m_confirmedWorkbook = QFileInfo(file).absoluteFilePath();
-    statusBar()->showMessage(
-        englishShowing() ? QStringLiteral("Report written to column B of \"%1\"").arg(file)
-                         : QStringLiteral("Η αναφορά γράφτηκε στη στήλη B του «%1»").arg(file));
+    showStatus(QStringLiteral("Η αναφορά γράφτηκε στη στήλη B του «%1»").arg(file),
+               QStringLiteral("Report written to column B of \"%1\"").arg(file));
+}
+
+void MainWindow::showStatus(const QString& greek, const QString& english) {
+    m_status = {greek, english};
+    statusBar()->showMessage(englishShowing() ? english : greek);
 }
 
 // --- Dialogs ----------------------------------------------------------------------------------

@@ -1,7 +1,11 @@
 #include "window/qt/main_window.h"
 
+#include "input/language.h"
 #include "model/inventory.h"
+#include "model/language_captions.h"
+#include "model/used_inputs.h"
 #include "model/state_dump.h"
+#include "model/verdict_line.h"
 #include "window/qt/key_codes.h"
 #include "window/qt/widget_look.h"
 
@@ -16,6 +20,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -23,6 +28,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QSvgRenderer>
@@ -35,6 +41,8 @@
 namespace cw::gui {
 
 namespace {
+
+constexpr const char* kLanguageKey = "window/language";
 
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
@@ -77,7 +85,7 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     : QMainWindow(parent), m_form(form), m_options(std::move(options)), m_dpi(screenDpi()) {
     if (!m_options.questions)
         m_options.questions = std::make_shared<DialogQuestions>();
-    setWindowTitle(fromUtf8(kWindowTitle));
+    setWindowTitle(fromUtf8(cw::windowTitle(false)));
 
     // The form keeps its fixed layout; on a screen smaller than the form it scrolls.
     m_page = new QWidget;
@@ -103,6 +111,29 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     buildControls();
     stackControls();
     orderTabs();
+    // Below the export button, right under the results panel; outside the inventory, which
+    // has no such line.
+    m_verdict = new QLabel(m_page);
+    m_verdict->setObjectName(QStringLiteral("verdictLine"));
+    m_verdict->setTextFormat(Qt::PlainText);
+    m_verdict->setWordWrap(true);
+    m_verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_verdict->setGeometry(toPixels(TwipRect{10320, 11580, 4740, 660}, m_dpi));
+    QFont verdictFont = controlFont(kBoldFont);
+    m_verdict->setFont(verdictFont);
+    m_verdict->hide();
+    // F9 as in spreadsheets; the press never reaches the focused control, so its handler
+    // sees no key stroke, only the click.
+    m_nextAction = new QAction(this);
+    m_nextAction->setObjectName(QStringLiteral("nextAction"));
+    m_nextAction->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    m_nextAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_nextAction);
+    connect(m_nextAction, &QAction::triggered, this, [this] {
+        if (!m_form.closed() && m_form.visible(ControlId::Command1))
+            userClicked(ControlId::Command1);
+    });
     m_focusMark = new FocusMark(m_page);
     m_focusMark->setObjectName(QStringLiteral("focusMark"));
     connect(qApp, &QApplication::focusChanged, this,
@@ -113,6 +144,23 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     m_form.state().confirmOutOfDateExport = [this] { return confirmOutOfDateExport(); };
     mirror();
     fitToScreen();
+    if (m_options.rememberLanguage)
+        applyStartLanguage();
+}
+
+void MainWindow::applyStartLanguage() {
+    const QString chosen = QSettings().value(QString::fromLatin1(kLanguageKey)).toString();
+    const QString locale =
+        m_options.localeName.isEmpty() ? QLocale::system().name() : m_options.localeName;
+    const bool english = chosen == QLatin1String("en") ||
+                         (chosen != QLatin1String("el") && !locale.startsWith(QLatin1String("el")));
+    // The model opens in Greek; English is what its flag button's handler does, without the
+    // click's focus move, so the keyboard starts where it would have.
+    if (english != englishShowing()) {
+        showEnglish(m_form.state());
+        afterEvent();
+    }
+    m_languageSettled = true;
 }
 
 MainWindow::~MainWindow() {
@@ -377,14 +425,62 @@ void MainWindow::mirror() {
         }
     }
     mirrorLanguage();
+    mirrorVerdict();
+    mirrorValueColours();
     mirrorTabStops();
     mirrorFocus();
     mirrorTitle();
 }
 
+void MainWindow::mirrorVerdict() {
+    const std::optional<VerdictLine> line = verdictLine(m_form.state());
+    m_verdict->setVisible(line.has_value());
+    if (!line) {
+        m_verdict->clear();
+        m_verdict->setAccessibleName(QString());
+        return;
+    }
+    const QString text = fromUtf8(line->text);
+    if (m_verdict->text() != text) {
+        m_verdict->setText(text);
+        m_verdict->setAccessibleName(text);
+        // On a screen shorter than the form the line lies below the fold: bring it into view
+        // when it says something new.
+        m_scroll->ensureWidgetVisible(m_verdict, 0, 8);
+    }
+    // The sentence itself says pass or fail; the colour only repeats it.
+    QColor colour(0x60, 0x60, 0x60);
+    switch (line->kind) {
+    case VerdictLine::Kind::Passes: colour = QColor(0x00, 0x70, 0x00); break;
+    case VerdictLine::Kind::Fails:
+    case VerdictLine::Kind::NoneFits: colour = QColor(0xC0, 0x00, 0x00); break;
+    case VerdictLine::Kind::OutOfDate: break;
+    }
+    QPalette palette = m_verdict->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    m_verdict->setPalette(palette);
+}
+
+void MainWindow::mirrorValueColours() {
+    const bool grey = m_form.state().lastRun.has_value() && !resultsCurrent(m_form.state());
+    if (m_valuesGreyed == grey)
+        return;
+    m_valuesGreyed = grey;
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& s = inventory()[i];
+        if (s.kind != ControlKind::TextBox || !s.readOnly)
+            continue;
+        QWidget* w = m_widgets[std::size_t(i)];
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Text, grey ? QColor(0x80, 0x80, 0x80)
+                                              : qtColour(s.foreColour, QApplication::palette()));
+        w->setPalette(palette);
+    }
+}
+
 // The stress and deflection rows state their verdict; a failed check shows in red.
 void MainWindow::mirrorCaption(const ControlSpec& s, CaptionLabel* label) {
-    const QString caption = displayCaption(m_form.caption(s.id));
+    const QString caption = displayCaption(shownCaption(m_form.state(), s.id));
     if (label->text() != caption)
         label->setText(caption);
     const bool warns = m_form.warns(s.id);
@@ -410,7 +506,11 @@ void MainWindow::mirrorLanguage() {
         const ControlSpec& s = inventory()[i];
         QWidget* w = m_widgets[std::size_t(i)];
         if (s.kind == ControlKind::CommandButton) {
-            w->setAccessibleName(spokenCaption(s.caption));
+            const std::string shown = shownCaption(m_form.state(), s.id);
+            auto* button = static_cast<QAbstractButton*>(w);
+            if (button->text() != fromUtf8(shown))
+                button->setText(fromUtf8(shown));
+            w->setAccessibleName(spokenCaption(shown));
         } else if (!s.labelledBy.empty()) {
             // The first caption that shows, else the first one named.
             std::string_view chosen;
@@ -428,14 +528,16 @@ void MainWindow::mirrorLanguage() {
             }
             const ControlSpec& caption = controlSpec(ControlId(findControl(chosen)));
             const bool useTwin = english && !caption.twin.empty();
-            w->setAccessibleName(
-                spokenCaption(useTwin ? controlSpec(ControlId(findControl(caption.twin))).caption
-                                      : caption.caption));
+            const ControlId named = useTwin ? ControlId(findControl(caption.twin)) : caption.id;
+            w->setAccessibleName(spokenCaption(shownCaption(m_form.state(), named)));
         }
     }
     if (m_englishMirrored == english)
         return;
     m_englishMirrored = english;
+    if (m_languageSettled)
+        QSettings().setValue(QString::fromLatin1(kLanguageKey),
+                             english ? QStringLiteral("en") : QStringLiteral("el"));
     for (int i = 0; i < kControlCount; ++i) {
         const ControlSpec& s = inventory()[i];
         QWidget* w = m_widgets[std::size_t(i)];
@@ -444,6 +546,10 @@ void MainWindow::mirrorLanguage() {
     }
     mirrorMenus(english);
     m_standards->mirror(english);
+    // A message left in the status bar is said again in the language now showing.
+    if (!statusBar()->currentMessage().isEmpty() &&
+        statusBar()->currentMessage() == m_status[english ? 0 : 1])
+        statusBar()->showMessage(m_status[english ? 1 : 0]);
 }
 
 void MainWindow::mirrorTabStops() {

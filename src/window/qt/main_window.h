@@ -4,8 +4,8 @@
 #include "model/inventory.h"
 #include "window/qt/control_widgets.h"
 #include "window/qt/file_menu.h"
-#include "window/qt/standards.h"
 #include "window/qt/report_menu.h"
+#include "window/qt/standards.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -19,6 +19,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QScrollArea;
 
@@ -34,6 +35,12 @@ struct WindowOptions {
     std::shared_ptr<FileQuestions> questions{};
     // Asks where the calculation report goes and opens it; the real dialogs when null.
     std::shared_ptr<ReportQuestions> reportQuestions{};
+    // Starts in the language chosen before (QSettings), else in that of the locale (Greek for
+    // el_*, English otherwise), and remembers each choice. Off, the window starts Greek as
+    // the model and the replay do.
+    bool rememberLanguage = false;
+    // The locale the numbers follow (--locale); empty for the system's.
+    QString localeName{};
 };
 
 // What a message box looked like, for the record.
@@ -58,12 +65,16 @@ public:
     QWidget* formPage() const { return m_page; }
     QScrollArea* scrollArea() const { return m_scroll; }
     FocusMark* focusMark() const { return m_focusMark; }
+    // The sentence under the results panel that says whether the design holds.
+    QLabel* verdictLabel() const { return m_verdict; }
     QMenu* fileMenu() const { return m_fileMenu; }
     QAction* openAction() const { return m_openAction; }
     QAction* saveAction() const { return m_saveAction; }
     QAction* saveAsAction() const { return m_saveAsAction; }
     QAction* exportAction() const { return m_exportAction; }
     QAction* quitAction() const { return m_quitAction; }
+    // NEXT from anywhere in the form: F9, Ctrl+Return.
+    QAction* nextAction() const { return m_nextAction; }
     StandardsControls* standards() const { return m_standards; }
     ReportMenu* reportMenu() const { return m_reportMenu; }
     Form& form() const { return m_form; }
@@ -91,6 +102,7 @@ private:
     void userEditedText(ControlId id, const QString& text) override;
     void userSteppedOption(ControlId id, int step) override;
 
+    void applyStartLanguage();
     void buildMenus();
     void mirrorMenus(bool english);
     void mirrorTitle();
@@ -108,6 +120,9 @@ private:
     void mirrorTabStops();
     void mirrorFocus();
     void mirrorCaption(const ControlSpec& s, CaptionLabel* label);
+    void mirrorVerdict();
+    // Results kept on show after their inputs changed are greyed, as they no longer hold.
+    void mirrorValueColours();
     void showNewMessages();
     void showFocused(QWidget* now);
     std::optional<std::string> askForWorkbook();
@@ -115,6 +130,8 @@ private:
     bool confirmOutOfDateExport();
     void reportExported(const std::string& path);
     bool englishShowing() const;
+    // A message in the status bar, in the language showing, kept in both.
+    void showStatus(const QString& greek, const QString& english);
     void writeDump();
 
     Form& m_form;
@@ -124,12 +141,17 @@ private:
     QWidget* m_page = nullptr;
     QScrollArea* m_scroll = nullptr;
     FocusMark* m_focusMark = nullptr;
+    QLabel* m_verdict = nullptr;
+    std::optional<bool> m_valuesGreyed;
+    // The status bar's last message, in Greek and in English.
+    std::array<QString, 2> m_status;
     QMenu* m_fileMenu = nullptr;
     QAction* m_openAction = nullptr;
     QAction* m_saveAction = nullptr;
     QAction* m_saveAsAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_quitAction = nullptr;
+    QAction* m_nextAction = nullptr;
     ReportMenu* m_reportMenu = nullptr;
     std::array<QWidget*, kControlCount> m_widgets{};
     KeyStrokes m_keys;
@@ -143,6 +165,8 @@ private:
     // those changes (focus passed on from a hidden widget) are not taken for the user's.
     bool m_mirroring = false;
     bool m_dumpWritten = false;
+    // Set once the start language is applied: later language changes are the user's choice.
+    bool m_languageSettled = false;
 };
 
 }  // namespace cw::gui

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -27,10 +28,16 @@ std::optional<QString> DialogReportQuestions::choosePdf(QWidget* parent, const Q
                : path + QStringLiteral(".pdf");
 }
 
-bool DialogReportQuestions::offerToOpen(QWidget* parent, const QString& title,
-                                        const QString& text) {
-    return QMessageBox::question(parent, title, text, QMessageBox::Open | QMessageBox::Close,
-                                 QMessageBox::Open) == QMessageBox::Open;
+bool DialogReportQuestions::offerToOpen(QWidget* parent, const QString& title, const QString& text,
+                                        const QString& openText, const QString& closeText) {
+    // Our own buttons: Qt's standard ones would speak English under a Greek sentence.
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton* openButton = box.addButton(openText, QMessageBox::AcceptRole);
+    QPushButton* closeButton = box.addButton(closeText, QMessageBox::RejectRole);
+    box.setDefaultButton(openButton);
+    box.setEscapeButton(closeButton);
+    box.exec();
+    return box.clickedButton() == openButton;
 }
 
 void DialogReportQuestions::open(const QUrl& url) {
@@ -42,13 +49,14 @@ void DialogReportQuestions::showError(QWidget* parent, const QString& title, con
 }
 
 void DialogReportQuestions::showMethod(QWidget* parent, const QString& title,
-                                       const QString& markdown) {
+                                       const QString& markdown, const QString& closeText) {
     QDialog dialog(parent);
     dialog.setWindowTitle(title);
     auto* text = new QTextBrowser(&dialog);
     text->setObjectName(QStringLiteral("methodText"));
     text->setMarkdown(markdown);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    buttons->button(QDialogButtonBox::Close)->setText(closeText);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(text);
@@ -99,10 +107,13 @@ void ReportMenu::writeReport() {
         m_questions->showError(m_window, title, QString::fromStdString(*outcome.error));
         return;
     }
-    const QString text = (m_english ? QStringLiteral("The report was written to %1. Open it?")
-                                    : QStringLiteral("Ο υπολογισμός γράφτηκε στο %1. Να ανοίξει;"))
-                             .arg(*path);
-    if (m_questions->offerToOpen(m_window, title, text))
+    const QString text =
+        (m_english ? QStringLiteral("The report was written to \"%1\". Open it?")
+                   : QStringLiteral("Ο υπολογισμός γράφτηκε στο «%1». Να ανοίξει;"))
+            .arg(*path);
+    if (m_questions->offerToOpen(
+            m_window, title, text, m_english ? QStringLiteral("&Open") : QStringLiteral("Ά&νοιγμα"),
+            m_english ? QStringLiteral("&Close") : QStringLiteral("&Κλείσιμο")))
         m_questions->open(QUrl::fromLocalFile(*path));
 }
 
@@ -110,7 +121,8 @@ void ReportMenu::showMethod() {
     QFile file(QStringLiteral(":/docs/method.md"));
     const QString markdown =
         file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    m_questions->showMethod(m_window, m_method->text().remove(QLatin1Char('&')), markdown);
+    m_questions->showMethod(m_window, m_method->text().remove(QLatin1Char('&')), markdown,
+                            m_english ? QStringLiteral("Close") : QStringLiteral("Κλείσιμο"));
 }
 
 }  // namespace cw::gui

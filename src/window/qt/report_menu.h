@@ -23,22 +23,26 @@ public:
     // The PDF to write, or nothing when the user cancels.
     virtual std::optional<QString> choosePdf(QWidget* parent, const QString& title,
                                              const QString& filter) = 0;
-    // Whether to open the PDF just written.
-    virtual bool offerToOpen(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Whether to open the PDF just written; the buttons' texts in the language showing.
+    virtual bool offerToOpen(QWidget* parent, const QString& title, const QString& text,
+                             const QString& openText, const QString& closeText) = 0;
     virtual void open(const QUrl& url) = 0;
     virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
     // Shows the method statement (Markdown).
-    virtual void showMethod(QWidget* parent, const QString& title, const QString& markdown) = 0;
+    virtual void showMethod(QWidget* parent, const QString& title, const QString& markdown,
+                            const QString& closeText) = 0;
 };
 
 class DialogReportQuestions final : public ReportQuestions {
 public:
     std::optional<QString> choosePdf(QWidget* parent, const QString& title,
                                      const QString& filter) override;
-    bool offerToOpen(QWidget* parent, const QString& title, const QString& text) override;
+    bool offerToOpen(QWidget* parent, const QString& title, const QString& text,
+                     const QString& openText, const QString& closeText) override;
     void open(const QUrl& url) override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
-    void showMethod(QWidget* parent, const QString& title, const QString& markdown) override;
+    void showMethod(QWidget* parent, const QString& title, const QString& markdown,
+                    const QString& closeText) override;
 };
 
 // File -> Calculation report (PDF)… (Ctrl+P), enabled once a run has completed, and

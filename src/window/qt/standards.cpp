@@ -127,10 +127,14 @@ void StandardsControls::mirror(bool english) {
     m_menu->setTitle(english ? QStringLiteral("&Standards") : QStringLiteral("&Πρότυπα"));
     m_2003->setText(english ? QStringLiteral("EN 13830:2003 — L/d, at most 15 mm")
                             : QStringLiteral("EN 13830:2003 — L/d, το πολύ 15 mm"));
+    // 7,5 m or 7.5 m as the regional settings write numbers, whatever the language.
+    const QString span = QString::fromStdString("7" + m_form.numberFormat().decimal + "5");
     m_2015->setText(english ? QStringLiteral("EN 13830:2015+A1 — L/200 up to 3 m; 5 mm + L/300 "
-                                             "up to 7,5 m; L/250 above")
+                                             "up to %1 m; L/250 above")
+                                  .arg(span)
                             : QStringLiteral("EN 13830:2015+A1 — L/200 έως 3 m· 5 mm + L/300 "
-                                             "έως 7,5 m· L/250 πάνω από αυτό"));
+                                             "έως %1 m· L/250 πάνω από αυτό")
+                                  .arg(span));
     const QString site = english ? QStringLiteral("Site wind…") : QStringLiteral("Άνεμος τόπου…");
     m_siteWindAction->setText(site);
     m_button->setText(site);

@@ -33,21 +33,25 @@ public:
             return std::nullopt;
         return answer;
     }
-    bool offerToOpen(QWidget*, const QString&, const QString& text) override {
+    bool offerToOpen(QWidget*, const QString&, const QString& text, const QString& openText,
+                     const QString& closeText) override {
         offers << text;
+        offerButtons << openText << closeText;
         return agreeToOpen;
     }
     void open(const QUrl& url) override { opened << url; }
     void showError(QWidget*, const QString&, const QString& text) override { errors << text; }
-    void showMethod(QWidget*, const QString& title, const QString& markdown) override {
+    void showMethod(QWidget*, const QString& title, const QString& markdown,
+                    const QString& closeText) override {
+        methodClose = closeText;
         methodTitle = title;
         methodMarkdown = markdown;
     }
 
     std::deque<QString> answers;  // an empty answer cancels
     bool agreeToOpen = true;
-    QStringList titles, offers, errors;
-    QString lastFilter, methodTitle, methodMarkdown;
+    QStringList titles, offers, errors, offerButtons;
+    QString lastFilter, methodTitle, methodMarkdown, methodClose;
     QList<QUrl> opened;
 };
 

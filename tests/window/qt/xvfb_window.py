@@ -33,7 +33,9 @@ class RunningWindow:
             display = pipe.readline().strip()
         if not display:
             raise RuntimeError("Xvfb did not start")
-        self.env = dict(os.environ, DISPLAY=f":{display}", XDG_RUNTIME_DIR=self.work)
+        # Its own settings, so that a language remembered elsewhere does not leak in.
+        self.env = dict(os.environ, DISPLAY=f":{display}", XDG_RUNTIME_DIR=self.work,
+                        XDG_CONFIG_HOME=self.work)
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env.update(env_extra or {})
