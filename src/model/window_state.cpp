@@ -121,4 +121,8 @@ bool WindowState::englishShowing() const {
     return visible(ControlId::Label78);
 }
 
+Language WindowState::languageShowing() const {
+    return englishShowing() ? Language::English : Language::Greek;
+}
+
 }  // namespace cw

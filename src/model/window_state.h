@@ -79,6 +79,7 @@ public:
     std::optional<double> num(Field f) const { return num(controlOf(f)); }
     // Whether the English captions show (the messages follow them).
     bool englishShowing() const;
+    Language languageShowing() const;
     // Texts of the message boxes shown since the last call.
     std::vector<std::string> takeMessages();
     const std::vector<std::string>& pendingMessages() const { return m_messages; }

@@ -3,8 +3,8 @@
 
 #include "document/bay_file_commands.h"
 #include "app/replay_script.h"
-#include "model/messages.h"
 #include "model/state_dump.h"
+#include "text/messages.h"
 
 #include <QByteArray>
 #include <QDir>

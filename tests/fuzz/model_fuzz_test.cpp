@@ -7,16 +7,16 @@
 #include "json_check.h"
 
 #include "app/replay_script.h"
+#include "design/wind.h"
 #include "document/bay_file_commands.h"
 #include "input/deflection_criterion.h"
-#include "input/site_wind.h"
-#include "design/wind.h"
 #include "input/form.h"
+#include "input/site_wind.h"
 #include "model/field_rules.h"
 #include "model/inventory.h"
-#include "model/messages.h"
 #include "model/result_captions.h"
 #include "model/state_dump.h"
+#include "text/messages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

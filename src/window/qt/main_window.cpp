@@ -342,7 +342,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void MainWindow::afterEvent() {
     mirror();
-    m_reportMenu->mirror(englishShowing());
+    m_reportMenu->mirror(languageShowing());
     showNewMessages();
     if (m_form.closed())
         close();
@@ -397,15 +397,15 @@ void MainWindow::mirrorCaption(const ControlSpec& s, CaptionLabel* label) {
     label->setPalette(palette);
 }
 
-bool MainWindow::englishShowing() const {
+Language MainWindow::languageShowing() const {
     // The English set is showing while its heading of the selection panel does.
-    return m_form.visible(ControlId::Label78);
+    return m_form.visible(ControlId::Label78) ? Language::English : Language::Greek;
 }
 
 void MainWindow::mirrorLanguage() {
     // Names depend on which caption shows ("L1=" or "L ="), so they are set every time; the
     // rest only when the language changes.
-    const bool english = englishShowing();
+    const Language language = languageShowing();
     for (int i = 0; i < kControlCount; ++i) {
         const ControlSpec& s = inventory()[i];
         QWidget* w = m_widgets[std::size_t(i)];
@@ -427,23 +427,23 @@ void MainWindow::mirrorLanguage() {
                 }
             }
             const ControlSpec& caption = controlSpec(ControlId(findControl(chosen)));
-            const bool useTwin = english && !caption.twin.empty();
+            const bool useTwin = language == Language::English && !caption.twin.empty();
             w->setAccessibleName(
                 spokenCaption(useTwin ? controlSpec(ControlId(findControl(caption.twin))).caption
                                       : caption.caption));
         }
     }
-    if (m_englishMirrored == english)
+    if (m_languageMirrored == language)
         return;
-    m_englishMirrored = english;
+    m_languageMirrored = language;
     for (int i = 0; i < kControlCount; ++i) {
         const ControlSpec& s = inventory()[i];
         QWidget* w = m_widgets[std::size_t(i)];
-        w->setToolTip(fromUtf8(english ? s.tooltipEnglish : s.tooltip));
+        w->setToolTip(fromUtf8(language == Language::English ? s.tooltipEnglish : s.tooltip));
         w->setAccessibleDescription(fromUtf8(s.unit));
     }
-    mirrorMenus(english);
-    m_standards->mirror(english);
+    mirrorMenus(language);
+    m_standards->mirror(language);
 }
 
 void MainWindow::mirrorTabStops() {

@@ -73,16 +73,18 @@ ReportMenu::ReportMenu(QMainWindow* window, Form& form, QMenu* fileMenu, QAction
     m_help->setObjectName(QStringLiteral("helpMenu"));
     m_method = m_help->addAction(QString(), this, &ReportMenu::showMethod);
     m_method->setObjectName(QStringLiteral("methodAction"));
-    mirror(false);
+    mirror(Language::Greek);
 }
 
-void ReportMenu::mirror(bool english) {
-    m_english = english;
+void ReportMenu::mirror(Language language) {
+    m_language = language;
     m_report->setEnabled(m_form.state().shownRun.has_value());
-    m_report->setText(english ? QStringLiteral("Calculation &report (PDF)…")
-                              : QStringLiteral("&Τεύχος υπολογισμών (PDF)…"));
-    m_help->setTitle(english ? QStringLiteral("&Help") : QStringLiteral("&Βοήθεια"));
-    m_method->setText(english ? QStringLiteral("&Method") : QStringLiteral("&Μέθοδος"));
+    m_report->setText(language == Language::English ? QStringLiteral("Calculation &report (PDF)…")
+                                                    : QStringLiteral("&Τεύχος υπολογισμών (PDF)…"));
+    m_help->setTitle(language == Language::English ? QStringLiteral("&Help")
+                                                   : QStringLiteral("&Βοήθεια"));
+    m_method->setText(language == Language::English ? QStringLiteral("&Method")
+                                                    : QStringLiteral("&Μέθοδος"));
 }
 
 void ReportMenu::writeReport() {
@@ -99,8 +101,9 @@ void ReportMenu::writeReport() {
         m_questions->showError(m_window, title, QString::fromStdString(*outcome.error));
         return;
     }
-    const QString text = (m_english ? QStringLiteral("The report was written to %1. Open it?")
-                                    : QStringLiteral("Ο υπολογισμός γράφτηκε στο %1. Να ανοίξει;"))
+    const QString text = (m_language == Language::English
+                              ? QStringLiteral("The report was written to %1. Open it?")
+                              : QStringLiteral("Ο υπολογισμός γράφτηκε στο %1. Να ανοίξει;"))
                              .arg(*path);
     if (m_questions->offerToOpen(m_window, title, text))
         m_questions->open(QUrl::fromLocalFile(*path));

@@ -1,7 +1,7 @@
 // The bilingual table: each sentence names the same values in both languages, and the values
 // go in once, as they are.
 
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -76,15 +76,15 @@ TEST(Messages, FillPutsEachValueInOnce) {
 
 TEST(Messages, SayFillsTheLanguageAsked) {
     const std::vector<std::string_view> values = {"/tmp/a.xlsx", "/tmp/.~lock.a.xlsx#"};
-    EXPECT_EQ(say(Message::ExportOpenElsewhere, true, values),
+    EXPECT_EQ(say(Message::ExportOpenElsewhere, Language::English, values),
               "The workbook /tmp/a.xlsx is open in another program (its lock file "
               "/tmp/.~lock.a.xlsx# exists). Close it there and export again; if no program has "
               "it open, delete the lock file.");
-    EXPECT_EQ(say(Message::ExportOpenElsewhere, false, values),
+    EXPECT_EQ(say(Message::ExportOpenElsewhere, Language::Greek, values),
               "Το βιβλίο εργασίας «/tmp/a.xlsx» είναι ανοιχτό σε άλλο πρόγραμμα (υπάρχει το "
               "αρχείο κλειδώματός του «/tmp/.~lock.a.xlsx#»). Κλείστε το εκεί και εξαγάγετε "
               "ξανά· αν δεν το έχει ανοιχτό κανένα πρόγραμμα, διαγράψτε το αρχείο κλειδώματος.");
-    EXPECT_EQ(say(Message::FieldAtMost, true, {"L1", "12", "m"}),
+    EXPECT_EQ(say(Message::FieldAtMost, Language::English, {"L1", "12", "m"}),
               "The field \"L1\" must not be more than 12 m.");
 }
 
@@ -111,8 +111,9 @@ TEST(Messages, SystemReasonInOurGreekWhereTheUserCanAct) {
     for (const ReasonRow& row : rows) {
         SCOPED_TRACE(row.err);
         const std::string system = std::strerror(row.err);
-        EXPECT_EQ(systemReason(row.err, true), system);
-        EXPECT_EQ(systemReason(row.err, false), row.greek ? std::string(row.greek) : system);
+        EXPECT_EQ(systemReason(row.err, Language::English), system);
+        EXPECT_EQ(systemReason(row.err, Language::Greek),
+                  row.greek ? std::string(row.greek) : system);
     }
 }
 
