@@ -1,12 +1,14 @@
-// The bilingual table: each sentence names the same values in both languages, and the values
-// go in once, as they are.
+// The bilingual table: every sentence is in both languages, each in its own, naming the same
+// values; the values go in once, as they are.
 
 #include "text/messages.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
@@ -15,7 +17,7 @@
 namespace cw {
 namespace {
 
-constexpr int kLastMessage = static_cast<int>(Message::GroupSeparator);
+constexpr int kLastMessage = static_cast<int>(Message::Count) - 1;
 constexpr int kLastExportMessage = static_cast<int>(Message::ExportDetailNoContentTypes);
 
 std::set<char> placeholders(std::string_view sentence) {
@@ -36,6 +38,65 @@ TEST(Messages, BothLanguagesNameTheSameValues) {
         EXPECT_FALSE(w.greek.empty());
         EXPECT_FALSE(w.english.empty());
         EXPECT_EQ(placeholders(w.greek), placeholders(w.english));
+    }
+}
+
+// Greek letters the English sentences use as symbols of quantities: σ the stress, α the slope,
+// δ the deflection.
+constexpr std::u32string_view kSymbolLetters = U"σαδ";
+
+std::u32string decode(std::string_view utf8) {
+    std::u32string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t cp = length == 1 ? lead : lead & (0x7Fu >> length);
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+        out.push_back(cp);
+        i += length;
+    }
+    return out;
+}
+
+// Greek and Coptic from Ά to ώ (less the ano teleia), and the Greek Extended block.
+bool isGreekLetter(char32_t cp) {
+    return (cp >= 0x386 && cp <= 0x3CE && cp != 0x387) || (cp >= 0x1F00 && cp <= 0x1FFF);
+}
+
+// Sentences that read the same in both languages: names of series and rules of the standard,
+// and the panel's label that has no English twin.
+constexpr Message kSameInBoth[] = {
+    Message::NoMullionFits,
+    Message::ReportSeriesVeltra,
+    Message::ReportSeriesKorin,
+    Message::ReportSeriesTerrax,
+    Message::ReportRuleSpanOverDivisor,
+    Message::ReportRuleCap15,
+    Message::ReportRuleSpanOver200,
+    Message::ReportRuleFivePlusSpanOver300,
+    Message::ReportRuleSpanOver250,
+};
+
+// A table out of step with the enum, or a sentence left in the wrong language, puts Greek
+// where English belongs or the reverse.
+TEST(Messages, EachLanguageInItsOwnLetters) {
+    for (int n = 0; n <= kLastMessage; ++n) {
+        const auto message = static_cast<Message>(n);
+        const Bilingual& w = wording(message);
+        SCOPED_TRACE(std::to_string(n) + ": " + std::string(w.english));
+        const std::u32string greek = decode(w.greek);
+        const std::u32string english = decode(w.english);
+        if (std::find(std::begin(kSameInBoth), std::end(kSameInBoth), message) !=
+            std::end(kSameInBoth)) {
+            EXPECT_EQ(w.greek, w.english);
+            continue;
+        }
+        EXPECT_NE(w.greek, w.english);
+        EXPECT_TRUE(std::any_of(greek.begin(), greek.end(), isGreekLetter));
+        EXPECT_TRUE(std::none_of(english.begin(), english.end(), [](char32_t cp) {
+            return isGreekLetter(cp) && kSymbolLetters.find(cp) == std::u32string_view::npos;
+        }));
     }
 }
 
