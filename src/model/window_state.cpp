@@ -117,12 +117,9 @@ void WindowState::refuse(const Refusal& refusal) {
         moveFocus(*refusal.focus);
 }
 
-bool WindowState::englishShowing() const {
-    return visible(ControlId::Label78);
-}
-
 Language WindowState::languageShowing() const {
-    return englishShowing() ? Language::English : Language::Greek;
+    // The English set shows while its heading of the selection panel does.
+    return visible(ControlId::Label78) ? Language::English : Language::Greek;
 }
 
 }  // namespace cw

@@ -162,7 +162,7 @@ TEST(DocumentState, ModifiedFollowsTheInputsNotTheEvents) {
     EXPECT_TRUE(documentModified(f.state()));
     ASSERT_TRUE(openBay(f, path));
     EXPECT_FALSE(documentModified(f.state()));
-    EXPECT_FALSE(f.state().englishShowing());
+    EXPECT_EQ(f.state().languageShowing(), Language::Greek);
 }
 
 TEST(DocumentState, OpeningKeepsTheMessagesNotYetTakenAheadOfItsOwn) {

@@ -69,8 +69,9 @@ std::string typedSpan(const Form& f, ControlId id) {
 }
 
 std::string spanMessageFor(const Form& f) {
-    return std::string(f.state().englishShowing() ? kSpanEnglish : kSpanGreek) +
-           typedSpan(f, C::Text13) + ", L1 = " + typedSpan(f, C::Text2) + ")";
+    const bool english = f.state().languageShowing() == Language::English;
+    return std::string(english ? kSpanEnglish : kSpanGreek) + typedSpan(f, C::Text13) +
+           ", L1 = " + typedSpan(f, C::Text2) + ")";
 }
 
 bool looksLikeSpanMessage(const std::string& m) {
@@ -1093,7 +1094,7 @@ std::string roundTripError(std::uint64_t seed, const std::string& localeName,
     };
     if (site(sf) != site(sg))
         return "siteWind: " + site(sg) + " after opening, " + site(sf);
-    if (f.state().englishShowing() != g.state().englishShowing())
+    if (f.state().languageShowing() != g.state().languageShowing())
         return "the language differs";
     if (documentModified(g.state()))
         return "the bay just opened has unsaved changes";
