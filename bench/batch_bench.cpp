@@ -43,7 +43,7 @@ public:
     void row(const std::vector<std::string>& fields) override {
         benchmark::DoNotOptimize(fields.data());
     }
-    std::optional<std::string> finish(bool) override { return std::nullopt; }
+    std::optional<std::string> finish(cw::Language) override { return std::nullopt; }
     std::string name() const override { return "null"; }
 };
 

@@ -4,7 +4,7 @@
 #include "batch/batch_run.h"
 #include "export/atomic_file.h"
 #include "model/locale_names.h"
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <unistd.h>
 
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
 
     cw::batch::BatchOptions options;
     options.numberFormat = cw::NumberFormat::fromLocale(locale);
-    options.english = locale.rfind("el", 0) != 0;
+    options.language = locale.rfind("el", 0) != 0 ? cw::Language::English : cw::Language::Greek;
     const char delimiter = options.numberFormat.decimal == "," ? ';' : ',';
 
     std::ifstream file;
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
         file.open(schedulePath, std::ios::binary);
         if (!file || (::stat(schedulePath.c_str(), &st) == 0 && S_ISDIR(st.st_mode))) {
             std::cerr << "curtainwall-batch: "
-                      << cw::say(cw::Message::ScheduleUnreadable, options.english, {name}) << '\n';
+                      << cw::say(cw::Message::ScheduleUnreadable, options.language, {name}) << '\n';
             return 2;
         }
         inputKnown = ::stat(schedulePath.c_str(), &input) == 0;
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     // Writing the results over the schedule would destroy it before it is read.
     if (!outputPath.empty() && inputKnown && cw::xlsx::sameFile(input, outputPath)) {
         std::cerr << "curtainwall-batch: "
-                  << cw::say(cw::Message::OutputIsInput, options.english, {outputPath, name})
+                  << cw::say(cw::Message::OutputIsInput, options.language, {outputPath, name})
                   << '\n';
         return 2;
     }
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (summary.refused > 0)
-        std::cerr << "curtainwall-batch: " << cw::batch::refusedLine(summary, options.english)
+        std::cerr << "curtainwall-batch: " << cw::batch::refusedLine(summary, options.language)
                   << '\n';
     return cw::batch::exitStatus(summary);
 }

@@ -3,8 +3,8 @@
 
 #include "export/atomic_file.h"
 #include "model/locale_names.h"
-#include "model/messages.h"
 #include "report/report_run.h"
+#include "text/messages.h"
 
 #include <QGuiApplication>
 
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
                 std::cerr << "--language takes el or en\n" << kUsage;
                 return 2;
             }
-            request.language = language == "en" ? cw::BayLanguage::English : cw::BayLanguage::Greek;
+            request.language = language == "en" ? cw::Language::English : cw::Language::Greek;
         } else if (arg == "--locale" && hasValue) {
             request.locale = argv[++i];
             localeGiven = true;
@@ -65,11 +65,11 @@ int main(int argc, char** argv) {
         std::cerr << "curtainwall-report: " << cw::unknownLocaleMessage(request.locale) << '\n';
         return 2;
     }
-    const bool english = request.language == cw::BayLanguage::English;
+    const cw::Language language = request.language.value_or(cw::Language::Greek);
     if (struct stat input {}; ::stat(request.input.c_str(), &input) == 0 &&
                               cw::xlsx::sameFile(input, request.output)) {
         std::cerr << "curtainwall-report: "
-                  << cw::say(cw::Message::OutputIsInput, english, {request.output, request.input})
+                  << cw::say(cw::Message::OutputIsInput, language, {request.output, request.input})
                   << '\n';
         return 2;
     }
@@ -79,8 +79,8 @@ int main(int argc, char** argv) {
     cw::xlsx::AtomicFile pdfFile;
     if (!pdfFile.open(target)) {
         std::cerr << "curtainwall-report: "
-                  << cw::say(cw::Message::ResultsUnwritable, english,
-                             {shownOutput, cw::systemReason(pdfFile.error(), english)})
+                  << cw::say(cw::Message::ResultsUnwritable, language,
+                             {shownOutput, cw::systemReason(pdfFile.error(), language)})
                   << '\n';
         return 1;
     }
@@ -99,8 +99,8 @@ int main(int argc, char** argv) {
     const bool replacing = ::stat(target.c_str(), &before) == 0 && S_ISREG(before.st_mode);
     if (!pdfFile.commit(replacing ? &before : nullptr)) {
         std::cerr << "curtainwall-report: "
-                  << cw::say(cw::Message::ResultsUnwritable, english,
-                             {shownOutput, cw::systemReason(pdfFile.error(), english)})
+                  << cw::say(cw::Message::ResultsUnwritable, language,
+                             {shownOutput, cw::systemReason(pdfFile.error(), language)})
                   << '\n';
         return 1;
     }

@@ -4,7 +4,7 @@
 #include "export/atomic_file.h"
 #include "export/table_workbook.h"
 #include "files/schedule_csv.h"
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <sys/stat.h>
 
@@ -24,10 +24,10 @@ public:
     std::string name() const override { return m_name; }
     void header(const std::vector<std::string>& names) override { m_writer.writeRow(names); }
     void row(const std::vector<std::string>& fields) override { m_writer.writeRow(fields); }
-    std::optional<std::string> finish(bool english) override {
+    std::optional<std::string> finish(Language language) override {
         m_out.flush();
         if (!m_out)
-            return std::string(english ? "write error" : "σφάλμα εγγραφής");
+            return say(Message::WriteError, language);
         return std::nullopt;
     }
 
@@ -73,21 +73,21 @@ public:
         m_opened = m_file.open(m_path);
     }
     std::string name() const override { return m_path; }
-    std::optional<std::string> openError(bool english) const override {
+    std::optional<std::string> openError(Language language) const override {
         if (m_opened)
             return std::nullopt;
-        return systemReason(m_file.error(), english);
+        return systemReason(m_file.error(), language);
     }
     void header(const std::vector<std::string>& names) override { m_writer.writeRow(names); }
     void row(const std::vector<std::string>& fields) override { m_writer.writeRow(fields); }
-    std::optional<std::string> finish(bool english) override {
+    std::optional<std::string> finish(Language language) override {
         m_out.flush();
         if (!m_opened || !m_out)
-            return systemReason(m_file.error(), english);
+            return systemReason(m_file.error(), language);
         struct stat before {};
         const bool replacing = ::stat(m_path.c_str(), &before) == 0 && S_ISREG(before.st_mode);
         if (!m_file.commit(replacing ? &before : nullptr))
-            return systemReason(m_file.error(), english);
+            return systemReason(m_file.error(), language);
         return std::nullopt;
     }
 
@@ -106,11 +106,11 @@ public:
         header(resultHeader());
     }
     std::string name() const override { return m_path; }
-    std::optional<std::string> openError(bool english) const override {
+    std::optional<std::string> openError(Language language) const override {
         const auto failure = m_writer->failure();
         if (!failure)
             return std::nullopt;
-        return english ? failure->message : failure->greekMessage;
+        return failure->message.in(language);
     }
     void header(const std::vector<std::string>& names) override {
         if (m_writer && names == m_header)
@@ -126,13 +126,13 @@ public:
             m_fmt.decimal.size() == 1 && m_fmt.minus == "-" ? m_fmt.decimal[0] : '\0');
     }
     void row(const std::vector<std::string>& fields) override { m_writer->row(fields); }
-    std::optional<std::string> finish(bool english) override {
+    std::optional<std::string> finish(Language language) override {
         if (!m_writer)
             header(resultHeader());
         const auto outcome = m_writer->finish();
         if (outcome.ok)
             return std::nullopt;
-        return english ? outcome.message : outcome.greekMessage;
+        return outcome.message.in(language);
     }
 
 private:
@@ -161,11 +161,11 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
                       std::optional<std::size_t> size, ResultSink& sink,
                       const BatchOptions& options) {
     BatchSummary summary;
-    if (auto why = sink.openError(options.english)) {
-        summary.failure = say(Message::ResultsUnwritable, options.english, {sink.name(), *why});
+    if (auto why = sink.openError(options.language)) {
+        summary.failure = say(Message::ResultsUnwritable, options.language, {sink.name(), *why});
         return summary;
     }
-    BayDesigner designer(options.numberFormat, options.english);
+    BayDesigner designer(options.numberFormat, options.language);
     std::optional<ColumnMap> columns;
     std::vector<std::string> out;
     bool headerWritten = false;
@@ -174,7 +174,7 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
     const auto checkHeader = [&](const std::vector<std::string>& names) {
         if (const auto c = files::missingColumn(names)) {
             summary.failure =
-                say(Message::ScheduleMissingColumn, options.english, {name, columnName(*c)});
+                say(Message::ScheduleMissingColumn, options.language, {name, columnName(*c)});
             return false;
         }
         return true;
@@ -218,21 +218,21 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
     if (summary.failure)
         return summary;
     if (schedule.bad()) {
-        summary.failure = say(Message::ScheduleUnreadable, options.english, {name});
+        summary.failure = say(Message::ScheduleUnreadable, options.language, {name});
         return summary;
     }
     const files::ScheduleReadResult result = parser.finish();
     if (summary.failure)
         return summary;
     if (result.error) {
-        summary.failure = files::scheduleFailure(result, name, options.english);
+        summary.failure = files::scheduleFailure(result, name, options.language);
         return summary;
     }
     if (!columns && !checkHeader(result.columns))
         return summary;
     writeHeader();
-    if (auto why = sink.finish(options.english))
-        summary.failure = say(Message::ResultsUnwritable, options.english, {sink.name(), *why});
+    if (auto why = sink.finish(options.language))
+        summary.failure = say(Message::ResultsUnwritable, options.language, {sink.name(), *why});
     return summary;
 }
 
@@ -242,8 +242,8 @@ int exitStatus(const BatchSummary& summary) {
     return summary.refused > 0 ? 1 : 0;
 }
 
-std::string refusedLine(const BatchSummary& summary, bool english) {
-    return say(Message::RowsRefused, english,
+std::string refusedLine(const BatchSummary& summary, Language language) {
+    return say(Message::RowsRefused, language,
                {std::to_string(summary.refused), std::to_string(summary.rows)});
 }
 

@@ -4,6 +4,7 @@
 // sink as it comes, so a schedule of any length runs in constant memory (CSV out).
 
 #include "model/number_text.h"
+#include "text/language.h"
 
 #include <cstddef>
 #include <functional>
@@ -23,11 +24,13 @@ public:
     virtual void header(const std::vector<std::string>& names) = 0;
     virtual void row(const std::vector<std::string>& fields) = 0;
     // Completes the output; the reason when it could not be written.
-    virtual std::optional<std::string> finish(bool english) = 0;
+    virtual std::optional<std::string> finish(Language language) = 0;
     // How messages call the output.
     virtual std::string name() const = 0;
     // Why the output cannot be written at all, known before any row is designed.
-    virtual std::optional<std::string> openError(bool /*english*/) const { return std::nullopt; }
+    virtual std::optional<std::string> openError(Language /*language*/) const {
+        return std::nullopt;
+    }
 };
 
 // RFC 4180 rows into a stream; `delimiter` ';' where the decimal separator is a comma.
@@ -41,7 +44,7 @@ std::unique_ptr<ResultSink> xlsxSink(std::string path, NumberFormat fmt);
 
 struct BatchOptions {
     NumberFormat numberFormat;
-    bool english = true;
+    Language language = Language::English;
     // Called now and then with the rows done and the share of the input read (0..1, or
     // nothing when the input's size is unknown).
     std::function<void(std::size_t rows, std::optional<double> share)> progress;
@@ -62,6 +65,6 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
 // 0 every row ran, 1 some refused, 2 the schedule unreadable or the results unwritten.
 int exitStatus(const BatchSummary& summary);
 // The line for standard error that tells how many rows were refused.
-std::string refusedLine(const BatchSummary& summary, bool english);
+std::string refusedLine(const BatchSummary& summary, Language language);
 
 }  // namespace cw::batch

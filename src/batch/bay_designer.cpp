@@ -1,7 +1,7 @@
 #include "batch/bay_designer.h"
 
 #include "bay/bay_run.h"
-#include "model/messages.h"
+#include "text/messages.h"
 
 namespace cw::batch {
 
@@ -69,8 +69,8 @@ bool isNumberColumn(std::size_t column) {
     }
 }
 
-BayDesigner::BayDesigner(NumberFormat fmt, bool english)
-    : m_english(english), m_fmt(std::move(fmt)) {}
+BayDesigner::BayDesigner(NumberFormat fmt, Language language)
+    : m_language(language), m_fmt(std::move(fmt)) {}
 
 bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
     out.resize(kResultsAt + kResultColumnCount);
@@ -79,7 +79,7 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
     for (std::size_t c = kResultsAt; c < out.size(); ++c)
         out[c].clear();
 
-    const RowBay bay = bayOfRow(texts, m_english);
+    const RowBay bay = bayOfRow(texts, m_language);
     if (bay.error) {
         out[at(ResultColumn::Error)] = *bay.error;
         return false;
@@ -101,7 +101,7 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
             error += ": ";
         }
         if (const std::string* message = run.firstMessage())
-            error += files::inColumnWords(*message, m_english);
+            error += files::inColumnWords(*message, m_language);
         return false;
     }
 
@@ -112,7 +112,7 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
     }
     // The panel says so in place of the mullion.
     if (!run.design.mullion)
-        out[at(ResultColumn::Mullion)] = trimmed(say(Message::NoMullionFits, m_english));
+        out[at(ResultColumn::Mullion)] = trimmed(say(Message::NoMullionFits, m_language));
     out[at(ResultColumn::StressVerdict)] = verdictText(run.stressPasses);
     out[at(ResultColumn::DeflectionVerdict)] = verdictText(run.deflectionPasses);
     return true;

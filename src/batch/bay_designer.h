@@ -74,14 +74,14 @@ bool isNumberColumn(std::size_t column);
 class BayDesigner {
 public:
     // Messages in English or in Greek, numbers read and written in `fmt`.
-    BayDesigner(NumberFormat fmt, bool english);
+    BayDesigner(NumberFormat fmt, Language language);
 
     // Fills `out` (resized to the header's length) with the row's inputs and results; false
     // when the row was refused, its reason then in the error column.
     bool design(const RowTexts& texts, std::vector<std::string>& out);
 
 private:
-    bool m_english;
+    Language m_language;
     NumberFormat m_fmt;
 };
 

@@ -99,19 +99,19 @@ std::optional<Refusal> takeWind(const BayDocument& d, RunInputs& in) {
         return std::nullopt;
     const Field field = typed ? Field::WindPressure : Field::WindSpeed;
     if (auto refusal =
-            checkField({field, Bound::NonNegative, true}, in.text(field), *in.fmt, in.english))
+            checkField({field, Bound::NonNegative, true}, in.text(field), *in.fmt, in.language))
         return refusal;
     const double value = *in.num(field);
     if (typed) {
         if (!std::isfinite(windSpeedOfPressure(value)))
-            return tooLarge(field, in.english);
+            return tooLarge(field, in.language);
         in.windInput = WindInput::TypedPressure;
         in.windPressure = TaggedValue::text(std::string(in.text(field)));
         in.windSource = WindSource::TypedPressure;
     } else {
         const double pressure = pressureOfWindSpeed(value);
         if (!std::isfinite(pressure))
-            return tooLarge(field, in.english);
+            return tooLarge(field, in.language);
         in.windInput = WindInput::FromSpeed;
         in.windPressure = TaggedValue::real(pressure);
         in.windSource = WindSource::WindSpeed;
@@ -170,7 +170,7 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt) {
     BayOutcome out;
     RunInputs in;
     in.fmt = &fmt;
-    in.english = d.language == BayLanguage::English;
+    in.language = d.language;
     in.series = seriesOf(d.series);
     in.system = systemOf(d);
     in.criterion = d.deflectionCriterion;
@@ -203,7 +203,7 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt) {
     out.input = run.bay;
     out.design = designBay(run.bay, builtInCatalogues().of(run.bay.series));
     if (!out.design.finite) {
-        out.refusal = resultOutOfRange(in.english);
+        out.refusal = resultOutOfRange(in.language);
         return out;
     }
     out.completed = true;

@@ -1,7 +1,7 @@
 #include "document/bay_file_commands.h"
 
 #include "input/bay_document_io.h"
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <QString>
 
@@ -20,7 +20,8 @@ QString qtPath(const std::string& path) {
 bool saveBay(WindowState& w, const std::string& path) {
     const BayDocument document = documentOf(w);
     if (const auto reason = files::writeBayFile(qtPath(path), document, w.numberFormat())) {
-        w.message(say(Message::BayFileNotSaved, w.englishShowing(), {path, reason->toStdString()}));
+        w.message(
+            say(Message::BayFileNotSaved, w.languageShowing(), {path, reason->toStdString()}));
         return false;
     }
     w.document = {path, document};
@@ -33,7 +34,7 @@ bool openBay(Form& f, const std::string& path) {
         // A reader that gives neither a document nor a reason is a fault of the reader.
         const files::BayFileError error =
             read.error.value_or(files::BayFileError{files::BayFileErrorKind::Unreadable, {}});
-        f.state().message(files::bayFileErrorMessage(error, path, f.state().englishShowing()));
+        f.state().message(files::bayFileErrorMessage(error, path, f.state().languageShowing()));
         return false;
     }
     openDocument(f, *read.document);

@@ -45,7 +45,8 @@ bool writeAll(int fd, std::string_view bytes) {
 }
 
 ExportOutcome unreadable(const std::string& path, int err) {
-    return fail(ExportFailure::Unreadable, Message::ExportCouldNotRead, {path, reasonFor(err)});
+    return fail(ExportFailure::Unreadable, Message::ExportCouldNotRead,
+                {path, systemReasonBoth(err)});
 }
 
 }  // namespace
@@ -177,14 +178,14 @@ ExportOutcome replaceFile(const std::string& path, const std::string& bytes,
     // A failed write leaves no file behind; what was there before stays as it was.
     const auto writeFailed = [&](int err, Message what) {
         const bool full = err == ENOSPC || err == EDQUOT;
-        Phrase advice =
-            phrase(full ? Message::ExportAdviceFreeSpace : Message::ExportAdviceCheckDisk);
+        Said advice =
+            sayBoth(full ? Message::ExportAdviceFreeSpace : Message::ExportAdviceCheckDisk);
         if (original) {
-            const Phrase unchanged = phrase(Message::ExportOriginalUnchanged);
+            const Said unchanged = sayBoth(Message::ExportOriginalUnchanged);
             advice.english += unchanged.english;
             advice.greek += unchanged.greek;
         }
-        return fail(ExportFailure::WriteFailed, what, {path, reasonFor(err), advice});
+        return fail(ExportFailure::WriteFailed, what, {path, systemReasonBoth(err), advice});
     };
     if (!file.open(path)) {
         const int err = file.error();
@@ -193,7 +194,7 @@ ExportOutcome replaceFile(const std::string& path, const std::string& bytes,
         if (err == ENOTDIR)
             return notAFolder(path);
         return fail(ExportFailure::ReadOnly, Message::ExportNoTemporaryFile,
-                    {path, file.folder(), reasonFor(err)});
+                    {path, file.folder(), systemReasonBoth(err)});
     }
     if (file.write(bytes) && file.commit(original))
         return succeeded();
@@ -203,7 +204,7 @@ ExportOutcome replaceFile(const std::string& path, const std::string& bytes,
     case AtomicFile::Stage::Sync: return writeFailed(file.error(), Message::ExportSyncFailed);
     case AtomicFile::Stage::Rename:
         return fail(ExportFailure::ReadOnly, Message::ExportCannotReplace,
-                    {path, reasonFor(file.error())});
+                    {path, systemReasonBoth(file.error())});
     default: return writeFailed(file.error(), Message::ExportWritingFailed);
     }
 }
@@ -223,7 +224,8 @@ ExportOutcome readFile(const std::string& path, FileBytes& file) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
-        return fail(ExportFailure::Unreadable, Message::ExportCannotOpen, {path, reasonFor(err)});
+        return fail(ExportFailure::Unreadable, Message::ExportCannotOpen,
+                    {path, systemReasonBoth(err)});
     }
     if (::fstat(fd, &file.st) != 0) {
         const int err = errno;

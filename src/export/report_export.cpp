@@ -86,7 +86,7 @@ void exportToReportWorkbook(WindowState& w) {
 }
 
 void exportReport(WindowState& w, const std::string& path) {
-    const bool english = w.englishShowing();
+    const Language language = w.languageShowing();
     std::vector<ReportCell> cells;
     cells.reserve(std::size(kCellMap));
     for (const CellSource& cell : kCellMap) {
@@ -100,7 +100,8 @@ void exportReport(WindowState& w, const std::string& path) {
         }
         // Captions as they show, so that a new workbook states the verdicts too.
         if (cell.row != 3)
-            out.caption = heading(caption(w, english ? cell.englishCaption : cell.greekCaption));
+            out.caption = heading(caption(
+                w, language == Language::English ? cell.englishCaption : cell.greekCaption));
         if (cell.row == 44)
             out.caption = "σ max";
         out.unit = std::string(cell.unit);
@@ -111,7 +112,7 @@ void exportReport(WindowState& w, const std::string& path) {
         writeReportColumnB(path, cells, [fmt](std::string_view t) { return parseNumber(t, fmt); });
     if (!outcome.ok) {
         // The writer words each refusal in both languages; the one of the captions showing.
-        w.message(english || outcome.greekMessage.empty() ? outcome.message : outcome.greekMessage);
+        w.message(outcome.message.in(language));
         return;
     }
     // Later exports go to the same workbook without asking, until the window closes.

@@ -74,9 +74,9 @@ struct TableWriter::State {
     bool writeFailed() {
         const int err = file.error() != 0 ? file.error() : errno;
         failure = fail(ExportFailure::WriteFailed, Message::ExportWritingFailed,
-                       {path, reasonFor(err),
-                        phrase(err == ENOSPC || err == EDQUOT ? Message::ExportAdviceFreeSpace
-                                                              : Message::ExportAdviceCheckDisk)});
+                       {path, systemReasonBoth(err),
+                        sayBoth(err == ENOSPC || err == EDQUOT ? Message::ExportAdviceFreeSpace
+                                                               : Message::ExportAdviceCheckDisk)});
         zip.reset();
         file.discard();
         return false;
@@ -192,7 +192,7 @@ TableWriter::TableWriter(std::string path, std::string sheetName, std::vector<st
             s.failure = notAFolder(s.path);
         else
             s.failure = fail(ExportFailure::ReadOnly, Message::ExportNoTemporaryFile,
-                             {s.path, s.file.folder(), reasonFor(err)});
+                             {s.path, s.file.folder(), systemReasonBoth(err)});
         return;
     }
     s.zip.emplace(s.file);
@@ -251,7 +251,7 @@ ExportOutcome TableWriter::finish() {
         const int err = s.file.error();
         if (s.file.stage() == AtomicFile::Stage::Rename)
             s.failure = fail(ExportFailure::ReadOnly, Message::ExportCannotReplace,
-                             {s.path, reasonFor(err)});
+                             {s.path, systemReasonBoth(err)});
         else
             s.writeFailed();
         return *s.failure;

@@ -29,7 +29,7 @@ public:
         if (!m_archive.open(m_bytes, zipError)) {
             if (zipError == ZIP_ER_MEMORY)
                 return fail(ExportFailure::TooLarge, Message::ExportTooLargeToOpen, {m_path});
-            return damaged(phrase(Message::ExportDetailZipDirectory));
+            return damaged(sayBoth(Message::ExportDetailZipDirectory));
         }
         if (auto refused = checkEntries())
             return *refused;
@@ -74,7 +74,7 @@ public:
         auto worksheet = sheet.doc->document_element();
         auto sheetData = childByLocalName(worksheet, "sheetData");
         if (localName(worksheet.name()) != "worksheet" || !sheetData)
-            return damaged(phrase(Message::ExportDetailNoCellTable));
+            return damaged(sayBoth(Message::ExportDetailNoCellTable));
 
         SheetEditor editor(worksheet, sheetData);
         if (editor.damaged())
@@ -157,17 +157,17 @@ private:
         return std::nullopt;
     }
 
-    ExportOutcome damaged(const Phrase& detail) const {
+    ExportOutcome damaged(const Said& detail) const {
         return fail(ExportFailure::Damaged, Message::ExportDamaged, {m_path, detail});
     }
 
     ExportOutcome invalidPosition() const {
-        return damaged(phrase(Message::ExportDetailInvalidPosition));
+        return damaged(sayBoth(Message::ExportDetailInvalidPosition));
     }
 
     ExportOutcome notAWorkbook(Message detail) const {
         return fail(ExportFailure::NotAWorkbook, Message::ExportNotAWorkbook,
-                    {m_path, phrase(detail)});
+                    {m_path, sayBoth(detail)});
     }
 
     ExportOutcome inBlock(const std::string& cell, const SheetEditor::Block& block) const {
@@ -188,7 +188,7 @@ private:
             zip_stat_t st;
             zip_stat_init(&st);
             if (zip_stat_index(m_archive.get(), static_cast<zip_uint64_t>(i), 0, &st) != 0)
-                return damaged(phrase(Message::ExportDetailEntryUnreadable));
+                return damaged(sayBoth(Message::ExportDetailEntryUnreadable));
             if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
                 return encrypted();
             const zip_uint64_t size = (st.valid & ZIP_STAT_SIZE) ? st.size : 0;
@@ -214,12 +214,12 @@ private:
             return {std::nullopt,
                     fail(ExportFailure::TooLarge, Message::ExportPartTooLarge, {m_path, name})};
         case ReadStatus::Damaged:
-            return {std::nullopt, damaged(phrase(Message::ExportDetailPartNotUnpacked, {name}))};
+            return {std::nullopt, damaged(sayBoth(Message::ExportDetailPartNotUnpacked, {name}))};
         case ReadStatus::Ok: break;
         }
         auto doc = parseXml(entry.text);
         if (!doc)
-            return {std::nullopt, damaged(phrase(Message::ExportDetailPartNotXml, {name}))};
+            return {std::nullopt, damaged(sayBoth(Message::ExportDetailPartNotXml, {name}))};
         return {std::move(doc), {}};
     }
 

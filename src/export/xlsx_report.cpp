@@ -39,7 +39,8 @@ ExportOutcome writeReportColumnB(const std::string& path, const std::vector<Repo
             return makeNewWorkbook(target, cells, readNumber);
         if (err == ENOTDIR)
             return notAFolder(path);
-        return fail(ExportFailure::Unreadable, Message::ExportCannotReach, {path, reasonFor(err)});
+        return fail(ExportFailure::Unreadable, Message::ExportCannotReach,
+                    {path, systemReasonBoth(err)});
     }
     if (S_ISDIR(st.st_mode))
         return fail(ExportFailure::NotAFile, Message::ExportPathIsFolder, {path});

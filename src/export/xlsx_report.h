@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/messages.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -35,9 +37,10 @@ enum class ExportFailure {
 
 struct ExportOutcome {
     bool ok = false;
-    std::string message;  // why it failed and what to do, for a message box; empty on success
+    // Why it failed and what to do, for a message box, in both languages (the writer does not
+    // know which one shows); empty on success.
+    Said message;
     ExportFailure failure = ExportFailure::None;
-    std::string greekMessage;  // the same in Greek, for when the Greek captions show
 };
 
 // Reads a text as a number in the window's locale, or nothing when it is not one.

@@ -8,25 +8,10 @@
 
 namespace cw::xlsx {
 
-Phrase phrase(Message message, std::initializer_list<std::string_view> values) {
-    return {say(message, true, values), say(message, false, values)};
-}
-
-Phrase reasonFor(int err) {
-    return {systemReason(err, true), systemReason(err, false)};
-}
-
-ExportOutcome fail(ExportFailure kind, Message message, std::initializer_list<Phrase> values) {
-    std::vector<std::string_view> english;
-    std::vector<std::string_view> greek;
-    for (const Phrase& value : values) {
-        english.push_back(value.english);
-        greek.push_back(value.greek);
-    }
+ExportOutcome fail(ExportFailure kind, Message message, std::initializer_list<Said> values) {
     ExportOutcome outcome;
     outcome.failure = kind;
-    outcome.message = say(message, true, english);
-    outcome.greekMessage = say(message, false, greek);
+    outcome.message = sayBoth(message, values);
     return outcome;
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
-// Small text helpers of the .xlsx writer, and its refusals in both languages.
+// Small text helpers of the .xlsx writer, and its refusals.
 
 #include "export/xlsx_report.h"
-#include "model/messages.h"
 
 #include <cstddef>
 #include <initializer_list>
@@ -14,24 +13,9 @@
 
 namespace cw::xlsx {
 
-// A value a refusal names: the same in both languages (a path, a cell), or worded in each
-// (the system's reason, a detail).
-struct Phrase {
-    Phrase(std::string same) : english(same), greek(std::move(same)) {}
-    Phrase(const char* same) : Phrase(std::string(same)) {}
-    Phrase(std::string inEnglish, std::string inGreek)
-        : english(std::move(inEnglish)), greek(std::move(inGreek)) {}
-    std::string english;
-    std::string greek;
-};
-
-// A sentence of the messages table in both languages.
-Phrase phrase(Message message, std::initializer_list<std::string_view> values = {});
-// Why the system refused, in both languages.
-Phrase reasonFor(int err);
-
-// A refusal: the table's sentence in English and in Greek, each with its own words for the values.
-ExportOutcome fail(ExportFailure kind, Message message, std::initializer_list<Phrase> values = {});
+// A refusal: the table's sentence in both languages, each with its own words for the values
+// (a path is the same in both; the system's reason and a detail are worded in each).
+ExportOutcome fail(ExportFailure kind, Message message, std::initializer_list<Said> values = {});
 ExportOutcome succeeded();
 
 bool equalsNoCase(std::string_view a, std::string_view b);

@@ -1,6 +1,6 @@
 #include "files/bay_file.h"
 
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -35,8 +35,8 @@ constexpr NameTable<BayWindSource, 6> kWindSourceNames = {
      {BayWindSource::Band20To100m, "20-100"},
      {BayWindSource::TypedPressure, "pressure"},
      {BayWindSource::WindSpeed, "speed"}}};
-constexpr NameTable<BayLanguage, 2> kLanguageNames = {
-    {{BayLanguage::Greek, "el"}, {BayLanguage::English, "en"}}};
+constexpr NameTable<Language, 2> kLanguageNames = {
+    {{Language::Greek, "el"}, {Language::English, "en"}}};
 constexpr NameTable<DeflectionCriterion, 2> kCriterionNames = {
     {{DeflectionCriterion::En13830_2003, "2003"}, {DeflectionCriterion::En13830_2015, "2015"}}};
 
@@ -388,26 +388,27 @@ std::optional<QString> writeBayFile(const QString& path, const BayDocument& docu
     return std::nullopt;
 }
 
-std::string bayFileErrorMessage(const BayFileError& error, const std::string& path, bool english) {
+std::string bayFileErrorMessage(const BayFileError& error, const std::string& path,
+                                Language language) {
     using Kind = BayFileErrorKind;
     const std::string& field = error.field;
     switch (error.kind) {
-    case Kind::Unreadable: return say(Message::BayFileUnreadable, english, {path});
-    case Kind::TooLarge: return say(Message::BayFileTooLarge, english, {path});
+    case Kind::Unreadable: return say(Message::BayFileUnreadable, language, {path});
+    case Kind::TooLarge: return say(Message::BayFileTooLarge, language, {path});
     case Kind::NotJson:
-        return say(Message::BayFileNotJson, english, {path, std::to_string(error.jsonOffset)});
-    case Kind::OtherFormat: return say(Message::BayFileOtherFormat, english, {path, field});
+        return say(Message::BayFileNotJson, language, {path, std::to_string(error.jsonOffset)});
+    case Kind::OtherFormat: return say(Message::BayFileOtherFormat, language, {path, field});
     case Kind::NewerVersion:
-        return say(Message::BayFileNewerVersion, english,
+        return say(Message::BayFileNewerVersion, language,
                    {path, field, std::to_string(error.version), std::to_string(kBayFileVersion)});
-    case Kind::MissingField: return say(Message::BayFileMissingField, english, {path, field});
+    case Kind::MissingField: return say(Message::BayFileMissingField, language, {path, field});
     case Kind::WrongType:
         // The version is the file's one number; every other field holds a text.
         return say(field == bay_key::kVersion ? Message::BayFileNotNumber : Message::BayFileNotText,
-                   english, {path, field});
-    case Kind::UnknownValue: return say(Message::BayFileUnknownValue, english, {path, field});
+                   language, {path, field});
+    case Kind::UnknownValue: return say(Message::BayFileUnknownValue, language, {path, field});
     }
-    return say(Message::BayFileUnreadable, english, {path});
+    return say(Message::BayFileUnreadable, language, {path});
 }
 
 }  // namespace cw::files

@@ -79,10 +79,10 @@ inline constexpr std::string_view kSiteWind = "siteWind";  // null|{vb0_ms, cdir
 
 // The document lives in the model; the file only reads and writes it.
 using cw::BayDocument;
-using cw::BayLanguage;
 using cw::BaySeries;
 using cw::BayStaticSystem;
 using cw::BayWindSource;
+using cw::Language;
 
 enum class BayFileErrorKind {
     Unreadable,    // cannot be opened or read
@@ -127,6 +127,7 @@ std::optional<QString> writeBayFile(const QString& path, const BayDocument& docu
 
 // The message for a bay file that cannot be opened, naming the file, the field and what is
 // wrong, in the language asked for.
-std::string bayFileErrorMessage(const BayFileError& error, const std::string& path, bool english);
+std::string bayFileErrorMessage(const BayFileError& error, const std::string& path,
+                                Language language);
 
 }  // namespace cw::files

@@ -1,7 +1,7 @@
 #include "files/schedule_columns.h"
 
 #include "model/fields.h"
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <cctype>
 
@@ -44,11 +44,11 @@ std::optional<Value> chosen(const Choice<Value> (&choices)[N], std::string_view 
 
 // "veltra, korin or terrax", in the language of the messages.
 template <typename Value, std::size_t N>
-std::string expected(const Choice<Value> (&choices)[N], bool english) {
+std::string expected(const Choice<Value> (&choices)[N], Language language) {
     std::string out;
     for (std::size_t i = 0; i < N; ++i) {
         if (i > 0)
-            out += i + 1 == N ? (english ? " or " : " ή ") : ", ";
+            out += i + 1 == N ? say(Message::ListOr, language) : ", ";
         out += choices[i].name;
     }
     return out;
@@ -63,11 +63,11 @@ std::string columnError(Column c, std::string_view message) {
 
 template <typename Value, std::size_t N>
 std::optional<std::string> refuseChoice(Column c, std::string_view text,
-                                        const Choice<Value> (&choices)[N], bool english) {
-    const std::string list = expected(choices, english);
+                                        const Choice<Value> (&choices)[N], Language language) {
+    const std::string list = expected(choices, language);
     if (text.empty())
-        return columnError(c, say(Message::ColumnChoiceEmpty, english, {columnName(c), list}));
-    return columnError(c, say(Message::ColumnChoiceUnknown, english, {columnName(c), text, list}));
+        return columnError(c, say(Message::ColumnChoiceEmpty, language, {columnName(c), list}));
+    return columnError(c, say(Message::ColumnChoiceUnknown, language, {columnName(c), text, list}));
 }
 
 }  // namespace
@@ -85,27 +85,27 @@ RowTexts rowTexts(const files::ScheduleRow& row, const ColumnMap& columns) {
     return texts;
 }
 
-RowBay bayOfRow(const RowTexts& texts, bool english) {
+RowBay bayOfRow(const RowTexts& texts, Language language) {
     RowBay out;
     BayDocument& d = out.document;
     const auto text = [&](Column c) { return texts[static_cast<std::size_t>(c)]; };
 
     const auto series = chosen(kSeries, text(Column::Series));
     if (!series) {
-        out.error = refuseChoice(Column::Series, text(Column::Series), kSeries, english);
+        out.error = refuseChoice(Column::Series, text(Column::Series), kSeries, language);
         return out;
     }
     d.series = *series;
     const auto system = chosen(kSystems, text(Column::System));
     if (!system) {
-        out.error = refuseChoice(Column::System, text(Column::System), kSystems, english);
+        out.error = refuseChoice(Column::System, text(Column::System), kSystems, language);
         return out;
     }
     if (d.series == BaySeries::Terrax && *system == BayStaticSystem::FixedEnds) {
         // The window offers Terrax no fixed ends: the option is not there to choose.
         constexpr Choice<BayStaticSystem> kTerraxSystems[] = {
             {"one-span", BayStaticSystem::OneSpan}, {"two-spans", BayStaticSystem::TwoSpans}};
-        out.error = refuseChoice(Column::System, text(Column::System), kTerraxSystems, english);
+        out.error = refuseChoice(Column::System, text(Column::System), kTerraxSystems, language);
         return out;
     }
     d.staticSystem = *system;
@@ -114,13 +114,13 @@ RowBay bayOfRow(const RowTexts& texts, bool english) {
     const bool pressure = !text(Column::Pressure).empty();
     const bool speed = !text(Column::Speed).empty();
     if (int(band) + int(pressure) + int(speed) > 1) {
-        out.error = columnError(Column::Band, say(Message::ColumnWindTwice, english));
+        out.error = columnError(Column::Band, say(Message::ColumnWindTwice, language));
         return out;
     }
     if (band) {
         const auto source = chosen(kBands, text(Column::Band));
         if (!source) {
-            out.error = refuseChoice(Column::Band, text(Column::Band), kBands, english);
+            out.error = refuseChoice(Column::Band, text(Column::Band), kBands, language);
             return out;
         }
         d.windSource = *source;
@@ -145,7 +145,7 @@ RowBay bayOfRow(const RowTexts& texts, bool english) {
     d.structureWeight_kNm2 = text(Column::StructureWeight);
     d.snowHeight_cm = text(Column::SnowHeight);
     d.slope_deg = text(Column::Slope);
-    d.language = english ? BayLanguage::English : BayLanguage::Greek;
+    d.language = language;
     return out;
 }
 
@@ -175,25 +175,26 @@ std::optional<Column> columnOfField(Field field, BayWindSource windSource) {
     }
 }
 
-std::string scheduleErrorMessage(const ScheduleError& e, const std::string& name, bool english) {
+std::string scheduleErrorMessage(const ScheduleError& e, const std::string& name,
+                                 Language language) {
     const std::string line = std::to_string(e.line);
     switch (e.kind) {
-    case ScheduleErrorKind::Unreadable: return say(Message::ScheduleUnreadable, english, {name});
-    case ScheduleErrorKind::NoHeader: return say(Message::ScheduleNoHeader, english, {name});
+    case ScheduleErrorKind::Unreadable: return say(Message::ScheduleUnreadable, language, {name});
+    case ScheduleErrorKind::NoHeader: return say(Message::ScheduleNoHeader, language, {name});
     case ScheduleErrorKind::DuplicateColumn:
-        return say(Message::ScheduleDuplicateColumn, english, {name, e.column, line});
+        return say(Message::ScheduleDuplicateColumn, language, {name, e.column, line});
     case ScheduleErrorKind::TooManyFields:
-        return say(Message::ScheduleTooManyFields, english, {name, line});
+        return say(Message::ScheduleTooManyFields, language, {name, line});
     case ScheduleErrorKind::InvalidUtf8:
-        return say(Message::ScheduleInvalidUtf8, english, {name, line});
+        return say(Message::ScheduleInvalidUtf8, language, {name, line});
     case ScheduleErrorKind::UnterminatedQuote:
-        return say(Message::ScheduleUnterminatedQuote, english, {name, line});
+        return say(Message::ScheduleUnterminatedQuote, language, {name, line});
     case ScheduleErrorKind::MisplacedQuote:
-        return say(Message::ScheduleMisplacedQuote, english, {name, line});
+        return say(Message::ScheduleMisplacedQuote, language, {name, line});
     case ScheduleErrorKind::TooLong:
-        return say(Message::ScheduleFieldTooLong, english, {name, line});
+        return say(Message::ScheduleFieldTooLong, language, {name, line});
     }
-    return say(Message::ScheduleUnreadable, english, {name});
+    return say(Message::ScheduleUnreadable, language, {name});
 }
 
 std::optional<Column> missingColumn(const std::vector<std::string>& names) {
@@ -205,19 +206,19 @@ std::optional<Column> missingColumn(const std::vector<std::string>& names) {
 }
 
 std::string scheduleFailure(const ScheduleReadResult& result, const std::string& name,
-                            bool english) {
+                            Language language) {
     if (result.error && result.error->kind == ScheduleErrorKind::TooManyFields &&
         !result.columns.empty())
         if (const auto column = missingColumn(result.columns))
-            return say(Message::ScheduleMissingColumn, english, {name, columnName(*column)});
-    return result.error ? scheduleErrorMessage(*result.error, name, english)
-                        : say(Message::ScheduleUnreadable, english, {name});
+            return say(Message::ScheduleMissingColumn, language, {name, columnName(*column)});
+    return result.error ? scheduleErrorMessage(*result.error, name, language)
+                        : say(Message::ScheduleUnreadable, language, {name});
 }
 
-std::string inColumnWords(std::string message, bool english) {
-    const std::string buttons = say(Message::NoWindLoad, english);
+std::string inColumnWords(std::string message, Language language) {
+    const std::string buttons = say(Message::NoWindLoad, language);
     if (const auto at = message.find(buttons); at != std::string::npos)
-        message.replace(at, buttons.size(), say(Message::ColumnNoWindLoad, english));
+        message.replace(at, buttons.size(), say(Message::ColumnNoWindLoad, language));
     return message;
 }
 

@@ -62,7 +62,8 @@ private:
 };
 
 // Why a schedule cannot be read, naming the schedule `name`, in the language asked for.
-std::string scheduleErrorMessage(const ScheduleError& error, const std::string& name, bool english);
+std::string scheduleErrorMessage(const ScheduleError& error, const std::string& name,
+                                 Language language);
 
 // The column every schedule of bays has and `header` lacks (series, then system), if any.
 std::optional<Column> missingColumn(const std::vector<std::string>& header);
@@ -71,11 +72,11 @@ std::optional<Column> missingColumn(const std::vector<std::string>& header);
 // header is taken for the header, and the true header then has "more fields": the missing
 // column is the better reason, so it comes first.
 std::string scheduleFailure(const ScheduleReadResult& result, const std::string& name,
-                            bool english);
+                            Language language);
 
 // A refusal of the window in the words of a schedule: its wind load comes from columns,
 // not from buttons.
-std::string inColumnWords(std::string message, bool english);
+std::string inColumnWords(std::string message, Language language);
 
 // One row's cells by column.
 using RowTexts = std::array<std::string_view, kInputColumnCount>;
@@ -88,7 +89,7 @@ struct RowBay {
     BayDocument document;
     std::optional<std::string> error;
 };
-RowBay bayOfRow(const RowTexts& texts, bool english);
+RowBay bayOfRow(const RowTexts& texts, Language language);
 
 // The column a refusal of the window is about, from the field it puts the focus on.
 std::optional<Column> columnOfField(Field field, BayWindSource windSource);

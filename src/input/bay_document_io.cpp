@@ -53,7 +53,7 @@ void openDocument(Form& f, const BayDocument& d) {
 
     chooseCriterion(f.state(), d.deflectionCriterion);
     // In the order a user would go: the language first, since a series takes it over.
-    if (d.language == BayLanguage::English)
+    if (d.language == Language::English)
         f.click(C::Command10);
     switch (d.series) {
     case BaySeries::Veltra: f.click(C::Option10); break;

@@ -36,7 +36,7 @@ void setDeflectionFromDivisor(WindowState& w) {
     }
     const double f = (*w.num(Field::SpanL1) / *w.num(Field::Divisor)) * 10.0;
     if (!std::isfinite(f)) {
-        w.refuse(tooLarge(Field::SpanL1, w.englishShowing()));
+        w.refuse(tooLarge(Field::SpanL1, w.languageShowing()));
         return;
     }
     w.write(Field::AllowableDeflection, plainText(std::min(f, kEn13830Cap_mm), w.numberFormat()));
@@ -53,7 +53,7 @@ void setDivisorFromDeflection(WindowState& w) {
     }
     const double d = (*w.num(Field::SpanL1) / *w.num(Field::AllowableDeflection)) * 10.0;
     if (!std::isfinite(d)) {
-        w.refuse(tooLarge(Field::SpanL1, w.englishShowing()));
+        w.refuse(tooLarge(Field::SpanL1, w.languageShowing()));
         return;
     }
     w.write(Field::Divisor, plainText(d, w.numberFormat()));

@@ -17,7 +17,8 @@ bool spanCheckPasses(WindowState& w) {
     const std::optional<double> l2 = w.num(Field::SpanL2);
     const std::optional<double> l1 = w.num(Field::SpanL1);
     if (l1 && l2 && *l2 > *l1) {
-        w.refuse(secondSpanTooLong(w.text(Field::SpanL2), w.text(Field::SpanL1), w.englishShowing()));
+        w.refuse(
+            secondSpanTooLong(w.text(Field::SpanL2), w.text(Field::SpanL1), w.languageShowing()));
         return false;
     }
     return true;

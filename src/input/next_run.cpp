@@ -19,7 +19,7 @@ void runNext(WindowState& w) {
     if (run.systemChosen) {
         design = designBay(run.bay, builtInCatalogues().of(run.bay.series));
         if (!design.finite) {
-            w.refuse(resultOutOfRange(w.englishShowing()));
+            w.refuse(resultOutOfRange(w.languageShowing()));
             return;
         }
     }

@@ -15,7 +15,7 @@ void chooseSeries(WindowState& w, Series series) {
     FormState& values = w.values();
     values.seriesChosen = true;
     // The next run labels its results in the language showing, not always in Greek.
-    values.language = w.englishShowing() ? Language::English : Language::Greek;
+    values.language = w.languageShowing();
     if (terrax)
         w.hide({C::Option14, C::Label21});
     else

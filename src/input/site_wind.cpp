@@ -4,7 +4,7 @@
 
 #include "input/wind_load.h"
 #include "model/field_rules.h"
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <cmath>
 
@@ -77,8 +77,9 @@ std::optional<SiteWindEntry> siteWindEntryOfKey(std::string_view key) {
     return std::nullopt;
 }
 
-std::string siteWindCaption(SiteWindEntry entry, bool english) {
-    return std::string(english ? kEntries[at(entry)].english : kEntries[at(entry)].greek);
+std::string siteWindCaption(SiteWindEntry entry, Language language) {
+    return std::string(language == Language::English ? kEntries[at(entry)].english
+                                                     : kEntries[at(entry)].greek);
 }
 
 SiteWindTexts siteWindTexts(const WindowState& w) {
@@ -98,15 +99,15 @@ SiteWindTexts siteWindTexts(const WindowState& w) {
 }
 
 void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
-    const bool english = w.englishShowing();
+    const Language language = w.languageShowing();
     const NumberFormat& fmt = w.numberFormat();
     const auto refuse = [&](SiteWindEntry e, Message m,
                             std::initializer_list<std::string_view> more) {
-        std::string caption = siteWindCaption(e, english);
+        std::string caption = siteWindCaption(e, language);
         if (more.size() == 0)
-            w.message(say(m, english, {caption}));
+            w.message(say(m, language, {caption}));
         else
-            w.message(say(m, english, {caption, *more.begin(), *(more.begin() + 1)}));
+            w.message(say(m, language, {caption, *more.begin(), *(more.begin() + 1)}));
     };
 
     SiteWindInput in;
@@ -130,8 +131,8 @@ void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
         }
         const std::optional<double> value = parseNumber(text, fmt);
         if (!value) {
-            w.message(say(Message::FieldNotANumber, english,
-                          {siteWindCaption(e, english), shortened(text)}));
+            w.message(say(Message::FieldNotANumber, language,
+                          {siteWindCaption(e, language), shortened(text)}));
             return;
         }
         *numbers[i] = *value;
@@ -146,7 +147,7 @@ void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
         case SiteWindFault::AboveMaximum: refuse(e, Message::FieldAtMost, {"200", "m"}); break;
         case SiteWindFault::UnknownCategory: refuse(e, Message::CategoryUnknown, {}); break;
         case SiteWindFault::NotFinite:
-            w.message(say(Message::ValueTooLarge, english, {siteWindCaption(e, english)}));
+            w.message(say(Message::ValueTooLarge, language, {siteWindCaption(e, language)}));
             break;
         }
         return;
@@ -154,7 +155,7 @@ void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
     // The pressure goes in as the pressure button would take it, or nothing changes.
     const std::string pressure = siteWindPressureText(outcome.pressure->w_kNm2, fmt);
     if (auto refusal =
-            checkField({Field::WindPressure, Bound::NonNegative, true}, pressure, fmt, english)) {
+            checkField({Field::WindPressure, Bound::NonNegative, true}, pressure, fmt, language)) {
         w.refuse(*refusal);
         return;
     }

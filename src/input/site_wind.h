@@ -20,7 +20,7 @@ using SiteWindTexts = std::array<std::string, kSiteWindEntries>;
 std::string_view siteWindKey(SiteWindEntry entry);
 std::optional<SiteWindEntry> siteWindEntryOfKey(std::string_view key);
 // The entry's caption, in the language showing.
-std::string siteWindCaption(SiteWindEntry entry, bool english);
+std::string siteWindCaption(SiteWindEntry entry, Language language);
 
 // What the dialog shows when it opens: the values last applied, else the defaults.
 SiteWindTexts siteWindTexts(const WindowState& w);

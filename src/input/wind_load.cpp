@@ -27,7 +27,7 @@ void takeTypedPressure(WindowState& w) {
     }
     const double speed = windSpeedOfPressure(*w.num(Field::WindPressure));
     if (!std::isfinite(speed)) {
-        w.refuse(tooLarge(Field::WindPressure, w.englishShowing()));
+        w.refuse(tooLarge(Field::WindPressure, w.languageShowing()));
         return;
     }
     w.show(controlOf(Field::WindPressure));
@@ -46,7 +46,7 @@ void takeWindSpeed(WindowState& w) {
     }
     const double pressure = pressureOfWindSpeed(*w.num(Field::WindSpeed));
     if (!std::isfinite(pressure)) {
-        w.refuse(tooLarge(Field::WindSpeed, w.englishShowing()));
+        w.refuse(tooLarge(Field::WindSpeed, w.languageShowing()));
         return;
     }
     w.show(controlOf(Field::WindSpeed));

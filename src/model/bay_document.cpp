@@ -79,7 +79,7 @@ BayDocument documentOf(const WindowState& w) {
     case WindSource::WindSpeed: d.windSource = BayWindSource::WindSpeed; break;
     case WindSource::None: d.windSource = BayWindSource::None; break;
     }
-    d.language = w.englishShowing() ? BayLanguage::English : BayLanguage::Greek;
+    d.language = w.languageShowing();
     d.deflectionCriterion = w.criterion;
 
     BayKeptState kept;

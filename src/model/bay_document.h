@@ -17,7 +17,6 @@ enum class BayStaticSystem { None, OneSpan, FixedEnds, TwoSpans };
 // Where the wind pressure in force comes from: a height band, the typed pressure, the
 // typed wind speed, or nowhere yet.
 enum class BayWindSource { None, Band0To8m, Band8To20m, Band20To100m, TypedPressure, WindSpeed };
-enum class BayLanguage { Greek, English };
 // The height band option selected, which stays selected after a pressure or speed button.
 enum class BayHeightBand { None, UpTo8m, UpTo20m, UpTo100m };
 
@@ -57,7 +56,7 @@ struct BayDocument {
     std::string structureWeight_kNm2;
     std::string snowHeight_cm;
     std::string slope_deg;
-    BayLanguage language = BayLanguage::Greek;
+    Language language = Language::Greek;
     DeflectionCriterion deflectionCriterion = DeflectionCriterion::En13830_2003;
     std::optional<BayKeptState> kept;
 

@@ -51,7 +51,7 @@ std::optional<StaticSystem> chosenSystem(const WindowState& w) {
 RunInputs inputsOf(const WindowState& w) {
     RunInputs in;
     in.fmt = &w.numberFormat();
-    in.english = w.englishShowing();
+    in.language = w.languageShowing();
     in.series = chosenSeries(w);
     in.system = chosenSystem(w);
     for (std::size_t f = 0; f < kInputFieldCount; ++f)
@@ -71,10 +71,10 @@ RunRequest readRun(const WindowState& w) {
 
 RunRequest readRun(const RunInputs& w) {
     RunRequest run;
-    const bool english = w.english;
+    const Language language = w.language;
     const NumberFormat& fmt = *w.fmt;
     const auto need = [&](Field field, Bound bound) {
-        return checkField({field, bound, true}, w.text(field), fmt, english);
+        return checkField({field, bound, true}, w.text(field), fmt, language);
     };
     const auto refuse = [&](Refusal r) {
         run.refusal = std::move(r);
@@ -82,7 +82,7 @@ RunRequest readRun(const RunInputs& w) {
     };
     BayInput& in = run.bay;
 
-    if (auto r = checkDivisor(w.text(Field::Divisor), fmt, english))
+    if (auto r = checkDivisor(w.text(Field::Divisor), fmt, language))
         return refuse(*r);
     for (const auto& [field, bound] : {std::pair{Field::GlassThickness, Bound::NonNegative},
                                        {Field::GridWidthA1, Bound::NonNegative},
@@ -94,12 +94,12 @@ RunRequest readRun(const RunInputs& w) {
     in.gridWidthA1_cm = *w.num(Field::GridWidthA1);
     in.gridWidthA2_cm = *w.num(Field::GridWidthA2);
     if (!std::isfinite(in.glassThickness_mm * 2.5))
-        return refuse(tooLarge(Field::GlassThickness, english));
+        return refuse(tooLarge(Field::GlassThickness, language));
     const double b = loadWidthOf(in.gridWidthA1_cm, in.gridWidthA2_cm);
     if (!std::isfinite(b))
-        return refuse(tooLarge(Field::GridWidthA1, english));
+        return refuse(tooLarge(Field::GridWidthA1, language));
     if (!(b > 0))
-        return refuse(noLoadWidth(english));
+        return refuse(noLoadWidth(language));
 
     in.series = w.series.value_or(Series::Veltra);
     const bool terrax = in.series == Series::Terrax;
@@ -132,7 +132,7 @@ RunRequest readRun(const RunInputs& w) {
     } else {
         const std::optional<double> p = w.windPressure.toNumber(fmt);
         if (w.windPressure.isEmpty() || !p || *p < 0)
-            return refuse(noWindLoad(english));
+            return refuse(noWindLoad(language));
         pressureText = w.windPressure.toText(fmt);
         in.windPressure_kNm2 = *p;
     }
@@ -142,14 +142,15 @@ RunRequest readRun(const RunInputs& w) {
     in.windSource = w.windSource;
     in.criterion = w.criterion;
     if (in.windPressure_kNm2 > kMaxWindPressure_kNm2)
-        return refuse(windPressureTooHigh(english));
+        return refuse(windPressureTooHigh(language));
 
     if (in.system == StaticSystem::TwoSpans) {
         if (auto r = need(Field::SpanL2, Bound::NonNegative))
             return refuse(*r);
         in.spanL2_cm = *w.num(Field::SpanL2);
         if (in.spanL2_cm > in.spanL1_cm)
-            return refuse(secondSpanTooLong(w.text(Field::SpanL2), w.text(Field::SpanL1), english));
+            return refuse(
+                secondSpanTooLong(w.text(Field::SpanL2), w.text(Field::SpanL1), language));
     }
 
     if (terrax && in.system == StaticSystem::OneSpan) {

@@ -22,7 +22,7 @@ struct RunRequest {
 // wind buttons left it. The texts are views into their owner.
 struct RunInputs {
     const NumberFormat* fmt = nullptr;
-    bool english = false;
+    Language language = Language::Greek;
     std::optional<Series> series;
     std::optional<StaticSystem> system;
     // By Field, from GridWidthA1 to Slope.

@@ -3,7 +3,7 @@
 
 #include "model/field_rules.h"
 
-#include "model/messages.h"
+#include "text/messages.h"
 
 namespace cw {
 
@@ -52,9 +52,10 @@ constexpr FieldLimit kRealBayLimits[] = {
     {Field::SnowHeight, {10000, "cm"}},
 };
 
-std::string atMost(Field field, const RealBayLimit& limit, bool english) {
-    return say(Message::FieldAtMost, english,
-               {fieldCaption(field, english), plainText(limit.atMost, NumberFormat{}), limit.unit});
+std::string atMost(Field field, const RealBayLimit& limit, Language language) {
+    return say(
+        Message::FieldAtMost, language,
+        {fieldCaption(field, language), plainText(limit.atMost, NumberFormat{}), limit.unit});
 }
 
 // "1.200" under Greek settings (or "1,200" under English ones) is 1200 written with a
@@ -98,11 +99,11 @@ std::optional<std::string> withoutGroupSeparators(std::string_view text, const N
 
 // "1.5" under Greek settings (or "1,5" under English ones) is a number with the other
 // decimal separator: say which one the settings use, with the text as they would read it.
-std::string separatorHint(std::string_view text, const NumberFormat& fmt, bool english) {
+std::string separatorHint(std::string_view text, const NumberFormat& fmt, Language language) {
     if (fmt.decimal != "," && fmt.decimal != ".")
         return {};
     if (auto ungrouped = withoutGroupSeparators(text, fmt))
-        return say(Message::GroupSeparator, english, {*ungrouped});
+        return say(Message::GroupSeparator, language, {*ungrouped});
     NumberFormat other = fmt;
     other.decimal.assign(1, fmt.decimal == "," ? '.' : ',');  // a literal trips a false -Wrestrict
     if (!parseNumber(text, other))
@@ -115,7 +116,7 @@ std::string separatorHint(std::string_view text, const NumberFormat& fmt, bool e
     constexpr std::size_t kShown = 20;
     if (rewritten.size() > kShown)
         rewritten = rewritten.substr(0, kShown) + "…";
-    return say(fmt.decimal == "," ? Message::SeparatorIsComma : Message::SeparatorIsPoint, english,
+    return say(fmt.decimal == "," ? Message::SeparatorIsComma : Message::SeparatorIsPoint, language,
                {rewritten});
 }
 
@@ -139,77 +140,78 @@ std::optional<RealBayLimit> realBayLimit(Field field) {
     return std::nullopt;
 }
 
-std::string fieldCaption(Field field, bool english) {
+std::string fieldCaption(Field field, Language language) {
     for (const Caption& c : kCaptions)
         if (c.field == field)
-            return std::string(english ? c.english : c.greek);
+            return std::string(language == Language::English ? c.english : c.greek);
     return std::string(controlName(controlOf(field)));
 }
 
 std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
-                                  const NumberFormat& fmt, bool english) {
+                                  const NumberFormat& fmt, Language language) {
     const std::optional<double> value = parseNumber(text, fmt);
-    const std::string caption = fieldCaption(rule.field, english);
+    const std::string caption = fieldCaption(rule.field, language);
     std::string message;
     if (text.find_first_not_of(" \t") == std::string_view::npos)
-        message = say(Message::FieldEmpty, english, {caption});
+        message = say(Message::FieldEmpty, language, {caption});
     else if (!value)
-        message = say(Message::FieldNotANumber, english, {caption, shortened(text)}) +
-                  separatorHint(text, fmt, english);
+        message = say(Message::FieldNotANumber, language, {caption, shortened(text)}) +
+                  separatorHint(text, fmt, language);
     else if (rule.bound == Bound::NonNegative && *value < 0)
-        message = say(Message::FieldNegative, english, {caption});
+        message = say(Message::FieldNegative, language, {caption});
     else if (rule.bound == Bound::Positive && !(*value > 0))
-        message = say(Message::FieldNotPositive, english, {caption});
+        message = say(Message::FieldNotPositive, language, {caption});
     else if (rule.bound == Bound::NonZero && *value == 0)
-        message = say(Message::FieldZero, english, {caption});
+        message = say(Message::FieldZero, language, {caption});
     else if (rule.bound == Bound::Angle && !(*value >= 0 && *value <= kMaxSlope_deg))
-        message = say(Message::SlopeOutOfRange, english, {caption});
+        message = say(Message::SlopeOutOfRange, language, {caption});
     else if (const auto limit = realBayLimit(rule.field);
              rule.withinRealBay && limit && *value > limit->atMost)
-        message = atMost(rule.field, *limit, english);
+        message = atMost(rule.field, *limit, language);
     else
         return std::nullopt;
     return Refusal{message, rule.field};
 }
 
 std::optional<Refusal> checkField(const WindowState& w, const FieldRule& rule) {
-    return checkField(rule, w.text(rule.field), w.numberFormat(), w.englishShowing());
+    return checkField(rule, w.text(rule.field), w.numberFormat(), w.languageShowing());
 }
 
-std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& fmt, bool english) {
-    if (auto refusal = checkField({Field::Divisor, Bound::Any}, text, fmt, english))
+std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& fmt,
+                                    Language language) {
+    if (auto refusal = checkField({Field::Divisor, Bound::Any}, text, fmt, language))
         return refusal;
     const auto d = toInt16(*parseNumber(text, fmt));
     if (d && *d >= 1)
         return std::nullopt;
     return Refusal{
-        say(Message::DivisorOutOfRange, english, {fieldCaption(Field::Divisor, english)}),
+        say(Message::DivisorOutOfRange, language, {fieldCaption(Field::Divisor, language)}),
         Field::Divisor};
 }
 
-Refusal tooLarge(Field field, bool english) {
-    return Refusal{say(Message::ValueTooLarge, english, {fieldCaption(field, english)}),
+Refusal tooLarge(Field field, Language language) {
+    return Refusal{say(Message::ValueTooLarge, language, {fieldCaption(field, language)}),
                    field};
 }
 
-Refusal windPressureTooHigh(bool english) {
-    return Refusal{atMost(Field::WindPressure, *realBayLimit(Field::WindPressure), english),
+Refusal windPressureTooHigh(Language language) {
+    return Refusal{atMost(Field::WindPressure, *realBayLimit(Field::WindPressure), language),
                    Field::WindPressure};
 }
 
-Refusal noLoadWidth(bool english) {
-    return Refusal{say(Message::NoLoadWidth, english), Field::GridWidthA1};
+Refusal noLoadWidth(Language language) {
+    return Refusal{say(Message::NoLoadWidth, language), Field::GridWidthA1};
 }
 
-Refusal noWindLoad(bool english) {
-    return Refusal{say(Message::NoWindLoad, english), Field::WindPressure};
+Refusal noWindLoad(Language language) {
+    return Refusal{say(Message::NoWindLoad, language), Field::WindPressure};
 }
 
-Refusal resultOutOfRange(bool english) {
-    return Refusal{say(Message::ResultOutOfRange, english), std::nullopt};
+Refusal resultOutOfRange(Language language) {
+    return Refusal{say(Message::ResultOutOfRange, language), std::nullopt};
 }
 
-Refusal secondSpanTooLong(std::string_view spanL2, std::string_view spanL1, bool english) {
+Refusal secondSpanTooLong(std::string_view spanL2, std::string_view spanL1, Language language) {
     // Both spans as typed, so that the user sees which of the two to correct.
     const auto typed = [](std::string_view text) {
         while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -220,8 +222,7 @@ Refusal secondSpanTooLong(std::string_view spanL2, std::string_view spanL1, bool
     };
     const std::string l2 = typed(spanL2);
     const std::string l1 = typed(spanL1);
-    return Refusal{say(Message::SpanL2AboveL1, english, {l2, l1}),
-                   Field::SpanL2};
+    return Refusal{say(Message::SpanL2AboveL1, language, {l2, l1}), Field::SpanL2};
 }
 
 }  // namespace cw

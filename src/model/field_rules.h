@@ -37,27 +37,28 @@ inline constexpr double kMaxWindPressure_kNm2 = 100.0;
 std::string shortened(std::string_view text);
 
 // The caption a message names a field by, in the language showing.
-std::string fieldCaption(Field field, bool english);
+std::string fieldCaption(Field field, Language language);
 
 // Nothing when the text is a number within the rule; otherwise the refusal that names the
 // field and what is wrong with it, with the focus on the field.
 std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
-                                  const NumberFormat& fmt, bool english);
+                                  const NumberFormat& fmt, Language language);
 // The same for the field's text in the window, in the language showing.
 std::optional<Refusal> checkField(const WindowState& w, const FieldRule& rule);
 
 // The divisor d must convert to a whole number from 1 to 32767.
-std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& fmt, bool english);
+std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& fmt,
+                                    Language language);
 
 // A value that makes a result overflow.
-Refusal tooLarge(Field field, bool english);
+Refusal tooLarge(Field field, Language language);
 // The wind pressure of a run exceeds what any real site has.
-Refusal windPressureTooHigh(bool english);
-Refusal noLoadWidth(bool english);
-Refusal noWindLoad(bool english);
-Refusal resultOutOfRange(bool english);
+Refusal windPressureTooHigh(Language language);
+Refusal noLoadWidth(Language language);
+Refusal noWindLoad(Language language);
+Refusal resultOutOfRange(Language language);
 // L2 may not exceed L1: the message names both spans as typed, in the language showing; the
 // focus goes back to L2.
-Refusal secondSpanTooLong(std::string_view spanL2, std::string_view spanL1, bool english);
+Refusal secondSpanTooLong(std::string_view spanL2, std::string_view spanL1, Language language);
 
 }  // namespace cw

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "model/tagged_value.h"
+#include "text/language.h"
 
 #include <cstdint>
 #include <optional>
 
 namespace cw {
-
-// The caption set the results panel is labelled in.
-enum class Language : std::int16_t { Greek = 1, English = 2 };
 
 // How the pressure in force is read at the next run: from the pressure field once after the
 // pressure button, as kept after the speed button, and as kept once a run has taken it.
@@ -19,7 +17,7 @@ enum class WindInput : std::int16_t { Taken = 0, TypedPressure = 1, FromSpeed = 
 struct FormState {
     // Input side.
     bool seriesChosen = false;
-    std::optional<Language> language;
+    std::optional<Language> language;  // the caption set the results panel is labelled in
     std::optional<WindInput> windInput;
     TaggedValue windPressure;  // kN/m2: a number, or the text of the pressure field
     TaggedValue heightBandLimit;

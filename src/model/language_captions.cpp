@@ -32,7 +32,7 @@ constexpr TwoCaptions kOwnCaptions[] = {
 }  // namespace
 
 std::string shownCaption(const WindowState& w, ControlId id) {
-    const bool english = w.englishShowing();
+    const bool english = w.languageShowing() == Language::English;
     if (id == C::Label75)  // the allowable stress, in the notation the other numbers use
         return plainText(kAllowableStress_kNcm2, w.numberFormat()) + " kN/ cm^2";
     for (const TwoCaptions& own : kOwnCaptions)
@@ -49,8 +49,8 @@ std::string shownCaption(const WindowState& w, ControlId id) {
     return caption(w, id);
 }
 
-std::string windowTitle(bool english) {
-    return std::string(english ? kWindowTitleEnglish : kWindowTitle);
+std::string windowTitle(Language language) {
+    return std::string(language == Language::English ? kWindowTitleEnglish : kWindowTitle);
 }
 
 }  // namespace cw

@@ -13,6 +13,6 @@ namespace cw {
 std::string shownCaption(const WindowState& w, ControlId id);
 
 // The window's title in the language showing.
-std::string windowTitle(bool english);
+std::string windowTitle(Language language);
 
 }  // namespace cw

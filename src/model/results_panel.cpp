@@ -1,7 +1,7 @@
 #include "model/results_panel.h"
 
 #include "design/wind.h"
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <cmath>
 
@@ -49,7 +49,7 @@ bool isTwoSpans(SpanCase c) {
 }
 
 std::string noTransomFits(const WindowState& w) {
-    return say(Message::NoTransomFits, w.englishShowing());
+    return say(Message::NoTransomFits, w.languageShowing());
 }
 
 void showResultsPanel(WindowState& w, SpanCase spanCase, bool terrax) {
@@ -188,7 +188,7 @@ void designTexts(const RunInputs& in, const RunRequest& run, const BayDesign& d,
     out[Field::RequiredTransomJx] = fixedText(d.requiredTransomJx_cm4, fmt);
     out[Field::RequiredTransomJy] = fixedText(d.requiredTransomJy_cm4, fmt);
     out[Field::SuggestedTransom] =
-        d.transom ? std::string(*d.transom) : say(Message::NoTransomFits, in.english);
+        d.transom ? std::string(*d.transom) : say(Message::NoTransomFits, in.language);
     out[Field::RequiredMoment] = fixedText(d.requiredMoment_kNcm, fmt);
     out[Field::RequiredWx] = fixedText(d.requiredWx_cm3, fmt);
     // No result of an earlier run may be shown or exported with this one.

@@ -141,7 +141,10 @@ std::string stateDump(const WindowState& form, const std::vector<std::string>& m
         return mode ? TaggedValue::int16(static_cast<std::int16_t>(*mode)) : TaggedValue();
     };
     const TaggedValue seriesChosen = st.seriesChosen ? TaggedValue::int16(1) : TaggedValue();
-    const TaggedValue language = modeValue(st.language);
+    // The dump numbers the languages 1 (Greek) and 2 (English), as the window always has.
+    const TaggedValue language = st.language ? TaggedValue::int16(static_cast<std::int16_t>(
+                                                   *st.language == Language::English ? 2 : 1))
+                                             : TaggedValue();
     const TaggedValue windInput = modeValue(st.windInput);
     const std::pair<std::string_view, const TaggedValue*> values[] = {
         {"SeriesChosen", &seriesChosen},

@@ -1,7 +1,7 @@
 #include "model/verdict_line.h"
 
 #include "design/bay.h"
-#include "model/messages.h"
+#include "text/messages.h"
 #include "model/verdicts.h"
 
 #include <string_view>
@@ -18,14 +18,14 @@ std::string_view relation(bool passes) {
 }  // namespace
 
 std::optional<VerdictLine> verdictLine(const WindowState& w) {
-    const bool english = w.englishShowing();
+    const Language language = w.languageShowing();
     // Old results stay on show after a change; they must not read as the inputs' verdict.
     if (w.lastRun && !resultsCurrent(w))
-        return VerdictLine{VerdictLine::Kind::OutOfDate, say(Message::VerdictOutOfDate, english)};
+        return VerdictLine{VerdictLine::Kind::OutOfDate, say(Message::VerdictOutOfDate, language)};
     if (!w.shownRun)
         return std::nullopt;
     if (!w.shownRun->mullionFits)
-        return VerdictLine{VerdictLine::Kind::NoneFits, say(Message::VerdictNoMullion, english)};
+        return VerdictLine{VerdictLine::Kind::NoneFits, say(Message::VerdictNoMullion, language)};
 
     const Verdicts v = verdicts(w);
     if (!v.stressPasses && !v.deflectionPasses)
@@ -34,20 +34,20 @@ std::optional<VerdictLine> verdictLine(const WindowState& w) {
     const bool passes = v.stressPasses != false && v.deflectionPasses != false;
     std::vector<std::string> checks;
     if (v.deflectionPasses && (passes || !*v.deflectionPasses))
-        checks.push_back(say(Message::VerdictDeflection, english,
+        checks.push_back(say(Message::VerdictDeflection, language,
                              {w.text(Field::MullionDeflection), relation(*v.deflectionPasses),
                               w.text(Field::DesignedDeflectionLimit)}));
     if (v.stressPasses && (passes || !*v.stressPasses)) {
         // The panel's limit reads "9,5"; the comparison shows both numbers to two decimals.
         const std::string limit = fixedText(kAllowableStress_kNcm2, w.numberFormat());
-        checks.push_back(say(Message::VerdictStress, english,
+        checks.push_back(say(Message::VerdictStress, language,
                              {w.text(Field::MullionStress), relation(*v.stressPasses), limit}));
     }
     std::string list;
     for (const std::string& check : checks)
         list += (list.empty() ? "" : ", ") + check;
     return VerdictLine{passes ? VerdictLine::Kind::Passes : VerdictLine::Kind::Fails,
-                       say(passes ? Message::VerdictPasses : Message::VerdictFails, english,
+                       say(passes ? Message::VerdictPasses : Message::VerdictFails, language,
                            {w.text(Field::SuggestedMullion), list})};
 }
 

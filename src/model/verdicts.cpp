@@ -2,7 +2,7 @@
 
 #include "design/bay.h"
 #include "model/inventory.h"
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <cmath>
 
@@ -48,13 +48,13 @@ Verdicts verdicts(const WindowState& w) {
 std::string caption(const WindowState& w, ControlId id) {
     const std::string_view original = controlSpec(id).caption;
     if (id == C::Label73 || id == C::Label109) {
-        const bool english = id == C::Label109;
+        const Language language = id == C::Label109 ? Language::English : Language::Greek;
         const auto sigma = shownNumber(w, controlOf(Field::MullionStress));
         if (!sigma)
             return std::string(original);
         const int relation = compareAsShown(*sigma, kAllowableStress_kNcm2);
         if (relation > 0)
-            return say(Message::MullionOverstressed, english);
+            return say(Message::MullionOverstressed, language);
         // The row keeps its layout, with the relation the numbers bear.
         std::string shown(original);
         if (const auto at = shown.find('<'); at != std::string::npos && relation == 0)
@@ -63,17 +63,18 @@ std::string caption(const WindowState& w, ControlId id) {
     }
     if ((id == C::Label7 || id == C::Label108) && w.shownRun &&
         w.shownRun->criterion == DeflectionCriterion::En13830_2015) {
-        const bool english = id == C::Label108;
+        const Language language = id == C::Label108 ? Language::English : Language::Greek;
         switch (w.shownRun->rule) {
-        case DeflectionRule::SpanOver200: return say(Message::LimitSpanOver200, english);
+        case DeflectionRule::SpanOver200: return say(Message::LimitSpanOver200, language);
         case DeflectionRule::FiveMmPlusSpanOver300:
-            return say(Message::LimitFivePlusSpanOver300, english);
-        case DeflectionRule::SpanOver250: return say(Message::LimitSpanOver250, english);
+            return say(Message::LimitFivePlusSpanOver300, language);
+        case DeflectionRule::SpanOver250: return say(Message::LimitSpanOver250, language);
         default: break;
         }
     }
     if ((id == C::Label6 || id == C::Label107) && verdicts(w).deflectionPasses == false)
-        return say(Message::DeflectionExceeded, id == C::Label107);
+        return say(Message::DeflectionExceeded,
+                   id == C::Label107 ? Language::English : Language::Greek);
     return std::string(original);
 }
 

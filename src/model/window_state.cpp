@@ -117,8 +117,9 @@ void WindowState::refuse(const Refusal& refusal) {
         moveFocus(*refusal.field);
 }
 
-bool WindowState::englishShowing() const {
-    return visible(ControlId::Label78);
+Language WindowState::languageShowing() const {
+    // The English set shows while its heading of the selection panel does.
+    return visible(ControlId::Label78) ? Language::English : Language::Greek;
 }
 
 }  // namespace cw

@@ -78,8 +78,8 @@ public:
     // A field's text as a number in the user's notation.
     std::optional<double> num(ControlId id) const { return parseNumber(text(id), m_fmt); }
     std::optional<double> num(Field f) const { return num(controlOf(f)); }
-    // Whether the English captions show (the messages follow them).
-    bool englishShowing() const;
+    // The language of the captions showing (the messages follow them).
+    Language languageShowing() const;
     // Texts of the message boxes shown since the last call.
     std::vector<std::string> takeMessages();
     const std::vector<std::string>& pendingMessages() const { return m_messages; }

@@ -1,6 +1,6 @@
 #include "report/pdf_report.h"
 
-#include "report/report_text.h"
+#include "text/messages.h"
 
 #include <QFile>
 #include <QFont>
@@ -395,18 +395,18 @@ void keepShortSectionTogether(Placer& placer, QPaintDevice* device,
 
 void paintHeader(QPainter& p, const ReportMeta& meta, const std::string& bayName, int page,
                  int pages) {
-    const bool en = meta.english;
+    const Language language = meta.language;
     const QFont f = font(8.0);
     p.setFont(f);
     p.setPen(QColor(0x33, 0x33, 0x33));
     const QRectF line(mm(kLeft_mm), mm(10.0), mm(kRight_mm - kLeft_mm), mm(5.0));
-    const QString left = qs(phrase(Phrase::ProjectLabel, en)) + QStringLiteral(": ") +
+    const QString left = qs(say(Message::ReportProjectLabel, language)) + QStringLiteral(": ") +
                          qs(meta.project) + QStringLiteral("    ") +
-                         qs(phrase(Phrase::BayLabel, en)) + QStringLiteral(": ") + qs(bayName);
+                         qs(say(Message::ReportBayLabel, language)) + QStringLiteral(": ") +
+                         qs(bayName);
     p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, left);
-    QString pageText = qs(phrase(Phrase::PageOf, en));
-    pageText.replace(QStringLiteral("{1}"), QString::number(page));
-    pageText.replace(QStringLiteral("{2}"), QString::number(pages));
+    const QString pageText =
+        qs(say(Message::ReportPageOf, language, {std::to_string(page), std::to_string(pages)}));
     p.drawText(line, Qt::AlignRight | Qt::AlignVCenter,
                qs(meta.date) + QStringLiteral("    ") + qs(meta.program) + QStringLiteral("    ") +
                    pageText);
@@ -423,7 +423,7 @@ std::optional<std::string> PdfReport::write(const QString& path) {
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     pdf.setCreator(qs(l.meta.program));
-    pdf.setTitle(qs(phrase(Phrase::Title, l.meta.english) + " — " + l.meta.project));
+    pdf.setTitle(qs(say(Message::ReportTitle, l.meta.language) + " — " + l.meta.project));
 
     Placer placer(&pdf);
     for (const Layout::Section& s : l.sections) {
@@ -437,12 +437,10 @@ std::optional<std::string> PdfReport::write(const QString& path) {
     if (!l.refused.empty()) {
         placer.newPage(std::string());
         place(placer,
-              makeBlock(BlockKind::Heading, phrase(Phrase::HeadingRefused, l.meta.english)));
+              makeBlock(BlockKind::Heading, say(Message::ReportHeadingRefused, l.meta.language)));
         for (const RefusedRow& r : l.refused) {
-            std::string s = phrase(Phrase::RefusedRow, l.meta.english);
-            s.replace(s.find("{1}"), 3, std::to_string(r.line));
-            s.replace(s.find("{2}"), 3, r.id);
-            s.replace(s.find("{3}"), 3, r.reason);
+            const std::string s = say(Message::ReportRefusedRow, l.meta.language,
+                                      {std::to_string(r.line), r.id, r.reason});
             place(placer, makeBlock(BlockKind::Verdict, s, {}, {}, false));
         }
     }
@@ -452,7 +450,7 @@ std::optional<std::string> PdfReport::write(const QString& path) {
 
     QPainter painter;
     if (!painter.begin(&pdf))
-        return phrase(Phrase::CannotWrite, l.meta.english) + " " + path.toStdString();
+        return say(Message::ReportCannotWrite, l.meta.language) + " " + path.toStdString();
     for (std::size_t i = 0; i < placer.pages.size(); ++i) {
         if (i > 0)
             pdf.newPage();
@@ -461,9 +459,9 @@ std::optional<std::string> PdfReport::write(const QString& path) {
             op(painter);
     }
     if (!painter.end())
-        return phrase(Phrase::CannotWrite, l.meta.english) + " " + path.toStdString();
+        return say(Message::ReportCannotWrite, l.meta.language) + " " + path.toStdString();
     if (!QFile::exists(path))
-        return phrase(Phrase::CannotWrite, l.meta.english) + " " + path.toStdString();
+        return say(Message::ReportCannotWrite, l.meta.language) + " " + path.toStdString();
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "report/report_content.h"
 #include "report/report_input.h"
+#include "text/language.h"
 
 #include <QString>
 
@@ -16,7 +17,7 @@ struct ReportMeta {
     std::string project;
     std::string date;     // as printed in every page's header
     std::string program;  // name and version
-    bool english = false;
+    Language language = Language::Greek;
 };
 
 // An A4 portrait calculation report. Each bay starts on a new page; the pages are laid out

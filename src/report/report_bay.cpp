@@ -1,6 +1,6 @@
 #include "report/report_bay.h"
 
-#include "report/report_text.h"
+#include "text/messages.h"
 
 namespace cw::report {
 
@@ -13,18 +13,19 @@ const std::string& ReportBay::typed(Field f) const {
 }
 
 ReportBay collectBay(std::string name, BayDocument document, const NumberFormat& fmt,
-                     std::optional<BayLanguage> language) {
+                     std::optional<Language> language) {
     if (language)
         document.language = *language;
-    ReportBay bay{std::move(name), document, fmt, runBay(document, fmt), {}, {}, false, {}, {}};
-    bay.english = document.language == BayLanguage::English;
+    ReportBay bay{std::move(name), document, fmt, runBay(document, fmt), {}, {},
+                  Language::Greek, {},       {}};
+    bay.language = document.language;
     const BayOutcome& run = bay.run;
     // The Site wind chain is reported only for the pressure it gave.
     bay.siteWind = run.siteWind;
     if (!readyToRun(document)) {
         // Opening the bay ran only the wind buttons.
-        bay.refusal = run.windRefusal ? run.windRefusal->message
-                                      : phrase(Phrase::NotReady, bay.english);
+        bay.refusal =
+            run.windRefusal ? run.windRefusal->message : say(Message::ReportNotReady, bay.language);
         return bay;
     }
     if (run.refusal) {

@@ -19,7 +19,7 @@ struct ReportBay {
     BayOutcome run;
     BayInput input;
     BayDesign design;
-    bool english = false;
+    Language language = Language::Greek;
     // Why the bay did not run to a result; nothing when it did.
     std::optional<std::string> refusal;
     // The site values that gave a typed pressure, when the Site wind dialog typed it.
@@ -38,6 +38,6 @@ struct ReportBay {
 // The bay run, in `language` when given, otherwise in the
 // document's own.
 ReportBay collectBay(std::string name, BayDocument document, const NumberFormat& fmt,
-                     std::optional<BayLanguage> language = std::nullopt);
+                     std::optional<Language> language = std::nullopt);
 
 }  // namespace cw::report

@@ -8,7 +8,7 @@
 #include "design/catalogue.h"
 #include "design/support_reactions.h"
 #include "model/number_text.h"
-#include "report/report_text.h"
+#include "text/messages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,7 +35,7 @@ class Writer {
 public:
     explicit Writer(const ReportBay& bay) : m_bay(bay) {}
 
-    std::string t(Phrase p) const { return phrase(p, m_bay.english); }
+    std::string t(Message p) const { return say(p, m_bay.language); }
     // A number in the user's notation: whole numbers as they are, others in the general form
     // with at most six significant digits, enough for a later line that takes the value to
     // hold to the last digit of its result.
@@ -60,7 +60,7 @@ public:
     }
     const std::string& shown(Field f) const { return m_bay.shown(f); }
 
-    void heading(Phrase p) { add(makeBlock(BlockKind::Heading, t(p))); }
+    void heading(Message p) { add(makeBlock(BlockKind::Heading, t(p))); }
     void row(std::string label, std::string value, std::string unit = {}) {
         add(makeBlock(BlockKind::Row, std::move(label), std::move(value), std::move(unit)));
     }
@@ -84,36 +84,36 @@ bool twoSpans(const BayInput& in) {
     return in.system == StaticSystem::TwoSpans;
 }
 
-Phrase seriesPhrase(Series s) {
+Message seriesPhrase(Series s) {
     switch (s) {
-    case Series::Veltra: return Phrase::SeriesVeltra;
-    case Series::KorinDalvo: return Phrase::SeriesKorin;
-    case Series::Terrax: return Phrase::SeriesTerrax;
+    case Series::Veltra: return Message::ReportSeriesVeltra;
+    case Series::KorinDalvo: return Message::ReportSeriesKorin;
+    case Series::Terrax: return Message::ReportSeriesTerrax;
     }
-    return Phrase::SeriesVeltra;
+    return Message::ReportSeriesVeltra;
 }
 
-Phrase spanCasePhrase(SpanCase c) {
+Message spanCasePhrase(SpanCase c) {
     switch (c) {
-    case SpanCase::OneSpan: return Phrase::CaseOneSpan;
-    case SpanCase::FixedEnds: return Phrase::CaseFixedEnds;
-    case SpanCase::EqualSpans: return Phrase::CaseEqualSpans;
-    case SpanCase::UnequalSpans: return Phrase::CaseUnequalSpans;
-    case SpanCase::ShortUpperSpan: return Phrase::CaseShortUpperSpan;
+    case SpanCase::OneSpan: return Message::ReportCaseOneSpan;
+    case SpanCase::FixedEnds: return Message::ReportCaseFixedEnds;
+    case SpanCase::EqualSpans: return Message::ReportCaseEqualSpans;
+    case SpanCase::UnequalSpans: return Message::ReportCaseUnequalSpans;
+    case SpanCase::ShortUpperSpan: return Message::ReportCaseShortUpperSpan;
     }
-    return Phrase::CaseOneSpan;
+    return Message::ReportCaseOneSpan;
 }
 
-Phrase rulePhrase(DeflectionRule r) {
+Message rulePhrase(DeflectionRule r) {
     switch (r) {
-    case DeflectionRule::SpanOverDivisor: return Phrase::RuleSpanOverDivisor;
-    case DeflectionRule::AllowableDeflection: return Phrase::RuleAllowable;
-    case DeflectionRule::Cap15mm: return Phrase::RuleCap15;
-    case DeflectionRule::SpanOver200: return Phrase::RuleSpanOver200;
-    case DeflectionRule::FiveMmPlusSpanOver300: return Phrase::RuleFivePlusSpanOver300;
-    case DeflectionRule::SpanOver250: return Phrase::RuleSpanOver250;
+    case DeflectionRule::SpanOverDivisor: return Message::ReportRuleSpanOverDivisor;
+    case DeflectionRule::AllowableDeflection: return Message::ReportRuleAllowable;
+    case DeflectionRule::Cap15mm: return Message::ReportRuleCap15;
+    case DeflectionRule::SpanOver200: return Message::ReportRuleSpanOver200;
+    case DeflectionRule::FiveMmPlusSpanOver300: return Message::ReportRuleFivePlusSpanOver300;
+    case DeflectionRule::SpanOver250: return Message::ReportRuleSpanOver250;
     }
-    return Phrase::RuleCap15;
+    return Message::ReportRuleCap15;
 }
 
 std::string pictureOf(const BayInput& in) {
@@ -138,32 +138,32 @@ bool ratioGoverns(const BayDesign& d) {
 
 void inputs(Writer& w, const ReportBay& bay) {
     const BayInput& in = bay.input;
-    w.heading(Phrase::HeadingInputs);
-    w.row(w.t(Phrase::Series), w.t(seriesPhrase(in.series)));
-    w.row(w.t(Phrase::StaticSystem), w.t(spanCasePhrase(bay.design.spanCase)));
-    w.row(w.t(Phrase::GridWidthA1), w.n(in.gridWidthA1_cm), "cm");
-    w.row(w.t(Phrase::GridWidthA2), w.n(in.gridWidthA2_cm), "cm");
-    w.row(w.t(Phrase::SpanL1), w.n(in.spanL1_cm), "cm");
+    w.heading(Message::ReportHeadingInputs);
+    w.row(w.t(Message::ReportSeries), w.t(seriesPhrase(in.series)));
+    w.row(w.t(Message::ReportStaticSystem), w.t(spanCasePhrase(bay.design.spanCase)));
+    w.row(w.t(Message::ReportGridWidthA1), w.n(in.gridWidthA1_cm), "cm");
+    w.row(w.t(Message::ReportGridWidthA2), w.n(in.gridWidthA2_cm), "cm");
+    w.row(w.t(Message::ReportSpanL1), w.n(in.spanL1_cm), "cm");
     if (twoSpans(in))
-        w.row(w.t(Phrase::SpanL2), w.n(in.spanL2_cm), "cm");
-    w.row(w.t(Phrase::GlazingH1), w.n(in.glazingHeightH1_cm), "cm");
-    w.row(w.t(Phrase::GlazingH2), w.n(in.glazingHeightH2_cm), "cm");
-    w.row(w.t(Phrase::GlassThickness), w.n(in.glassThickness_mm), "mm");
-    w.row(w.t(Phrase::Divisor), w.n(double(in.divisor)));
-    w.row(w.t(Phrase::AllowableDeflection), w.n(in.allowableDeflection_mm), "mm");
+        w.row(w.t(Message::ReportSpanL2), w.n(in.spanL2_cm), "cm");
+    w.row(w.t(Message::ReportGlazingH1), w.n(in.glazingHeightH1_cm), "cm");
+    w.row(w.t(Message::ReportGlazingH2), w.n(in.glazingHeightH2_cm), "cm");
+    w.row(w.t(Message::ReportGlassThickness), w.n(in.glassThickness_mm), "mm");
+    w.row(w.t(Message::ReportDivisor), w.n(double(in.divisor)));
+    w.row(w.t(Message::ReportAllowableDeflection), w.n(in.allowableDeflection_mm), "mm");
     // The edition whose rule the run applied, which is what the window's figures follow.
-    w.row(w.t(Phrase::Criterion),
+    w.row(w.t(Message::ReportCriterion),
           isRuleOf2015(bay.design.rule) ? "EN 13830:2015+A1" : "EN 13830:2003");
     if (in.series == Series::Terrax && bay.design.slopedGlazing) {
-        w.row(w.t(Phrase::StructureWeight), w.n(in.structureWeight_kNm2), "kN/m²");
-        w.row(w.t(Phrase::SnowHeight), w.n(in.snowHeight_cm), "cm");
-        w.row(w.t(Phrase::Slope), w.n(in.slope_deg), "°");
+        w.row(w.t(Message::ReportStructureWeight), w.n(in.structureWeight_kNm2), "kN/m²");
+        w.row(w.t(Message::ReportSnowHeight), w.n(in.snowHeight_cm), "cm");
+        w.row(w.t(Message::ReportSlope), w.n(in.slope_deg), "°");
     }
 }
 
 void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions, double q_kNm) {
     const BayInput& in = bay.input;
-    w.heading(Phrase::HeadingSystem);
+    w.heading(Message::ReportHeadingSystem);
     Block picture = makeBlock(BlockKind::Elevation);
     picture.picture = pictureOf(in);
     // Lengths in cm, as the caption under the picture says: the grid widths of a narrow
@@ -201,7 +201,7 @@ void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions
                                   w.fixed(reactions.reactions_kN[i]) + " kN");
     s.uplift = reactions.uplift;
     w.add(std::move(drawing));
-    w.text(w.t(Phrase::PictureCaption));
+    w.text(w.t(Message::ReportPictureCaption));
 }
 
 // The peak velocity pressure of the site and the wall's pressure, step by step. Each line
@@ -211,7 +211,7 @@ void siteChain(Writer& w, const SiteWindApplied& site) {
     const SiteWindInput& in = site.input;
     const SiteWindPressure& r = site.result;
     const std::string sep = w.sep();
-    w.row(w.t(Phrase::WindFromSite),
+    w.row(w.t(Message::ReportWindFromSite),
           std::string("vb,0 = ") + w.n(in.vb0_ms) + " m/s, " + kCategories[int(in.category)] +
               ", z = " + w.n(in.z_m) + " m",
           "");
@@ -250,14 +250,13 @@ void siteChain(Writer& w, const SiteWindApplied& site) {
 void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
-    w.heading(Phrase::HeadingLoads);
+    w.heading(Message::ReportHeadingLoads);
     // The pressure the run took, which the wind term of sloped glazing reads.
     const double pressure = in.windPressureShown_kNm2.value_or(in.windPressure_kNm2);
     switch (in.windSource) {
     case WindSource::HeightBand:
-        w.row(w.t(Phrase::WindFromBand),
-              w.t(Phrase::HeightBandUpTo) + " " +
-                  bay.run.heightBandLimit.toText(bay.fmt()) +
+        w.row(w.t(Message::ReportWindFromBand),
+              w.t(Message::ReportHeightBandUpTo) + " " + bay.run.heightBandLimit.toText(bay.fmt()) +
                   " m: p = " + w.shown(Field::EchoPressure),
               "kN/m²");
         break;
@@ -266,11 +265,11 @@ void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
             siteChain(w, *site);
             break;
         }
-        w.row(w.t(Phrase::WindTyped), "p = " + w.typed(Field::WindPressure), "kN/m²");
+        w.row(w.t(Message::ReportWindTyped), "p = " + w.typed(Field::WindPressure), "kN/m²");
         break;
     case WindSource::WindSpeed: {
         const std::optional<double> v = parseNumber(w.typed(Field::WindSpeed), bay.fmt());
-        w.row(w.t(Phrase::WindFromSpeed), "v = " + w.typed(Field::WindSpeed) + " km/h", "");
+        w.row(w.t(Message::ReportWindFromSpeed), "v = " + w.typed(Field::WindSpeed) + " km/h", "");
         if (v)
             w.formula("p = v² · 483 / 10⁷", "= " + w.op(*v) + "² · 483 / 10⁷",
                       w.n(in.windPressure_kNm2) + " kN/m²");
@@ -282,7 +281,7 @@ void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
               "= " + w.n(in.gridWidthA1_cm) + " / 2 + " + w.n(in.gridWidthA2_cm) + " / 2",
               w.shown(Field::LoadWidth) + " cm");
     if (const auto& s = d.slopedGlazing) {
-        w.text(w.t(Phrase::SlopedIntro));
+        w.text(w.t(Message::ReportSlopedIntro));
         // The slope goes to radians with π taken as 3,14, as the run converts it.
         const std::string rad = "(α · " + w.n(3.14) + " / 180)";
         const std::string a = "(" + w.n(in.slope_deg) + " · " + w.n(3.14) + " / 180)";
@@ -315,7 +314,7 @@ void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
 void deflectionLimit(Writer& w, const ReportBay& bay) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
-    w.heading(Phrase::HeadingDeflection);
+    w.heading(Message::ReportHeadingDeflection);
     if (isRuleOf2015(d.rule)) {
         const std::string L1 = w.n(in.spanL1_cm * 10.0);
         const std::string limit = w.shown(Field::DesignedDeflectionLimit) + " mm";
@@ -325,7 +324,7 @@ void deflectionLimit(Writer& w, const ReportBay& bay) {
             w.formula("δ_lim = 5 mm + L1 / 300", "= 5 + " + L1 + " / 300", limit);
         else
             w.formula("δ_lim = L1 / 250", "= " + L1 + " / 250", limit);
-        w.row(w.t(Phrase::RuleGoverned), w.t(rulePhrase(d.rule)));
+        w.row(w.t(Message::ReportRuleGoverned), w.t(rulePhrase(d.rule)));
         return;
     }
     w.formula("L1 / d", "= " + w.n(in.spanL1_cm) + " / " + w.n(double(in.divisor)),
@@ -333,14 +332,14 @@ void deflectionLimit(Writer& w, const ReportBay& bay) {
     w.formula("f_max = min(f" + w.sep() + "15 mm)",
               "= min(" + w.n(in.allowableDeflection_mm) + w.sep() + "15)",
               w.fixed(d.allowableLimit_cm * 10.0) + " mm");
-    w.row(w.t(Phrase::RuleGoverned), w.t(rulePhrase(d.rule)));
-    w.row(w.t(Phrase::DesignedLimit), w.shown(Field::DesignedDeflectionLimit), "mm");
+    w.row(w.t(Message::ReportRuleGoverned), w.t(rulePhrase(d.rule)));
+    w.row(w.t(Message::ReportDesignedLimit), w.shown(Field::DesignedDeflectionLimit), "mm");
 }
 
 void required(Writer& w, const ReportBay& bay, double q_kNcm) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
-    w.heading(Phrase::HeadingRequired);
+    w.heading(Message::ReportHeadingRequired);
     const bool ratio = ratioGoverns(d);
     const std::string lim = isRuleOf2015(d.rule) ? "δ_lim" : ratio ? "(L1 / d)" : "f_max";
     // L1 / d as the quotient it is, so that the line holds whatever its digits.
@@ -421,18 +420,18 @@ void required(Writer& w, const ReportBay& bay, double q_kNcm) {
 void suggested(Writer& w, const ReportBay& bay) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
-    w.heading(Phrase::HeadingProfiles);
-    w.row(w.t(Phrase::SuggestedTransom), w.shown(Field::SuggestedTransom));
+    w.heading(Message::ReportHeadingProfiles);
+    w.row(w.t(Message::ReportSuggestedTransom), w.shown(Field::SuggestedTransom));
     if (const std::optional<TransomBand> band = d.transomBand)
-        w.row(w.t(Phrase::CatalogueRange),
+        w.row(w.t(Message::ReportCatalogueRange),
               w.n(band->lower_cm4) + " < Jx,t ≤ " + w.n(band->upper_cm4), "cm⁴");
     if (!d.mullion) {
-        w.verdict(w.t(Phrase::NoMullionFits), false);
+        w.verdict(w.t(Message::ReportNoMullionFits), false);
         return;
     }
     const MullionCheck& m = *d.mullion;
-    w.row(w.t(Phrase::SuggestedMullion), w.shown(Field::SuggestedMullion));
-    w.row(w.t(Phrase::MullionChoice),
+    w.row(w.t(Message::ReportSuggestedMullion), w.shown(Field::SuggestedMullion));
+    w.row(w.t(Message::ReportMullionChoice),
           "Ix = " + w.shown(Field::SuggestedIx) +
               (m.ix_cm4 >= d.requiredMullionJx_cm4 ? " ≥ " : " < ") +
               "Jx,req = " + w.shown(Field::RequiredMullionJx),
@@ -441,7 +440,7 @@ void suggested(Writer& w, const ReportBay& bay) {
     w.formula("Wx = Ix / e", "= " + w.shown(Field::SuggestedIx) + " / " + w.n(m.fibre_mm / 10.0),
               w.shown(Field::SuggestedWx) + " cm³");
 
-    w.heading(Phrase::HeadingCheck);
+    w.heading(Message::ReportHeadingCheck);
     const bool terrax = in.series == Series::Terrax;
     const bool fixedEnds = d.spanCase == SpanCase::FixedEnds && !terrax;
     const std::string c = fixedEnds ? "" : "5 · ";
@@ -464,25 +463,26 @@ void suggested(Writer& w, const ReportBay& bay) {
 
     const bool deflectionOk = bay.run.deflectionPasses.value_or(m.deflectionPasses);
     const bool stressOk = bay.run.stressPasses.value_or(m.stressPasses);
-    w.verdict(w.t(Phrase::DeflectionCheck) + ": δ = " + w.shown(Field::MullionDeflection) + " mm " +
-                  (deflectionOk ? "≤ " : "> ") + w.shown(Field::DesignedDeflectionLimit) + " mm, " +
-                  w.t(Phrase::Utilisation) + " " + w.fixed(m.deflectionUtilisation) + " — " +
-                  w.t(deflectionOk ? Phrase::Passes : Phrase::Fails),
+    w.verdict(w.t(Message::ReportDeflectionCheck) + ": δ = " + w.shown(Field::MullionDeflection) +
+                  " mm " + (deflectionOk ? "≤ " : "> ") + w.shown(Field::DesignedDeflectionLimit) +
+                  " mm, " + w.t(Message::ReportUtilisation) + " " +
+                  w.fixed(m.deflectionUtilisation) + " — " +
+                  w.t(deflectionOk ? Message::ReportPasses : Message::ReportFails),
               deflectionOk);
-    w.verdict(w.t(Phrase::StressCheck) + ": σ = " + w.shown(Field::MullionStress) + " kN/cm² " +
-                  (stressOk ? "≤ " : "> ") + w.n(9.5) + " kN/cm², " + w.t(Phrase::Utilisation) +
-                  " " + w.fixed(m.stressUtilisation) + " — " +
-                  w.t(stressOk ? Phrase::Passes : Phrase::Fails),
+    w.verdict(w.t(Message::ReportStressCheck) + ": σ = " + w.shown(Field::MullionStress) +
+                  " kN/cm² " + (stressOk ? "≤ " : "> ") + w.n(9.5) + " kN/cm², " +
+                  w.t(Message::ReportUtilisation) + " " + w.fixed(m.stressUtilisation) + " — " +
+                  w.t(stressOk ? Message::ReportPasses : Message::ReportFails),
               stressOk);
     const bool ok = deflectionOk && stressOk;
-    w.verdict(w.t(ok ? Phrase::MullionPasses : Phrase::MullionFails) + " " +
+    w.verdict(w.t(ok ? Message::ReportMullionPasses : Message::ReportMullionFails) + " " +
                   w.shown(Field::SuggestedMullion),
               ok);
 }
 
 void supportValues(Writer& w, const ReportBay& bay, const SupportReactions& r, double q_kNm) {
     const BayInput& in = bay.input;
-    w.heading(Phrase::HeadingReactions);
+    w.heading(Message::ReportHeadingReactions);
     const std::string q = w.n(q_kNm);
     const double L1m = in.spanL1_cm / 100.0;
     const std::string L1 = w.n(L1m);
@@ -519,12 +519,12 @@ void supportValues(Writer& w, const ReportBay& bay, const SupportReactions& r, d
         break;
     }
     }
-    w.row(w.t(Phrase::MaxSpanMoment), w.fixed(r.maxSpanMoment_kNm), "kNm");
-    w.row(w.t(Phrase::DesignMoment),
+    w.row(w.t(Message::ReportMaxSpanMoment), w.fixed(r.maxSpanMoment_kNm), "kNm");
+    w.row(w.t(Message::ReportDesignMoment),
           w.fixed(q_kNm * (in.spanL1_cm / 100.0) * (in.spanL1_cm / 100.0) / 8.0), "kNm");
     for (std::size_t i = 0; i < r.uplift.size(); ++i)
         if (r.uplift[i])
-            w.verdict(w.t(Phrase::Uplift) + " R" + std::to_string(i + 1) + " = " +
+            w.verdict(w.t(Message::ReportUplift) + " R" + std::to_string(i + 1) + " = " +
                           w.fixed(r.reactions_kN[i]) + " kN",
                       false);
 }
@@ -543,9 +543,9 @@ Block makeBlock(BlockKind kind, std::string a, std::string b, std::string c, boo
 
 std::vector<Block> bayBlocks(const ReportBay& bay) {
     Writer w(bay);
-    w.add(makeBlock(BlockKind::Title, w.t(Phrase::Title) + " — " + bay.name));
+    w.add(makeBlock(BlockKind::Title, w.t(Message::ReportTitle) + " — " + bay.name));
     if (bay.refusal) {
-        w.verdict(w.t(Phrase::NotRun) + " " + *bay.refusal, false);
+        w.verdict(w.t(Message::ReportNotRun) + " " + *bay.refusal, false);
         return w.take();
     }
     const BayDesign& d = bay.design;

@@ -30,7 +30,7 @@ std::string stem(const std::string& path) {
 }  // namespace
 
 ReportInputResult readReportInput(const std::string& path, const NumberFormat& fmt,
-                                  std::optional<BayLanguage> language,
+                                  std::optional<Language> language,
                                   const std::function<void(ReportBay&&)>& onBay) {
     ReportInputResult result;
     if (!QFileInfo(QString::fromStdString(path)).isFile()) {
@@ -38,11 +38,11 @@ ReportInputResult readReportInput(const std::string& path, const NumberFormat& f
         return result;
     }
     // Refusals in the language of the report: the bay file's own, or Greek for a schedule.
-    const bool english = language == BayLanguage::English;
+    const Language messages = language.value_or(Language::Greek);
     if (looksLikeBayFile(path)) {
         const files::BayFileReadResult read = files::readBayFile(QString::fromStdString(path), fmt);
         if (!read.document) {
-            result.error = files::bayFileErrorMessage(*read.error, path, english);
+            result.error = files::bayFileErrorMessage(*read.error, path, messages);
             return result;
         }
         onBay(collectBay(stem(path), *read.document, fmt, language));
@@ -60,7 +60,7 @@ ReportInputResult readReportInput(const std::string& path, const NumberFormat& f
             std::string id(texts[static_cast<std::size_t>(files::Column::Id)]);
             if (id.empty())
                 id = "#" + std::to_string(row.line());
-            const files::RowBay bay = files::bayOfRow(texts, english);
+            const files::RowBay bay = files::bayOfRow(texts, messages);
             if (bay.error) {
                 result.refused.push_back({row.line(), id, *bay.error});
                 return;
@@ -68,14 +68,14 @@ ReportInputResult readReportInput(const std::string& path, const NumberFormat& f
             ReportBay collected = collectBay(id, bay.document, fmt, language);
             if (collected.refusal) {
                 result.refused.push_back(
-                    {row.line(), id, files::inColumnWords(*collected.refusal, english)});
+                    {row.line(), id, files::inColumnWords(*collected.refusal, messages)});
                 return;
             }
             ++result.bays;
             onBay(std::move(collected));
         });
     if (read.error)
-        result.error = files::scheduleFailure(read, path, english);
+        result.error = files::scheduleFailure(read, path, messages);
     return result;
 }
 

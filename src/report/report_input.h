@@ -27,7 +27,7 @@ struct ReportInputResult {
 // A bay file, or a schedule in the batch's columns with numbers in the notation of `fmt`:
 // each bay entered and run as the window would, handed to `onBay`.
 ReportInputResult readReportInput(const std::string& path, const NumberFormat& fmt,
-                                  std::optional<BayLanguage> language,
+                                  std::optional<Language> language,
                                   const std::function<void(ReportBay&&)>& onBay);
 
 }  // namespace cw::report

@@ -1,8 +1,8 @@
 #include "report/report_run.h"
 
-#include "model/messages.h"
 #include "report/pdf_report.h"
 #include "report/report_input.h"
+#include "text/messages.h"
 
 #include <QDate>
 #include <QDir>
@@ -32,27 +32,28 @@ ReportOutcome writeReport(const ReportRequest& request) {
             ? QFileInfo(QString::fromStdString(request.input)).fileName().toStdString()
             : request.project;
     // A schedule's report speaks the language asked for, or Greek as the window starts.
-    bool english = request.language == BayLanguage::English;
+    Language language = request.language.value_or(Language::Greek);
     bool languageKnown = request.language.has_value();
     std::unique_ptr<PdfReport> pdf;
-    const auto start = [&](bool en) {
+    const auto start = [&](Language inLanguage) {
         if (!pdf)
-            pdf = std::make_unique<PdfReport>(ReportMeta{project, today(), programName(), en});
+            pdf = std::make_unique<PdfReport>(
+                ReportMeta{project, today(), programName(), inLanguage});
     };
     const ReportInputResult read =
         readReportInput(request.input, fmt, request.language, [&](ReportBay&& bay) {
             if (!languageKnown) {
-                english = bay.english;
+                language = bay.language;
                 languageKnown = true;
             }
-            start(english);
+            start(language);
             pdf->addBay(bay.name, bayBlocks(bay));
         });
     if (read.error) {
         outcome.error = *read.error;
         return outcome;
     }
-    start(english);
+    start(language);
     pdf->addRefused(read.refused);
     if (auto error = pdf->write(QString::fromStdString(request.output))) {
         outcome.error = *error;
@@ -72,11 +73,11 @@ ReportOutcome writeWindowReport(const WindowState& window, const std::string& ou
     // A report of inputs that give no run would print a refusal under a report's title; the
     // window says why instead and writes nothing.
     if (bay.refusal) {
-        outcome.error = say(Message::ReportOfRefusedRun, bay.english, {*bay.refusal});
+        outcome.error = say(Message::ReportOfRefusedRun, bay.language, {*bay.refusal});
         return outcome;
     }
     PdfReport pdf(ReportMeta{pdfFile.absoluteDir().dirName().toStdString(), today(), programName(),
-                             bay.english});
+                             bay.language});
     pdf.addBay(bay.name, bayBlocks(bay));
     if (auto error = pdf.write(QString::fromStdString(output))) {
         outcome.error = *error;

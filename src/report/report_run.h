@@ -13,7 +13,7 @@ namespace cw::report {
 struct ReportRequest {
     std::string input;   // a bay file or a schedule
     std::string output;  // the PDF
-    std::optional<BayLanguage> language;
+    std::optional<Language> language;
     std::string locale;   // empty: the system's
     std::string project;  // empty: the input's file name
 };

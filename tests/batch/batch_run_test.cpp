@@ -33,11 +33,12 @@ struct BatchRun {
 };
 
 // Runs a schedule and reads the result CSV back with the schedule reader.
-BatchRun runSchedule(const std::string& schedule, const std::string& locale, bool english = true) {
+BatchRun runSchedule(const std::string& schedule, const std::string& locale,
+                     Language language = Language::English) {
     BatchRun run;
     BatchOptions options;
     options.numberFormat = NumberFormat::fromLocale(locale);
-    options.english = english;
+    options.language = language;
     const char delimiter = options.numberFormat.decimal == "," ? ';' : ',';
     std::istringstream in(schedule);
     std::ostringstream out;
@@ -181,7 +182,7 @@ TEST(BatchAgainstReplay, EveryRowGivesTheWindowsResultsOrItsRefusal) {
             // The batch names its columns where the window names its buttons.
             EXPECT_EQ(row.at("error"),
                       std::string(c.refusedColumn) + ": " +
-                          files::inColumnWords(messages[0].toString().toStdString(), true));
+                          files::inColumnWords(messages[0].toString().toStdString(), Language::English));
             for (const auto& [column, control] : kResultControls)
                 EXPECT_EQ(row.at(column), "") << column;
             continue;
@@ -259,8 +260,8 @@ TEST(BatchLocale, SemicolonAndDecimalCommaUnderGreekSettings) {
         "W-02,korin,two-spans,150,150,400,200,100,200,10,,1.0,,200,15,,,\n"
         "W-20,terrax,one-span,150,150,300,,100,200,10,8-20,,,200,15,0,100,30\n"
         "\"W-21; a\",veltra,one-span,120.5,90,250,,100,150,10,0-8,,,200,12.5,,,\n";
-    const BatchRun el = runSchedule(greek, "el_GR", false);
-    const BatchRun c = runSchedule(point, "C", true);
+    const BatchRun el = runSchedule(greek, "el_GR", Language::Greek);
+    const BatchRun c = runSchedule(point, "C", Language::English);
     ASSERT_FALSE(el.summary.failure);
     ASSERT_EQ(el.rows.size(), 4U);
     ASSERT_EQ(c.rows.size(), 4U);

@@ -33,7 +33,7 @@ public:
             {BayWindSource::None, BayWindSource::Band0To8m, BayWindSource::Band8To20m,
              BayWindSource::Band20To100m, BayWindSource::TypedPressure,
              BayWindSource::TypedPressure, BayWindSource::WindSpeed, BayWindSource::WindSpeed});
-        d.language = pick<BayLanguage>({BayLanguage::Greek, BayLanguage::English});
+        d.language = pick<Language>({Language::Greek, Language::English});
         d.deflectionCriterion = pick<DeflectionCriterion>(
             {DeflectionCriterion::En13830_2003, DeflectionCriterion::En13830_2015});
         const double L1 = uniform(50, 900);

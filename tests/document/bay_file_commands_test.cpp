@@ -3,8 +3,8 @@
 
 #include "document/bay_file_commands.h"
 #include "app/replay_script.h"
-#include "model/messages.h"
 #include "model/state_dump.h"
+#include "text/messages.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -162,7 +162,7 @@ TEST(DocumentState, ModifiedFollowsTheInputsNotTheEvents) {
     EXPECT_TRUE(documentModified(f.state()));
     ASSERT_TRUE(openBay(f, path));
     EXPECT_FALSE(documentModified(f.state()));
-    EXPECT_FALSE(f.state().englishShowing());
+    EXPECT_EQ(f.state().languageShowing(), Language::Greek);
 }
 
 TEST(DocumentState, OpeningKeepsTheMessagesNotYetTakenAheadOfItsOwn) {

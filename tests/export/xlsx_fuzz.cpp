@@ -146,7 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (entriesInFolder() != 1)
         std::abort();  // a temporary file was left behind
     if (!outcome.ok) {
-        if (outcome.message.empty() || outcome.greekMessage.empty() || readBytes(path) != input)
+        if (outcome.message.english.empty() || outcome.message.greek.empty() ||
+            readBytes(path) != input)
             std::abort();
         return 0;
     }

@@ -206,7 +206,7 @@ const ExportedFormState& exportedForm() {
 class ExportedForm : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_outcome.ok) << m_outcome.message;
+        ASSERT_TRUE(m_outcome.ok) << m_outcome.message.english;
         ASSERT_FALSE(m_before.empty());
         ASSERT_FALSE(m_after.empty());
     }
@@ -343,7 +343,7 @@ TEST(XlsxReportNew, MakesAReportWithCaptionsValuesAndUnits) {
     ScratchDir dir;
     const std::string path = dir.file("Έκθεση νέα.xlsx");
     const auto outcome = exportReport(path);
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok) << outcome.message.english;
     const auto facts = readFacts(path);
     EXPECT_EQ(facts.at("sheet\t0"), "Report");
     EXPECT_FALSE(facts.count("sheet\t1"));
@@ -371,7 +371,7 @@ TEST(XlsxReportNew, TextsAXmlPartCannotHoldStillGiveAReadableSheet) {
         {12, "carriage\rreturn", "", ""},
     };
     const auto outcome = cw::writeReportColumnB(path, cells, readGreekNumber);
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok) << outcome.message.english;
     const auto facts = readFacts(path);
     for (const auto& cell : cells) {
         const auto found = facts.find(cellKey("Report", "B", cell.row));
@@ -389,7 +389,7 @@ TEST(XlsxReportFile, KeepsPermissionBitsAndReplacesTheTargetOfALink) {
     fs::create_symlink(form, dir.file("link.xlsx"));
 
     const auto outcome = exportReport(dir.file("link.xlsx"));
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok) << outcome.message.english;
     EXPECT_TRUE(fs::is_symlink(dir.file("link.xlsx")));
     EXPECT_EQ(fs::status(form).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -516,8 +516,8 @@ TEST_P(XlsxReportRefuses, LeavesTheFilesAsTheyWereAndSaysWhy) {
     const auto outcome = exportReport(path);
 
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.failure, GetParam().expected) << outcome.message;
-    EXPECT_NE(outcome.message.find(path), std::string::npos) << outcome.message;
+    EXPECT_EQ(outcome.failure, GetParam().expected) << outcome.message.english;
+    EXPECT_NE(outcome.message.english.find(path), std::string::npos) << outcome.message.english;
     EXPECT_TRUE(dir.snapshot() == before) << "a file changed or a temporary file was left";
 }
 
@@ -530,7 +530,7 @@ int exportAsNobody(const std::string& path) {
     const auto codeOf = [](const ExportOutcome& outcome) {
         if (outcome.ok)
             return 0;
-        return outcome.message.empty() ? 3 : 10 + static_cast<int>(outcome.failure);
+        return outcome.message.english.empty() ? 3 : 10 + static_cast<int>(outcome.failure);
     };
     if (::geteuid() != 0)
         return codeOf(exportReport(path));
@@ -587,8 +587,8 @@ TEST(XlsxReportPermissions, WriteFailureLeavesTheOriginal) {
     ::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.failure, ExportFailure::WriteFailed) << outcome.message;
-    EXPECT_NE(outcome.message.find(path), std::string::npos) << outcome.message;
+    EXPECT_EQ(outcome.failure, ExportFailure::WriteFailed) << outcome.message.english;
+    EXPECT_NE(outcome.message.english.find(path), std::string::npos) << outcome.message.english;
     EXPECT_TRUE(dir.snapshot() == before);
 }
 
@@ -620,8 +620,8 @@ TEST(XlsxReportBlocks, AWrittenCellInsideAnArrayOrDataTableIsRefused) {
         const auto outcome = exportReport(path);
         if (block.refusedCell) {
             EXPECT_FALSE(outcome.ok);
-            EXPECT_EQ(outcome.failure, ExportFailure::InArray) << outcome.message;
-            for (const auto* message : {&outcome.message, &outcome.greekMessage}) {
+            EXPECT_EQ(outcome.failure, ExportFailure::InArray) << outcome.message.english;
+            for (const auto* message : {&outcome.message.english, &outcome.message.greek}) {
                 EXPECT_NE(message->find(std::string(" ") + block.refusedCell + " "),
                           std::string::npos)
                     << *message;
@@ -629,7 +629,7 @@ TEST(XlsxReportBlocks, AWrittenCellInsideAnArrayOrDataTableIsRefused) {
             }
             EXPECT_TRUE(dir.snapshot() == before) << "the form changed";
         } else {
-            ASSERT_TRUE(outcome.ok) << outcome.message;
+            ASSERT_TRUE(outcome.ok) << outcome.message.english;
             const auto facts = readFacts(path);
             for (const auto& cell : kReport)
                 expectWritten(facts, cellKey(kFormSheet, "B", cell.row), cell.text);
@@ -646,7 +646,7 @@ TEST(XlsxReportText, CarriageReturnsInTextsTheExportDoesNotWriteAreKept) {
     ASSERT_EQ(before.at(cellKey(kFormSheet, "A", 9)), "s \"Μέγεθος\\r9\\r\\nτέλος\"");
     ASSERT_EQ(before.at(cellKey("Δεδομένα", "A", 2)), "s \"KA\\r03\"");
     const auto outcome = exportReport(path);
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok) << outcome.message.english;
     const auto after = readFacts(path);
     // The report tab is rewritten, and the other tab too, for its stored formula result.
     EXPECT_EQ(after.at(cellKey(kFormSheet, "A", 9)), before.at(cellKey(kFormSheet, "A", 9)));
@@ -665,7 +665,7 @@ TEST(XlsxReportText, StoredResultsOfFormulasOnEveryTabAreDropped) {
     ASSERT_EQ(before.at("cached\tΔεδομένα!D3"), "\"zero\"");
     ASSERT_EQ(before.at("cached\tΔεδομένα!E3"), "\"#DIV/0!\"");
     const auto outcome = exportReport(path);
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok) << outcome.message.english;
     const auto after = readFacts(path);
     for (const char* cell : {"C2", "C3", "D3", "E3"})
         EXPECT_EQ(after.at(std::string("cached\tΔεδομένα!") + cell), "null") << cell;
@@ -730,15 +730,17 @@ ExportOutcome exportWithSmallDisk(const std::string& path) {
 TEST(XlsxReportFile, AFailedWriteClaimsAnUnchangedOriginalOnlyWhenThereWasOne) {
     ScratchDir dir;
     const auto fresh = exportWithSmallDisk(dir.file("new.xlsx"));
-    ASSERT_EQ(fresh.failure, ExportFailure::WriteFailed) << fresh.message;
-    EXPECT_EQ(fresh.message.find("unchanged"), std::string::npos) << fresh.message;
-    EXPECT_EQ(fresh.greekMessage.find("αμετάβλητο"), std::string::npos) << fresh.greekMessage;
+    ASSERT_EQ(fresh.failure, ExportFailure::WriteFailed) << fresh.message.english;
+    EXPECT_EQ(fresh.message.english.find("unchanged"), std::string::npos) << fresh.message.english;
+    EXPECT_EQ(fresh.message.greek.find("αμετάβλητο"), std::string::npos) << fresh.message.greek;
     EXPECT_FALSE(fs::exists(dir.file("new.xlsx")));
 
     const auto existing = exportWithSmallDisk(formWith(dir, "form"));
-    ASSERT_EQ(existing.failure, ExportFailure::WriteFailed) << existing.message;
-    EXPECT_NE(existing.message.find("unchanged"), std::string::npos) << existing.message;
-    EXPECT_NE(existing.greekMessage.find("αμετάβλητο"), std::string::npos) << existing.greekMessage;
+    ASSERT_EQ(existing.failure, ExportFailure::WriteFailed) << existing.message.english;
+    EXPECT_NE(existing.message.english.find("unchanged"), std::string::npos)
+        << existing.message.english;
+    EXPECT_NE(existing.message.greek.find("αμετάβλητο"), std::string::npos)
+        << existing.message.greek;
 }
 
 // Each refusal is worded in Greek too, with the same cause and advice: each phrase on the left
@@ -791,19 +793,19 @@ TEST(XlsxReportGreek, EveryRefusalSaysTheSameInGreek) {
     refusals.push_back(Refusal{"NoFileName", "", exportReport("")});
 
     for (const auto& [name, path, outcome] : refusals) {
-        SCOPED_TRACE(name + "\n" + outcome.message + "\n" + outcome.greekMessage);
+        SCOPED_TRACE(name + "\n" + outcome.message.english + "\n" + outcome.message.greek);
         ASSERT_FALSE(outcome.ok);
-        ASSERT_FALSE(outcome.greekMessage.empty());
-        EXPECT_NE(outcome.greekMessage.find(path), std::string::npos);
+        ASSERT_FALSE(outcome.message.greek.empty());
+        EXPECT_NE(outcome.message.greek.find(path), std::string::npos);
         for (const char* english : {"Choose", "Check", " the ", " file "})
-            EXPECT_EQ(outcome.greekMessage.find(english), std::string::npos) << english;
+            EXPECT_EQ(outcome.message.greek.find(english), std::string::npos) << english;
         for (const auto& [english, greek] : kTwins)
-            EXPECT_EQ(outcome.message.find(english) != std::string::npos,
-                      outcome.greekMessage.find(greek) != std::string::npos)
+            EXPECT_EQ(outcome.message.english.find(english) != std::string::npos,
+                      outcome.message.greek.find(greek) != std::string::npos)
                 << english << " / " << greek;
         // Numbers (sizes, cells, versions) outside the file name.
-        std::string words = outcome.message;
-        std::string greekWords = outcome.greekMessage;
+        std::string words = outcome.message.english;
+        std::string greekWords = outcome.message.greek;
         for (auto* text : {&words, &greekWords})
             for (auto at = text->find(path); !path.empty() && at != std::string::npos;
                  at = text->find(path))

@@ -23,7 +23,8 @@ TEST(XlsxRefusal, FillsBothLanguagesFromTheTable) {
     const std::string path = "/tmp/r {2}/form.xlsx";
     const RefusalRow rows[] = {
         {"the system's reason in each language",
-         fail(ExportFailure::Unreadable, Message::ExportCannotReach, {path, reasonFor(EACCES)}),
+         fail(ExportFailure::Unreadable, Message::ExportCannotReach,
+              {path, systemReasonBoth(EACCES)}),
          ExportFailure::Unreadable,
          "The report /tmp/r {2}/form.xlsx cannot be reached (Permission denied). Choose another "
          "location.",
@@ -38,7 +39,7 @@ TEST(XlsxRefusal, FillsBothLanguagesFromTheTable) {
          "να αποθηκευτεί εκεί. Επιλέξτε άλλη θέση, σε φάκελο που υπάρχει."},
         {"a detail naming a part",
          fail(ExportFailure::Damaged, Message::ExportDamaged,
-              {path, phrase(Message::ExportDetailPartNotXml, {"xl/{1}.xml"})}),
+              {path, sayBoth(Message::ExportDetailPartNotXml, {"xl/{1}.xml"})}),
          ExportFailure::Damaged,
          "The workbook /tmp/r {2}/form.xlsx is damaged (the part xl/{1}.xml is not well-formed "
          "XML). Open it in a spreadsheet program and save it again, or choose another report "
@@ -65,8 +66,8 @@ TEST(XlsxRefusal, FillsBothLanguagesFromTheTable) {
         SCOPED_TRACE(row.name);
         EXPECT_FALSE(row.outcome.ok);
         EXPECT_EQ(row.outcome.failure, row.kind);
-        EXPECT_EQ(row.outcome.message, row.english);
-        EXPECT_EQ(row.outcome.greekMessage, row.greek);
+        EXPECT_EQ(row.outcome.message.english, row.english);
+        EXPECT_EQ(row.outcome.message.greek, row.greek);
     }
 }
 

@@ -38,7 +38,7 @@ BayDocument greekTerraxBay() {
     doc.structureWeight_kNm2 = "0,1";
     doc.snowHeight_cm = "εκατό";
     doc.slope_deg = "30";
-    doc.language = BayLanguage::English;
+    doc.language = Language::English;
     doc.deflectionCriterion = DeflectionCriterion::En13830_2015;
     return doc;
 }
@@ -52,7 +52,7 @@ BayDocument usVeltraBay() {
     doc.spanL1_cm = "350";
     doc.windSource = BayWindSource::Band8To20m;
     doc.windSpeed_kmh = "+90.";
-    doc.language = BayLanguage::Greek;
+    doc.language = Language::Greek;
     return doc;
 }
 

@@ -7,17 +7,17 @@
 #include "json_check.h"
 
 #include "app/replay_script.h"
+#include "design/wind.h"
 #include "document/bay_file_commands.h"
 #include "input/deflection_criterion.h"
-#include "input/site_wind.h"
-#include "design/wind.h"
 #include "input/form.h"
+#include "input/site_wind.h"
 #include "model/field_rules.h"
 #include "model/inventory.h"
-#include "model/messages.h"
 #include "model/result_captions.h"
 #include "model/state_dump.h"
 #include "model/verdict_line.h"
+#include "text/messages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -70,8 +70,9 @@ std::string typedSpan(const Form& f, ControlId id) {
 }
 
 std::string spanMessageFor(const Form& f) {
-    return std::string(f.state().englishShowing() ? kSpanEnglish : kSpanGreek) +
-           typedSpan(f, C::Text13) + ", L1 = " + typedSpan(f, C::Text2) + ")";
+    const bool english = f.state().languageShowing() == Language::English;
+    return std::string(english ? kSpanEnglish : kSpanGreek) + typedSpan(f, C::Text13) +
+           ", L1 = " + typedSpan(f, C::Text2) + ")";
 }
 
 bool looksLikeSpanMessage(const std::string& m) {
@@ -1101,7 +1102,7 @@ std::string roundTripError(std::uint64_t seed, const std::string& localeName,
     };
     if (site(sf) != site(sg))
         return "siteWind: " + site(sg) + " after opening, " + site(sf);
-    if (f.state().englishShowing() != g.state().englishShowing())
+    if (f.state().languageShowing() != g.state().languageShowing())
         return "the language differs";
     if (documentModified(g.state()))
         return "the bay just opened has unsaved changes";

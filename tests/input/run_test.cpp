@@ -1,6 +1,6 @@
 #include "form_fixture.h"
 
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include "model/field_rules.h"
 #include "model/inventory.h"

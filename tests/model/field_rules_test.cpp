@@ -24,9 +24,9 @@ class NotANumberMessage : public ::testing::TestWithParam<NotANumber> {};
 // when the text would have been a number with the other one.
 TEST_P(NotANumberMessage, SaysWhichSeparatorTheSettingsUse) {
     const NotANumber& row = GetParam();
-    const std::optional<Refusal> refusal =
-        checkField({Field::GlassThickness, Bound::NonNegative}, row.typed, NumberFormat::fromLocale(row.locale),
-                   row.english);
+    const std::optional<Refusal> refusal = checkField(
+        {Field::GlassThickness, Bound::NonNegative}, row.typed,
+        NumberFormat::fromLocale(row.locale), row.english ? Language::English : Language::Greek);
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->message, row.message);
     EXPECT_EQ(refusal->field, Field::GlassThickness);

@@ -13,7 +13,7 @@
 
 #include "report/report_content.h"
 #include "report/report_bay.h"
-#include "report/report_text.h"
+#include "text/messages.h"
 
 #include "design/site_wind.h"
 #include "model/number_text.h"
@@ -274,7 +274,7 @@ struct EvalCase {
     BayWindSource wind;
     const char* pressure = "";
     const char* speed = "";
-    BayLanguage language = BayLanguage::Greek;
+    Language language = Language::Greek;
     const char* locale = "el_GR";
     const char* divisor = "200";
     const char* allowable = "15";
@@ -374,20 +374,20 @@ void checkRow(const Block& b, const ReportBay& bay, const NumberFormat& fmt) {
             return std::pair<std::optional<double>, std::optional<double>>{};
         return std::pair{numberOf(s.substr(0, i), fmt), numberOf(s.substr(j + c.size()), fmt)};
     };
-    if (b.a == phrase(Phrase::CatalogueRange, bay.english)) {
+    if (b.a == say(Message::ReportCatalogueRange, bay.language)) {
         const auto [lower, upper] = parts(b.b, " < Jx,t ≤ ", "");
         const std::optional<double> J = numberOf(bay.shown(Field::RequiredTransomJx), fmt);
         ASSERT_TRUE(lower && upper && J) << said(b);
         EXPECT_LT(*lower, *J) << said(b);
         EXPECT_LE(*J, *upper) << said(b);
-    } else if (b.a == phrase(Phrase::MullionChoice, bay.english)) {
+    } else if (b.a == say(Message::ReportMullionChoice, bay.language)) {
         ASSERT_TRUE(b.b.starts_with("Ix = ")) << said(b);
         const auto [ix, jx] = parts(b.b.substr(5), " ≥ ", "Jx,req = ");
         ASSERT_TRUE(ix && jx) << said(b);
         EXPECT_EQ(*ix, numberOf(bay.shown(Field::SuggestedIx), fmt)) << said(b);
         EXPECT_EQ(*jx, numberOf(bay.shown(Field::RequiredMullionJx), fmt)) << said(b);
         EXPECT_GE(*ix, *jx) << said(b);
-    } else if (b.a == phrase(Phrase::WindTyped, bay.english)) {
+    } else if (b.a == say(Message::ReportWindTyped, bay.language)) {
         std::string typed = bay.document.windPressure_kNm2;
         typed.erase(0, typed.find_first_not_of(' '));
         typed.erase(typed.find_last_not_of(' ') + 1);
@@ -458,7 +458,7 @@ const EvalCase kCases[] = {
      .H2 = "150",
      .wind = BayWindSource::TypedPressure,
      .pressure = " 1.125 ",
-     .language = BayLanguage::English,
+     .language = Language::English,
      .locale = "en_US",
      .allowable = "20"},
     {.name = "veltra_equal_spans_speed_greek_point",
@@ -483,7 +483,7 @@ const EvalCase kCases[] = {
      .H1 = "120",
      .H2 = "100",
      .wind = BayWindSource::Band20To100m,
-     .language = BayLanguage::English,
+     .language = Language::English,
      .criterion = DeflectionCriterion::En13830_2015},
     {.name = "veltra_site_wind_english_point",
      .series = BaySeries::Veltra,
@@ -495,7 +495,7 @@ const EvalCase kCases[] = {
      .H1 = "100",
      .H2 = "120",
      .wind = BayWindSource::TypedPressure,
-     .language = BayLanguage::English,
+     .language = Language::English,
      .locale = "en_US",
      .site = siteInput(27, TerrainCategory::II, 20, -1.2, -1.4, 5.25, 0)},
     {.name = "korin_unequal_spans_uplift_english_comma",
@@ -509,7 +509,7 @@ const EvalCase kCases[] = {
      .H2 = "180",
      .wind = BayWindSource::TypedPressure,
      .pressure = "1.25",
-     .language = BayLanguage::English},
+     .language = Language::English},
     {.name = "korin_short_upper_span_greek",
      .series = BaySeries::Korin,
      .system = BayStaticSystem::TwoSpans,
@@ -569,7 +569,7 @@ const EvalCase kCases[] = {
      .H2 = "112",
      .wind = BayWindSource::TypedPressure,
      .pressure = "1",
-     .language = BayLanguage::English,
+     .language = Language::English,
      .locale = "en_US"},
     {.name = "terrax_unequal_spans_speed_greek",
      .series = BaySeries::Terrax,
@@ -592,7 +592,7 @@ const EvalCase kCases[] = {
      .H1 = "100",
      .H2 = "120",
      .wind = BayWindSource::Band8To20m,
-     .language = BayLanguage::English},
+     .language = Language::English},
 };
 
 INSTANTIATE_TEST_SUITE_P(Bays, SubstitutedLines, ::testing::ValuesIn(kCases),

@@ -48,7 +48,7 @@ protected:
     std::string out(const std::string& name) const {
         return QDir(m_dir.path()).filePath(QString::fromStdString(name)).toStdString();
     }
-    std::string report(const std::string& input, std::optional<BayLanguage> language = {},
+    std::string report(const std::string& input, std::optional<Language> language = {},
                        const std::string& locale = "el_GR") {
         ReportRequest r;
         r.input = input;
@@ -116,7 +116,7 @@ TEST_F(ReportTest, EveryFontIsEmbedded) {
 struct ShownCase {
     const char* name;
     const char* bay;
-    std::optional<BayLanguage> language;
+    std::optional<Language> language;
     const char* locale;
 };
 
@@ -153,8 +153,8 @@ TEST_P(ReportShowsWindowText, ForEveryResultField) {
 INSTANTIATE_TEST_SUITE_P(
     Bays, ReportShowsWindowText,
     ::testing::Values(ShownCase{"veltra_greek", "veltra_one_span.cwbay", {}, "el_GR"},
-                      ShownCase{"veltra_english_point", "veltra_one_span.cwbay",
-                                BayLanguage::English, "en_US"},
+                      ShownCase{"veltra_english_point", "veltra_one_span.cwbay", Language::English,
+                                "en_US"},
                       ShownCase{"korin_two_spans", "korin_two_spans.cwbay", {}, "el_GR"},
                       ShownCase{"terrax_sloped", "terrax_sloped.cwbay", {}, "el_GR"},
                       ShownCase{"fixed_ends_english", "veltra_fixed_ends.cwbay", {}, "en_US"}),
@@ -178,7 +178,7 @@ TEST_F(ReportTest, ScheduleGivesOneSectionABayAndListsRefusedRows) {
            "W-04,terrax,one-span,120,100,250,,100,150,10,,0.8,200,15,0.1,100,30\n"
            "W-05,veltra,one-span,120,90,abc,,100,200,10,8-20,,200,15,,,\n";
     // The batch's schedule: numbers in the notation of --locale, a point here.
-    const std::string text = pdfText(report(csv, BayLanguage::English, "en_US"));
+    const std::string text = pdfText(report(csv, Language::English, "en_US"));
     EXPECT_EQ(m_outcome.bays, 3U);
     EXPECT_EQ(m_outcome.refused, 2U);
     std::size_t sections = 0;
@@ -200,7 +200,7 @@ TEST(ReportContent, ALimitBySpanNamesItsEditionAndItsRule) {
     const files::BayFileReadResult read =
         files::readBayFile(QString::fromStdString(kBays + "/veltra_one_span.cwbay"), fmt);
     ASSERT_TRUE(read.document);
-    ReportBay bay = collectBay("bay", *read.document, fmt, BayLanguage::English);
+    ReportBay bay = collectBay("bay", *read.document, fmt, Language::English);
     ASSERT_FALSE(bay.refusal);
     bay.design.rule = DeflectionRule::FiveMmPlusSpanOver300;
     bay.design.designedLimit_mm = 15.0;
@@ -257,7 +257,7 @@ TEST(ReportContent, ASitePressureIsToldStepByStep) {
     const files::BayFileReadResult read =
         files::readBayFile(QString::fromStdString(kBays + "/veltra_one_span.cwbay"), fmt);
     ASSERT_TRUE(read.document);
-    ReportBay bay = collectBay("bay", *read.document, fmt, BayLanguage::Greek);
+    ReportBay bay = collectBay("bay", *read.document, fmt, Language::Greek);
     SiteWindInput in;
     in.vb0_ms = 27.0;
     in.category = TerrainCategory::II;

@@ -3,8 +3,8 @@
 
 #include "app/report_hook.h"
 #include "input/form.h"
-#include "model/messages.h"
 #include "report/report_run.h"
+#include "text/messages.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -58,7 +58,8 @@ TEST_P(WindowReport, InputsThatGiveNoRunWriteNoPdf) {
     EXPECT_EQ(QFileInfo::exists(QString::fromStdString(pdf)), !refused);
     if (refused) {
         ASSERT_TRUE(outcome.error);
-        EXPECT_EQ(*outcome.error, say(Message::ReportOfRefusedRun, true, {said.front()}));
+        EXPECT_EQ(*outcome.error,
+                  say(Message::ReportOfRefusedRun, Language::English, {said.front()}));
         EXPECT_NE(outcome.error->find("No report was written"), std::string::npos);
     } else {
         EXPECT_FALSE(outcome.error) << *outcome.error;

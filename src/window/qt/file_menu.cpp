@@ -6,7 +6,7 @@
 #include "model/bay_document.h"
 #include "model/inventory.h"
 #include "model/language_captions.h"
-#include "model/messages.h"
+#include "text/messages.h"
 #include "window/qt/main_window.h"
 #include "window/qt/widget_look.h"
 
@@ -50,9 +50,9 @@ QString cellList(std::vector<int> rows) {
     return parts.join(QStringLiteral(", "));
 }
 
-QString bayFilter(bool english) {
-    return english ? QStringLiteral("Bay file (*.cwbay)")
-                   : QStringLiteral("Αρχείο φατνώματος (*.cwbay)");
+QString bayFilter(Language language) {
+    return language == Language::English ? QStringLiteral("Bay file (*.cwbay)")
+                                         : QStringLiteral("Αρχείο φατνώματος (*.cwbay)");
 }
 
 }  // namespace
@@ -82,22 +82,25 @@ void MainWindow::buildMenus() {
     m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
-void MainWindow::mirrorMenus(bool english) {
-    m_fileMenu->setTitle(english ? tr("&File") : QStringLiteral("&Αρχείο"));
-    m_openAction->setText(english ? QStringLiteral("&Open bay…")
-                                  : QStringLiteral("Άν&οιγμα φατνώματος…"));
-    m_saveAction->setText(english ? QStringLiteral("&Save bay")
-                                  : QStringLiteral("Αποθή&κευση φατνώματος"));
-    m_saveAsAction->setText(english ? QStringLiteral("Save bay &as…")
-                                    : QStringLiteral("Αποθήκευση φατνώματος &ως…"));
-    m_exportAction->setText(english ? QStringLiteral("&Export to spreadsheet…")
-                                    : QStringLiteral("&Εξαγωγή σε υπολογιστικό φύλλο…"));
-    m_quitAction->setText(english ? QStringLiteral("&Quit") : QStringLiteral("Έ&ξοδος"));
+void MainWindow::mirrorMenus(Language language) {
+    m_fileMenu->setTitle(language == Language::English ? tr("&File") : QStringLiteral("&Αρχείο"));
+    m_openAction->setText(language == Language::English ? QStringLiteral("&Open bay…")
+                                                        : QStringLiteral("Άν&οιγμα φατνώματος…"));
+    m_saveAction->setText(language == Language::English ? QStringLiteral("&Save bay")
+                                                        : QStringLiteral("Αποθή&κευση φατνώματος"));
+    m_saveAsAction->setText(language == Language::English
+                                ? QStringLiteral("Save bay &as…")
+                                : QStringLiteral("Αποθήκευση φατνώματος &ως…"));
+    m_exportAction->setText(language == Language::English
+                                ? QStringLiteral("&Export to spreadsheet…")
+                                : QStringLiteral("&Εξαγωγή σε υπολογιστικό φύλλο…"));
+    m_quitAction->setText(language == Language::English ? QStringLiteral("&Quit")
+                                                        : QStringLiteral("Έ&ξοδος"));
 }
 
 void MainWindow::mirrorTitle() {
     // "bay.cwbay* – program": Qt puts the mark in place of [*] while the window is modified.
-    QString title = fromUtf8(cw::windowTitle(englishShowing()));
+    QString title = fromUtf8(cw::windowTitle(languageShowing()));
     if (const auto& path = m_form.state().document.path) {
         // A "[*]" in the name itself is doubled, which Qt shows as it is.
         QString name = QFileInfo(QString::fromStdString(*path)).fileName();
@@ -116,25 +119,29 @@ void MainWindow::mirrorTitle() {
 bool MainWindow::settleUnsavedChanges() {
     if (!documentModified(m_form.state()))
         return true;
-    const bool english = englishShowing();
+    const Language language = languageShowing();
     const auto& path = m_form.state().document.path;
     const QString name = path ? QFileInfo(QString::fromStdString(*path)).fileName() : QString();
     const QString text =
-        english ? (path ? QStringLiteral("The bay \"%1\" has changes that are not saved. Save "
-                                         "them before they are lost?")
-                              .arg(name)
-                        : QStringLiteral("This bay has not been saved. Save it before it is lost?"))
-                : (path ? QStringLiteral("Το φάτνωμα «%1» έχει αλλαγές που δεν έχουν αποθηκευτεί. "
-                                         "Να αποθηκευτούν πριν χαθούν;")
-                              .arg(name)
-                        : QStringLiteral("Αυτό το φάτνωμα δεν έχει αποθηκευτεί. Να αποθηκευτεί "
-                                         "πριν χαθεί;"));
+        language == Language::English
+            ? (path ? QStringLiteral("The bay \"%1\" has changes that are not saved. Save "
+                                     "them before they are lost?")
+                          .arg(name)
+                    : QStringLiteral("This bay has not been saved. Save it before it is lost?"))
+            : (path ? QStringLiteral("Το φάτνωμα «%1» έχει αλλαγές που δεν έχουν αποθηκευτεί. "
+                                     "Να αποθηκευτούν πριν χαθούν;")
+                          .arg(name)
+                    : QStringLiteral("Αυτό το φάτνωμα δεν έχει αποθηκευτεί. Να αποθηκευτεί "
+                                     "πριν χαθεί;"));
     const UnsavedChanges answer = m_options.questions->askAboutUnsavedChanges(
         this,
-        english ? QStringLiteral("Unsaved changes") : QStringLiteral("Μη αποθηκευμένες αλλαγές"),
-        text, english ? QStringLiteral("&Save") : QStringLiteral("&Αποθήκευση"),
-        english ? QStringLiteral("&Discard") : QStringLiteral("&Χωρίς αποθήκευση"),
-        english ? QStringLiteral("Cancel") : QStringLiteral("Άκυρο"));
+        language == Language::English ? QStringLiteral("Unsaved changes")
+                                      : QStringLiteral("Μη αποθηκευμένες αλλαγές"),
+        text,
+        language == Language::English ? QStringLiteral("&Save") : QStringLiteral("&Αποθήκευση"),
+        language == Language::English ? QStringLiteral("&Discard")
+                                      : QStringLiteral("&Χωρίς αποθήκευση"),
+        language == Language::English ? QStringLiteral("Cancel") : QStringLiteral("Άκυρο"));
     switch (answer) {
     case UnsavedChanges::Save: return saveBayFile();
     case UnsavedChanges::Discard: return true;
@@ -146,10 +153,12 @@ bool MainWindow::settleUnsavedChanges() {
 void MainWindow::openBayFile() {
     if (m_form.closed() || !settleUnsavedChanges())
         return;
-    const bool english = englishShowing();
+    const Language language = languageShowing();
     const std::optional<QString> chosen = m_options.questions->chooseBayFile(
-        this, english ? QStringLiteral("Open bay") : QStringLiteral("Άνοιγμα φατνώματος"),
-        bayFilter(english), false);
+        this,
+        language == Language::English ? QStringLiteral("Open bay")
+                                      : QStringLiteral("Άνοιγμα φατνώματος"),
+        bayFilter(language), false);
     activateWindow();
     if (chosen && !chosen->isEmpty())
         openBay(m_form, QFileInfo(*chosen).absoluteFilePath().toStdString());
@@ -168,10 +177,12 @@ bool MainWindow::saveBayFile() {
 }
 
 bool MainWindow::saveBayFileAs() {
-    const bool english = englishShowing();
+    const Language language = languageShowing();
     const std::optional<QString> chosen = m_options.questions->chooseBayFile(
-        this, english ? QStringLiteral("Save bay as") : QStringLiteral("Αποθήκευση φατνώματος ως"),
-        bayFilter(english), true);
+        this,
+        language == Language::English ? QStringLiteral("Save bay as")
+                                      : QStringLiteral("Αποθήκευση φατνώματος ως"),
+        bayFilter(language), true);
     activateWindow();  // without a window manager nothing hands the keyboard back
     if (!chosen || chosen->isEmpty())
         return false;
@@ -184,18 +195,21 @@ bool MainWindow::saveBayFileAs() {
 // --- The spreadsheet export -------------------------------------------------------------------
 
 std::optional<std::string> MainWindow::askForWorkbook() {
-    const bool english = englishShowing();
-    const QString title = english ? QStringLiteral("Export to spreadsheet")
-                                  : QStringLiteral("Εξαγωγή σε υπολογιστικό φύλλο");
+    const Language language = languageShowing();
+    const QString title = language == Language::English
+                              ? QStringLiteral("Export to spreadsheet")
+                              : QStringLiteral("Εξαγωγή σε υπολογιστικό φύλλο");
     const QString explanation =
-        english ? QStringLiteral(
-                      "Choose the report workbook (.xlsx) to fill, or type a new name "
-                      "to create one")
-                : QStringLiteral(
-                      "Επιλέξτε το βιβλίο εργασίας της αναφοράς (.xlsx) που θα "
-                      "συμπληρωθεί, ή γράψτε ένα νέο όνομα για να δημιουργηθεί");
-    const QString filter = english ? QStringLiteral("Excel workbook (*.xlsx)")
-                                   : QStringLiteral("Βιβλίο εργασίας Excel (*.xlsx)");
+        language == Language::English
+            ? QStringLiteral(
+                  "Choose the report workbook (.xlsx) to fill, or type a new name "
+                  "to create one")
+            : QStringLiteral(
+                  "Επιλέξτε το βιβλίο εργασίας της αναφοράς (.xlsx) που θα "
+                  "συμπληρωθεί, ή γράψτε ένα νέο όνομα για να δημιουργηθεί");
+    const QString filter = language == Language::English
+                               ? QStringLiteral("Excel workbook (*.xlsx)")
+                               : QStringLiteral("Βιβλίο εργασίας Excel (*.xlsx)");
     const std::optional<QString> chosen =
         m_options.questions->chooseWorkbook(this, title, explanation, filter);
     if (!chosen || chosen->isEmpty())
@@ -206,7 +220,7 @@ std::optional<std::string> MainWindow::askForWorkbook() {
     if (QFileInfo(path).isFile() && path != m_confirmedWorkbook) {
         const QString name = QDir::toNativeSeparators(path);
         const QString cells = cellList(reportRows());
-        const QString text = english
+        const QString text = language == Language::English
                                  ? QStringLiteral(
                                        "The workbook \"%1\" exists. The export writes over these "
                                        "cells of column B of its first sheet:\n\n%2\n\nEvery "
@@ -219,8 +233,9 @@ std::optional<std::string> MainWindow::askForWorkbook() {
                                        .arg(name, cells);
         if (!m_options.questions->confirmOverwrite(
                 this, title, text,
-                english ? QStringLiteral("Overwrite") : QStringLiteral("Αντικατάσταση"),
-                english ? QStringLiteral("Cancel") : QStringLiteral("Άκυρο")))
+                language == Language::English ? QStringLiteral("Overwrite")
+                                              : QStringLiteral("Αντικατάσταση"),
+                language == Language::English ? QStringLiteral("Cancel") : QStringLiteral("Άκυρο")))
             return std::nullopt;
         m_confirmedWorkbook = path;
     }
@@ -230,12 +245,12 @@ std::optional<std::string> MainWindow::askForWorkbook() {
 bool MainWindow::confirmOutOfDateExport() {
     if (resultsCurrent(m_form.state()))
         return true;
-    const bool english = englishShowing();
-    const auto text = [english](Message m) { return QString::fromStdString(say(m, english)); };
+    const Language language = languageShowing();
+    const auto text = [language](Message m) { return QString::fromStdString(say(m, language)); };
     return m_options.questions->confirmOutOfDateExport(
         this,
-        english ? QStringLiteral("Export to spreadsheet")
-                : QStringLiteral("Εξαγωγή σε υπολογιστικό φύλλο"),
+        language == Language::English ? QStringLiteral("Export to spreadsheet")
+                                      : QStringLiteral("Εξαγωγή σε υπολογιστικό φύλλο"),
         text(Message::ResultsOutOfDate), text(Message::ExportLastRunResults),
         text(Message::Cancel));
 }
@@ -264,7 +279,7 @@ void MainWindow::reportExported(const std::string& path) {
 
 void MainWindow::showStatus(const QString& greek, const QString& english) {
     m_status = {greek, english};
-    statusBar()->showMessage(englishShowing() ? english : greek);
+    statusBar()->showMessage(languageShowing() == Language::English ? english : greek);
 }
 
 // --- Dialogs ----------------------------------------------------------------------------------

@@ -85,7 +85,7 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     : QMainWindow(parent), m_form(form), m_options(std::move(options)), m_dpi(screenDpi()) {
     if (!m_options.questions)
         m_options.questions = std::make_shared<DialogQuestions>();
-    setWindowTitle(fromUtf8(cw::windowTitle(false)));
+    setWindowTitle(fromUtf8(cw::windowTitle(Language::Greek)));
 
     // The form keeps its fixed layout; on a screen smaller than the form it scrolls.
     m_page = new QWidget;
@@ -156,7 +156,7 @@ void MainWindow::applyStartLanguage() {
                          (chosen != QLatin1String("el") && !locale.startsWith(QLatin1String("el")));
     // The model opens in Greek; English is what its flag button's handler does, without the
     // click's focus move, so the keyboard starts where it would have.
-    if (english != englishShowing()) {
+    if (english != (languageShowing() == Language::English)) {
         showEnglish(m_form.state());
         afterEvent();
     }
@@ -390,7 +390,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void MainWindow::afterEvent() {
     mirror();
-    m_reportMenu->mirror(englishShowing());
+    m_reportMenu->mirror(languageShowing());
     showNewMessages();
     if (m_form.closed())
         close();
@@ -493,15 +493,15 @@ void MainWindow::mirrorCaption(const ControlSpec& s, CaptionLabel* label) {
     label->setPalette(palette);
 }
 
-bool MainWindow::englishShowing() const {
+Language MainWindow::languageShowing() const {
     // The English set is showing while its heading of the selection panel does.
-    return m_form.visible(ControlId::Label78);
+    return m_form.visible(ControlId::Label78) ? Language::English : Language::Greek;
 }
 
 void MainWindow::mirrorLanguage() {
     // Names depend on which caption shows ("L1=" or "L ="), so they are set every time; the
     // rest only when the language changes.
-    const bool english = englishShowing();
+    const Language language = languageShowing();
     for (int i = 0; i < kControlCount; ++i) {
         const ControlSpec& s = inventory()[i];
         QWidget* w = m_widgets[std::size_t(i)];
@@ -527,26 +527,28 @@ void MainWindow::mirrorLanguage() {
                 }
             }
             const ControlSpec& caption = controlSpec(ControlId(findControl(chosen)));
-            const bool useTwin = english && !caption.twin.empty();
+            const bool useTwin = language == Language::English && !caption.twin.empty();
             const ControlId named = useTwin ? ControlId(findControl(caption.twin)) : caption.id;
             w->setAccessibleName(spokenCaption(shownCaption(m_form.state(), named)));
         }
     }
-    if (m_englishMirrored == english)
+    if (m_languageMirrored == language)
         return;
-    m_englishMirrored = english;
+    m_languageMirrored = language;
     if (m_languageSettled)
-        QSettings().setValue(QString::fromLatin1(kLanguageKey),
-                             english ? QStringLiteral("en") : QStringLiteral("el"));
+        QSettings().setValue(QString::fromLatin1(kLanguageKey), language == Language::English
+                                                                    ? QStringLiteral("en")
+                                                                    : QStringLiteral("el"));
     for (int i = 0; i < kControlCount; ++i) {
         const ControlSpec& s = inventory()[i];
         QWidget* w = m_widgets[std::size_t(i)];
-        w->setToolTip(fromUtf8(english ? s.tooltipEnglish : s.tooltip));
+        w->setToolTip(fromUtf8(language == Language::English ? s.tooltipEnglish : s.tooltip));
         w->setAccessibleDescription(fromUtf8(s.unit));
     }
-    mirrorMenus(english);
-    m_standards->mirror(english);
+    mirrorMenus(language);
+    m_standards->mirror(language);
     // A message left in the status bar is said again in the language now showing.
+    const bool english = language == Language::English;
     if (!statusBar()->currentMessage().isEmpty() &&
         statusBar()->currentMessage() == m_status[english ? 0 : 1])
         statusBar()->showMessage(m_status[english ? 1 : 0]);

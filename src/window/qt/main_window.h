@@ -104,7 +104,7 @@ private:
 
     void applyStartLanguage();
     void buildMenus();
-    void mirrorMenus(bool english);
+    void mirrorMenus(Language language);
     void mirrorTitle();
     // Unsaved changes are saved or given up as the user says; false when the user cancels.
     bool settleUnsavedChanges();
@@ -129,7 +129,7 @@ private:
     // Whether to export results that are not those of the inputs; true when they are.
     bool confirmOutOfDateExport();
     void reportExported(const std::string& path);
-    bool englishShowing() const;
+    Language languageShowing() const;
     // A message in the status bar, in the language showing, kept in both.
     void showStatus(const QString& greek, const QString& english);
     void writeDump();
@@ -158,7 +158,7 @@ private:
     std::vector<ShownMessage> m_shown;
     std::size_t m_messagesShown = 0;
     // The language the captions, tooltips and accessible names were last set for.
-    std::optional<bool> m_englishMirrored;
+    std::optional<Language> m_languageMirrored;
     // The workbook whose overwrite the user already agreed to (or that the export created).
     QString m_confirmedWorkbook;
     // Set while widgets are being changed to match the model, so that Qt's reactions to

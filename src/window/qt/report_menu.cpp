@@ -81,16 +81,18 @@ ReportMenu::ReportMenu(QMainWindow* window, Form& form, QMenu* fileMenu, QAction
     m_help->setObjectName(QStringLiteral("helpMenu"));
     m_method = m_help->addAction(QString(), this, &ReportMenu::showMethod);
     m_method->setObjectName(QStringLiteral("methodAction"));
-    mirror(false);
+    mirror(Language::Greek);
 }
 
-void ReportMenu::mirror(bool english) {
-    m_english = english;
+void ReportMenu::mirror(Language language) {
+    m_language = language;
     m_report->setEnabled(m_form.state().shownRun.has_value());
-    m_report->setText(english ? QStringLiteral("Calculation &report (PDF)…")
-                              : QStringLiteral("&Τεύχος υπολογισμών (PDF)…"));
-    m_help->setTitle(english ? QStringLiteral("&Help") : QStringLiteral("&Βοήθεια"));
-    m_method->setText(english ? QStringLiteral("&Method") : QStringLiteral("&Μέθοδος"));
+    m_report->setText(language == Language::English ? QStringLiteral("Calculation &report (PDF)…")
+                                                    : QStringLiteral("&Τεύχος υπολογισμών (PDF)…"));
+    m_help->setTitle(language == Language::English ? QStringLiteral("&Help")
+                                                   : QStringLiteral("&Βοήθεια"));
+    m_method->setText(language == Language::English ? QStringLiteral("&Method")
+                                                    : QStringLiteral("&Μέθοδος"));
 }
 
 void ReportMenu::writeReport() {
@@ -108,12 +110,12 @@ void ReportMenu::writeReport() {
         return;
     }
     const QString text =
-        (m_english ? QStringLiteral("The report was written to \"%1\". Open it?")
+        (m_language == Language::English ? QStringLiteral("The report was written to \"%1\". Open it?")
                    : QStringLiteral("Ο υπολογισμός γράφτηκε στο «%1». Να ανοίξει;"))
             .arg(*path);
     if (m_questions->offerToOpen(
-            m_window, title, text, m_english ? QStringLiteral("&Open") : QStringLiteral("Ά&νοιγμα"),
-            m_english ? QStringLiteral("&Close") : QStringLiteral("&Κλείσιμο")))
+            m_window, title, text, m_language == Language::English ? QStringLiteral("&Open") : QStringLiteral("Ά&νοιγμα"),
+            m_language == Language::English ? QStringLiteral("&Close") : QStringLiteral("&Κλείσιμο")))
         m_questions->open(QUrl::fromLocalFile(*path));
 }
 
@@ -122,7 +124,7 @@ void ReportMenu::showMethod() {
     const QString markdown =
         file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     m_questions->showMethod(m_window, m_method->text().remove(QLatin1Char('&')), markdown,
-                            m_english ? QStringLiteral("Close") : QStringLiteral("Κλείσιμο"));
+                            m_language == Language::English ? QStringLiteral("Close") : QStringLiteral("Κλείσιμο"));
 }
 
 }  // namespace cw::gui

@@ -57,7 +57,7 @@ public:
     QMenu* helpMenu() const { return m_help; }
 
     // After every event: the texts in the language showing, the item enabled by the run.
-    void mirror(bool english);
+    void mirror(Language language);
     void writeReport();
     void showMethod();
 
@@ -68,7 +68,7 @@ private:
     QAction* m_report = nullptr;
     QMenu* m_help = nullptr;
     QAction* m_method = nullptr;
-    bool m_english = false;
+    Language m_language = Language::Greek;
 };
 
 }  // namespace cw::gui

@@ -31,24 +31,25 @@ constexpr TwipRect kSiteWindButton{4200, 5520, 1935, 435};
 }  // namespace
 
 std::optional<SiteWindTexts> siteWindDialog(QWidget* parent, const SiteWindTexts& shown,
-                                            bool english) {
+                                            Language language) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("siteWindDialog"));
-    dialog.setWindowTitle(english ? QStringLiteral("Wind pressure of a site (EN 1991-1-4)")
-                                  : QStringLiteral("Ανεμοπίεση τόπου (EN 1991-1-4)"));
+    dialog.setWindowTitle(language == Language::English
+                              ? QStringLiteral("Wind pressure of a site (EN 1991-1-4)")
+                              : QStringLiteral("Ανεμοπίεση τόπου (EN 1991-1-4)"));
     auto* layout = new QFormLayout(&dialog);
-    auto* intro =
-        new QLabel(english ? QStringLiteral("Apply writes w = qp(z) · |cpe − cpi| into "
-                                            "the wind pressure field and takes it.")
-                           : QStringLiteral("Η εφαρμογή γράφει w = qp(z) · |cpe − cpi| "
-                                            "στο πεδίο ανεμοπίεσης και τη χρησιμοποιεί."));
+    auto* intro = new QLabel(language == Language::English
+                                 ? QStringLiteral("Apply writes w = qp(z) · |cpe − cpi| into "
+                                                  "the wind pressure field and takes it.")
+                                 : QStringLiteral("Η εφαρμογή γράφει w = qp(z) · |cpe − cpi| "
+                                                  "στο πεδίο ανεμοπίεσης και τη χρησιμοποιεί."));
     intro->setWordWrap(true);
     layout->addRow(intro);
     std::array<QLineEdit*, kSiteWindEntries> edits{};
     QComboBox* category = nullptr;
     for (std::size_t i = 0; i < kSiteWindEntries; ++i) {
         const auto entry = SiteWindEntry(i);
-        const QString caption = qs(siteWindCaption(entry, english));
+        const QString caption = qs(siteWindCaption(entry, language));
         if (entry == SiteWindEntry::Category) {
             category = new QComboBox(&dialog);
             category->setObjectName(QStringLiteral("category"));
@@ -65,9 +66,11 @@ std::optional<SiteWindTexts> siteWindDialog(QWidget* parent, const SiteWindTexts
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Apply | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Apply)
-        ->setText(english ? QStringLiteral("Apply") : QStringLiteral("Εφαρμογή"));
+        ->setText(language == Language::English ? QStringLiteral("Apply")
+                                                : QStringLiteral("Εφαρμογή"));
     buttons->button(QDialogButtonBox::Cancel)
-        ->setText(english ? QStringLiteral("Cancel") : QStringLiteral("Άκυρο"));
+        ->setText(language == Language::English ? QStringLiteral("Cancel")
+                                                : QStringLiteral("Άκυρο"));
     QObject::connect(buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, &dialog,
                      &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -123,7 +126,8 @@ StandardsControls::StandardsControls(QMainWindow& window, QWidget& page, qreal d
     connect(m_button, &QPushButton::clicked, this, &StandardsControls::askSiteWind);
 }
 
-void StandardsControls::mirror(bool english) {
+void StandardsControls::mirror(Language language) {
+    const bool english = language == Language::English;
     m_menu->setTitle(english ? QStringLiteral("&Standards") : QStringLiteral("&Πρότυπα"));
     m_2003->setText(english ? QStringLiteral("EN 13830:2003 — L/d, at most 15 mm")
                             : QStringLiteral("EN 13830:2003 — L/d, το πολύ 15 mm"));
@@ -138,8 +142,9 @@ void StandardsControls::mirror(bool english) {
     const QString site = english ? QStringLiteral("Site wind…") : QStringLiteral("Άνεμος τόπου…");
     m_siteWindAction->setText(site);
     m_button->setText(site);
-    m_button->setToolTip(english ? QStringLiteral("Wind pressure of a site after EN 1991-1-4")
-                                 : QStringLiteral("Ανεμοπίεση τόπου κατά EN 1991-1-4"));
+    m_button->setToolTip(language == Language::English
+                             ? QStringLiteral("Wind pressure of a site after EN 1991-1-4")
+                             : QStringLiteral("Ανεμοπίεση τόπου κατά EN 1991-1-4"));
     const bool is2015 = m_form.state().criterion == DeflectionCriterion::En13830_2015;
     m_2015->setChecked(is2015);
     m_2003->setChecked(!is2015);
@@ -149,7 +154,7 @@ void StandardsControls::askSiteWind() {
     SiteWindTexts texts = siteWindTexts(m_form.state());
     for (;;) {
         const std::optional<SiteWindTexts> chosen =
-            ask(&m_window, texts, m_form.state().englishShowing());
+            ask(&m_window, texts, m_form.state().languageShowing());
         if (!chosen)
             return;
         texts = *chosen;

@@ -18,7 +18,7 @@ namespace cw::gui {
 
 // The entries of the Site wind dialog as the user leaves them, or nothing when cancelled.
 using AskSiteWind = std::function<std::optional<SiteWindTexts>(
-    QWidget* parent, const SiteWindTexts& shown, bool english)>;
+    QWidget* parent, const SiteWindTexts& shown, Language language)>;
 
 // The deflection criterion (a Standards menu) and the wind pressure of a site (a button beside
 // the wind buttons and a menu item opening the Site wind dialog). Both act on the Form; the
@@ -29,7 +29,7 @@ public:
                       std::function<void()> afterEvent);
 
     // Texts in the language showing, and the criterion the model holds.
-    void mirror(bool english);
+    void mirror(Language language);
     // Opens the Site wind dialog and applies it; a refused entry opens it again as it was.
     void askSiteWind();
 
@@ -54,6 +54,6 @@ private:
 
 // The real dialog.
 std::optional<SiteWindTexts> siteWindDialog(QWidget* parent, const SiteWindTexts& shown,
-                                            bool english);
+                                            Language language);
 
 }  // namespace cw::gui

@@ -5,7 +5,7 @@
 #include "window_fixture.h"
 
 #include "export/report_export.h"
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <QAction>
 #include <QDir>
@@ -253,7 +253,9 @@ TEST_P(OutOfDateExport, AsksOnlyWhenTheResultsAreOutOfDate) {
     ASSERT_EQ(questions->outOfDateQuestions.size(), c.asked ? 1 : 0);
     if (c.asked) {
         const QStringList& q = questions->outOfDateQuestions.first();
-        const auto words = [&](Message m) { return QString::fromStdString(say(m, c.english)); };
+        const auto words = [&](Message m) {
+            return QString::fromStdString(say(m, c.english ? Language::English : Language::Greek));
+        };
         EXPECT_EQ(q[1], words(Message::ResultsOutOfDate));
         EXPECT_EQ(q[2], words(Message::ExportLastRunResults));
         EXPECT_EQ(q[3], words(Message::Cancel));

@@ -50,8 +50,8 @@ TEST(Standards, SiteWindIsAppliedAndARefusedEntryAsksAgain) {
     typeBay(w);
     StandardsControls* standards = w.window.standards();
     int asked = 0;
-    standards->ask = [&](QWidget*, const SiteWindTexts& shown, bool english) {
-        EXPECT_FALSE(english);
+    standards->ask = [&](QWidget*, const SiteWindTexts& shown, Language language) {
+        EXPECT_EQ(language, Language::Greek);
         SiteWindTexts texts = shown;
         // First too high a reference height, then a site that passes.
         texts[std::size_t(SiteWindEntry::Z)] = ++asked == 1 ? "250" : "20";
@@ -68,7 +68,7 @@ TEST(Standards, SiteWindIsAppliedAndARefusedEntryAsksAgain) {
     EXPECT_EQ(w.form.form().windInput, WindInput::TypedPressure);
 
     // Cancel changes nothing.
-    standards->ask = [](QWidget*, const SiteWindTexts&, bool) {
+    standards->ask = [](QWidget*, const SiteWindTexts&, Language) {
         return std::optional<SiteWindTexts>();
     };
     standards->siteWindAction()->trigger();

@@ -1,9 +1,10 @@
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
 #include <iterator>
+#include <vector>
 
 namespace cw {
 
@@ -221,8 +222,7 @@ constexpr Bilingual kMessages[] = {
      "The results shown are not those of the inputs on the form: an input, a choice or the "
      "criterion has changed since the last run, or there has been no run yet. Press NEXT to "
      "bring them up to date."},
-    {"Εξαγωγή των αποτελεσμάτων του τελευταίου υπολογισμού",
-     "Export the last run's results"},
+    {"Εξαγωγή των αποτελεσμάτων του τελευταίου υπολογισμού", "Export the last run's results"},
     {"Άκυρο", "Cancel"},
     {"Δεν γράφτηκε τεύχος υπολογισμών: τα δεδομένα της φόρμας δεν δίνουν υπολογισμό. {1}",
      "No report was written: the inputs on the form do not give a run. {1}"},
@@ -261,6 +261,86 @@ constexpr Bilingual kMessages[] = {
      "(wind pressure) or \"speed\" (wind speed)."},
     {" Διαχωριστικά χιλιάδων δεν γίνονται δεκτά: γράψτε {1}",
      " Thousands separators are not accepted: write {1}"},
+    {"σφάλμα εγγραφής", "write error"},
+    {" ή ", " or "},
+
+    // The calculation report.
+    {"Υπολογισμός κουφώματος", "Calculation of the bay"},
+    {"Έργο", "Project"},
+    {"Κούφωμα", "Bay"},
+    {"σελίδα {1} από {2}", "page {1} of {2}"},
+    {"1. Δεδομένα", "1. Inputs"},
+    {"2. Στατικό σύστημα και όψη", "2. Static system and elevation"},
+    {"3. Φορτία", "3. Loads"},
+    {"4. Κριτήριο βέλους κάμψης", "4. Deflection criterion"},
+    {"5. Απαιτούμενα μεγέθη", "5. Required values"},
+    {"6. Προτεινόμενα προφίλ", "6. Suggested profiles"},
+    {"7. Έλεγχος ορθοστάτη", "7. Check of the mullion"},
+    {"8. Αντιδράσεις στηρίξεων", "8. Support reactions"},
+    {"Γραμμές που δεν υπολογίστηκαν", "Rows not calculated"},
+    {"Σειρά", "Series"},
+    {"Στατικό σύστημα", "Static system"},
+    {"Κάναβος A1", "Grid width A1"},
+    {"Κάναβος A2", "Grid width A2"},
+    {"Άνοιγμα L1", "Span L1"},
+    {"Άνοιγμα L2", "Span L2"},
+    {"Ύψος υαλοπίνακα H1", "Glazing height H1"},
+    {"Ύψος υαλοπίνακα H2", "Glazing height H2"},
+    {"Πάχος υαλοπίνακα t", "Glass thickness t"},
+    {"Διαιρέτης βέλους d (L/d)", "Deflection divisor d (L/d)"},
+    {"Επιτρεπόμενο βέλος f", "Allowable deflection f"},
+    {"Κριτήριο", "Criterion"},
+    {"Ίδιο βάρος κατασκευής G", "Structure weight G"},
+    {"Ύψος χιονιού h_s", "Snow height h_s"},
+    {"Κλίση α", "Slope α"},
+    {"Veltra", "Veltra"},
+    {"Korin / Dalvo", "Korin / Dalvo"},
+    {"Terrax", "Terrax"},
+    {"Αμφιέρειστη δοκός (άρθρωση – κύλιση)", "One span (pinned – rolling support)"},
+    {"Αμφίπακτη δοκός", "Fixed at both ends"},
+    {"Συνεχής δοκός δύο ίσων ανοιγμάτων", "Two equal continuous spans"},
+    {"Συνεχής δοκός δύο ανοιγμάτων, 0,2 ≤ L2/L1 < 1", "Two continuous spans, 0.2 ≤ L2/L1 < 1"},
+    {"Συνεχής δοκός δύο ανοιγμάτων, L2/L1 < 0,2", "Two continuous spans, L2/L1 < 0.2"},
+    {"Πίεση ανέμου από ζώνη ύψους", "Wind pressure from the height band"},
+    {"έως", "up to"},
+    {"Πίεση ανέμου όπως δόθηκε", "Wind pressure as typed"},
+    {"Πίεση ανέμου τόπου (EN 1991-1-4)", "Wind pressure of the site (EN 1991-1-4)"},
+    {"Πίεση ανέμου από ταχύτητα ανέμου", "Wind pressure from the wind speed"},
+    {"Κεκλιμένος υαλοπίνακας: φορτίο κάθετο στο επίπεδο, όρος προς όρο.",
+     "Sloped glazing: the load normal to its plane, term by term."},
+    {"Όψη του κουφώματος με τις διαστάσεις του σε cm (πάνω), στατικό σύστημα υπό κλίμακα με "
+     "τις αντιδράσεις (κάτω).",
+     "The bay's elevation with its dimensions in cm (above); the static system to scale with "
+     "its reactions (below)."},
+    {"Κρίσιμο όριο", "Limit that governed"},
+    {"Επιτρεπόμενο βέλος σχεδιασμού δ_lim", "Deflection limit designed for δ_lim"},
+    {"L1 / d", "L1 / d"},
+    {"επιτρεπόμενο βέλος f", "allowable deflection f"},
+    {"15 mm", "15 mm"},
+    {"L / 200", "L / 200"},
+    {"5 mm + L / 300", "5 mm + L / 300"},
+    {"L / 250", "L / 250"},
+    {"Προτεινόμενος ορθοστάτης", "Suggested mullion"},
+    {"Προτεινόμενη τραβέρσα", "Suggested transom"},
+    {"Περιοχή της γραμμής του καταλόγου", "Range of its catalogue row"},
+    {"Πρώτη γραμμή του καταλόγου με Ix ≥ Jx", "First catalogue row with Ix ≥ Jx"},
+    {"Κανένας ορθοστάτης του καταλόγου δεν επαρκεί.", "No mullion of the catalogue is enough."},
+    {"Βέλος κάμψης", "Deflection"},
+    {"Τάση", "Stress"},
+    {"βαθμός εκμετάλλευσης", "utilisation"},
+    {"ΕΠΑΡΚΕΙ", "PASSES"},
+    {"ΔΕΝ ΕΠΑΡΚΕΙ", "FAILS"},
+    {"Ο ορθοστάτης επαρκεί:", "The mullion passes:"},
+    {"Ο ορθοστάτης δεν επαρκεί:", "The mullion fails:"},
+    {"Μέγιστη ροπή ανοίγματος (θεωρία δοκού)", "Largest span moment (beam theory)"},
+    {"Ροπή σχεδιασμού q · L1² / 8", "Design moment q · L1² / 8"},
+    {"Ανύψωση (αρνητική αντίδραση), η στήριξη πρέπει να συγκρατεί:",
+     "Uplift (negative reaction), the support must hold down:"},
+    {"Ο υπολογισμός δεν έγινε:", "Not calculated:"},
+    {"λείπει η σειρά, το στατικό σύστημα ή το φορτίο ανέμου",
+     "the series, the static system or the wind load is missing"},
+    {"γραμμή {1}, κούφωμα {2}: {3}", "line {1}, bay {2}: {3}"},
+    {"Ο υπολογισμός δεν γράφτηκε στο", "The report could not be written to"},
     // The verdict line under the results panel.
     {"Η κολώνα {1} επαρκεί: {2}", "Mullion {1} passes: {2}"},
     {"Η κολώνα {1} δεν επαρκεί: {2}", "Mullion {1} fails: {2}"},
@@ -271,7 +351,7 @@ constexpr Bilingual kMessages[] = {
      "Results of the last run — the inputs have changed: press NEXT"},
 };
 
-static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::VerdictOutOfDate) + 1,
+static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),
               "one sentence for each Message, in the enum's order");
 
 struct GreekReason {
@@ -319,21 +399,36 @@ std::string fill(std::string_view sentence, std::initializer_list<std::string_vi
     return fillFrom(sentence, {values.begin(), values.size()});
 }
 
-std::string say(Message message, bool english, std::span<const std::string_view> values) {
+std::string say(Message message, Language language, std::span<const std::string_view> values) {
     const Bilingual& w = wording(message);
-    return fillFrom(english ? w.english : w.greek, values);
+    return fillFrom(language == Language::English ? w.english : w.greek, values);
 }
 
-std::string say(Message message, bool english, std::initializer_list<std::string_view> values) {
-    return say(message, english, std::span<const std::string_view>{values.begin(), values.size()});
+std::string say(Message message, Language language,
+                std::initializer_list<std::string_view> values) {
+    return say(message, language, std::span<const std::string_view>{values.begin(), values.size()});
 }
 
-std::string systemReason(int err, bool english) {
-    if (!english)
+std::string systemReason(int err, Language language) {
+    if (language == Language::Greek)
         for (const GreekReason& reason : kGreekReasons)
             if (reason.err == err)
                 return std::string(reason.greek);
     return std::strerror(err);
+}
+
+Said sayBoth(Message message, std::initializer_list<Said> values) {
+    std::vector<std::string_view> greek;
+    std::vector<std::string_view> english;
+    for (const Said& value : values) {
+        greek.push_back(value.greek);
+        english.push_back(value.english);
+    }
+    return {say(message, Language::Greek, greek), say(message, Language::English, english)};
+}
+
+Said systemReasonBoth(int err) {
+    return {systemReason(err, Language::Greek), systemReason(err, Language::English)};
 }
 
 }  // namespace cw

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "text/language.h"
+
 #include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace cw {
 
-// Every sentence the program says to its user, in Greek and English. {1}, {2}, {3}... stand for
-// the values the sentence names (a field's caption, the text typed, a bound, a path).
+// Every sentence the program says to its user, in Greek and English: the window's refusals,
+// the files', the export's and the batch's messages, the calculation report's headings and
+// phrases. {1}, {2}, {3}... stand for the values the sentence names (a field's caption, the
+// text typed, a bound, a path).
 enum class Message {
     FieldEmpty,
     FieldNotANumber,
@@ -121,6 +126,82 @@ enum class Message {
     OutputIsInput,     // {1} the output, {2} the input
     ColumnNoWindLoad,  // a schedule row with no band, pressure or speed
     GroupSeparator,    // {1} the text without its group separators
+    // The batch: a results file that failed as it was written; the last word of a list.
+    WriteError,
+    ListOr,
+
+    // The calculation report's headings and phrases.
+    ReportTitle,
+    ReportProjectLabel,
+    ReportBayLabel,
+    ReportPageOf,  // {1} of {2}
+    ReportHeadingInputs,
+    ReportHeadingSystem,
+    ReportHeadingLoads,
+    ReportHeadingDeflection,
+    ReportHeadingRequired,
+    ReportHeadingProfiles,
+    ReportHeadingCheck,
+    ReportHeadingReactions,
+    ReportHeadingRefused,
+    ReportSeries,
+    ReportStaticSystem,
+    ReportGridWidthA1,
+    ReportGridWidthA2,
+    ReportSpanL1,
+    ReportSpanL2,
+    ReportGlazingH1,
+    ReportGlazingH2,
+    ReportGlassThickness,
+    ReportDivisor,
+    ReportAllowableDeflection,
+    ReportCriterion,
+    ReportStructureWeight,
+    ReportSnowHeight,
+    ReportSlope,
+    ReportSeriesVeltra,
+    ReportSeriesKorin,
+    ReportSeriesTerrax,
+    ReportCaseOneSpan,
+    ReportCaseFixedEnds,
+    ReportCaseEqualSpans,
+    ReportCaseUnequalSpans,
+    ReportCaseShortUpperSpan,
+    ReportWindFromBand,
+    ReportHeightBandUpTo,
+    ReportWindTyped,
+    ReportWindFromSite,
+    ReportWindFromSpeed,
+    ReportSlopedIntro,
+    ReportPictureCaption,
+    ReportRuleGoverned,
+    ReportDesignedLimit,
+    ReportRuleSpanOverDivisor,
+    ReportRuleAllowable,
+    ReportRuleCap15,
+    ReportRuleSpanOver200,
+    ReportRuleFivePlusSpanOver300,
+    ReportRuleSpanOver250,
+    ReportSuggestedMullion,
+    ReportSuggestedTransom,
+    ReportCatalogueRange,
+    ReportMullionChoice,
+    ReportNoMullionFits,
+    ReportDeflectionCheck,
+    ReportStressCheck,
+    ReportUtilisation,
+    ReportPasses,
+    ReportFails,
+    ReportMullionPasses,
+    ReportMullionFails,
+    ReportMaxSpanMoment,
+    ReportDesignMoment,
+    ReportUplift,
+    ReportNotRun,
+    ReportNotReady,
+    ReportRefusedRow,  // line {1}, bay {2}: {3}
+    ReportCannotWrite,
+
     // The verdict line under the results panel: {1} the mullion, {2} the checks named.
     VerdictPasses,
     VerdictFails,
@@ -128,6 +209,8 @@ enum class Message {
     VerdictStress,      // {1} the mullion's stress, {2} ≤ or >, {3} the allowable
     VerdictNoMullion,
     VerdictOutOfDate,
+
+    Count  // not a sentence: new sentences go above
 };
 
 struct Bilingual {
@@ -139,14 +222,34 @@ const Bilingual& wording(Message message);
 
 // The sentence in the language asked for, with {n} replaced by the n-th value (once, so a
 // value that itself holds "{2}" stays as it is).
-std::string say(Message message, bool english, std::initializer_list<std::string_view> values = {});
-std::string say(Message message, bool english, std::span<const std::string_view> values);
+std::string say(Message message, Language language,
+                std::initializer_list<std::string_view> values = {});
+std::string say(Message message, Language language, std::span<const std::string_view> values);
 
 // The same for any bilingual sentence outside the table's own.
 std::string fill(std::string_view sentence, std::initializer_list<std::string_view> values);
 
 // Why the system refused (errno): in English as the system says it, in Greek in our own words
 // for the errors a user can act on and as the system says it otherwise.
-std::string systemReason(int err, bool english);
+std::string systemReason(int err, Language language);
+
+// A text worded in both languages, for code that words a message before anyone asks in which
+// language (the .xlsx writer): a sentence of the table, or a value the same in both (a path).
+struct Said {
+    Said() = default;
+    Said(std::string same) : greek(same), english(std::move(same)) {}
+    Said(const char* same) : Said(std::string(same)) {}
+    Said(std::string inGreek, std::string inEnglish)
+        : greek(std::move(inGreek)), english(std::move(inEnglish)) {}
+    const std::string& in(Language language) const {
+        return language == Language::English ? english : greek;
+    }
+    std::string greek;
+    std::string english;
+};
+
+// The sentence in both languages, each with the values' own words in that language.
+Said sayBoth(Message message, std::initializer_list<Said> values = {});
+Said systemReasonBoth(int err);
 
 }  // namespace cw

@@ -1,12 +1,14 @@
-// The bilingual table: each sentence names the same values in both languages, and the values
-// go in once, as they are.
+// The bilingual table: every sentence is in both languages, each in its own, naming the same
+// values; the values go in once, as they are.
 
-#include "model/messages.h"
+#include "text/messages.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
@@ -15,7 +17,7 @@
 namespace cw {
 namespace {
 
-constexpr int kLastMessage = static_cast<int>(Message::GroupSeparator);
+constexpr int kLastMessage = static_cast<int>(Message::Count) - 1;
 constexpr int kLastExportMessage = static_cast<int>(Message::ExportDetailNoContentTypes);
 
 std::set<char> placeholders(std::string_view sentence) {
@@ -36,6 +38,66 @@ TEST(Messages, BothLanguagesNameTheSameValues) {
         EXPECT_FALSE(w.greek.empty());
         EXPECT_FALSE(w.english.empty());
         EXPECT_EQ(placeholders(w.greek), placeholders(w.english));
+    }
+}
+
+// Greek letters the English sentences use as symbols of quantities: σ the stress, α the slope,
+// δ the deflection.
+constexpr std::u32string_view kSymbolLetters = U"σαδ";
+
+std::u32string decode(std::string_view utf8) {
+    std::u32string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t cp = length == 1 ? lead : lead & (0x7Fu >> length);
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+        out.push_back(cp);
+        i += length;
+    }
+    return out;
+}
+
+// Greek and Coptic from Ά to ώ (less the ano teleia), and the Greek Extended block.
+bool isGreekLetter(char32_t cp) {
+    return (cp >= 0x386 && cp <= 0x3CE && cp != 0x387) || (cp >= 0x1F00 && cp <= 0x1FFF);
+}
+
+// Sentences that read the same in both languages: names of series and rules of the standard,
+// the panel's label that has no English twin, and the stress comparison in symbols.
+constexpr Message kSameInBoth[] = {
+    Message::NoMullionFits,
+    Message::VerdictStress,
+    Message::ReportSeriesVeltra,
+    Message::ReportSeriesKorin,
+    Message::ReportSeriesTerrax,
+    Message::ReportRuleSpanOverDivisor,
+    Message::ReportRuleCap15,
+    Message::ReportRuleSpanOver200,
+    Message::ReportRuleFivePlusSpanOver300,
+    Message::ReportRuleSpanOver250,
+};
+
+// A table out of step with the enum, or a sentence left in the wrong language, puts Greek
+// where English belongs or the reverse.
+TEST(Messages, EachLanguageInItsOwnLetters) {
+    for (int n = 0; n <= kLastMessage; ++n) {
+        const auto message = static_cast<Message>(n);
+        const Bilingual& w = wording(message);
+        SCOPED_TRACE(std::to_string(n) + ": " + std::string(w.english));
+        const std::u32string greek = decode(w.greek);
+        const std::u32string english = decode(w.english);
+        if (std::find(std::begin(kSameInBoth), std::end(kSameInBoth), message) !=
+            std::end(kSameInBoth)) {
+            EXPECT_EQ(w.greek, w.english);
+            continue;
+        }
+        EXPECT_NE(w.greek, w.english);
+        EXPECT_TRUE(std::any_of(greek.begin(), greek.end(), isGreekLetter));
+        EXPECT_TRUE(std::none_of(english.begin(), english.end(), [](char32_t cp) {
+            return isGreekLetter(cp) && kSymbolLetters.find(cp) == std::u32string_view::npos;
+        }));
     }
 }
 
@@ -76,15 +138,15 @@ TEST(Messages, FillPutsEachValueInOnce) {
 
 TEST(Messages, SayFillsTheLanguageAsked) {
     const std::vector<std::string_view> values = {"/tmp/a.xlsx", "/tmp/.~lock.a.xlsx#"};
-    EXPECT_EQ(say(Message::ExportOpenElsewhere, true, values),
+    EXPECT_EQ(say(Message::ExportOpenElsewhere, Language::English, values),
               "The workbook /tmp/a.xlsx is open in another program (its lock file "
               "/tmp/.~lock.a.xlsx# exists). Close it there and export again; if no program has "
               "it open, delete the lock file.");
-    EXPECT_EQ(say(Message::ExportOpenElsewhere, false, values),
+    EXPECT_EQ(say(Message::ExportOpenElsewhere, Language::Greek, values),
               "Το βιβλίο εργασίας «/tmp/a.xlsx» είναι ανοιχτό σε άλλο πρόγραμμα (υπάρχει το "
               "αρχείο κλειδώματός του «/tmp/.~lock.a.xlsx#»). Κλείστε το εκεί και εξαγάγετε "
               "ξανά· αν δεν το έχει ανοιχτό κανένα πρόγραμμα, διαγράψτε το αρχείο κλειδώματος.");
-    EXPECT_EQ(say(Message::FieldAtMost, true, {"L1", "12", "m"}),
+    EXPECT_EQ(say(Message::FieldAtMost, Language::English, {"L1", "12", "m"}),
               "The field \"L1\" must not be more than 12 m.");
 }
 
@@ -111,8 +173,9 @@ TEST(Messages, SystemReasonInOurGreekWhereTheUserCanAct) {
     for (const ReasonRow& row : rows) {
         SCOPED_TRACE(row.err);
         const std::string system = std::strerror(row.err);
-        EXPECT_EQ(systemReason(row.err, true), system);
-        EXPECT_EQ(systemReason(row.err, false), row.greek ? std::string(row.greek) : system);
+        EXPECT_EQ(systemReason(row.err, Language::English), system);
+        EXPECT_EQ(systemReason(row.err, Language::Greek),
+                  row.greek ? std::string(row.greek) : system);
     }
 }
 
