@@ -3,6 +3,8 @@
 
 #include "../export/openpyxl_facts.h"
 
+#include "program_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -17,53 +19,17 @@
 namespace {
 
 namespace fs = std::filesystem;
+using cw::testing::Outcome;
+using cw::testing::slurp;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class BatchMain : public ::testing::Test {
+class BatchMain : public cw::testing::ProgramTest {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("cw_batch_main_" + std::to_string(::getpid()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    fs::path write(const std::string& name, const std::string& text) {
-        const fs::path p = m_dir / name;
-        std::ofstream(p, std::ios::binary) << text;
-        return p;
-    }
+    BatchMain() : ProgramTest("cw_batch_main_") {}
 
     // Standard error goes to a file, never a terminal.
     Outcome run(const std::string& args) { return shell(std::string(CW_BATCH_BIN) + " " + args); }
 
-    Outcome shell(const std::string& line) {
-        const fs::path out = m_dir / "stdout";
-        const fs::path err = m_dir / "stderr";
-        const std::string command = line + " >'" + out.string() + "' 2>'" + err.string() + "'";
-        const int raw = std::system(command.c_str());
-        Outcome o;
-        o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        o.out = slurp(out);
-        o.err = slurp(err);
-        return o;
-    }
-
-    fs::path m_dir;
+    Outcome shell(const std::string& line) { return shellIn(line); }
 };
 
 constexpr const char* kHeader =

@@ -1,6 +1,8 @@
 // What every program says about its command line: an unknown --locale, and for the report an
 // output that is its input or a run that fails.
 
+#include "program_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -15,52 +17,18 @@
 namespace {
 
 namespace fs = std::filesystem;
+using cw::testing::Outcome;
+using cw::testing::slurp;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class Programs : public ::testing::Test {
+class Programs : public cw::testing::ProgramTest {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("cw_cli_" + std::to_string(::getpid()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    fs::path write(const std::string& name, const std::string& text) {
-        const fs::path p = m_dir / name;
-        std::ofstream(p, std::ios::binary) << text;
-        return p;
-    }
+    Programs() : ProgramTest("cw_cli_") {}
 
     Outcome shell(const std::string& line) {
-        const fs::path out = m_dir / "stdout";
-        const fs::path err = m_dir / "stderr";
         // A window that opens (a locale wrongly taken) is ended, not waited for.
-        const std::string command = "cd '" + m_dir.string() +
-                                    "' && QT_QPA_PLATFORM=offscreen timeout 30 " + line + " >'" + out.string() + "' 2>'" + err.string() + "'";
-        const int raw = std::system(command.c_str());
-        Outcome o;
-        o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        o.out = slurp(out);
-        o.err = slurp(err);
-        return o;
+        return shellIn(line,
+                       "cd '" + m_dir.string() + "' && QT_QPA_PLATFORM=offscreen timeout 30 ");
     }
-
-    fs::path m_dir;
 };
 
 constexpr const char* kSchedule =
