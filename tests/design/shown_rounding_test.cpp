@@ -121,6 +121,29 @@ std::vector<std::pair<double, int>> sampleValues() {
         {5e-324, 15},
         {1e300, 15},
     };
+    // Exact binary ties one digit past the last kept: D / 10^f with D = 5^f * q (q odd) has
+    // its last digit 5 and is a dyadic rational, so the value is exactly the half. Every size,
+    // for 15 digits (D of 16 digits) and for 7 (D of 8 digits, exact in single precision).
+    std::mt19937_64 tieRng(20261208);
+    for (const int P : {15, 7}) {
+        const double lowest = std::pow(10.0, P);  // D has P + 1 digits
+        for (int f = 1; f <= 4; ++f) {
+            const double five = std::pow(5.0, f);
+            for (int i = 0; i < 2000; ++i) {
+                double q = std::floor((lowest + double(tieRng() % std::uint64_t(8 * lowest))) / five);
+                if (std::fmod(q, 2.0) == 0.0)
+                    q += 1.0;
+                const double x = std::ldexp(q, -f) * std::pow(10.0, double(int(tieRng() % 9)) - 4.0);
+                const double tie = P == 7 ? double(float(q / std::pow(2.0, f))) : q / std::pow(2.0, f);
+                values.emplace_back(tie, P);
+                values.emplace_back(-tie, P);
+                values.emplace_back(P == 7 ? double(float(x)) : x, P);
+            }
+        }
+    }
+    // Exact binary ties at the hundredths: k / 8 for odd k, over many sizes.
+    for (std::uint64_t k = 1; k < 200000; k += 2)
+        values.emplace_back(double(k * 1237 % 8000001 | 1) / 8.0, k % 4 == 1 ? 15 : 7);
     std::mt19937_64 rng(20261207);
     for (int i = 0; i < 400000; ++i) {
         const int digits = i % 4 == 0 ? 7 : 15;

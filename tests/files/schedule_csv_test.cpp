@@ -137,6 +137,12 @@ INSTANTIATE_TEST_SUITE_P(
                  ';',
                  {"a,b", "c", "d"},
                  {"2:1|2|3"}},
+        // Commas inside quotes do not count, however many there are.
+        ReadCase{"quoted_commas_outnumber_the_semicolons",
+                 "\"a,b,c\";d\n1;2\n",
+                 ';',
+                 {"a,b,c", "d"},
+                 {"2:1|2"}},
         ReadCase{"more_commas_than_semicolons",
                  "id,note;x,y\n1,a;b,c\n",
                  ',',
