@@ -183,8 +183,9 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt) {
         out.siteWind = siteWindInForce(*d.kept, in);
     } else {
         const std::optional<double> f = parseNumber(d.allowableDeflection_mm, fmt);
-        capped = !f ? kStartCappedDeflection
-                    : *f < 15.0 ? std::string_view(d.allowableDeflection_mm) : kFifteen;
+        capped = !f          ? kStartCappedDeflection
+                 : *f < 15.0 ? std::string_view(d.allowableDeflection_mm)
+                             : kFifteen;
         // Opening takes the wind load before anything else runs, with or without a series.
         out.windRefusal = takeWind(d, in);
     }

@@ -257,7 +257,8 @@ TEST_F(BatchMain, MessagesNameTheScheduleAndItsColumns) {
          "fill in one of the columns \"\"band\"\" (height band), \"\"pressure\"\" (wind "
          "pressure) or \"\"speed\"\" (wind speed)",
          "button"},
-        {"greek_thousands", std::string(kHeader) + "T;veltra;one-span;120;90;1.200;;100;150;10;0-8;;;200;15\n",
+        {"greek_thousands",
+         std::string(kHeader) + "T;veltra;one-span;120;90;1.200;;100;150;10;0-8;;;200;15\n",
          "el_GR", 1, "out", "Διαχωριστικά χιλιάδων δεν γίνονται δεκτά: γράψτε 1200", "1,200"},
         {"english_thousands",
          std::string(kHeader) + "T,veltra,one-span,120,90,\"1,200\",,100,150,10,0-8,,,200,15\n",
@@ -266,7 +267,8 @@ TEST_F(BatchMain, MessagesNameTheScheduleAndItsColumns) {
          std::string(kHeader) + "T,veltra,one-span,120,90,\"1,200.5\",,100,150,10,0-8,,,200,15\n",
          "C", 1, "out", "Thousands separators are not accepted: write 1200.5", "point:"},
         // A decimal with the other separator keeps the separator's hint.
-        {"greek_decimal_point", std::string(kHeader) + "T;veltra;one-span;120;90;250.5;;100;150;10;0-8;;;200;15\n",
+        {"greek_decimal_point",
+         std::string(kHeader) + "T;veltra;one-span;120;90;250.5;;100;150;10;0-8;;;200;15\n",
          "el_GR", 1, "out", "το δεκαδικό διαχωριστικό είναι το κόμμα: 250,5", "χιλιάδων"},
     };
     for (const auto& c : cases) {
@@ -311,7 +313,11 @@ TEST_F(BatchMain, StreamedXlsxHoldsWhatTheCsvHolds) {
         text += "B-" + std::to_string(i) + "," + series[k] + "," + system + "," +
                 std::to_string(100 + i % 50) + ",90," + std::to_string(i % 9 == 8 ? -l1 : l1) +
                 "," + (std::string(system) == "two-spans" ? std::to_string(l1 / 2) : "") +
-                ",100,150,10," + (i % 4 == 1 ? ",1.125," : i % 4 == 2 ? ",,130" : i % 4 == 3 ? ",," : "8-20,,") +
+                ",100,150,10," +
+                (i % 4 == 1   ? ",1.125,"
+                 : i % 4 == 2 ? ",,130"
+                 : i % 4 == 3 ? ",,"
+                              : "8-20,,") +
                 ",200,15,0.1,100,30\n";
     }
     const fs::path schedule = write("mixed.csv", text);
@@ -337,7 +343,8 @@ TEST_F(BatchMain, StreamedXlsxHoldsWhatTheCsvHolds) {
         std::string last = line.substr(start);
         if (last.size() >= 2 && last.front() == '"') {
             last = last.substr(1, last.size() - 2);
-            for (std::size_t q = last.find("\"\""); q != std::string::npos; q = last.find("\"\"", q + 1))
+            for (std::size_t q = last.find("\"\""); q != std::string::npos;
+                 q = last.find("\"\"", q + 1))
                 last.erase(q, 1);
         }
         fields.push_back(last);
@@ -368,12 +375,11 @@ TEST_F(BatchMain, StreamedXlsxHoldsWhatTheCsvHolds) {
             ASSERT_NE(it, cells.end());
             if (it->second.rfind("n ", 0) == 0) {
                 EXPECT_DOUBLE_EQ(std::stod(it->second.substr(2)), std::stod(want));
-                const bool twoDecimals =
-                    want.size() > 3 && want[want.size() - 3] == '.';
+                const bool twoDecimals = want.size() > 3 && want[want.size() - 3] == '.';
                 const auto style = styles.find(key);
-                EXPECT_EQ(style != styles.end() && style->second.find("format=0.00") !=
-                                                       std::string::npos,
-                          twoDecimals);
+                EXPECT_EQ(
+                    style != styles.end() && style->second.find("format=0.00") != std::string::npos,
+                    twoDecimals);
                 twoDecimalCells += twoDecimals;
             } else {
                 std::string quoted;  // as JSON writes it

@@ -109,8 +109,7 @@ TEST_F(Programs, TheReportRefusesAnOutputThatIsItsInputAndKeepsAnEarlierPdf) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(slurp(m_dir / "r.pdf"), "earlier report");
     for (const auto& entry : fs::directory_iterator(m_dir))
-        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
-            << entry.path();
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
     const Outcome done = shell(report + " s.csv -o r.pdf");
     EXPECT_EQ(done.status, 0) << done.err;
     EXPECT_EQ(slurp(m_dir / "r.pdf").rfind("%PDF", 0), 0U);

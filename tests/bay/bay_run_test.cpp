@@ -40,8 +40,8 @@ public:
         d.gridWidthA1_cm = number(10, 500);
         d.gridWidthA2_cm = number(0, 500);
         d.spanL1_cm = number(L1, L1);
-        d.spanL2_cm = pick<std::string>({"", number(0, L1 * 1.1), number(0, L1 * 0.3),
-                                         d.spanL1_cm});
+        d.spanL2_cm =
+            pick<std::string>({"", number(0, L1 * 1.1), number(0, L1 * 0.3), d.spanL1_cm});
         d.glazingHeightH1_cm = number(0, 400);
         d.glazingHeightH2_cm = number(1, 400);
         d.glassThickness_mm = number(0, 40);
@@ -71,10 +71,10 @@ private:
                                               BayHeightBand::UpTo20m, BayHeightBand::UpTo100m});
         k.windInput = pick<std::optional<WindInput>>(
             {std::nullopt, WindInput::Taken, WindInput::TypedPressure, WindInput::FromSpeed});
-        k.pressure = pick<TaggedValue>({TaggedValue(), TaggedValue::real(uniform(0, 3)),
-                                        TaggedValue::text(number(0, 3))});
-        k.heightBandLimit = pick<TaggedValue>(
-            {TaggedValue(), TaggedValue::int16(8), TaggedValue::int16(20), TaggedValue::int16(100)});
+        k.pressure = pick<TaggedValue>(
+            {TaggedValue(), TaggedValue::real(uniform(0, 3)), TaggedValue::text(number(0, 3))});
+        k.heightBandLimit = pick<TaggedValue>({TaggedValue(), TaggedValue::int16(8),
+                                               TaggedValue::int16(20), TaggedValue::int16(100)});
         k.pressureInForce = number(0, 3);
         k.allowableDeflectionCapped_mm =
             pick<std::string>({d.allowableDeflection_mm, "15", number(1, 15)});
@@ -106,8 +106,8 @@ private:
     // A number in the notation, now and then a text a user gets wrong.
     std::string number(double lo, double hi) {
         if (uniform(0, 1) < 0.05)
-            return pick<std::string>({"", " ", "abc", "-5", "0", "1e400", "12..3", "1,200",
-                                      "1.200", "99999999", " 7 ", "nan"});
+            return pick<std::string>({"", " ", "abc", "-5", "0", "1e400", "12..3", "1,200", "1.200",
+                                      "99999999", " 7 ", "nan"});
         char text[32];
         std::snprintf(text, sizeof text, "%.*f", int(uniform(0, 4)), uniform(lo, hi));
         std::string s = text;
@@ -124,12 +124,20 @@ private:
 };
 
 // The results a run shows or hides with the mullion.
-constexpr Field kPanelFields[] = {
-    Field::PressureInForce,   Field::EchoWindSpeed,     Field::RequiredMullionJx,
-    Field::RequiredWx,        Field::RequiredMoment,    Field::RequiredTransomJx,
-    Field::RequiredTransomJy, Field::SuggestedMullion,  Field::SuggestedIx,
-    Field::SuggestedWx,       Field::SuggestedTransom,  Field::MullionDeflection,
-    Field::DesignedDeflectionLimit, Field::MullionStress};
+constexpr Field kPanelFields[] = {Field::PressureInForce,
+                                  Field::EchoWindSpeed,
+                                  Field::RequiredMullionJx,
+                                  Field::RequiredWx,
+                                  Field::RequiredMoment,
+                                  Field::RequiredTransomJx,
+                                  Field::RequiredTransomJy,
+                                  Field::SuggestedMullion,
+                                  Field::SuggestedIx,
+                                  Field::SuggestedWx,
+                                  Field::SuggestedTransom,
+                                  Field::MullionDeflection,
+                                  Field::DesignedDeflectionLimit,
+                                  Field::MullionStress};
 
 struct Notation {
     const char* locale;

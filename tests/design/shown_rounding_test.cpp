@@ -130,11 +130,14 @@ std::vector<std::pair<double, int>> sampleValues() {
         for (int f = 1; f <= 4; ++f) {
             const double five = std::pow(5.0, f);
             for (int i = 0; i < 2000; ++i) {
-                double q = std::floor((lowest + double(tieRng() % std::uint64_t(8 * lowest))) / five);
+                double q =
+                    std::floor((lowest + double(tieRng() % std::uint64_t(8 * lowest))) / five);
                 if (std::fmod(q, 2.0) == 0.0)
                     q += 1.0;
-                const double x = std::ldexp(q, -f) * std::pow(10.0, double(int(tieRng() % 9)) - 4.0);
-                const double tie = P == 7 ? double(float(q / std::pow(2.0, f))) : q / std::pow(2.0, f);
+                const double x =
+                    std::ldexp(q, -f) * std::pow(10.0, double(int(tieRng() % 9)) - 4.0);
+                const double tie =
+                    P == 7 ? double(float(q / std::pow(2.0, f))) : q / std::pow(2.0, f);
                 values.emplace_back(tie, P);
                 values.emplace_back(-tie, P);
                 values.emplace_back(P == 7 ? double(float(x)) : x, P);
