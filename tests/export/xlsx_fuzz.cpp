@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto outcome = cw::writeReportColumnB(path, kCells, readNumber);
     if (std::getenv("CW_FUZZ_VERBOSE"))  // for replaying one input: what became of it
-        std::fprintf(stderr, "ok=%d %s\n", outcome.ok, outcome.message.c_str());
+        std::fprintf(stderr, "ok=%d %s\n", outcome.ok, outcome.message.english.c_str());
     if (entriesInFolder() != 1)
         std::abort();  // a temporary file was left behind
     if (!outcome.ok) {
