@@ -1,5 +1,7 @@
 #include "window/qt/file_menu.h"
 
+#include "window/qt/question_box.h"
+
 #include "document/bay_file_commands.h"
 #include "export/report_cells.h"
 #include "export/report_export.h"
@@ -308,25 +310,14 @@ std::optional<QString> DialogQuestions::chooseWorkbook(QWidget* parent, const QS
 
 bool DialogQuestions::confirmOverwrite(QWidget* parent, const QString& title, const QString& text,
                                        const QString& overwrite, const QString& cancel) {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(overwrite, QMessageBox::AcceptRole);
-    QPushButton* no = box.addButton(cancel, QMessageBox::RejectRole);
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes;
+    return askWithTwoButtons(parent, QMessageBox::Question, title, text, overwrite, cancel, false);
 }
 
 bool DialogQuestions::confirmOutOfDateExport(QWidget* parent, const QString& title,
                                              const QString& text, const QString& exportLastRun,
                                              const QString& cancel) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(exportLastRun, QMessageBox::AcceptRole);
-    QPushButton* no = box.addButton(cancel, QMessageBox::RejectRole);
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes;
+    return askWithTwoButtons(parent, QMessageBox::Warning, title, text, exportLastRun, cancel,
+                             false);
 }
 
 std::optional<QString> DialogQuestions::chooseBayFile(QWidget* parent, const QString& title,

@@ -1,5 +1,7 @@
 #include "window/qt/report_menu.h"
 
+#include "window/qt/question_box.h"
+
 #include "report/report_run.h"
 
 #include <QAction>
@@ -30,14 +32,7 @@ std::optional<QString> DialogReportQuestions::choosePdf(QWidget* parent, const Q
 
 bool DialogReportQuestions::offerToOpen(QWidget* parent, const QString& title, const QString& text,
                                         const QString& openText, const QString& closeText) {
-    // Our own buttons: Qt's standard ones would speak English under a Greek sentence.
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-    QPushButton* openButton = box.addButton(openText, QMessageBox::AcceptRole);
-    QPushButton* closeButton = box.addButton(closeText, QMessageBox::RejectRole);
-    box.setDefaultButton(openButton);
-    box.setEscapeButton(closeButton);
-    box.exec();
-    return box.clickedButton() == openButton;
+    return askWithTwoButtons(parent, QMessageBox::Question, title, text, openText, closeText, true);
 }
 
 void DialogReportQuestions::open(const QUrl& url) {
@@ -109,13 +104,15 @@ void ReportMenu::writeReport() {
         m_questions->showError(m_window, title, QString::fromStdString(*outcome.error));
         return;
     }
-    const QString text =
-        (m_language == Language::English ? QStringLiteral("The report was written to \"%1\". Open it?")
-                   : QStringLiteral("Ο υπολογισμός γράφτηκε στο «%1». Να ανοίξει;"))
-            .arg(*path);
+    const QString text = (m_language == Language::English
+                              ? QStringLiteral("The report was written to \"%1\". Open it?")
+                              : QStringLiteral("Ο υπολογισμός γράφτηκε στο «%1». Να ανοίξει;"))
+                             .arg(*path);
     if (m_questions->offerToOpen(
-            m_window, title, text, m_language == Language::English ? QStringLiteral("&Open") : QStringLiteral("Ά&νοιγμα"),
-            m_language == Language::English ? QStringLiteral("&Close") : QStringLiteral("&Κλείσιμο")))
+            m_window, title, text,
+            m_language == Language::English ? QStringLiteral("&Open") : QStringLiteral("Ά&νοιγμα"),
+            m_language == Language::English ? QStringLiteral("&Close")
+                                            : QStringLiteral("&Κλείσιμο")))
         m_questions->open(QUrl::fromLocalFile(*path));
 }
 
@@ -123,8 +120,9 @@ void ReportMenu::showMethod() {
     QFile file(QStringLiteral(":/docs/method.md"));
     const QString markdown =
         file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    m_questions->showMethod(m_window, m_method->text().remove(QLatin1Char('&')), markdown,
-                            m_language == Language::English ? QStringLiteral("Close") : QStringLiteral("Κλείσιμο"));
+    m_questions->showMethod(
+        m_window, m_method->text().remove(QLatin1Char('&')), markdown,
+        m_language == Language::English ? QStringLiteral("Close") : QStringLiteral("Κλείσιμο"));
 }
 
 }  // namespace cw::gui
