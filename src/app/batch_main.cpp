@@ -3,7 +3,7 @@
 
 #include "batch/batch_run.h"
 #include "export/atomic_file.h"
-#include "model/locale_names.h"
+#include "bay/locale_names.h"
 #include "text/messages.h"
 
 #include <unistd.h>

@@ -1,7 +1,7 @@
 // curtainwall [--locale NAME] [--dump-state-on-exit FILE]: the design window.
 
-#include "model/locale_names.h"
-#include "model/number_text.h"
+#include "bay/locale_names.h"
+#include "bay/number_text.h"
 #include "window/qt/main_window.h"
 #include "window/qt/widget_look.h"
 #include "input/form.h"

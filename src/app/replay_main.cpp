@@ -2,7 +2,7 @@
 // actions, with its state printed as JSON.
 
 #include "app/replay_script.h"
-#include "model/locale_names.h"
+#include "bay/locale_names.h"
 
 #ifdef CW_WITH_REPORT
 #include "app/report_hook.h"
@@ -12,8 +12,8 @@
 #endif
 
 #include <fstream>
-#include <optional>
 #include <iostream>
+#include <optional>
 #include <string>
 
 int main(int argc, char** argv) {
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
                 qputenv("QT_QPA_PLATFORM", "offscreen");
             new QGuiApplication(appArgc, appArgv);
         }
-        return cw::report::writeWindowReport(w, path).error;
+        return cw::report::writeBayReport(cw::documentOf(w), w.numberFormat(), path).error;
     });
 #endif
     if (scriptPath.empty() || scriptPath == "-")

@@ -2,7 +2,7 @@
 
 #include "document/bay_file_commands.h"
 #include "app/report_hook.h"
-#include "export/report_export.h"
+#include "input/report_export.h"
 #include "input/deflection_criterion.h"
 #include "input/form.h"
 #include "input/site_wind.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/number_text.h"
+#include "bay/number_text.h"
 
 #include <iosfwd>
 

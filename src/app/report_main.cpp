@@ -2,7 +2,7 @@
 // report of a bay file, or of every bay of a schedule, as a PDF.
 
 #include "export/atomic_file.h"
-#include "model/locale_names.h"
+#include "bay/locale_names.h"
 #include "report/report_run.h"
 #include "text/messages.h"
 

@@ -3,7 +3,7 @@
 // A whole schedule designed row by row: read as a stream, each row designed and handed to a
 // sink as it comes, so a schedule of any length runs in constant memory (CSV out).
 
-#include "model/number_text.h"
+#include "bay/number_text.h"
 #include "text/language.h"
 
 #include <cstddef>

@@ -4,7 +4,7 @@
 // through the one bay run, the results as the panel shows them.
 
 #include "files/schedule_columns.h"
-#include "model/number_text.h"
+#include "bay/number_text.h"
 
 #include <array>
 #include <string>

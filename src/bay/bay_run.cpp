@@ -1,9 +1,9 @@
 #include "bay/bay_run.h"
 
+#include "bay/field_rules.h"
+#include "design/shown_rounding.h"
 #include "design/site_wind.h"
 #include "design/wind.h"
-#include "model/field_rules.h"
-#include "model/verdicts.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "bay/bay_document.h"
+#include "bay/bay_input.h"
+#include "bay/run_texts.h"
 #include "design/bay.h"
-#include "model/bay_document.h"
-#include "model/bay_input.h"
-#include "model/results_panel.h"
 
 #include <optional>
 #include <string>

@@ -308,4 +308,10 @@ double asShownPlain(double value) {
     return readBack(plainDecimal(value));
 }
 
+int compareAsShown(double value, double limit) {
+    const long long v = std::llround(value * 100.0);
+    const long long l = std::llround(limit * 100.0);
+    return v < l ? -1 : v == l ? 0 : 1;
+}
+
 }  // namespace cw

@@ -26,4 +26,8 @@ std::string fixedDecimal(double value, int significantDigits = 15);
 // The general form in plain ASCII: at most `significantDigits` digits, exponent "E".
 std::string plainDecimal(double value, int significantDigits = 15);
 
+// The relation a shown value bears to its limit: -1 below, 0 equal, 1 above, both as the panel
+// shows them (in hundredths).
+int compareAsShown(double value, double limit);
+
 }  // namespace cw

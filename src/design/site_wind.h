@@ -60,6 +60,12 @@ struct SiteWindPressure {
     double w_kNm2;   // qp * |cpe - cpi|
 };
 
+// The wind pressure of a site as last applied from the Site wind dialog.
+struct SiteWindApplied {
+    SiteWindInput input;
+    SiteWindPressure result;
+};
+
 enum class SiteWindField { Vb0, Cdir, Cseason, Category, Height, Cpe10, Cpe1, Area, Cpi };
 
 enum class SiteWindFault {

@@ -20,8 +20,8 @@
 // below); a version 1 file opens as before. Texts are stored as typed, except that a number uses a dot whatever the notation it was
 // typed in (numberTextToFile). Keys are written in alphabetical order, indented.
 
-#include "model/bay_document.h"
-#include "model/number_text.h"
+#include "bay/bay_document.h"
+#include "bay/number_text.h"
 
 #include <QByteArray>
 #include <QString>

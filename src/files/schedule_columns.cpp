@@ -1,6 +1,6 @@
 #include "files/schedule_columns.h"
 
-#include "model/fields.h"
+#include "bay/fields.h"
 #include "text/messages.h"
 
 #include <cctype>

@@ -4,8 +4,7 @@
 // one bay as a user would give them in the window.
 
 #include "files/schedule_csv.h"
-#include "model/bay_document.h"
-#include "model/control_id.h"
+#include "bay/bay_document.h"
 
 #include <array>
 #include <cstddef>

@@ -2,7 +2,7 @@
 
 #include "bay/bay_run.h"
 #include "input/form.h"
-#include "model/bay_document.h"
+#include "bay/bay_document.h"
 
 namespace cw {
 

@@ -1,6 +1,7 @@
 #include "input/deflection_criterion.h"
 
-#include "model/field_rules.h"
+#include "model/window_run.h"
+#include "bay/field_rules.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "input/enter_chain.h"
 
 #include "input/deflection_criterion.h"
-#include "model/field_rules.h"
+#include "bay/field_rules.h"
 
 #include <cmath>
 

@@ -1,12 +1,13 @@
 #include "input/form.h"
 
+#include "model/window_run.h"
 #include "input/deflection_criterion.h"
 #include "input/enter_chain.h"
 #include "input/language.h"
 #include "input/next_run.h"
 #include "input/selection.h"
 #include "input/wind_load.h"
-#include "model/bay_input.h"
+#include "bay/bay_input.h"
 #include "model/inventory.h"
 #include "model/utf8.h"
 

@@ -1,7 +1,8 @@
 #include "input/next_run.h"
 
-#include "model/bay_input.h"
-#include "model/field_rules.h"
+#include "model/window_run.h"
+#include "bay/bay_input.h"
+#include "bay/field_rules.h"
 #include "model/results_panel.h"
 
 namespace cw {

@@ -1,6 +1,7 @@
 #include "input/selection.h"
 
-#include "model/bay_input.h"
+#include "model/window_run.h"
+#include "bay/bay_input.h"
 
 namespace cw {
 

@@ -3,7 +3,7 @@
 #include "bay/bay_run.h"
 
 #include "input/wind_load.h"
-#include "model/field_rules.h"
+#include "bay/field_rules.h"
 #include "text/messages.h"
 
 #include <cmath>

@@ -1,6 +1,7 @@
 #include "input/wind_load.h"
 
-#include "model/field_rules.h"
+#include "model/window_run.h"
+#include "bay/field_rules.h"
 
 #include <cmath>
 

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "model/tagged_value.h"
+#include "bay/tagged_value.h"
+#include "bay/wind_input.h"
 #include "text/language.h"
 
 #include <cstdint>
 #include <optional>
 
 namespace cw {
-
-// How the pressure in force is read at the next run: from the pressure field once after the
-// pressure button, as kept after the speed button, and as kept once a run has taken it.
-enum class WindInput : std::int16_t { Taken = 0, TypedPressure = 1, FromSpeed = 2 };
 
 // The form-level values the window keeps between runs; each is empty until first assigned.
 // The state dump writes them under the names in `formValueNames`.

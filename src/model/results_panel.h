@@ -1,7 +1,7 @@
 #pragma once
 
 #include "design/bay.h"
-#include "model/bay_input.h"
+#include "bay/run_texts.h"
 #include "model/window_state.h"
 
 #include <array>
@@ -10,20 +10,6 @@
 namespace cw {
 
 // The results panel: the one place where a design becomes texts and captions.
-
-// The texts a run writes into the panel's fields, by Field; the fields a run does not
-// write hold nothing.
-struct RunTexts {
-    std::array<std::string, kFieldCount> texts;
-
-    const std::string& operator[](Field f) const { return texts[static_cast<std::size_t>(f)]; }
-    std::string& operator[](Field f) { return texts[static_cast<std::size_t>(f)]; }
-};
-
-// The echoes of the inputs a run used, also a run without a static system.
-void echoTexts(const RunInputs& in, const RunRequest& run, RunTexts& out);
-// The texts of a completed run with a static system: its echoes, then its results.
-void designTexts(const RunInputs& in, const RunRequest& run, const BayDesign& d, RunTexts& out);
 
 // Hides every result of the earlier run with its captions.
 void hideResults(WindowState& w);

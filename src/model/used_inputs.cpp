@@ -1,6 +1,7 @@
 #include "model/used_inputs.h"
 
-#include "model/bay_input.h"
+#include "model/window_run.h"
+#include "bay/bay_input.h"
 #include "model/window_state.h"
 
 namespace cw {

@@ -2,8 +2,8 @@
 
 #include "design/bay.h"
 #include "design/site_wind.h"
-#include "model/fields.h"
-#include "model/tagged_value.h"
+#include "bay/fields.h"
+#include "bay/tagged_value.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,7 @@
 #include "model/verdicts.h"
 
 #include "design/bay.h"
+#include "model/field_controls.h"
 #include "model/inventory.h"
 #include "text/messages.h"
 
@@ -12,11 +13,6 @@ using C = ControlId;
 
 namespace {
 
-// Both as the panel shows them, in hundredths.
-long long hundredths(double value) {
-    return std::llround(value * 100.0);
-}
-
 std::optional<double> shownNumber(const WindowState& w, ControlId id) {
     if (!w.visible(id))
         return std::nullopt;
@@ -27,12 +23,6 @@ std::optional<double> shownNumber(const WindowState& w, ControlId id) {
 }
 
 }  // namespace
-
-int compareAsShown(double value, double limit) {
-    const long long v = hundredths(value);
-    const long long l = hundredths(limit);
-    return v < l ? -1 : v == l ? 0 : 1;
-}
 
 Verdicts verdicts(const WindowState& w) {
     Verdicts v;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/shown_rounding.h"
 #include "model/window_state.h"
 
 #include <optional>
@@ -13,9 +14,6 @@ struct Verdicts {
     std::optional<bool> stressPasses;
     std::optional<bool> deflectionPasses;
 };
-
-// The relation a shown value bears to its limit: -1 below, 0 equal, 1 above (two decimals).
-int compareAsShown(double value, double limit);
 
 Verdicts verdicts(const WindowState& w);
 // A caption as it shows now: the stress and deflection rows state their verdict.

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "bay/number_text.h"
+#include "bay/refusal.h"
 #include "design/bay.h"
 #include "design/site_wind.h"
-#include "model/bay_document.h"
 #include "model/control_id.h"
-#include "model/fields.h"
+#include "model/field_controls.h"
 #include "model/form_state.h"
-#include "model/number_text.h"
 #include "model/used_inputs.h"
+#include "model/window_document.h"
 
 #include <array>
 #include <functional>
@@ -29,13 +30,6 @@ struct ControlState {
     std::string text;       // text boxes
 };
 
-// Why a run or a button was refused: the message, and the field it names, which takes the
-// focus in the window.
-struct Refusal {
-    std::string message;
-    std::optional<Field> field;
-};
-
 // The display of the completed run whose results show, kept until the next reset of the
 // panel, so that a language switch can label them again.
 struct ShownRun {
@@ -45,12 +39,6 @@ struct ShownRun {
     bool transomFits;
     DeflectionCriterion criterion;
     DeflectionRule rule;  // the rule that gave the mullion's deflection limit
-};
-
-// The wind pressure of a site as last applied from the Site wind dialog.
-struct SiteWindApplied {
-    SiteWindInput input;
-    SiteWindPressure result;
 };
 
 // The main window as plain data: every control's text, visible flag and selection, the

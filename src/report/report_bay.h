@@ -2,8 +2,7 @@
 
 #include "bay/bay_run.h"
 #include "design/bay.h"
-#include "model/bay_document.h"
-#include "model/window_state.h"
+#include "bay/bay_document.h"
 
 #include <optional>
 #include <string>

@@ -7,7 +7,7 @@
 
 #include "design/catalogue.h"
 #include "design/support_reactions.h"
-#include "model/number_text.h"
+#include "bay/number_text.h"
 #include "text/messages.h"
 
 #include <algorithm>

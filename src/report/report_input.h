@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/bay_document.h"
-#include "model/number_text.h"
+#include "bay/bay_document.h"
+#include "bay/number_text.h"
 #include "report/report_bay.h"
 
 #include <cstddef>

@@ -65,11 +65,11 @@ ReportOutcome writeReport(const ReportRequest& request) {
     return outcome;
 }
 
-ReportOutcome writeWindowReport(const WindowState& window, const std::string& output) {
+ReportOutcome writeBayReport(const BayDocument& document, const NumberFormat& fmt,
+                             const std::string& output) {
     ReportOutcome outcome;
     const QFileInfo pdfFile(QString::fromStdString(output));
-    const ReportBay bay = collectBay(pdfFile.completeBaseName().toStdString(),
-                                     documentOf(window), window.numberFormat());
+    const ReportBay bay = collectBay(pdfFile.completeBaseName().toStdString(), document, fmt);
     // A report of inputs that give no run would print a refusal under a report's title; the
     // window says why instead and writes nothing.
     if (bay.refusal) {

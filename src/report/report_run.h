@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/bay_document.h"
-#include "model/number_text.h"
+#include "bay/bay_document.h"
+#include "bay/number_text.h"
 #include "report/report_bay.h"
 
 #include <cstddef>
@@ -28,10 +28,11 @@ struct ReportOutcome {
 // The report of a bay file or a schedule written to the output. Needs a QGuiApplication.
 ReportOutcome writeReport(const ReportRequest& request);
 
-// The report of the bay the window shows (File -> Calculation report): its inputs run
-// afresh in the language showing, as opening them would. The PDF's name names the bay, its
+// The report of the bay the window shows (File -> Calculation report): its inputs (in the
+// language showing) run afresh, as opening them would. The PDF's name names the bay, its
 // folder the project. Inputs that give no run write nothing: the error says why.
-ReportOutcome writeWindowReport(const WindowState& window, const std::string& output);
+ReportOutcome writeBayReport(const BayDocument& bay, const NumberFormat& fmt,
+                             const std::string& output);
 
 // The program's name and version as the header prints them.
 std::string programName();

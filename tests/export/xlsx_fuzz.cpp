@@ -11,7 +11,7 @@
 
 #include "export/xlsx_report.h"
 
-#include "model/number_text.h"
+#include "bay/number_text.h"
 
 #include <zip.h>
 

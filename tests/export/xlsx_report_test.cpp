@@ -1,6 +1,6 @@
 #include "export/xlsx_report.h"
 
-#include "model/number_text.h"
+#include "bay/number_text.h"
 #include "openpyxl_facts.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 
 #include "app/replay_script.h"
 #include "input/form.h"
-#include "model/number_text.h"
+#include "bay/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include "input/deflection_criterion.h"
 #include "input/form.h"
 #include "input/site_wind.h"
-#include "model/field_rules.h"
+#include "bay/field_rules.h"
 #include "model/inventory.h"
 #include "model/result_captions.h"
 #include "model/state_dump.h"

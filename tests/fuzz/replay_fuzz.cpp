@@ -5,7 +5,7 @@
 #include "json_check.h"
 
 #include "app/replay_script.h"
-#include "model/number_text.h"
+#include "bay/number_text.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "text/messages.h"
 
-#include "model/field_rules.h"
+#include "bay/field_rules.h"
 #include "model/inventory.h"
 
 namespace cw::test {

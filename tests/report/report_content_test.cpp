@@ -16,7 +16,7 @@
 #include "text/messages.h"
 
 #include "design/site_wind.h"
-#include "model/number_text.h"
+#include "bay/number_text.h"
 
 #include <gtest/gtest.h>
 

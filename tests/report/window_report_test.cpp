@@ -37,8 +37,11 @@ TEST_P(WindowReport, InputsThatGiveNoRunWriteNoPdf) {
     f.click(C::Command10);
     f.click(C::Option10);
     f.click(C::Option13);
-    for (const auto& [id, text] : {std::pair{C::Text4, "150"}, {C::Text7, "150"},
-                                   {C::Text2, "400"}, {C::Text13, "200"}, {C::Text10, "100"},
+    for (const auto& [id, text] : {std::pair{C::Text4, "150"},
+                                   {C::Text7, "150"},
+                                   {C::Text2, "400"},
+                                   {C::Text13, "200"},
+                                   {C::Text10, "100"},
                                    {C::Text12, "200"}})
         f.type(id, text);
     f.click(C::Option2);
@@ -53,7 +56,8 @@ TEST_P(WindowReport, InputsThatGiveNoRunWriteNoPdf) {
     const std::vector<std::string> said = next.takeMessages();
     ASSERT_EQ(said.size(), c.refused ? 1U : 0U);
 
-    const ReportOutcome outcome = writeWindowReport(f.state(), pdf);
+    const ReportOutcome outcome =
+        writeBayReport(documentOf(f.state()), f.state().numberFormat(), pdf);
     const bool refused = c.refused;
     EXPECT_EQ(QFileInfo::exists(QString::fromStdString(pdf)), !refused);
     if (refused) {
@@ -67,7 +71,7 @@ TEST_P(WindowReport, InputsThatGiveNoRunWriteNoPdf) {
 
     // The replay's line: the same words as a message box, and still no file.
     installCalculationReport([](const WindowState& w, const std::string& path) {
-        return writeWindowReport(w, path).error;
+        return writeBayReport(documentOf(w), w.numberFormat(), path).error;
     });
     const std::string again = dir.filePath(QStringLiteral("again.pdf")).toStdString();
     EXPECT_EQ(writeCalculationReport(f.state(), again), "");
@@ -78,11 +82,10 @@ TEST_P(WindowReport, InputsThatGiveNoRunWriteNoPdf) {
 
 INSTANTIATE_TEST_SUITE_P(
     AfterACompletedRun, WindowReport,
-    ::testing::Values(
-        Case{"unchanged_inputs_are_reported", {}, false},
-        Case{"L2_above_L1", {{C::Text13, "500"}}, true},
-        Case{"H2_emptied", {{C::Text12, ""}}, true},
-        Case{"glass_thickness_not_a_number", {{C::Text16, "ten"}}, true}),
+    ::testing::Values(Case{"unchanged_inputs_are_reported", {}, false},
+                      Case{"L2_above_L1", {{C::Text13, "500"}}, true},
+                      Case{"H2_emptied", {{C::Text12, ""}}, true},
+                      Case{"glass_thickness_not_a_number", {{C::Text16, "ten"}}, true}),
     [](const ::testing::TestParamInfo<Case>& row) { return row.param.name; });
 
 }  // namespace

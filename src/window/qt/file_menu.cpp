@@ -4,8 +4,8 @@
 
 #include "document/bay_file_commands.h"
 #include "export/report_cells.h"
-#include "export/report_export.h"
-#include "model/bay_document.h"
+#include "input/report_export.h"
+#include "bay/bay_document.h"
 #include "model/inventory.h"
 #include "model/language_captions.h"
 #include "text/messages.h"

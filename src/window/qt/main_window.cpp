@@ -9,7 +9,7 @@
 #include "window/qt/key_codes.h"
 #include "window/qt/widget_look.h"
 
-#include "export/report_export.h"
+#include "input/report_export.h"
 
 #include <QAction>
 #include <QApplication>

@@ -99,7 +99,8 @@ void ReportMenu::writeReport() {
     if (!path)
         return;
     const report::ReportOutcome outcome =
-        report::writeWindowReport(m_form.state(), QFile::encodeName(*path).toStdString());
+        report::writeBayReport(documentOf(m_form.state()), m_form.state().numberFormat(),
+                               QFile::encodeName(*path).toStdString());
     if (outcome.error) {
         m_questions->showError(m_window, title, QString::fromStdString(*outcome.error));
         return;

@@ -4,7 +4,7 @@
 
 #include "window_fixture.h"
 
-#include "export/report_export.h"
+#include "input/report_export.h"
 #include "text/messages.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // "Print in  Excel": the results panel into column B of the report workbook.
 
-#include "export/report_export.h"
+#include "input/report_export.h"
 
 #include "export/report_cells.h"
 #include "export/xlsx_report.h"

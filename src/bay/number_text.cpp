@@ -1,4 +1,4 @@
-#include "model/number_text.h"
+#include "bay/number_text.h"
 
 #include "design/shown_rounding.h"
 

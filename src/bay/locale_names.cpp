@@ -1,20 +1,19 @@
-#include "model/locale_names.h"
+#include "bay/locale_names.h"
 
 #include <QLocale>
 #include <QString>
 
+#include <locale.h>
 #include <algorithm>
 #include <cctype>
 #include <clocale>
-#include <locale.h>
 
 namespace cw {
 
 namespace {
 
 bool sameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });

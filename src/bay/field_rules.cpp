@@ -1,7 +1,7 @@
 // The refusals of the run and the buttons. A structural tool must not compute with an
 // empty field, a zero divisor or an overflowing value: it says which field is wrong instead.
 
-#include "model/field_rules.h"
+#include "bay/field_rules.h"
 
 #include "text/messages.h"
 
@@ -71,7 +71,9 @@ std::optional<std::string> withoutGroupSeparators(std::string_view text, const N
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '-' || text[i] == '+'))
         out += text[i++];
-    const auto digit = [&](std::size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
+    const auto digit = [&](std::size_t k) {
+        return k < text.size() && text[k] >= '0' && text[k] <= '9';
+    };
     std::size_t lead = 0;
     while (digit(i + lead))
         ++lead;
@@ -144,7 +146,7 @@ std::string fieldCaption(Field field, Language language) {
     for (const Caption& c : kCaptions)
         if (c.field == field)
             return std::string(language == Language::English ? c.english : c.greek);
-    return std::string(controlName(controlOf(field)));
+    return std::string();
 }
 
 std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
@@ -173,10 +175,6 @@ std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
     return Refusal{message, rule.field};
 }
 
-std::optional<Refusal> checkField(const WindowState& w, const FieldRule& rule) {
-    return checkField(rule, w.text(rule.field), w.numberFormat(), w.languageShowing());
-}
-
 std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& fmt,
                                     Language language) {
     if (auto refusal = checkField({Field::Divisor, Bound::Any}, text, fmt, language))
@@ -190,8 +188,7 @@ std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& f
 }
 
 Refusal tooLarge(Field field, Language language) {
-    return Refusal{say(Message::ValueTooLarge, language, {fieldCaption(field, language)}),
-                   field};
+    return Refusal{say(Message::ValueTooLarge, language, {fieldCaption(field, language)}), field};
 }
 
 Refusal windPressureTooHigh(Language language) {

@@ -1,73 +1,13 @@
-// The mapping from the window's input fields to the bay a run designs.
+// The inputs of a run, as typed, checked and read into the bay a run designs.
 
-#include "model/bay_input.h"
+#include "bay/bay_input.h"
 
-#include "model/field_rules.h"
+#include "bay/field_rules.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace cw {
-
-using C = ControlId;
-
-namespace {
-
-// The window's series options; each series designs with its catalogue (seriesCatalogueFile).
-struct SeriesOption {
-    ControlId option;
-    Series series;
-};
-constexpr SeriesOption kSeriesOptions[] = {{C::Option10, Series::Veltra},
-                                           {C::Option11, Series::KorinDalvo},
-                                           {C::Option12, Series::Terrax}};
-
-}  // namespace
-
-std::optional<Series> seriesOfOption(ControlId option) {
-    for (const SeriesOption& s : kSeriesOptions)
-        if (s.option == option)
-            return s.series;
-    return std::nullopt;
-}
-
-std::optional<Series> chosenSeries(const WindowState& w) {
-    for (const SeriesOption& s : kSeriesOptions)
-        if (w.selected(s.option))
-            return s.series;
-    return std::nullopt;
-}
-
-std::optional<StaticSystem> chosenSystem(const WindowState& w) {
-    if (w.selected(C::Option9))
-        return StaticSystem::OneSpan;
-    if (w.selected(C::Option13))
-        return StaticSystem::TwoSpans;
-    if (w.selected(C::Option14))
-        return StaticSystem::FixedEnds;
-    return std::nullopt;
-}
-
-RunInputs inputsOf(const WindowState& w) {
-    RunInputs in;
-    in.fmt = &w.numberFormat();
-    in.language = w.languageShowing();
-    in.series = chosenSeries(w);
-    in.system = chosenSystem(w);
-    for (std::size_t f = 0; f < kInputFieldCount; ++f)
-        in.texts[f] = w.text(static_cast<Field>(f));
-    const FormState& values = w.form();
-    in.windInput = values.windInput;
-    in.windPressure = values.windPressure;
-    in.heightBandLimit = values.heightBandLimit;
-    in.windSource = w.windSource;
-    in.criterion = w.criterion;
-    return in;
-}
-
-RunRequest readRun(const WindowState& w) {
-    return readRun(inputsOf(w));
-}
 
 RunRequest readRun(const RunInputs& w) {
     RunRequest run;
@@ -137,8 +77,7 @@ RunRequest readRun(const RunInputs& w) {
         in.windPressure_kNm2 = *p;
     }
     // The check of the suggestion reads the pressure as its field shows it.
-    in.windPressureShown_kNm2 =
-        parseNumber(pressureText, fmt).value_or(in.windPressure_kNm2);
+    in.windPressureShown_kNm2 = parseNumber(pressureText, fmt).value_or(in.windPressure_kNm2);
     in.windSource = w.windSource;
     in.criterion = w.criterion;
     if (in.windPressure_kNm2 > kMaxWindPressure_kNm2)

@@ -1,4 +1,4 @@
-#include "model/tagged_value.h"
+#include "bay/tagged_value.h"
 
 namespace cw {
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "model/fields.h"
-#include "model/number_text.h"
-#include "model/window_state.h"
+#include "bay/fields.h"
+#include "bay/number_text.h"
+#include "bay/refusal.h"
+#include "text/language.h"
 
 #include <optional>
 #include <string>
@@ -43,8 +44,6 @@ std::string fieldCaption(Field field, Language language);
 // field and what is wrong with it, with the focus on the field.
 std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
                                   const NumberFormat& fmt, Language language);
-// The same for the field's text in the window, in the language showing.
-std::optional<Refusal> checkField(const WindowState& w, const FieldRule& rule);
 
 // The divisor d must convert to a whole number from 1 to 32767.
 std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& fmt,

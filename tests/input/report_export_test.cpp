@@ -1,6 +1,6 @@
 #include "../input/form_fixture.h"
 
-#include "export/report_export.h"
+#include "input/report_export.h"
 #include "openpyxl_facts.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "bay/fields.h"
+#include "bay/number_text.h"
+#include "bay/refusal.h"
+#include "bay/tagged_value.h"
+#include "bay/wind_input.h"
 #include "design/bay.h"
-#include "model/window_state.h"
+#include "design/deflection_criterion.h"
+#include "text/language.h"
 
 #include <array>
 #include <optional>
@@ -37,19 +43,7 @@ struct RunInputs {
     std::optional<double> num(Field f) const { return parseNumber(text(f), *fmt); }
 };
 
-// The window's inputs; valid while the window is unchanged.
-RunInputs inputsOf(const WindowState& w);
-
 // Reads and checks the inputs for a run, in the order the user meets the fields; the first
 // that fails is the one reported.
 RunRequest readRun(const RunInputs& in);
-// The same for the window's inputs. Nothing changes in the window.
-RunRequest readRun(const WindowState& w);
-
-// The series an option button stands for, if it is one of the series options.
-std::optional<Series> seriesOfOption(ControlId option);
-// The series and the static system the option buttons choose, if any.
-std::optional<Series> chosenSeries(const WindowState& w);
-std::optional<StaticSystem> chosenSystem(const WindowState& w);
-
 }  // namespace cw

@@ -1,4 +1,4 @@
-#include "model/field_rules.h"
+#include "bay/field_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 namespace cw::test {
 namespace {
 
-using C = ControlId;
 
 struct NotANumber {
     const char* name;

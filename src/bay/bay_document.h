@@ -1,10 +1,11 @@
 #pragma once
 
+#include "bay/fields.h"
+#include "bay/tagged_value.h"
+#include "bay/wind_input.h"
 #include "design/deflection_criterion.h"
 #include "design/site_wind.h"
-#include "model/fields.h"
-#include "model/form_state.h"
-#include "model/tagged_value.h"
+#include "text/language.h"
 
 #include <optional>
 #include <span>
@@ -71,21 +72,5 @@ struct BayDocumentText {
     std::string BayDocument::*text;
 };
 std::span<const BayDocumentText> bayDocumentTexts();
-
-// The bay file the window shows: where it was last saved or opened from, and the inputs
-// it then held. Unsaved changes are whatever differs from those inputs, so typing a text
-// and typing it back leaves nothing to save.
-struct DocumentFile {
-    std::optional<std::string> path;  // none until the first save or open
-    BayDocument saved;                // the start form's inputs until then
-};
-
-class WindowState;
-
-// The inputs the window holds, as a bay document.
-BayDocument documentOf(const WindowState& w);
-
-// Whether the window's inputs differ from those last saved or opened.
-bool documentModified(const WindowState& w);
 
 }  // namespace cw

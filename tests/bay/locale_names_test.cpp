@@ -1,6 +1,6 @@
 // Which --locale names the programs take: those the C library or Qt's locale data has.
 
-#include "model/locale_names.h"
+#include "bay/locale_names.h"
 
 #include <gtest/gtest.h>
 

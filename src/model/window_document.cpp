@@ -1,0 +1,62 @@
+#include "model/window_document.h"
+
+#include "model/window_state.h"
+
+namespace cw {
+
+using C = ControlId;
+
+BayDocument documentOf(const WindowState& w) {
+    BayDocument d;
+    d.series = w.selected(C::Option10)   ? BaySeries::Veltra
+               : w.selected(C::Option11) ? BaySeries::Korin
+               : w.selected(C::Option12) ? BaySeries::Terrax
+                                         : BaySeries::None;
+    d.staticSystem = w.selected(C::Option9)    ? BayStaticSystem::OneSpan
+                     : w.selected(C::Option14) ? BayStaticSystem::FixedEnds
+                     : w.selected(C::Option13) ? BayStaticSystem::TwoSpans
+                                               : BayStaticSystem::None;
+    for (const BayDocumentText& slot : bayDocumentTexts())
+        d.*slot.text = w.text(slot.field);
+    switch (w.windSource) {
+    case WindSource::HeightBand:
+        d.windSource = w.selected(C::Option1)   ? BayWindSource::Band0To8m
+                       : w.selected(C::Option2) ? BayWindSource::Band8To20m
+                                                : BayWindSource::Band20To100m;
+        break;
+    case WindSource::TypedPressure: d.windSource = BayWindSource::TypedPressure; break;
+    case WindSource::WindSpeed: d.windSource = BayWindSource::WindSpeed; break;
+    case WindSource::None: d.windSource = BayWindSource::None; break;
+    }
+    d.language = w.languageShowing();
+    d.deflectionCriterion = w.criterion;
+
+    BayKeptState kept;
+    kept.bandSelected = w.selected(C::Option1)   ? BayHeightBand::UpTo8m
+                        : w.selected(C::Option2) ? BayHeightBand::UpTo20m
+                        : w.selected(C::Option3) ? BayHeightBand::UpTo100m
+                                                 : BayHeightBand::None;
+    // The band in force is the one whose limit is kept: a series chosen after it unselects
+    // the 8 m option but keeps its pressure.
+    if (w.windSource == WindSource::HeightBand && w.form().heightBandLimit.isNumber()) {
+        const double limit = w.form().heightBandLimit.numberValue();
+        d.windSource = limit <= 8    ? BayWindSource::Band0To8m
+                       : limit <= 20 ? BayWindSource::Band8To20m
+                                     : BayWindSource::Band20To100m;
+    }
+    kept.windInput = w.form().windInput;
+    kept.pressure = w.form().windPressure;
+    kept.heightBandLimit = w.form().heightBandLimit;
+    kept.pressureInForce = w.text(Field::PressureInForce);
+    if (w.siteWind)
+        kept.siteWind = w.siteWind->input;
+    kept.allowableDeflectionCapped_mm = w.text(Field::AllowableDeflectionCapped);
+    d.kept = std::move(kept);
+    return d;
+}
+
+bool documentModified(const WindowState& w) {
+    return documentOf(w) != w.document.saved;
+}
+
+}  // namespace cw
