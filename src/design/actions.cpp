@@ -11,8 +11,8 @@ std::span<const Combination> combinations(const PartialFactors& f, bool withSnow
     // Suction lifts against the dead load: the dead load is favourable there (6.4.3.2 (3)).
     storage[n++] = {CombinationId::WindSuction, f.gammaGFav, -f.gammaQ, 0.0, true};
     if (withSnow) {
-        storage[n++] = {CombinationId::SnowLeading, f.gammaGUnfav, f.gammaQ * f.psi0Wind,
-                        f.gammaQ, true};
+        storage[n++] = {CombinationId::SnowLeading, f.gammaGUnfav, f.gammaQ * f.psi0Wind, f.gammaQ,
+                        true};
         storage[n++] = {CombinationId::WindLeadingSnow, f.gammaGUnfav, f.gammaQ,
                         f.gammaQ * f.psi0Snow, true};
     }

@@ -11,22 +11,22 @@ namespace cw {
 // The recommended values of EN 1990 Table A1.2(B) and EN 1999-1-1 6.1.3; every one may be
 // replaced as a national annex would.
 struct PartialFactors {
-    double gammaM1 = 1.10;         // resistance of cross-sections
-    double gammaM2 = 1.25;         // resistance of net sections to fracture
-    double gammaGUnfav = 1.35;     // permanent action, unfavourable
-    double gammaGFav = 1.00;       // permanent action, favourable
-    double gammaQ = 1.50;          // variable action
-    double psi0Wind = 0.6;         // wind accompanying
-    double psi0Snow = 0.5;         // snow accompanying (sites at most 1000 m above sea level)
+    double gammaM1 = 1.10;      // resistance of cross-sections
+    double gammaM2 = 1.25;      // resistance of net sections to fracture
+    double gammaGUnfav = 1.35;  // permanent action, unfavourable
+    double gammaGFav = 1.00;    // permanent action, favourable
+    double gammaQ = 1.50;       // variable action
+    double psi0Wind = 0.6;      // wind accompanying
+    double psi0Snow = 0.5;      // snow accompanying (sites at most 1000 m above sea level)
 };
 
 enum class CombinationId {
-    WindPressure,        // gammaG,sup G + gammaQ W
-    WindSuction,         // gammaG,inf G - gammaQ W
-    SnowLeading,         // gammaG,sup G + gammaQ S + gammaQ psi0,w W
-    WindLeadingSnow,     // gammaG,sup G + gammaQ W + gammaQ psi0,s S
-    CharPressure,        // G + W (+ S): deflection
-    CharSuction,         // G - W: deflection under suction, anchor forces
+    WindPressure,     // gammaG,sup G + gammaQ W
+    WindSuction,      // gammaG,inf G - gammaQ W
+    SnowLeading,      // gammaG,sup G + gammaQ S + gammaQ psi0,w W
+    WindLeadingSnow,  // gammaG,sup G + gammaQ W + gammaQ psi0,s S
+    CharPressure,     // G + W (+ S): deflection
+    CharSuction,      // G - W: deflection under suction, anchor forces
 };
 
 // Factors of one combination on the characteristic actions. Wind is signed: positive is

@@ -243,8 +243,7 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads) {
         r.supportX_m[s] = node == nodes - 1 ? total : m.el[node].x0;
         r.reactions_kN[s] = -nodeForce[2 * node];
         const Element& e = node == nodes - 1 ? m.el[node - 1] : m.el[node];
-        r.supportMoments_kNm[s] =
-            node == nodes - 1 ? evaluate(m, e, e.L).M : e.M0;
+        r.supportMoments_kNm[s] = node == nodes - 1 ? evaluate(m, e, e.L).M : e.M0;
     }
 
     // Stations, 50 intervals a span; the extremes from the stations and, exactly, from the

@@ -90,24 +90,21 @@ TEST_P(AlloyNameTest, Spellings) {
 
 INSTANTIATE_TEST_SUITE_P(
     Spellings, AlloyNameTest,
-    ::testing::Values(NameCase{"plain", "6060 T6", "6060 T6"},
-                      NameCase{"en_aw_prefix", "EN AW-6060 T6", "6060 T6"},
-                      NameCase{"en_aw_space", "EN AW 6063 T66", "6063 T66"},
-                      NameCase{"lower_case_hyphen", "en aw-6063-t5", "6063 T5"},
-                      NameCase{"no_separator", "6082T6", "6082 T6"},
-                      NameCase{"surrounding_spaces", "  6061 T6 ", "6061 T6"},
-                      NameCase{"6005A_lower_a", "6005a t6", "6005A T6 EP/H"},
-                      NameCase{"6005A_open", "EN AW-6005A T6 EP/O", "6005A T6 EP/O"},
-                      NameCase{"form_on_other_alloy", "6060 T6 EP/H", "6060 T6"},
-                      NameCase{"t66_is_not_t6", "6060 T66", "6060 T66"},
-                      NameCase{"t6_is_not_t66", "6060 T6", "6060 T6"},
-                      NameCase{"unknown_temper", "6060 T4", ""},
-                      NameCase{"unknown_alloy", "7020 T6", ""},
-                      NameCase{"missing_temper", "6060", ""},
-                      NameCase{"three_digits", "606 T6", ""},
-                      NameCase{"trailing_junk", "6060 T6x", ""},
-                      NameCase{"unknown_form", "6005A T6 EP/X", ""},
-                      NameCase{"empty", "", ""}));
+    ::testing::Values(
+        NameCase{"plain", "6060 T6", "6060 T6"},
+        NameCase{"en_aw_prefix", "EN AW-6060 T6", "6060 T6"},
+        NameCase{"en_aw_space", "EN AW 6063 T66", "6063 T66"},
+        NameCase{"lower_case_hyphen", "en aw-6063-t5", "6063 T5"},
+        NameCase{"no_separator", "6082T6", "6082 T6"},
+        NameCase{"surrounding_spaces", "  6061 T6 ", "6061 T6"},
+        NameCase{"6005A_lower_a", "6005a t6", "6005A T6 EP/H"},
+        NameCase{"6005A_open", "EN AW-6005A T6 EP/O", "6005A T6 EP/O"},
+        NameCase{"form_on_other_alloy", "6060 T6 EP/H", "6060 T6"},
+        NameCase{"t66_is_not_t6", "6060 T66", "6060 T66"},
+        NameCase{"t6_is_not_t66", "6060 T6", "6060 T6"}, NameCase{"unknown_temper", "6060 T4", ""},
+        NameCase{"unknown_alloy", "7020 T6", ""}, NameCase{"missing_temper", "6060", ""},
+        NameCase{"three_digits", "606 T6", ""}, NameCase{"trailing_junk", "6060 T6x", ""},
+        NameCase{"unknown_form", "6005A T6 EP/X", ""}, NameCase{"empty", "", ""}));
 
 TEST(Alloys, DefaultIs6060T6) {
     EXPECT_EQ(defaultAlloy().name, "6060 T6");
