@@ -12,6 +12,7 @@ constexpr int kMaxDof = 2 * kMaxNodes;
 struct Element {
     double x0 = 0.0;
     double L = 0.0;
+    double invL = 0.0;
     double d[4] = {};  // w1, theta1, w2, theta2 (m, rad)
     double M0 = 0.0;   // moment and shear at the left end, from the end forces
     double V0 = 0.0;
@@ -23,8 +24,12 @@ struct Model {
     Element el[2 * kMaxElementsPerSpan];
     int elementCount = 0;
     PointLoad local[kMaxPointLoads];  // x is from the element's left end
+    // P b^2 / (6 L^3 EI) and P a^2 / (6 L^3 EI) of each: the fixed-fixed deflection's factor
+    // left and right of the load.
+    double sideFactor[kMaxPointLoads][2];
     double q = 0.0;
     double EI = 0.0;
+    double q24EI = 0.0;  // q / (24 EI)
 };
 
 // Equivalent nodal loads (the negative of the fixed-end reactions) of an element's load.
@@ -58,7 +63,8 @@ void stiffness(double EI, double L, double k[4][4]) {
 }
 
 struct Values {
-    double M, V, w;
+    double M, V, w;  // w in mm
+    double theta;    // dw/dx, rad
 };
 
 // The exact solution inside an element: statics from the left end for M and V, the
@@ -67,12 +73,15 @@ Values evaluate(const Model& m, const Element& e, double x) {
     const double L = e.L;
     double M = e.M0 + e.V0 * x - m.q * x * x / 2.0;
     double V = e.V0 - m.q * x;
-    const double s = x / L;
+    const double s = x * e.invL;
     const double s2 = s * s;
     const double s3 = s2 * s;
     double w = e.d[0] * (1.0 - 3.0 * s2 + 2.0 * s3) + e.d[1] * L * (s - 2.0 * s2 + s3) +
                e.d[2] * (3.0 * s2 - 2.0 * s3) + e.d[3] * L * (s3 - s2);
-    w += m.q * x * x * (L - x) * (L - x) / (24.0 * m.EI);
+    double theta = (e.d[2] - e.d[0]) * (6.0 * s - 6.0 * s2) * e.invL +
+                   e.d[1] * (1.0 - 4.0 * s + 3.0 * s2) + e.d[3] * (3.0 * s2 - 2.0 * s);
+    w += m.q24EI * x * x * (L - x) * (L - x);
+    theta += 2.0 * m.q24EI * x * (L - x) * (L - 2.0 * x);
     for (int k = 0; k < e.loadCount; ++k) {
         const double P = m.local[e.firstLoad + k].force_kN;
         const double a = m.local[e.firstLoad + k].x_m;
@@ -86,35 +95,59 @@ Values evaluate(const Model& m, const Element& e, double x) {
         const double xx = left ? x : L - x;
         const double aa = left ? a : b;
         const double bb = left ? b : a;
-        w += P * bb * bb * xx * xx * (3.0 * aa * L - (3.0 * aa + bb) * xx) /
-             (6.0 * L * L * L * m.EI);
+        const double c = m.sideFactor[e.firstLoad + k][left ? 0 : 1];
+        w += c * xx * xx * (3.0 * aa * L - (3.0 * aa + bb) * xx);
+        const double slope = c * (6.0 * aa * L * xx - 3.0 * (3.0 * aa + bb) * xx * xx);
+        theta += left ? slope : -slope;
     }
-    return {M, V, w * 1000.0};
+    return {M, V, w * 1000.0, theta};
 }
 
-// Gaussian elimination without pivoting on the symmetric positive definite banded system;
-// two-node beam elements give a half bandwidth of three.
-bool solveBanded(double K[kMaxDof][kMaxDof], double F[kMaxDof], int n) {
-    constexpr int band = 3;
+// The deflection alone, mm, for the search of its extremes.
+double deflectionAt(const Model& m, const Element& e, double x) {
+    const double L = e.L;
+    const double s = x * e.invL;
+    const double s2 = s * s;
+    const double s3 = s2 * s;
+    double w = e.d[0] * (1.0 - 3.0 * s2 + 2.0 * s3) + e.d[1] * L * (s - 2.0 * s2 + s3) +
+               e.d[2] * (3.0 * s2 - 2.0 * s3) + e.d[3] * L * (s3 - s2);
+    w += m.q24EI * x * x * (L - x) * (L - x);
+    for (int k = 0; k < e.loadCount; ++k) {
+        const double a = m.local[e.firstLoad + k].x_m;
+        const bool left = x <= a;
+        const double xx = left ? x : L - x;
+        const double aa = left ? a : L - a;
+        const double bb = L - aa;
+        w += m.sideFactor[e.firstLoad + k][left ? 0 : 1] * xx * xx *
+             (3.0 * aa * L - (3.0 * aa + bb) * xx);
+    }
+    return w * 1000.0;
+}
+
+// Two-node beam elements give a half bandwidth of three: the upper band is kept,
+// K(i, j) = band[i][j - i], and eliminated without pivoting (symmetric positive definite).
+constexpr int kBand = 4;
+
+bool solveBanded(double band[kMaxDof][kBand], double F[kMaxDof], int n) {
     for (int k = 0; k < n; ++k) {
-        if (!(std::abs(K[k][k]) > 0.0))
+        if (!(std::abs(band[k][0]) > 0.0))
             return false;
-        const int last = std::min(n - 1, k + band);
+        const int last = std::min(n - 1, k + kBand - 1);
         for (int i = k + 1; i <= last; ++i) {
-            const double f = K[i][k] / K[k][k];
+            const double f = band[k][i - k] / band[k][0];
             if (f == 0.0)
                 continue;
-            for (int j = k; j <= last; ++j)
-                K[i][j] -= f * K[k][j];
+            for (int j = i; j <= last; ++j)
+                band[i][j - i] -= f * band[k][j - k];
             F[i] -= f * F[k];
         }
     }
     for (int k = n - 1; k >= 0; --k) {
         double s = F[k];
-        const int last = std::min(n - 1, k + band);
+        const int last = std::min(n - 1, k + kBand - 1);
         for (int j = k + 1; j <= last; ++j)
-            s -= K[k][j] * F[j];
-        F[k] = s / K[k][k];
+            s -= band[k][j - k] * F[j];
+        F[k] = s / band[k][0];
     }
     return true;
 }
@@ -131,7 +164,8 @@ void keepAbsExtreme(BeamExtreme& e, double value, double x) {
 
 }  // namespace
 
-BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads) {
+BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads,
+                       std::span<BeamStation> stations) {
     BeamResult r;
     const bool twoSpans = spec.system == StaticSystem::TwoSpans;
     const int spans = twoSpans ? 2 : 1;
@@ -148,6 +182,7 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads) {
     Model m;
     m.q = loads.q_kNm;
     m.EI = spec.EI_kNm2;
+    m.q24EI = m.q / (24.0 * m.EI);
     double x = 0.0;
     for (int s = 0; s < spans; ++s) {
         const double Le = spanLength[s] / per;
@@ -155,6 +190,7 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads) {
             Element& e = m.el[m.elementCount++];
             e.x0 = x;
             e.L = Le;
+            e.invL = 1.0 / Le;
             x = i + 1 == per ? (s == 0 ? spanLength[0] : total) : x + Le;
         }
     }
@@ -175,16 +211,27 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads) {
         Element& e = m.el[k];
         e.firstLoad = placed;
         for (std::size_t j = 0; j < loads.points.size(); ++j)
-            if (owner[j] == k)
-                m.local[placed++] = {std::clamp(loads.points[j].x_m - e.x0, 0.0, e.L),
-                                     loads.points[j].force_kN};
+            if (owner[j] == k) {
+                const double a = std::clamp(loads.points[j].x_m - e.x0, 0.0, e.L);
+                const double P = loads.points[j].force_kN;
+                const double c = P / (6.0 * e.L * e.L * e.L * m.EI);
+                m.sideFactor[placed][0] = c * (e.L - a) * (e.L - a);
+                m.sideFactor[placed][1] = c * a * a;
+                m.local[placed++] = {a, P};
+            }
         e.loadCount = placed - e.firstLoad;
     }
 
     const int nodes = m.elementCount + 1;
     const int n = 2 * nodes;
-    double K[kMaxDof][kMaxDof] = {};
-    double F[kMaxDof] = {};
+    // Only the n rows in use are cleared: the bay checks run this a million times a second.
+    double K[kMaxDof][kBand];
+    double F[kMaxDof];
+    for (int i = 0; i < n; ++i) {
+        F[i] = 0.0;
+        for (int j = 0; j < kBand; ++j)
+            K[i][j] = 0.0;
+    }
     double ke[4][4];
     double fe[4];
     for (int k = 0; k < m.elementCount; ++k) {
@@ -192,8 +239,8 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads) {
         nodalLoads(m, m.el[k], fe);
         for (int i = 0; i < 4; ++i) {
             F[2 * k + i] += fe[i];
-            for (int j = 0; j < 4; ++j)
-                K[2 * k + i][2 * k + j] += ke[i][j];
+            for (int j = i; j < 4; ++j)
+                K[2 * k + i][j - i] += ke[i][j];
         }
     }
     // Supports: the deflection is held at each, the rotation too at fixed ends.
@@ -211,9 +258,11 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads) {
     for (int i = 0; i < n; ++i) {
         if (!fixedDof[i])
             continue;
-        for (int j = 0; j < n; ++j)
-            K[i][j] = K[j][i] = 0.0;
-        K[i][i] = 1.0;
+        for (int j = 0; j < kBand; ++j)
+            K[i][j] = 0.0;
+        for (int j = std::max(0, i - kBand + 1); j < i; ++j)
+            K[j][i - j] = 0.0;
+        K[i][0] = 1.0;
         F[i] = 0.0;
     }
     if (!solveBanded(K, F, n))
@@ -221,7 +270,8 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads) {
 
     // End forces of each element, f = k d - f_eq; the nodes' forces on the beam assemble to
     // the reactions.
-    double nodeForce[kMaxDof] = {};
+    double nodeForce[kMaxDof];
+    std::fill(nodeForce, nodeForce + n, 0.0);
     for (int k = 0; k < m.elementCount; ++k) {
         Element& e = m.el[k];
         for (int i = 0; i < 4; ++i)
@@ -246,27 +296,62 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads) {
         r.supportMoments_kNm[s] = node == nodes - 1 ? evaluate(m, e, e.L).M : e.M0;
     }
 
-    // Stations, 50 intervals a span; the extremes from the stations and, exactly, from the
-    // element ends, both sides of each point load and each point of zero shear.
     auto elementAt = [&](double xs) -> const Element& {
         int k = 0;
         while (k + 1 < m.elementCount && xs > m.el[k].x0 + m.el[k].L)
             ++k;
         return m.el[k];
     };
+    auto valuesAt = [&](double xs) {
+        const Element& e = elementAt(xs);
+        return evaluate(m, e, std::clamp(xs - e.x0, 0.0, e.L));
+    };
+    if (stations.size() >= std::size_t(kMaxStations)) {
+        for (int s = 0; s < spans; ++s) {
+            const double start = s == 0 ? 0.0 : spanLength[0];
+            for (int i = s == 0 ? 0 : 1; i <= kStationsPerSpan; ++i) {
+                const double xs = i == kStationsPerSpan
+                                      ? start + spanLength[s]
+                                      : start + spanLength[s] * i / kStationsPerSpan;
+                const Values v = valuesAt(xs);
+                stations[std::size_t(r.stationCount++)] = {xs, v.M, v.V, v.w};
+            }
+        }
+    }
+    // The deflection's extremes: the best of eight points a span, then Newton on the slope
+    // (w'' = -M / EI) to where it is zero; the span's ends hold none (supports).
+    constexpr int kCoarse = 8;
+    const double tolerance = 1e-12 * total;
     for (int s = 0; s < spans; ++s) {
         const double start = s == 0 ? 0.0 : spanLength[0];
-        for (int i = s == 0 ? 0 : 1; i <= kStationsPerSpan; ++i) {
-            const double xs = i == kStationsPerSpan ? start + spanLength[s]
-                                                    : start + spanLength[s] * i / kStationsPerSpan;
+        const double Ls = spanLength[s];
+        double best = start;
+        double bestW = 0.0;
+        for (int i = 1; i < kCoarse; ++i) {
+            const double xs = start + Ls * i / kCoarse;
             const Element& e = elementAt(xs);
-            const Values v = evaluate(m, e, std::clamp(xs - e.x0, 0.0, e.L));
-            r.stations[static_cast<std::size_t>(r.stationCount++)] = {xs, v.M, v.V, v.w};
-            keepExtreme(r.maxMoment, v.M, xs, true);
-            keepExtreme(r.minMoment, v.M, xs, false);
-            keepAbsExtreme(r.maxDeflection, v.w, xs);
-            keepAbsExtreme(r.spanMaxDeflection[static_cast<std::size_t>(s)], v.w, xs);
+            const double w = deflectionAt(m, e, std::clamp(xs - e.x0, 0.0, e.L));
+            if (std::abs(w) > std::abs(bestW)) {
+                best = xs;
+                bestW = w;
+            }
         }
+        double xs = best;
+        for (int it = 0; it < 6 && bestW != 0.0; ++it) {
+            const Values v = valuesAt(xs);
+            if (v.M == 0.0)
+                break;
+            const double next = std::clamp(xs + v.theta * m.EI / v.M, start, start + Ls);
+            const bool done = std::abs(next - xs) <= tolerance;
+            xs = next;
+            if (done)
+                break;
+        }
+        const double w = bestW != 0.0 ? valuesAt(xs).w : 0.0;
+        BeamExtreme here =
+            std::abs(w) >= std::abs(bestW) ? BeamExtreme{w, xs} : BeamExtreme{bestW, best};
+        r.spanMaxDeflection[std::size_t(s)] = here;
+        keepAbsExtreme(r.maxDeflection, here.value, here.x_m);
     }
     for (int k = 0; k < m.elementCount; ++k) {
         const Element& e = m.el[k];
@@ -276,7 +361,8 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads) {
         for (int j = 0; j < e.loadCount; ++j)
             cuts[c++] = m.local[e.firstLoad + j].x_m;
         cuts[c++] = e.L;
-        std::sort(cuts, cuts + c);
+        if (e.loadCount > 1)
+            std::sort(cuts + 1, cuts + c - 1);
         for (int j = 0; j < c; ++j) {
             const Values v = evaluate(m, e, cuts[j]);
             keepExtreme(r.maxMoment, v.M, e.x0 + cuts[j], true);

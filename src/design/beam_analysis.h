@@ -31,7 +31,7 @@ struct BeamLoads {
     std::span<const PointLoad> points = {};  // at most kMaxPointLoads
 };
 
-inline constexpr int kMaxElementsPerSpan = 8;
+inline constexpr int kMaxElementsPerSpan = 4;
 inline constexpr int kMaxPointLoads = 8;
 inline constexpr int kStationsPerSpan = 50;  // intervals; 51 stations a span, shared ends once
 
@@ -50,22 +50,27 @@ struct BeamExtreme {
     double x_m = 0.0;
 };
 
+inline constexpr int kMaxStations = 2 * kStationsPerSpan + 1;
+
 struct BeamResult {
-    bool valid = false;  // false for a span, stiffness or load the method cannot take
-    std::array<BeamStation, 2 * kStationsPerSpan + 1> stations{};
-    int stationCount = 0;
+    bool valid = false;    // false for a span, stiffness or load the method cannot take
+    int stationCount = 0;  // written to the stations given, where there are any
     // Supports from x = 0 up: two for one span and fixed ends, three for two spans.
     std::array<double, 3> supportX_m{};
     std::array<double, 3> reactions_kN{};
     std::array<double, 3> supportMoments_kNm{};  // zero at a pin's end, hogging < 0
     int supportCount = 0;
-    BeamExtreme maxMoment;      // the largest sagging moment (0 where there is none)
-    BeamExtreme minMoment;      // the largest hogging moment (0 where there is none)
-    BeamExtreme maxShear;       // the largest |V|, signed
-    BeamExtreme maxDeflection;  // the largest |w|, signed
+    BeamExtreme maxMoment;  // the largest sagging moment (0 where there is none)
+    BeamExtreme minMoment;  // the largest hogging moment (0 where there is none)
+    BeamExtreme maxShear;   // the largest |V|, signed
+    // The largest |w|, signed: where the slope is zero (Newton from the best of eight points
+    // a span) or at a span's end.
+    BeamExtreme maxDeflection;
     std::array<BeamExtreme, 2> spanMaxDeflection{};  // the same within each span
 };
 
-BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads);
+// `stations`, where given, must hold kMaxStations: 50 intervals a span, from x = 0.
+BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads,
+                       std::span<BeamStation> stations = {});
 
 }  // namespace cw
