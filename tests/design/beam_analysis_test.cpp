@@ -91,57 +91,26 @@ double proppedCantilever(double q, double L) {
     const double x = (1.0 + std::sqrt(33.0)) / 16.0;
     return (x - 3.0 * x * x * x + 2.0 * x * x * x * x) / 48.0 * q * L * L * L * L / kEI * 1000.0;
 }
+
+// Rows: name, system, L1, L2, q, point loads; reactions; support moments; largest sagging
+// moment and its x; largest hogging; |V| max; largest deflection and its x.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     ClosedForms, BeamAnalysisTest,
     ::testing::Values(
         // qL/2 = 2,25; qL^2/8 = 1,6875; 5qL^4/384EI = 5 x 1,5 x 81 / 384000 m = 1,58203 mm.
-        BeamCase{"simple_span_3m",
-                 StaticSystem::OneSpan,
-                 3.0,
-                 0.0,
-                 1.5,
-                 {},
-                 {2.25, 2.25},
-                 {0.0, 0.0},
-                 1.6875,
-                 1.5,
-                 0.0,
-                 2.25,
-                 1.58203125,
-                 1.5},
+        BeamCase{"simple_span_3m", StaticSystem::OneSpan, 3.0, 0.0, 1.5, {},
+                 {2.25, 2.25}, {0.0, 0.0}, 1.6875, 1.5, 0.0, 2.25, 1.58203125, 1.5},
         // Ends -qL^2/12 = -1,125, midspan qL^2/24 = 0,5625, qL^4/384EI = 0,31641 mm.
-        BeamCase{"fixed_ends_3m",
-                 StaticSystem::FixedEnds,
-                 3.0,
-                 0.0,
-                 1.5,
-                 {},
-                 {2.25, 2.25},
-                 {-1.125, -1.125},
-                 0.5625,
-                 1.5,
-                 -1.125,
-                 2.25,
-                 0.31640625,
-                 1.5},
+        BeamCase{"fixed_ends_3m", StaticSystem::FixedEnds, 3.0, 0.0, 1.5, {},
+                 {2.25, 2.25}, {-1.125, -1.125}, 0.5625, 1.5, -1.125, 2.25, 0.31640625, 1.5},
         // Two equal spans 3,5 m, q 1,5: 3qL/8 = 1,969, 10qL/8 = 6,563; -qL^2/8 = -2,297;
         // 9qL^2/128 = 1,2920 at 3L/8; each span as a propped cantilever,
         // w = q (L^3 x - 3 L x^3 + 2 x^4) / (48 EI), w' = 0 at x = (1 + sqrt 33) L / 16.
-        BeamCase{"two_equal_spans_3.5m",
-                 StaticSystem::TwoSpans,
-                 L35,
-                 L35,
-                 1.5,
-                 {},
-                 {1.96875, 6.5625, 1.96875},
-                 {0.0, -2.296875, 0.0},
-                 9.0 * 1.5 * L35* L35 / 128.0,
-                 3.0 * L35 / 8.0,
-                 -2.296875,
-                 3.28125,
-                 proppedCantilever(1.5, L35),
-                 (1.0 + std::sqrt(33.0)) / 16.0 * L35,
-                 true},
+        BeamCase{"two_equal_spans_3.5m", StaticSystem::TwoSpans, L35, L35, 1.5, {},
+                 {1.96875, 6.5625, 1.96875}, {0.0, -2.296875, 0.0},
+                 9.0 * 1.5 * L35 * L35 / 128.0, 3.0 * L35 / 8.0, -2.296875, 3.28125,
+                 proppedCantilever(1.5, L35), (1.0 + std::sqrt(33.0)) / 16.0 * L35, true},
         // 3,0 + 1,0 m (three moments): M_B = -q (L1^3 + L2^3) / (8 (L1 + L2)) = -1,3125;
         // R_A = 2,25 - 0,4375 = 1,8125; R_C = 0,75 - 1,3125 = -0,5625; R_B = 4,75.
         // Span 1: V = 0 at x = 1,8125 / 1,5 = 1,2083, M = 1,8125^2 / 3 = 1,09505;
@@ -149,68 +118,26 @@ INSTANTIATE_TEST_SUITE_P(
         // EI w = q x^4 / 24 - R_A x^3 / 6 + C x in span 1, w(3) = 0 gives C = 1,03125;
         // w' = -0,90625 x^2 + 0,25 x^3 + 1,03125 = 0 at x = 1,345098 (bisection by hand),
         // w = 0,856556 mm.
-        BeamCase{"two_spans_3+1m_uplift",
-                 StaticSystem::TwoSpans,
-                 3.0,
-                 1.0,
-                 1.5,
-                 {},
-                 {1.8125, 4.75, -0.5625},
-                 {0.0, -1.3125, 0.0},
-                 1.8125 * 1.8125 / 3.0,
-                 1.8125 / 1.5,
-                 -1.3125,
-                 2.6875,
-                 0.856556,
-                 1.345098},
-        // Two setting blocks P = 0,2825 kN at L/4 of a 1,15 m span: R = P, M = P a = 0,08122;
-        // w_mid = P a (3L^2 - 4a^2) / (24 EI) = 0,2825 x 0,2875 x 3,636875 / 24000 m.
-        BeamCase{"setting_blocks_quarter_points",
-                 StaticSystem::OneSpan,
-                 1.15,
-                 0.0,
-                 0.0,
-                 {{0.2875, 0.2825}, {0.8625, 0.2825}},
-                 {0.2825, 0.2825},
-                 {0.0, 0.0},
-                 0.2825 * 0.2875,
-                 -1.0,
-                 0.0,
-                 0.2825,
-                 0.2825 * 0.2875 * 3.636875 / 24.0,
-                 0.575},
+        BeamCase{"two_spans_3+1m_uplift", StaticSystem::TwoSpans, 3.0, 1.0, 1.5, {},
+                 {1.8125, 4.75, -0.5625}, {0.0, -1.3125, 0.0}, 1.8125 * 1.8125 / 3.0,
+                 1.8125 / 1.5, -1.3125, 2.6875, 0.856556, 1.345098},
+        // Two setting blocks P = 0,2825 kN at L/4 of a 1,15 m span: R = P, M = P a = 0,08122
+        // (constant between them: no position); w_mid = P a (3L^2 - 4a^2) / (24 EI).
+        BeamCase{"setting_blocks_quarter_points", StaticSystem::OneSpan, 1.15, 0.0, 0.0,
+                 {{0.2875, 0.2825}, {0.8625, 0.2825}}, {0.2825, 0.2825}, {0.0, 0.0},
+                 0.2825 * 0.2875, -1.0, 0.0, 0.2825, 0.2825 * 0.2875 * 3.636875 / 24.0, 0.575},
         // Fixed ends, P = 2 at midspan of 4 m: -PL/8 = -1, +PL/8 = 1, PL^3/(192 EI) = 0,3333 mm.
-        BeamCase{"fixed_ends_midpoint_load",
-                 StaticSystem::FixedEnds,
-                 4.0,
-                 0.0,
-                 0.0,
-                 {{2.0, 2.0}},
-                 {1.0, 1.0},
-                 {-1.0, -1.0},
-                 1.0,
-                 2.0,
-                 -1.0,
-                 1.0,
-                 2.0 * 64.0 / 192.0,
-                 2.0},
+        BeamCase{"fixed_ends_midpoint_load", StaticSystem::FixedEnds, 4.0, 0.0, 0.0,
+                 {{2.0, 2.0}}, {1.0, 1.0}, {-1.0, -1.0}, 1.0, 2.0, -1.0, 1.0,
+                 2.0 * 64.0 / 192.0, 2.0},
         // P = 3 at 1 m of a 4 m simple span: R_A = 2,25, R_B = 0,75, M = P a b / L = 2,25;
         // with b = 1 the shorter side, w_max = P b (L^2 - b^2)^1,5 / (9 sqrt(3) L EI) =
         // 3 x 15^1,5 / 62354 m = 2,79507 mm, sqrt((L^2 - b^2) / 3) = 2,2361 m from the far end.
-        BeamCase{"simple_span_eccentric_load",
-                 StaticSystem::OneSpan,
-                 4.0,
-                 0.0,
-                 0.0,
-                 {{1.0, 3.0}},
-                 {2.25, 0.75},
-                 {0.0, 0.0},
-                 2.25,
-                 1.0,
-                 0.0,
-                 2.25,
+        BeamCase{"simple_span_eccentric_load", StaticSystem::OneSpan, 4.0, 0.0, 0.0,
+                 {{1.0, 3.0}}, {2.25, 0.75}, {0.0, 0.0}, 2.25, 1.0, 0.0, 2.25,
                  3.0 * std::pow(15.0, 1.5) / (9.0 * std::sqrt(3.0) * 4.0 * kEI) * 1000.0,
                  4.0 - std::sqrt(5.0)}));
+// clang-format on
 
 TEST(BeamAnalysis, RefusesWhatItCannotTake) {
     const BeamLoads q{1.0, {}};

@@ -137,116 +137,96 @@ BayInput slopedBay() {
 
 using C = CheckId;
 using V = LimitStateVerdict;
+
+BayInput typed10mm() {
+    BayInput b = bay(StaticSystem::OneSpan, 100, 100, 300, 0, 1.0, 0.0);
+    b.allowableDeflection_mm = 10.0;
+    return b;
+}
+
+BayInput span4m2015() {
+    BayInput b = bay(StaticSystem::OneSpan, 100, 100, 400, 0, 1.0, 0.0);
+    b.allowableDeflection_mm = 10.0;
+    b.criterion = DeflectionCriterion::En13830_2015;
+    return b;
+}
+
+LimitStateInput withShearArea(LimitStateSection m, double Av) {
+    m.shearArea_cm2 = Av;
+    return input(m);
+}
+
+// Rows: name, bay, input, number of checks, the checks {id, E_d, R_d, utilisation},
+// verdict, governing check, anchors {pressure, pressure ult, dead across, dead along, dead
+// along ult} from the bottom up, section class not verified.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Bays, LimitStateCheckTest,
     ::testing::Values(
         // sigma_k = (1 x 1 x 3^2 / 8) / 12,5 cm3 = 9,0 kN/cm2. M_Ed = 1,5 x 1,125 = 1,6875;
         // M_Rd = 12,5 x 140 / 1,1 = 1,5909 kNm: 1,0607 -> 1,061, which the allowable-stress
         // basis (9,0 <= 9,5) passes. w = 5 x 1 x 81 / (384 x 700) = 1,5067 mm of 15.
-        Case{"6060_T6_sigma_k_9.0_fails",
-             bay(StaticSystem::OneSpan, 100, 100, 300, 0, 1.0, 0.0),
-             input(mullion(1000.0, 12.5, 0.0)),
-             2,
+        Case{"6060_T6_sigma_k_9.0_fails", bay(StaticSystem::OneSpan, 100, 100, 300, 0, 1.0, 0.0),
+             input(mullion(1000.0, 12.5, 0.0)), 2,
              {{C::MullionBending, 1.6875, 1.590909, 1.061},
               {C::MullionDeflection, 1.506696, 15.0, 0.101}},
-             V::Fails,
-             C::MullionBending,
-             {{1.5, 2.25, 0, 0, 0}, {1.5, 2.25, 0, 0, 0}},
-             true},
+             V::Fails, C::MullionBending, {{1.5, 2.25, 0, 0, 0}, {1.5, 2.25, 0, 0, 0}}, true},
         // sigma_k 8,0: W = 14,0625, u = 0,94286 -> 0,943: passes, but not verified.
         Case{"sigma_k_8.0_passes_unverified",
              bay(StaticSystem::OneSpan, 100, 100, 300, 0, 1.0, 0.0),
-             input(mullion(1000.0, 14.0625, 0.0)),
-             2,
+             input(mullion(1000.0, 14.0625, 0.0)), 2,
              {{C::MullionBending, 1.6875, 1.789773, 0.943}},
-             V::PassesUnverified,
-             C::MullionBending,
-             {{1.5, 2.25, 0, 0, 0}, {1.5, 2.25, 0, 0, 0}},
+             V::PassesUnverified, C::MullionBending, {{1.5, 2.25, 0, 0, 0}, {1.5, 2.25, 0, 0, 0}},
              true},
         // EN 13830:2003 with the allowable deflection typed as 10 mm: w = 5 x 81 / (384 x 210)
         // = 5,0223 mm of min(3000 / 200, 10) = 10: 0,503.
-        Case{"deflection_2003_typed_10mm",
-             [] {
-                 BayInput b = bay(StaticSystem::OneSpan, 100, 100, 300, 0, 1.0, 0.0);
-                 b.allowableDeflection_mm = 10.0;
-                 return b;
-             }(),
-             input(mullion(300.0, 14.0625, 0.0)),
-             2,
+        Case{"deflection_2003_typed_10mm", typed10mm(), input(mullion(300.0, 14.0625, 0.0)), 2,
              {{C::MullionDeflection, 5.022321, 10.0, 0.503}},
-             V::PassesUnverified,
-             C::MullionBending,
-             {{1.5, 2.25, 0, 0, 0}, {1.5, 2.25, 0, 0, 0}},
+             V::PassesUnverified, C::MullionBending, {{1.5, 2.25, 0, 0, 0}, {1.5, 2.25, 0, 0, 0}},
              true},
         // EN 13830:2015 ignores the typed value: 4 m, 5 + 4000 / 300 = 18,333 mm; w = 5 x 256 /
         // (384 x 210) = 15,873 mm: 0,866. M = 1,5 x 2 = 3 against 30 x 0,127273: 0,786.
-        Case{"deflection_2015_span_rule",
-             [] {
-                 BayInput b = bay(StaticSystem::OneSpan, 100, 100, 400, 0, 1.0, 0.0);
-                 b.allowableDeflection_mm = 10.0;
-                 b.criterion = DeflectionCriterion::En13830_2015;
-                 return b;
-             }(),
-             input(mullion(300.0, 30.0, 0.0)),
-             2,
+        Case{"deflection_2015_span_rule", span4m2015(), input(mullion(300.0, 30.0, 0.0)), 2,
              {{C::MullionBending, 3.0, 3.818182, 0.786},
               {C::MullionDeflection, 15.873016, 18.333333, 0.866}},
-             V::PassesUnverified,
-             C::MullionDeflection,
-             {{2.0, 3.0, 0, 0, 0}, {2.0, 3.0, 0, 0, 0}},
+             V::PassesUnverified, C::MullionDeflection, {{2.0, 3.0, 0, 0, 0}, {2.0, 3.0, 0, 0, 0}},
              true},
         // Two spans 3,5 + 3,5, q = 1,5: reactions 1,969 / 6,563 / 1,969 (x 1,5 ultimate),
         // M = 1,5 x 2,296875 = 3,4453; V = 1,5 x 3,28125 = 4,9219 against
         // 300 x 140 / (sqrt 3 x 1,1) = 22,044 kN. Hung: G = 0,25 x 1 x 7 + 2 x 9,81 / 1000 x 7
         // = 1,88734 kN at the top; N_Ed = 1,35 G = 2,5479 against min(63,64, 61,2) = 61,2:
-        // 0,04163 + 0,67676 = 0,71839 -> 0,719. w = 0,0054159 x 1,5 x 3,5^4 / 700 = 1,7416 mm.
+        // 0,04163 + 0,67676 = 0,71839 -> 0,719. w = 0,0054161 x 1,5 x 3,5^4 / 700 = 1,74162 mm.
         Case{"two_equal_spans_hung_with_glass",
              bay(StaticSystem::TwoSpans, 100, 100, 350, 350, 1.5, 10.0),
-             [] {
-                 LimitStateInput in = input(mullion(1000.0, 40.0, 2.0));
-                 in.mullion.shearArea_cm2 = 3.0;
-                 return in;
-             }(),
-             5,
+             withShearArea(mullion(1000.0, 40.0, 2.0), 3.0), 5,
              {{C::MullionBending, 3.4453125, 5.090909, 0.677},
               {C::MullionShear, 4.921875, 22.04427, 0.224},
               {C::MullionBendingShear, 3.4453125, 5.090909, 0.677},
               {C::MullionAxialBending, 0.71839, 1.0, 0.719},
               {C::MullionDeflection, 1.741622, 15.0, 0.117}},
-             V::PassesUnverified,
-             C::MullionAxialBending,
-             {{1.96875, 2.953125, 0, 0, 0},
-              {6.5625, 9.84375, 0, 0, 0},
+             V::PassesUnverified, C::MullionAxialBending,
+             {{1.96875, 2.953125, 0, 0, 0}, {6.5625, 9.84375, 0, 0, 0},
               {1.96875, 2.953125, 0, 1.88734, 2.547909}},
              true},
         // 3,0 + 1,0 m: the top anchor holds the mullion down (-0,563); standing, the base
         // carries 3 x 9,81 / 1000 x 4 = 0,11772 kN. With an axial force the interaction
         // (N / N_Rd + M / M_Rd) is always above bending alone and governs.
-        Case{"spans_3+1_standing_uplift",
-             bay(StaticSystem::TwoSpans, 100, 100, 300, 100, 1.5, 0.0),
-             input(mullion(1000.0, 40.0, 3.0), Hanging::StandingOnBase),
-             3,
+        Case{"spans_3+1_standing_uplift", bay(StaticSystem::TwoSpans, 100, 100, 300, 100, 1.5, 0.0),
+             input(mullion(1000.0, 40.0, 3.0), Hanging::StandingOnBase), 3,
              {{C::MullionBending, 1.5 * 1.3125, 5.090909, 0.387}},
-             V::PassesUnverified,
-             C::MullionAxialBending,
-             {{1.8125, 2.71875, 0, 0.11772, 0.158922},
-              {4.75, 7.125, 0, 0, 0},
+             V::PassesUnverified, C::MullionAxialBending,
+             {{1.8125, 2.71875, 0, 0.11772, 0.158922}, {4.75, 7.125, 0, 0, 0},
               {-0.5625, -0.84375, 0, 0, 0}},
              true},
         // TALAT section (class 2, W_pl 209,95): 3 m, b = 2 m, p = 7,6: M_Ed = 1,5 x 15,2 x 9 /
         // 8 = 25,65 against 26,7209: 0,95992 -> 0,960; V = 1,5 x 15,2 x 1,5 = 34,2 against
         // 2016 x 140 / (sqrt 3 x 1,1) = 148,138: 0,231; w = 5 x 15,2 x 81 / (384 x 1094,94) =
         // 14,641 mm of 15: 0,977, which governs. Everything verified: a plain pass.
-        Case{"talat_section_class_2_passes",
-             bay(StaticSystem::OneSpan, 200, 200, 300, 0, 7.6, 0.0),
-             talat(),
-             4,
-             {{C::MullionBending, 25.65, 26.72091, 0.960},
-              {C::MullionShear, 34.2, 148.1376, 0.231},
+        Case{"talat_section_class_2_passes", bay(StaticSystem::OneSpan, 200, 200, 300, 0, 7.6, 0.0),
+             talat(), 4,
+             {{C::MullionBending, 25.65, 26.72091, 0.960}, {C::MullionShear, 34.2, 148.1376, 0.231},
               {C::MullionDeflection, 14.64121, 15.0, 0.977}},
-             V::Passes,
-             C::MullionDeflection,
-             {{22.8, 34.2, 0, 0, 0}, {22.8, 34.2, 0, 0, 0}},
+             V::Passes, C::MullionDeflection, {{22.8, 34.2, 0, 0, 0}, {22.8, 34.2, 0, 0, 0}},
              false},
         // Sloped 30 degrees, glass 0,25 kN/m2, sk 1 (s = 0,8 on plan), p 0,5, b 1 m:
         // across G 0,25 cos30 = 0,21651, S 0,8 cos^2 30 = 0,6; along G 0,25 sin30 x 3 = 0,375,
@@ -254,17 +234,13 @@ INSTANTIATE_TEST_SUITE_P(
         // + 1,5 x 0,6 = 1,64228, M = 1,84757 against 2,54545: 0,726; N = 1,35 x 0,375 + 1,5 x
         // 1,03923 = 2,0651 over 61,2: 0,75957 -> 0,760. w under G + W + S (1,31651):
         // 1,98358 mm: 0,133.
-        Case{"sloped_glazing_with_snow",
-             slopedBay(),
-             sloped(),
-             3,
+        Case{"sloped_glazing_with_snow", slopedBay(), sloped(), 3,
              {{C::MullionBending, 1.847569, 2.545455, 0.726},
               {C::MullionAxialBending, 0.759574, 1.0, 0.760},
               {C::MullionDeflection, 1.983575, 15.0, 0.133}},
-             V::PassesUnverified,
-             C::MullionAxialBending,
-             {{0.75, 1.125, 0.324760, 0, 0}, {0.75, 1.125, 0.324760, 0.375, 0.50625}},
-             true}));
+             V::PassesUnverified, C::MullionAxialBending,
+             {{0.75, 1.125, 0.324760, 0, 0}, {0.75, 1.125, 0.324760, 0.375, 0.50625}}, true}));
+// clang-format on
 
 TEST(LimitStateCheck, UtilisationRoundsUp) {
     struct Row {
