@@ -347,7 +347,9 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads,
             if (done)
                 break;
         }
-        const double w = bestW != 0.0 ? valuesAt(xs).w : 0.0;
+        const Element& at = elementAt(xs);
+        const double w =
+            bestW != 0.0 ? deflectionAt(m, at, std::clamp(xs - at.x0, 0.0, at.L)) : 0.0;
         BeamExtreme here =
             std::abs(w) >= std::abs(bestW) ? BeamExtreme{w, xs} : BeamExtreme{bestW, best};
         r.spanMaxDeflection[std::size_t(s)] = here;

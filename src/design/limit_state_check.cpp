@@ -54,6 +54,10 @@ double deflectionLimit_mm(const BayInput& bay, double span_cm) {
     return limit->limit_mm;
 }
 
+std::string_view edition(const BayInput& bay) {
+    return bay.criterion == DeflectionCriterion::En13830_2015 ? "EN 13830:2015" : "EN 13830:2003";
+}
+
 void add(LimitStateResult& r, CheckId id, std::string_view clause, double Ed, double Rd) {
     LimitStateCheck& c = r.checks[static_cast<std::size_t>(r.checkCount++)];
     c.id = id;
@@ -171,14 +175,17 @@ void checkMullion(const BayInput& bay, const LimitStateInput& in, const Alloy& a
         add(r, CheckId::MullionAxialBending, "EN 1999-1-1 6.2.9", e.interaction, 1.0);
         r.memberBucklingNotVerified = !tension;
     }
-    const double spans_cm[2] = {bay.spanL1_cm, bay.spanL2_cm};
-    double worstEd = 0.0, worstRd = 1.0;
-    for (int k = 0; k < (L2 > 0.0 ? 2 : 1); ++k) {
-        const double limit = deflectionLimit_mm(bay, spans_cm[k]);
-        if (!(deflection[k] / limit <= worstEd / worstRd))
-            worstEd = deflection[k], worstRd = limit;
+    // Each span against its own limit; the worse of the two is the check.
+    double worstEd = deflection[0];
+    double worstRd = deflectionLimit_mm(bay, bay.spanL1_cm);
+    if (L2 > 0.0) {
+        const double limit2 = deflectionLimit_mm(bay, bay.spanL2_cm);
+        if (!(deflection[1] / limit2 <= worstEd / worstRd)) {
+            worstEd = deflection[1];
+            worstRd = limit2;
+        }
     }
-    add(r, CheckId::MullionDeflection, "EN 13830", worstEd, worstRd);
+    add(r, CheckId::MullionDeflection, edition(bay), worstEd, worstRd);
 
     // Anchors: wind across at every support, the weight along at the one that carries it.
     r.anchorCount = unit.supportCount;
@@ -252,12 +259,12 @@ void checkTransom(const BayInput& bay, const LimitStateInput& in, const Alloy& a
         axialBendingUtilisation(0.0, 1.0, f.gammaQ * Mw, mx.MRd_kNm) +
             f.gammaGUnfav * Mg / my.MRd_kNm,
         1.0);
-    add(r, CheckId::TransomDeflection, "EN 13830", dw, deflectionLimit_mm(bay, L * 100.0));
+    add(r, CheckId::TransomDeflection, edition(bay), dw, deflectionLimit_mm(bay, L * 100.0));
     // Glass on setting blocks: L/500, and at most 3 mm under EN 13830:2003.
     double blockLimit = L * 1000.0 / 500.0;
     if (bay.criterion == DeflectionCriterion::En13830_2003)
         blockLimit = std::min(blockLimit, 3.0);
-    add(r, CheckId::TransomBlockDeflection, "EN 13830", dg, blockLimit);
+    add(r, CheckId::TransomBlockDeflection, edition(bay), dg, blockLimit);
     // I >= P a (3 L^2 - 4 a^2) / (24 E delta), cm4.
     const double Lmm = L * 1000.0, amm = a2 * 1000.0;
     r.requiredTransomIy_cm4 = P * 1000.0 * amm * (3.0 * Lmm * Lmm - 4.0 * amm * amm) /

@@ -208,6 +208,18 @@ INSTANTIATE_TEST_SUITE_P(
              {{1.96875, 2.953125, 0, 0, 0}, {6.5625, 9.84375, 0, 0, 0},
               {1.96875, 2.953125, 0, 1.88734, 2.547909}},
              true},
+        // 2,0 + 4,0 m, q = 1: M_B = -(8 + 64) / 48 = -1,5; R_A = 1 - 0,75 = 0,25, R_C = 2 -
+        // 0,375 = 1,625, R_B = 4,125. Upper span from its top: EI w = x^4/24 - 1,625 x^3/6 +
+        // 5/3 x, w' = 0 at x = 1,80473 (bisection by hand), w = 8,8472 mm of min(20, 15):
+        // 0,590; the lower span (limit 10 mm) lifts by far less. M_Ed = 1,5 x 1,5 against 30 x
+        // 0,127273: 0,590 too; the first of equals governs.
+        Case{"upper_span_longer_governs_deflection",
+             bay(StaticSystem::TwoSpans, 100, 100, 200, 400, 1.0, 0.0),
+             input(mullion(300.0, 30.0, 0.0)), 2,
+             {{C::MullionBending, 2.25, 3.818182, 0.590},
+              {C::MullionDeflection, 8.847212, 15.0, 0.590}},
+             V::PassesUnverified, C::MullionBending,
+             {{0.25, 0.375, 0, 0, 0}, {4.125, 6.1875, 0, 0, 0}, {1.625, 2.4375, 0, 0, 0}}, true},
         // 3,0 + 1,0 m: the top anchor holds the mullion down (-0,563); standing, the base
         // carries 3 x 9,81 / 1000 x 4 = 0,11772 kN. With an axial force the interaction
         // (N / N_Rd + M / M_Rd) is always above bending alone and governs.
@@ -339,6 +351,9 @@ TEST(LimitStateCheck, TransomWindAndSettingBlocks) {
                             1e-9);
                 EXPECT_NEAR(c.Rd, row.blockLimit, 1e-9);
                 EXPECT_DOUBLE_EQ(c.utilisation, row.blockU);
+                EXPECT_EQ(c.clause, row.criterion == DeflectionCriterion::En13830_2015
+                                        ? "EN 13830:2015"
+                                        : "EN 13830:2003");
             }
         }
         EXPECT_EQ(seen, 3);
@@ -363,6 +378,14 @@ TEST(LimitStateCheck, RefusesWhatItCannotCheck) {
     ASSERT_TRUE(low.valid);
     EXPECT_EQ(low.fo_MPa, 100.0);
     EXPECT_TRUE(low.profileMassUnknown);
+    // No wind: nothing deflects, and the limit is still the span's (3000 / 200 = 15 mm).
+    const LimitStateResult calm = checkLimitStates(
+        bay(StaticSystem::OneSpan, 100, 100, 300, 0, 0.0, 0.0), input(mullion(1000.0, 12.5, 0.0)));
+    ASSERT_TRUE(calm.valid);
+    const LimitStateCheck& d = calm.checks[std::size_t(calm.checkCount - 1)];
+    EXPECT_EQ(d.id, CheckId::MullionDeflection);
+    EXPECT_EQ(d.Ed, 0.0);
+    EXPECT_EQ(d.Rd, 15.0);
 }
 
 }  // namespace
