@@ -52,14 +52,11 @@ void nodalLoads(const Model& m, const Element& e, double f[4]) {
 
 void stiffness(double EI, double L, double k[4][4]) {
     const double c = EI / (L * L * L);
-    const double L2 = L * L;
-    const double v[4][4] = {{12.0, 6.0 * L, -12.0, 6.0 * L},
-                            {6.0 * L, 4.0 * L2, -6.0 * L, 2.0 * L2},
-                            {-12.0, -6.0 * L, 12.0, -6.0 * L},
-                            {6.0 * L, 2.0 * L2, -6.0 * L, 4.0 * L2}};
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j)
-            k[i][j] = c * v[i][j];
+    const double a = 12.0 * c, b = 6.0 * L * c, d = 4.0 * L * L * c, e = 2.0 * L * L * c;
+    k[0][0] = a, k[0][1] = b, k[0][2] = -a, k[0][3] = b;
+    k[1][0] = b, k[1][1] = d, k[1][2] = -b, k[1][3] = e;
+    k[2][0] = -a, k[2][1] = -b, k[2][2] = a, k[2][3] = -b;
+    k[3][0] = b, k[3][1] = e, k[3][2] = -b, k[3][3] = d;
 }
 
 struct Values {
