@@ -271,6 +271,57 @@ void checkTransom(const BayInput& bay, const LimitStateInput& in, const Alloy& a
                               (24.0 * kE_MPa * blockLimit) / 1.0e4;
 }
 
+bool sectionFinite(const LimitStateSection& m) {
+    const double values[] = {m.ix_cm4,
+                             m.wx_cm3,
+                             m.iy_cm4,
+                             m.wy_cm3,
+                             m.area_cm2,
+                             m.wallThickness_mm,
+                             m.mass_kgm.value_or(0.0),
+                             m.wplx_cm3.value_or(0.0),
+                             m.weffx_cm3.value_or(0.0),
+                             m.shearArea_cm2.value_or(0.0)};
+    for (double v : values)
+        if (!std::isfinite(v))
+            return false;
+    for (const SectionPart& p : m.parts)
+        if (!(p.b_mm > 0.0) || !(p.t_mm > 0.0) || !std::isfinite(p.b_mm + p.t_mm + p.psi))
+            return false;
+    return true;
+}
+
+// Every number the check reads is a number: a NaN would vanish in the envelopes (max() drops
+// it) and leave a check that passes on nothing.
+bool inputsFinite(const BayInput& bay, const LimitStateInput& in) {
+    const PartialFactors& f = in.factors;
+    const double values[] = {bay.gridWidthA1_cm,
+                             bay.gridWidthA2_cm,
+                             bay.spanL1_cm,
+                             bay.spanL2_cm,
+                             bay.glazingHeightH1_cm,
+                             bay.glazingHeightH2_cm,
+                             bay.glassThickness_mm,
+                             bay.windPressure_kNm2,
+                             bay.allowableDeflection_mm,
+                             bay.slope_deg,
+                             in.sk_kNm2,
+                             in.Ce,
+                             in.Ct,
+                             in.settingBlockFraction,
+                             f.gammaM1,
+                             f.gammaM2,
+                             f.gammaGUnfav,
+                             f.gammaGFav,
+                             f.gammaQ,
+                             f.psi0Wind,
+                             f.psi0Snow};
+    for (double v : values)
+        if (!std::isfinite(v))
+            return false;
+    return sectionFinite(in.mullion) && (!in.transom || sectionFinite(*in.transom));
+}
+
 }  // namespace
 
 double roundUpUtilisation(double u) {
@@ -281,6 +332,8 @@ double roundUpUtilisation(double u) {
 
 LimitStateResult checkLimitStates(const BayInput& bay, const LimitStateInput& in) {
     LimitStateResult r;
+    if (!inputsFinite(bay, in))
+        return r;
     const Alloy& alloy = in.alloy ? *in.alloy : defaultAlloy();
     const Strength st = strengthOf(alloy, in.mullion);
     if (!st.ok) {

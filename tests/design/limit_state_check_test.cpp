@@ -366,6 +366,20 @@ TEST(LimitStateCheck, RefusesWhatItCannotCheck) {
     const BayInput b = bay(StaticSystem::OneSpan, 100, 100, 300, 0, 1.0, 0.0);
     EXPECT_FALSE(checkLimitStates(b, input(mullion(0.0, 12.5, 0.0))).valid);
     EXPECT_FALSE(checkLimitStates(b, input(mullion(100.0, 0.0, 0.0))).valid);
+    // A number that is not one never passes as a check.
+    BayInput nan = b;
+    nan.windPressure_kNm2 = std::nan("");
+    EXPECT_FALSE(checkLimitStates(nan, input(mullion(100.0, 12.5, 0.0))).valid);
+    nan = b;
+    nan.glassThickness_mm = std::nan("");
+    EXPECT_FALSE(checkLimitStates(nan, input(mullion(100.0, 12.5, 0.0))).valid);
+    LimitStateInput nanTransom = input(mullion(100.0, 12.5, 0.0));
+    LimitStateSection t = mullion(50.0, 5.0, 0.0);
+    t.iy_cm4 = 10.0;
+    t.wy_cm3 = 2.0;
+    t.wplx_cm3 = std::nan("");
+    nanTransom.transom = t;
+    EXPECT_FALSE(checkLimitStates(b, nanTransom).valid);
     LimitStateInput thick = input(mullion(100.0, 12.5, 0.0));
     thick.mullion.wallThickness_mm = 16.0;  // 6060 T6 is given up to 15 mm
     const LimitStateResult r = checkLimitStates(b, thick);
