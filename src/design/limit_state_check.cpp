@@ -24,8 +24,8 @@ struct Strength {
     double fo = 0.0, fu = 0.0;
 };
 
-// The alloy's strength at the wall thickness; with no thickness, the lowest of its bands,
-// since a thicker wall only ever has the lower value.
+// The alloy's strength at the wall thickness (given, or the thickest part); with neither,
+// the lowest of its bands, which is on the safe side whatever the wall.
 Strength strengthOf(const Alloy& alloy, const LimitStateSection& s) {
     double t = s.wallThickness_mm;
     if (!(t > 0.0))
