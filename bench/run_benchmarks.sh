@@ -7,8 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-bench --target design_bench replay_bench curtainwall-replay batch_bench curtainwall-batch >/dev/null
+cmake --build build-bench --target design_bench limit_state_bench replay_bench curtainwall-replay batch_bench curtainwall-batch >/dev/null
 build-bench/bin/design_bench --benchmark_min_time=1
+build-bench/bin/limit_state_bench --benchmark_min_time=1
 build-bench/bin/replay_bench --benchmark_min_time=1
 
 script=$(mktemp)

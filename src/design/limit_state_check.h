@@ -1,0 +1,119 @@
+#pragma once
+
+// The limit-state check of one bay's mullion and transom: EN 1990 combinations of wind
+// (pressure and suction), dead load and snow, the mullion analysed by the stiffness method
+// for its static system, and EN 1999-1-1 cross-section resistance, with the anchor forces
+// the bracket designer needs. Numbers only; the words are the text table's.
+
+#include "design/actions.h"
+#include "design/alloys.h"
+#include "design/bay.h"
+#include "design/section_resistance.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace cw {
+
+enum class Hanging {
+    HungFromTop,     // the top anchor carries the weight: the mullion is in tension
+    StandingOnBase,  // the bottom anchor carries it: the mullion is in compression
+};
+
+struct LimitStateSection {
+    double ix_cm4 = 0.0;  // about the axis the wind bends
+    double wx_cm3 = 0.0;
+    std::optional<double> wplx_cm3;
+    std::optional<double> weffx_cm3;
+    double iy_cm4 = 0.0;  // about the other axis (a transom under the glass weight)
+    double wy_cm3 = 0.0;
+    double area_cm2 = 0.0;
+    std::optional<double> shearArea_cm2;  // else the webs among the parts
+    std::span<const SectionPart> parts;   // none: the class is not verified
+    std::optional<double> mass_kgm;       // none: the profile's weight is left out, noted
+    double wallThickness_mm = 0.0;        // for the alloy's band; 0: the thickest part
+};
+
+struct LimitStateInput {
+    const Alloy* alloy = nullptr;  // nullptr: the default alloy
+    PartialFactors factors;
+    Hanging hanging = Hanging::HungFromTop;
+    bool sloped = false;  // sloped glazing at BayInput::slope_deg: weight and snow across it
+    double sk_kNm2 = 0.0;
+    double Ce = 1.0;
+    double Ct = 1.0;
+    LimitStateSection mullion;
+    std::optional<LimitStateSection> transom;
+    double settingBlockFraction = 0.25;  // a / L of the two setting blocks on the transom
+};
+
+enum class CheckId {
+    MullionBending,          // EN 1999-1-1 6.2.5
+    MullionShear,            // 6.2.6
+    MullionBendingShear,     // 6.2.8
+    MullionAxialBending,     // 6.2.9
+    MullionDeflection,       // EN 13830, characteristic
+    TransomBending,          // 6.2.9, wind and glass weight together
+    TransomDeflection,       // EN 13830 under wind
+    TransomBlockDeflection,  // the setting blocks: min(L/500, 3 mm) or L/500
+};
+
+struct LimitStateCheck {
+    CheckId id = CheckId::MullionBending;
+    std::string_view clause;
+    double Ed = 0.0;  // kNm, kN, mm; an interaction's value against Rd 1
+    double Rd = 0.0;
+    double utilisation = 0.0;  // Ed / Rd rounded up to three decimals
+    bool passes = false;
+};
+
+enum class LimitStateVerdict {
+    Passes,
+    // Every check passes, but something was assumed rather than verified: the section class
+    // (elastic resistance assumed), W_eff, the shear area, shear or member buckling.
+    PassesUnverified,
+    Fails,
+};
+
+// Reactions of one anchor, kN. Across: normal to the glazing (positive resists pressure);
+// along: the weight in the mullion's axis, at the anchor that carries it.
+struct AnchorForce {
+    double x_m = 0.0;
+    double pressureChar_kN = 0.0, pressureUlt_kN = 0.0;
+    double suctionChar_kN = 0.0, suctionUlt_kN = 0.0;
+    double deadAcrossChar_kN = 0.0, deadAcrossUlt_kN = 0.0;
+    double deadAlongChar_kN = 0.0, deadAlongUlt_kN = 0.0;
+};
+
+struct LimitStateResult {
+    bool valid = false;  // false: the bay or a section cannot be checked
+    std::array<LimitStateCheck, 8> checks{};
+    int checkCount = 0;
+    int governing = -1;  // the check with the highest utilisation
+    LimitStateVerdict verdict = LimitStateVerdict::Fails;
+
+    int mullionClass = 0;  // 0: not verified
+    double fo_MPa = 0.0;
+    double fu_MPa = 0.0;
+    bool sectionClassNotVerified = false;  // elastic resistance assumed
+    bool transomClassNotVerified = false;
+    bool effectiveModulusEstimated = false;  // class 4 without W_eff
+    bool profileMassUnknown = false;
+    bool shearNotVerified = false;           // no shear area
+    bool shearBucklingNotCovered = false;    // a web beyond 39 eps
+    bool memberBucklingNotVerified = false;  // compression: 6.3 is not in these checks
+    bool thicknessOutsideAlloyTable = false;
+
+    std::array<AnchorForce, 3> anchors{};
+    int anchorCount = 0;
+    double requiredTransomIy_cm4 = 0.0;  // for the setting-block limit
+};
+
+// Rounds a utilisation up to three decimals; a value a rounding error above a step stays on it.
+double roundUpUtilisation(double u);
+
+LimitStateResult checkLimitStates(const BayInput& bay, const LimitStateInput& in);
+
+}  // namespace cw
