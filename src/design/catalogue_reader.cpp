@@ -1,5 +1,6 @@
 #include "design/catalogue_reader.h"
 
+#include "design/alloys.h"
 #include "design/steel_insert.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <unordered_set>
+#include <utility>
 
 namespace cw {
 
@@ -379,7 +381,7 @@ private:
 };
 
 bool RowReader::knownAlloy(std::string_view alloy) {
-    return !alloy.empty();
+    return findAlloy(alloy) != nullptr;
 }
 
 // Each band starts at or above the end of the one before, so at most one holds a value.
@@ -468,6 +470,7 @@ void readRows(const std::vector<Record>& records, std::string_view fileName, Fau
     std::int32_t lastIx = 0;
     std::string_view firstUse;
     std::string_view firstSystem;
+    bool firstRow = true;  // the first with the header's number of fields
     for (std::size_t n = 1; n < records.size(); ++n) {
         const Record& record = records[n];
         if (record.fields.size() != header.fields.size()) {
@@ -477,7 +480,7 @@ void readRows(const std::vector<Record>& records, std::string_view fileName, Fau
         RowReader row(at, record, faults);
 
         const std::string_view use = row.text(Use);
-        if (n == 1) {
+        if (std::exchange(firstRow, false)) {
             firstUse = use;
             firstSystem = row.text(System);
             if (use == "vertical")
