@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -97,7 +98,9 @@ INSTANTIATE_TEST_SUITE_P(Files, CatalogueSources,
                          ::testing::Values(SourceCase{"veltra", "data/catalogues/veltra.csv"},
                                            SourceCase{"terrax", "data/catalogues/terrax.csv"},
                                            SourceCase{"korin_dalvo",
-                                                      "data/catalogues/korin-dalvo.csv"}),
+                                                      "data/catalogues/korin-dalvo.csv"},
+                                           SourceCase{"example50",
+                                                      "examples/catalogue-example50.csv"}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 struct RefusalCase {
@@ -149,6 +152,69 @@ INSTANTIATE_TEST_SUITE_P(
                     CatalogueFaultKind::FileTooLarge, 0, ""},
         RefusalCase{"empty_csv", "empty.csv", "", false, CatalogueFaultKind::NoRows, 0, ""}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// The example system's rows against the shapes they were computed from, by hand:
+// Ix = b h^3 / 12 - (b' - tw) h'^3 / 12, b' = b - 2 ts, h' = h - 2 tf, b = 50 mm.
+// E50-M085 (h 85, t 2.2): 50 x 614125 / 12 - 45.6 x 80.6^3 / 12
+//   = 2558854.17 - 1989705.14 = 569149.0 mm4.
+// E50-M150W (h 150, t 2.5, web 2): 50 x 3375000 / 12 - 43 x 145^3 / 12
+//   = 14062500 - 43 x 3048625 / 12 = 14062500 - 10924239.6 = 3138260.4 mm4.
+// E50-T090 (h 90, tf 2.2, ts 2): 50 x 729000 / 12 - 46 x 85.6^3 / 12
+//   = 3037500 - 46 x 627222.0 / 12 = 3037500 - 2404351.0 = 633149.0 mm4; Wx = Ix / 45.
+// E50-M200S: the E50-M200 (631.8213 cm4) with a flat bar 8 x 120, I = 8 x 120^3 / 12
+//   = 115.2 cm4, counting 3 x 115.2 = 345.6: 977.4213 cm4.
+struct ExampleRow {
+    const char* code;
+    bool mullion;
+    std::int32_t ix_mm4;
+    double selection_cm4;
+};
+
+TEST(ExampleCatalogue, RowsAreTheirShapes) {
+    const CatalogueLoad load =
+        loadCatalogueFile(fs::path(CW_SOURCE_DIR) / "examples/catalogue-example50.csv");
+    ASSERT_TRUE(load.catalogue) << load.message;
+    const Catalogue& c = *load.catalogue;
+    EXPECT_NE(c.name.find("made up"), std::string::npos);
+    EXPECT_GE(c.mullions.size(), 12U);
+    EXPECT_GE(c.transoms.size(), 8U);
+    const ExampleRow kRows[] = {{"E50-M085", true, 569149, 56.9149},
+                                {"E50-M150W", true, 3138260, 313.826},
+                                {"E50-T090", false, 633149, 63.3149},
+                                {"E50-M200S", true, 6318213, 977.4213}};
+    for (const ExampleRow& want : kRows) {
+        bool found = false;
+        if (want.mullion) {
+            for (const MullionRow& m : c.mullions)
+                if (m.code == want.code) {
+                    found = true;
+                    EXPECT_EQ(m.ix_mm4, want.ix_mm4) << want.code;
+                    EXPECT_NEAR(m.upper_cm4, want.selection_cm4, 1e-9) << want.code;
+                    EXPECT_FALSE(m.extras.elements.empty()) << want.code;
+                }
+        } else {
+            for (const TransomRow& t : c.transoms)
+                if (t.code == want.code) {
+                    found = true;
+                    EXPECT_EQ(t.ix_mm4, want.ix_mm4);
+                    ASSERT_TRUE(t.wx_cm3);
+                    EXPECT_NEAR(*t.wx_cm3, 633.149 / 45.0, 1e-4);
+                    ASSERT_TRUE(t.fibre_mm);
+                    EXPECT_NEAR(*t.fibre_mm, 45.0, 1e-3);
+                }
+        }
+        EXPECT_TRUE(found) << want.code;
+    }
+    std::size_t inserts = 0;
+    for (const MullionRow& m : c.mullions)
+        inserts += m.extras.steel ? 1U : 0U;
+    EXPECT_EQ(inserts, 1U);
+    // Above the E50-M200W's 783.93 the reinforced E50-M200S (977.42) comes before the
+    // E50-M225W (1133.52).
+    const MullionRow* chosen = chooseMullion(c, 800.0);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->code, "E50-M200S");
+}
 
 TEST(CatalogueFile, MissingFileIsUnreadable) {
     const CatalogueLoad load = loadCatalogueFile(scratch("no-such-catalogue.csv"));
