@@ -526,10 +526,13 @@ void readRows(const std::vector<Record>& records, std::string_view fileName, Fau
         } else if (role == "transom") {
             const bool byBand =
                 !row.text(From).empty() || !row.text(To).empty() || row.text(Ix).empty();
-            if (!transomsByBand)
+            if (!transomsByBand) {
                 transomsByBand = byBand;
-            else if (*transomsByBand != byBand)
+            } else if (*transomsByBand != byBand) {
+                // Kept out of the rows: the bands' checks and the sorting take one kind.
                 row.fault(Role, K::TransomKindsMixed, role);
+                continue;
+            }
             if (byBand) {
                 for (const Column c : kSectionColumns)
                     row.none(c);

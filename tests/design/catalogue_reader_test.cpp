@@ -4,6 +4,8 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace cw {
 namespace {
@@ -182,6 +184,51 @@ INSTANTIATE_TEST_SUITE_P(
                     return many;
                 }(),
                 K::TooManyRows, 0, ""}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// Every fault of a file, not only the first: a fault must not bring others that are not
+// there.
+struct AllFaultsCase {
+    const char* name;
+    std::string text;
+    std::vector<std::pair<K, std::size_t>> faults;  // kind, line
+};
+
+void PrintTo(const AllFaultsCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AllFaults : public ::testing::TestWithParam<AllFaultsCase> {};
+
+TEST_P(AllFaults, AreTheFileFaults) {
+    const AllFaultsCase& c = GetParam();
+    const CatalogueRead r = readCatalogue(c.text, "bad.csv");
+    EXPECT_FALSE(r.catalogue);
+    std::vector<std::pair<K, std::size_t>> got;
+    for (const CatalogueFault& f : r.faults)
+        got.emplace_back(f.kind, f.line);
+    EXPECT_EQ(got, c.faults) << describeCatalogueFaults("bad.csv", r.faults);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, AllFaults,
+    ::testing::Values(
+        // The row of the other kind is left out, so the bands around it are checked alone.
+        AllFaultsCase{"transom_of_the_other_kind",
+                      full(kGoodMullion + "vertical,T1,transom,,,,,,,,,,,,,0,10\n"
+                                          "vertical,T2,transom,30,,,,,,,,,,,,,\n"
+                                          "vertical,T3,transom,,,,,,,,,,,,,10,20\n"),
+                      {{K::TransomKindsMixed, 4}}},
+        AllFaultsCase{"bands_around_a_row_of_the_other_kind_overlap",
+                      full(kGoodMullion + "vertical,T1,transom,,,,,,,,,,,,,0,10\n"
+                                          "vertical,T2,transom,30,,,,,,,,,,,,,\n"
+                                          "vertical,T3,transom,,,,,,,,,,,,,5,20\n"),
+                      {{K::TransomKindsMixed, 4}, {K::OverlappingBand, 5}}},
+        // The first row with the header's fields sets the use and system the others follow.
+        AllFaultsCase{"short_first_row",
+                      rows("S,vertical,M1,mullion,10,50\n" + kMullion +
+                           "S,vertical,M2,mullion,20,50,,\n"),
+                      {{K::FieldCount, 2}}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // A user catalogue: semicolons, a byte-order mark, rows in any order, Wx in place of e,
