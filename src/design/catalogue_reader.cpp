@@ -169,6 +169,8 @@ constexpr std::array<Column, 12> kSectionColumns = {
     Ix, Fibre, Wx, Iy, Wy, Area, Mass, Alloy, Elements, SteelIx, SteelWx, SteelGradeColumn};
 
 constexpr std::size_t kAbsent = std::numeric_limits<std::size_t>::max();
+constexpr double kLargestValue = 1e12;
+constexpr double kSmallestValue = 1e-6;
 
 bool plainNumber(std::string_view s) {
     const std::size_t dot = s.find('.');
@@ -276,6 +278,12 @@ public:
         }
         if (!(v > 0.0) && !(zeroAllowed && v == 0.0)) {
             fault(c, K::NotPositive, s);
+            return std::nullopt;
+        }
+        // Far outside any section's values, and where products and quotients of them (E I,
+        // Ix / e) would leave the doubles.
+        if (v > kLargestValue || (v > 0.0 && v < kSmallestValue)) {
+            fault(c, v > kLargestValue ? K::TooLarge : K::TooSmall, s);
             return std::nullopt;
         }
         return v;
@@ -642,6 +650,7 @@ std::string_view faultText(K kind) {
     case K::NotPositive: return "must be above zero";
     case K::TooPrecise: return "more than four decimals (finer than 1 mm4)";
     case K::TooLarge: return "too large";
+    case K::TooSmall: return "too small (below 0.000001)";
     case K::UnknownRole: return "role is neither mullion nor transom";
     case K::UnknownUse: return "use is neither vertical nor sloped";
     case K::UnknownSpanCase: return "span_case is neither empty nor short-upper";

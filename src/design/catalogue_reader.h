@@ -28,6 +28,7 @@ enum class CatalogueFaultKind {
     NotPositive,
     TooPrecise,  // Ix_cm4 with more than four decimals (finer than 1 mm4)
     TooLarge,
+    TooSmall,  // above zero but below 1e-6: no section value is that small
     UnknownRole,
     UnknownUse,
     UnknownSpanCase,

@@ -140,6 +140,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"iy_out_of_range", full("vertical,M1,mullion,100,50,," + std::string(400, '9') +
                                         ",,,,,,,,,,\n"),
                 K::TooLarge, 2, "Iy_cm4"},
+        // Ix / e would overflow: 1e-301 mm.
+        BadCase{"e_below_a_millionth", full("vertical,M1,mullion,100,0." + std::string(300, '0') +
+                                            "1,,,,,,,,,,,,\n"),
+                K::TooSmall, 2, "e_mm"},
+        // 3 x 1e308 is not a double.
+        BadCase{"steel_ix_huge", full("vertical,M1,mullion,100,50,,,,,,,,1" +
+                                      std::string(308, '0') + ",4,S235,,\n"),
+                K::TooLarge, 2, "steel_Ix_cm4"},
         BadCase{"unknown_alloy", full("vertical,M1,mullion,100,50,,,,,,6060 T99,,,,,,\n"),
                 K::UnknownAlloy, 2, "alloy"},
         BadCase{"elements_no_kind", full("vertical,M1,mullion,100,50,,,,,,,web:120x2,,,,,\n"),
