@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Builds an optimised tree and reports bays designed per second by the core alone (target:
-# 1,000,000 on one core), NEXT runs per second through the window model (target: 200,000 on 2
+# 1,000,000 on one core, also with a 10 000-row catalogue, which reads in under 50 ms), NEXT runs per second through the window model (target: 200,000 on 2
 # cores), a timed run of the replay tool itself over a script of 200,000 presses of NEXT; then
 # bays per second through the batch (target: 200,000 on one core, CSV to CSV) and a schedule
 # of 1,000,000 bays through curtainwall-batch with its peak memory (target: under 64 MB).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-bench --target design_bench limit_state_bench replay_bench curtainwall-replay batch_bench curtainwall-batch >/dev/null
+cmake --build build-bench --target design_bench limit_state_bench catalogue_bench replay_bench curtainwall-replay batch_bench curtainwall-batch >/dev/null
 build-bench/bin/design_bench --benchmark_min_time=1
 build-bench/bin/limit_state_bench --benchmark_min_time=1
+# A 10 000-row user catalogue: read in under 50 ms, designed with at over 1 000 000 bays/s.
+build-bench/bin/catalogue_bench --benchmark_min_time=1
 build-bench/bin/replay_bench --benchmark_min_time=1
 
 script=$(mktemp)

@@ -3,6 +3,7 @@
 #include "design/builtin_catalogue_files.h"
 #include "design/catalogue_reader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,11 +17,18 @@ std::size_t indexOf(Series series) {
     return static_cast<std::size_t>(series);
 }
 
+// Rows ascending in upper_cm4: the first whose upper bound is at least J. For bands (each
+// starting at or above the end of the one before) that is the only band that can hold J.
+template <typename Row>
+const Row* firstCovering(const std::vector<Row>& rows, double J) {
+    const auto it = std::partition_point(rows.begin(), rows.end(),
+                                         [J](const Row& row) { return row.upper_cm4 < J; });
+    return it == rows.end() ? nullptr : &*it;
+}
+
 const TransomRow* inBand(const std::vector<TransomRow>& rows, double J) {
-    for (const TransomRow& row : rows)
-        if (row.lower_cm4 < J && J <= row.upper_cm4)
-            return &row;
-    return nullptr;
+    const TransomRow* row = firstCovering(rows, J);
+    return row && row->lower_cm4 < J ? row : nullptr;
 }
 
 }  // namespace
@@ -37,14 +45,13 @@ std::string_view seriesCatalogueFile(Series series) {
 const MullionRow* chooseMullion(const Catalogue& catalogue, double requiredJx_cm4) {
     if (!(requiredJx_cm4 > 0.0))
         return nullptr;
-    for (const MullionRow& row : catalogue.mullions)
-        if (requiredJx_cm4 <= row.upper_cm4)
-            return &row;
-    return nullptr;
+    return firstCovering(catalogue.mullions, requiredJx_cm4);
 }
 
 const TransomRow* chooseTransom(const Catalogue& catalogue, double requiredJx_cm4,
                                 bool shortUpperSpan) {
+    if (!catalogue.transoms.empty() && !catalogue.transoms.front().byBand)
+        return requiredJx_cm4 > 0.0 ? firstCovering(catalogue.transoms, requiredJx_cm4) : nullptr;
     if (shortUpperSpan)
         if (const TransomRow* row = inBand(catalogue.shortUpperSpanTransoms, requiredJx_cm4))
             return row;

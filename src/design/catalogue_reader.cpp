@@ -1,20 +1,35 @@
 #include "design/catalogue_reader.h"
 
+#include "design/alloys.h"
+#include "design/steel_insert.h"
+
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <unordered_set>
+#include <utility>
 
 namespace cw {
 
 namespace {
 
 using K = CatalogueFaultKind;
+using Record = CatalogueRecord;
 
-struct Record {
-    std::size_t line = 0;
-    std::vector<std::string> fields;
-};
+// A value quoted in a message is cut short: a 4 MB field is no help to the reader.
+constexpr std::size_t kMostValueBytes = 60;
+
+std::string shortened(std::string_view value) {
+    if (value.size() <= kMostValueBytes)
+        return std::string(value);
+    std::size_t n = kMostValueBytes;
+    while (n > 0 && (static_cast<unsigned char>(value[n]) & 0xC0U) == 0x80U)
+        --n;  // not inside a UTF-8 sequence
+    return std::string(value.substr(0, n)) + "...";
+}
 
 class Faults {
 public:
@@ -22,7 +37,7 @@ public:
     void add(std::size_t line, std::string_view column, K kind, std::string_view value = {}) {
         ++m_count;
         if (m_out.size() < kMostCatalogueFaults)
-            m_out.push_back({line, std::string(column), kind, std::string(value)});
+            m_out.push_back({line, std::string(column), kind, shortened(value)});
     }
     bool any() const { return m_count > 0; }
 
@@ -31,9 +46,29 @@ private:
     std::size_t m_count = 0;
 };
 
-// RFC 4180 records: fields separated by commas, lines by LF or CRLF, a field in quotes may
-// hold commas, line breaks and doubled quotes. The last line break is optional.
-std::vector<Record> splitRecords(std::string_view text, Faults& faults) {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Semicolon when the header holds more of them than commas outside quotes.
+char separatorOf(std::string_view text) {
+    std::size_t commas = 0;
+    std::size_t semicolons = 0;
+    bool inQuotes = false;
+    for (const char c : text) {
+        if (c == '"')
+            inQuotes = !inQuotes;
+        else if (!inQuotes && (c == '\n' || c == '\r'))
+            break;
+        else if (!inQuotes && c == ',')
+            ++commas;
+        else if (!inQuotes && c == ';')
+            ++semicolons;
+    }
+    return semicolons > commas ? ';' : ',';
+}
+
+// RFC 4180 records: fields separated by the separator, lines by LF or CRLF, a field in quotes
+// may hold separators, line breaks and doubled quotes. The last line break is optional.
+std::vector<Record> splitRecords(std::string_view text, char sep, Faults& faults) {
     std::vector<Record> records;
     std::size_t line = 1;
     std::size_t i = 0;
@@ -70,12 +105,12 @@ std::vector<Record> splitRecords(std::string_view text, Faults& faults) {
                     faults.add(startLine, {}, K::UnclosedQuote);
                     return records;
                 }
-                if (!atLineEnd(i) && text[i] != ',') {
+                if (!atLineEnd(i) && text[i] != sep) {
                     faults.add(line, {}, K::StrayQuote);
                     bad = true;
                 }
             }
-            while (!atLineEnd(i) && text[i] != ',') {
+            while (!atLineEnd(i) && text[i] != sep) {
                 if (text[i] == '"' && !bad) {
                     faults.add(line, {}, K::StrayQuote);
                     bad = true;
@@ -83,7 +118,7 @@ std::vector<Record> splitRecords(std::string_view text, Faults& faults) {
                 field += text[i++];
             }
             record.fields.push_back(std::move(field));
-            if (i < text.size() && text[i] == ',') {
+            if (i < text.size() && text[i] == sep) {
                 ++i;
                 continue;
             }
@@ -100,12 +135,42 @@ std::vector<Record> splitRecords(std::string_view text, Faults& faults) {
     return records;
 }
 
-enum Column : std::size_t { System, Use, Code, Role, Ix, Fibre, From, To, SpanCase, ColumnCount };
+enum Column : std::size_t {
+    System,
+    Use,
+    Code,
+    Role,
+    Ix,
+    Fibre,
+    Wx,
+    Iy,
+    Wy,
+    Area,
+    Mass,
+    Alloy,
+    Elements,
+    SteelIx,
+    SteelWx,
+    SteelGradeColumn,
+    From,
+    To,
+    SpanCase,
+    ColumnCount
+};
 
 constexpr std::array<std::string_view, ColumnCount> kColumnNames = {
-    "system", "use", "code", "role", "Ix_cm4", "e_mm", "from_cm4", "to_cm4", "span_case"};
+    "system", "use",      "code",      "role",         "Ix_cm4",       "e_mm",
+    "Wx_cm3", "Iy_cm4",   "Wy_cm3",    "A_cm2",        "mass_kg_m",    "alloy",
+    "elements", "steel_Ix_cm4", "steel_Wx_cm3", "steel_grade", "from_cm4", "to_cm4",
+    "span_case"};
+
+// The columns of a row's section values, which a band row takes none of.
+constexpr std::array<Column, 12> kSectionColumns = {
+    Ix, Fibre, Wx, Iy, Wy, Area, Mass, Alloy, Elements, SteelIx, SteelWx, SteelGradeColumn};
 
 constexpr std::size_t kAbsent = std::numeric_limits<std::size_t>::max();
+constexpr double kLargestValue = 1e12;
+constexpr double kSmallestValue = 1e-6;
 
 bool plainNumber(std::string_view s) {
     const std::size_t dot = s.find('.');
@@ -116,6 +181,64 @@ bool plainNumber(std::string_view s) {
     };
     return digits(whole) && (dot == std::string_view::npos || digits(fraction));
 }
+
+// A dimension of an element: a plain number above zero.
+std::optional<double> positive(std::string_view s) {
+    double v = 0.0;
+    if (!plainNumber(s) || std::from_chars(s.data(), s.data() + s.size(), v).ec != std::errc() ||
+        !(v > 0.0) || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+// name:i|o:b×t, separated by semicolons; "x" stands for "×".
+std::optional<std::vector<PlateElement>> parseElements(std::string_view text) {
+    std::vector<PlateElement> elements;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = std::min(text.find(';', start), text.size());
+        const std::string_view part = text.substr(start, end - start);
+        const std::size_t c1 = part.find(':');
+        const std::size_t c2 = c1 == std::string_view::npos ? c1 : part.find(':', c1 + 1);
+        if (c2 == std::string_view::npos || c1 == 0)
+            return std::nullopt;
+        const std::string_view kind = part.substr(c1 + 1, c2 - c1 - 1);
+        const std::string_view size = part.substr(c2 + 1);
+        std::size_t by = size.find("\xC3\x97");
+        std::size_t byLength = 2;
+        if (by == std::string_view::npos) {
+            by = size.find('x');
+            byLength = 1;
+        }
+        if ((kind != "i" && kind != "o") || by == std::string_view::npos)
+            return std::nullopt;
+        const std::optional<double> b = positive(size.substr(0, by));
+        const std::optional<double> t = positive(size.substr(by + byLength));
+        if (!b || !t)
+            return std::nullopt;
+        elements.push_back({std::string(part.substr(0, c1)), kind == "i", *b, *t});
+        if (end == text.size())
+            return elements;
+        start = end + 1;
+    }
+}
+
+std::optional<SteelGrade> steelGradeOf(std::string_view s) {
+    if (s == "S235")
+        return SteelGrade::S235;
+    if (s == "S275")
+        return SteelGrade::S275;
+    if (s == "S355")
+        return SteelGrade::S355;
+    return std::nullopt;
+}
+
+// The section values of a row with properties, the Ix already read.
+struct Section {
+    std::optional<double> fibre_mm;
+    std::optional<double> wx_cm3;
+    SectionExtras extras;
+};
 
 class RowReader {
 public:
@@ -144,16 +267,33 @@ public:
             return std::nullopt;
         const std::string_view s = text(c);
         double v = 0.0;
-        if (!plainNumber(s) ||
-            std::from_chars(s.data(), s.data() + s.size(), v).ec != std::errc()) {
+        if (!plainNumber(s)) {
             fault(c, K::NotANumber, s);
+            return std::nullopt;
+        }
+        const std::errc ec = std::from_chars(s.data(), s.data() + s.size(), v).ec;
+        if (ec != std::errc() || !std::isfinite(v)) {
+            fault(c, ec == std::errc::result_out_of_range ? K::TooLarge : K::NotANumber, s);
             return std::nullopt;
         }
         if (!(v > 0.0) && !(zeroAllowed && v == 0.0)) {
             fault(c, K::NotPositive, s);
             return std::nullopt;
         }
+        // Far outside any section's values, and where products and quotients of them (E I,
+        // Ix / e) would leave the doubles.
+        if (v > kLargestValue || (v > 0.0 && v < kSmallestValue)) {
+            fault(c, v > kLargestValue ? K::TooLarge : K::TooSmall, s);
+            return std::nullopt;
+        }
         return v;
+    }
+    // An optional value: empty gives nothing and no fault; false on a fault.
+    bool optionalNumber(Column c, std::optional<double>& out) {
+        if (text(c).empty())
+            return true;
+        out = number(c, false);
+        return out.has_value();
     }
     // Ix in mm4, a whole number: the cm4 text shifted by four places, never through a double.
     std::optional<std::int32_t> ixMm4() {
@@ -187,12 +327,70 @@ public:
         }
         return static_cast<std::int32_t>(mm4);
     }
+    // Everything but Ix of a row with properties; the fibre (e_mm or Wx_cm3) where required.
+    std::optional<Section> section(bool fibreRequired) {
+        Section s;
+        bool ok = true;
+        const bool hasE = !text(Fibre).empty();
+        const bool hasWx = !text(Wx).empty();
+        if (hasE && hasWx) {
+            fault(Wx, K::BothWxAndE, text(Wx));
+            ok = false;
+        } else if (hasWx) {
+            ok = optionalNumber(Wx, s.wx_cm3) && ok;
+        } else if (hasE || fibreRequired) {
+            s.fibre_mm = number(Fibre, false);
+            ok = s.fibre_mm.has_value() && ok;
+        }
+        ok = optionalNumber(Iy, s.extras.iy_cm4) && ok;
+        ok = optionalNumber(Wy, s.extras.wy_cm3) && ok;
+        ok = optionalNumber(Area, s.extras.area_cm2) && ok;
+        ok = optionalNumber(Mass, s.extras.mass_kg_m) && ok;
+        s.extras.alloy = std::string(text(Alloy));
+        if (!s.extras.alloy.empty() && !knownAlloy(s.extras.alloy)) {
+            fault(Alloy, K::UnknownAlloy, s.extras.alloy);
+            ok = false;
+        }
+        if (!text(Elements).empty()) {
+            std::optional<std::vector<PlateElement>> elements = parseElements(text(Elements));
+            if (elements) {
+                s.extras.elements = std::move(*elements);
+            } else {
+                fault(Elements, K::BadElements, text(Elements));
+                ok = false;
+            }
+        }
+        // An insert is checked as well as counted, so its modulus and grade come with it.
+        if (!text(SteelIx).empty() || !text(SteelWx).empty() || !text(SteelGradeColumn).empty()) {
+            const std::optional<double> ix = number(SteelIx, false);
+            const std::optional<double> wx = number(SteelWx, false);
+            std::optional<SteelGrade> grade;
+            if (present(SteelGradeColumn)) {
+                grade = steelGradeOf(text(SteelGradeColumn));
+                if (!grade)
+                    fault(SteelGradeColumn, K::UnknownSteelGrade, text(SteelGradeColumn));
+            }
+            if (ix && wx && grade)
+                s.extras.steel = SteelInsert{*ix, *wx, *grade};
+            else
+                ok = false;
+        }
+        if (!ok)
+            return std::nullopt;
+        return s;
+    }
 
 private:
+    static bool knownAlloy(std::string_view alloy);
+
     const std::array<std::size_t, ColumnCount>& m_at;
     const Record& m_record;
     Faults& m_faults;
 };
+
+bool RowReader::knownAlloy(std::string_view alloy) {
+    return findAlloy(alloy) != nullptr;
+}
 
 // Each band starts at or above the end of the one before, so at most one holds a value.
 void checkBands(const std::vector<TransomRow>& rows, const std::vector<std::size_t>& lines,
@@ -202,16 +400,49 @@ void checkBands(const std::vector<TransomRow>& rows, const std::vector<std::size
             faults.add(lines[i], kColumnNames[From], K::OverlappingBand);
 }
 
-}  // namespace
+double selectionIx_cm4(std::int32_t ix_mm4, const SectionExtras& extras) {
+    const double own = double(ix_mm4) / 10000.0;
+    return extras.steel ? effectiveIx_cm4(own, extras.steel->ix_cm4) : own;
+}
 
-CatalogueRead readCatalogue(std::string_view text, std::string_view fileName) {
-    CatalogueRead out;
-    Faults faults(out.faults);
-    const std::vector<Record> records = splitRecords(text, faults);
+// Ascending by (Ix, mass, code), a row without a mass after those with one; each row's band
+// then starts at the Ix of the row before.
+template <typename Row>
+void sortBySelection(std::vector<Row>& rows) {
+    const auto mass = [](const Row& r) {
+        return r.extras.mass_kg_m.value_or(std::numeric_limits<double>::infinity());
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+        if (a.upper_cm4 != b.upper_cm4)
+            return a.upper_cm4 < b.upper_cm4;
+        if (mass(a) != mass(b))
+            return mass(a) < mass(b);
+        return a.code < b.code;
+    });
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i].lower_cm4 = i == 0 ? 0.0 : rows[i - 1].upper_cm4;
+}
+
+std::string nameFrom(std::string_view fileName) {
+    std::string name(fileName);
+    for (const std::string_view ending : {".csv", ".xlsx"})
+        if (name.ends_with(ending)) {
+            name.resize(name.size() - ending.size());
+            break;
+        }
+    return name;
+}
+
+void readRows(const std::vector<Record>& records, std::string_view fileName, Faults& faults,
+              CatalogueRead& out) {
     if (records.size() < 2) {
         if (!faults.any())
             faults.add(0, {}, K::NoRows);
-        return out;
+        return;
+    }
+    if (records.size() - 1 > kMostCatalogueRows) {
+        faults.add(0, {}, K::TooManyRows, std::to_string(records.size() - 1));
+        return;
     }
 
     std::array<std::size_t, ColumnCount> at;
@@ -233,13 +464,21 @@ CatalogueRead readCatalogue(std::string_view text, std::string_view fileName) {
         if (at[c] == kAbsent)
             faults.add(header.line, kColumnNames[c], K::MissingColumn);
     if (faults.any())
-        return out;
+        return;
+    // Without masses the order of the rows is the only tie-break a reader can see, so such a
+    // file lists its mullions in strictly ascending Ix, as the built-in ones do.
+    const bool ordered = at[Mass] == kAbsent;
 
     Catalogue catalogue;
     std::vector<std::size_t> transomLines;
     std::vector<std::size_t> shortLines;
+    std::unordered_set<std::string_view> mullionCodes;
+    std::unordered_set<std::string_view> transomCodes;
+    std::optional<bool> transomsByBand;
+    std::int32_t lastIx = 0;
     std::string_view firstUse;
     std::string_view firstSystem;
+    bool firstRow = true;  // the first with the header's number of fields
     for (std::size_t n = 1; n < records.size(); ++n) {
         const Record& record = records[n];
         if (record.fields.size() != header.fields.size()) {
@@ -249,7 +488,7 @@ CatalogueRead readCatalogue(std::string_view text, std::string_view fileName) {
         RowReader row(at, record, faults);
 
         const std::string_view use = row.text(Use);
-        if (n == 1) {
+        if (std::exchange(firstRow, false)) {
             firstUse = use;
             firstSystem = row.text(System);
             if (use == "vertical")
@@ -265,7 +504,7 @@ CatalogueRead readCatalogue(std::string_view text, std::string_view fileName) {
                 row.fault(System, K::SystemDiffers, row.text(System));
         }
 
-        const std::string code(row.text(Code));
+        const std::string_view code = row.text(Code);
         if (code.empty())
             row.fault(Code, K::MissingValue);
         const std::string_view role = row.text(Role);
@@ -274,55 +513,122 @@ CatalogueRead readCatalogue(std::string_view text, std::string_view fileName) {
             row.none(To);
             row.none(SpanCase);
             const std::optional<std::int32_t> ix = row.ixMm4();
-            const std::optional<double> fibre = row.number(Fibre, false);
-            for (const MullionRow& m : catalogue.mullions)
-                if (m.code == code)
-                    row.fault(Code, K::RepeatedCode, code);
-            if (!ix || !fibre)
+            std::optional<Section> section = row.section(true);
+            if (!ix || !section)
                 continue;
-            const double ix_cm4 = double(*ix) / 10000.0;
-            const double lower =
-                catalogue.mullions.empty() ? 0.0 : catalogue.mullions.back().upper_cm4;
-            if (!catalogue.mullions.empty() && !(catalogue.mullions.back().ix_mm4 < *ix))
+            if (!code.empty() && !mullionCodes.insert(code).second)
+                row.fault(Code, K::RepeatedCode, code);
+            if (ordered && !catalogue.mullions.empty() && !(lastIx < *ix))
                 row.fault(Ix, K::MullionOrder, row.text(Ix));
-            catalogue.mullions.push_back({lower, ix_cm4, code, *ix, *fibre});
+            lastIx = *ix;
+            MullionRow m;
+            m.code = std::string(code);
+            m.ix_mm4 = *ix;
+            const double ix_cm4 = double(*ix) / 10000.0;
+            // Wx = Ix / e: cm4 / cm = cm3, and e = Ix / Wx in mm.
+            m.fibre_mm = section->fibre_mm ? *section->fibre_mm : 10.0 * ix_cm4 / *section->wx_cm3;
+            m.wx_cm3 = section->wx_cm3 ? *section->wx_cm3 : ix_cm4 / (*section->fibre_mm / 10.0);
+            m.extras = std::move(section->extras);
+            m.upper_cm4 = selectionIx_cm4(m.ix_mm4, m.extras);
+            catalogue.mullions.push_back(std::move(m));
         } else if (role == "transom") {
-            row.none(Ix);
-            row.none(Fibre);
-            const std::optional<double> from = row.number(From, true);
-            const std::optional<double> to = row.number(To, false);
-            const std::string_view spanCase = row.text(SpanCase);
-            const bool shortUpper = spanCase == "short-upper";
-            if (!shortUpper && !spanCase.empty())
-                row.fault(SpanCase, K::UnknownSpanCase, spanCase);
-            if (!from || !to)
-                continue;
-            if (!(*from < *to)) {
-                row.fault(To, K::EmptyBand, row.text(To));
+            const bool byBand =
+                !row.text(From).empty() || !row.text(To).empty() || row.text(Ix).empty();
+            if (!transomsByBand) {
+                transomsByBand = byBand;
+            } else if (*transomsByBand != byBand) {
+                // Kept out of the rows: the bands' checks and the sorting take one kind.
+                row.fault(Role, K::TransomKindsMixed, role);
                 continue;
             }
-            (shortUpper ? catalogue.shortUpperSpanTransoms : catalogue.transoms)
-                .push_back({*from, *to, code});
-            (shortUpper ? shortLines : transomLines).push_back(record.line);
+            if (byBand) {
+                for (const Column c : kSectionColumns)
+                    row.none(c);
+                const std::optional<double> from = row.number(From, true);
+                const std::optional<double> to = row.number(To, false);
+                const std::string_view spanCase = row.text(SpanCase);
+                const bool shortUpper = spanCase == "short-upper";
+                if (!shortUpper && !spanCase.empty())
+                    row.fault(SpanCase, K::UnknownSpanCase, spanCase);
+                if (!from || !to)
+                    continue;
+                if (!(*from < *to)) {
+                    row.fault(To, K::EmptyBand, row.text(To));
+                    continue;
+                }
+                TransomRow t;
+                t.lower_cm4 = *from;
+                t.upper_cm4 = *to;
+                t.code = std::string(code);
+                (shortUpper ? catalogue.shortUpperSpanTransoms : catalogue.transoms)
+                    .push_back(std::move(t));
+                (shortUpper ? shortLines : transomLines).push_back(record.line);
+            } else {
+                // The short-upper-span case chooses among bands only.
+                row.none(SpanCase);
+                const std::optional<std::int32_t> ix = row.ixMm4();
+                std::optional<Section> section = row.section(false);
+                if (!ix || !section)
+                    continue;
+                if (!code.empty() && !transomCodes.insert(code).second)
+                    row.fault(Code, K::RepeatedCode, code);
+                TransomRow t;
+                t.code = std::string(code);
+                t.byBand = false;
+                t.ix_mm4 = *ix;
+                const double ix_cm4 = double(*ix) / 10000.0;
+                if (section->fibre_mm) {
+                    t.fibre_mm = section->fibre_mm;
+                    t.wx_cm3 = ix_cm4 / (*section->fibre_mm / 10.0);
+                } else if (section->wx_cm3) {
+                    t.wx_cm3 = section->wx_cm3;
+                    t.fibre_mm = 10.0 * ix_cm4 / *section->wx_cm3;
+                }
+                t.extras = std::move(section->extras);
+                t.upper_cm4 = selectionIx_cm4(t.ix_mm4, t.extras);
+                catalogue.transoms.push_back(std::move(t));
+            }
         } else {
             row.fault(Role, K::UnknownRole, role);
         }
     }
-    checkBands(catalogue.transoms, transomLines, faults);
+    if (transomsByBand.value_or(true)) {
+        checkBands(catalogue.transoms, transomLines, faults);
+    } else {
+        sortBySelection(catalogue.transoms);
+    }
     checkBands(catalogue.shortUpperSpanTransoms, shortLines, faults);
     if (catalogue.mullions.empty() && !faults.any())
         faults.add(0, {}, K::NoMullion);
     if (faults.any())
-        return out;
+        return;
 
-    if (!firstSystem.empty()) {
-        catalogue.name = std::string(firstSystem);
-    } else {
-        catalogue.name = std::string(fileName);
-        if (catalogue.name.ends_with(".csv"))
-            catalogue.name.resize(catalogue.name.size() - 4);
-    }
+    sortBySelection(catalogue.mullions);
+    catalogue.name = firstSystem.empty() ? nameFrom(fileName) : std::string(firstSystem);
     out.catalogue = std::move(catalogue);
+}
+
+}  // namespace
+
+CatalogueRead readCatalogue(std::string_view text, std::string_view fileName) {
+    CatalogueRead out;
+    Faults faults(out.faults);
+    if (text.size() > kMostCatalogueBytes) {
+        faults.add(0, {}, K::FileTooLarge, std::to_string(text.size()));
+        return out;
+    }
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    const std::vector<Record> records = splitRecords(text, separatorOf(text), faults);
+    readRows(records, fileName, faults, out);
+    return out;
+}
+
+CatalogueRead readCatalogueRecords(const std::vector<CatalogueRecord>& records,
+                                   std::string_view fileName) {
+    CatalogueRead out;
+    Faults faults(out.faults);
+    readRows(records, fileName, faults, out);
     return out;
 }
 
@@ -344,6 +650,7 @@ std::string_view faultText(K kind) {
     case K::NotPositive: return "must be above zero";
     case K::TooPrecise: return "more than four decimals (finer than 1 mm4)";
     case K::TooLarge: return "too large";
+    case K::TooSmall: return "too small (below 0.000001)";
     case K::UnknownRole: return "role is neither mullion nor transom";
     case K::UnknownUse: return "use is neither vertical nor sloped";
     case K::UnknownSpanCase: return "span_case is neither empty nor short-upper";
@@ -352,8 +659,17 @@ std::string_view faultText(K kind) {
     case K::EmptyBand: return "to_cm4 must be above from_cm4";
     case K::OverlappingBand: return "the band starts below the end of the band before";
     case K::MullionOrder: return "mullions must be in ascending Ix_cm4";
-    case K::RepeatedCode: return "the mullion code is given twice";
+    case K::RepeatedCode: return "the code is given twice";
     case K::NoMullion: return "no mullion row";
+    case K::FileTooLarge: return "the file is larger than 4 MB";
+    case K::TooManyRows: return "more than 10 000 rows";
+    case K::Unreadable: return "the file cannot be read";
+    case K::NotAWorkbook: return "not a workbook whose first sheet can be read";
+    case K::BothWxAndE: return "give Wx_cm3 or e_mm, not both";
+    case K::BadElements: return "elements are written name:i|o:b×t, separated by semicolons";
+    case K::UnknownSteelGrade: return "steel_grade is none of S235, S275, S355";
+    case K::UnknownAlloy: return "unknown alloy";
+    case K::TransomKindsMixed: return "transoms must all have bands or all have properties";
     }
     return "fault";
 }

@@ -10,8 +10,9 @@
 
 namespace cw {
 
-// The reader of catalogue files (docs/catalogue-format.md): comma-separated, a header naming
-// the columns, one profile or band a row. Strict: a file with any fault gives no catalogue.
+// The reader of catalogue files (docs/catalogue-format.md): comma- or semicolon-separated, a
+// header naming the columns, one profile or band a row. Strict: a file with any fault gives no
+// catalogue.
 enum class CatalogueFaultKind {
     NoRows,  // no header, or a header and nothing else
     EmptyLine,
@@ -27,6 +28,7 @@ enum class CatalogueFaultKind {
     NotPositive,
     TooPrecise,  // Ix_cm4 with more than four decimals (finer than 1 mm4)
     TooLarge,
+    TooSmall,  // above zero but below 1e-6: no section value is that small
     UnknownRole,
     UnknownUse,
     UnknownSpanCase,
@@ -37,6 +39,15 @@ enum class CatalogueFaultKind {
     MullionOrder,     // Ix_cm4 not above that of the mullion before
     RepeatedCode,     // a mullion code already given
     NoMullion,
+    FileTooLarge,   // more than kMostCatalogueBytes
+    TooManyRows,    // more than kMostCatalogueRows below the header
+    Unreadable,     // the file could not be opened or read
+    NotAWorkbook,   // an .xlsx whose first sheet cannot be found or read
+    BothWxAndE,     // Wx_cm3 and e_mm on one row: one of them says where the fibre is
+    BadElements,    // not name:i|o:b×t;...
+    UnknownSteelGrade,
+    UnknownAlloy,
+    TransomKindsMixed,  // band rows and rows with properties in one catalogue
 };
 
 struct CatalogueFault {
@@ -52,9 +63,24 @@ struct CatalogueRead {
 };
 
 inline constexpr std::size_t kMostCatalogueFaults = 10;
+inline constexpr std::size_t kMostCatalogueBytes = 4U << 20;
+inline constexpr std::size_t kMostCatalogueRows = 10000;
 
-// The catalogue's name is its system column, else the file name without ".csv".
+// One row of a catalogue as fields of text, with its line (CSV) or row (a sheet) number.
+struct CatalogueRecord {
+    std::size_t line = 0;
+    std::vector<std::string> fields;
+};
+
+// The catalogue's name is its system column, else the file name without ".csv" or ".xlsx".
+// UTF-8 with or without a byte-order mark; the separator is the semicolon when the header has
+// more of them than commas outside quotes, else the comma.
 CatalogueRead readCatalogue(std::string_view text, std::string_view fileName);
+
+// The same checks over rows already split into fields (the first is the header), as a sheet
+// gives them.
+CatalogueRead readCatalogueRecords(const std::vector<CatalogueRecord>& records,
+                                   std::string_view fileName);
 
 // One message: the file, then each fault by line and column.
 std::string describeCatalogueFaults(std::string_view fileName,

@@ -113,7 +113,9 @@ void suggest(const Catalogue& catalogue, BayDesign& r) {
     if (const TransomRow* row = chooseTransom(catalogue, r.requiredTransomJx_cm4,
                                               r.spanCase == SpanCase::ShortUpperSpan)) {
         r.transom = row->code;
-        r.transomBand = TransomBand{row->lower_cm4, row->upper_cm4};
+        // A row chosen by its properties has no band to print.
+        if (row->byBand)
+            r.transomBand = TransomBand{row->lower_cm4, row->upper_cm4};
     }
 }
 

@@ -1,13 +1,18 @@
 #include "design/catalogue.h"
+#include "design/catalogue_reader.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
+#include <ostream>
+#include <random>
 #include <span>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace cw {
@@ -330,6 +335,101 @@ TEST(BuiltInCatalogues, EachSeriesHasItsOwn) {
         EXPECT_EQ(catalogue.shortUpperSpanTransoms.size(), c.shortUpperSpanTransoms) << c.name;
     }
 }
+
+// User catalogues in shuffled order, with repeated Ix values told apart by mass and code,
+// against a plain scan for the smallest row (Ix, mass, code) that covers each requirement:
+// every Ix exactly, the doubles either side, and a grid between.
+struct OracleRow {
+    std::string code;
+    double ix_cm4;
+    double mass;
+};
+
+const OracleRow* smallestCovering(const std::vector<OracleRow>& rows, double J) {
+    const OracleRow* best = nullptr;
+    for (const OracleRow& r : rows) {
+        if (!(J > 0.0) || r.ix_cm4 < J)
+            continue;
+        if (!best || std::tie(r.ix_cm4, r.mass, r.code) < std::tie(best->ix_cm4, best->mass,
+                                                                      best->code))
+            best = &r;
+    }
+    return best;
+}
+
+struct UserCase {
+    const char* name;
+    unsigned seed;
+    int rows;
+    int distinctIx;  // fewer than rows: repeated Ix values
+};
+
+void PrintTo(const UserCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UserCatalogueSelection : public ::testing::TestWithParam<UserCase> {};
+
+TEST_P(UserCatalogueSelection, IsTheSmallestRowThatCovers) {
+    const UserCase& c = GetParam();
+    std::mt19937 random(c.seed);
+    std::uniform_int_distribution<int> ixStep(1, c.distinctIx);
+    std::uniform_int_distribution<int> massStep(10, 60);
+    std::vector<OracleRow> mullions;
+    std::vector<OracleRow> transoms;
+    std::string text = "use,code,role,Ix_cm4,e_mm,mass_kg_m\n";
+    for (int i = 0; i < c.rows; ++i) {
+        // Ix on a 0.25 cm4 grid, exact in binary and in the file's four decimals.
+        const double ix = 0.25 * ixStep(random);
+        const double mass = 0.5 * massStep(random);
+        const bool transom = i % 3 == 2;
+        const std::string code = (transom ? "T" : "M") + std::to_string(random() % 1000);
+        if (transom) {
+            if (std::any_of(transoms.begin(), transoms.end(),
+                            [&](const OracleRow& r) { return r.code == code; }))
+                continue;
+            transoms.push_back({code, ix, mass});
+        } else {
+            if (std::any_of(mullions.begin(), mullions.end(),
+                            [&](const OracleRow& r) { return r.code == code; }))
+                continue;
+            mullions.push_back({code, ix, mass});
+        }
+        text += "vertical," + code + (transom ? ",transom," : ",mullion,") +
+                std::to_string(ix) + (transom ? ",," : ",50,") + std::to_string(mass) + "\n";
+    }
+    const CatalogueRead read = readCatalogue(text, "random.csv");
+    ASSERT_TRUE(read.catalogue) << describeCatalogueFaults("random.csv", read.faults);
+    std::vector<double> requirements{0.0, -1.0, 0.1};
+    for (const std::vector<OracleRow>* rows : {&mullions, &transoms})
+        for (const OracleRow& r : *rows)
+            requirements.insert(requirements.end(), {std::nextafter(r.ix_cm4, 0.0), r.ix_cm4,
+                                                     std::nextafter(r.ix_cm4, 1e9)});
+    for (int k = 0; k <= 4 * c.distinctIx; ++k)
+        requirements.push_back(0.0625 * k);
+    for (const double J : requirements) {
+        const OracleRow* want = smallestCovering(mullions, J);
+        const MullionRow* got = chooseMullion(*read.catalogue, J);
+        ASSERT_EQ(got != nullptr, want != nullptr) << J;
+        if (got) {
+            ASSERT_EQ(got->code, want->code) << J;
+            ASSERT_LT(got->lower_cm4, J) << got->code;  // the band printed holds J
+        }
+        const OracleRow* wantT = smallestCovering(transoms, J);
+        const TransomRow* gotT = chooseTransom(*read.catalogue, J, true);
+        ASSERT_EQ(gotT != nullptr, wantT != nullptr) << J;
+        if (gotT) {
+            ASSERT_EQ(gotT->code, wantT->code) << J;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Random, UserCatalogueSelection,
+    ::testing::Values(UserCase{"one_row", 1, 1, 4}, UserCase{"few_distinct", 2, 40, 5},
+                      UserCase{"many_repeats", 3, 300, 20}, UserCase{"all_distinct", 4, 200, 4000},
+                      UserCase{"large", 5, 3000, 2000}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace cw

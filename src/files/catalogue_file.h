@@ -1,0 +1,34 @@
+#pragma once
+
+// Catalogue files as the user brings them: CSV or an .xlsx workbook, read whole into a
+// catalogue or refused with one message.
+
+#include "design/catalogue_reader.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cw::files {
+
+struct CatalogueLoad {
+    std::optional<Catalogue> catalogue;
+    std::vector<CatalogueFault> faults;
+    std::string message;  // the file and its faults; empty when the catalogue was read
+};
+
+// The rows of the first sheet of an .xlsx workbook as fields of text, the first being the
+// header; nothing when the bytes are not such a workbook. Rows without a value are passed over
+// and each record carries its row number.
+std::optional<std::vector<CatalogueRecord>> workbookCatalogueRecords(std::string_view bytes);
+
+// A workbook (a zip archive, or a name ending in .xlsx) or CSV text; fileName names the
+// catalogue where no system column does, and the message.
+CatalogueLoad readCatalogueBytes(std::string_view bytes, std::string_view fileName);
+
+// Reads the file at path, refusing it before reading when it is larger than 4 MB.
+CatalogueLoad loadCatalogueFile(const std::filesystem::path& path);
+
+}  // namespace cw::files
