@@ -6,6 +6,7 @@
 #include "model/used_inputs.h"
 #include "model/state_dump.h"
 #include "model/verdict_line.h"
+#include "window/qt/form_layout.h"
 #include "window/qt/key_codes.h"
 #include "window/qt/widget_look.h"
 
@@ -274,6 +275,7 @@ void MainWindow::mirror() {
         }
     }
     mirrorLanguage();
+    layOutResults(m_widgets);
     mirrorVerdict();
     mirrorValueColours();
     mirrorTabStops();
