@@ -164,6 +164,22 @@ QRect placedRect(const ControlSpec& s, qreal dpi) {
     return toPixels(s.rect, dpi);
 }
 
+QSize fittedWindowSize(QSize form, int chrome, QSize room, QMargins frame, int scrollBar) {
+    QSize size = form + QSize(0, chrome);
+    const QSize inside =
+        room - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    if (size.height() > inside.height())
+        size.rwidth() += scrollBar;
+    if (size.width() > inside.width())
+        size.rheight() += scrollBar;
+    return size.boundedTo(inside);
+}
+
+QMargins expectedFrame(int titleBar) {
+    constexpr int border = 4;
+    return {border, titleBar + border, border, border};
+}
+
 void layOutResults(const std::array<QWidget*, kControlCount>& widgets) {
     // Units follow their values onto the screen.
     for (const ResultRow& row : kRows) {

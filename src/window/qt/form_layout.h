@@ -2,7 +2,9 @@
 
 #include "model/inventory.h"
 
+#include <QMargins>
 #include <QRect>
+#include <QSize>
 
 #include <array>
 
@@ -23,5 +25,15 @@ inline constexpr int kLargestNudgePx = 12;
 // stress caption is drawn only with a stress to compare. Only positions, sizes and
 // decoration of widgets change: never a text or what the model shows.
 void layOutResults(const std::array<QWidget*, kControlCount>& widgets);
+
+// The window's size (without its frame) for a form of `form` pixels under `chrome` pixels of
+// menu and status bar, on a screen whose free area is `room`, inside a frame of `frame`
+// (title bar included): the whole form where it fits, else as much as fits with room for
+// the scroll bar that the cut side needs.
+QSize fittedWindowSize(QSize form, int chrome, QSize room, QMargins frame, int scrollBar);
+
+// The frame a desktop puts around a window before the window has one to measure: a title bar
+// and thin borders.
+QMargins expectedFrame(int titleBar);
 
 }  // namespace cw::gui

@@ -145,22 +145,27 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::fitToScreen() {
-    // The whole form where the screen holds it; else as much as fits, with room for the
-    // scroll bar so that a form cut only at the bottom does not also scroll sideways.
     const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-    QSize size = m_page->size() + QSize(0, chrome);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) {
-        resize(size);
+        resize(m_page->size() + QSize(0, chrome));
         return;
     }
-    const QSize room = screen->availableGeometry().size();
+    // Until the desktop has framed the window its frame is unknown: reserve a title bar's
+    // height, so that the title and the status bar both stay on a 768-pixel screen.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull())
+        frame = expectedFrame(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    const QRect room = screen->availableGeometry();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
-    if (size.height() > room.height())
-        size.rwidth() += bar;
-    if (size.width() > room.width())
-        size.rheight() += bar;
-    resize(size.boundedTo(room));
+    resize(fittedWindowSize(m_page->size(), chrome, room.size(), frame, bar));
+    // Placed so that the frame starts at the free area's corner when the window would not
+    // otherwise fit below a panel.
+    if (height() + frame.top() + frame.bottom() >= room.height())
+        move(room.topLeft());
 }
 
 // --- Events ---------------------------------------------------------------------------------

@@ -4,11 +4,15 @@
 
 #include "window_fixture.h"
 
+#include "window/qt/form_layout.h"
+
 #include <QAbstractButton>
 #include <QDir>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -238,6 +242,50 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<LayoutCase>& param) {
         return std::string(param.param.name);
     });
+
+// --- The window on the screen ------------------------------------------------------------------
+
+struct ScreenCase {
+    const char* name;
+    QSize room;
+    QMargins frame;
+    QSize expected;  // the window without its frame
+};
+
+// Form 1007×817 (15105×12255 twips at 96 dpi) under 22 + 22 px of menu and status bar, scroll
+// bar 16: worked by hand. 768 - 30 - 4 = 734 high; the cut height adds the scroll bar's width.
+class ScreenFit : public ::testing::TestWithParam<ScreenCase> {};
+
+TEST_P(ScreenFit, TheWholeWindowIsOnTheScreen) {
+    const ScreenCase& c = GetParam();
+    const QSize size = fittedWindowSize(QSize(1007, 817), 44, c.room, c.frame, 16);
+    EXPECT_EQ(size, c.expected);
+    EXPECT_LE(size.height() + c.frame.top() + c.frame.bottom(), c.room.height());
+    EXPECT_LE(size.width() + c.frame.left() + c.frame.right(), c.room.width());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, ScreenFit,
+    ::testing::Values(
+        ScreenCase{"laptop_1366x768_title_bar_30", {1366, 768}, {4, 30, 4, 4}, {1023, 734}},
+        ScreenCase{"laptop_1366x768_panel_and_title", {1366, 740}, {4, 30, 4, 4}, {1023, 706}},
+        ScreenCase{"full_hd_fits_whole", {1920, 1040}, {4, 30, 4, 4}, {1007, 861}},
+        ScreenCase{"narrow_and_short_both_cut", {800, 600}, {0, 0, 0, 0}, {800, 600}}),
+    [](const ::testing::TestParamInfo<ScreenCase>& param) {
+        return std::string(param.param.name);
+    });
+
+// The window as opened: frame and all inside the screen's free area (offscreen: no desktop
+// frame, so the reserved title bar must keep it clear of the bottom edge too).
+TEST(ScreenFit, TheOpenedWindowLiesInsideTheFreeArea) {
+    Window w;
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect frame = w.window.frameGeometry();
+    EXPECT_TRUE(room.contains(frame)) << room.width() << "x" << room.height() << " holds "
+                                      << frame.x() << "," << frame.y() << " " << frame.width()
+                                      << "x" << frame.height();
+    EXPECT_LT(frame.height(), room.height()) << "no room left for a title bar";
+}
 
 }  // namespace
 }  // namespace cw::gui::test
