@@ -166,8 +166,7 @@ QRect placedRect(const ControlSpec& s, qreal dpi) {
 
 QSize fittedWindowSize(QSize form, int chrome, QSize room, QMargins frame, int scrollBar) {
     QSize size = form + QSize(0, chrome);
-    const QSize inside =
-        room - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QSize inside = room - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     if (size.height() > inside.height())
         size.rwidth() += scrollBar;
     if (size.width() > inside.width())
@@ -189,8 +188,7 @@ void layOutResults(const std::array<QWidget*, kControlCount>& widgets) {
             if (qobject_cast<QLineEdit*>(w)) {
                 if (!value)
                     value = w;
-            } else if (p.id == p.twin && value && !value->isHidden() &&
-                       !textOf(value).isEmpty()) {
+            } else if (p.id == p.twin && value && !value->isHidden() && !textOf(value).isEmpty()) {
                 w->show();
             }
         }

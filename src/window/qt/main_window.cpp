@@ -403,6 +403,7 @@ void MainWindow::mirrorLanguage() {
     }
     mirrorMenus(language);
     m_standards->mirror(language);
+    m_helpMenu->mirror(language);
     // A message left in the status bar is said again in the language now showing.
     const bool english = language == Language::English;
     if (!statusBar()->currentMessage().isEmpty() &&

@@ -281,9 +281,9 @@ TEST(ScreenFit, TheOpenedWindowLiesInsideTheFreeArea) {
     Window w;
     const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect frame = w.window.frameGeometry();
-    EXPECT_TRUE(room.contains(frame)) << room.width() << "x" << room.height() << " holds "
-                                      << frame.x() << "," << frame.y() << " " << frame.width()
-                                      << "x" << frame.height();
+    EXPECT_TRUE(room.contains(frame))
+        << room.width() << "x" << room.height() << " holds " << frame.x() << "," << frame.y() << " "
+        << frame.width() << "x" << frame.height();
     EXPECT_LT(frame.height(), room.height()) << "no room left for a title bar";
 }
 
