@@ -84,6 +84,8 @@ const ResultRow kRows[] = {
 };
 
 constexpr int kSections = 3;
+// The box around each section: Input data, the required values, the profiles.
+constexpr ControlId kSectionBoxes[kSections] = {C::Label64, C::Label65, C::Label66};
 constexpr int kGap = 4;         // between a value and its unit, in pixels
 constexpr int kColumnGap = 8;   // between the widest caption and the value column
 constexpr int kFieldSlack = 8;  // a value field's frame and inner margins
@@ -208,7 +210,10 @@ void layOutResults(const std::array<QWidget*, kControlCount>& widgets) {
     for (const auto& [row, caption] : shown) {
         const int width = widest[std::size_t(row->section)];
         placeAt(caption, caption->x(), width);
-        int x = caption->x() + width + kColumnGap;
+        // The pieces' widths first: a row too long for its box leaves the column and follows
+        // its own caption more closely.
+        std::vector<int> widths;
+        int total = 0;
         for (const Piece& p : row->pieces) {
             QWidget* w = widgets[std::size_t(p.id)];
             QWidget* twin = widgets[std::size_t(p.twin)];
@@ -220,10 +225,24 @@ void layOutResults(const std::array<QWidget*, kControlCount>& widgets) {
                 else
                     pieceWidth = std::max(pieceWidth, textWidth(one) + 2);
             }
-            placeAt(w, x, pieceWidth);
-            placeAt(twin, x, pieceWidth);
+            widths.push_back(pieceWidth);
             if (!w->isHidden() || !twin->isHidden())
-                x += pieceWidth + kGap;
+                total += pieceWidth + kGap;
+        }
+        const QWidget* box = widgets[std::size_t(kSectionBoxes[std::size_t(row->section)])];
+        const int right = box->geometry().right() - kGap;
+        int x = caption->x() + width + kColumnGap;
+        if (x + total > right)
+            x = std::max(caption->x() + textWidth(caption) + kGap, right - total);
+        std::size_t i = 0;
+        for (const Piece& p : row->pieces) {
+            QWidget* w = widgets[std::size_t(p.id)];
+            QWidget* twin = widgets[std::size_t(p.twin)];
+            placeAt(w, x, widths[i]);
+            placeAt(twin, x, widths[i]);
+            if (!w->isHidden() || !twin->isHidden())
+                x += widths[i] + kGap;
+            ++i;
         }
     }
     layOutStressRow(widgets);

@@ -92,7 +92,8 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     m_verdict->setTextFormat(Qt::PlainText);
     m_verdict->setWordWrap(true);
     m_verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_verdict->setGeometry(toPixels(TwipRect{10320, 11580, 4740, 660}, m_dpi));
+    // Two lines inside the profile box, clear of its right and bottom edges.
+    m_verdict->setGeometry(toPixels(TwipRect{10320, 11580, 4515, 540}, m_dpi));
     QFont verdictFont = controlFont(kBoldFont);
     m_verdict->setFont(verdictFont);
     m_verdict->hide();

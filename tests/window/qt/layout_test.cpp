@@ -222,6 +222,19 @@ TEST_P(Layout, NothingCoversAnotherAndEveryTextFits) {
                                        .arg(rb.height()));
         }
     }
+    // What starts inside a box stays inside it: a value pushed along its row must not run
+    // out of the results panel.
+    QWidget* page = w.window.formPage();
+    for (QWidget* box : page->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        auto* frame = qobject_cast<QLabel*>(box);
+        if (!box->isVisibleTo(page) || frame->frameShape() != QFrame::Box ||
+            !frame->text().isEmpty())
+            continue;
+        for (const auto& [thing, rect] : things)
+            if (box->geometry().contains(rect.topLeft()) && !box->geometry().contains(rect))
+                faults << QStringLiteral("%1 runs out of the box %2")
+                              .arg(thing->objectName(), box->objectName());
+    }
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
 }
 
