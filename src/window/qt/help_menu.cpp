@@ -15,7 +15,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace cw::gui {
@@ -42,6 +45,26 @@ void showHelpWindow(QWidget* parent, const QString& name, const QString& title, 
     layout->addWidget(buttons);
     dialog.resize(size);
     dialog.exec();
+}
+
+// The guide's screenshots are of the whole window: shown narrower than the guide's page,
+// their height following.
+constexpr int kGuidePictureWidth = 720;
+
+void fitPictures(QTextDocument& document, int width) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat image = fragment.charFormat().toImageFormat();
+            image.setWidth(width);
+            QTextCursor cursor(&document);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(image);
+        }
+    }
 }
 
 QString menuText(const QAction* action) {
@@ -93,6 +116,7 @@ void HelpMenu::showGuide() {
         text->setPlainText(said(Message::HelpGuideMissing, m_language));
     else
         text->setMarkdown(markdown);
+    fitPictures(*text->document(), kGuidePictureWidth);
     // The guide is written in English with a Greek part: Greek readers start there.
     if (m_language == Language::Greek)
         text->find(QString::fromUtf8(kGuideGreekHeading));

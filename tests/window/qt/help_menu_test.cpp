@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -75,6 +76,8 @@ TEST_P(Help, F1OpensTheGuideWithItsPictures) {
                        ++pictures;
                    }
                    EXPECT_GE(pictures, 2);
+                   // The pictures fit the page: nothing to scroll sideways for.
+                   EXPECT_FALSE(text->horizontalScrollBar()->isVisible());
                    auto* close = dialog->findChild<QPushButton*>();
                    ASSERT_NE(close, nullptr);
                    EXPECT_EQ(close->text(), QString::fromUtf8(c.close));
