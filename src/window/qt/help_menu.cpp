@@ -14,11 +14,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace cw::gui {
@@ -118,8 +120,14 @@ void HelpMenu::showGuide() {
         text->setMarkdown(markdown);
     fitPictures(*text->document(), kGuidePictureWidth);
     // The guide is written in English with a Greek part: Greek readers start there.
-    if (m_language == Language::Greek)
+    if (m_language == Language::Greek) {
         text->find(QString::fromUtf8(kGuideGreekHeading));
+        // Once the window is laid out: the heading at the top of the page.
+        QTimer::singleShot(0, text, [text] {
+            QScrollBar* bar = text->verticalScrollBar();
+            bar->setValue(bar->value() + text->cursorRect().top());
+        });
+    }
     showHelpWindow(m_window, QStringLiteral("userGuideDialog"), menuText(m_guide), text,
                    said(Message::HelpClose, m_language), QSize(820, 680));
 }
