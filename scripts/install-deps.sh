@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libzip-dev libpugixml-dev libcsv-dev
     fonts-dejavu-core fonts-liberation2 xvfb xauth xdotool imagemagick python3-openpyxl
     poppler-utils
+    openbox x11-utils
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream lintian
 )

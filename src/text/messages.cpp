@@ -349,6 +349,28 @@ constexpr Bilingual kMessages[] = {
     {"Καμία κολώνα του καταλόγου δεν επαρκεί", "No mullion of the catalogue is enough"},
     {"Αποτελέσματα του τελευταίου υπολογισμού — τα δεδομένα άλλαξαν: πατήστε NEXT",
      "Results of the last run — the inputs have changed: press NEXT"},
+    // The Help menu and its windows.
+    {"&Οδηγός χρήσης", "&User guide"},
+    {"&Συντομεύσεις πληκτρολογίου", "&Keyboard shortcuts"},
+    {"&Σχετικά", "&About"},
+    {"Κλείσιμο", "Close"},
+    {"Πλήκτρο", "Key"},
+    {"Ενέργεια", "Action"},
+    {"Υπολογισμός (NEXT) από οποιοδήποτε πεδίο", "Run the design (NEXT) from any field"},
+    {"Επόμενο / προηγούμενο πεδίο", "Next / previous field"},
+    {"Επόμενο πεδίο της σειράς της φόρμας", "Next field in the form's own order"},
+    {"Άλλη επιλογή της ίδιας ομάδας", "Another option of the same group"},
+    {"Πάτημα του κουμπιού ή επιλογή της επιλογής που έχει την εστίαση",
+     "Press the focused button, or choose the focused option"},
+    {"{1} {2}\n\nΒοήθημα διαστασιολόγησης των κολωνών και τραβερσών υαλοπετασμάτων αλουμινίου.\n\n"
+     "Άδεια χρήσης: δεν έχει δοθεί άδεια· με την επιφύλαξη παντός δικαιώματος.\n\n"
+     "Πρότυπα: EN 13830:2003 και EN 13830:2015+A1 (όρια βέλους κάμψης), "
+     "EN 1991-1-4 (ανεμοπίεση τόπου).",
+     "{1} {2}\n\nA design aid for the mullions and transoms of aluminium curtain walls.\n\n"
+     "Licence: none has been granted; all rights reserved.\n\n"
+     "Standards: EN 13830:2003 and EN 13830:2015+A1 (deflection limits), "
+     "EN 1991-1-4 (wind pressure of a site)."},
+    {"Ο οδηγός χρήσης λείπει από το πρόγραμμα.", "The user guide is missing from the program."},
 };
 
 static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),

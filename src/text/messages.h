@@ -210,6 +210,21 @@ enum class Message {
     VerdictNoMullion,
     VerdictOutOfDate,
 
+    // The Help menu and its windows.
+    HelpUserGuide,
+    HelpShortcuts,
+    HelpAbout,
+    HelpClose,
+    HelpShortcutsKey,
+    HelpShortcutsAction,
+    HelpShortcutNext,
+    HelpShortcutTab,
+    HelpShortcutEnter,
+    HelpShortcutArrows,
+    HelpShortcutSpace,
+    HelpAboutText,  // {1} the program, {2} its version
+    HelpGuideMissing,
+
     Count  // not a sentence: new sentences go above
 };
 

@@ -29,6 +29,9 @@ FILES = [
     "usr/bin/curtainwall-report",
     "usr/share/man/man1/curtainwall-report.1.gz",
     "usr/share/doc/curtainwall/method.md",
+    "usr/share/doc/curtainwall/user-guide.md",
+    "usr/share/doc/curtainwall/images/window-start.png",
+    "usr/share/doc/curtainwall/images/window-designed.png",
 ]
 
 

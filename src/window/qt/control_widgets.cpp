@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextLayout>
@@ -200,6 +201,22 @@ void CaptionLabel::setCovered(bool covered) {
     update();
 }
 
+void CaptionLabel::setCompact(bool compact) {
+    if (compact == m_compact)
+        return;
+    m_compact = compact;
+    update();
+}
+
+QString CaptionLabel::shownText() const {
+    if (!m_compact)
+        return text();
+    static const QRegularExpression blanks(QStringLiteral(" {2,}"));
+    QString shown = text();
+    shown.replace(blanks, QStringLiteral(" "));
+    return shown;
+}
+
 void CaptionLabel::paintEvent(QPaintEvent* event) {
     if (m_covered)
         return;
@@ -207,7 +224,7 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
         QLabel::paintEvent(event);  // a border box: only its frame
         return;
     }
-    QString shown = text();
+    QString shown = shownText();
     shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
     QTextLayout layout(shown, font());
     QTextOption option(alignment());

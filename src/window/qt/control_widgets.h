@@ -122,12 +122,18 @@ public:
     // smaller, nothing of the Greek text may peek out around it.
     void setCovered(bool covered);
     bool covered() const { return m_covered; }
+    // Runs of blanks that aligned the caption for another font are drawn as one, so that the
+    // caption is no wider than its words and the value beside it can follow closely.
+    void setCompact(bool compact);
+    // The text as drawn.
+    QString shownText() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_covered = false;
+    bool m_compact = false;
 };
 
 // A ring drawn around the widget that has the keyboard focus, above every control, so that

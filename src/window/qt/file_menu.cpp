@@ -77,6 +77,7 @@ void MainWindow::buildMenus() {
     m_exportAction = m_fileMenu->addAction(QString(), this, &MainWindow::exportToChosenWorkbook);
     m_exportAction->setObjectName(QStringLiteral("exportAction"));
     m_reportMenu = new ReportMenu(this, m_form, m_fileMenu, nullptr, m_options.reportQuestions);
+    m_helpMenu = new HelpMenu(this, m_reportMenu->helpMenu());
     m_fileMenu->addSeparator();
     // Quit stays last.
     m_quitAction = m_fileMenu->addAction(QString(), this, &QWidget::close);

@@ -6,6 +6,7 @@
 #include "model/used_inputs.h"
 #include "model/state_dump.h"
 #include "model/verdict_line.h"
+#include "window/qt/form_layout.h"
 #include "window/qt/key_codes.h"
 #include "window/qt/widget_look.h"
 
@@ -91,7 +92,8 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     m_verdict->setTextFormat(Qt::PlainText);
     m_verdict->setWordWrap(true);
     m_verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_verdict->setGeometry(toPixels(TwipRect{10320, 11580, 4740, 660}, m_dpi));
+    // Two lines inside the profile box, clear of its right and bottom edges.
+    m_verdict->setGeometry(toPixels(TwipRect{10320, 11580, 4515, 540}, m_dpi));
     QFont verdictFont = controlFont(kBoldFont);
     m_verdict->setFont(verdictFont);
     m_verdict->hide();
@@ -144,22 +146,27 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::fitToScreen() {
-    // The whole form where the screen holds it; else as much as fits, with room for the
-    // scroll bar so that a form cut only at the bottom does not also scroll sideways.
     const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-    QSize size = m_page->size() + QSize(0, chrome);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) {
-        resize(size);
+        resize(m_page->size() + QSize(0, chrome));
         return;
     }
-    const QSize room = screen->availableGeometry().size();
+    // Until the desktop has framed the window its frame is unknown: reserve a title bar's
+    // height, so that the title and the status bar both stay on a 768-pixel screen.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull())
+        frame = expectedFrame(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    const QRect room = screen->availableGeometry();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
-    if (size.height() > room.height())
-        size.rwidth() += bar;
-    if (size.width() > room.width())
-        size.rheight() += bar;
-    resize(size.boundedTo(room));
+    resize(fittedWindowSize(m_page->size(), chrome, room.size(), frame, bar));
+    // Placed so that the frame starts at the free area's corner when the window would not
+    // otherwise fit below a panel.
+    if (height() + frame.top() + frame.bottom() >= room.height())
+        move(room.topLeft());
 }
 
 // --- Events ---------------------------------------------------------------------------------
@@ -274,6 +281,7 @@ void MainWindow::mirror() {
         }
     }
     mirrorLanguage();
+    layOutResults(m_widgets);
     mirrorVerdict();
     mirrorValueColours();
     mirrorTabStops();
@@ -396,6 +404,7 @@ void MainWindow::mirrorLanguage() {
     }
     mirrorMenus(language);
     m_standards->mirror(language);
+    m_helpMenu->mirror(language);
     // A message left in the status bar is said again in the language now showing.
     const bool english = language == Language::English;
     if (!statusBar()->currentMessage().isEmpty() &&

@@ -4,6 +4,7 @@
 #include "model/inventory.h"
 #include "window/qt/control_widgets.h"
 #include "window/qt/file_menu.h"
+#include "window/qt/help_menu.h"
 #include "window/qt/report_menu.h"
 #include "window/qt/standards.h"
 
@@ -77,6 +78,7 @@ public:
     QAction* nextAction() const { return m_nextAction; }
     StandardsControls* standards() const { return m_standards; }
     ReportMenu* reportMenu() const { return m_reportMenu; }
+    HelpMenu* helpMenu() const { return m_helpMenu; }
     Form& form() const { return m_form; }
     qreal dpi() const { return m_dpi; }
     const std::vector<ShownMessage>& shownMessages() const { return m_shown; }
@@ -153,6 +155,7 @@ private:
     QAction* m_quitAction = nullptr;
     QAction* m_nextAction = nullptr;
     ReportMenu* m_reportMenu = nullptr;
+    HelpMenu* m_helpMenu = nullptr;
     std::array<QWidget*, kControlCount> m_widgets{};
     KeyStrokes m_keys;
     std::vector<ShownMessage> m_shown;

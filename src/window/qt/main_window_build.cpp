@@ -4,6 +4,7 @@
 #include "window/qt/main_window.h"
 
 #include "model/inventory.h"
+#include "window/qt/form_layout.h"
 #include "window/qt/widget_look.h"
 
 #include <QAction>
@@ -84,7 +85,7 @@ void MainWindow::buildControls() {
 
 QWidget* MainWindow::buildControl(const ControlSpec& s, QWidget* parent) {
     QWidget* w = nullptr;
-    QRect geometry = toPixels(s.rect, m_dpi);
+    QRect geometry = placedRect(s, m_dpi);
     switch (s.kind) {
     case ControlKind::Label: {
         auto* label = new CaptionLabel(parent);

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -110,6 +111,14 @@ void walkWidget(const QString& where, QWidget* top, bool english, QStringList& f
         else if (auto* combo = qobject_cast<QComboBox*>(w))
             for (int i = 0; i < combo->count(); ++i)
                 check(name, combo->itemText(i), english, faults);
+        else if (auto* table = qobject_cast<QTableWidget*>(w))
+            for (int r = -1; r < table->rowCount(); ++r)
+                for (int c = 0; c < table->columnCount(); ++c)
+                    if (QTableWidgetItem* item =
+                            r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c))
+                        // The shortcuts' keys are named as their caps are printed.
+                        if (r < 0 || c > 0 || table->objectName() != QLatin1String("shortcutsTable"))
+                            check(name, item->text(), english, faults);
         check(name + QStringLiteral(" (tip)"), w->toolTip(), english, faults);
         check(name + QStringLiteral(" (name)"), w->accessibleName(), english, faults);
     }
@@ -278,6 +287,13 @@ TEST_P(LanguageWalk, NoWordOfTheOtherScriptShows) {
     design(C::Option10, C::Option9, "120", "300", nullptr);
     walkDialog(QStringLiteral("report written"), english, faults,
                [&] { window->reportMenu()->reportAction()->trigger(); });
+    // Help: the shortcuts and About windows (the guide itself is English with a Greek part).
+    walkDialog(QStringLiteral("keyboard shortcuts"), english, faults,
+               [&] { window->helpMenu()->shortcutsAction()->trigger(); });
+    walkDialog(QStringLiteral("about"), english, faults,
+               [&] { window->helpMenu()->aboutAction()->trigger(); });
+    walkDialog(QStringLiteral("user guide"), english, faults,
+               [&] { window->helpMenu()->guideAction()->trigger(); });
     window->reportMenu()->methodAction()->trigger();
     check(QStringLiteral("method's close button"), report->methodClose, english, faults);
 

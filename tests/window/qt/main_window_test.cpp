@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "window/qt/form_layout.h"
+
 #include "model/state_dump.h"
 
 #include <QAbstractButton>
@@ -91,8 +93,15 @@ TEST_P(ControlRow, WidgetMatchesItsRow) {
             widget->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget);
         EXPECT_EQ(widget->geometry(),
                   QRect(box.topLeft(), QSize(std::min(box.width(), indicator), box.height())));
-    } else {
-        EXPECT_EQ(widget->geometry(), box);
+    } else if (const int twin = findControl(s.twin);
+               twin >= 0 && widget->geometry() == toPixels(inventory()[twin].rect, dpi)) {
+        // The box of its twin, which it shows the text of in the other language.
+    } else if (widget->geometry() != box) {
+        // A nudge off a neighbour is a few pixels at most; anything more is a new layout.
+        const QRect g = widget->geometry();
+        for (const int moved : {g.left() - box.left(), g.top() - box.top(),
+                                g.right() - box.right(), g.bottom() - box.bottom()})
+            EXPECT_LE(std::abs(moved), kLargestNudgePx) << s.name;
     }
 
     EXPECT_EQ(!widget->isHidden(), s.visibleAtStart);
@@ -315,7 +324,6 @@ TEST(Fonts, EveryCaptionCharacterHasAGlyph) {
 // MS Sans Serif's size: each is cut exactly as its box cuts it there.
 bool knownToOverflow(std::string_view name) {
     static const std::string_view names[] = {
-        "Label19",  // "Simple support - rolling support" on one 17-pixel line
         // the colon after a long run of blanks
         "Label96", "Label99", "Label100", "Label103", "Label106", "Label107",
         "Label119",  // a trailing line break
