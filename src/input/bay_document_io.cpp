@@ -44,7 +44,7 @@ void restoreWind(WindowState& w, BayWindSource source, const BayKeptState& kept)
 
 }  // namespace
 
-void openDocument(Form& f, const BayDocument& d) {
+void openDocument(Form& f, const BayDocument& d, bool run) {
     // Messages shown before and not yet taken stay in their place, ahead of the run's.
     std::vector<std::string> shown = f.takeMessages();
     f.state().reopen();
@@ -100,7 +100,7 @@ void openDocument(Form& f, const BayDocument& d) {
         followAllowableDeflection(w);
     }
     w.moveFocus(Field::GridWidthA1);
-    if (readyToRun(d))
+    if (run && readyToRun(d))
         runNext(w);
 }
 
