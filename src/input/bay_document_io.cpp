@@ -104,4 +104,34 @@ void openDocument(Form& f, const BayDocument& d, bool run) {
         runNext(w);
 }
 
+void newBay(Form& f) {
+    BayDocument fresh;
+    fresh.language = f.state().languageShowing();
+    openDocument(f, fresh, false);
+    f.state().document = DocumentFile{std::nullopt, documentOf(f.state())};
+}
+
+std::string suggestedFileStem(const BayDocument& d) {
+    std::string stem;
+    switch (d.series) {
+    case BaySeries::Veltra: stem = "Veltra"; break;
+    case BaySeries::Korin: stem = "Korin"; break;
+    case BaySeries::Terrax: stem = "Terrax"; break;
+    case BaySeries::None: return "bay";
+    }
+    switch (d.staticSystem) {
+    case BayStaticSystem::OneSpan: stem += "-one-span"; break;
+    case BayStaticSystem::FixedEnds: stem += "-fixed-ends"; break;
+    case BayStaticSystem::TwoSpans: stem += "-two-spans"; break;
+    case BayStaticSystem::None: return stem;
+    }
+    std::string span;
+    for (const char c : d.spanL1_cm)
+        if ((c >= '0' && c <= '9') || c == ',' || c == '.')
+            span += c;
+    if (!span.empty() && span.size() <= 12)
+        stem += "-L" + span;
+    return stem;
+}
+
 }  // namespace cw

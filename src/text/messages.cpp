@@ -349,6 +349,18 @@ constexpr Bilingual kMessages[] = {
     {"Καμία κολώνα του καταλόγου δεν επαρκεί", "No mullion of the catalogue is enough"},
     {"Αποτελέσματα του τελευταίου υπολογισμού — τα δεδομένα άλλαξαν: πατήστε NEXT",
      "Results of the last run — the inputs have changed: press NEXT"},
+    // Editing and files in the window.
+    {"&Επεξεργασία", "&Edit"},
+    {"&Αναίρεση", "&Undo"},
+    {"Ακύρωση α&ναίρεσης", "&Redo"},
+    {"&Νέο φάτνωμα", "&New bay"},
+    {"Πρόσ&φατα φατνώματα", "Open &recent"},
+    {"(κανένα)", "(none)"},
+    {"Το αρχείο «{1}» δεν υπάρχει πια· βγήκε από τα πρόσφατα.",
+     "The file \"{1}\" no longer exists; it is off the recent list."},
+    {"Η γεωμετρία σβήστηκε για το νέο στατικό σύστημα — το Ctrl+Z τη φέρνει πίσω",
+     "Geometry cleared for the new static system — Ctrl+Z brings it back"},
+    {"qp(z) = {1} kN/m² · w = {2} kN/m²", "qp(z) = {1} kN/m² · w = {2} kN/m²"},
 };
 
 static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),

@@ -210,6 +210,17 @@ enum class Message {
     VerdictNoMullion,
     VerdictOutOfDate,
 
+    // Editing and files in the window.
+    MenuEdit,
+    MenuUndo,
+    MenuRedo,
+    MenuNewBay,
+    MenuOpenRecent,
+    RecentNone,
+    RecentMissing,    // {1} the file
+    GeometryCleared,
+    SiteWindPreview,  // {1} qp(z), {2} w, in kN/m²
+
     Count  // not a sentence: new sentences go above
 };
 
