@@ -1,6 +1,7 @@
 #include "input/bay_document_io.h"
 
 #include "input/deflection_criterion.h"
+#include "input/language.h"
 #include "input/next_run.h"
 
 #include <string>
@@ -105,10 +106,17 @@ void openDocument(Form& f, const BayDocument& d, bool run) {
 }
 
 void newBay(Form& f) {
-    BayDocument fresh;
-    fresh.language = f.state().languageShowing();
-    openDocument(f, fresh, false);
-    f.state().document = DocumentFile{std::nullopt, documentOf(f.state())};
+    // The start form with its own start texts (an empty document would empty them), in the
+    // language showing, as the flag button's handler shows it.
+    WindowState& w = f.state();
+    const bool english = w.languageShowing() == Language::English;
+    std::vector<std::string> shown = f.takeMessages();
+    w.reopen();
+    for (std::string& text : shown)
+        w.message(std::move(text));
+    if (english)
+        showEnglish(w);
+    w.document = DocumentFile{std::nullopt, documentOf(w)};
 }
 
 std::string suggestedFileStem(const BayDocument& d) {
