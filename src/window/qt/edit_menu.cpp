@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStatusBar>
 
 namespace cw::gui {
 
@@ -108,6 +109,11 @@ void MainWindow::undoStep() {
     if (const std::optional<BayStep> step = m_history->undo()) {
         restoreStep(m_form, *step);
         m_history->settle(stepOf(m_form.state()));
+        // The geometry is back: the line saying how to get it back has done its work.
+        if (statusBar()->currentMessage() == m_status[0] ||
+            statusBar()->currentMessage() == m_status[1])
+            if (m_status[1] == text(Message::GeometryCleared, Language::English))
+                statusBar()->clearMessage();
     }
     afterEvent();
 }
