@@ -35,8 +35,7 @@ SiteWindReading readSiteWind(const SiteWindTexts& texts, const NumberFormat& fmt
                              Language language);
 
 // The line under the dialog's entries as they are typed: qp(z) and w, or why there are none.
-std::string siteWindPreview(const SiteWindTexts& texts, const NumberFormat& fmt,
-                            Language language);
+std::string siteWindPreview(const SiteWindTexts& texts, const NumberFormat& fmt, Language language);
 
 // Apply: w = qp(z) * |cpe - cpi| goes into the pressure field, which is then taken as the
 // pressure button takes it. A wrong entry is refused with one message naming it, and nothing

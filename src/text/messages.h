@@ -217,7 +217,7 @@ enum class Message {
     MenuNewBay,
     MenuOpenRecent,
     RecentNone,
-    RecentMissing,    // {1} the file
+    RecentMissing,  // {1} the file
     GeometryCleared,
     SiteWindPreview,  // {1} qp(z), {2} w, in kN/m²
 

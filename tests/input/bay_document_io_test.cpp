@@ -181,8 +181,8 @@ TEST(SuggestedFileStem, NamesTheSeriesSystemAndSpan) {
          "Terrax-two-spans"},
         {"a path in the span field", BaySeries::Veltra, BayStaticSystem::OneSpan, "../x/3 0",
          "Veltra-one-span-L..30"},
-        {"a span too long for a name", BaySeries::Veltra, BayStaticSystem::OneSpan,
-         "1234567890123", "Veltra-one-span"},
+        {"a span too long for a name", BaySeries::Veltra, BayStaticSystem::OneSpan, "1234567890123",
+         "Veltra-one-span"},
     };
     for (const Row& row : rows) {
         BayDocument d;

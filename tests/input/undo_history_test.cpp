@@ -39,12 +39,12 @@ bool randomEdit(Form& f, std::mt19937& random) {
     };
     const bool english = f.numberFormat().decimal == ".";
     const char* const values[] = {"120", "90", "300", "", "abc", english ? "1.25" : "1,25", "7"};
-    const ControlId fields[] = {C::Text4,  C::Text7,  C::Text2,  C::Text13, C::Text10,
-                                C::Text12, C::Text8,  C::Text11, C::Text37, C::Text38};
-    const ControlId clicks[] = {C::Option10, C::Option11, C::Option12, C::Option9,  C::Option13,
-                                C::Option14, C::Option1,  C::Option2,  C::Option3,  C::Command2,
-                                C::Command4, C::Command15, C::Command16, C::Command1, C::Command10,
-                                C::Command9};
+    const ControlId fields[] = {C::Text4,  C::Text7, C::Text2,  C::Text13, C::Text10,
+                                C::Text12, C::Text8, C::Text11, C::Text37, C::Text38};
+    const ControlId clicks[] = {C::Option10,  C::Option11, C::Option12,  C::Option9,
+                                C::Option13,  C::Option14, C::Option1,   C::Option2,
+                                C::Option3,   C::Command2, C::Command4,  C::Command15,
+                                C::Command16, C::Command1, C::Command10, C::Command9};
     switch (pick(5)) {
     case 4:
         // A whole bay, run: steps with results.

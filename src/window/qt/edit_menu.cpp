@@ -187,8 +187,7 @@ void MainWindow::rebuildRecentMenu() {
 }
 
 QString MainWindow::suggestedFileName(const QString& extension) const {
-    if (const auto& path = m_form.state().document.path)
-    {
+    if (const auto& path = m_form.state().document.path) {
         const QFileInfo file(QString::fromStdString(*path));
         return file.dir().filePath(file.completeBaseName() + extension);
     }

@@ -3,8 +3,8 @@
 #include "input/language.h"
 #include "model/inventory.h"
 #include "model/language_captions.h"
-#include "model/used_inputs.h"
 #include "model/state_dump.h"
+#include "model/used_inputs.h"
 #include "model/verdict_line.h"
 #include "window/qt/key_codes.h"
 #include "window/qt/widget_look.h"
@@ -421,7 +421,7 @@ void MainWindow::mirrorTabStops() {
             continue;
         const bool covered = s.captionSet == CaptionSet::Greek && !s.twin.empty() &&
                              m_form.visible(ControlId(findControl(s.twin)));
-        const Qt::FocusPolicy policy = covered                        ? Qt::NoFocus
+        const Qt::FocusPolicy policy = covered                       ? Qt::NoFocus
                                        : s.readOnly || s.captionOnly ? Qt::ClickFocus
                                                                      : Qt::StrongFocus;
         if (m_widgets[std::size_t(i)]->focusPolicy() != policy)

@@ -35,8 +35,8 @@ public:
 
 class DialogReportQuestions final : public ReportQuestions {
 public:
-    std::optional<QString> choosePdf(QWidget* parent, const QString& title,
-                                     const QString& filter, const QString& suggested) override;
+    std::optional<QString> choosePdf(QWidget* parent, const QString& title, const QString& filter,
+                                     const QString& suggested) override;
     bool offerToOpen(QWidget* parent, const QString& title, const QString& text,
                      const QString& openText, const QString& closeText) override;
     void open(const QUrl& url) override;

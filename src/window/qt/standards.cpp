@@ -75,8 +75,8 @@ std::optional<SiteWindTexts> siteWindDialog(QWidget* parent, const SiteWindTexts
     const auto typed = [edits, category, shown] {
         SiteWindTexts texts = shown;
         for (std::size_t i = 0; i < kSiteWindEntries; ++i)
-            texts[i] = edits[i] ? edits[i]->text().toStdString()
-                                : category->currentText().toStdString();
+            texts[i] =
+                edits[i] ? edits[i]->text().toStdString() : category->currentText().toStdString();
         return texts;
     };
     const auto showPreview = [preview, typed, fmt, language] {
@@ -106,8 +106,8 @@ std::optional<SiteWindTexts> siteWindDialog(QWidget* parent, const SiteWindTexts
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addRow(buttons);
     // Wide enough for the whole title beside the title bar's buttons.
-    const int titleWidth =
-        QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(dialog.windowTitle());
+    const int titleWidth = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                               .horizontalAdvance(dialog.windowTitle());
     dialog.setMinimumWidth(std::max(dialog.sizeHint().width(), titleWidth + 160));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -30,7 +30,8 @@ using C = ControlId;
 // A dump without the focus and the messages: what the inputs decide.
 std::string inputsAndResults(const Form& f) {
     const std::string dump = stateDump(f.state(), {});
-    return dump.substr(dump.find(", \"controls\""), dump.find(", \"document\"") - dump.find(", \"controls\""));
+    return dump.substr(dump.find(", \"controls\""),
+                       dump.find(", \"document\"") - dump.find(", \"controls\""));
 }
 
 void keyChord(Window& w, Qt::Key key, Qt::KeyboardModifiers modifiers) {
@@ -239,7 +240,8 @@ TEST(SiteWindDialog, ShowsQpAndWAsTypedAndEnterApplies) {
     ASSERT_TRUE(chosen) << "Enter should apply, not cancel";
     EXPECT_EQ((*chosen)[std::size_t(SiteWindEntry::Z)], "40");
     // The line says what Apply will write: the same as the model's reading of the entries.
-    EXPECT_EQ(after.toStdString(), siteWindPreview(*chosen, w.form.numberFormat(), Language::Greek));
+    EXPECT_EQ(after.toStdString(),
+              siteWindPreview(*chosen, w.form.numberFormat(), Language::Greek));
     EXPECT_NE(before, after);
     EXPECT_TRUE(after.startsWith(QStringLiteral("qp(z) = "))) << after.toStdString();
     EXPECT_GT(width, QFontMetrics(QApplication::font()).horizontalAdvance(title));
@@ -273,8 +275,8 @@ bool coveredByTwin(const Window& w, QWidget* widget) {
     if (i < 0)
         return false;
     const ControlSpec& s = inventory()[i];
-    return s.captionSet == CaptionSet::Greek && !s.twin.empty() &&
-           w.named(s.twin) && w.named(s.twin)->isVisible();
+    return s.captionSet == CaptionSet::Greek && !s.twin.empty() && w.named(s.twin) &&
+           w.named(s.twin)->isVisible();
 }
 
 struct TabState {
@@ -326,15 +328,16 @@ TEST_P(TabCycle, StopsOnEachVisibleControlOnceAndOnNothingHidden) {
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, TabCycle,
-    ::testing::Values(TabState{"greek_start", false, false, C::Command1},
-                      TabState{"english_start", true, false, C::Command1},
-                      TabState{"greek_designed", false, true, C::Command1},
-                      TabState{"english_designed", true, true, C::Command1},
-                      TabState{"english_two_spans", true, true, C::Option13},
-                      TabState{"greek_fixed_ends", false, true, C::Option14}),
-    [](const ::testing::TestParamInfo<TabState>& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, TabCycle,
+                         ::testing::Values(TabState{"greek_start", false, false, C::Command1},
+                                           TabState{"english_start", true, false, C::Command1},
+                                           TabState{"greek_designed", false, true, C::Command1},
+                                           TabState{"english_designed", true, true, C::Command1},
+                                           TabState{"english_two_spans", true, true, C::Option13},
+                                           TabState{"greek_fixed_ends", false, true, C::Option14}),
+                         [](const ::testing::TestParamInfo<TabState>& p) {
+                             return std::string(p.param.name);
+                         });
 
 }  // namespace
 }  // namespace cw::gui::test
