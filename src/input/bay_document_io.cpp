@@ -1,6 +1,7 @@
 #include "input/bay_document_io.h"
 
 #include "input/deflection_criterion.h"
+#include "input/language.h"
 #include "input/next_run.h"
 
 #include <string>
@@ -44,7 +45,7 @@ void restoreWind(WindowState& w, BayWindSource source, const BayKeptState& kept)
 
 }  // namespace
 
-void openDocument(Form& f, const BayDocument& d) {
+void openDocument(Form& f, const BayDocument& d, bool run) {
     // Messages shown before and not yet taken stay in their place, ahead of the run's.
     std::vector<std::string> shown = f.takeMessages();
     f.state().reopen();
@@ -100,8 +101,45 @@ void openDocument(Form& f, const BayDocument& d) {
         followAllowableDeflection(w);
     }
     w.moveFocus(Field::GridWidthA1);
-    if (readyToRun(d))
+    if (run && readyToRun(d))
         runNext(w);
+}
+
+void newBay(Form& f) {
+    // The start form with its own start texts (an empty document would empty them), in the
+    // language showing, as the flag button's handler shows it.
+    WindowState& w = f.state();
+    const bool english = w.languageShowing() == Language::English;
+    std::vector<std::string> shown = f.takeMessages();
+    w.reopen();
+    for (std::string& text : shown)
+        w.message(std::move(text));
+    if (english)
+        showEnglish(w);
+    w.document = DocumentFile{std::nullopt, documentOf(w)};
+}
+
+std::string suggestedFileStem(const BayDocument& d) {
+    std::string stem;
+    switch (d.series) {
+    case BaySeries::Veltra: stem = "Veltra"; break;
+    case BaySeries::Korin: stem = "Korin"; break;
+    case BaySeries::Terrax: stem = "Terrax"; break;
+    case BaySeries::None: return "bay";
+    }
+    switch (d.staticSystem) {
+    case BayStaticSystem::OneSpan: stem += "-one-span"; break;
+    case BayStaticSystem::FixedEnds: stem += "-fixed-ends"; break;
+    case BayStaticSystem::TwoSpans: stem += "-two-spans"; break;
+    case BayStaticSystem::None: return stem;
+    }
+    std::string span;
+    for (const char c : d.spanL1_cm)
+        if ((c >= '0' && c <= '9') || c == ',' || c == '.')
+            span += c;
+    if (!span.empty() && span.size() <= 12)
+        stem += "-L" + span;
+    return stem;
 }
 
 }  // namespace cw

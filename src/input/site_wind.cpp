@@ -98,16 +98,17 @@ SiteWindTexts siteWindTexts(const WindowState& w) {
     return t;
 }
 
-void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
-    const Language language = w.languageShowing();
-    const NumberFormat& fmt = w.numberFormat();
+SiteWindReading readSiteWind(const SiteWindTexts& texts, const NumberFormat& fmt,
+                             Language language) {
+    SiteWindReading out;
     const auto refuse = [&](SiteWindEntry e, Message m,
                             std::initializer_list<std::string_view> more) {
         std::string caption = siteWindCaption(e, language);
         if (more.size() == 0)
-            w.message(say(m, language, {caption}));
+            out.refusal = say(m, language, {caption});
         else
-            w.message(say(m, language, {caption, *more.begin(), *(more.begin() + 1)}));
+            out.refusal = say(m, language, {caption, *more.begin(), *(more.begin() + 1)});
+        return out;
     };
 
     SiteWindInput in;
@@ -116,24 +117,20 @@ void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
     for (std::size_t i = 0; i < kSiteWindEntries; ++i) {
         const SiteWindEntry e = SiteWindEntry(i);
         const std::string& text = texts[i];
-        if (text.find_first_not_of(" \t") == std::string::npos) {
-            refuse(e, Message::FieldEmpty, {});
-            return;
-        }
+        if (text.find_first_not_of(" \t") == std::string::npos)
+            return refuse(e, Message::FieldEmpty, {});
         if (e == SiteWindEntry::Category) {
             const std::optional<TerrainCategory> category = terrainCategoryFromText(text);
-            if (!category) {
-                refuse(e, Message::CategoryUnknown, {});
-                return;
-            }
+            if (!category)
+                return refuse(e, Message::CategoryUnknown, {});
             in.category = *category;
             continue;
         }
         const std::optional<double> value = parseNumber(text, fmt);
         if (!value) {
-            w.message(say(Message::FieldNotANumber, language,
-                          {siteWindCaption(e, language), shortened(text)}));
-            return;
+            out.refusal = say(Message::FieldNotANumber, language,
+                              {siteWindCaption(e, language), shortened(text)});
+            return out;
         }
         *numbers[i] = *value;
     }
@@ -142,18 +139,41 @@ void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
     if (outcome.error) {
         const SiteWindEntry e = entryOf(outcome.error->field);
         switch (outcome.error->fault) {
-        case SiteWindFault::Negative: refuse(e, Message::FieldNegative, {}); break;
-        case SiteWindFault::NotPositive: refuse(e, Message::FieldNotPositive, {}); break;
-        case SiteWindFault::AboveMaximum: refuse(e, Message::FieldAtMost, {"200", "m"}); break;
-        case SiteWindFault::UnknownCategory: refuse(e, Message::CategoryUnknown, {}); break;
+        case SiteWindFault::Negative: return refuse(e, Message::FieldNegative, {});
+        case SiteWindFault::NotPositive: return refuse(e, Message::FieldNotPositive, {});
+        case SiteWindFault::AboveMaximum: return refuse(e, Message::FieldAtMost, {"200", "m"});
+        case SiteWindFault::UnknownCategory: return refuse(e, Message::CategoryUnknown, {});
         case SiteWindFault::NotFinite:
-            w.message(say(Message::ValueTooLarge, language, {siteWindCaption(e, language)}));
-            break;
+            out.refusal = say(Message::ValueTooLarge, language, {siteWindCaption(e, language)});
+            return out;
         }
+        return out;
+    }
+    out.input = in;
+    out.pressure = outcome.pressure;
+    return out;
+}
+
+std::string siteWindPreview(const SiteWindTexts& texts, const NumberFormat& fmt,
+                            Language language) {
+    const SiteWindReading read = readSiteWind(texts, fmt, language);
+    if (!read.pressure)
+        return read.refusal;
+    return say(Message::SiteWindPreview, language,
+               {plainText(read.pressure->qp_kNm2, fmt, 3),
+                siteWindPressureText(read.pressure->w_kNm2, fmt)});
+}
+
+void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
+    const Language language = w.languageShowing();
+    const NumberFormat& fmt = w.numberFormat();
+    const SiteWindReading read = readSiteWind(texts, fmt, language);
+    if (!read.pressure) {
+        w.message(read.refusal);
         return;
     }
     // The pressure goes in as the pressure button would take it, or nothing changes.
-    const std::string pressure = siteWindPressureText(outcome.pressure->w_kNm2, fmt);
+    const std::string pressure = siteWindPressureText(read.pressure->w_kNm2, fmt);
     if (auto refusal =
             checkField({Field::WindPressure, Bound::NonNegative, true}, pressure, fmt, language)) {
         w.refuse(*refusal);
@@ -161,7 +181,7 @@ void applySiteWind(WindowState& w, const SiteWindTexts& texts) {
     }
     w.write(Field::WindPressure, pressure);
     takeTypedPressure(w);
-    w.siteWind = SiteWindApplied{in, *outcome.pressure};
+    w.siteWind = SiteWindApplied{*read.input, *read.pressure};
 }
 
 bool siteWindInForce(const WindowState& w) {

@@ -25,6 +25,18 @@ std::string siteWindCaption(SiteWindEntry entry, Language language);
 // What the dialog shows when it opens: the values last applied, else the defaults.
 SiteWindTexts siteWindTexts(const WindowState& w);
 
+// The dialog's texts read: the values and the pressure they give, or why they are refused.
+struct SiteWindReading {
+    std::optional<SiteWindInput> input;
+    std::optional<SiteWindPressure> pressure;
+    std::string refusal;
+};
+SiteWindReading readSiteWind(const SiteWindTexts& texts, const NumberFormat& fmt,
+                             Language language);
+
+// The line under the dialog's entries as they are typed: qp(z) and w, or why there are none.
+std::string siteWindPreview(const SiteWindTexts& texts, const NumberFormat& fmt, Language language);
+
 // Apply: w = qp(z) * |cpe - cpi| goes into the pressure field, which is then taken as the
 // pressure button takes it. A wrong entry is refused with one message naming it, and nothing
 // changes.

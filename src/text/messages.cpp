@@ -371,6 +371,19 @@ constexpr Bilingual kMessages[] = {
      "Standards: EN 13830:2003 and EN 13830:2015+A1 (deflection limits), "
      "EN 1991-1-4 (wind pressure of a site)."},
     {"Ο οδηγός χρήσης λείπει από το πρόγραμμα.", "The user guide is missing from the program."},
+    // Editing and files in the window.
+    {"&Επεξεργασία", "&Edit"},
+    {"&Αναίρεση", "&Undo"},
+    {"Ακύρωση α&ναίρεσης", "&Redo"},
+    {"&Νέο φάτνωμα", "&New bay"},
+    {"Πρόσ&φατα φατνώματα", "Open &recent"},
+    {"(κανένα)", "(none)"},
+    {"Το αρχείο «{1}» δεν υπάρχει πια· βγήκε από τα πρόσφατα.",
+     "The file \"{1}\" no longer exists; it is off the recent list."},
+    {"Η γεωμετρία σβήστηκε για το νέο στατικό σύστημα — το Ctrl+Z τη φέρνει πίσω",
+     "Geometry cleared for the new static system — Ctrl+Z brings it back"},
+    {"qp(z) = {1} kN/m² · w = {2} kN/m²", "qp(z) = {1} kN/m² · w = {2} kN/m²"},
+    {"Άνοιγμα της γραμμής μενού", "Open the menu bar"},
 };
 
 static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),

@@ -224,6 +224,17 @@ enum class Message {
     HelpShortcutSpace,
     HelpAboutText,  // {1} the program, {2} its version
     HelpGuideMissing,
+    // Editing and files in the window.
+    MenuEdit,
+    MenuUndo,
+    MenuRedo,
+    MenuNewBay,
+    MenuOpenRecent,
+    RecentNone,
+    RecentMissing,  // {1} the file
+    GeometryCleared,
+    SiteWindPreview,  // {1} qp(z), {2} w, in kN/m²
+    MenuBarOpen,
 
     Count  // not a sentence: new sentences go above
 };

@@ -158,3 +158,63 @@ TEST(OpenedBay, ARefusedRunShowsItsMessage) {
 
 }  // namespace
 }  // namespace cw::test
+
+namespace cw::test {
+namespace {
+
+// The name Save as offers: series, system and span, in letters any file system takes.
+TEST(SuggestedFileStem, NamesTheSeriesSystemAndSpan) {
+    struct Row {
+        const char* name;
+        BaySeries series;
+        BayStaticSystem system;
+        const char* span;
+        const char* stem;
+    };
+    const Row rows[] = {
+        {"nothing chosen", BaySeries::None, BayStaticSystem::OneSpan, "300", "bay"},
+        {"a series only", BaySeries::Korin, BayStaticSystem::None, "300", "Korin"},
+        {"one span", BaySeries::Veltra, BayStaticSystem::OneSpan, "250", "Veltra-one-span-L250"},
+        {"fixed ends, decimal comma", BaySeries::Korin, BayStaticSystem::FixedEnds, "312,5",
+         "Korin-fixed-ends-L312,5"},
+        {"two spans, no span yet", BaySeries::Terrax, BayStaticSystem::TwoSpans, "",
+         "Terrax-two-spans"},
+        {"a path in the span field", BaySeries::Veltra, BayStaticSystem::OneSpan, "../x/3 0",
+         "Veltra-one-span-L..30"},
+        {"a span too long for a name", BaySeries::Veltra, BayStaticSystem::OneSpan, "1234567890123",
+         "Veltra-one-span"},
+    };
+    for (const Row& row : rows) {
+        BayDocument d;
+        d.series = row.series;
+        d.staticSystem = row.system;
+        d.spanL1_cm = row.span;
+        EXPECT_EQ(suggestedFileStem(d), row.stem) << row.name;
+    }
+}
+
+// New bay: the start form in the language showing, nothing to save, messages kept.
+TEST(NewBay, GivesTheStartFormInTheLanguageShowing) {
+    for (const bool english : {false, true}) {
+        Form f(NumberFormat::fromLocale("el_GR"));
+        Form fresh(NumberFormat::fromLocale("el_GR"));
+        if (english) {
+            f.click(C::Command10);
+            fresh.click(C::Command10);
+            // A window opened in English has nothing to save either.
+            fresh.state().document.saved = documentOf(fresh.state());
+        }
+        for (const char* action :
+             {"click Option11", "click Option13", "type Text4 150", "type Text37 7"})
+            perform(f, action);
+        f.state().document.path = "/tmp/a.cwbay";
+        newBay(f);
+        EXPECT_EQ(inputsAndResults(f), inputsAndResults(fresh)) << english;
+        EXPECT_FALSE(documentModified(f.state()));
+        EXPECT_FALSE(f.state().document.path);
+        EXPECT_EQ(f.state().languageShowing(), english ? Language::English : Language::Greek);
+    }
+}
+
+}  // namespace
+}  // namespace cw::test

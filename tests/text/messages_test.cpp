@@ -69,6 +69,7 @@ bool isGreekLetter(char32_t cp) {
 constexpr Message kSameInBoth[] = {
     Message::NoMullionFits,
     Message::VerdictStress,
+    Message::SiteWindPreview,
     Message::ReportSeriesVeltra,
     Message::ReportSeriesKorin,
     Message::ReportSeriesTerrax,

@@ -59,6 +59,20 @@ void ControlLineEdit::condenseToFit() {
         setFont(fitted);
 }
 
+bool ControlLineEdit::event(QEvent* event) {
+    // Undo and Redo are the window's, over the whole bay: the field's own undo would change
+    // its text behind the model's back.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            (key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_Y)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void ControlLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     // A field reached by Tab (Qt's own), Enter or a click holds its whole text selected, so

@@ -161,10 +161,11 @@ void MainWindow::openBayFile() {
         this,
         language == Language::English ? QStringLiteral("Open bay")
                                       : QStringLiteral("Άνοιγμα φατνώματος"),
-        bayFilter(language), false);
+        bayFilter(language), false, QString());
     activateWindow();
-    if (chosen && !chosen->isEmpty())
-        openBay(m_form, QFileInfo(*chosen).absoluteFilePath().toStdString());
+    if (chosen && !chosen->isEmpty() &&
+        openBay(m_form, QFileInfo(*chosen).absoluteFilePath().toStdString()))
+        rememberRecent(*chosen);
     afterEvent();
 }
 
@@ -174,6 +175,8 @@ bool MainWindow::saveBayFile() {
     // A copy: the save replaces the document the path lives in.
     const std::string path = *m_form.state().document.path;
     const bool saved = saveBay(m_form.state(), path);
+    if (saved)
+        rememberRecent(QString::fromStdString(path));
     showNewMessages();
     mirrorTitle();
     return saved;
@@ -185,11 +188,13 @@ bool MainWindow::saveBayFileAs() {
         this,
         language == Language::English ? QStringLiteral("Save bay as")
                                       : QStringLiteral("Αποθήκευση φατνώματος ως"),
-        bayFilter(language), true);
+        bayFilter(language), true, suggestedFileName(QStringLiteral(".cwbay")));
     activateWindow();  // without a window manager nothing hands the keyboard back
     if (!chosen || chosen->isEmpty())
         return false;
     const bool saved = saveBay(m_form.state(), QFileInfo(*chosen).absoluteFilePath().toStdString());
+    if (saved)
+        rememberRecent(*chosen);
     showNewMessages();
     mirrorTitle();
     return saved;
@@ -322,13 +327,16 @@ bool DialogQuestions::confirmOutOfDateExport(QWidget* parent, const QString& tit
 }
 
 std::optional<QString> DialogQuestions::chooseBayFile(QWidget* parent, const QString& title,
-                                                      const QString& filter, bool saving) {
+                                                      const QString& filter, bool saving,
+                                                      const QString& suggested) {
     QFileDialog dialog(parent, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);  // as the export's dialog
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(QStringLiteral("cwbay"));
+    if (!suggested.isEmpty())
+        dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

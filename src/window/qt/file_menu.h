@@ -25,9 +25,11 @@ public:
     // Whether to export the results on show although they are not those of the inputs.
     virtual bool confirmOutOfDateExport(QWidget* parent, const QString& title, const QString& text,
                                         const QString& exportLastRun, const QString& cancel) = 0;
-    // The bay file to open, or to save to when `saving`; nothing when the user cancels.
+    // The bay file to open, or to save to when `saving` (under the name `suggested`);
+    // nothing when the user cancels.
     virtual std::optional<QString> chooseBayFile(QWidget* parent, const QString& title,
-                                                 const QString& filter, bool saving) = 0;
+                                                 const QString& filter, bool saving,
+                                                 const QString& suggested) = 0;
     // Save, Discard or Cancel, with the buttons' texts given.
     virtual UnsavedChanges askAboutUnsavedChanges(QWidget* parent, const QString& title,
                                                   const QString& text, const QString& save,
@@ -46,7 +48,8 @@ public:
     bool confirmOutOfDateExport(QWidget* parent, const QString& title, const QString& text,
                                 const QString& exportLastRun, const QString& cancel) override;
     std::optional<QString> chooseBayFile(QWidget* parent, const QString& title,
-                                         const QString& filter, bool saving) override;
+                                         const QString& filter, bool saving,
+                                         const QString& suggested) override;
     UnsavedChanges askAboutUnsavedChanges(QWidget* parent, const QString& title,
                                           const QString& text, const QString& save,
                                           const QString& discard, const QString& cancel) override;

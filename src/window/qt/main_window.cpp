@@ -3,8 +3,8 @@
 #include "input/language.h"
 #include "model/inventory.h"
 #include "model/language_captions.h"
-#include "model/used_inputs.h"
 #include "model/state_dump.h"
+#include "model/used_inputs.h"
 #include "model/verdict_line.h"
 #include "window/qt/form_layout.h"
 #include "window/qt/key_codes.h"
@@ -81,6 +81,7 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     statusBar()->setSizeGripEnabled(true);
 
     buildMenus();
+    buildEditMenu();
     m_standards = new StandardsControls(*this, *m_page, m_dpi, m_form, [this] { afterEvent(); });
     buildControls();
     stackControls();
@@ -121,6 +122,10 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     fitToScreen();
     if (m_options.rememberLanguage)
         applyStartLanguage();
+    // Undo goes back as far as the window as it opened.
+    m_history.emplace(stepOf(m_form.state()));
+    m_focusRecorded = m_form.focused();
+    recordStep(false);
 }
 
 void MainWindow::applyStartLanguage() {
@@ -193,10 +198,11 @@ void MainWindow::userReleasedKey(ControlId id, int qtKey) {
     if (m_form.focused() != id)
         m_form.focus(id);
     const ControlSpec& s = controlSpec(id);
-    if (s.kind == ControlKind::TextBox && !s.readOnly)
+    const bool typing = s.kind == ControlKind::TextBox && !s.readOnly;
+    if (typing)
         m_form.setText(id, static_cast<QLineEdit*>(control(id))->text().toStdString());
     m_form.key(modelKeyCode(qtKey));
-    afterEvent();
+    afterEvent(typing);
 }
 
 void MainWindow::userSteppedOption(ControlId id, int step) {
@@ -225,6 +231,7 @@ void MainWindow::userEditedText(ControlId id, const QString& text) {
     if (m_mirroring)
         return;
     m_form.setText(id, text.toStdString());
+    recordStep(true);
     mirrorTitle();
 }
 
@@ -244,7 +251,8 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     afterEvent();
 }
 
-void MainWindow::afterEvent() {
+void MainWindow::afterEvent(bool typing) {
+    recordStep(typing);
     mirror();
     m_reportMenu->mirror(languageShowing());
     showNewMessages();
@@ -403,6 +411,7 @@ void MainWindow::mirrorLanguage() {
         w->setAccessibleDescription(fromUtf8(s.unit));
     }
     mirrorMenus(language);
+    mirrorEditMenus(language);
     m_standards->mirror(language);
     m_helpMenu->mirror(language);
     // A message left in the status bar is said again in the language now showing.
@@ -413,6 +422,20 @@ void MainWindow::mirrorLanguage() {
 }
 
 void MainWindow::mirrorTabStops() {
+    // A control under its twin of the language showing takes no focus: Tab would stop on it
+    // unseen.
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& s = inventory()[i];
+        if (s.kind != ControlKind::CommandButton && s.kind != ControlKind::TextBox)
+            continue;
+        const bool covered = s.captionSet == CaptionSet::Greek && !s.twin.empty() &&
+                             m_form.visible(ControlId(findControl(s.twin)));
+        const Qt::FocusPolicy policy = covered                       ? Qt::NoFocus
+                                       : s.readOnly || s.captionOnly ? Qt::ClickFocus
+                                                                     : Qt::StrongFocus;
+        if (m_widgets[std::size_t(i)]->focusPolicy() != policy)
+            m_widgets[std::size_t(i)]->setFocusPolicy(policy);
+    }
     // Each option group is one stop of the Tab chain, as a radio group is: the chosen option,
     // or the first one that shows while none is chosen. The arrows move within the group.
     for (int i = 0; i < kControlCount; ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/form.h"
+#include "input/undo_history.h"
 #include "model/inventory.h"
 #include "window/qt/control_widgets.h"
 #include "window/qt/file_menu.h"
@@ -76,6 +77,13 @@ public:
     QAction* quitAction() const { return m_quitAction; }
     // NEXT from anywhere in the form: F9, Ctrl+Return.
     QAction* nextAction() const { return m_nextAction; }
+    // Edit → Undo / Redo, File → New bay and Open recent, F10 to the menu bar.
+    QMenu* editMenu() const { return m_editMenu; }
+    QAction* undoAction() const { return m_undoAction; }
+    QAction* redoAction() const { return m_redoAction; }
+    QAction* newAction() const { return m_newAction; }
+    QMenu* recentMenu() const { return m_recentMenu; }
+    QAction* menuBarAction() const { return m_menuBarAction; }
     StandardsControls* standards() const { return m_standards; }
     ReportMenu* reportMenu() const { return m_reportMenu; }
     HelpMenu* helpMenu() const { return m_helpMenu; }
@@ -91,6 +99,13 @@ public:
     bool saveBayFile();
     // File → Save bay as…: always asks for the file. True when saved.
     bool saveBayFileAs();
+    // File → New bay: asks about unsaved changes, then gives the start form.
+    void newBayFile();
+    // File → Open recent: the file, unless it is gone, when it leaves the list.
+    void openRecentFile(const QString& path);
+    // Edit → Undo / Redo.
+    void undoStep();
+    void redoStep();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +121,15 @@ private:
 
     void applyStartLanguage();
     void buildMenus();
+    void buildEditMenu();
+    void mirrorEditMenus(Language language);
+    // A step of the undo history when the inputs changed; `typing` for a key typed in a field.
+    void recordStep(bool typing);
+    // The bay file just opened or saved heads the recent list.
+    void rememberRecent(const QString& path);
+    void rebuildRecentMenu();
+    // The name the file dialogs suggest: the file's own, else one from the bay.
+    QString suggestedFileName(const QString& extension) const;
     void mirrorMenus(Language language);
     void mirrorTitle();
     // Unsaved changes are saved or given up as the user says; false when the user cancels.
@@ -116,7 +140,8 @@ private:
     void orderTabs();
     void fitToScreen();
 
-    void afterEvent();
+    // After every user event; `typing` for a key typed in a field.
+    void afterEvent(bool typing = false);
     void mirror();
     void mirrorLanguage();
     void mirrorTabStops();
@@ -156,6 +181,15 @@ private:
     QAction* m_nextAction = nullptr;
     ReportMenu* m_reportMenu = nullptr;
     HelpMenu* m_helpMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    QAction* m_newAction = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QAction* m_menuBarAction = nullptr;
+    // Made once the window shows its start state; the window's own, not the model's.
+    std::optional<UndoHistory> m_history;
+    std::optional<ControlId> m_focusRecorded;
     std::array<QWidget*, kControlCount> m_widgets{};
     KeyStrokes m_keys;
     std::vector<ShownMessage> m_shown;

@@ -188,6 +188,9 @@ void MainWindow::orderTabs() {
     });
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(control(chain[i - 1]->id), control(chain[i]->id));
+    // The Site wind button, outside the inventory, between the wind buttons it stands beside.
+    QWidget::setTabOrder(control(ControlId::Command4), m_standards->siteWindButton());
+    QWidget::setTabOrder(m_standards->siteWindButton(), control(ControlId::Command2));
 }
 
 }  // namespace cw::gui

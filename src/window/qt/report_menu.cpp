@@ -2,14 +2,17 @@
 
 #include "window/qt/question_box.h"
 
+#include "input/bay_document_io.h"
 #include "report/report_run.h"
 
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,8 +24,9 @@
 namespace cw::gui {
 
 std::optional<QString> DialogReportQuestions::choosePdf(QWidget* parent, const QString& title,
-                                                        const QString& filter) {
-    const QString path = QFileDialog::getSaveFileName(parent, title, QString(), filter);
+                                                        const QString& filter,
+                                                        const QString& suggested) {
+    const QString path = QFileDialog::getSaveFileName(parent, title, suggested, filter);
     if (path.isEmpty())
         return std::nullopt;
     return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
@@ -90,12 +94,22 @@ void ReportMenu::mirror(Language language) {
                                                     : QStringLiteral("&Μέθοδος"));
 }
 
+QString ReportMenu::suggestedPdf() const {
+    // Beside the bay file and named after it; else named after the bay.
+    if (const auto& bay = m_form.state().document.path) {
+        const QFileInfo file(QString::fromStdString(*bay));
+        return file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
+    }
+    return QString::fromStdString(suggestedFileStem(documentOf(m_form.state()))) +
+           QStringLiteral(".pdf");
+}
+
 void ReportMenu::writeReport() {
     if (!m_form.state().shownRun)
         return;
     const QString title = m_report->text().remove(QLatin1Char('&')).remove(QStringLiteral("…"));
     const std::optional<QString> path =
-        m_questions->choosePdf(m_window, title, QStringLiteral("PDF (*.pdf)"));
+        m_questions->choosePdf(m_window, title, QStringLiteral("PDF (*.pdf)"), suggestedPdf());
     if (!path)
         return;
     const report::ReportOutcome outcome =

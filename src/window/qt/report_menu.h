@@ -20,9 +20,9 @@ namespace cw::gui {
 class ReportQuestions {
 public:
     virtual ~ReportQuestions() = default;
-    // The PDF to write, or nothing when the user cancels.
+    // The PDF to write (offered under the name `suggested`), or nothing when the user cancels.
     virtual std::optional<QString> choosePdf(QWidget* parent, const QString& title,
-                                             const QString& filter) = 0;
+                                             const QString& filter, const QString& suggested) = 0;
     // Whether to open the PDF just written; the buttons' texts in the language showing.
     virtual bool offerToOpen(QWidget* parent, const QString& title, const QString& text,
                              const QString& openText, const QString& closeText) = 0;
@@ -35,8 +35,8 @@ public:
 
 class DialogReportQuestions final : public ReportQuestions {
 public:
-    std::optional<QString> choosePdf(QWidget* parent, const QString& title,
-                                     const QString& filter) override;
+    std::optional<QString> choosePdf(QWidget* parent, const QString& title, const QString& filter,
+                                     const QString& suggested) override;
     bool offerToOpen(QWidget* parent, const QString& title, const QString& text,
                      const QString& openText, const QString& closeText) override;
     void open(const QUrl& url) override;
@@ -60,6 +60,8 @@ public:
     void mirror(Language language);
     void writeReport();
     void showMethod();
+    // The name the PDF dialog offers: the bay file's with .pdf, else one from the bay.
+    QString suggestedPdf() const;
 
 private:
     QMainWindow* m_window;

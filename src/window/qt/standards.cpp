@@ -4,9 +4,11 @@
 #include "window/qt/widget_look.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 namespace cw::gui {
@@ -31,7 +34,7 @@ constexpr TwipRect kSiteWindButton{4200, 5520, 1935, 435};
 }  // namespace
 
 std::optional<SiteWindTexts> siteWindDialog(QWidget* parent, const SiteWindTexts& shown,
-                                            Language language) {
+                                            Language language, const NumberFormat& fmt) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("siteWindDialog"));
     dialog.setWindowTitle(language == Language::English
@@ -64,10 +67,37 @@ std::optional<SiteWindTexts> siteWindDialog(QWidget* parent, const SiteWindTexts
         edits[i]->setAccessibleName(caption);
         layout->addRow(caption, edits[i]);
     }
+    // qp and w as the entries are typed, so that a wrong entry shows before Apply.
+    auto* preview = new QLabel(&dialog);
+    preview->setObjectName(QStringLiteral("siteWindPreview"));
+    preview->setWordWrap(true);
+    preview->setTextFormat(Qt::PlainText);
+    const auto typed = [edits, category, shown] {
+        SiteWindTexts texts = shown;
+        for (std::size_t i = 0; i < kSiteWindEntries; ++i)
+            texts[i] =
+                edits[i] ? edits[i]->text().toStdString() : category->currentText().toStdString();
+        return texts;
+    };
+    const auto showPreview = [preview, typed, fmt, language] {
+        const QString line = QString::fromStdString(siteWindPreview(typed(), fmt, language));
+        preview->setText(line);
+        preview->setAccessibleName(line);
+    };
+    for (QLineEdit* edit : edits)
+        if (edit)
+            QObject::connect(edit, &QLineEdit::textChanged, &dialog, showPreview);
+    QObject::connect(category, &QComboBox::currentTextChanged, &dialog, showPreview);
+    showPreview();
+    layout->addRow(preview);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Apply | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Apply)
-        ->setText(language == Language::English ? QStringLiteral("Apply")
-                                                : QStringLiteral("Εφαρμογή"));
+    QPushButton* apply = buttons->button(QDialogButtonBox::Apply);
+    apply->setText(language == Language::English ? QStringLiteral("Apply")
+                                                 : QStringLiteral("Εφαρμογή"));
+    // Enter applies, as in any dialog whose purpose is its one action.
+    apply->setDefault(true);
+    buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
     buttons->button(QDialogButtonBox::Cancel)
         ->setText(language == Language::English ? QStringLiteral("Cancel")
                                                 : QStringLiteral("Άκυρο"));
@@ -75,19 +105,21 @@ std::optional<SiteWindTexts> siteWindDialog(QWidget* parent, const SiteWindTexts
                      &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addRow(buttons);
+    // Wide enough for the whole title beside the title bar's buttons.
+    const int titleWidth = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                               .horizontalAdvance(dialog.windowTitle());
+    dialog.setMinimumWidth(std::max(dialog.sizeHint().width(), titleWidth + 160));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    SiteWindTexts texts = shown;
-    for (std::size_t i = 0; i < kSiteWindEntries; ++i)
-        texts[i] =
-            edits[i] ? edits[i]->text().toStdString() : category->currentText().toStdString();
-    return texts;
+    return typed();
 }
 
 StandardsControls::StandardsControls(QMainWindow& window, QWidget& page, qreal dpi, Form& form,
                                      std::function<void()> afterEvent)
     : QObject(&window),
-      ask(siteWindDialog),
+      ask([this](QWidget* parent, const SiteWindTexts& shown, Language language) {
+          return siteWindDialog(parent, shown, language, m_form.numberFormat());
+      }),
       m_window(window),
       m_form(form),
       m_afterEvent(std::move(afterEvent)) {
@@ -120,9 +152,9 @@ StandardsControls::StandardsControls(QMainWindow& window, QWidget& page, qreal d
     m_button = new QPushButton(&page);
     m_button->setObjectName(QStringLiteral("siteWindButton"));
     m_button->setGeometry(toPixels(kSiteWindButton, dpi));
-    // Outside the form's Tab chain, which follows the inventory; from the keyboard the same
-    // dialog is in the Standards menu.
-    m_button->setFocusPolicy(Qt::NoFocus);
+    // Last in the form's Tab chain (the window puts it there); Enter presses it as Space does.
+    m_button->setFocusPolicy(Qt::StrongFocus);
+    m_button->setAutoDefault(true);
     connect(m_button, &QPushButton::clicked, this, &StandardsControls::askSiteWind);
 }
 

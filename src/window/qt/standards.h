@@ -54,6 +54,6 @@ private:
 
 // The real dialog.
 std::optional<SiteWindTexts> siteWindDialog(QWidget* parent, const SiteWindTexts& shown,
-                                            Language language);
+                                            Language language, const NumberFormat& fmt);
 
 }  // namespace cw::gui

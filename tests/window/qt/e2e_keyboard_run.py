@@ -2,7 +2,10 @@
 """Drives the real window from the keyboard alone under its own virtual display, a laptop
 screen of 1366 x 768 on which the form must scroll: presses the keys of a keys file (Tab,
 arrows, Space, typing, Enter), quits with Ctrl+Q, and compares the state the window dumps
-on closing with the replay of the same design done with the mouse.
+on closing with the replay of the same design done with the mouse. Then, in Greek and in
+English, the editing a keyboard user does: a bay typed in, NEXT by F9, a new static system
+that empties the geometry, Ctrl+Z that brings it back with its verdict, Save as, New bay and
+Open recent through F10 and the arrows; the dump on closing says what the window holds.
 
 usage: e2e_keyboard_run.py CURTAINWALL CURTAINWALL_REPLAY KEYS_FILE
 Exit status 77 (skipped) when Xvfb, xdotool or ImageMagick is missing. With CW_E2E_SHOTS set
@@ -10,8 +13,10 @@ to a folder, screenshots of the start and of the end are left there."""
 
 import json
 import os
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -36,6 +41,80 @@ def read_keys(path):
         else:
             raise ValueError(f"unknown line: {line}")
     return keys, mouse
+
+
+# The bay of the keys file, typed in from the start; NEXT by F9.
+DESIGN = ([("key", "Tab")] * 7 + [("key", "space"), ("key", "Tab"), ("key", "space")] +
+          [step for text in ("120", "90", "250", "100", "150")
+           for step in (("type", text), ("key", "Return"))] +
+          [("key", "shift+Tab"), ("key", "shift+Tab"), ("key", "Right"), ("key", "F9")])
+VERDICT = {"el_GR": "Η κολώνα KA-01 επαρκεί", "en_US": "Mullion KA-01 passes"}
+
+
+def press(running, steps):
+    for verb, what in steps:
+        if verb == "type":
+            running.type(what)
+        else:
+            running.key(what)
+        time.sleep(0.05)
+
+
+def editing_run(program, locale, shots):
+    """The editing from the keyboard in the language of `locale`; a list of faults."""
+    work = tempfile.mkdtemp(prefix="cw-e2e-edit-")
+    dump = os.path.join(work, "state.json")
+    bay = os.path.join(work, "mine.cwbay")
+    running = RunningWindow(program, ["--locale", locale, "--dump-state-on-exit", dump],
+                            screen="1366x768x24")
+    faults = []
+    try:
+        press(running, DESIGN)
+        # From the height band to the static system group (NEXT, Text3, the series), then
+        # Down: two spans, which empties the geometry.
+        press(running, [("key", "Tab")] * 4 + [("key", "Down")])
+        time.sleep(0.3)
+        if shots:
+            running.screenshot(os.path.join(shots, f"edit-{locale}-cleared.png"))
+        press(running, [("key", "ctrl+z")])
+        time.sleep(0.3)
+        if shots:
+            running.screenshot(os.path.join(shots, f"edit-{locale}-undone.png"))
+        # Save as: the dialog offers a name; a path typed over it saves there.
+        press(running, [("key", "ctrl+s")])
+        running.focus_dialog("Save as dialog")
+        press(running, [("key", "ctrl+a"), ("type", bay), ("key", "Return")])
+        time.sleep(0.5)
+        running.run(["xdotool", "windowfocus", "--sync", running.window])
+        if not os.path.isfile(bay):
+            faults.append("Save as wrote no file")
+        # New bay (nothing unsaved, so no question), then File > Open recent > the first.
+        press(running, [("key", "ctrl+n")])
+        time.sleep(0.3)
+        press(running, [("key", "F10")] + [("key", "Down")] * 3 + [("key", "Right"),
+                                                                    ("key", "Return")])
+        time.sleep(0.5)
+        if shots:
+            running.screenshot(os.path.join(shots, f"edit-{locale}-reopened.png"))
+        press(running, [("key", "ctrl+q")])
+        got = running.closed_state(dump, "Ctrl+Q", unsaved=False)
+    except RuntimeError as e:
+        return [f"{locale}: {e}"]
+    finally:
+        running.close()
+        shutil.rmtree(work, ignore_errors=True)
+    controls = got["controls"]
+    checks = [
+        ("the file reopened", got["document"]["path"] == bay),
+        ("nothing unsaved", got["document"]["modified"] is False),
+        ("one span again", controls["Option9"]["selected"]),
+        ("A1 back", controls["Text4"]["text"] == "120"),
+        ("L back", controls["Text2"]["text"] == "250"),
+        ("results current", got["resultsCurrent"] is True),
+        ("the verdict line", (got["verdictLine"] or "").startswith(VERDICT[locale])),
+    ]
+    return [f"{locale}: {what}: {json.dumps(got.get('verdictLine'), ensure_ascii=False)}"
+            for what, ok in checks if not ok]
 
 
 def main():
@@ -73,7 +152,12 @@ def main():
             return 1
         want = json.loads(expected)
         if got == want:
-            return 0
+            faults = []
+            for locale in ("el_GR", "en_US"):
+                faults += editing_run(program, locale, shots)
+            for fault in faults:
+                print(fault)
+            return 1 if faults else 0
         for key in ("focus", "messages", "form"):
             if got.get(key) != want.get(key):
                 print(f"{key}: window {got.get(key)} / mouse replay {want.get(key)}")

@@ -52,7 +52,8 @@ public:
         return exportOutOfDate;
     }
 
-    std::optional<QString> chooseBayFile(QWidget*, const QString&, const QString&, bool) override {
+    std::optional<QString> chooseBayFile(QWidget*, const QString&, const QString&, bool,
+                                         const QString&) override {
         ADD_FAILURE() << "asked for a bay file unexpectedly";
         return std::nullopt;
     }

@@ -26,13 +26,14 @@ namespace {
 using C = ControlId;
 
 // Words of the other script that may show: units, symbols of the standards, names of series,
-// files and programs, the command buttons' names, section codes and category numerals.
+// files and programs, the command buttons' names, section codes, category numerals and the
+// names of keys.
 const std::set<QString> kLatinInGreek = {
     "mm",  "cm",   "m",     "kN",   "km",   "h",   "N",      "max",   "L",     "A",       "H",
     "d",   "f",    "w",     "qp",   "cpe",  "cpi", "z",      "vb",    "cdir",  "cseason", "Jx",
     "Jy",  "Ix",   "Wx",    "M",    "EN",   "GR",  "Veltra", "Korin", "Dalvo", "Terrax",  "Excel",
     "PDF", "xlsx", "cwbay", "NEXT", "EXIT", "OK",  "KA",     "TB",    "TC",    "I",       "II",
-    "III", "IV",   "v",     "T",    "x",    "y",   "B",      "s"};
+    "III", "IV",   "v",     "T",    "x",    "y",   "B",      "s",     "Ctrl",  "Z"};
 const std::set<QString> kGreekInEnglish = {"σ", "α", "δ"};
 
 bool hasGreek(const QString& word) {
@@ -71,7 +72,8 @@ void check(const QString& where, QString text, bool english, QStringList& faults
 void walkMenu(const QString& path, QMenu* menu, bool english, QStringList& faults) {
     check(path, menu->title(), english, faults);
     for (QAction* a : menu->actions()) {
-        if (a->isSeparator() || !a->isVisible())
+        // A recent file (its path as data) is named by the user, as a quoted text is.
+        if (a->isSeparator() || !a->isVisible() || a->data().isValid())
             continue;
         if (a->menu()) {
             walkMenu(path + QStringLiteral(" > ") + a->text(), a->menu(), english, faults);
@@ -146,7 +148,8 @@ void walkDialog(const QString& where, bool english, QStringList& faults,
 class PdfHere final : public ReportQuestions {
 public:
     explicit PdfHere(QString path) : m_path(std::move(path)) {}
-    std::optional<QString> choosePdf(QWidget*, const QString&, const QString&) override {
+    std::optional<QString> choosePdf(QWidget*, const QString&, const QString&,
+                                     const QString&) override {
         return m_path;
     }
     bool offerToOpen(QWidget* parent, const QString& title, const QString& text,

@@ -19,9 +19,10 @@ using C = ControlId;
 
 class FakeReportQuestions final : public ReportQuestions {
 public:
-    std::optional<QString> choosePdf(QWidget*, const QString& title,
-                                     const QString& filter) override {
+    std::optional<QString> choosePdf(QWidget*, const QString& title, const QString& filter,
+                                     const QString& suggested) override {
         titles << title;
+        suggestions << suggested;
         lastFilter = filter;
         if (answers.empty()) {
             ADD_FAILURE() << "asked for a PDF unexpectedly";
@@ -50,7 +51,7 @@ public:
 
     std::deque<QString> answers;  // an empty answer cancels
     bool agreeToOpen = true;
-    QStringList titles, offers, errors, offerButtons;
+    QStringList titles, offers, errors, offerButtons, suggestions;
     QString lastFilter, methodTitle, methodMarkdown, methodClose;
     QList<QUrl> opened;
 };

@@ -66,8 +66,9 @@ public:
         return false;
     }
     std::optional<QString> chooseBayFile(QWidget*, const QString& title, const QString& filter,
-                                         bool saving) override {
+                                         bool saving, const QString& suggested) override {
         fileTitles << title;
+        suggestions << suggested;
         filters << filter;
         savingAsked.push_back(saving);
         if (files.empty()) {
@@ -96,7 +97,7 @@ public:
 
     std::deque<QString> files;  // an empty one cancels the dialog
     std::deque<UnsavedChanges> unsaved;
-    QStringList fileTitles, filters, questions, buttons;
+    QStringList fileTitles, filters, questions, buttons, suggestions;
     std::vector<bool> savingAsked;
 };
 

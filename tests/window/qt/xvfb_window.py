@@ -67,9 +67,9 @@ class RunningWindow:
             time.sleep(0.1)
         raise RuntimeError("the form's grey was not found below the menu bar")
 
-    def discard_changes(self, timeout=5.0):
-        """Answers the question about unsaved changes with Discard: its buttons are Save,
-        Discard and Cancel in that order, with Save focused."""
+    def focus_dialog(self, what, timeout=5.0):
+        """Gives the keyboard to the program's other window (a dialog or a message box), which
+        without a window manager nobody else does; `what` names it for the error."""
         deadline = time.time() + timeout
         while True:
             found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
@@ -79,15 +79,21 @@ class RunningWindow:
             if boxes:
                 break
             if time.time() > deadline:
-                raise RuntimeError("no question about unsaved changes appeared")
+                raise RuntimeError(f"no {what} appeared")
             time.sleep(0.1)
         self.run(["xdotool", "windowfocus", "--sync", boxes[-1]])
+
+    def discard_changes(self, timeout=5.0):
+        """Answers the question about unsaved changes with Discard: its buttons are Save,
+        Discard and Cancel in that order, with Save focused."""
+        self.focus_dialog("question about unsaved changes", timeout)
         self.key("Tab", "space")
 
-    def closed_state(self, dump, how):
-        """After the close (`how` says which), Discard for the unsaved bay, then the state the
+    def closed_state(self, dump, how, unsaved=True):
+        """After the close (`how` says which), Discard for an unsaved bay, then the state the
         window dumped on its way out; a window still open or a failed exit is a RuntimeError."""
-        self.discard_changes()
+        if unsaved:
+            self.discard_changes()
         try:
             self.app.wait(timeout=10)
         except subprocess.TimeoutExpired:
