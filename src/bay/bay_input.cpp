@@ -13,9 +13,15 @@ RunRequest readRun(const RunInputs& w) {
     RunRequest run;
     const Language language = w.language;
     const NumberFormat& fmt = *w.fmt;
+    // Each text is read once: the check and the bay take the same number.
+    std::array<double, kInputFieldCount> value{};
     const auto need = [&](Field field, Bound bound) {
-        return checkField({field, bound, true}, w.text(field), fmt, language);
+        const std::optional<double> x = w.num(field);
+        if (x)
+            value[static_cast<std::size_t>(field)] = *x;
+        return checkValue({field, bound, true}, w.text(field), x, fmt, language);
     };
+    const auto num = [&](Field field) { return value[static_cast<std::size_t>(field)]; };
     const auto refuse = [&](Refusal r) {
         run.refusal = std::move(r);
         return run;
@@ -30,9 +36,9 @@ RunRequest readRun(const RunInputs& w) {
         if (auto r = need(field, bound))
             return refuse(*r);
     in.divisor = *toInt16(*w.num(Field::Divisor));
-    in.glassThickness_mm = *w.num(Field::GlassThickness);
-    in.gridWidthA1_cm = *w.num(Field::GridWidthA1);
-    in.gridWidthA2_cm = *w.num(Field::GridWidthA2);
+    in.glassThickness_mm = num(Field::GlassThickness);
+    in.gridWidthA1_cm = num(Field::GridWidthA1);
+    in.gridWidthA2_cm = num(Field::GridWidthA2);
     if (!std::isfinite(in.glassThickness_mm * 2.5))
         return refuse(tooLarge(Field::GlassThickness, language));
     const double b = loadWidthOf(in.gridWidthA1_cm, in.gridWidthA2_cm);
@@ -57,10 +63,10 @@ RunRequest readRun(const RunInputs& w) {
                                        {Field::AllowableDeflection, Bound::Positive}})
         if (auto r = need(field, bound))
             return refuse(*r);
-    in.spanL1_cm = *w.num(Field::SpanL1);
-    in.glazingHeightH1_cm = *w.num(Field::GlazingHeightH1);
-    in.glazingHeightH2_cm = *w.num(Field::GlazingHeightH2);
-    in.allowableDeflection_mm = *w.num(Field::AllowableDeflection);
+    in.spanL1_cm = num(Field::SpanL1);
+    in.glazingHeightH1_cm = num(Field::GlazingHeightH1);
+    in.glazingHeightH2_cm = num(Field::GlazingHeightH2);
+    in.allowableDeflection_mm = num(Field::AllowableDeflection);
 
     // The pressure the run will take: the pressure field again after the pressure button.
     std::string pressureText;
@@ -68,7 +74,7 @@ RunRequest readRun(const RunInputs& w) {
         if (auto r = need(Field::WindPressure, Bound::NonNegative))
             return refuse(*r);
         pressureText = w.text(Field::WindPressure);
-        in.windPressure_kNm2 = *w.num(Field::WindPressure);
+        in.windPressure_kNm2 = num(Field::WindPressure);
     } else {
         const std::optional<double> p = w.windPressure.toNumber(fmt);
         if (w.windPressure.isEmpty() || !p || *p < 0)
@@ -86,7 +92,7 @@ RunRequest readRun(const RunInputs& w) {
     if (in.system == StaticSystem::TwoSpans) {
         if (auto r = need(Field::SpanL2, Bound::NonNegative))
             return refuse(*r);
-        in.spanL2_cm = *w.num(Field::SpanL2);
+        in.spanL2_cm = num(Field::SpanL2);
         if (in.spanL2_cm > in.spanL1_cm)
             return refuse(
                 secondSpanTooLong(w.text(Field::SpanL2), w.text(Field::SpanL1), language));
@@ -98,9 +104,9 @@ RunRequest readRun(const RunInputs& w) {
                                            {Field::Slope, Bound::Angle}})
             if (auto r = need(field, bound))
                 return refuse(*r);
-        in.structureWeight_kNm2 = *w.num(Field::StructureWeight);
-        in.snowHeight_cm = *w.num(Field::SnowHeight);
-        in.slope_deg = *w.num(Field::Slope);
+        in.structureWeight_kNm2 = num(Field::StructureWeight);
+        in.snowHeight_cm = num(Field::SnowHeight);
+        in.slope_deg = num(Field::Slope);
     }
     return run;
 }

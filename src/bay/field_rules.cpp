@@ -151,28 +151,34 @@ std::string fieldCaption(Field field, Language language) {
 
 std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
                                   const NumberFormat& fmt, Language language) {
-    const std::optional<double> value = parseNumber(text, fmt);
-    const std::string caption = fieldCaption(rule.field, language);
-    std::string message;
+    return checkValue(rule, text, parseNumber(text, fmt), fmt, language);
+}
+
+std::optional<Refusal> checkValue(const FieldRule& rule, std::string_view text,
+                                  std::optional<double> value, const NumberFormat& fmt,
+                                  Language language) {
+    const auto refused = [&](Message m) {
+        return Refusal{say(m, language, {fieldCaption(rule.field, language)}), rule.field};
+    };
     if (text.find_first_not_of(" \t") == std::string_view::npos)
-        message = say(Message::FieldEmpty, language, {caption});
-    else if (!value)
-        message = say(Message::FieldNotANumber, language, {caption, shortened(text)}) +
-                  separatorHint(text, fmt, language);
-    else if (rule.bound == Bound::NonNegative && *value < 0)
-        message = say(Message::FieldNegative, language, {caption});
-    else if (rule.bound == Bound::Positive && !(*value > 0))
-        message = say(Message::FieldNotPositive, language, {caption});
-    else if (rule.bound == Bound::NonZero && *value == 0)
-        message = say(Message::FieldZero, language, {caption});
-    else if (rule.bound == Bound::Angle && !(*value >= 0 && *value <= kMaxSlope_deg))
-        message = say(Message::SlopeOutOfRange, language, {caption});
-    else if (const auto limit = realBayLimit(rule.field);
-             rule.withinRealBay && limit && *value > limit->atMost)
-        message = atMost(rule.field, *limit, language);
-    else
-        return std::nullopt;
-    return Refusal{message, rule.field};
+        return refused(Message::FieldEmpty);
+    if (!value)
+        return Refusal{say(Message::FieldNotANumber, language,
+                           {fieldCaption(rule.field, language), shortened(text)}) +
+                           separatorHint(text, fmt, language),
+                       rule.field};
+    if (rule.bound == Bound::NonNegative && *value < 0)
+        return refused(Message::FieldNegative);
+    if (rule.bound == Bound::Positive && !(*value > 0))
+        return refused(Message::FieldNotPositive);
+    if (rule.bound == Bound::NonZero && *value == 0)
+        return refused(Message::FieldZero);
+    if (rule.bound == Bound::Angle && !(*value >= 0 && *value <= kMaxSlope_deg))
+        return refused(Message::SlopeOutOfRange);
+    if (const auto limit = realBayLimit(rule.field);
+        rule.withinRealBay && limit && *value > limit->atMost)
+        return Refusal{atMost(rule.field, *limit, language), rule.field};
+    return std::nullopt;
 }
 
 std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& fmt,

@@ -44,6 +44,10 @@ std::string fieldCaption(Field field, Language language);
 // field and what is wrong with it, with the focus on the field.
 std::optional<Refusal> checkField(const FieldRule& rule, std::string_view text,
                                   const NumberFormat& fmt, Language language);
+// The same for a text already read as `value` (parseNumber of the text).
+std::optional<Refusal> checkValue(const FieldRule& rule, std::string_view text,
+                                  std::optional<double> value, const NumberFormat& fmt,
+                                  Language language);
 
 // The divisor d must convert to a whole number from 1 to 32767.
 std::optional<Refusal> checkDivisor(std::string_view text, const NumberFormat& fmt,

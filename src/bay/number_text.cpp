@@ -33,6 +33,8 @@ bool isDigit(char c) {
 }
 
 std::string localise(std::string ascii, const NumberFormat& fmt) {
+    if (fmt.decimal == "." && fmt.minus == "-")
+        return ascii;
     if (fmt.decimal.size() == 1 && fmt.minus.size() == 1) {
         for (char& c : ascii) {
             if (c == '.')

@@ -423,13 +423,17 @@ namespace {
 
 // csvField's text appended to `out`, so that a row is assembled in one buffer.
 void appendCsvField(std::string& out, std::string_view text, char delimiter) {
-    bool needsQuotes = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
-    for (std::size_t i = 0; i < text.size() && !needsQuotes; ++i) {
-        const char c = text[i];
-        // Digits, letters and the signs of numbers never need quotes: one test for most.
-        if (c > '"' && c != delimiter)
-            continue;
-        needsQuotes = c == delimiter || c == '"' || c == '\r' || c == '\n';
+    // Most fields are numbers and codes: one pass finds no character at or below '"' (blanks,
+    // quotes, line breaks) and no delimiter, and the field goes out as it is.
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end && static_cast<unsigned char>(*p) > '"' && *p != delimiter)
+        ++p;
+    bool needsQuotes = false;
+    if (p != end) {
+        needsQuotes = isBlank(text.front()) || isBlank(text.back());
+        for (; p != end && !needsQuotes; ++p)
+            needsQuotes = *p == delimiter || *p == '"' || *p == '\r' || *p == '\n';
     }
     if (!needsQuotes) {
         out.append(text.data(), text.size());

@@ -410,17 +410,20 @@ constexpr GreekReason kGreekReasons[] = {
 std::string fillFrom(std::string_view sentence, std::span<const std::string_view> values) {
     std::string out;
     out.reserve(sentence.size() + 32);
-    for (std::size_t i = 0; i < sentence.size(); ++i) {
-        if (sentence[i] == '{' && i + 2 < sentence.size() && sentence[i + 2] == '}' &&
-            sentence[i + 1] >= '1' && sentence[i + 1] <= '9') {
-            const auto n = std::size_t(sentence[i + 1] - '1');
-            if (n < values.size())
+    // The text between placeholders goes in whole: a batch of refused rows words many messages.
+    std::size_t from = 0;
+    for (std::size_t i = sentence.find('{'); i != std::string_view::npos;
+         i = sentence.find('{', i + 1)) {
+        if (i + 2 < sentence.size() && sentence[i + 2] == '}' && sentence[i + 1] >= '1' &&
+            sentence[i + 1] <= '9') {
+            out.append(sentence.substr(from, i - from));
+            if (const auto n = std::size_t(sentence[i + 1] - '1'); n < values.size())
                 out += values[n];
+            from = i + 3;
             i += 2;
-            continue;
         }
-        out += sentence[i];
     }
+    out.append(sentence.substr(from));
     return out;
 }
 
