@@ -1,5 +1,7 @@
 #include "report/pdf_report.h"
 
+#include "report/diagrams.h"
+#include "report/figure.h"
 #include "text/messages.h"
 
 #include <QFile>
@@ -365,6 +367,15 @@ void place(Placer& pl, const Block& b) {
                                 wPic * view.height() / view.width());
             renderer.render(&p, target);
             paintLabels(p, picture.labels, view, target);
+        });
+        break;
+    }
+    case BlockKind::Diagrams: {
+        const Figure figure =
+            diagramFigure(computeDiagrams(b.diagram), b.language, b.format, kRight_mm - kLeft_mm);
+        const double h = figure.size.height() / kFigureUnitsPerMm;
+        pl.op(mm(h + 2.0), [figure](QPainter& p, QRectF box) {
+            paintFigure(p, figure, QRectF(box.topLeft(), QSizeF(box.width(), box.height() - mm(2.0))));
         });
         break;
     }
