@@ -400,8 +400,22 @@ void keepShortSectionTogether(Placer& placer, QPaintDevice* device,
         place(measure, blocks[i]);
     }
     const double height = measure.y() - top;
-    if (height < mm(kShortSection_mm))
+    if (height < mm(kShortSection_mm)) {
         placer.reserve(height);
+        return;
+    }
+    // A heading stays with the picture that follows it, and its lines before the picture.
+    Placer upToPicture(device, true);
+    upToPicture.newPage(std::string());
+    for (std::size_t i = heading; i < blocks.size(); ++i) {
+        if (i > heading && blocks[i].kind == BlockKind::Heading)
+            break;
+        place(upToPicture, blocks[i]);
+        if (blocks[i].kind == BlockKind::Diagrams) {
+            placer.reserve(upToPicture.y() - top);
+            return;
+        }
+    }
 }
 
 void paintHeader(QPainter& p, const ReportMeta& meta, const std::string& bayName, int page,
