@@ -10,9 +10,14 @@
 #include "report/diagrams.h"
 #include "report/report_bay.h"
 #include "report/report_content.h"
+#include "report/report_run.h"
 #include "text/messages.h"
 
 #include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
@@ -183,6 +188,47 @@ INSTANTIATE_TEST_SUITE_P(
         DiagramCase{"veltra_two_equal_spans", BS::Veltra, SS::TwoSpans, "300", "300", "100",
                     "100", "0,9", "30", "el_GR", Language::Greek, false, true}),
     [](const ::testing::TestParamInfo<DiagramCase>& p) { return p.param.name; });
+
+// File -> Export picture: the SVG holds the extremes as text; a bay that gives no run and a
+// folder that does not exist write nothing and say why.
+TEST(DiagramsSvg, WritesTheExtremesOrSaysWhyNot) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const NumberFormat fmt = NumberFormat::fromLocale("en_US");
+    const DiagramCase one{"svg", BS::Veltra, SS::OneSpan, "300", "", "120", "90", "1.2",
+                          "30", "en_US", Language::English, true, false};
+    const ReportBay bay = bayOf(one, fmt);
+    ASSERT_FALSE(bay.refusal);
+    BayDocument doc = bay.document;
+    struct Row {
+        std::string name;
+        bool emptySpan;
+        std::string file;
+        bool written;
+    };
+    const std::vector<Row> rows = {
+        {"a run", false, (dir.path() + "/d.svg").toStdString(), true},
+        {"no span", true, (dir.path() + "/e.svg").toStdString(), false},
+        {"no folder", false, (dir.path() + "/none/f.svg").toStdString(), false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        BayDocument d = doc;
+        if (r.emptySpan)
+            d.spanL1_cm.clear();
+        const std::optional<std::string> error = writeBayDiagramsSvg(d, fmt, r.file);
+        EXPECT_EQ(!error, r.written) << error.value_or("");
+        QFile file(QString::fromStdString(r.file));
+        EXPECT_EQ(file.exists(), r.written);
+        if (!r.written || !file.open(QIODevice::ReadOnly))
+            continue;
+        const std::string svg = file.readAll().toStdString();
+        // The required moment of this bay, q L² / 8, in kNm as the diagram writes it.
+        const std::string M = fixedText(number(bay.shown(Field::RequiredMoment), fmt) / 100.0, fmt);
+        EXPECT_NE(svg.find("M = " + M + " kNm"), std::string::npos) << M;
+        EXPECT_NE(svg.find("<svg"), std::string::npos);
+    }
+}
 
 // The segment test the label checks rest on, against boxes worked by hand.
 TEST(SegmentMeetsBox, HandCases) {
