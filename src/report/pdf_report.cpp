@@ -1,5 +1,7 @@
 #include "report/pdf_report.h"
 
+#include "report/diagrams.h"
+#include "report/figure.h"
 #include "text/messages.h"
 
 #include <QFile>
@@ -368,6 +370,15 @@ void place(Placer& pl, const Block& b) {
         });
         break;
     }
+    case BlockKind::Diagrams: {
+        const Figure figure =
+            diagramFigure(computeDiagrams(b.diagram), b.language, b.format, kRight_mm - kLeft_mm);
+        const double h = figure.size.height() / kFigureUnitsPerMm;
+        pl.op(mm(h + 2.0), [figure](QPainter& p, QRectF box) {
+            paintFigure(p, figure, QRectF(box.topLeft(), QSizeF(box.width(), box.height() - mm(2.0))));
+        });
+        break;
+    }
     case BlockKind::Drawing: {
         const SystemDrawing d = b.drawing;
         pl.op(mm(kDrawingHeight_mm), [d](QPainter& p, QRectF box) { paintDrawing(p, d, box); });
@@ -389,8 +400,22 @@ void keepShortSectionTogether(Placer& placer, QPaintDevice* device,
         place(measure, blocks[i]);
     }
     const double height = measure.y() - top;
-    if (height < mm(kShortSection_mm))
+    if (height < mm(kShortSection_mm)) {
         placer.reserve(height);
+        return;
+    }
+    // A heading stays with the picture that follows it, and its lines before the picture.
+    Placer upToPicture(device, true);
+    upToPicture.newPage(std::string());
+    for (std::size_t i = heading; i < blocks.size(); ++i) {
+        if (i > heading && blocks[i].kind == BlockKind::Heading)
+            break;
+        place(upToPicture, blocks[i]);
+        if (blocks[i].kind == BlockKind::Diagrams) {
+            placer.reserve(upToPicture.y() - top);
+            return;
+        }
+    }
 }
 
 void paintHeader(QPainter& p, const ReportMeta& meta, const std::string& bayName, int page,

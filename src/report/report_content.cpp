@@ -480,6 +480,23 @@ void suggested(Writer& w, const ReportBay& bay) {
               ok);
 }
 
+// The mullion's moment, shear and deflection as the beam of its static system.
+void diagrams(Writer& w, const ReportBay& bay) {
+    const DiagramInput input = mullionDiagramInput(bay.input, bay.design);
+    w.heading(Message::ReportHeadingDiagrams);
+    w.text(say(Message::DiagramBasis, bay.language,
+               {w.fixed(input.q_kNm), input.hasDeflection ? w.n(input.beam.EI_kNm2) : "—"}));
+    Block b = makeBlock(BlockKind::Diagrams);
+    b.diagram = input;
+    b.language = bay.language;
+    b.format = bay.fmt();
+    w.add(std::move(b));
+    if (!input.hasDeflection)
+        w.text(w.t(Message::DiagramNoDeflection));
+    if (bay.input.system != StaticSystem::OneSpan)
+        w.text(w.t(Message::DiagramChecksNote));
+}
+
 void supportValues(Writer& w, const ReportBay& bay, const SupportReactions& r, double q_kNm) {
     const BayInput& in = bay.input;
     w.heading(Message::ReportHeadingReactions);
@@ -560,6 +577,7 @@ std::vector<Block> bayBlocks(const ReportBay& bay) {
     deflectionLimit(w, bay);
     required(w, bay, q_kNcm);
     suggested(w, bay);
+    diagrams(w, bay);
     supportValues(w, bay, reactions, q_kNm);
     return w.take();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/bay.h"
+#include "report/diagrams.h"
 #include "report/report_bay.h"
 
 #include <string>
@@ -29,6 +30,7 @@ enum class BlockKind {
     Verdict,    // a, ok says pass or fail
     Elevation,  // picture with labels
     Drawing,    // drawing
+    Diagrams,   // diagram, in language and format
 };
 
 struct Block {
@@ -38,6 +40,9 @@ struct Block {
     std::string picture;  // a picture of the program's resources, without its extension
     std::vector<std::pair<std::string, std::string>> labels;  // picture label -> text
     SystemDrawing drawing;
+    DiagramInput diagram;
+    Language language = Language::Greek;
+    NumberFormat format;
 };
 
 Block makeBlock(BlockKind kind, std::string a = {}, std::string b = {}, std::string c = {},

@@ -1,11 +1,14 @@
 #include "report/report_run.h"
 
+#include "report/diagrams.h"
+#include "report/figure.h"
 #include "report/pdf_report.h"
 #include "report/report_input.h"
 #include "text/messages.h"
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <memory>
@@ -86,6 +89,22 @@ ReportOutcome writeBayReport(const BayDocument& document, const NumberFormat& fm
     outcome.bays = 1;
     outcome.pages = pdf.pageCount();
     return outcome;
+}
+
+std::optional<std::string> writeBayDiagramsSvg(const BayDocument& bay, const NumberFormat& fmt,
+                                               const std::string& output) {
+    const ReportBay r = collectBay(std::string(), bay, fmt);
+    if (r.refusal)
+        return say(Message::ExportPictureNothing, r.language) + " " + *r.refusal;
+    const BeamDiagrams d = computeDiagrams(mullionDiagramInput(r.input, r.design));
+    if (!d.valid)
+        return say(Message::ExportPictureNothing, r.language);
+    const Figure f = diagramFigure(d, r.language, fmt);
+    const QString path = QFile::decodeName(output.c_str());
+    if (writeFigureSvg(f, path, QString::fromStdString(say(Message::ReportHeadingDiagrams,
+                                                           r.language))))
+        return say(Message::ExportPictureFailed, r.language, {output});
+    return std::nullopt;
 }
 
 }  // namespace cw::report

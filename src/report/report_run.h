@@ -34,6 +34,11 @@ ReportOutcome writeReport(const ReportRequest& request);
 ReportOutcome writeBayReport(const BayDocument& bay, const NumberFormat& fmt,
                              const std::string& output);
 
+// The diagrams of the bay the window shows as an SVG picture: nothing on success, otherwise
+// why not (inputs that give no run, or a file that cannot be written).
+std::optional<std::string> writeBayDiagramsSvg(const BayDocument& bay, const NumberFormat& fmt,
+                                               const std::string& output);
+
 // The program's name and version as the header prints them.
 std::string programName();
 

@@ -384,6 +384,24 @@ constexpr Bilingual kMessages[] = {
      "Geometry cleared for the new static system — Ctrl+Z brings it back"},
     {"qp(z) = {1} kN/m² · w = {2} kN/m²", "qp(z) = {1} kN/m² · w = {2} kN/m²"},
     {"Άνοιγμα της γραμμής μενού", "Open the menu bar"},
+    // The diagrams of a beam.
+    {"Διαγράμματα του ορθοστάτη", "Diagrams of the mullion"},
+    {"Καμπτική ροπή M (kNm)", "Bending moment M (kNm)"},
+    {"Τέμνουσα δύναμη V (kN)", "Shear force V (kN)"},
+    {"Βέλος δ (mm)", "Deflection δ (mm)"},
+    {"{1} = {2} στο x = {3} m", "{1} = {2} at x = {3} m"},
+    {"Η δοκός του στατικού συστήματος υπό q = {1} kN/m, E·I = {2} kNm².",
+     "The beam of the static system under q = {1} kN/m, E·I = {2} kNm²."},
+    {"Οι έλεγχοι λαμβάνουν M = q · L1² / 8 και το βέλος του τύπου της περίπτωσης· τα "
+     "διαγράμματα δείχνουν τη δοκό του επιλεγμένου συστήματος.",
+     "The checks take M = q · L1² / 8 and the deflection formula of the case; the diagrams "
+     "show the beam of the chosen system."},
+    {"Κανένας ορθοστάτης δεν προτάθηκε: το βέλος δεν σχεδιάζεται.",
+     "No mullion was suggested: no deflection is drawn."},
+    {"Διαγράμματα", "Diagrams"},
+    {"Εξαγωγή &εικόνας…", "Export &picture…"},
+    {"Δεν υπάρχει εικόνα ακόμη: πατήστε NEXT.", "There is no picture yet: press NEXT."},
+    {"Η εικόνα δεν γράφτηκε στο «{1}».", "The picture could not be written to \"{1}\"."},
 };
 
 static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),

@@ -235,6 +235,19 @@ enum class Message {
     GeometryCleared,
     SiteWindPreview,  // {1} qp(z), {2} w, in kN/m²
     MenuBarOpen,
+    // The diagrams of a beam, in the report and the window.
+    ReportHeadingDiagrams,
+    DiagramMoment,
+    DiagramShear,
+    DiagramDeflection,
+    DiagramExtreme,  // {1} the symbol, {2} the value with its unit, {3} x in m
+    DiagramBasis,    // {1} q in kN/m, {2} E·I in kNm²
+    DiagramChecksNote,
+    DiagramNoDeflection,
+    DiagramsTab,
+    MenuExportPicture,
+    ExportPictureNothing,
+    ExportPictureFailed,  // {1} the file
 
     Count  // not a sentence: new sentences go above
 };

@@ -4,6 +4,7 @@
 
 #include "input/bay_document_io.h"
 #include "report/report_run.h"
+#include "text/messages.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -75,6 +76,11 @@ ReportMenu::ReportMenu(QMainWindow* window, Form& form, QMenu* fileMenu, QAction
     m_report->setEnabled(false);
     fileMenu->insertAction(before, m_report);
     connect(m_report, &QAction::triggered, this, &ReportMenu::writeReport);
+    m_picture = new QAction(fileMenu);
+    m_picture->setObjectName(QStringLiteral("pictureAction"));
+    m_picture->setEnabled(false);
+    fileMenu->insertAction(before, m_picture);
+    connect(m_picture, &QAction::triggered, this, &ReportMenu::writePicture);
 
     m_help = window->menuBar()->addMenu(QString());
     m_help->setObjectName(QStringLiteral("helpMenu"));
@@ -88,6 +94,8 @@ void ReportMenu::mirror(Language language) {
     m_report->setEnabled(m_form.state().shownRun.has_value());
     m_report->setText(language == Language::English ? QStringLiteral("Calculation &report (PDF)…")
                                                     : QStringLiteral("&Τεύχος υπολογισμών (PDF)…"));
+    m_picture->setEnabled(m_form.state().shownRun.has_value());
+    m_picture->setText(QString::fromStdString(say(Message::MenuExportPicture, language)));
     m_help->setTitle(language == Language::English ? QStringLiteral("&Help")
                                                    : QStringLiteral("&Βοήθεια"));
     m_method->setText(language == Language::English ? QStringLiteral("&Method")
@@ -129,6 +137,23 @@ void ReportMenu::writeReport() {
             m_language == Language::English ? QStringLiteral("&Close")
                                             : QStringLiteral("&Κλείσιμο")))
         m_questions->open(QUrl::fromLocalFile(*path));
+}
+
+// The diagrams of the bay shown, as an SVG picture beside the bay file.
+void ReportMenu::writePicture() {
+    if (!m_form.state().shownRun)
+        return;
+    const QString title = m_picture->text().remove(QLatin1Char('&')).remove(QStringLiteral("…"));
+    QString suggested = suggestedPdf();
+    suggested.chop(4);
+    const std::optional<QString> path = m_questions->choosePdf(
+        m_window, title, QStringLiteral("SVG (*.svg)"), suggested + QStringLiteral(".svg"));
+    if (!path)
+        return;
+    if (const std::optional<std::string> error =
+            report::writeBayDiagramsSvg(documentOf(m_form.state()), m_form.state().numberFormat(),
+                                        QFile::encodeName(*path).toStdString()))
+        m_questions->showError(m_window, title, QString::fromStdString(*error));
 }
 
 void ReportMenu::showMethod() {

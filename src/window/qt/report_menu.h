@@ -54,11 +54,13 @@ public:
 
     QAction* reportAction() const { return m_report; }
     QAction* methodAction() const { return m_method; }
+    QAction* pictureAction() const { return m_picture; }
     QMenu* helpMenu() const { return m_help; }
 
     // After every event: the texts in the language showing, the item enabled by the run.
     void mirror(Language language);
     void writeReport();
+    void writePicture();
     void showMethod();
     // The name the PDF dialog offers: the bay file's with .pdf, else one from the bay.
     QString suggestedPdf() const;
@@ -68,6 +70,7 @@ private:
     Form& m_form;
     std::shared_ptr<ReportQuestions> m_questions;
     QAction* m_report = nullptr;
+    QAction* m_picture = nullptr;
     QMenu* m_help = nullptr;
     QAction* m_method = nullptr;
     Language m_language = Language::Greek;
