@@ -43,7 +43,7 @@ TEST(FileMenu, HoldsTheBayItemsAboveTheExportAndQuitWithTheirShortcuts) {
     MainWindow& mw = f.w->window;
     QList<QAction*> items = mw.fileMenu()->actions();
     items.removeIf([](QAction* a) { return a->isSeparator(); });
-    ASSERT_EQ(items.size(), 8);
+    ASSERT_EQ(items.size(), 9);
     EXPECT_EQ(items[0], mw.newAction());
     EXPECT_EQ(items[1], mw.openAction());
     EXPECT_EQ(items[2], mw.recentMenu()->menuAction());
@@ -51,7 +51,8 @@ TEST(FileMenu, HoldsTheBayItemsAboveTheExportAndQuitWithTheirShortcuts) {
     EXPECT_EQ(items[4], mw.saveAsAction());
     EXPECT_EQ(items[5], mw.exportAction());
     EXPECT_EQ(items[6], mw.reportMenu()->reportAction());
-    EXPECT_EQ(items[7], mw.quitAction());
+    EXPECT_EQ(items[7], mw.reportMenu()->pictureAction());
+    EXPECT_EQ(items[8], mw.quitAction());
     EXPECT_EQ(mw.newAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(mw.openAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(mw.saveAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
