@@ -1,6 +1,7 @@
 #include "report/pdf_report.h"
 
 #include "report/diagrams.h"
+#include "report/elevation.h"
 #include "report/figure.h"
 #include "text/messages.h"
 
@@ -12,8 +13,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QRegularExpression>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
@@ -28,12 +27,10 @@ constexpr double kLeft_mm = 18.0;
 constexpr double kRight_mm = 192.0;
 constexpr double kTop_mm = 26.0;
 constexpr double kBottom_mm = 282.0;
-constexpr double kElevationHeight_mm = 64.0;
+constexpr double kElevationHeight_mm = 46.0;  // the bay itself, its dimensions around it
 constexpr double kDrawingHeight_mm = 40.0;
 // Sections shorter than this are kept on one page.
 constexpr double kShortSection_mm = 55.0;
-// The labels at the pictures' edges grow outwards once they carry their values.
-constexpr double kPictureMargin = 140.0;
 
 const QString kFamily = QStringLiteral("DejaVu Sans");
 
@@ -155,57 +152,7 @@ void paintDrawing(QPainter& p, const SystemDrawing& d, QRectF area) {
     p.restore();
 }
 
-// The labels in the picture's coordinates mapped onto where the picture was drawn.
-void paintLabels(QPainter& p, const std::vector<PictureLabel>& labels, QRectF view, QRectF target) {
-    const double s = target.width() / view.width();
-    p.save();
-    for (const PictureLabel& l : labels) {
-        QFont f(kFamily);
-        f.setStyleStrategy(QFont::PreferNoShaping);
-        f.setItalic(true);
-        f.setPixelSize(std::max(1, int(std::lround(l.size * s * 0.9))));
-        p.setFont(f);
-        p.setPen(QColor(l.colour));
-        const double w = QFontMetricsF(f, p.device()).horizontalAdvance(l.text);
-        const double x = target.left() + (l.x - view.left()) * s - (l.anchor + 1) * w / 2.0;
-        p.drawText(QPointF(x, target.top() + (l.y - view.top()) * s), l.text);
-    }
-    p.restore();
-}
-
 }  // namespace
-
-LabelledPicture labelledPicture(const std::string& picture,
-                                const std::vector<std::pair<std::string, std::string>>& labels) {
-    LabelledPicture out;
-    QFile file(QStringLiteral(":/report-pictures/") + qs(picture) + QStringLiteral(".svg"));
-    if (!file.open(QIODevice::ReadOnly))
-        return out;
-    QString svg = QString::fromUtf8(file.readAll());
-    static const QRegularExpression textElement(QStringLiteral(
-        R"re(<text x="([-\d.]+)" y="([-\d.]+)"[^>]*?font-size="([\d.]+)"[^>]*?text-anchor="(\w+)"[^>]*?fill="(#[0-9a-fA-F]+)"[^>]*>([^<]*)</text>)re"));
-    QRegularExpressionMatchIterator it = textElement.globalMatch(svg);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        PictureLabel label;
-        label.x = m.captured(1).toDouble();
-        label.y = m.captured(2).toDouble();
-        label.size = m.captured(3).toDouble();
-        const QString anchor = m.captured(4);
-        label.anchor = anchor == QStringLiteral("middle") ? 0
-                       : anchor == QStringLiteral("end")  ? 1
-                                                          : -1;
-        label.colour = m.captured(5);
-        label.text = m.captured(6);
-        for (const auto& [name, text] : labels)
-            if (label.text == qs(name))
-                label.text = qs(text);
-        out.labels.push_back(label);
-    }
-    svg.replace(textElement, QString());
-    out.svg = svg.toUtf8();
-    return out;
-}
 
 struct PdfReport::Layout {
     ReportMeta meta;
@@ -353,20 +300,11 @@ void place(Placer& pl, const Block& b) {
         break;
     }
     case BlockKind::Elevation: {
-        const LabelledPicture picture = labelledPicture(b.picture, b.labels);
-        pl.op(mm(kElevationHeight_mm), [picture](QPainter& p, QRectF box) {
-            QSvgRenderer renderer(picture.svg);
-            if (!renderer.isValid())
-                return;
-            QRectF view = renderer.viewBoxF();
-            view.adjust(-kPictureMargin, 0.0, kPictureMargin, 0.0);
-            renderer.setViewBox(view);
-            const double h = box.height() - mm(2.0);
-            const double wPic = std::min(box.width(), h * view.width() / view.height());
-            const QRectF target(box.center().x() - wPic / 2, box.top(), wPic,
-                                wPic * view.height() / view.width());
-            renderer.render(&p, target);
-            paintLabels(p, picture.labels, view, target);
+        const Figure figure =
+            elevationFigure(b.elevation, kRight_mm - kLeft_mm, kElevationHeight_mm).figure;
+        const double h = figure.size.height() / kFigureUnitsPerMm;
+        pl.op(mm(h + 2.0), [figure](QPainter& p, QRectF box) {
+            paintFigure(p, figure, QRectF(box.topLeft(), QSizeF(box.width(), box.height() - mm(2.0))));
         });
         break;
     }
