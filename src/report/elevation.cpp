@@ -58,70 +58,14 @@ public:
         m_out.dimensions.push_back({qs(text), QLineF(a, b), value_cm});
     }
 
-    // Every line is drawn before the first label is placed.
     void label(const std::string& text, QPointF wish, bool vertical) {
-        const QRectF box = labelBox(qs(text), kEm, false, wish);
-        if (m_segments.empty())
-            m_segments = m_out.figure.segments();
-        const double reach = vertical ? m_out.figure.size.height() : m_out.figure.size.width();
-        for (int k = 0; k * kStep <= reach; ++k) {
-            for (int sign : {1, -1}) {
-                const QPointF move = vertical ? QPointF(0.0, sign * k * kStep)
-                                              : QPointF(sign * k * kStep, 0.0);
-                if (clear(box.translated(move))) {
-                    put(text, box.translated(move));
-                    return;
-                }
-                if (k == 0)
-                    break;
-            }
-        }
-        // Nowhere near its wish: a row of its own under the picture.
-        m_spill.push_back(text);
+        m_placer.place(qs(text), wish, vertical, kFrame);
     }
-
-    // The labels that found no room, in rows added under the picture.
-    void spill() {
-        Figure& f = m_out.figure;
-        double x = kMargin;
-        double y = f.size.height();
-        const double h = labelBox(QStringLiteral("Mg"), kEm, false, {}).height();
-        if (!m_spill.empty())
-            f.size.setHeight(f.size.height() + h + kGap);
-        for (const std::string& text : m_spill) {
-            QRectF box = labelBox(qs(text), kEm, false, QPointF(x, y));
-            if (box.right() > f.size.width() - kMargin && x > kMargin) {
-                x = kMargin;
-                y = f.size.height();
-                f.size.setHeight(f.size.height() + h + kGap);
-                box.moveTopLeft(QPointF(x, y));
-            }
-            put(text, box);
-            x = box.right() + 3.0 * kGap;
-        }
-    }
+    void spill() { m_placer.spill(kMargin); }
 
 private:
-    bool clear(const QRectF& box) const {
-        const QRectF bounds(QPointF(0.0, 0.0), m_out.figure.size);
-        if (!bounds.contains(box))
-            return false;
-        const QRectF padded = box.adjusted(-kClear, -kClear, kClear, kClear);
-        for (const QLineF& s : m_segments)
-            if (segmentMeetsBox(s, padded))
-                return false;
-        for (const FigureLabel& l : m_out.figure.labels)
-            if (l.box.intersects(padded))
-                return false;
-        return true;
-    }
-    void put(const std::string& text, const QRectF& box) {
-        m_out.figure.labels.push_back(makeLabel(qs(text), kEm, box.topLeft(), false, kFrame));
-    }
-
     Elevation& m_out;
-    std::vector<QLineF> m_segments;
-    std::vector<std::string> m_spill;
+    LabelPlacer m_placer{m_out.figure, kEm, kClear, kStep};
 };
 
 // The whole drawing moved across to the middle of the picture; moving everything alike keeps
