@@ -81,6 +81,63 @@ bool segmentMeetsBox(const QLineF& s, const QRectF& box) {
     return true;
 }
 
+LabelPlacer::LabelPlacer(Figure& figure, double em, double clearance, double step)
+    : m_figure(figure), m_em(em), m_clearance(clearance), m_step(step) {}
+
+void LabelPlacer::place(const QString& text, QPointF wish, bool vertical, QColor colour) {
+    const QRectF box = labelBox(text, m_em, false, wish);
+    if (m_segments.empty())
+        m_segments = m_figure.segments();
+    const double reach = vertical ? m_figure.size.height() : m_figure.size.width();
+    for (int k = 0; k * m_step <= reach; ++k) {
+        for (int sign : {1, -1}) {
+            const double d = sign * k * m_step;
+            const QRectF moved = box.translated(vertical ? QPointF(0.0, d) : QPointF(d, 0.0));
+            if (clear(moved)) {
+                m_figure.labels.push_back(makeLabel(text, m_em, moved.topLeft(), false, colour));
+                return;
+            }
+            if (k == 0)
+                break;
+        }
+    }
+    m_spill.emplace_back(text, colour);
+}
+
+void LabelPlacer::spill(double margin) {
+    const double h = labelBox(QStringLiteral("Mg"), m_em, false, {}).height();
+    const double gap = m_clearance * 2.5;
+    double x = margin;
+    double y = m_figure.size.height();
+    if (!m_spill.empty())
+        m_figure.size.setHeight(y + h + gap);
+    for (const auto& [text, colour] : m_spill) {
+        QRectF box = labelBox(text, m_em, false, QPointF(x, y));
+        if (box.right() > m_figure.size.width() - margin && x > margin) {
+            x = margin;
+            y = m_figure.size.height();
+            m_figure.size.setHeight(y + h + gap);
+            box.moveTopLeft(QPointF(x, y));
+        }
+        m_figure.labels.push_back(makeLabel(text, m_em, box.topLeft(), false, colour));
+        x = box.right() + 3.0 * gap;
+    }
+    m_spill.clear();
+}
+
+bool LabelPlacer::clear(const QRectF& box) const {
+    if (!QRectF(QPointF(0.0, 0.0), m_figure.size).contains(box))
+        return false;
+    const QRectF padded = box.adjusted(-m_clearance, -m_clearance, m_clearance, m_clearance);
+    for (const QLineF& s : m_segments)
+        if (segmentMeetsBox(s, padded))
+            return false;
+    for (const FigureLabel& l : m_figure.labels)
+        if (l.box.intersects(padded))
+            return false;
+    return true;
+}
+
 void paintFigure(QPainter& p, const Figure& figure, const QRectF& target) {
     if (!(figure.size.width() > 0.0))
         return;

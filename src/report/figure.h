@@ -62,6 +62,26 @@ FigureLabel makeLabel(const QString& text, double em, QPointF topLeft, bool bold
 // Whether the segment passes through the box (its inside or its edge).
 bool segmentMeetsBox(const QLineF& segment, const QRectF& box);
 
+// Writes labels where their box meets no drawn segment of the figure and no label written
+// before, inside the figure: at the wish if it is clear, else the nearest clear place along
+// one direction, else in rows added under the figure (by `spill`). The lines come first.
+class LabelPlacer {
+public:
+    LabelPlacer(Figure& figure, double em, double clearance = 40.0, double step = 40.0);
+    void place(const QString& text, QPointF wish, bool vertical, QColor colour = Qt::black);
+    void spill(double margin);
+
+private:
+    bool clear(const QRectF& box) const;
+
+    Figure& m_figure;
+    double m_em;
+    double m_clearance;
+    double m_step;
+    std::vector<QLineF> m_segments;
+    std::vector<std::pair<QString, QColor>> m_spill;
+};
+
 // The figure scaled into `target` (the width fits, the aspect kept), top left at its corner.
 void paintFigure(QPainter& p, const Figure& figure, const QRectF& target);
 

@@ -1,7 +1,9 @@
 #include "report/pdf_report.h"
 
 #include "report/diagrams.h"
+#include "report/elevation.h"
 #include "report/figure.h"
+#include "report/system_figure.h"
 #include "text/messages.h"
 
 #include <QFile>
@@ -12,8 +14,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QRegularExpression>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
@@ -28,12 +28,9 @@ constexpr double kLeft_mm = 18.0;
 constexpr double kRight_mm = 192.0;
 constexpr double kTop_mm = 26.0;
 constexpr double kBottom_mm = 282.0;
-constexpr double kElevationHeight_mm = 64.0;
-constexpr double kDrawingHeight_mm = 40.0;
+constexpr double kElevationHeight_mm = 46.0;  // the bay itself, its dimensions around it
 // Sections shorter than this are kept on one page.
 constexpr double kShortSection_mm = 55.0;
-// The labels at the pictures' edges grow outwards once they carry their values.
-constexpr double kPictureMargin = 140.0;
 
 const QString kFamily = QStringLiteral("DejaVu Sans");
 
@@ -65,147 +62,7 @@ struct Page {
     std::vector<PaintOp> ops;
 };
 
-void drawSupport(QPainter& p, QPointF at, bool rolling) {
-    const double s = mm(2.6);
-    QPainterPath tri;
-    tri.moveTo(at);
-    tri.lineTo(at + QPointF(-s, 1.6 * s));
-    tri.lineTo(at + QPointF(s, 1.6 * s));
-    tri.closeSubpath();
-    p.drawPath(tri);
-    const double base = at.y() + 1.6 * s + (rolling ? mm(1.0) : 0.0);
-    p.drawLine(QPointF(at.x() - 1.4 * s, base), QPointF(at.x() + 1.4 * s, base));
-}
-
-void drawFixed(QPainter& p, QPointF at, bool leftEnd) {
-    const double h = mm(6.0);
-    p.drawLine(QPointF(at.x(), at.y() - h), QPointF(at.x(), at.y() + h));
-    const double dx = leftEnd ? -mm(2.0) : mm(2.0);
-    for (double y = at.y() - h; y < at.y() + h; y += mm(2.0))
-        p.drawLine(QPointF(at.x(), y + mm(2.0)), QPointF(at.x() + dx, y));
-}
-
-void paintDrawing(QPainter& p, const SystemDrawing& d, QRectF area) {
-    const double total = d.spanL1_m + d.spanL2_m;
-    if (!(total > 0.0))
-        return;
-    const double x0 = area.left() + mm(22.0);
-    const double x1 = area.right() - mm(22.0);
-    const double scale = (x1 - x0) / total;
-    const double yb = area.top() + mm(17.0);
-    std::vector<double> xs{x0, x0 + d.spanL1_m * scale};
-    if (d.spanL2_m > 0.0)
-        xs.push_back(x1);
-
-    p.save();
-    // The load.
-    p.setPen(QPen(QColor(0x1d, 0x5f, 0xa8), mm(0.25)));
-    const double top = yb - mm(9.0);
-    p.drawLine(QPointF(x0, top), QPointF(x1, top));
-    const int arrows = std::max(2, int((x1 - x0) / mm(7.0)));
-    for (int i = 0; i <= arrows; ++i) {
-        const double x = x0 + (x1 - x0) * i / arrows;
-        p.drawLine(QPointF(x, top), QPointF(x, yb - mm(0.8)));
-        p.drawLine(QPointF(x, yb - mm(0.8)), QPointF(x - mm(0.7), yb - mm(2.0)));
-        p.drawLine(QPointF(x, yb - mm(0.8)), QPointF(x + mm(0.7), yb - mm(2.0)));
-    }
-    p.setFont(font(8.5));
-    p.drawText(QRectF(x0, top - mm(6.0), x1 - x0, mm(5.0)), Qt::AlignCenter, qs(d.lineLoad));
-
-    // The beam and its supports.
-    p.setPen(QPen(Qt::black, mm(0.7)));
-    p.drawLine(QPointF(x0, yb), QPointF(x1, yb));
-    p.setPen(QPen(Qt::black, mm(0.25)));
-    if (d.system == StaticSystem::FixedEnds) {
-        drawFixed(p, QPointF(x0, yb), true);
-        drawFixed(p, QPointF(x1, yb), false);
-    } else {
-        for (std::size_t i = 0; i < xs.size(); ++i)
-            drawSupport(p, QPointF(xs[i], yb), i > 0);
-    }
-
-    // Reactions under the supports; a short last span puts its neighbour's one line lower.
-    p.setFont(font(8.0));
-    const double yr = yb + mm(6.5);
-    const std::vector<double> ends{x0, x1};
-    const std::vector<double>& at = d.system == StaticSystem::FixedEnds ? ends : xs;
-    for (std::size_t i = 0; i < d.reactionTexts.size() && i < at.size(); ++i) {
-        const bool lift = i < d.uplift.size() && d.uplift[i];
-        p.setPen(lift ? kFail : QColor(Qt::black));
-        const double w = mm(34.0);
-        const bool crowded = at.size() == 3 && i == 1 && (x1 - at[1]) < mm(40.0);
-        const double y = yr + (crowded ? mm(4.0) : 0.0);
-        QRectF box(at[i] - w / 2, y, w, mm(4.0));
-        if (i == 0)
-            box.moveLeft(at[i] - mm(20.0));
-        if (i + 1 == at.size() && i > 0)
-            box.moveRight(at[i] + mm(20.0));
-        p.drawText(box, Qt::AlignCenter, qs(d.reactionTexts[i]));
-    }
-
-    // Dimension line with the spans.
-    p.setPen(QPen(Qt::black, mm(0.2)));
-    const double yd = yb + mm(17.0);
-    p.drawLine(QPointF(x0, yd), QPointF(x1, yd));
-    for (double x : xs)
-        p.drawLine(QPointF(x, yd - mm(1.5)), QPointF(x, yd + mm(1.5)));
-    for (std::size_t i = 0; i < d.spanTexts.size() && i + 1 < xs.size(); ++i)
-        p.drawText(QRectF(xs[i], yd + mm(0.5), xs[i + 1] - xs[i], mm(4.5)),
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, qs(d.spanTexts[i]));
-    p.restore();
-}
-
-// The labels in the picture's coordinates mapped onto where the picture was drawn.
-void paintLabels(QPainter& p, const std::vector<PictureLabel>& labels, QRectF view, QRectF target) {
-    const double s = target.width() / view.width();
-    p.save();
-    for (const PictureLabel& l : labels) {
-        QFont f(kFamily);
-        f.setStyleStrategy(QFont::PreferNoShaping);
-        f.setItalic(true);
-        f.setPixelSize(std::max(1, int(std::lround(l.size * s * 0.9))));
-        p.setFont(f);
-        p.setPen(QColor(l.colour));
-        const double w = QFontMetricsF(f, p.device()).horizontalAdvance(l.text);
-        const double x = target.left() + (l.x - view.left()) * s - (l.anchor + 1) * w / 2.0;
-        p.drawText(QPointF(x, target.top() + (l.y - view.top()) * s), l.text);
-    }
-    p.restore();
-}
-
 }  // namespace
-
-LabelledPicture labelledPicture(const std::string& picture,
-                                const std::vector<std::pair<std::string, std::string>>& labels) {
-    LabelledPicture out;
-    QFile file(QStringLiteral(":/report-pictures/") + qs(picture) + QStringLiteral(".svg"));
-    if (!file.open(QIODevice::ReadOnly))
-        return out;
-    QString svg = QString::fromUtf8(file.readAll());
-    static const QRegularExpression textElement(QStringLiteral(
-        R"re(<text x="([-\d.]+)" y="([-\d.]+)"[^>]*?font-size="([\d.]+)"[^>]*?text-anchor="(\w+)"[^>]*?fill="(#[0-9a-fA-F]+)"[^>]*>([^<]*)</text>)re"));
-    QRegularExpressionMatchIterator it = textElement.globalMatch(svg);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        PictureLabel label;
-        label.x = m.captured(1).toDouble();
-        label.y = m.captured(2).toDouble();
-        label.size = m.captured(3).toDouble();
-        const QString anchor = m.captured(4);
-        label.anchor = anchor == QStringLiteral("middle") ? 0
-                       : anchor == QStringLiteral("end")  ? 1
-                                                          : -1;
-        label.colour = m.captured(5);
-        label.text = m.captured(6);
-        for (const auto& [name, text] : labels)
-            if (label.text == qs(name))
-                label.text = qs(text);
-        out.labels.push_back(label);
-    }
-    svg.replace(textElement, QString());
-    out.svg = svg.toUtf8();
-    return out;
-}
 
 struct PdfReport::Layout {
     ReportMeta meta;
@@ -353,20 +210,11 @@ void place(Placer& pl, const Block& b) {
         break;
     }
     case BlockKind::Elevation: {
-        const LabelledPicture picture = labelledPicture(b.picture, b.labels);
-        pl.op(mm(kElevationHeight_mm), [picture](QPainter& p, QRectF box) {
-            QSvgRenderer renderer(picture.svg);
-            if (!renderer.isValid())
-                return;
-            QRectF view = renderer.viewBoxF();
-            view.adjust(-kPictureMargin, 0.0, kPictureMargin, 0.0);
-            renderer.setViewBox(view);
-            const double h = box.height() - mm(2.0);
-            const double wPic = std::min(box.width(), h * view.width() / view.height());
-            const QRectF target(box.center().x() - wPic / 2, box.top(), wPic,
-                                wPic * view.height() / view.width());
-            renderer.render(&p, target);
-            paintLabels(p, picture.labels, view, target);
+        const Figure figure =
+            elevationFigure(b.elevation, kRight_mm - kLeft_mm, kElevationHeight_mm).figure;
+        const double h = figure.size.height() / kFigureUnitsPerMm;
+        pl.op(mm(h + 2.0), [figure](QPainter& p, QRectF box) {
+            paintFigure(p, figure, QRectF(box.topLeft(), QSizeF(box.width(), box.height() - mm(2.0))));
         });
         break;
     }
@@ -380,8 +228,9 @@ void place(Placer& pl, const Block& b) {
         break;
     }
     case BlockKind::Drawing: {
-        const SystemDrawing d = b.drawing;
-        pl.op(mm(kDrawingHeight_mm), [d](QPainter& p, QRectF box) { paintDrawing(p, d, box); });
+        const Figure figure = systemFigure(b.drawing, kRight_mm - kLeft_mm);
+        const double h = figure.size.height() / kFigureUnitsPerMm;
+        pl.op(mm(h), [figure](QPainter& p, QRectF box) { paintFigure(p, figure, box); });
         break;
     }
     }

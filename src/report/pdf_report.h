@@ -41,22 +41,4 @@ private:
     std::unique_ptr<Layout> m_layout;
 };
 
-// The program's own picture without its labels, and the labels with the texts given ("A1"
-// -> "A1 = 120 cm") where the picture had them, in the picture's coordinates. The report
-// writes the labels itself so that they stay text in the PDF.
-struct PictureLabel {
-    double x = 0.0;
-    double y = 0.0;  // baseline
-    double size = 20.0;
-    int anchor = -1;  // -1 start, 0 middle, 1 end
-    QString colour;
-    QString text;
-};
-struct LabelledPicture {
-    QByteArray svg;
-    std::vector<PictureLabel> labels;
-};
-LabelledPicture labelledPicture(const std::string& picture,
-                                const std::vector<std::pair<std::string, std::string>>& labels);
-
 }  // namespace cw::report

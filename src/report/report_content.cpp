@@ -116,17 +116,6 @@ Message rulePhrase(DeflectionRule r) {
     return Message::ReportRuleCap15;
 }
 
-std::string pictureOf(const BayInput& in) {
-    const bool terrax = in.series == Series::Terrax;
-    switch (in.system) {
-    case StaticSystem::OneSpan: return terrax ? "system_terrax_one_span" : "system_veltra_one_span";
-    case StaticSystem::FixedEnds: return "system_fixed_ends";
-    case StaticSystem::TwoSpans:
-        return terrax ? "system_terrax_two_spans" : "system_veltra_two_spans";
-    }
-    return "system_veltra_one_span";
-}
-
 bool isRuleOf2015(DeflectionRule r) {
     return r == DeflectionRule::SpanOver200 || r == DeflectionRule::FiveMmPlusSpanOver300 ||
            r == DeflectionRule::SpanOver250;
@@ -165,26 +154,33 @@ void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions
     const BayInput& in = bay.input;
     w.heading(Message::ReportHeadingSystem);
     Block picture = makeBlock(BlockKind::Elevation);
-    picture.picture = pictureOf(in);
+    ElevationInput& e = picture.elevation;
     // Lengths in cm, as the caption under the picture says: the grid widths of a narrow
     // elevation leave no room for units.
     const auto cm = [&](const char* symbol, double v) {
         return std::string(symbol) + " = " + w.n(v);
     };
-    picture.labels = {{"A1", cm("A1", in.gridWidthA1_cm)},
-                      {"A2", cm("A2", in.gridWidthA2_cm)},
-                      {"H1", cm("H1", in.glazingHeightH1_cm)},
-                      {"H2", cm("H2", in.glazingHeightH2_cm)},
-                      {"q", "q = " + w.fixed(q_kNm) + " kN/m"}};
+    e.a1_cm = in.gridWidthA1_cm;
+    e.a2_cm = in.gridWidthA2_cm;
+    e.l1_cm = in.spanL1_cm;
+    e.l2_cm = twoSpans(in) ? in.spanL2_cm : 0.0;
+    e.h1_cm = in.glazingHeightH1_cm;
+    e.h2_cm = in.glazingHeightH2_cm;
+    e.a1Text = cm("A1", in.gridWidthA1_cm);
+    e.a2Text = cm("A2", in.gridWidthA2_cm);
+    e.h1Text = cm("H1", in.glazingHeightH1_cm);
+    e.h2Text = cm("H2", in.glazingHeightH2_cm);
     if (twoSpans(in)) {
-        picture.labels.emplace_back("L1", cm("L1", in.spanL1_cm));
-        picture.labels.emplace_back("L2", cm("L2", in.spanL2_cm));
-        picture.labels.emplace_back("L", cm("L", in.spanL1_cm + in.spanL2_cm));
+        e.l1Text = cm("L1", in.spanL1_cm);
+        e.l2Text = cm("L2", in.spanL2_cm);
+        e.totalText = cm("L", in.spanL1_cm + in.spanL2_cm);
     } else {
-        picture.labels.emplace_back("L", cm("L", in.spanL1_cm));
+        e.l1Text = cm("L", in.spanL1_cm);
     }
-    if (bay.design.slopedGlazing)
-        picture.labels.emplace_back("α", "α = " + w.n(in.slope_deg) + "°");
+    if (bay.design.slopedGlazing) {
+        e.slope_deg = in.slope_deg;
+        e.slopeText = "α = " + w.n(in.slope_deg) + "°";
+    }
     w.add(std::move(picture));
 
     Block drawing = makeBlock(BlockKind::Drawing);

@@ -2,6 +2,7 @@
 
 #include "design/bay.h"
 #include "report/diagrams.h"
+#include "report/elevation.h"
 #include "report/report_bay.h"
 
 #include <string>
@@ -28,7 +29,7 @@ enum class BlockKind {
     Formula,    // a symbols, b numbers substituted, c result with its unit
     Text,       // a
     Verdict,    // a, ok says pass or fail
-    Elevation,  // picture with labels
+    Elevation,  // elevation
     Drawing,    // drawing
     Diagrams,   // diagram, in language and format
 };
@@ -37,8 +38,7 @@ struct Block {
     BlockKind kind = BlockKind::Text;
     std::string a, b, c;
     bool ok = true;
-    std::string picture;  // a picture of the program's resources, without its extension
-    std::vector<std::pair<std::string, std::string>> labels;  // picture label -> text
+    ElevationInput elevation;
     SystemDrawing drawing;
     DiagramInput diagram;
     Language language = Language::Greek;

@@ -407,8 +407,10 @@ TEST_P(SubstitutedLines, GiveTheirPrintedResults) {
     int evaluated = 0;
     for (const Block& b : bayBlocks(bay)) {
         std::vector<std::string> texts = {b.a, b.b, b.c};
-        for (const auto& [label, text] : b.labels)
-            texts.push_back(text);
+        const ElevationInput& e = b.elevation;
+        for (const std::string* t : {&e.a1Text, &e.a2Text, &e.l1Text, &e.l2Text, &e.totalText,
+                                     &e.h1Text, &e.h2Text, &e.slopeText})
+            texts.push_back(*t);
         for (const auto& list : {b.drawing.spanTexts, b.drawing.reactionTexts})
             texts.insert(texts.end(), list.begin(), list.end());
         texts.push_back(b.drawing.lineLoad);
