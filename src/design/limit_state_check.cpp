@@ -112,7 +112,7 @@ void checkMullion(const BayInput& bay, const LimitStateInput& in, const Alloy& a
     const double b = loadWidthOf(bay.gridWidthA1_cm, bay.gridWidthA2_cm) / 100.0;
     const BeamResult unit =
         analyseBeam({bay.system, L1, L2, kE_kNm2 * cm4ToM4(s.ix_cm4), 1}, {1.0, {}});
-    if (!unit.valid || !(s.wx_cm3 > 0.0) || !(s.area_cm2 > 0.0))
+    if (!unit.valid || !(s.wx_cm3 > 0.0) || s.area_cm2 < 0.0)
         return;
     const MullionLoads l = mullionLoads(bay, in, b, L1 + L2);
     const double fo = r.fo_MPa;
@@ -171,7 +171,10 @@ void checkMullion(const BayInput& bay, const LimitStateInput& in, const Alloy& a
         add(r, CheckId::MullionBendingShear, "EN 1999-1-1 6.2.8", e.M,
             shearReducedMomentResistance(m.MRd_kNm, e.V, VRd));
     }
-    if (e.N > 0.0) {
+    // A section without its area (the built-in rows) cannot be checked for the axial force.
+    if (e.N > 0.0 && !(s.area_cm2 > 0.0))
+        r.axialNotVerified = true;
+    else if (e.N > 0.0) {
         add(r, CheckId::MullionAxialBending, "EN 1999-1-1 6.2.9", e.interaction, 1.0);
         r.memberBucklingNotVerified = !tension;
     }
@@ -364,7 +367,7 @@ LimitStateResult checkLimitStates(const BayInput& bay, const LimitStateInput& in
             r.governing = k;
     }
     const bool assumed = r.sectionClassNotVerified || (in.transom && r.transomClassNotVerified) ||
-                         r.shearNotVerified || r.memberBucklingNotVerified ||
+                         r.shearNotVerified || r.memberBucklingNotVerified || r.axialNotVerified ||
                          r.shearBucklingNotCovered || r.effectiveModulusEstimated;
     r.verdict = !all      ? LimitStateVerdict::Fails
                 : assumed ? LimitStateVerdict::PassesUnverified

@@ -29,7 +29,7 @@ struct LimitStateSection {
     std::optional<double> weffx_cm3;
     double iy_cm4 = 0.0;  // about the other axis (a transom under the glass weight)
     double wy_cm3 = 0.0;
-    double area_cm2 = 0.0;
+    double area_cm2 = 0.0;                // 0: unknown, the axial check is not made
     std::optional<double> shearArea_cm2;  // else the webs among the parts
     std::span<const SectionPart> parts;   // none: the class is not verified
     std::optional<double> mass_kgm;       // none: the profile's weight is left out, noted
@@ -104,6 +104,7 @@ struct LimitStateResult {
     bool shearNotVerified = false;           // no shear area
     bool shearBucklingNotCovered = false;    // a web beyond 39 eps
     bool memberBucklingNotVerified = false;  // compression: 6.3 is not in these checks
+    bool axialNotVerified = false;           // an axial force on a section of unknown area
     bool thicknessOutsideAlloyTable = false;
 
     std::array<AnchorForce, 3> anchors{};
