@@ -63,6 +63,7 @@ enum class CheckId {
 struct LimitStateCheck {
     CheckId id = CheckId::MullionBending;
     std::string_view clause;
+    CombinationId combination = CombinationId::WindPressure;  // the one that gave E_d
     double Ed = 0.0;  // kNm, kN, mm; an interaction's value against Rd 1
     double Rd = 0.0;
     double utilisation = 0.0;  // Ed / Rd rounded up to three decimals

@@ -1,8 +1,8 @@
 // The limit-state basis on a bay run: which catalogue row it suggests, from the run's own
 // choice upward, and what a document's basis asks of runBay.
 
-#include "bay/bay_run.h"
 #include "bay/limit_state_run.h"
+#include "bay/bay_run.h"
 
 #include <gtest/gtest.h>
 
@@ -62,10 +62,20 @@ TEST(LimitStateRun, SuggestsTheSmallestRowPassingEveryCheck) {
     const MullionRow m20 = row("M-20", 200.0, 20.0);
     const MullionRow m30 = row("M-30", 300.0, 30.0);
     const Row rows[] = {
-        {"sigma_9.0_skipped_for_the_next_row", {m9, m20, m30}, "M-9.0", "M-20", 0.663, false,
+        {"sigma_9.0_skipped_for_the_next_row",
+         {m9, m20, m30},
+         "M-9.0",
+         "M-20",
+         0.663,
+         false,
          LimitStateVerdict::PassesUnverified},
         {"sigma_9.0_alone_fails", {m9}, "M-9.0", "M-9.0", 1.061, true, LimitStateVerdict::Fails},
-        {"never_below_the_run_choice", {m9, m20, m30}, "M-30", "M-30", 0.442, false,
+        {"never_below_the_run_choice",
+         {m9, m20, m30},
+         "M-30",
+         "M-30",
+         0.442,
+         false,
          LimitStateVerdict::PassesUnverified},
     };
     for (const Row& r : rows) {
@@ -147,7 +157,8 @@ TEST(LimitStateRun, RunBayChecksOnlyUnderTheLimitStateBasis) {
     // KA-02 (113,13 cm4, e 57,15 mm: W 19,795 cm3) covers 1,5067 / 0,015 = 100,4 cm4; M_Ed
     // 1,6875 against 19,795 x 140 / 1,1 = 2,5194 kNm: 0,670. The built-in rows give neither
     // elements nor area: class and axial force unverified, not a plain pass. 6063 T5 (f_o
-    // 130 for t <= 5 mm; with no wall thickness the lowest band, 110): 1,6875 / (19,795 x 110 / 1100) = 0,8525 -> 0,853.
+    // 130 for t <= 5 mm; with no wall thickness the lowest band, 110): 1,6875 / (19,795 x 110 /
+    // 1100) = 0,8525 -> 0,853.
     struct Row {
         std::string name;
         DesignBasis basis;
@@ -176,8 +187,7 @@ TEST(LimitStateRun, RunBayChecksOnlyUnderTheLimitStateBasis) {
         EXPECT_EQ(o.limitStates->result.verdict, LimitStateVerdict::PassesUnverified);
         EXPECT_TRUE(o.limitStates->result.sectionClassNotVerified);
         EXPECT_TRUE(o.limitStates->result.axialNotVerified);
-        EXPECT_DOUBLE_EQ(utilisationOf(o.limitStates->result, CheckId::MullionBending),
-                         r.bending);
+        EXPECT_DOUBLE_EQ(utilisationOf(o.limitStates->result, CheckId::MullionBending), r.bending);
     }
 }
 

@@ -289,6 +289,44 @@ TEST(LimitStateCheck, UnknownAreaLeavesTheAxialForceUnverified) {
     }
 }
 
+// Each check names the combination that gave its E_d: on a vertical mullion pressure and
+// suction load alike and the first (pressure) is named; on sloped glazing with snow (the case
+// above) snow leading gives both the moment (1,64228 against 1,35 x 0,21651 + 1,5 x 0,5 + 0,75 x
+// 0,6 = 1,49229) and the axial force.
+TEST(LimitStateCheck, NamesTheCombinationOfEachCheck) {
+    struct Row {
+        std::string name;
+        BayInput bay;
+        LimitStateInput in;
+        CheckId id;
+        CombinationId combination;
+    };
+    const BayInput plain = bay(StaticSystem::OneSpan, 100, 100, 300, 0, 1.0, 0.0);
+    const Row rows[] = {
+        {"vertical_bending", plain, input(mullion(1000.0, 12.5, 0.0)), CheckId::MullionBending,
+         CombinationId::WindPressure},
+        {"vertical_deflection", plain, input(mullion(1000.0, 12.5, 0.0)),
+         CheckId::MullionDeflection, CombinationId::CharPressure},
+        {"sloped_bending", slopedBay(), sloped(), CheckId::MullionBending,
+         CombinationId::SnowLeading},
+        {"sloped_axial", slopedBay(), sloped(), CheckId::MullionAxialBending,
+         CombinationId::SnowLeading},
+        {"sloped_deflection", slopedBay(), sloped(), CheckId::MullionDeflection,
+         CombinationId::CharPressure},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const LimitStateResult r = checkLimitStates(row.bay, row.in);
+        bool found = false;
+        for (int k = 0; k < r.checkCount; ++k)
+            if (r.checks[std::size_t(k)].id == row.id) {
+                found = true;
+                EXPECT_EQ(r.checks[std::size_t(k)].combination, row.combination);
+            }
+        EXPECT_TRUE(found);
+    }
+}
+
 TEST(LimitStateCheck, UtilisationRoundsUp) {
     struct Row {
         double u, rounded;
