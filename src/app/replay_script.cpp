@@ -4,6 +4,8 @@
 #include "app/report_hook.h"
 #include "input/report_export.h"
 #include "input/deflection_criterion.h"
+#include "input/design_basis.h"
+#include "bay/limit_state_texts.h"
 #include "input/form.h"
 #include "input/site_wind.h"
 #include "model/inventory.h"
@@ -101,6 +103,19 @@ public:
                 return "criterion takes 2003 or 2015";
             chooseCriterion(m_form.state(), l.name == "2015" ? DeflectionCriterion::En13830_2015
                                                              : DeflectionCriterion::En13830_2003);
+            return {};
+        }
+        if (l.verb == "basis") {
+            const std::optional<DesignBasis> basis = basisOfKey(l.name);
+            if (l.hasRest || !basis)
+                return "basis takes allowable or limit-states";
+            chooseBasis(m_form.state(), *basis);
+            return {};
+        }
+        if (l.verb == "alloy") {
+            const std::string_view name = line.size() > 6 ? line.substr(6) : std::string_view();
+            if (!chooseAlloy(m_form.state(), name))
+                return "not an alloy of the table: " + std::string(name);
             return {};
         }
         if (l.verb == "site-wind")

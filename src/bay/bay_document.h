@@ -4,6 +4,8 @@
 #include "bay/tagged_value.h"
 #include "bay/wind_input.h"
 #include "design/deflection_criterion.h"
+#include "design/design_basis.h"
+#include "design/limit_state_check.h"
 #include "design/site_wind.h"
 #include "text/language.h"
 
@@ -59,6 +61,10 @@ struct BayDocument {
     std::string slope_deg;
     Language language = Language::Greek;
     DeflectionCriterion deflectionCriterion = DeflectionCriterion::En13830_2003;
+    // The limit-state basis and its choices; the allowable basis reads none of them.
+    DesignBasis basis = DesignBasis::Allowable;
+    std::string alloy = "6060 T6";
+    Hanging hanging = Hanging::HungFromTop;
     std::optional<BayKeptState> kept;
 
     // The same inputs: the wind load compares by the pressure the next run takes, so that a

@@ -202,7 +202,8 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt) {
     if (!run.systemChosen)
         return out;
     out.input = run.bay;
-    out.design = designBay(run.bay, builtInCatalogues().of(run.bay.series));
+    const Catalogue& catalogue = builtInCatalogues().of(run.bay.series);
+    out.design = designBay(run.bay, catalogue);
     if (!out.design.finite) {
         out.refusal = resultOutOfRange(in.language);
         return out;
@@ -217,6 +218,10 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt) {
     const auto allowable = shownNumber(out, Field::DesignedDeflectionLimit, fmt);
     if (deflection && allowable)
         out.deflectionPasses = compareAsShown(*deflection, *allowable) <= 0;
+    if (d.basis == DesignBasis::LimitStates)
+        if (const Alloy* alloy = findAlloy(d.alloy))
+            out.limitStates = runLimitStates(out.input, out.design, catalogue,
+                                             {alloy, d.hanging, PartialFactors{}});
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "bay/bay_document.h"
 #include "bay/bay_input.h"
+#include "bay/limit_state_run.h"
 #include "bay/run_texts.h"
 #include "design/bay.h"
 
@@ -30,6 +31,9 @@ struct BayOutcome {
     TaggedValue heightBandLimit;
     // The site values kept with the bay, when the pressure the run took is the one they gave.
     std::optional<SiteWindApplied> siteWind;
+    // Under the limit-state basis, a completed run's checks and the mullion they suggest;
+    // nothing under the allowable basis, without a mullion, or with an alloy not known.
+    std::optional<LimitStateRun> limitStates;
 
     // Whether the panel shows the field after the run: a run without a fitting mullion hides
     // the mullion's and the transom's results.

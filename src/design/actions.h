@@ -27,6 +27,7 @@ enum class CombinationId {
     WindLeadingSnow,  // gammaG,sup G + gammaQ W + gammaQ psi0,s S
     CharPressure,     // G + W (+ S): deflection
     CharSuction,      // G - W: deflection under suction, anchor forces
+    CharDead,         // G alone: the glass on a transom's setting blocks (never in the list)
 };
 
 // Factors of one combination on the characteristic actions. Wind is signed: positive is

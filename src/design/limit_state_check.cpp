@@ -58,10 +58,12 @@ std::string_view edition(const BayInput& bay) {
     return bay.criterion == DeflectionCriterion::En13830_2015 ? "EN 13830:2015" : "EN 13830:2003";
 }
 
-void add(LimitStateResult& r, CheckId id, std::string_view clause, double Ed, double Rd) {
+void add(LimitStateResult& r, CheckId id, std::string_view clause, CombinationId combination,
+         double Ed, double Rd) {
     LimitStateCheck& c = r.checks[static_cast<std::size_t>(r.checkCount++)];
     c.id = id;
     c.clause = clause;
+    c.combination = combination;
     c.Ed = Ed;
     c.Rd = Rd;
     c.utilisation = roundUpUtilisation(std::abs(Ed) / Rd);
@@ -101,6 +103,9 @@ MullionLoads mullionLoads(const BayInput& bay, const LimitStateInput& in, double
 
 struct Envelope {
     double M = 0.0, V = 0.0, N = 0.0, interaction = 0.0;
+    // The combination that gave each; the first of equals.
+    CombinationId byM = CombinationId::WindPressure, byV = CombinationId::WindPressure,
+                  byInteraction = CombinationId::WindPressure;
 };
 
 void checkMullion(const BayInput& bay, const LimitStateInput& in, const Alloy& alloy,
@@ -112,7 +117,7 @@ void checkMullion(const BayInput& bay, const LimitStateInput& in, const Alloy& a
     const double b = loadWidthOf(bay.gridWidthA1_cm, bay.gridWidthA2_cm) / 100.0;
     const BeamResult unit =
         analyseBeam({bay.system, L1, L2, kE_kNm2 * cm4ToM4(s.ix_cm4), 1}, {1.0, {}});
-    if (!unit.valid || !(s.wx_cm3 > 0.0) || !(s.area_cm2 > 0.0))
+    if (!unit.valid || !(s.wx_cm3 > 0.0) || s.area_cm2 < 0.0)
         return;
     const MullionLoads l = mullionLoads(bay, in, b, L1 + L2);
     const double fo = r.fo_MPa;
@@ -148,44 +153,66 @@ void checkMullion(const BayInput& bay, const LimitStateInput& in, const Alloy& a
     const bool snow = in.sloped && l.snowAcross != 0.0;
     Envelope e;
     double deflection[2] = {0.0, 0.0};
+    CombinationId byDeflection[2] = {CombinationId::CharPressure, CombinationId::CharPressure};
     for (const Combination& c : combinations(f, snow, storage)) {
         const double q = c.dead * l.deadAcross + c.wind * l.windAcross + c.snow * l.snowAcross;
         if (!c.ultimate) {
-            for (int k = 0; k < 2; ++k)
-                deflection[k] = std::max(
-                    deflection[k], std::abs(q * unit.spanMaxDeflection[std::size_t(k)].value));
+            for (std::size_t k = 0; k < 2; ++k) {
+                const double w = std::abs(q * unit.spanMaxDeflection[k].value);
+                if (w > deflection[k]) {
+                    deflection[k] = w;
+                    byDeflection[k] = c.id;
+                }
+            }
             continue;
         }
         // Worst moment and worst axial force taken together, wherever they are along it.
         const double M = std::abs(q) * Mu;
         const double N = c.dead * l.deadAlong + c.snow * l.snowAlong;
-        e.M = std::max(e.M, M);
-        e.V = std::max(e.V, std::abs(q) * Vu);
+        if (M > e.M) {
+            e.M = M;
+            e.byM = c.id;
+        }
+        if (std::abs(q) * Vu > e.V) {
+            e.V = std::abs(q) * Vu;
+            e.byV = c.id;
+        }
         e.N = std::max(e.N, N);
-        if (N > 0.0)
-            e.interaction = std::max(e.interaction, axialBendingUtilisation(N, NRd, M, m.MRd_kNm));
+        if (N > 0.0) {
+            const double u = axialBendingUtilisation(N, NRd, M, m.MRd_kNm);
+            if (u > e.interaction) {
+                e.interaction = u;
+                e.byInteraction = c.id;
+            }
+        }
     }
-    add(r, CheckId::MullionBending, "EN 1999-1-1 6.2.5", e.M, m.MRd_kNm);
+    add(r, CheckId::MullionBending, "EN 1999-1-1 6.2.5", e.byM, e.M, m.MRd_kNm);
     if (!r.shearNotVerified) {
-        add(r, CheckId::MullionShear, "EN 1999-1-1 6.2.6", e.V, VRd);
-        add(r, CheckId::MullionBendingShear, "EN 1999-1-1 6.2.8", e.M,
+        add(r, CheckId::MullionShear, "EN 1999-1-1 6.2.6", e.byV, e.V, VRd);
+        add(r, CheckId::MullionBendingShear, "EN 1999-1-1 6.2.8", e.byM, e.M,
             shearReducedMomentResistance(m.MRd_kNm, e.V, VRd));
     }
-    if (e.N > 0.0) {
-        add(r, CheckId::MullionAxialBending, "EN 1999-1-1 6.2.9", e.interaction, 1.0);
+    // A section without its area (the built-in rows) cannot be checked for the axial force.
+    if (e.N > 0.0 && !(s.area_cm2 > 0.0))
+        r.axialNotVerified = true;
+    else if (e.N > 0.0) {
+        add(r, CheckId::MullionAxialBending, "EN 1999-1-1 6.2.9", e.byInteraction, e.interaction,
+            1.0);
         r.memberBucklingNotVerified = !tension;
     }
     // Each span against its own limit; the worse of the two is the check.
     double worstEd = deflection[0];
     double worstRd = deflectionLimit_mm(bay, bay.spanL1_cm);
+    CombinationId worstBy = byDeflection[0];
     if (L2 > 0.0) {
         const double limit2 = deflectionLimit_mm(bay, bay.spanL2_cm);
         if (!(deflection[1] / limit2 <= worstEd / worstRd)) {
             worstEd = deflection[1];
             worstRd = limit2;
+            worstBy = byDeflection[1];
         }
     }
-    add(r, CheckId::MullionDeflection, edition(bay), worstEd, worstRd);
+    add(r, CheckId::MullionDeflection, edition(bay), worstBy, worstEd, worstRd);
 
     // Anchors: wind across at every support, the weight along at the one that carries it.
     r.anchorCount = unit.supportCount;
@@ -255,16 +282,17 @@ void checkTransom(const BayInput& bay, const LimitStateInput& in, const Alloy& a
     // The weak axis with the elastic modulus: the parts are classified for the strong one.
     const BendingResistance my =
         bendingResistance(0, s.wy_cm3, std::nullopt, std::nullopt, 1.0, st.fo, f.gammaM1);
-    add(r, CheckId::TransomBending, "EN 1999-1-1 6.2.9",
+    add(r, CheckId::TransomBending, "EN 1999-1-1 6.2.9", CombinationId::WindPressure,
         axialBendingUtilisation(0.0, 1.0, f.gammaQ * Mw, mx.MRd_kNm) +
             f.gammaGUnfav * Mg / my.MRd_kNm,
         1.0);
-    add(r, CheckId::TransomDeflection, edition(bay), dw, deflectionLimit_mm(bay, L * 100.0));
+    add(r, CheckId::TransomDeflection, edition(bay), CombinationId::CharPressure, dw,
+        deflectionLimit_mm(bay, L * 100.0));
     // Glass on setting blocks: L/500, and at most 3 mm under EN 13830:2003.
     double blockLimit = L * 1000.0 / 500.0;
     if (bay.criterion == DeflectionCriterion::En13830_2003)
         blockLimit = std::min(blockLimit, 3.0);
-    add(r, CheckId::TransomBlockDeflection, edition(bay), dg, blockLimit);
+    add(r, CheckId::TransomBlockDeflection, edition(bay), CombinationId::CharDead, dg, blockLimit);
     // I >= P a (3 L^2 - 4 a^2) / (24 E delta), cm4.
     const double Lmm = L * 1000.0, amm = a2 * 1000.0;
     r.requiredTransomIy_cm4 = P * 1000.0 * amm * (3.0 * Lmm * Lmm - 4.0 * amm * amm) /
@@ -364,7 +392,7 @@ LimitStateResult checkLimitStates(const BayInput& bay, const LimitStateInput& in
             r.governing = k;
     }
     const bool assumed = r.sectionClassNotVerified || (in.transom && r.transomClassNotVerified) ||
-                         r.shearNotVerified || r.memberBucklingNotVerified ||
+                         r.shearNotVerified || r.memberBucklingNotVerified || r.axialNotVerified ||
                          r.shearBucklingNotCovered || r.effectiveModulusEstimated;
     r.verdict = !all      ? LimitStateVerdict::Fails
                 : assumed ? LimitStateVerdict::PassesUnverified

@@ -29,7 +29,7 @@ struct LimitStateSection {
     std::optional<double> weffx_cm3;
     double iy_cm4 = 0.0;  // about the other axis (a transom under the glass weight)
     double wy_cm3 = 0.0;
-    double area_cm2 = 0.0;
+    double area_cm2 = 0.0;                // 0: unknown, the axial check is not made
     std::optional<double> shearArea_cm2;  // else the webs among the parts
     std::span<const SectionPart> parts;   // none: the class is not verified
     std::optional<double> mass_kgm;       // none: the profile's weight is left out, noted
@@ -63,6 +63,7 @@ enum class CheckId {
 struct LimitStateCheck {
     CheckId id = CheckId::MullionBending;
     std::string_view clause;
+    CombinationId combination = CombinationId::WindPressure;  // the one that gave E_d
     double Ed = 0.0;  // kNm, kN, mm; an interaction's value against Rd 1
     double Rd = 0.0;
     double utilisation = 0.0;  // Ed / Rd rounded up to three decimals
@@ -104,6 +105,7 @@ struct LimitStateResult {
     bool shearNotVerified = false;           // no shear area
     bool shearBucklingNotCovered = false;    // a web beyond 39 eps
     bool memberBucklingNotVerified = false;  // compression: 6.3 is not in these checks
+    bool axialNotVerified = false;           // an axial force on a section of unknown area
     bool thicknessOutsideAlloyTable = false;
 
     std::array<AnchorForce, 3> anchors{};

@@ -37,6 +37,10 @@ constexpr NameTable<BayWindSource, 6> kWindSourceNames = {
      {BayWindSource::WindSpeed, "speed"}}};
 constexpr NameTable<Language, 2> kLanguageNames = {
     {{Language::Greek, "el"}, {Language::English, "en"}}};
+constexpr NameTable<DesignBasis, 2> kBasisNames = {
+    {{DesignBasis::Allowable, "allowable"}, {DesignBasis::LimitStates, "limit-states"}}};
+constexpr NameTable<Hanging, 2> kHangingNames = {
+    {{Hanging::HungFromTop, "top"}, {Hanging::StandingOnBase, "base"}}};
 constexpr NameTable<DeflectionCriterion, 2> kCriterionNames = {
     {{DeflectionCriterion::En13830_2003, "2003"}, {DeflectionCriterion::En13830_2015, "2015"}}};
 
@@ -120,6 +124,25 @@ public:
     Reader(const QJsonObject& object, const NumberFormat& fmt) : m_object(object), m_fmt(fmt) {}
 
     std::optional<BayFileError> error;
+
+    // An alloy of the table, kept by its canonical name.
+    void alloy(std::string_view key, std::string& out) {
+        if (error)
+            return;
+        const QJsonValue value = m_object.value(qstr(key));
+        if (value.isUndefined())
+            return;
+        if (!value.isString()) {
+            fail(BayFileErrorKind::WrongType, key);
+            return;
+        }
+        const Alloy* found = findAlloy(value.toString().toStdString());
+        if (!found) {
+            fail(BayFileErrorKind::UnknownValue, key);
+            return;
+        }
+        out = std::string(found->name);
+    }
 
     void text(std::string_view key, std::string& out) {
         const QJsonValue value = required(key);
@@ -263,6 +286,14 @@ QByteArray bayDocumentToJson(const BayDocument& doc, const NumberFormat& fmt) {
     object.insert(qstr(bay_key::kLanguage), qstr(nameOf(kLanguageNames, doc.language)));
     object.insert(qstr(bay_key::kDeflectionCriterion),
                   qstr(nameOf(kCriterionNames, doc.deflectionCriterion)));
+    // Files of the allowable basis stay as they were.
+    const BayDocument defaults;
+    if (doc.basis != defaults.basis || doc.alloy != defaults.alloy ||
+        doc.hanging != defaults.hanging) {
+        object.insert(qstr(bay_key::kDesignBasis), qstr(nameOf(kBasisNames, doc.basis)));
+        object.insert(qstr(bay_key::kAlloy), qstr(doc.alloy));
+        object.insert(qstr(bay_key::kHanging), qstr(nameOf(kHangingNames, doc.hanging)));
+    }
     for (const auto& [key, member] : kTextFields)
         object.insert(qstr(key), qstr(numberTextToFile(doc.*member, fmt)));
     // A document from a schedule keeps nothing more: it opens as its bands and buttons take it.
@@ -338,6 +369,9 @@ BayFileReadResult bayDocumentFromJson(const QByteArray& json, const NumberFormat
     reader.choice(bay_key::kWindSource, kWindSourceNames, doc.windSource, false);
     reader.choice(bay_key::kLanguage, kLanguageNames, doc.language, false);
     reader.choice(bay_key::kDeflectionCriterion, kCriterionNames, doc.deflectionCriterion, true);
+    reader.choice(bay_key::kDesignBasis, kBasisNames, doc.basis, true);
+    reader.alloy(bay_key::kAlloy, doc.alloy);
+    reader.choice(bay_key::kHanging, kHangingNames, doc.hanging, true);
     // The kept state comes whole or not at all.
     if (number == 2 && object.contains(qstr(bay_key::kHeightBand))) {
         BayKeptState kept;

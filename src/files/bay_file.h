@@ -63,6 +63,11 @@ inline constexpr std::string_view kSlope = "slope_deg";
 inline constexpr std::string_view kLanguage = "language";                        // el|en
 inline constexpr std::string_view kDeflectionCriterion = "deflectionCriterion";  // 2003|2015,
                                                                                  // optional
+// The design basis and its choices, all optional: a file without them is designed by the
+// allowable stress, 6060 T6, hung from the top. Written only where one differs from that.
+inline constexpr std::string_view kDesignBasis = "designBasis";  // allowable|limit-states
+inline constexpr std::string_view kAlloy = "alloy";              // as findAlloy reads it
+inline constexpr std::string_view kHanging = "hanging";          // top|base
 // Version 2: what the window keeps besides the inputs above (BayKeptState): all of these or,
 // for a bay that was never in a window (a schedule's row), none.
 inline constexpr std::string_view kHeightBand = "heightBand";  // none|0-8|8-20|20-100: the

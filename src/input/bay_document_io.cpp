@@ -1,6 +1,7 @@
 #include "input/bay_document_io.h"
 
 #include "input/deflection_criterion.h"
+#include "input/design_basis.h"
 #include "input/language.h"
 #include "input/next_run.h"
 
@@ -53,6 +54,9 @@ void openDocument(Form& f, const BayDocument& d, bool run) {
         f.state().message(std::move(text));
 
     chooseCriterion(f.state(), d.deflectionCriterion);
+    chooseBasis(f.state(), d.basis);
+    chooseAlloy(f.state(), d.alloy);
+    chooseHanging(f.state(), d.hanging);
     // In the order a user would go: the language first, since a series takes it over.
     if (d.language == Language::English)
         f.click(C::Command10);

@@ -4,6 +4,7 @@
 #include "bay/bay_input.h"
 #include "bay/field_rules.h"
 #include "model/results_panel.h"
+#include "input/design_basis.h"
 
 namespace cw {
 
@@ -42,6 +43,7 @@ void runNext(WindowState& w) {
         return;
     }
     showDesign(w, run.bay, design, texts);
+    runLimitStatesOf(w, run.bay, design);
     markResultsCurrent(w);
 }
 

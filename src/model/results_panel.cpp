@@ -125,6 +125,7 @@ void hideResults(WindowState& w) {
     w.hide({C::Text6, C::Text20, C::Text25, C::Text43});
     w.show({C::Label51, C::Label52, C::Label53, C::Text32});
     w.shownRun.reset();
+    w.limitStates.reset();
 }
 
 namespace {

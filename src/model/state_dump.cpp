@@ -1,6 +1,8 @@
 #include "model/state_dump.h"
 
 #include "model/inventory.h"
+#include "model/limit_state_dump.h"
+#include "bay/limit_state_texts.h"
 #include "model/verdict_line.h"
 #include "model/verdicts.h"
 
@@ -210,6 +212,18 @@ std::string stateDump(const WindowState& form, const std::vector<std::string>& m
     out += ", \"";
     out += dumpkey::ResultsCurrent;
     out += resultsCurrent(form) ? "\": true" : "\": false";
+    out += ", \"";
+    out += dumpkey::Basis;
+    out += "\": \"";
+    out += basisKey(form.basis);
+    out += "\", \"";
+    out += dumpkey::Alloy;
+    out += "\": ";
+    out += jsonString(form.alloy);
+    out += ", \"";
+    out += dumpkey::LimitStates;
+    out += "\": ";
+    appendLimitStates(out, form);
     out += ", \"";
     out += dumpkey::VerdictLine;
     out += "\": ";

@@ -16,6 +16,8 @@ namespace cw {
 //    "criterion": "2003" | "2015",
 //    "siteWind": null | {"category": "II", "vb0": n, ..., "qp": n, "w": n},
 //    "resultsCurrent": bool,  true while the results are those of the inputs (used_inputs.h)
+//    "basis": "allowable" | "limit-states", "alloy": string,
+//    "limitStates": null | {...},  the checks of a limit-state run shown (limit_state_dump.h)
 //    "verdictLine": string or null,  the sentence under the results panel (verdict_line.h)
 //    "messages": [string, ...]}
 // Text boxes carry "text", option buttons "selected". A form value is null while empty, a
@@ -36,6 +38,9 @@ inline constexpr std::string_view Modified = "modified";
 inline constexpr std::string_view Criterion = "criterion";
 inline constexpr std::string_view SiteWind = "siteWind";
 inline constexpr std::string_view ResultsCurrent = "resultsCurrent";
+inline constexpr std::string_view Basis = "basis";
+inline constexpr std::string_view Alloy = "alloy";
+inline constexpr std::string_view LimitStates = "limitStates";
 inline constexpr std::string_view VerdictLine = "verdictLine";
 inline constexpr std::string_view Messages = "messages";
 }  // namespace dumpkey

@@ -24,7 +24,7 @@ bool UsedInputs::operator==(const UsedInputs& o) const {
     return series == o.series && system == o.system && heightBandOption == o.heightBandOption &&
            windSource == o.windSource && pressure == o.pressure &&
            heightBandLimit == o.heightBandLimit && sitesEqual && criterion == o.criterion &&
-           texts == o.texts;
+           basis == o.basis && alloy == o.alloy && hanging == o.hanging && texts == o.texts;
 }
 
 UsedInputs usedInputsOf(const WindowState& w) {
@@ -46,6 +46,11 @@ UsedInputs usedInputsOf(const WindowState& w) {
     if (w.siteWind)
         in.siteWind = w.siteWind->input;
     in.criterion = w.criterion;
+    in.basis = w.basis;
+    if (w.basis == DesignBasis::LimitStates) {
+        in.alloy = w.alloy;
+        in.hanging = w.hanging;
+    }
 
     // A run without a static system still echoes L1, H1, H2 and the pressure field, and keeps
     // the limits of L1, d and f; the copy of f (Text44) goes into the panel as it is.

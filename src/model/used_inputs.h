@@ -1,6 +1,8 @@
 #pragma once
 
 #include "design/bay.h"
+#include "design/design_basis.h"
+#include "design/limit_state_check.h"
 #include "design/site_wind.h"
 #include "bay/fields.h"
 #include "bay/tagged_value.h"
@@ -29,6 +31,10 @@ struct UsedInputs {
     TaggedValue heightBandLimit;  // while the band is in force
     std::optional<SiteWindInput> siteWind;
     DeflectionCriterion criterion = DeflectionCriterion::En13830_2003;
+    // The basis; the alloy and the hanging only under limit states, which alone read them.
+    DesignBasis basis = DesignBasis::Allowable;
+    std::string alloy;
+    Hanging hanging = Hanging::HungFromTop;
     std::vector<std::pair<Field, std::string>> texts;
 
     bool operator==(const UsedInputs& other) const;

@@ -1,6 +1,8 @@
 #include "model/verdict_line.h"
 
+#include "bay/limit_state_texts.h"
 #include "design/bay.h"
+#include "model/limit_state_dump.h"
 #include "text/messages.h"
 #include "model/verdicts.h"
 
@@ -26,6 +28,13 @@ std::optional<VerdictLine> verdictLine(const WindowState& w) {
         return std::nullopt;
     if (!w.shownRun->mullionFits)
         return VerdictLine{VerdictLine::Kind::NoneFits, say(Message::VerdictNoMullion, language)};
+    // Under limit states the line states the governing check of the mullion they suggest.
+    if (const LimitStateRun* ls = shownLimitStates(w)) {
+        const bool passes = ls->result.valid && !ls->noRowPasses &&
+                            ls->result.verdict != LimitStateVerdict::Fails;
+        return VerdictLine{passes ? VerdictLine::Kind::Passes : VerdictLine::Kind::Fails,
+                           limitStateVerdictText(*ls, language, w.numberFormat())};
+    }
 
     const Verdicts v = verdicts(w);
     if (!v.stressPasses && !v.deflectionPasses)

@@ -30,6 +30,9 @@ BayDocument documentOf(const WindowState& w) {
     }
     d.language = w.languageShowing();
     d.deflectionCriterion = w.criterion;
+    d.basis = w.basis;
+    d.alloy = w.alloy;
+    d.hanging = w.hanging;
 
     BayKeptState kept;
     kept.bandSelected = w.selected(C::Option1)   ? BayHeightBand::UpTo8m

@@ -71,6 +71,10 @@ void WindowState::reopen() {
     windSource = WindSource::None;
     criterion = DeflectionCriterion::En13830_2003;
     siteWind.reset();
+    basis = DesignBasis::Allowable;
+    alloy = "6060 T6";
+    hanging = Hanging::HungFromTop;
+    limitStates.reset();
     shownRun.reset();
     lastRun.reset();
     reportWorkbook.clear();

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "bay/limit_state_run.h"
 #include "bay/number_text.h"
 #include "bay/refusal.h"
 #include "design/bay.h"
+#include "design/design_basis.h"
 #include "design/site_wind.h"
 #include "model/control_id.h"
 #include "model/field_controls.h"
@@ -100,6 +102,12 @@ public:
     // The deflection criterion the next run designs by.
     DeflectionCriterion criterion = DeflectionCriterion::En13830_2003;
     std::optional<SiteWindApplied> siteWind;
+    // The design basis of the next run and, under limit states, its alloy and how the mullion
+    // hangs; the limit-state checks of the run shown.
+    DesignBasis basis = DesignBasis::Allowable;
+    std::string alloy = "6060 T6";
+    Hanging hanging = Hanging::HungFromTop;
+    std::optional<LimitStateRun> limitStates;
     std::optional<ShownRun> shownRun;
     // What the last run that was not refused used; its results stay on show after a change
     // (resultsCurrent tells whether they are still those of the inputs).

@@ -5,6 +5,8 @@
 
 #include "report/report_content.h"
 
+#include "report/limit_state_section.h"
+
 #include "design/catalogue.h"
 #include "design/support_reactions.h"
 #include "bay/number_text.h"
@@ -575,7 +577,9 @@ std::vector<Block> bayBlocks(const ReportBay& bay) {
     suggested(w, bay);
     diagrams(w, bay);
     supportValues(w, bay, reactions, q_kNm);
-    return w.take();
+    std::vector<Block> blocks = w.take();
+    appendLimitStateBlocks(blocks, bay);
+    return blocks;
 }
 
 }  // namespace cw::report

@@ -249,6 +249,53 @@ enum class Message {
     ExportPictureNothing,
     ExportPictureFailed,  // {1} the file
 
+    // The limit-state basis: its menu, the checks' dialog and report section, the verdict.
+    MenuDesignBasis,
+    BasisAllowable,
+    BasisLimitStates,
+    MenuAlloy,
+    HangingFromTop,
+    HangingOnBase,
+    LimitStateChecksTitle,
+    LimitStateMullion,  // {1} the mullion checked, {2} the alloy, {3} f_o in N/mm²
+    LimitStateNoRowPasses,
+    LimitStateSectionClass,  // {1} the class
+    CheckMullionBending,
+    CheckMullionShear,
+    CheckMullionBendingShear,
+    CheckMullionAxialBending,
+    CheckMullionDeflection,
+    CheckTransomBending,
+    CheckTransomDeflection,
+    CheckTransomBlockDeflection,
+    LimitStateColumnCheck,
+    LimitStateColumnClause,
+    LimitStateColumnCombination,
+    LimitStateColumnDesign,
+    LimitStateColumnResistance,
+    LimitStateColumnUtilisation,
+    LimitStateColumnVerdict,
+    LimitStateAnchors,
+    LimitStateAnchorSupport,
+    LimitStateAnchorPressure,
+    LimitStateAnchorSuction,
+    LimitStateAnchorDead,
+    LimitStateAnchorDeadAcross,
+    LimitStateNoteClassNotVerified,
+    LimitStateNoteTransomClassNotVerified,
+    LimitStateNoteAxialNotVerified,
+    LimitStateNoteShearNotVerified,
+    LimitStateNoteShearBuckling,
+    LimitStateNoteMemberBuckling,
+    LimitStateNoteEffectiveModulus,
+    LimitStateNoteMassUnknown,
+    LimitStateNotChecked,
+    // The verdict line: {1} the mullion, {2} the governing check, {3} its utilisation.
+    VerdictLimitStatesPass,
+    VerdictLimitStatesPassAssumed,  // {4} what was assumed
+    VerdictLimitStatesFail,
+    VerdictLimitStatesNoRow,
+
     Count  // not a sentence: new sentences go above
 };
 

@@ -306,10 +306,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "siteWind"},
         BadFileCase{"site_wind_category_unknown", withSiteKey("category", "V"), K::UnknownValue,
                     "siteWind"},
-        BadFileCase{"band_limit_a_fraction", withKeptKey("heightBandLimit_m", 8.5),
-                    K::UnknownValue, "heightBandLimit_m"},
-        BadFileCase{"input_mode_unknown", withKeptKey("windInputMode", "guessed"),
-                    K::UnknownValue, "windInputMode"},
+        BadFileCase{"band_limit_a_fraction", withKeptKey("heightBandLimit_m", 8.5), K::UnknownValue,
+                    "heightBandLimit_m"},
+        BadFileCase{"input_mode_unknown", withKeptKey("windInputMode", "guessed"), K::UnknownValue,
+                    "windInputMode"},
         BadFileCase{"kept_state_half_there", withKeptKey("pressureInForce_kNm2", kAbsent),
                     K::MissingField, "pressureInForce_kNm2"},
         BadFileCase{"series_missing", withKey("series", kAbsent), K::MissingField, "series"},
@@ -334,6 +334,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "deflectionCriterion"},
         BadFileCase{"criterion_a_number", withKey("deflectionCriterion", 2015), K::WrongType,
                     "deflectionCriterion"},
+        BadFileCase{"basis_unknown", withKey("designBasis", "ultimate"), K::UnknownValue,
+                    "designBasis"},
+        BadFileCase{"alloy_not_in_the_table", withKey("alloy", "7075 T6"), K::UnknownValue,
+                    "alloy"},
+        BadFileCase{"alloy_a_number", withKey("alloy", 6060), K::WrongType, "alloy"},
+        BadFileCase{"hanging_unknown", withKey("hanging", "side"), K::UnknownValue, "hanging"},
         BadFileCase{"too_large", QByteArray(kMaxBayFileBytes + 1, ' '), K::TooLarge, ""}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -354,6 +360,49 @@ TEST(BayFileCriterion, AbsentMeansTheOriginalCriterion) {
         bayDocumentFromJson(withKey("deflectionCriterion", kAbsent), kGreek);
     ASSERT_TRUE(result.document);
     EXPECT_EQ(result.document->deflectionCriterion, DeflectionCriterion::En13830_2003);
+}
+
+// The design basis: a file without its keys (every file before it) opens as allowable; one
+// with them gives them back, the alloy by its name in the table; only a file that leaves
+// the defaults writes them, so the allowable basis' files stay byte for byte as they were.
+TEST(BayFileBasis, KeysReadWrittenAndLeftOutAtTheDefaults) {
+    struct Row {
+        std::string name;
+        QJsonValue basis, alloy, hanging;
+        DesignBasis wantBasis;
+        std::string wantAlloy;
+        Hanging wantHanging;
+        bool written;
+    };
+    const Row rows[] = {
+        {"absent_is_allowable", kAbsent, kAbsent, kAbsent, DesignBasis::Allowable, "6060 T6",
+         Hanging::HungFromTop, false},
+        {"limit_states", "limit-states", "6063 T5", "base", DesignBasis::LimitStates, "6063 T5",
+         Hanging::StandingOnBase, true},
+        {"alloy_spelt_as_en_aw", "limit-states", "EN AW-6082 T6", "top", DesignBasis::LimitStates,
+         "6082 T6", Hanging::HungFromTop, true},
+        {"allowable_with_another_alloy", "allowable", "6005A T6", kAbsent, DesignBasis::Allowable,
+         "6005A T6 EP/H", Hanging::HungFromTop, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QJsonObject object = objectOf(bayDocumentToJson(greekTerraxBay(), kGreek));
+        for (const auto& [key, value] :
+             {std::pair{"designBasis", row.basis}, std::pair{"alloy", row.alloy},
+              std::pair{"hanging", row.hanging}})
+            if (!value.isUndefined())
+                object.insert(QString::fromLatin1(key), value);
+        const BayFileReadResult read = bayDocumentFromJson(QJsonDocument(object).toJson(), kGreek);
+        ASSERT_TRUE(read.document);
+        EXPECT_EQ(read.document->basis, row.wantBasis);
+        EXPECT_EQ(read.document->alloy, row.wantAlloy);
+        EXPECT_EQ(read.document->hanging, row.wantHanging);
+        const QByteArray written = bayDocumentToJson(*read.document, kGreek);
+        EXPECT_EQ(objectOf(written).contains("designBasis"), row.written);
+        const BayFileReadResult back = bayDocumentFromJson(written, kGreek);
+        ASSERT_TRUE(back.document);
+        EXPECT_EQ(*back.document, *read.document);
+    }
 }
 
 TEST(BayFileCriterion, UnknownKeysAreLeftAside) {

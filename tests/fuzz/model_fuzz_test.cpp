@@ -134,8 +134,12 @@ std::string dumpStructureError(const std::string& dump, const Form& f,
     if (err.error != QJsonParseError::NoError || !doc.isObject())
         return "QJsonDocument cannot read the dump: " + err.errorString().toStdString();
     const QJsonObject root = doc.object();
-    if (root.size() != 10)
-        return "the dump has " + std::to_string(root.size()) + " members, not 10";
+    if (root.size() != 13)
+        return "the dump has " + std::to_string(root.size()) + " members, not 13";
+    const char* basis = f.state().basis == DesignBasis::LimitStates ? "limit-states" : "allowable";
+    if (root.value("basis") != QJsonValue(QString::fromLatin1(basis)) ||
+        root.value("alloy") != QJsonValue(QString::fromStdString(f.state().alloy)))
+        return "basis or alloy does not read back as the model's";
     if (root.value("resultsCurrent") != QJsonValue(resultsCurrent(f.state())))
         return "resultsCurrent does not read back as the model's";
     const std::optional<VerdictLine> line = verdictLine(f.state());

@@ -283,6 +283,7 @@ struct EvalCase {
     const char* snowHeight = "";
     const char* slope = "";
     std::optional<SiteWindInput> site = std::nullopt;
+    DesignBasis basis = DesignBasis::Allowable;
 };
 
 void PrintTo(const EvalCase& c, std::ostream* os) {
@@ -332,6 +333,7 @@ ReportBay bayOf(const EvalCase& c, const NumberFormat& fmt) {
     doc.slope_deg = inNotation(c.slope, fmt);
     doc.language = c.language;
     doc.deflectionCriterion = c.criterion;
+    doc.basis = c.basis;
     std::optional<SiteWindApplied> site;
     if (c.site) {
         // The Site wind dialog types its pressure into the pressure field with six digits.
@@ -445,6 +447,18 @@ TEST_P(SubstitutedLines, GiveTheirPrintedResults) {
 // The bays. Most have H2 equal to the transom's span, where the setting blocks' ratio a / H2
 // the run once took equals a / Ls; "veltra_hand_checked" does not.
 const EvalCase kCases[] = {
+    // Under limit states the section's resistance formula is evaluated too.
+    {.name = "veltra_one_span_limit_states",
+     .series = BaySeries::Veltra,
+     .system = BayStaticSystem::OneSpan,
+     .A1 = "120",
+     .A2 = "90",
+     .L1 = "300",
+     .L2 = "",
+     .H1 = "100",
+     .H2 = "120",
+     .wind = BayWindSource::Band8To20m,
+     .basis = DesignBasis::LimitStates},
     {"veltra_one_span_band_greek", BaySeries::Veltra, BayStaticSystem::OneSpan, "120", "90", "300",
      "", "100", "120", BayWindSource::Band8To20m},
     {"veltra_hand_checked_H2_200", BaySeries::Veltra, BayStaticSystem::OneSpan, "120", "90", "300",

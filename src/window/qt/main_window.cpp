@@ -83,6 +83,9 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     buildMenus();
     buildEditMenu();
     m_standards = new StandardsControls(*this, *m_page, m_dpi, m_form, [this] { afterEvent(); });
+    m_limitStates =
+        new LimitStateControls(*this, *m_standards->menu(), m_form, [this] { afterEvent(); });
+    m_limitStates->mirror(m_form.state().languageShowing());
     buildControls();
     stackControls();
     orderTabs();
@@ -255,6 +258,7 @@ void MainWindow::afterEvent(bool typing) {
     recordStep(typing);
     mirror();
     m_reportMenu->mirror(languageShowing());
+    m_limitStates->mirror(languageShowing());
     showNewMessages();
     if (m_form.closed())
         close();

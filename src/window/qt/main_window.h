@@ -6,6 +6,7 @@
 #include "window/qt/control_widgets.h"
 #include "window/qt/file_menu.h"
 #include "window/qt/help_menu.h"
+#include "window/qt/limit_state_dialog.h"
 #include "window/qt/report_menu.h"
 #include "window/qt/standards.h"
 
@@ -85,6 +86,7 @@ public:
     QMenu* recentMenu() const { return m_recentMenu; }
     QAction* menuBarAction() const { return m_menuBarAction; }
     StandardsControls* standards() const { return m_standards; }
+    LimitStateControls* limitStateControls() const { return m_limitStates; }
     ReportMenu* reportMenu() const { return m_reportMenu; }
     HelpMenu* helpMenu() const { return m_helpMenu; }
     Form& form() const { return m_form; }
@@ -165,6 +167,7 @@ private:
     WindowOptions m_options;
     qreal m_dpi;
     StandardsControls* m_standards = nullptr;
+    LimitStateControls* m_limitStates = nullptr;
     QWidget* m_page = nullptr;
     QScrollArea* m_scroll = nullptr;
     FocusMark* m_focusMark = nullptr;

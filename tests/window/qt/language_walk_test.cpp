@@ -27,13 +27,14 @@ using C = ControlId;
 
 // Words of the other script that may show: units, symbols of the standards, names of series,
 // files and programs, the command buttons' names, section codes, category numerals and the
-// names of keys.
+// names of keys, the product forms of the alloy table (EP/O open, EP/H hollow extrusions).
 const std::set<QString> kLatinInGreek = {
-    "mm",  "cm",   "m",     "kN",   "km",   "h",   "N",      "max",   "L",     "A",       "H",
-    "d",   "f",    "w",     "qp",   "cpe",  "cpi", "z",      "vb",    "cdir",  "cseason", "Jx",
-    "Jy",  "Ix",   "Wx",    "M",    "EN",   "GR",  "Veltra", "Korin", "Dalvo", "Terrax",  "Excel",
-    "PDF", "xlsx", "cwbay", "NEXT", "EXIT", "OK",  "KA",     "TB",    "TC",    "I",       "II",
-    "III", "IV",   "v",     "T",    "x",    "y",   "B",      "s",     "Ctrl",  "Z"};
+    "mm",      "cm",     "m",     "kN",  "km",   "h",     "N",    "max",  "L",      "A",
+    "H",       "d",      "f",     "w",   "qp",   "cpe",   "cpi",  "z",    "vb",     "cdir",
+    "cseason", "Jx",     "Jy",    "Ix",  "Wx",   "M",     "EN",   "GR",   "Veltra", "Korin",
+    "Dalvo",   "Terrax", "Excel", "PDF", "xlsx", "cwbay", "NEXT", "EXIT", "OK",     "KA",
+    "TB",      "TC",     "I",     "II",  "III",  "IV",    "v",    "T",    "x",      "y",
+    "B",       "s",      "Ctrl",  "Z",   "EP",   "O"};
 const std::set<QString> kGreekInEnglish = {"σ", "α", "δ"};
 
 bool hasGreek(const QString& word) {
@@ -119,7 +120,8 @@ void walkWidget(const QString& where, QWidget* top, bool english, QStringList& f
                     if (QTableWidgetItem* item =
                             r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c))
                         // The shortcuts' keys are named as their caps are printed.
-                        if (r < 0 || c > 0 || table->objectName() != QLatin1String("shortcutsTable"))
+                        if (r < 0 || c > 0 ||
+                            table->objectName() != QLatin1String("shortcutsTable"))
                             check(name, item->text(), english, faults);
         check(name + QStringLiteral(" (tip)"), w->toolTip(), english, faults);
         check(name + QStringLiteral(" (name)"), w->accessibleName(), english, faults);

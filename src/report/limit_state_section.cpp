@@ -1,0 +1,100 @@
+#include "report/limit_state_section.h"
+
+#include "bay/limit_state_texts.h"
+
+#include <cmath>
+
+namespace cw::report {
+
+namespace {
+
+// A minus sign, not a hyphen, before a negative number, as the rest of the report prints.
+std::string minus(std::string s) {
+    if (!s.empty() && s[0] == '-')
+        s.replace(0, 1, "−");
+    return s;
+}
+
+// The resistance formula of a check with the numbers put in, where the run kept them.
+std::pair<std::string, std::string> resistanceFormula(const LimitStateCheck& c,
+                                                      const LimitStateRun& run,
+                                                      const PartialFactors& f,
+                                                      const NumberFormat& fmt) {
+    const auto n = [&](double v) { return checkNumberText(v, fmt); };
+    const double fo = run.result.fo_MPa;
+    switch (c.id) {
+    case CheckId::MullionBending:
+        if (run.mullion && run.mullion->wx_cm3 > 0.0 && fo > 0.0) {
+            // alpha back from the resistance: 1 where the class is not known.
+            const double W = run.mullion->wx_cm3;
+            const double alpha = c.Rd * f.gammaM1 * 1000.0 / (W * fo);
+            return {
+                "M_Rd = α · W_el · f_o / γM1 / 1000,  W_el cm³, f_o N/mm²",
+                "= " + n(alpha) + " · " + n(W) + " · " + n(fo) + " / " + n(f.gammaM1) + " / 1000"};
+        }
+        break;
+    case CheckId::MullionShear: return {"V_Rd = A_v · f_o / (√3 · γM1)", ""};
+    case CheckId::MullionBendingShear:
+        return {"M_V,Rd = M_Rd · (1 − ρ), ρ = (2 V_Ed / V_Rd − 1)²", ""};
+    case CheckId::MullionAxialBending:
+    case CheckId::TransomBending: return {"N_Ed / N_Rd + M_Ed / M_Rd ≤ 1", ""};
+    case CheckId::MullionDeflection:
+    case CheckId::TransomDeflection:
+    case CheckId::TransomBlockDeflection: return {"δ ≤ δ_lim", ""};
+    }
+    return {"", ""};
+}
+
+}  // namespace
+
+void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
+    if (!bay.run.limitStates)
+        return;
+    const LimitStateRun& run = *bay.run.limitStates;
+    const Language lang = bay.language;
+    const NumberFormat& fmt = bay.fmt();
+    const PartialFactors factors;
+    const Alloy* alloy = findAlloy(bay.document.alloy);
+    const LimitStateTexts t =
+        limitStateTexts(run, alloy ? *alloy : defaultAlloy(), factors, lang, fmt);
+    blocks.push_back(makeBlock(BlockKind::Heading, say(Message::LimitStateChecksTitle, lang)));
+    blocks.push_back(makeBlock(BlockKind::Text, t.heading));
+    if (!t.sectionClass.empty())
+        blocks.push_back(makeBlock(BlockKind::Text, t.sectionClass));
+    const LimitStateResult& r = run.result;
+    for (int k = 0; r.valid && k < r.checkCount; ++k) {
+        const LimitStateCheck& c = r.checks[std::size_t(k)];
+        const LimitStateCheckText& ct = t.checks[std::size_t(k)];
+        blocks.push_back(makeBlock(BlockKind::Row, ct.check, ct.clause, ct.combination));
+        const auto [symbols, numbers] = resistanceFormula(c, run, factors, fmt);
+        const std::string rd = ct.resistance + (ct.unit.empty() ? "" : " " + ct.unit);
+        if (!numbers.empty())
+            blocks.push_back(makeBlock(BlockKind::Formula, symbols, numbers, rd));
+        else if (!symbols.empty())
+            blocks.push_back(makeBlock(BlockKind::Row, symbols, rd));
+        // Rounded up to three decimals, so not the quotient's nearest: a row, not a formula.
+        blocks.push_back(makeBlock(BlockKind::Row, "u = E_d / R_d",
+                                   "= " + minus(ct.design) + " / " + minus(ct.resistance),
+                                   ct.utilisation));
+        blocks.push_back(makeBlock(BlockKind::Verdict,
+                                   ct.check + ": " + say(Message::ReportUtilisation, lang) + " " +
+                                       ct.utilisation + " — " + ct.verdict,
+                                   {}, {}, c.passes));
+    }
+    if (!t.anchorRows.empty()) {
+        blocks.push_back(makeBlock(BlockKind::Heading, say(Message::LimitStateAnchors, lang)));
+        for (const std::vector<std::string>& row : t.anchorRows)
+            blocks.push_back(makeBlock(BlockKind::Row, t.anchorHeader[0] + " " + row[0],
+                                       t.anchorHeader[1] + " " + minus(row[1]) + ", " +
+                                           t.anchorHeader[2] + " " + minus(row[2]),
+                                       t.anchorHeader[3] + " " + minus(row[3]) + ", " +
+                                           t.anchorHeader[4] + " " + minus(row[4])));
+    }
+    for (const std::string& note : t.notes)
+        blocks.push_back(makeBlock(BlockKind::Text, note));
+    const bool ok = r.valid && !run.noRowPasses && r.verdict != LimitStateVerdict::Fails;
+    blocks.push_back(
+        makeBlock(BlockKind::Verdict, limitStateVerdictText(run, lang, fmt), {}, {}, ok));
+}
+
+}  // namespace cw::report

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "input/form.h"
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace cw::gui {
+
+// Standards → Design basis (allowable stress or limit states), the alloy and the mullion's
+// hanging of the limit-state basis, and the "Limit-state checks" dialog of the run shown.
+// All act on the Form; the window mirrors it afterwards through `afterEvent`.
+class LimitStateControls final : public QObject {
+public:
+    LimitStateControls(QMainWindow& window, QMenu& standards, Form& form,
+                       std::function<void()> afterEvent);
+
+    // Texts in the language showing, and the choices the model holds.
+    void mirror(Language language);
+    // The checks of the run shown, in the language showing.
+    void showChecks();
+
+    QAction* allowable() const { return m_allowable; }
+    QAction* limitStates() const { return m_limitStates; }
+    QAction* checksAction() const { return m_checks; }
+    const std::vector<QAction*>& alloyActions() const { return m_alloys; }
+
+private:
+    QMainWindow& m_window;
+    Form& m_form;
+    std::function<void()> m_afterEvent;
+    QMenu* m_basisMenu = nullptr;
+    QMenu* m_alloyMenu = nullptr;
+    QAction* m_allowable = nullptr;
+    QAction* m_limitStates = nullptr;
+    QAction* m_hungFromTop = nullptr;
+    QAction* m_standingOnBase = nullptr;
+    QAction* m_checks = nullptr;
+    std::vector<QAction*> m_alloys;
+};
+
+}  // namespace cw::gui
