@@ -55,7 +55,8 @@ std::span<const BayDocumentText> bayDocumentTexts() {
 
 bool BayDocument::operator==(const BayDocument& o) const {
     if (series != o.series || staticSystem != o.staticSystem || windSource != o.windSource ||
-        language != o.language || deflectionCriterion != o.deflectionCriterion)
+        language != o.language || deflectionCriterion != o.deflectionCriterion ||
+        catalogue != o.catalogue)
         return false;
     for (const BayDocumentText& slot : kTexts)
         if (this->*slot.text != o.*slot.text)
