@@ -36,6 +36,7 @@ inline constexpr std::string_view Modified = "modified";
 inline constexpr std::string_view Criterion = "criterion";
 inline constexpr std::string_view SiteWind = "siteWind";
 inline constexpr std::string_view ResultsCurrent = "resultsCurrent";
+inline constexpr std::string_view Catalogue = "catalogue";
 inline constexpr std::string_view VerdictLine = "verdictLine";
 inline constexpr std::string_view Messages = "messages";
 }  // namespace dumpkey

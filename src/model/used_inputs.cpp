@@ -24,7 +24,7 @@ bool UsedInputs::operator==(const UsedInputs& o) const {
     return series == o.series && system == o.system && heightBandOption == o.heightBandOption &&
            windSource == o.windSource && pressure == o.pressure &&
            heightBandLimit == o.heightBandLimit && sitesEqual && criterion == o.criterion &&
-           texts == o.texts;
+           catalogueSha256 == o.catalogueSha256 && texts == o.texts;
 }
 
 UsedInputs usedInputsOf(const WindowState& w) {
@@ -46,6 +46,8 @@ UsedInputs usedInputsOf(const WindowState& w) {
     if (w.siteWind)
         in.siteWind = w.siteWind->input;
     in.criterion = w.criterion;
+    if (w.userCatalogue)
+        in.catalogueSha256 = w.userCatalogue->ref.sha256;
 
     // A run without a static system still echoes L1, H1, H2 and the pressure field, and keeps
     // the limits of L1, d and f; the copy of f (Text44) goes into the panel as it is.

@@ -29,6 +29,7 @@ struct UsedInputs {
     TaggedValue heightBandLimit;  // while the band is in force
     std::optional<SiteWindInput> siteWind;
     DeflectionCriterion criterion = DeflectionCriterion::En13830_2003;
+    std::optional<std::string> catalogueSha256;  // the user catalogue's, by content
     std::vector<std::pair<Field, std::string>> texts;
 
     bool operator==(const UsedInputs& other) const;

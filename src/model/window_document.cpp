@@ -30,6 +30,10 @@ BayDocument documentOf(const WindowState& w) {
     }
     d.language = w.languageShowing();
     d.deflectionCriterion = w.criterion;
+    if (w.userCatalogue && w.userCatalogue->catalogue) {
+        d.series = seriesOfUse(w.userCatalogue->catalogue->use);
+        d.catalogue = w.userCatalogue->ref;
+    }
 
     BayKeptState kept;
     kept.bandSelected = w.selected(C::Option1)   ? BayHeightBand::UpTo8m
