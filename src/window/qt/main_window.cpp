@@ -84,6 +84,8 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     buildEditMenu();
     m_standards = new StandardsControls(*this, *m_page, m_dpi, m_form, [this] { afterEvent(); });
     buildControls();
+    m_catalogues =
+        new CatalogueControls(*this, *m_page, m_dpi, m_form, *m_fileMenu, [this] { afterEvent(); });
     stackControls();
     orderTabs();
     // Below the export button, right under the results panel; outside the inventory, which
@@ -255,6 +257,7 @@ void MainWindow::afterEvent(bool typing) {
     recordStep(typing);
     mirror();
     m_reportMenu->mirror(languageShowing());
+    m_catalogues->mirror(languageShowing());
     showNewMessages();
     if (m_form.closed())
         close();

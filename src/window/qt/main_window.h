@@ -4,6 +4,7 @@
 #include "input/undo_history.h"
 #include "model/inventory.h"
 #include "window/qt/control_widgets.h"
+#include "window/qt/catalogue_controls.h"
 #include "window/qt/file_menu.h"
 #include "window/qt/help_menu.h"
 #include "window/qt/report_menu.h"
@@ -85,6 +86,7 @@ public:
     QMenu* recentMenu() const { return m_recentMenu; }
     QAction* menuBarAction() const { return m_menuBarAction; }
     StandardsControls* standards() const { return m_standards; }
+    CatalogueControls* catalogues() const { return m_catalogues; }
     ReportMenu* reportMenu() const { return m_reportMenu; }
     HelpMenu* helpMenu() const { return m_helpMenu; }
     Form& form() const { return m_form; }
@@ -165,6 +167,7 @@ private:
     WindowOptions m_options;
     qreal m_dpi;
     StandardsControls* m_standards = nullptr;
+    CatalogueControls* m_catalogues = nullptr;
     QWidget* m_page = nullptr;
     QScrollArea* m_scroll = nullptr;
     FocusMark* m_focusMark = nullptr;
