@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -133,6 +134,79 @@ TEST(ReplayCatalogue, ChoosesRefusesAndGoesBack) {
         } else {
             EXPECT_TRUE(messages.isEmpty());
         }
+    }
+}
+
+// A bay saved with a user catalogue names it in its file; opened again it designs with the
+// file as it is now, and says so when the file changed or is gone.
+TEST(ReplayCatalogue, BayFilesKeepTheirCatalogue) {
+    const fs::path dir = fs::temp_directory_path() / "cw-replay-catalogue-bay";
+    fs::create_directories(dir);
+    const std::string catalogue = (dir / "house.csv").string();
+    const std::string bay = (dir / "bay.cwbay").string();
+    enum class Then { Keep, Edit, Remove };
+    const struct {
+        const char* name;
+        Then then;
+        const char* message;        // the one message on opening, or ""
+        const char* sha256Of;       // the catalogue's content in the dump, or nullptr for null
+        const char* optionSelected;
+        bool resultsCurrent;
+    } cases[] = {
+        {"unchanged", Then::Keep, "", "house", "", true},
+        {"edited", Then::Edit,
+         "Ο κατάλογος «house» του φατνώματος άλλαξε από τότε που αποθηκεύτηκε: ", "edited", "",
+         true},
+        {"removed", Then::Remove, "Ο κατάλογος «house» του φατνώματος λείπει: ", nullptr,
+         "Option10", true},
+    };
+    const std::string edited = kHouse + "vertical,H-3,mullion,9000,70\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::ofstream(catalogue, std::ios::binary) << kHouse;
+        {
+            std::istringstream in("catalogue " + catalogue + "\n" + kBay + "save " + bay + "\n");
+            std::ostringstream out, err;
+            ASSERT_EQ(runReplay(in, out, err, kGreek), 0) << err.str();
+        }
+        std::ifstream saved(bay);
+        const std::string file((std::istreambuf_iterator<char>(saved)),
+                               std::istreambuf_iterator<char>());
+        EXPECT_NE(file.find(catalogueSha256(kHouse)), std::string::npos);
+        if (c.then == Then::Edit)
+            std::ofstream(catalogue, std::ios::binary) << edited;
+        if (c.then == Then::Remove)
+            fs::remove(catalogue);
+        std::istringstream in("open " + bay + "\ndump\n");
+        std::ostringstream out, err;
+        ASSERT_EQ(runReplay(in, out, err, kGreek), 0) << err.str();
+        const QJsonObject dump =
+            QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+        const auto messages = dump["messages"].toArray();
+        if (*c.message) {
+            ASSERT_EQ(messages.size(), 1);
+            EXPECT_EQ(messages[0].toString().toStdString(), c.message + catalogue +
+                                                                (c.then == Then::Remove
+                                                                     ? ". Το φάτνωμα ανοίγει με "
+                                                                       "τις επιλογές σειράς."
+                                                                     : ""));
+        } else {
+            EXPECT_TRUE(messages.isEmpty()) << messages[0].toString().toStdString();
+        }
+        if (c.sha256Of) {
+            const QJsonObject ref = dump["catalogue"].toObject();
+            EXPECT_EQ(ref["sha256"].toString().toStdString(),
+                      catalogueSha256(std::string(c.sha256Of) == "house" ? kHouse : edited));
+            EXPECT_EQ(ref["path"].toString().toStdString(), catalogue);
+        } else {
+            EXPECT_TRUE(dump["catalogue"].isNull());
+        }
+        const QJsonObject controls = dump["controls"].toObject();
+        for (const char* option : {"Option10", "Option11", "Option12"})
+            EXPECT_EQ(controls[option].toObject()["selected"].toBool(),
+                      std::string(option) == c.optionSelected)
+                << option;
+        EXPECT_EQ(dump["resultsCurrent"].toBool(), c.resultsCurrent);
     }
 }
 
