@@ -32,7 +32,7 @@ ReportOutcome writeReport(const ReportRequest& request);
 // language showing) run afresh, as opening them would. The PDF's name names the bay, its
 // folder the project. Inputs that give no run write nothing: the error says why.
 ReportOutcome writeBayReport(const BayDocument& bay, const NumberFormat& fmt,
-                             const std::string& output);
+                             const std::string& output, const Catalogue* catalogue = nullptr);
 
 // The program's name and version as the header prints them.
 std::string programName();
