@@ -35,7 +35,8 @@ ReportBay collectBay(std::string name, BayDocument document, const NumberFormat&
     }
     ReportBay bay{std::move(name), document, fmt, BayOutcome{}, {}, {}, Language::Greek, {}, {}, {}};
     bay.language = document.language;
-    bay.catalogue = loaded ? loaded : nullptr;
+    // The window's catalogue outlives the report; only one read here is owned.
+    bay.catalogue = loaded ? loaded : std::shared_ptr<const Catalogue>(std::shared_ptr<const Catalogue>(), catalogue);
     if (catalogueRefusal) {
         bay.refusal = catalogueRefusal;
         return bay;

@@ -454,6 +454,9 @@ constexpr Bilingual kMessages[] = {
     {"Ο κατάλογος «{1}» του φατνώματος λείπει: {2}. Το φάτνωμα ανοίγει με τις επιλογές σειράς.",
      "The bay's catalogue \"{1}\" is missing: {2}. The bay opens with the series options."},
     {"Επιλέξτε το αρχείο του καταλόγου", "Choose the catalogue's file"},
+    {"Κατάλογος διατομών", "Profile catalogue"},
+    {"Γραμμή του καταλόγου", "Catalogue row"},
+    {"Ένθετο χάλυβα", "Steel insert"},
 };
 
 static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),

@@ -292,6 +292,9 @@ enum class Message {
     CatalogueOfBayChanged,  // {1} the catalogue, {2} the file
     CatalogueOfBayMissing,  // {1} the catalogue, {2} the file
     CatalogueChooseFile,
+    ReportCatalogue,
+    ReportCatalogueRow,
+    ReportSteelInsert,
 
     Count  // not a sentence: new sentences go above
 };

@@ -4,11 +4,13 @@
 #include "bay/catalogue_ref.h"
 #include "design/catalogue_reader.h"
 #include "report/report_bay.h"
+#include "report/report_content.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 
 namespace cw::report {
@@ -65,6 +67,37 @@ TEST(ReportCatalogue, DesignsWithTheBaysCatalogue) {
         ASSERT_TRUE(bay.design.mullion);
         EXPECT_EQ(bay.design.mullion->code, c.mullion);
     }
+}
+
+// The report names the catalogue, its file and hash, and prints the row the mullion was taken
+// from with the properties the file gives, the steel insert's check included.
+TEST(ReportCatalogue, PrintsTheCatalogueAndTheMatchedRow) {
+    const fs::path dir = fs::temp_directory_path() / "cw-report-catalogue";
+    fs::create_directories(dir);
+    const std::string path = (dir / "insert.csv").string();
+    std::ofstream(path, std::ios::binary)
+        << "use,code,role,Ix_cm4,e_mm,A_cm2,mass_kg_m,alloy,steel_Ix_cm4,steel_Wx_cm3,"
+           "steel_grade\nvertical,S-1,mullion,8000,60,12.5,3.4,6060 T6,100,10,S355\n";
+    const ReportBay bay =
+        collectBay("bay", bayWithCatalogue(path), NumberFormat::fromLocale("C"));
+    ASSERT_FALSE(bay.refusal) << *bay.refusal;
+    std::map<std::string, std::string> rows;
+    for (const Block& b : bayBlocks(bay))
+        if (b.kind == BlockKind::Row)
+            rows[b.a] = b.b;
+    // Wx = Ix / e = 8000 / 6 = 1333.33 cm3; Ix,eff = 8000 + 3 * 100 = 8300 cm4 (E_st / E_al = 3).
+    const std::map<std::string, std::string> expected = {
+        {"Profile catalogue", "house"},
+        {"File", path},
+        {"SHA-256", "0"},
+        {"Catalogue row", "S-1: Ix = 8000 cm⁴, Wx = 1333.33 cm³, A = 12.5 cm², 3.4 kg/m, 6060 T6"},
+    };
+    for (const auto& [label, value] : expected)
+        EXPECT_EQ(rows[label], value) << label;
+    ASSERT_TRUE(rows.count("Steel insert"));
+    EXPECT_EQ(rows["Steel insert"].rfind("Ix,st = 100 cm⁴, Wx,st = 10 cm³, S355; Ix,eff = 8300 cm⁴", 0),
+              0U)
+        << rows["Steel insert"];
 }
 
 }  // namespace
