@@ -10,9 +10,9 @@
 namespace cw {
 
 std::string catalogueSha256(std::string_view bytes) {
-    const QByteArray digest = QCryptographicHash::hash(
-        QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
-        QCryptographicHash::Sha256);
+    const QByteArray digest =
+        QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                                 QCryptographicHash::Sha256);
     return digest.toHex().toStdString();
 }
 

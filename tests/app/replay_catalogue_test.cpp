@@ -31,9 +31,10 @@ const std::string kSloped =
 const std::string kBad = "use,code,role,Ix_cm4,e_mm\nvertical,B-1,mullion,abc,50\n";
 
 // A one-span bay with the 0-8 m band, NEXT pressed.
-const std::string kBay = "click Option9\ntype Text4 120\ntype Text7 90\ntype Text2 250\n"
-                         "type Text10 100\ntype Text12 150\nclick Option1\nclick Command15\n"
-                         "click Command1\n";
+const std::string kBay =
+    "click Option9\ntype Text4 120\ntype Text7 90\ntype Text2 250\n"
+    "type Text10 100\ntype Text12 150\nclick Option1\nclick Command15\n"
+    "click Command1\n";
 
 struct Files {
     fs::path dir = fs::temp_directory_path() / "cw-replay-catalogue";
@@ -68,12 +69,12 @@ std::string expand(std::string script, const std::string& dir) {
 TEST(ReplayCatalogue, ChoosesRefusesAndGoesBack) {
     const Files files;
     const Case cases[] = {
-        {"vertical catalogue designs", "catalogue @/house.csv\n" + kBay + "dump\n", 0,
-         "house.csv", true, "", true, false, 50000000, ""},
+        {"vertical catalogue designs", "catalogue @/house.csv\n" + kBay + "dump\n", 0, "house.csv",
+         true, "", true, false, 50000000, ""},
         {"it takes the place of a series option", "click Option11\ncatalogue @/house.csv\ndump\n",
          0, "house.csv", false, "", true, false, 0, ""},
-        {"sloped catalogue acts as Terrax", "catalogue @/slope.csv\ndump\n", 0, "slope.csv",
-         false, "", false, true, 0, ""},
+        {"sloped catalogue acts as Terrax", "catalogue @/slope.csv\ndump\n", 0, "slope.csv", false,
+         "", false, true, 0, ""},
         {"refused file changes nothing", "click Option11\ncatalogue @/bad.csv\ndump\n", 0, "",
          false, "Option11", true, false, 0, "Ο κατάλογος bad.csv δεν διαβάστηκε:\n  γραμμή 2"},
         {"a missing file is refused", "click Option12\ncatalogue @/none.csv\ndump\n", 0, "", false,
@@ -88,7 +89,8 @@ TEST(ReplayCatalogue, ChoosesRefusesAndGoesBack) {
          0, "", true, "Option10", true, false, 0, ""},
         {"new bay drops it", "catalogue @/house.csv\n" + kBay + "new\ndump\n", 0, "", false, "",
          true, false, 0, ""},
-        {"catalogue with a blank only", "catalogue \ndump\n", 2, "", false, "", false, false, 0, ""},
+        {"catalogue with a blank only", "catalogue \ndump\n", 2, "", false, "", false, false, 0,
+         ""},
         {"new takes nothing", "new bay\ndump\n", 2, "", false, "", false, false, 0, ""},
     };
     for (const Case& c : cases) {
@@ -148,8 +150,8 @@ TEST(ReplayCatalogue, BayFilesKeepTheirCatalogue) {
     const struct {
         const char* name;
         Then then;
-        const char* message;        // the one message on opening, or ""
-        const char* sha256Of;       // the catalogue's content in the dump, or nullptr for null
+        const char* message;   // the one message on opening, or ""
+        const char* sha256Of;  // the catalogue's content in the dump, or nullptr for null
         const char* optionSelected;
         bool resultsCurrent;
     } cases[] = {
@@ -185,11 +187,11 @@ TEST(ReplayCatalogue, BayFilesKeepTheirCatalogue) {
         const auto messages = dump["messages"].toArray();
         if (*c.message) {
             ASSERT_EQ(messages.size(), 1);
-            EXPECT_EQ(messages[0].toString().toStdString(), c.message + catalogue +
-                                                                (c.then == Then::Remove
-                                                                     ? ". Το φάτνωμα ανοίγει με "
-                                                                       "τις επιλογές σειράς."
-                                                                     : ""));
+            EXPECT_EQ(messages[0].toString().toStdString(),
+                      c.message + catalogue +
+                          (c.then == Then::Remove ? ". Το φάτνωμα ανοίγει με "
+                                                    "τις επιλογές σειράς."
+                                                  : ""));
         } else {
             EXPECT_TRUE(messages.isEmpty()) << messages[0].toString().toStdString();
         }

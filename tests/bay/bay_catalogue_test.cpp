@@ -115,15 +115,14 @@ TEST_P(InsertedMullion, IsCheckedAsItWasSelected) {
     EXPECT_EQ(*run.design.transom, "T");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Hand, InsertedMullion,
-    ::testing::Values(
-        // 482.143 / 3 = 160.714 N/mm2 against S235's 235.
-        InsertCase{"steel_within_s235", "3", "S235", 160.7143, true},
-        // 482.143 / 2 = 241.071: above S235's 235, within S275's 275.
-        InsertCase{"steel_beyond_s235", "2", "S235", 241.0714, false},
-        InsertCase{"steel_within_s275", "2", "S275", 241.0714, true}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Hand, InsertedMullion,
+                         ::testing::Values(
+                             // 482.143 / 3 = 160.714 N/mm2 against S235's 235.
+                             InsertCase{"steel_within_s235", "3", "S235", 160.7143, true},
+                             // 482.143 / 2 = 241.071: above S235's 235, within S275's 275.
+                             InsertCase{"steel_beyond_s235", "2", "S235", 241.0714, false},
+                             InsertCase{"steel_within_s275", "2", "S275", 241.0714, true}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // A catalogue's use acts as the series option of that use would: a sloped one offers no fixed
 // ends (as Terrax) and takes the sloped-glazing load over one span, a vertical one designs as

@@ -56,8 +56,8 @@ TEST(ReportCatalogue, DesignsWithTheBaysCatalogue) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const ReportBay bay = collectBay("bay", bayWithCatalogue(c.path), NumberFormat::fromLocale("C"),
-                                         std::nullopt, c.catalogue);
+        const ReportBay bay = collectBay("bay", bayWithCatalogue(c.path),
+                                         NumberFormat::fromLocale("C"), std::nullopt, c.catalogue);
         if (!c.mullion) {
             ASSERT_TRUE(bay.refusal);
             EXPECT_EQ(*bay.refusal, "Catalogue gone.csv not read:\n  the file cannot be read");
@@ -78,8 +78,7 @@ TEST(ReportCatalogue, PrintsTheCatalogueAndTheMatchedRow) {
     std::ofstream(path, std::ios::binary)
         << "use,code,role,Ix_cm4,e_mm,A_cm2,mass_kg_m,alloy,steel_Ix_cm4,steel_Wx_cm3,"
            "steel_grade\nvertical,S-1,mullion,8000,60,12.5,3.4,6060 T6,100,10,S355\n";
-    const ReportBay bay =
-        collectBay("bay", bayWithCatalogue(path), NumberFormat::fromLocale("C"));
+    const ReportBay bay = collectBay("bay", bayWithCatalogue(path), NumberFormat::fromLocale("C"));
     ASSERT_FALSE(bay.refusal) << *bay.refusal;
     std::map<std::string, std::string> rows;
     for (const Block& b : bayBlocks(bay))
@@ -95,8 +94,9 @@ TEST(ReportCatalogue, PrintsTheCatalogueAndTheMatchedRow) {
     for (const auto& [label, value] : expected)
         EXPECT_EQ(rows[label], value) << label;
     ASSERT_TRUE(rows.count("Steel insert"));
-    EXPECT_EQ(rows["Steel insert"].rfind("Ix,st = 100 cm⁴, Wx,st = 10 cm³, S355; Ix,eff = 8300 cm⁴", 0),
-              0U)
+    EXPECT_EQ(
+        rows["Steel insert"].rfind("Ix,st = 100 cm⁴, Wx,st = 10 cm³, S355; Ix,eff = 8300 cm⁴", 0),
+        0U)
         << rows["Steel insert"];
 }
 

@@ -10,11 +10,11 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
-#include <QFileInfo>
 #include <QScopedValueRollback>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -65,7 +65,8 @@ CatalogueControls::CatalogueControls(QMainWindow& window, QWidget& page, qreal d
     });
 
     // The window finds a bay's catalogue in the list, by its content.
-    m_form.state().findCatalogue = [this](const CatalogueRef& ref) -> std::optional<ChosenCatalogue> {
+    m_form.state().findCatalogue =
+        [this](const CatalogueRef& ref) -> std::optional<ChosenCatalogue> {
         for (const Entry& e : m_entries)
             if (e.chosen.ref.sha256 == ref.sha256)
                 return e.chosen;
@@ -179,9 +180,9 @@ void CatalogueControls::openDialog() {
             const bool sloped = e.chosen.catalogue->use == CatalogueUse::Sloped;
             table->setItem(row, 0, new QTableWidgetItem(qs(e.chosen.ref.name)));
             table->setItem(row, 1,
-                           new QTableWidgetItem(qs(say(sloped ? Message::CatalogueUseSloped
-                                                              : Message::CatalogueUseVertical,
-                                                       language))));
+                           new QTableWidgetItem(qs(say(
+                               sloped ? Message::CatalogueUseSloped : Message::CatalogueUseVertical,
+                               language))));
             table->setItem(row, 2, new QTableWidgetItem(QString::number(e.mullions)));
             table->setItem(row, 3, new QTableWidgetItem(QString::number(e.transoms)));
             table->setItem(row, 4, new QTableWidgetItem(qs(e.chosen.ref.path)));

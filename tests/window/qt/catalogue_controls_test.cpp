@@ -64,22 +64,23 @@ TEST(CatalogueControls, RememberedFilesAreCheckedAtStart) {
     const QString edited = dir.filePath(QStringLiteral("edited.csv"));
     write(kept, "use,code,role,Ix_cm4,e_mm\nvertical,K-1,mullion,10,50\n");
     write(edited, "use,code,role,Ix_cm4,e_mm\nvertical,E-1,mullion,10,50\n");
-    QSettings().setValue(QStringLiteral("catalogues"),
-                         QStringList{kept + "\t" + QString::fromStdString(catalogueSha256(
-                                                       "use,code,role,Ix_cm4,e_mm\nvertical,K-1,"
+    QSettings().setValue(
+        QStringLiteral("catalogues"),
+        QStringList{
+            kept + "\t" +
+                QString::fromStdString(catalogueSha256("use,code,role,Ix_cm4,e_mm\nvertical,K-1,"
                                                        "mullion,10,50\n")) +
-                                         "\tkept",
-                                     edited + "\tabc\tedited",
-                                     dir.filePath(QStringLiteral("gone.csv")) + "\tabc\tgone"});
+                "\tkept",
+            edited + "\tabc\tedited", dir.filePath(QStringLiteral("gone.csv")) + "\tabc\tgone"});
     Window w;
     w.form.takeMessages();
     w.window.catalogues()->checkRemembered();
     const std::vector<std::string> messages = w.form.takeMessages();
     ASSERT_EQ(messages.size(), 2U);
-    EXPECT_EQ(messages[0], "Ο κατάλογος «edited» άλλαξε από τότε που επιλέχθηκε: " +
-                               edited.toStdString());
-    EXPECT_EQ(messages[1],
-              "Ο κατάλογος «gone» λείπει: " + dir.filePath(QStringLiteral("gone.csv")).toStdString());
+    EXPECT_EQ(messages[0],
+              "Ο κατάλογος «edited» άλλαξε από τότε που επιλέχθηκε: " + edited.toStdString());
+    EXPECT_EQ(messages[1], "Ο κατάλογος «gone» λείπει: " +
+                               dir.filePath(QStringLiteral("gone.csv")).toStdString());
     EXPECT_EQ(w.window.catalogues()->count(), 2U);
     QSettings().remove(QStringLiteral("catalogues"));
 }
