@@ -2,6 +2,7 @@
 // schedule designed as the window designs it, one result row a bay.
 
 #include "batch/batch_run.h"
+#include "files/catalogue_file.h"
 #include "export/atomic_file.h"
 #include "bay/locale_names.h"
 #include "text/messages.h"
@@ -11,7 +12,9 @@
 #include <sys/stat.h>
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <iostream>
 #include <string>
@@ -20,6 +23,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: curtainwall-batch SCHEDULE.csv [-o RESULTS.csv|RESULTS.xlsx] [--locale NAME]\n"
+    "                         [--catalogue FILE]\n"
     "       curtainwall-batch --help | --version\n"
     "  Designs every bay of the schedule; results as CSV on standard output unless -o names\n"
     "  a .csv or .xlsx file. Numbers are read and written in the notation of NAME (default C,\n"
@@ -49,12 +53,15 @@ int main(int argc, char** argv) {
     std::string locale = "C";
     std::string schedulePath;
     std::string outputPath;
+    std::string cataloguePath;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--locale" && i + 1 < argc) {
             locale = argv[++i];
         } else if (arg.rfind("--locale=", 0) == 0) {
             locale = arg.substr(9);
+        } else if (arg == "--catalogue" && i + 1 < argc) {
+            cataloguePath = argv[++i];
         } else if (arg == "-o" && i + 1 < argc) {
             outputPath = argv[++i];
         } else if (arg == "-h" || arg == "--help") {
@@ -84,6 +91,18 @@ int main(int argc, char** argv) {
     options.numberFormat = cw::NumberFormat::fromLocale(locale);
     options.language = locale.rfind("el", 0) != 0 ? cw::Language::English : cw::Language::Greek;
     const char delimiter = options.numberFormat.decimal == "," ? ';' : ',';
+    if (!cataloguePath.empty()) {
+        cw::files::CatalogueLoad load = cw::files::loadCatalogueFile(cataloguePath);
+        if (!load.catalogue) {
+            std::cerr << "curtainwall-batch: "
+                      << cw::files::describeCatalogueFaults(
+                             std::filesystem::path(cataloguePath).filename().string(),
+                             load.faults, options.language)
+                      << '\n';
+            return 2;
+        }
+        options.catalogue = std::make_shared<const cw::Catalogue>(std::move(*load.catalogue));
+    }
 
     std::ifstream file;
     std::istream* schedule = &std::cin;

@@ -94,5 +94,7 @@ int main(int argc, char** argv) {
     options.localeName = QString::fromStdString(locale.value_or(std::string()));
     cw::gui::MainWindow window(form, std::move(options));
     window.show();
+    // The catalogues chosen in earlier sessions, read again: a changed or missing file is said.
+    window.catalogues()->checkRemembered();
     return QApplication::exec();
 }

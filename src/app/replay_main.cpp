@@ -53,7 +53,10 @@ int main(int argc, char** argv) {
                 qputenv("QT_QPA_PLATFORM", "offscreen");
             new QGuiApplication(appArgc, appArgv);
         }
-        return cw::report::writeBayReport(cw::documentOf(w), w.numberFormat(), path).error;
+        return cw::report::writeBayReport(
+                   cw::documentOf(w), w.numberFormat(), path,
+                   w.userCatalogue ? w.userCatalogue->catalogue.get() : nullptr)
+            .error;
     });
 #endif
     if (scriptPath.empty() || scriptPath == "-")

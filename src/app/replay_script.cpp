@@ -1,6 +1,9 @@
 #include "app/replay_script.h"
 
 #include "document/bay_file_commands.h"
+#include "document/catalogue_commands.h"
+#include "input/bay_document_io.h"
+#include "input/catalogue_choice.h"
 #include "app/report_hook.h"
 #include "input/report_export.h"
 #include "input/deflection_criterion.h"
@@ -128,6 +131,23 @@ public:
                 saveBay(m_form.state(), std::string(path));
             else
                 openBay(m_form, std::string(path));
+            return {};
+        }
+        if (l.verb == "catalogue") {
+            // Without a path: back to the series options.
+            if (line.size() <= 10) {
+                if (line.size() != 9)
+                    return "catalogue takes a path or nothing";
+                chooseSeriesOptions(m_form.state());
+            } else {
+                chooseCatalogueFile(m_form.state(), std::string(line.substr(10)));
+            }
+            return {};
+        }
+        if (l.verb == "new") {
+            if (line.size() != 3)
+                return "new takes nothing after it";
+            newBay(m_form);
             return {};
         }
         if (l.verb == "report") {

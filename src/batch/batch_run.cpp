@@ -165,7 +165,7 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
         summary.failure = say(Message::ResultsUnwritable, options.language, {sink.name(), *why});
         return summary;
     }
-    BayDesigner designer(options.numberFormat, options.language);
+    BayDesigner designer(options.numberFormat, options.language, options.catalogue.get());
     std::optional<ColumnMap> columns;
     std::vector<std::string> out;
     bool headerWritten = false;

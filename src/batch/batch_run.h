@@ -4,6 +4,7 @@
 // sink as it comes, so a schedule of any length runs in constant memory (CSV out).
 
 #include "bay/number_text.h"
+#include "design/catalogue.h"
 #include "text/language.h"
 
 #include <cstddef>
@@ -45,6 +46,8 @@ std::unique_ptr<ResultSink> xlsxSink(std::string path, NumberFormat fmt);
 struct BatchOptions {
     NumberFormat numberFormat;
     Language language = Language::English;
+    // A user catalogue every row designs with (--catalogue), as the series option of its use.
+    std::shared_ptr<const Catalogue> catalogue;
     // Called now and then with the rows done and the share of the input read (0..1, or
     // nothing when the input's size is unknown).
     std::function<void(std::size_t rows, std::optional<double> share)> progress;

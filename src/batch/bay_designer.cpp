@@ -69,8 +69,8 @@ bool isNumberColumn(std::size_t column) {
     }
 }
 
-BayDesigner::BayDesigner(NumberFormat fmt, Language language)
-    : m_language(language), m_fmt(std::move(fmt)) {}
+BayDesigner::BayDesigner(NumberFormat fmt, Language language, const Catalogue* catalogue)
+    : m_language(language), m_fmt(std::move(fmt)), m_catalogue(catalogue) {}
 
 bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
     out.resize(kResultsAt + kResultColumnCount);
@@ -85,7 +85,7 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
         return false;
     }
     // A row without a wind load runs too: NEXT then says so, after the fields before it.
-    const BayOutcome run = runBay(bay.document, m_fmt);
+    const BayOutcome run = runBay(bay.document, m_fmt, m_catalogue);
     if (!run.completed) {
         std::optional<Column> column;
         const BayWindSource source = bay.document.windSource;

@@ -5,6 +5,7 @@
 
 #include "files/schedule_columns.h"
 #include "bay/number_text.h"
+#include "design/catalogue.h"
 
 #include <array>
 #include <string>
@@ -74,7 +75,8 @@ bool isNumberColumn(std::size_t column);
 class BayDesigner {
 public:
     // Messages in English or in Greek, numbers read and written in `fmt`.
-    BayDesigner(NumberFormat fmt, Language language);
+    // With a user catalogue, every row designs with its rows as the series option of its use.
+    BayDesigner(NumberFormat fmt, Language language, const Catalogue* catalogue = nullptr);
 
     // Fills `out` (resized to the header's length) with the row's inputs and results; false
     // when the row was refused, its reason then in the error column.
@@ -83,6 +85,7 @@ public:
 private:
     Language m_language;
     NumberFormat m_fmt;
+    const Catalogue* m_catalogue = nullptr;
 };
 
 }  // namespace cw::batch

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bay/catalogue_ref.h"
 #include "bay/fields.h"
 #include "bay/tagged_value.h"
 #include "bay/wind_input.h"
@@ -66,6 +67,8 @@ struct BayDocument {
     std::string alloy = "6060 T6";
     Hanging hanging = Hanging::HungFromTop;
     std::optional<BayKeptState> kept;
+    // The user catalogue designed with; none for the series' own.
+    std::optional<CatalogueRef> catalogue;
 
     // The same inputs: the wind load compares by the pressure the next run takes, so that a
     // run taking the typed pressure leaves nothing to save.

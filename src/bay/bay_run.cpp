@@ -25,13 +25,13 @@ std::optional<Series> seriesOf(BaySeries s) {
     return std::nullopt;
 }
 
-std::optional<StaticSystem> systemOf(const BayDocument& d) {
+std::optional<StaticSystem> systemOf(const BayDocument& d, BaySeries series) {
     switch (d.staticSystem) {
     case BayStaticSystem::OneSpan: return StaticSystem::OneSpan;
     case BayStaticSystem::TwoSpans: return StaticSystem::TwoSpans;
     case BayStaticSystem::FixedEnds:
         // Terrax offers no fixed ends: the option is not there to choose.
-        if (d.series != BaySeries::Terrax)
+        if (series != BaySeries::Terrax)
             return StaticSystem::FixedEnds;
         break;
     case BayStaticSystem::None: break;
@@ -166,13 +166,15 @@ const std::string* BayOutcome::firstMessage() const {
     return nullptr;
 }
 
-BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt) {
+BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue* userCatalogue) {
     BayOutcome out;
     RunInputs in;
     in.fmt = &fmt;
     in.language = d.language;
-    in.series = seriesOf(d.series);
-    in.system = systemOf(d);
+    // A user catalogue stands in for the series option of its use, whatever the document says.
+    const BaySeries series = userCatalogue ? seriesOfUse(userCatalogue->use) : d.series;
+    in.series = seriesOf(series);
+    in.system = systemOf(d, series);
     in.criterion = d.deflectionCriterion;
     for (const BayDocumentText& slot : bayDocumentTexts())
         in.texts[static_cast<std::size_t>(slot.field)] = d.*slot.text;
@@ -202,7 +204,8 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt) {
     if (!run.systemChosen)
         return out;
     out.input = run.bay;
-    const Catalogue& catalogue = builtInCatalogues().of(run.bay.series);
+    const Catalogue& catalogue =
+        userCatalogue ? *userCatalogue : builtInCatalogues().of(run.bay.series);
     out.design = designBay(run.bay, catalogue);
     if (!out.design.finite) {
         out.refusal = resultOutOfRange(in.language);
@@ -213,7 +216,9 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt) {
 
     // The verdicts of the numbers as the panel shows them.
     if (const auto sigma = shownNumber(out, Field::MullionStress, fmt))
-        out.stressPasses = compareAsShown(*sigma, kAllowableStress_kNcm2) <= 0;
+        out.stressPasses = compareAsShown(*sigma, kAllowableStress_kNcm2) <= 0 &&
+                           (!out.design.mullion || !out.design.mullion->insert ||
+                            out.design.mullion->insert->bending.steelUtilisation <= 1.0);
     const auto deflection = shownNumber(out, Field::MullionDeflection, fmt);
     const auto allowable = shownNumber(out, Field::DesignedDeflectionLimit, fmt);
     if (deflection && allowable)

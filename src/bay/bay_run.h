@@ -50,7 +50,9 @@ std::string siteWindPressureText(double w_kNm2, const NumberFormat& fmt);
 bool readyToRun(const BayDocument& document);
 
 // Runs the bay in `fmt`, in the document's language. A document without a series runs only
-// the wind buttons; one without a static system runs NEXT as far as the window does.
-BayOutcome runBay(const BayDocument& document, const NumberFormat& fmt);
+// the wind buttons; one without a static system runs NEXT as far as the window does. With a
+// user catalogue the run designs with its rows, as the series option of its use.
+BayOutcome runBay(const BayDocument& document, const NumberFormat& fmt,
+                  const Catalogue* userCatalogue = nullptr);
 
 }  // namespace cw

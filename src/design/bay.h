@@ -2,6 +2,7 @@
 
 #include "design/catalogue.h"
 #include "design/deflection_criterion.h"
+#include "design/steel_insert.h"
 
 #include <cstdint>
 #include <optional>
@@ -78,6 +79,15 @@ struct MullionCheck {
     double deflectionUtilisation = 0.0;  // deflection / the designed limit
     bool stressPasses = false;
     bool deflectionPasses = false;
+    // A row with a steel insert is checked as it was selected: ix_cm4 is then the effective
+    // Ix (the deflection's stiffness), the aluminium carries its E I share of the moment and
+    // the insert the rest, each against its own strength; stressPasses needs both.
+    struct Insert {
+        SteelInsert steel;
+        double aluminiumIx_cm4 = 0.0;
+        CompositeBending bending;
+    };
+    std::optional<Insert> insert;
 };
 
 // The band of required transom Jx that selected a transom row, cm4: lower < J <= upper.

@@ -82,7 +82,9 @@ CatalogueRead readCatalogue(std::string_view text, std::string_view fileName);
 CatalogueRead readCatalogueRecords(const std::vector<CatalogueRecord>& records,
                                    std::string_view fileName);
 
-// One message: the file, then each fault by line and column.
+// The file, then each fault by line, column and the name of its kind: the build's own check
+// of the built-in files words them so. A user reads files::describeCatalogueFaults, worded in
+// the language showing.
 std::string describeCatalogueFaults(std::string_view fileName,
                                     const std::vector<CatalogueFault>& faults);
 

@@ -83,9 +83,29 @@ void momentAndStress(BayDesign& r, double p, double b, double L1) {
     r.requiredWx_cm3 = momentShown / kAllowableStress_kNcm2;
     if (r.mullion) {
         MullionCheck& m = *r.mullion;
+        if (m.insert) {
+            // The aluminium's own Wx takes only the aluminium's share of the moment.
+            MullionCheck::Insert& ins = *m.insert;
+            m.wx_cm3 = asShownPlain(ins.aluminiumIx_cm4) / (m.fibre_mm / 10.0);
+            ins.bending = shareMoment(momentShown, ins.aluminiumIx_cm4, asShown(m.wx_cm3),
+                                      kAllowableStress_kNcm2 * 10.0, ins.steel);
+            m.stress_kNcm2 = ins.bending.aluminiumStress_Nmm2 / 10.0;
+            return;
+        }
         m.wx_cm3 = asShownPlain(m.ix_cm4) / (m.fibre_mm / 10.0);
         m.stress_kNcm2 = momentShown / asShown(m.wx_cm3);
     }
+}
+
+// The stiffness the mullion bends with, mm4: its own, or with its insert the effective Ix it
+// was selected by.
+double bendingIx_mm4(const MullionCheck& m) {
+    return m.insert ? m.ix_cm4 * 10000.0 : double(m.ix_mm4);
+}
+
+// The share of a moment the aluminium carries: all of it, or E I_al / sum(E I) with an insert.
+double aluminiumShare(const MullionCheck& m) {
+    return m.insert ? m.insert->aluminiumIx_cm4 / m.ix_cm4 : 1.0;
 }
 
 bool finiteDesign(const BayDesign& r, const ShownLimits& limits,
@@ -108,6 +128,10 @@ void suggest(const Catalogue& catalogue, BayDesign& r) {
         m.ix_mm4 = row->ix_mm4;
         m.fibre_mm = row->fibre_mm;
         m.ix_cm4 = double(row->ix_mm4) / 10000.0;
+        if (row->extras.steel) {
+            m.insert = MullionCheck::Insert{*row->extras.steel, m.ix_cm4, {}};
+            m.ix_cm4 = row->upper_cm4;
+        }
         r.mullion = m;
     }
     if (const TransomRow* row = chooseTransom(catalogue, r.requiredTransomJx_cm4,
@@ -200,14 +224,14 @@ ShownLimits designMullionTransom(const BayInput& in, const Catalogue& catalogue,
     if (r.mullion) {
         // The check reads the pressure as shown and uses L1 alone, in every case.
         MullionCheck& m = *r.mullion;
-        const double ix = double(m.ix_mm4);
+        const double ix = bendingIx_mm4(m);
         const double Lmm = L1 * 10.0;
         const double pN = w / 1000.0;
         const double qN = (b * pN) * 10.0;
         const double Lmm4 = (L1 * ((L1 * ((L1 * (L1 * 10.0)) * 10.0)) * 10.0)) * 10.0;
         m.deflection_mm = ((c / (kPrime * ix)) * Lmm4) * qN;
-        const double moment = (((L1 * Lmm) * 10.0) * qN) / 8.0;
-        m.stressRatio = (moment / (ix / m.fibre_mm)) / 160.0;
+        const double moment = (((L1 * Lmm) * 10.0) * qN) / 8.0 * aluminiumShare(m);
+        m.stressRatio = (moment / (double(m.ix_mm4) / m.fibre_mm)) / 160.0;
     }
     momentAndStress(r, p, b, L1);
     return limits;
@@ -293,14 +317,14 @@ ShownLimits designTProfile(const BayInput& in, const Catalogue& catalogue, doubl
         // The check takes the load the mullion was designed for: the sloped-glazing sum over
         // one span, the wind pressure as shown otherwise.
         MullionCheck& m = *r.mullion;
-        const double ix = double(m.ix_mm4);
+        const double ix = bendingIx_mm4(m);
         const double C = r.spanCase == SpanCase::EqualSpans ? kEqualSpans_Nmm2 : k384E_Nmm2;
         const double Lm = 10.0 * L1;
         const double load = r.slopedGlazing ? p : w;
         const double qN = ((b * 10.0) * load) / 1000.0;
         m.deflection_mm = ((5.0 * qN) * std::pow(Lm, 4)) / (ix * C);
-        const double moment = (qN * std::pow(Lm, 2)) / 8.0;
-        m.stressRatio = (moment / (ix / m.fibre_mm)) / 160.0;
+        const double moment = (qN * std::pow(Lm, 2)) / 8.0 * aluminiumShare(m);
+        m.stressRatio = (moment / (double(m.ix_mm4) / m.fibre_mm)) / 160.0;
     }
     momentAndStress(r, p, b, L1);
     return limits;
@@ -356,7 +380,8 @@ BayDesign designBay(const BayInput& in, const Catalogue& catalogue) {
         const double limit = asShown(r.designedLimit_mm);
         m.stressUtilisation = stress / kAllowableStress_kNcm2;
         m.deflectionUtilisation = deflection / limit;
-        m.stressPasses = stress <= kAllowableStress_kNcm2;
+        m.stressPasses = stress <= kAllowableStress_kNcm2 &&
+                         (!m.insert || m.insert->bending.steelUtilisation <= 1.0);
         m.deflectionPasses = deflection <= limit;
     }
     r.finite = finiteDesign(r, limits, {r.designPressure_kNm2});

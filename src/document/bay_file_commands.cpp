@@ -1,5 +1,7 @@
 #include "document/bay_file_commands.h"
 
+#include "document/catalogue_commands.h"
+
 #include "input/bay_document_io.h"
 #include "text/messages.h"
 
@@ -37,7 +39,33 @@ bool openBay(Form& f, const std::string& path) {
         f.state().message(files::bayFileErrorMessage(error, path, f.state().languageShowing()));
         return false;
     }
-    openDocument(f, *read.document);
+    const BayDocument& d = *read.document;
+    if (d.catalogue) {
+        // The catalogue as its file is now: the one the window has with this content, else
+        // the file read again; a changed or missing file is said.
+        WindowState& w = f.state();
+        std::optional<ChosenCatalogue> found;
+        if (w.userCatalogue && w.userCatalogue->ref.sha256 == d.catalogue->sha256)
+            found = w.userCatalogue;
+        if (!found && w.findCatalogue)
+            found = w.findCatalogue(*d.catalogue);
+        if (!found) {
+            found = openCatalogueFile(d.catalogue->path, w.languageShowing()).chosen;
+            const Message said =
+                !found ? Message::CatalogueOfBayMissing
+                       : (found->ref.sha256 != d.catalogue->sha256 ? Message::CatalogueOfBayChanged
+                                                                   : Message::Count);
+            if (said != Message::Count)
+                w.message(say(said, w.languageShowing(), {d.catalogue->name, d.catalogue->path}));
+        }
+        auto hook = std::move(w.findCatalogue);
+        w.userCatalogue.reset();
+        w.findCatalogue = [&found](const CatalogueRef&) { return found; };
+        openDocument(f, d);
+        w.findCatalogue = std::move(hook);
+    } else {
+        openDocument(f, d);
+    }
     // What the window holds now is what counts as saved: a run may have written its texts
     // over in its own notation.
     f.state().document = {path, documentOf(f.state())};

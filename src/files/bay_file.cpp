@@ -144,6 +144,24 @@ public:
         out = std::string(found->name);
     }
 
+    // Optional: a bay of the series' own catalogues has none.
+    void catalogue(std::optional<CatalogueRef>& out) {
+        const QJsonValue value = m_object.value(qstr(bay_key::kCatalogue));
+        if (value.isUndefined() || value.isNull())
+            return;
+        const QJsonObject o = value.toObject();
+        const QJsonValue name = o.value(QStringLiteral("name"));
+        const QJsonValue path = o.value(QStringLiteral("path"));
+        const QJsonValue sha = o.value(QStringLiteral("sha256"));
+        if (!value.isObject() || !name.isString() || !path.isString() || !sha.isString()) {
+            fail(BayFileErrorKind::WrongType, bay_key::kCatalogue);
+            return;
+        }
+        out = CatalogueRef{name.toString().toStdString(), path.toString().toStdString(),
+                           sha.toString().toStdString()};
+    }
+
+
     void text(std::string_view key, std::string& out) {
         const QJsonValue value = required(key);
         if (error)
@@ -325,6 +343,13 @@ QByteArray bayDocumentToJson(const BayDocument& doc, const NumberFormat& fmt) {
     } else {
         object.insert(qstr(bay_key::kSiteWind), QJsonValue(QJsonValue::Null));
     }
+    if (doc.catalogue) {
+        QJsonObject catalogue;
+        catalogue.insert(QStringLiteral("name"), qstr(doc.catalogue->name));
+        catalogue.insert(QStringLiteral("path"), qstr(doc.catalogue->path));
+        catalogue.insert(QStringLiteral("sha256"), qstr(doc.catalogue->sha256));
+        object.insert(qstr(bay_key::kCatalogue), catalogue);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -387,6 +412,8 @@ BayFileReadResult bayDocumentFromJson(const QByteArray& json, const NumberFormat
         reader.siteWind(kept.siteWind);
         doc.kept = std::move(kept);
     }
+    if (!reader.error)
+        reader.catalogue(doc.catalogue);
     if (reader.error)
         return {std::nullopt, reader.error};
     return {doc, std::nullopt};

@@ -77,6 +77,8 @@ inline constexpr std::string_view kWindPressureKept = "windPressureKept_kNm2";  
 inline constexpr std::string_view kHeightBandLimit = "heightBandLimit_m";       // null|n
 inline constexpr std::string_view kPressureInForce = "pressureInForce_kNm2";    // text
 inline constexpr std::string_view kAllowableDeflectionCapped = "allowableDeflectionCapped_mm";
+// The user catalogue designed with, {name, path, sha256}; absent for the series' own.
+inline constexpr std::string_view kCatalogue = "catalogue";
 inline constexpr std::string_view kSiteWind = "siteWind";  // null|{vb0_ms, cdir, cseason,
                                                            // category, z_m, cpe10, cpe1,
                                                            // area_m2, cpi}

@@ -1,5 +1,8 @@
 #include "files/catalogue_file.h"
 
+#include "bay/catalogue_ref.h"
+#include "text/messages.h"
+
 #include "export/cell_refs.h"
 #include "export/package_xml.h"
 #include "export/zip_archive.h"
@@ -82,10 +85,20 @@ bool endsWithNoCase(std::string_view s, std::string_view ending) {
                       });
 }
 
+// The sentences of the fault kinds stand in the table in the order of the kinds.
+static_assert(int(Message::CatalogueFaultTransomKindsMixed) - int(Message::CatalogueFaultNoRows) ==
+                  int(CatalogueFaultKind::TransomKindsMixed) - int(CatalogueFaultKind::NoRows),
+              "one sentence for each kind of catalogue fault");
+
+Message faultMessage(CatalogueFaultKind kind) {
+    return static_cast<Message>(int(Message::CatalogueFaultNoRows) + int(kind) -
+                                int(CatalogueFaultKind::NoRows));
+}
+
 CatalogueLoad refused(std::string_view fileName, CatalogueFaultKind kind) {
     CatalogueLoad load;
     load.faults.push_back({0, {}, kind, {}});
-    load.message = describeCatalogueFaults(fileName, load.faults);
+    load.message = describeCatalogueFaults(fileName, load.faults, Language::English);
     return load;
 }
 
@@ -205,8 +218,25 @@ CatalogueLoad readCatalogueBytes(std::string_view bytes, std::string_view fileNa
     load.catalogue = std::move(read.catalogue);
     load.faults = std::move(read.faults);
     if (!load.catalogue)
-        load.message = describeCatalogueFaults(fileName, load.faults);
+        load.message = describeCatalogueFaults(fileName, load.faults, Language::English);
     return load;
+}
+
+std::string describeCatalogueFaults(std::string_view fileName,
+                                    const std::vector<CatalogueFault>& faults,
+                                    Language language) {
+    std::string out = say(Message::CatalogueNotRead, language, {fileName});
+    for (const CatalogueFault& f : faults) {
+        out += "\n  ";
+        if (f.line > 0)
+            out += say(Message::CatalogueFaultAt, language, {std::to_string(f.line)});
+        if (!f.column.empty())
+            out += f.column + ": ";
+        out += say(faultMessage(f.kind), language);
+        if (!f.value.empty())
+            out += " (\"" + f.value + "\")";
+    }
+    return out;
 }
 
 CatalogueLoad loadCatalogueFile(const std::filesystem::path& path) {
@@ -221,7 +251,9 @@ CatalogueLoad loadCatalogueFile(const std::filesystem::path& path) {
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (!in || !in.read(bytes.data(), std::streamsize(size)) || in.peek() != EOF)
         return refused(fileName, CatalogueFaultKind::Unreadable);
-    return readCatalogueBytes(bytes, fileName);
+    CatalogueLoad load = readCatalogueBytes(bytes, fileName);
+    load.sha256 = catalogueSha256(bytes);
+    return load;
 }
 
 }  // namespace cw::files

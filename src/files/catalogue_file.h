@@ -4,6 +4,7 @@
 // catalogue or refused with one message.
 
 #include "design/catalogue_reader.h"
+#include "text/language.h"
 
 #include <filesystem>
 #include <optional>
@@ -16,8 +17,15 @@ namespace cw::files {
 struct CatalogueLoad {
     std::optional<Catalogue> catalogue;
     std::vector<CatalogueFault> faults;
-    std::string message;  // the file and its faults; empty when the catalogue was read
+    std::string message;  // the file and its faults in English; empty when it was read
+    std::string sha256;   // of the bytes read, when they were read
 };
+
+// The one message of a refused file in the language asked for: the file, then up to ten
+// faults by line and column.
+std::string describeCatalogueFaults(std::string_view fileName,
+                                    const std::vector<CatalogueFault>& faults,
+                                    Language language);
 
 // The rows of the first sheet of an .xlsx workbook as fields of text, the first being the
 // header; nothing when the bytes are not such a workbook. Rows without a value are passed over

@@ -1,5 +1,6 @@
 #include "input/bay_document_io.h"
 
+#include "input/catalogue_choice.h"
 #include "input/deflection_criterion.h"
 #include "input/design_basis.h"
 #include "input/language.h"
@@ -49,9 +50,18 @@ void restoreWind(WindowState& w, BayWindSource source, const BayKeptState& kept)
 void openDocument(Form& f, const BayDocument& d, bool run) {
     // Messages shown before and not yet taken stay in their place, ahead of the run's.
     std::vector<std::string> shown = f.takeMessages();
+    // The catalogue in use stays at hand for a document that names it (an undo step).
+    std::optional<ChosenCatalogue> previous = std::move(f.state().userCatalogue);
     f.state().reopen();
     for (std::string& text : shown)
         f.state().message(std::move(text));
+    std::optional<ChosenCatalogue> chosen;
+    if (d.catalogue) {
+        if (previous && previous->ref == *d.catalogue)
+            chosen = std::move(previous);
+        else if (f.state().findCatalogue)
+            chosen = f.state().findCatalogue(*d.catalogue);
+    }
 
     chooseCriterion(f.state(), d.deflectionCriterion);
     chooseBasis(f.state(), d.basis);
@@ -60,11 +70,15 @@ void openDocument(Form& f, const BayDocument& d, bool run) {
     // In the order a user would go: the language first, since a series takes it over.
     if (d.language == Language::English)
         f.click(C::Command10);
-    switch (d.series) {
-    case BaySeries::Veltra: f.click(C::Option10); break;
-    case BaySeries::Korin: f.click(C::Option11); break;
-    case BaySeries::Terrax: f.click(C::Option12); break;
-    case BaySeries::None: break;
+    if (chosen) {
+        chooseCatalogue(f.state(), std::move(*chosen));
+    } else {
+        switch (d.series) {
+        case BaySeries::Veltra: f.click(C::Option10); break;
+        case BaySeries::Korin: f.click(C::Option11); break;
+        case BaySeries::Terrax: f.click(C::Option12); break;
+        case BaySeries::None: break;
+        }
     }
     const bool terrax = d.series == BaySeries::Terrax;
     switch (d.staticSystem) {

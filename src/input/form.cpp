@@ -50,6 +50,8 @@ void Form::clickOption(ControlId id) {
         return;
     m_state.select(id);
     if (const std::optional<Series> series = seriesOfOption(id)) {
+        // A series option takes the place of a user catalogue chosen before.
+        m_state.userCatalogue.reset();
         chooseSeries(m_state, *series);
         return;
     }

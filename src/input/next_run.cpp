@@ -19,7 +19,7 @@ void runNext(WindowState& w) {
     }
     BayDesign design;
     if (run.systemChosen) {
-        design = designBay(run.bay, builtInCatalogues().of(run.bay.series));
+        design = designBay(run.bay, catalogueOfRun(w, run.bay.series));
         if (!design.finite) {
             w.refuse(resultOutOfRange(w.languageShowing()));
             return;

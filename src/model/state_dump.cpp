@@ -225,6 +225,15 @@ std::string stateDump(const WindowState& form, const std::vector<std::string>& m
     out += "\": ";
     appendLimitStates(out, form);
     out += ", \"";
+    out += dumpkey::Catalogue;
+    out += "\": ";
+    if (const auto& chosen = form.userCatalogue)
+        out += "{\"name\": " + jsonString(chosen->ref.name) +
+               ", \"path\": " + jsonString(chosen->ref.path) +
+               ", \"sha256\": " + jsonString(chosen->ref.sha256) + "}";
+    else
+        out += "null";
+    out += ", \"";
     out += dumpkey::VerdictLine;
     out += "\": ";
     const std::optional<VerdictLine> line = verdictLine(form);

@@ -41,6 +41,7 @@ inline constexpr std::string_view ResultsCurrent = "resultsCurrent";
 inline constexpr std::string_view Basis = "basis";
 inline constexpr std::string_view Alloy = "alloy";
 inline constexpr std::string_view LimitStates = "limitStates";
+inline constexpr std::string_view Catalogue = "catalogue";
 inline constexpr std::string_view VerdictLine = "verdictLine";
 inline constexpr std::string_view Messages = "messages";
 }  // namespace dumpkey

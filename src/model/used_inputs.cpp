@@ -24,7 +24,8 @@ bool UsedInputs::operator==(const UsedInputs& o) const {
     return series == o.series && system == o.system && heightBandOption == o.heightBandOption &&
            windSource == o.windSource && pressure == o.pressure &&
            heightBandLimit == o.heightBandLimit && sitesEqual && criterion == o.criterion &&
-           basis == o.basis && alloy == o.alloy && hanging == o.hanging && texts == o.texts;
+           basis == o.basis && alloy == o.alloy && hanging == o.hanging &&
+           catalogueSha256 == o.catalogueSha256 && texts == o.texts;
 }
 
 UsedInputs usedInputsOf(const WindowState& w) {
@@ -51,6 +52,8 @@ UsedInputs usedInputsOf(const WindowState& w) {
         in.alloy = w.alloy;
         in.hanging = w.hanging;
     }
+    if (w.userCatalogue)
+        in.catalogueSha256 = w.userCatalogue->ref.sha256;
 
     // A run without a static system still echoes L1, H1, H2 and the pressure field, and keeps
     // the limits of L1, d and f; the copy of f (Text44) goes into the panel as it is.

@@ -35,6 +35,7 @@ struct UsedInputs {
     DesignBasis basis = DesignBasis::Allowable;
     std::string alloy;
     Hanging hanging = Hanging::HungFromTop;
+    std::optional<std::string> catalogueSha256;  // the user catalogue's, by content
     std::vector<std::pair<Field, std::string>> texts;
 
     bool operator==(const UsedInputs& other) const;

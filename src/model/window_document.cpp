@@ -33,6 +33,10 @@ BayDocument documentOf(const WindowState& w) {
     d.basis = w.basis;
     d.alloy = w.alloy;
     d.hanging = w.hanging;
+    if (w.userCatalogue && w.userCatalogue->catalogue) {
+        d.series = seriesOfUse(w.userCatalogue->catalogue->use);
+        d.catalogue = w.userCatalogue->ref;
+    }
 
     BayKeptState kept;
     kept.bandSelected = w.selected(C::Option1)   ? BayHeightBand::UpTo8m

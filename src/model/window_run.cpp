@@ -33,7 +33,17 @@ std::optional<Series> chosenSeries(const WindowState& w) {
     for (const SeriesOption& s : kSeriesOptions)
         if (w.selected(s.option))
             return s.series;
+    // A user catalogue designs as the series option of its use.
+    if (w.userCatalogue && w.userCatalogue->catalogue)
+        return w.userCatalogue->catalogue->use == CatalogueUse::Sloped ? Series::Terrax
+                                                                       : Series::Veltra;
     return std::nullopt;
+}
+
+const Catalogue& catalogueOfRun(const WindowState& w, Series series) {
+    if (w.userCatalogue && w.userCatalogue->catalogue)
+        return *w.userCatalogue->catalogue;
+    return builtInCatalogues().of(series);
 }
 
 std::optional<StaticSystem> chosenSystem(const WindowState& w) {

@@ -19,6 +19,8 @@ RunRequest readRun(const WindowState& w);
 std::optional<Series> seriesOfOption(ControlId option);
 // The series and the static system the option buttons choose, if any.
 std::optional<Series> chosenSeries(const WindowState& w);
+// The catalogue a run of the series designs with: the user's chosen, else the series' own.
+const Catalogue& catalogueOfRun(const WindowState& w, Series series);
 std::optional<StaticSystem> chosenSystem(const WindowState& w);
 
 // The same as checkField for the field's text in the window, in the language showing.

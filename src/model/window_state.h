@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bay/limit_state_run.h"
+#include "bay/catalogue_ref.h"
 #include "bay/number_text.h"
 #include "bay/refusal.h"
 #include "design/bay.h"
@@ -15,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +43,12 @@ struct ShownRun {
     bool transomFits;
     DeflectionCriterion criterion;
     DeflectionRule rule;  // the rule that gave the mullion's deflection limit
+};
+
+// A user catalogue the series choice designs with, and how it is remembered.
+struct ChosenCatalogue {
+    std::shared_ptr<const Catalogue> catalogue;
+    CatalogueRef ref;
 };
 
 // The main window as plain data: every control's text, visible flag and selection, the
@@ -123,6 +131,12 @@ public:
     std::function<void(const std::string& path)> exported;
     // The bay file shown and the inputs last saved or opened.
     DocumentFile document;
+    // The user catalogue chosen in place of the series options (their options then all
+    // unselected); none while a series option or nothing is chosen.
+    std::optional<ChosenCatalogue> userCatalogue;
+    // Finds the catalogue a bay names (the window's list of catalogues, or the file it names);
+    // unset or nothing found, a bay opens with the series option of its use.
+    std::function<std::optional<ChosenCatalogue>(const CatalogueRef&)> findCatalogue;
 
 private:
     static std::size_t index(ControlId id) { return static_cast<std::size_t>(id); }

@@ -1,5 +1,10 @@
 #include "report/report_bay.h"
 
+#include "files/catalogue_file.h"
+
+#include <filesystem>
+#include <memory>
+
 #include "text/messages.h"
 
 namespace cw::report {
@@ -13,12 +18,30 @@ const std::string& ReportBay::typed(Field f) const {
 }
 
 ReportBay collectBay(std::string name, BayDocument document, const NumberFormat& fmt,
-                     std::optional<Language> language) {
+                     std::optional<Language> language, const Catalogue* catalogue) {
     if (language)
         document.language = *language;
-    ReportBay bay{std::move(name), document, fmt, runBay(document, fmt), {}, {},
-                  Language::Greek, {},       {}};
+    std::shared_ptr<const Catalogue> loaded;
+    std::optional<std::string> catalogueRefusal;
+    if (document.catalogue && !catalogue) {
+        files::CatalogueLoad load = files::loadCatalogueFile(document.catalogue->path);
+        if (load.catalogue)
+            loaded = std::make_shared<const Catalogue>(std::move(*load.catalogue));
+        else
+            catalogueRefusal = files::describeCatalogueFaults(
+                std::filesystem::path(document.catalogue->path).filename().string(), load.faults,
+                document.language);
+        catalogue = loaded.get();
+    }
+    ReportBay bay{std::move(name), document, fmt, BayOutcome{}, {}, {}, Language::Greek, {}, {}, {}};
     bay.language = document.language;
+    // The window's catalogue outlives the report; only one read here is owned.
+    bay.catalogue = loaded ? loaded : std::shared_ptr<const Catalogue>(std::shared_ptr<const Catalogue>(), catalogue);
+    if (catalogueRefusal) {
+        bay.refusal = catalogueRefusal;
+        return bay;
+    }
+    bay.run = runBay(document, fmt, catalogue);
     const BayOutcome& run = bay.run;
     // The Site wind chain is reported only for the pressure it gave.
     bay.siteWind = run.siteWind;

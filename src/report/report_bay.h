@@ -4,6 +4,7 @@
 #include "design/bay.h"
 #include "bay/bay_document.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,8 @@ struct ReportBay {
     std::optional<std::string> refusal;
     // The site values that gave a typed pressure, when the Site wind dialog typed it.
     std::optional<SiteWindApplied> siteWind;
+    // The user catalogue read for the run, which the design's codes refer to.
+    std::shared_ptr<const Catalogue> catalogue;
 
     const NumberFormat& fmt() const { return format; }
     // A field's text as the window shows it after the run: an input as typed, a result as
@@ -35,8 +38,11 @@ struct ReportBay {
 };
 
 // The bay run, in `language` when given, otherwise in the
-// document's own.
+// document's own. A document that names a user catalogue designs with `catalogue` when given,
+// else with the catalogue file it names read again; a file that cannot be read refuses the
+// bay rather than design it with other profiles.
 ReportBay collectBay(std::string name, BayDocument document, const NumberFormat& fmt,
-                     std::optional<Language> language = std::nullopt);
+                     std::optional<Language> language = std::nullopt,
+                     const Catalogue* catalogue = nullptr);
 
 }  // namespace cw::report

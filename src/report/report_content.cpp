@@ -127,10 +127,49 @@ bool ratioGoverns(const BayDesign& d) {
     return d.rule == DeflectionRule::SpanOverDivisor;
 }
 
+// The user catalogue's row the mullion was chosen from, with the properties it gives.
+void catalogueRow(Writer& w, const ReportBay& bay, const MullionCheck& m) {
+    if (!bay.catalogue)
+        return;
+    for (const MullionRow& row : bay.catalogue->mullions) {
+        if (row.code != m.code)
+            continue;
+        std::string text = row.code + ": Ix = " + w.n(double(row.ix_mm4) / 10000.0) +
+                           " cm⁴, Wx = " + w.n(row.wx_cm3) + " cm³";
+        const SectionExtras& x = row.extras;
+        if (x.iy_cm4)
+            text += ", Iy = " + w.n(*x.iy_cm4) + " cm⁴";
+        if (x.area_cm2)
+            text += ", A = " + w.n(*x.area_cm2) + " cm²";
+        if (x.mass_kg_m)
+            text += ", " + w.n(*x.mass_kg_m) + " kg/m";
+        if (!x.alloy.empty())
+            text += ", " + x.alloy;
+        w.row(w.t(Message::ReportCatalogueRow), text);
+        if (m.insert) {
+            const SteelInsert& s = m.insert->steel;
+            const char* grade = s.grade == SteelGrade::S235   ? "S235"
+                                : s.grade == SteelGrade::S275 ? "S275"
+                                                              : "S355";
+            w.row(w.t(Message::ReportSteelInsert),
+                  "Ix,st = " + w.n(s.ix_cm4) + " cm⁴, Wx,st = " + w.n(s.wx_cm3) + " cm³, " +
+                      grade + "; Ix,eff = " + w.n(m.ix_cm4) + " cm⁴; σst = " +
+                      w.n(m.insert->bending.steelStress_Nmm2) + " N/mm² (" +
+                      w.n(m.insert->bending.steelUtilisation * 100.0) + " % fy)");
+        }
+        return;
+    }
+}
+
 void inputs(Writer& w, const ReportBay& bay) {
     const BayInput& in = bay.input;
     w.heading(Message::ReportHeadingInputs);
     w.row(w.t(Message::ReportSeries), w.t(seriesPhrase(in.series)));
+    if (const auto& ref = bay.document.catalogue) {
+        w.row(w.t(Message::ReportCatalogue), ref->name);
+        w.row(w.t(Message::CatalogueColumnFile), ref->path);
+        w.row("SHA-256", ref->sha256);
+    }
     w.row(w.t(Message::ReportStaticSystem), w.t(spanCasePhrase(bay.design.spanCase)));
     w.row(w.t(Message::ReportGridWidthA1), w.n(in.gridWidthA1_cm), "cm");
     w.row(w.t(Message::ReportGridWidthA2), w.n(in.gridWidthA2_cm), "cm");
@@ -435,6 +474,7 @@ void suggested(Writer& w, const ReportBay& bay) {
               "Jx,req = " + w.shown(Field::RequiredMullionJx),
           "cm⁴");
     w.row("e", w.n(m.fibre_mm), "mm");
+    catalogueRow(w, bay, m);
     w.formula("Wx = Ix / e", "= " + w.shown(Field::SuggestedIx) + " / " + w.n(m.fibre_mm / 10.0),
               w.shown(Field::SuggestedWx) + " cm³");
 

@@ -69,10 +69,11 @@ ReportOutcome writeReport(const ReportRequest& request) {
 }
 
 ReportOutcome writeBayReport(const BayDocument& document, const NumberFormat& fmt,
-                             const std::string& output) {
+                             const std::string& output, const Catalogue* catalogue) {
     ReportOutcome outcome;
     const QFileInfo pdfFile(QString::fromStdString(output));
-    const ReportBay bay = collectBay(pdfFile.completeBaseName().toStdString(), document, fmt);
+    const ReportBay bay = collectBay(pdfFile.completeBaseName().toStdString(), document, fmt,
+                                     std::nullopt, catalogue);
     // A report of inputs that give no run would print a refusal under a report's title; the
     // window says why instead and writes nothing.
     if (bay.refusal) {

@@ -32,7 +32,7 @@ ReportOutcome writeReport(const ReportRequest& request);
 // language showing) run afresh, as opening them would. The PDF's name names the bay, its
 // folder the project. Inputs that give no run write nothing: the error says why.
 ReportOutcome writeBayReport(const BayDocument& bay, const NumberFormat& fmt,
-                             const std::string& output);
+                             const std::string& output, const Catalogue* catalogue = nullptr);
 
 // The diagrams of the bay the window shows as an SVG picture: nothing on success, otherwise
 // why not (inputs that give no run, or a file that cannot be written).

@@ -295,6 +295,66 @@ enum class Message {
     VerdictLimitStatesPassAssumed,  // {4} what was assumed
     VerdictLimitStatesFail,
     VerdictLimitStatesNoRow,
+    // User catalogue files: the refusal of a file, one sentence for each kind of fault in the
+    // order of CatalogueFaultKind, then the window's Catalogues list and series choice.
+    CatalogueNotRead,  // {1} the file
+    CatalogueFaultAt,  // {1} the line
+    CatalogueFaultNoRows,
+    CatalogueFaultEmptyLine,
+    CatalogueFaultUnclosedQuote,
+    CatalogueFaultStrayQuote,
+    CatalogueFaultFieldCount,
+    CatalogueFaultUnknownColumn,
+    CatalogueFaultRepeatedColumn,
+    CatalogueFaultMissingColumn,
+    CatalogueFaultMissingValue,
+    CatalogueFaultValueNotTaken,
+    CatalogueFaultNotANumber,
+    CatalogueFaultNotPositive,
+    CatalogueFaultTooPrecise,
+    CatalogueFaultTooLarge,
+    CatalogueFaultTooSmall,
+    CatalogueFaultUnknownRole,
+    CatalogueFaultUnknownUse,
+    CatalogueFaultUnknownSpanCase,
+    CatalogueFaultUseDiffers,
+    CatalogueFaultSystemDiffers,
+    CatalogueFaultEmptyBand,
+    CatalogueFaultOverlappingBand,
+    CatalogueFaultMullionOrder,
+    CatalogueFaultRepeatedCode,
+    CatalogueFaultNoMullion,
+    CatalogueFaultFileTooLarge,
+    CatalogueFaultTooManyRows,
+    CatalogueFaultUnreadable,
+    CatalogueFaultNotAWorkbook,
+    CatalogueFaultBothWxAndE,
+    CatalogueFaultBadElements,
+    CatalogueFaultUnknownSteelGrade,
+    CatalogueFaultUnknownAlloy,
+    CatalogueFaultTransomKindsMixed,
+    MenuCatalogues,
+    CataloguesTitle,
+    CataloguesOpen,
+    CataloguesRemove,
+    CataloguesFileFilter,
+    CatalogueColumnName,
+    CatalogueColumnUse,
+    CatalogueColumnMullions,
+    CatalogueColumnTransoms,
+    CatalogueColumnFile,
+    CatalogueUseVertical,
+    CatalogueUseSloped,
+    CatalogueChoiceLabel,
+    CatalogueChoiceSeries,
+    CatalogueChanged,  // {1} the catalogue, {2} the file
+    CatalogueMissing,  // {1} the catalogue, {2} the file
+    CatalogueOfBayChanged,  // {1} the catalogue, {2} the file
+    CatalogueOfBayMissing,  // {1} the catalogue, {2} the file
+    CatalogueChooseFile,
+    ReportCatalogue,
+    ReportCatalogueRow,
+    ReportSteelInsert,
 
     Count  // not a sentence: new sentences go above
 };

@@ -134,8 +134,8 @@ std::string dumpStructureError(const std::string& dump, const Form& f,
     if (err.error != QJsonParseError::NoError || !doc.isObject())
         return "QJsonDocument cannot read the dump: " + err.errorString().toStdString();
     const QJsonObject root = doc.object();
-    if (root.size() != 13)
-        return "the dump has " + std::to_string(root.size()) + " members, not 13";
+    if (root.size() != 14)
+        return "the dump has " + std::to_string(root.size()) + " members, not 14";
     const char* basis = f.state().basis == DesignBasis::LimitStates ? "limit-states" : "allowable";
     if (root.value("basis") != QJsonValue(QString::fromLatin1(basis)) ||
         root.value("alloy") != QJsonValue(QString::fromStdString(f.state().alloy)))

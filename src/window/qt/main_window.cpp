@@ -87,6 +87,8 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
         new LimitStateControls(*this, *m_standards->menu(), m_form, [this] { afterEvent(); });
     m_limitStates->mirror(m_form.state().languageShowing());
     buildControls();
+    m_catalogues =
+        new CatalogueControls(*this, *m_page, m_dpi, m_form, *m_fileMenu, [this] { afterEvent(); });
     stackControls();
     orderTabs();
     // Below the export button, right under the results panel; outside the inventory, which
@@ -259,6 +261,7 @@ void MainWindow::afterEvent(bool typing) {
     mirror();
     m_reportMenu->mirror(languageShowing());
     m_limitStates->mirror(languageShowing());
+    m_catalogues->mirror(languageShowing());
     showNewMessages();
     if (m_form.closed())
         close();

@@ -4,6 +4,7 @@
 #include "input/undo_history.h"
 #include "model/inventory.h"
 #include "window/qt/control_widgets.h"
+#include "window/qt/catalogue_controls.h"
 #include "window/qt/file_menu.h"
 #include "window/qt/help_menu.h"
 #include "window/qt/limit_state_dialog.h"
@@ -87,6 +88,7 @@ public:
     QAction* menuBarAction() const { return m_menuBarAction; }
     StandardsControls* standards() const { return m_standards; }
     LimitStateControls* limitStateControls() const { return m_limitStates; }
+    CatalogueControls* catalogues() const { return m_catalogues; }
     ReportMenu* reportMenu() const { return m_reportMenu; }
     HelpMenu* helpMenu() const { return m_helpMenu; }
     Form& form() const { return m_form; }
@@ -168,6 +170,7 @@ private:
     qreal m_dpi;
     StandardsControls* m_standards = nullptr;
     LimitStateControls* m_limitStates = nullptr;
+    CatalogueControls* m_catalogues = nullptr;
     QWidget* m_page = nullptr;
     QScrollArea* m_scroll = nullptr;
     FocusMark* m_focusMark = nullptr;

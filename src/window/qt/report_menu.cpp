@@ -122,7 +122,10 @@ void ReportMenu::writeReport() {
         return;
     const report::ReportOutcome outcome =
         report::writeBayReport(documentOf(m_form.state()), m_form.state().numberFormat(),
-                               QFile::encodeName(*path).toStdString());
+                               QFile::encodeName(*path).toStdString(),
+                               m_form.state().userCatalogue
+                                   ? m_form.state().userCatalogue->catalogue.get()
+                                   : nullptr);
     if (outcome.error) {
         m_questions->showError(m_window, title, QString::fromStdString(*outcome.error));
         return;

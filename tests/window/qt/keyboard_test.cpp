@@ -209,7 +209,7 @@ TEST(Keyboard, TabChainHoldsOnlyWhatAUserChanges) {
         "Text4",    "Text7",    "Text2",          "Text10",    "Option1",   "Text12",   "Text8",
         "Text11",   "Text16",   "Command1",       "Text3",     "Option10",  "Option9",  "Text37",
         "Text38",   "Text44",   "Command16",      "Command15", "Command10", "Command9", "Command8",
-        "Command7", "Command4", "siteWindButton", "Command2"};
+        "Command7", "Command4", "siteWindButton", "Command2", "catalogueChoice"};
     EXPECT_EQ(visited, expected);
     EXPECT_EQ(focusName(), "Text4") << "the chain should close";
 }

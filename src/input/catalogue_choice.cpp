@@ -1,0 +1,37 @@
+#include "input/catalogue_choice.h"
+
+#include "input/selection.h"
+
+namespace cw {
+
+using C = ControlId;
+
+namespace {
+
+Series seriesOf(const Catalogue& catalogue) {
+    return catalogue.use == CatalogueUse::Sloped ? Series::Terrax : Series::Veltra;
+}
+
+}  // namespace
+
+void chooseCatalogue(WindowState& w, ChosenCatalogue chosen) {
+    if (!chosen.catalogue)
+        return;
+    const Series series = seriesOf(*chosen.catalogue);
+    w.unselect(C::Option10);
+    w.unselect(C::Option11);
+    w.unselect(C::Option12);
+    w.userCatalogue = std::move(chosen);
+    chooseSeries(w, series);
+}
+
+void chooseSeriesOptions(WindowState& w) {
+    if (!w.userCatalogue || !w.userCatalogue->catalogue)
+        return;
+    const Series series = seriesOf(*w.userCatalogue->catalogue);
+    w.userCatalogue.reset();
+    w.select(series == Series::Terrax ? C::Option12 : C::Option10);
+    chooseSeries(w, series);
+}
+
+}  // namespace cw
