@@ -130,21 +130,28 @@ void hideResults(WindowState& w) {
 
 namespace {
 
-constexpr Field kEchoes[] = {Field::LoadWidth, Field::EchoL1, Field::EchoL2,
-                             Field::EchoA1,    Field::EchoA2, Field::EchoHeightBand,
-                             Field::EchoH2,    Field::EchoH1};
+constexpr Field kEchoes[] = {Field::LoadWidth, Field::EchoL1,         Field::EchoL2, Field::EchoA1,
+                             Field::EchoA2,    Field::EchoHeightBand, Field::EchoH2, Field::EchoH1};
 
-constexpr Field kDesignTexts[] = {
-    Field::PressureInForce,   Field::EchoPressure,
-    Field::EchoWindSpeed,     Field::EchoDivisor,
-    Field::RequiredMullionJx, Field::AllowableDeflectionCopy,
-    Field::DesignedDeflectionLimit, Field::EchoAllowableDeflection,
-    Field::RequiredTransomJx, Field::RequiredTransomJy,
-    Field::SuggestedMullion,  Field::SuggestedTransom,
-    Field::MullionDeflection, Field::SuggestedIx,
-    Field::StressRatio,       Field::RequiredMoment,
-    Field::RequiredWx,        Field::SuggestedWx,
-    Field::MullionStress};
+constexpr Field kDesignTexts[] = {Field::PressureInForce,
+                                  Field::EchoPressure,
+                                  Field::EchoWindSpeed,
+                                  Field::EchoDivisor,
+                                  Field::RequiredMullionJx,
+                                  Field::AllowableDeflectionCopy,
+                                  Field::DesignedDeflectionLimit,
+                                  Field::EchoAllowableDeflection,
+                                  Field::RequiredTransomJx,
+                                  Field::RequiredTransomJy,
+                                  Field::SuggestedMullion,
+                                  Field::SuggestedTransom,
+                                  Field::MullionDeflection,
+                                  Field::SuggestedIx,
+                                  Field::StressRatio,
+                                  Field::RequiredMoment,
+                                  Field::RequiredWx,
+                                  Field::SuggestedWx,
+                                  Field::MullionStress};
 
 }  // namespace
 
@@ -228,8 +235,15 @@ void showDesign(WindowState& w, const BayInput& in, const BayDesign& d, const Ru
         showNoFit(w);
         hideSuggestedMullionLabels(w);
     }
-    w.shownRun = ShownRun{d.spanCase,   terrax, d.mullion.has_value(), d.transom.has_value(),
-                          in.criterion, d.rule};
+    std::optional<ShownRun::Insert> insert;
+    if (d.mullion && d.mullion->insert) {
+        const CompositeBending& b = d.mullion->insert->bending;
+        insert = ShownRun::Insert{b.steelStress_Nmm2, b.steelStress_Nmm2 / b.steelUtilisation,
+                                  !(b.steelUtilisation <= 1.0)};
+    }
+    w.shownRun =
+        ShownRun{d.spanCase, terrax, d.mullion.has_value(), d.transom.has_value(), in.criterion,
+                 d.rule,     insert};
 }
 
 void relabelShownRun(WindowState& w) {

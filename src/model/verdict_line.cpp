@@ -3,8 +3,8 @@
 #include "bay/limit_state_texts.h"
 #include "design/bay.h"
 #include "model/limit_state_dump.h"
-#include "text/messages.h"
 #include "model/verdicts.h"
+#include "text/messages.h"
 
 #include <string_view>
 #include <vector>
@@ -30,8 +30,8 @@ std::optional<VerdictLine> verdictLine(const WindowState& w) {
         return VerdictLine{VerdictLine::Kind::NoneFits, say(Message::VerdictNoMullion, language)};
     // Under limit states the line states the governing check of the mullion they suggest.
     if (const LimitStateRun* ls = shownLimitStates(w)) {
-        const bool passes = ls->result.valid && !ls->noRowPasses &&
-                            ls->result.verdict != LimitStateVerdict::Fails;
+        const bool passes =
+            ls->result.valid && !ls->noRowPasses && ls->result.verdict != LimitStateVerdict::Fails;
         return VerdictLine{passes ? VerdictLine::Kind::Passes : VerdictLine::Kind::Fails,
                            limitStateVerdictText(*ls, language, w.numberFormat())};
     }
@@ -46,12 +46,24 @@ std::optional<VerdictLine> verdictLine(const WindowState& w) {
         checks.push_back(say(Message::VerdictDeflection, language,
                              {w.text(Field::MullionDeflection), relation(*v.deflectionPasses),
                               w.text(Field::DesignedDeflectionLimit)}));
-    if (v.stressPasses && (passes || !*v.stressPasses)) {
+    const std::optional<ShownRun::Insert>& insert = w.shownRun->insert;
+    // The aluminium's own comparison, which an overstressed insert does not change.
+    const bool aluminiumPasses =
+        v.stressPasses &&
+        (*v.stressPasses ||
+         (insert && insert->overstressed &&
+          compareAsShown(w.num(Field::MullionStress).value_or(0), kAllowableStress_kNcm2) <= 0));
+    if (v.stressPasses && (passes || !aluminiumPasses)) {
         // The panel's limit reads "9,5"; the comparison shows both numbers to two decimals.
         const std::string limit = fixedText(kAllowableStress_kNcm2, w.numberFormat());
         checks.push_back(say(Message::VerdictStress, language,
-                             {w.text(Field::MullionStress), relation(*v.stressPasses), limit}));
+                             {w.text(Field::MullionStress), relation(aluminiumPasses), limit}));
     }
+    if (v.stressPasses && insert && (passes || insert->overstressed))
+        checks.push_back(
+            say(Message::VerdictInsertStress, language,
+                {fixedText(insert->stress_Nmm2, w.numberFormat()), relation(!insert->overstressed),
+                 fixedText(insert->strength_Nmm2, w.numberFormat())}));
     std::string list;
     for (const std::string& check : checks)
         list += (list.empty() ? "" : ", ") + check;

@@ -27,7 +27,8 @@ std::optional<double> shownNumber(const WindowState& w, ControlId id) {
 Verdicts verdicts(const WindowState& w) {
     Verdicts v;
     if (const auto sigma = shownNumber(w, controlOf(Field::MullionStress)))
-        v.stressPasses = compareAsShown(*sigma, kAllowableStress_kNcm2) <= 0;
+        v.stressPasses = compareAsShown(*sigma, kAllowableStress_kNcm2) <= 0 &&
+                         !(w.shownRun && w.shownRun->insert && w.shownRun->insert->overstressed);
     const auto deflection = shownNumber(w, controlOf(Field::MullionDeflection));
     const auto allowable = shownNumber(w, controlOf(Field::DesignedDeflectionLimit));
     if (deflection && allowable)

@@ -43,6 +43,14 @@ struct ShownRun {
     bool transomFits;
     DeflectionCriterion criterion;
     DeflectionRule rule;  // the rule that gave the mullion's deflection limit
+    // A steel insert is checked against its own strength (N/mm²): beyond it the stress check
+    // fails whatever the aluminium's σ.
+    struct Insert {
+        double stress_Nmm2;
+        double strength_Nmm2;
+        bool overstressed;
+    };
+    std::optional<Insert> insert;
 };
 
 // A user catalogue the series choice designs with, and how it is remembered.

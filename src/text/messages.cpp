@@ -346,6 +346,7 @@ constexpr Bilingual kMessages[] = {
     {"Η κολώνα {1} δεν επαρκεί: {2}", "Mullion {1} fails: {2}"},
     {"βέλος {1} {2} {3} mm", "deflection {1} {2} {3} mm"},
     {"σ {1} {2} {3} kN/cm²", "σ {1} {2} {3} kN/cm²"},
+    {"σ χάλυβα {1} {2} {3} N/mm²", "steel insert σ {1} {2} {3} N/mm²"},
     {"Καμία κολώνα του καταλόγου δεν επαρκεί", "No mullion of the catalogue is enough"},
     {"Αποτελέσματα του τελευταίου υπολογισμού — τα δεδομένα άλλαξαν: πατήστε NEXT",
      "Results of the last run — the inputs have changed: press NEXT"},

@@ -207,6 +207,7 @@ enum class Message {
     VerdictFails,
     VerdictDeflection,  // {1} the mullion's deflection, {2} ≤ or >, {3} the limit
     VerdictStress,      // {1} the mullion's stress, {2} ≤ or >, {3} the allowable
+    VerdictInsertStress,  // {1} the steel insert's stress, {2} ≤ or >, {3} f_y / γM0, N/mm²
     VerdictNoMullion,
     VerdictOutOfDate,
 

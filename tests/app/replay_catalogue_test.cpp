@@ -214,3 +214,43 @@ TEST(ReplayCatalogue, BayFilesKeepTheirCatalogue) {
 
 }  // namespace
 }  // namespace cw
+
+namespace cw {
+namespace {
+
+// The window's own verdict of a mullion with a steel insert: the insert beyond its strength
+// fails the stress check although the aluminium's σ is within 9,5 (the hand-worked bay of
+// tests/bay/bay_catalogue_test.cpp: the steel takes 48.2143 kNcm, 241 N/mm2 on Wx 2 cm3
+// against S235, 161 N/mm2 on Wx 3 cm3).
+TEST(ReplayCatalogue, TheWindowFailsAMullionWhoseInsertIsOverstressed) {
+    const fs::path dir = fs::temp_directory_path() / "cw-replay-insert";
+    fs::create_directories(dir);
+    for (const auto& [steelWx, stress] : {std::pair{"2", "fail"}, {"3", "pass"}}) {
+        SCOPED_TRACE(steelWx);
+        const fs::path file = dir / "insert.csv";
+        std::ofstream(file, std::ios::binary)
+            << "use,code,role,Ix_cm4,e_mm,mass_kg_m,steel_Ix_cm4,steel_Wx_cm3,steel_grade\n"
+               "vertical,A,mullion,90,80,2,,,\nvertical,B,mullion,60,80,2.5,15,"
+            << steelWx << ",S235\nvertical,C,mullion,120,80,3,,,\nvertical,T,transom,10,40,1,,,\n";
+        std::istringstream in(
+            "catalogue " + file.string() +
+            "\nclick Option9\ntype Text4 100\ntype Text7 100\ntype Text2 300\n"
+            "type Text10 100\ntype Text12 100\ntype Text16 8\ntype Text37 200\n"
+            "type Text38 15\ntype Text8 1\nclick Command2\nclick Command1\ndump\n");
+        std::ostringstream out, err;
+        ASSERT_EQ(runReplay(in, out, err, kGreek), 0) << err.str();
+        const QJsonObject dump =
+            QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+        EXPECT_EQ(dump["controls"].toObject()["Text6"].toObject()["text"].toString(), "B");
+        EXPECT_EQ(dump["verdicts"].toObject()["stress"].toString().toStdString(), stress);
+        // The line names what fails: the insert, not the aluminium's σ 8,57 within 9,50.
+        const std::string line = dump["verdictLine"].toString().toStdString();
+        EXPECT_EQ(line, std::string(stress) == "pass"
+                            ? "Η κολώνα B επαρκεί: βέλος 14,35 ≤ 15,00 mm, σ 8,57 ≤ 9,50 "
+                              "kN/cm², σ χάλυβα 160,71 ≤ 235,00 N/mm²"
+                            : "Η κολώνα B δεν επαρκεί: σ χάλυβα 241,07 > 235,00 N/mm²");
+    }
+}
+
+}  // namespace
+}  // namespace cw
