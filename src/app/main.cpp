@@ -2,9 +2,9 @@
 
 #include "bay/locale_names.h"
 #include "bay/number_text.h"
+#include "input/form.h"
 #include "window/qt/main_window.h"
 #include "window/qt/widget_look.h"
-#include "input/form.h"
 
 #include <QApplication>
 
@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
     options.localeName = QString::fromStdString(locale.value_or(std::string()));
     cw::gui::MainWindow window(form, std::move(options));
     window.show();
-    // The catalogues chosen in earlier sessions, read again: a changed or missing file is said.
+    // The catalogues chosen the last time the program ran, read again: a changed or missing file
+    // is said.
     window.catalogues()->checkRemembered();
     return QApplication::exec();
 }

@@ -161,16 +161,16 @@ void keepAbsExtreme(BeamExtreme& e, double value, double x) {
 
 }  // namespace
 
-BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads,
+BeamResult analyseBeam(const BeamLayout& beam, const BeamLoads& loads,
                        std::span<BeamStation> stations) {
     BeamResult r;
-    const bool twoSpans = spec.system == StaticSystem::TwoSpans;
+    const bool twoSpans = beam.system == StaticSystem::TwoSpans;
     const int spans = twoSpans ? 2 : 1;
-    const double spanLength[2] = {spec.spanL1_m, twoSpans ? spec.spanL2_m : 0.0};
-    const int per = spec.elementsPerSpan;
+    const double spanLength[2] = {beam.spanL1_m, twoSpans ? beam.spanL2_m : 0.0};
+    const int per = beam.elementsPerSpan;
     const bool spansOk = spanLength[0] > 0.0 && (!twoSpans || spanLength[1] > 0.0) &&
                          std::isfinite(spanLength[0] + spanLength[1]);
-    if (!spansOk || !(spec.EI_kNm2 > 0.0) || !std::isfinite(spec.EI_kNm2) || per < 1 ||
+    if (!spansOk || !(beam.EI_kNm2 > 0.0) || !std::isfinite(beam.EI_kNm2) || per < 1 ||
         per > kMaxElementsPerSpan || loads.points.size() > kMaxPointLoads ||
         !std::isfinite(loads.q_kNm))
         return r;
@@ -178,7 +178,7 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads,
 
     Model m;
     m.q = loads.q_kNm;
-    m.EI = spec.EI_kNm2;
+    m.EI = beam.EI_kNm2;
     m.q24EI = m.q / (24.0 * m.EI);
     double x = 0.0;
     for (int s = 0; s < spans; ++s) {
@@ -248,7 +248,7 @@ BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads,
     bool fixedDof[kMaxDof] = {};
     for (int s = 0; s < r.supportCount; ++s)
         fixedDof[2 * supportNode[s]] = true;
-    if (spec.system == StaticSystem::FixedEnds) {
+    if (beam.system == StaticSystem::FixedEnds) {
         fixedDof[1] = true;
         fixedDof[n - 1] = true;
     }

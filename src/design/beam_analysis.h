@@ -18,7 +18,7 @@ struct PointLoad {
     double force_kN = 0.0;
 };
 
-struct BeamSpec {
+struct BeamLayout {
     StaticSystem system = StaticSystem::OneSpan;
     double spanL1_m = 0.0;
     double spanL2_m = 0.0;  // two spans only
@@ -70,7 +70,7 @@ struct BeamResult {
 };
 
 // `stations`, where given, must hold kMaxStations: 50 intervals a span, from x = 0.
-BeamResult analyseBeam(const BeamSpec& spec, const BeamLoads& loads,
+BeamResult analyseBeam(const BeamLayout& beam, const BeamLoads& loads,
                        std::span<BeamStation> stations = {});
 
 }  // namespace cw

@@ -16,7 +16,7 @@
 namespace cw::report {
 
 struct DiagramInput {
-    BeamSpec beam;
+    BeamLayout beam;
     double q_kNm = 0.0;
     std::vector<PointLoad> points;
     bool hasDeflection = true;  // false: EI is a stand-in, draw no deflection

@@ -17,9 +17,9 @@ class QWidget;
 namespace cw::gui {
 
 // User catalogue files in the window: File → Catalogues… (the list of the catalogues opened,
-// remembered between sessions and checked again at start) and, in the series group, a combo
-// box whose choice acts as the series option of the catalogue's use would. Outside the
-// inventory: the model knows only the catalogue chosen.
+// remembered from one run of the program to the next and checked again at start) and, in the series
+// group, a combo box whose choice acts as the series option of the catalogue's use would. Outside
+// the inventory: the model knows only the catalogue chosen.
 class CatalogueControls final : public QObject {
 public:
     CatalogueControls(QMainWindow& window, QWidget& page, qreal dpi, Form& form, QMenu& fileMenu,
