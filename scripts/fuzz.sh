@@ -21,6 +21,7 @@ bash scripts/install-deps.sh
 build=build-fuzz
 if [ ! -f "$build/CMakeCache.txt" ]; then
     CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG" \
         -DBUILD_GUI=OFF -DCW_FUZZ=ON
 else
     cmake "$build" -DCW_FUZZ=ON >/dev/null
