@@ -2,6 +2,7 @@
 
 #include "bay/catalogue_ref.h"
 #include "bay/fields.h"
+#include "bay/project.h"
 #include "bay/tagged_value.h"
 #include "bay/wind_input.h"
 #include "design/deflection_criterion.h"
@@ -69,6 +70,8 @@ struct BayDocument {
     std::optional<BayKeptState> kept;
     // The user catalogue designed with; none for the series' own.
     std::optional<CatalogueRef> catalogue;
+    // Who the bay is designed for; empty when nobody said.
+    ProjectData project;
 
     // The same inputs: the wind load compares by the pressure the next run takes, so that a
     // run taking the typed pressure leaves nothing to save.
