@@ -67,6 +67,12 @@ struct BayDocument {
     DesignBasis basis = DesignBasis::Allowable;
     std::string alloy = "6060 T6";
     Hanging hanging = Hanging::HungFromTop;
+    // EN 1991-1-3 characteristic ground snow load s_k as typed (kN/m2), read on sloped glazing
+    // under the limit-state basis; empty for none.
+    std::string groundSnow_kNm2;
+    // The partial and combination factors a national annex may set; the Eurocodes' own unless
+    // changed.
+    PartialFactors factors;
     std::optional<BayKeptState> kept;
     // The user catalogue designed with; none for the series' own.
     std::optional<CatalogueRef> catalogue;

@@ -18,6 +18,7 @@ struct PartialFactors {
     double gammaQ = 1.50;       // variable action
     double psi0Wind = 0.6;      // wind accompanying
     double psi0Snow = 0.5;      // snow accompanying (sites at most 1000 m above sea level)
+    bool operator==(const PartialFactors&) const = default;
 };
 
 enum class CombinationId {
