@@ -18,7 +18,8 @@ fi
 
 bash scripts/install-deps.sh
 
-build=build-fuzz
+# CW_FUZZ_BUILD names a clang build to add the targets to (the test script's sanitizer build).
+build=${CW_FUZZ_BUILD:-build-fuzz}
 if [ ! -f "$build/CMakeCache.txt" ]; then
     CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG" \

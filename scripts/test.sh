@@ -18,14 +18,16 @@ phase "normal build done"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
 phase "normal tests done"
 
+# clang builds the sanitizer tests about 40 % faster than g++, and the same build holds the
+# libFuzzer targets, so no third build of the libraries is needed.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_GUI=OFF -DCW_SANITIZE=ON \
-    -DCW_WERROR="$werror"
+    -DCW_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCW_WERROR="$werror"
 cmake --build build-asan -j "$jobs"
 phase "sanitizer build done"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
 phase "sanitizer tests done"
 
-# Short libFuzzer runs of the replay script reader and the .xlsx reader (about a minute).
-bash scripts/fuzz.sh "${CW_FUZZ_SECONDS:-25}"
+# Short libFuzzer runs of every reader of outside input (about a minute and a half).
+CW_FUZZ_BUILD=build-asan bash scripts/fuzz.sh "${CW_FUZZ_SECONDS:-15}"
 phase "fuzzing done"

@@ -13,10 +13,12 @@ namespace {
 // Checked against a reproduction of the table (dnaop.com/html/60238_7.html, rows 6060, 6061,
 // 6063, 6005A). Two values there differ from figures often quoted from memory and the table
 // wins: 6063 T6 is 160/195 (not 170/215) and 6061 T6 holds to t <= 20 (not 25).
-// The 6082 rows were not in the part of the reproduction found; they are the values of the
-// printed table as known to us (T5 t <= 5: 230/270; T6 t <= 5: 250/290, 5 < t <= 15: 260/310)
-// and must be checked against the printed table before a release. 6082 T5 is given buckling
-// class B, the lower of the two, until then.
+// The 6082 rows were not in the part of the reproduction found. Their strengths (T5 t <= 5:
+// 230/270; T6 t <= 5: 250/290, 5 < t <= 15: 260/310) agree with the minimum values EN 755-2
+// gives for extruded profiles of 6082 (a maker's reproduction of its table, doczz.it
+// "tabella catalogo eng 6082"), which are the source of Table 3.2b; of the two upper thickness
+// limits (15 here, 25 in EN 755-2) the lower is kept. 6082 T5 is given buckling class B,
+// the lower of the two, as its class was not in what was found.
 constexpr std::array<Alloy, 11> kAlloys{{
     {"6060 T5", "EP, ET, ER/B", BucklingClass::B, {{5.0, 120.0, 160.0}, {25.0, 100.0, 140.0}}, 2},
     {"6060 T6", "EP, ET, ER/B", BucklingClass::A, {{15.0, 140.0, 170.0}}, 1},

@@ -285,7 +285,7 @@ BeamResult analyseBeam(const BeamLayout& beam, const BeamLoads& loads,
         e.V0 = -f[0];
         e.M0 = f[1];
     }
-    for (int s = 0; s < r.supportCount; ++s) {
+    for (std::size_t s = 0; s < static_cast<std::size_t>(r.supportCount); ++s) {
         const int node = supportNode[s];
         r.supportX_m[s] = node == nodes - 1 ? total : m.el[node].x0;
         r.reactions_kN[s] = -nodeForce[2 * node];
