@@ -8,6 +8,7 @@
 #include "input/report_export.h"
 #include "input/deflection_criterion.h"
 #include "input/design_basis.h"
+#include "bay/limit_state_inputs.h"
 #include "bay/limit_state_texts.h"
 #include "input/form.h"
 #include "input/site_wind.h"
@@ -121,6 +122,15 @@ public:
                 return "not an alloy of the table: " + std::string(name);
             return {};
         }
+        if (l.verb == "snow-load") {
+            // As typed into the limit-state inputs, the factors as they are.
+            LimitStateInputTexts texts = limitStateInputTexts(m_form.state());
+            texts[0] = line.size() > 10 ? std::string(line.substr(10)) : std::string();
+            applyLimitStateInputs(m_form.state(), texts);
+            return {};
+        }
+        if (l.verb == "factors")
+            return factors(line.substr(l.verb.size()));
         if (l.verb == "site-wind")
             return siteWind(line.substr(l.verb.size()));
         if (l.verb == "save" || l.verb == "open") {
@@ -217,6 +227,41 @@ private:
             texts[static_cast<std::size_t>(*entry)] = std::string(pair.substr(equals + 1));
         }
         applySiteWind(m_form.state(), texts);
+        return {};
+    }
+
+    // The limit-state inputs with NAME=VALUE factors (the others as they are) and OK;
+    // "recommended" first resets them all, as the dialog's button does.
+    std::string factors(std::string_view pairs) {
+        const NumberFormat& fmt = m_form.state().numberFormat();
+        LimitStateInputTexts texts = limitStateInputTexts(m_form.state());
+        while (!pairs.empty()) {
+            const std::size_t blank = pairs.find(' ');
+            const std::string_view pair = pairs.substr(0, blank);
+            pairs = blank == std::string_view::npos ? std::string_view() : pairs.substr(blank + 1);
+            if (pair.empty())
+                continue;
+            if (pair == "recommended") {
+                texts = recommendedFactorTexts(texts, fmt);
+                continue;
+            }
+            const std::size_t equals = pair.find('=');
+            if (equals == std::string_view::npos)
+                return "factors takes NAME=VALUE pairs, not " + std::string(pair);
+            const std::string_view key = pair.substr(0, equals);
+            std::size_t i = 1;
+            bool found = false;
+            for (const FactorEntry& e : factorEntries()) {
+                if (e.key == key) {
+                    texts[i] = std::string(pair.substr(equals + 1));
+                    found = true;
+                }
+                ++i;
+            }
+            if (!found)
+                return "no factor " + std::string(key);
+        }
+        applyLimitStateInputs(m_form.state(), texts);
         return {};
     }
 

@@ -1,6 +1,7 @@
 #include "bay/bay_run.h"
 
 #include "bay/field_rules.h"
+#include "bay/limit_state_inputs.h"
 #include "design/shown_rounding.h"
 #include "design/site_wind.h"
 #include "design/wind.h"
@@ -206,6 +207,18 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
     out.input = run.bay;
     const Catalogue& catalogue =
         userCatalogue ? *userCatalogue : builtInCatalogues().of(run.bay.series);
+    // The limit-state basis reads its own inputs before anything is designed; the allowable
+    // basis reads none of them.
+    const Alloy* alloy = d.basis == DesignBasis::LimitStates ? findAlloy(d.alloy) : nullptr;
+    LimitStateOptionsReading options;
+    if (alloy) {
+        options = readLimitStateOptions(alloy, d.hanging, d.factors, d.groundSnow_kNm2,
+                                        catalogue.use == CatalogueUse::Sloped, fmt, d.language);
+        if (options.refusal) {
+            out.refusal = options.refusal;
+            return out;
+        }
+    }
     out.design = designBay(run.bay, catalogue);
     if (!out.design.finite) {
         out.refusal = resultOutOfRange(in.language);
@@ -223,10 +236,8 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
     const auto allowable = shownNumber(out, Field::DesignedDeflectionLimit, fmt);
     if (deflection && allowable)
         out.deflectionPasses = compareAsShown(*deflection, *allowable) <= 0;
-    if (d.basis == DesignBasis::LimitStates)
-        if (const Alloy* alloy = findAlloy(d.alloy))
-            out.limitStates = runLimitStates(out.input, out.design, catalogue,
-                                             {alloy, d.hanging, PartialFactors{}});
+    if (alloy)
+        out.limitStates = runLimitStates(out.input, out.design, catalogue, options.options);
     return out;
 }
 

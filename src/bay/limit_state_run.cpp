@@ -84,8 +84,13 @@ std::optional<LimitStateRun> runLimitStates(const BayInput& bay, const BayDesign
     in.factors = options.factors;
     in.hanging = options.hanging;
     in.sloped = catalogue.use == CatalogueUse::Sloped;
+    in.sk_kNm2 = in.sloped ? options.sk_kNm2 : 0.0;
     std::vector<SectionPart> transomParts;
     LimitStateRun run;
+    run.options = options;
+    run.options.sk_kNm2 = in.sk_kNm2;
+    run.sloped = in.sloped;
+    run.slope_deg = bay.slope_deg;
     run.transom = transomOf(catalogue, design);
     if (run.transom)
         in.transom = limitStateSectionOf(*run.transom, transomParts);

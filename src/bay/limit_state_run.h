@@ -19,6 +19,8 @@ struct LimitStateOptions {
     const Alloy* alloy = nullptr;  // nullptr: the default alloy
     Hanging hanging = Hanging::HungFromTop;
     PartialFactors factors;
+    // EN 1991-1-3 ground snow load, kN/m2; read on sloped glazing only.
+    double sk_kNm2 = 0.0;
 };
 
 struct LimitStateRun {
@@ -28,6 +30,10 @@ struct LimitStateRun {
     LimitStateResult result;
     // No row from the run's choice upward passes every check.
     bool noRowPasses = false;
+    // What the checks read: the factors, and s_k (0 but on sloped glazing) at the slope.
+    LimitStateOptions options;
+    bool sloped = false;
+    double slope_deg = 0.0;
 };
 
 // The section a catalogue row gives to the checks; `parts` views `storage`.

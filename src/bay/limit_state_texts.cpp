@@ -1,5 +1,7 @@
 #include "bay/limit_state_texts.h"
 
+#include "bay/limit_state_inputs.h"
+
 #include <cmath>
 
 namespace cw {
@@ -114,6 +116,23 @@ std::string combinationText(CombinationId id, const PartialFactors& f, const Num
 std::string checkNumberText(double value, const NumberFormat& fmt) {
     const double r = std::round(value * 1000.0) / 1000.0;
     return plainText(r == 0.0 ? 0.0 : r, fmt);
+}
+
+std::string factorsUsedText(const PartialFactors& f, Language language, const NumberFormat& fmt) {
+    std::string list;
+    for (const FactorEntry& e : factorEntries())
+        list += (list.empty() ? "" : ", ") + std::string(e.symbol) + " = " + factor(f.*e.member, fmt);
+    return say(Message::LimitStateFactorsUsed, language, {list});
+}
+
+std::string snowUsedText(const LimitStateRun& run, Language language, const NumberFormat& fmt) {
+    const double sk = run.options.sk_kNm2;
+    if (!run.sloped || !(sk > 0.0))
+        return {};
+    return say(Message::LimitStateSnowUsed, language,
+               {checkNumberText(sk, fmt), checkNumberText(run.slope_deg, fmt),
+                checkNumberText(snowShapeMu1(run.slope_deg), fmt),
+                checkNumberText(snowLoad_kNm2(sk, run.slope_deg), fmt)});
 }
 
 std::string assumptionsText(const LimitStateResult& r, Language language) {

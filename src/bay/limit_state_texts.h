@@ -50,6 +50,11 @@ LimitStateTexts limitStateTexts(const LimitStateRun& run, const Alloy& alloy,
                                 const PartialFactors& f, Language language,
                                 const NumberFormat& fmt);
 
+// "Factors: γM1 = 1,1, ...": the factors a run used.
+std::string factorsUsedText(const PartialFactors& f, Language language, const NumberFormat& fmt);
+// s = mu1 Ce Ct s_k of a run on sloped glazing with snow; empty without.
+std::string snowUsedText(const LimitStateRun& run, Language language, const NumberFormat& fmt);
+
 // What was assumed, joined for a verdict line; empty where nothing was.
 std::string assumptionsText(const LimitStateResult& r, Language language);
 

@@ -1,5 +1,6 @@
 #include "files/bay_file.h"
 
+#include "bay/limit_state_inputs.h"
 #include "text/messages.h"
 
 #include <QFile>
@@ -162,6 +163,40 @@ public:
     }
 
 
+    void optionalText(std::string_view key, std::string& out) {
+        if (!error && m_object.contains(qstr(key)))
+            text(key, out);
+    }
+
+    // Optional: every factor a number in its range, or the file is refused.
+    void factors(PartialFactors& out) {
+        if (error)
+            return;
+        const QJsonValue value = m_object.value(qstr(bay_key::kPartialFactors));
+        if (value.isUndefined())
+            return;
+        if (!value.isObject()) {
+            fail(BayFileErrorKind::WrongType, bay_key::kPartialFactors);
+            return;
+        }
+        const QJsonObject o = value.toObject();
+        PartialFactors f;
+        for (const FactorEntry& e : factorEntries()) {
+            const QJsonValue v = o.value(qstr(e.key));
+            if (!v.isDouble()) {
+                fail(v.isUndefined() ? BayFileErrorKind::MissingField : BayFileErrorKind::WrongType,
+                     bay_key::kPartialFactors);
+                return;
+            }
+            if (!factorInRange(e, v.toDouble())) {
+                fail(BayFileErrorKind::UnknownValue, bay_key::kPartialFactors);
+                return;
+            }
+            f.*e.member = v.toDouble();
+        }
+        out = f;
+    }
+
     void text(std::string_view key, std::string& out) {
         const QJsonValue value = required(key);
         if (error)
@@ -312,6 +347,14 @@ QByteArray bayDocumentToJson(const BayDocument& doc, const NumberFormat& fmt) {
         object.insert(qstr(bay_key::kAlloy), qstr(doc.alloy));
         object.insert(qstr(bay_key::kHanging), qstr(nameOf(kHangingNames, doc.hanging)));
     }
+    if (!doc.groundSnow_kNm2.empty())
+        object.insert(qstr(bay_key::kGroundSnow), qstr(numberTextToFile(doc.groundSnow_kNm2, fmt)));
+    if (doc.factors != defaults.factors) {
+        QJsonObject factors;
+        for (const FactorEntry& e : factorEntries())
+            factors.insert(qstr(e.key), doc.factors.*e.member);
+        object.insert(qstr(bay_key::kPartialFactors), factors);
+    }
     for (const auto& [key, member] : kTextFields)
         object.insert(qstr(key), qstr(numberTextToFile(doc.*member, fmt)));
     // A document from a schedule keeps nothing more: it opens as its bands and buttons take it.
@@ -397,6 +440,8 @@ BayFileReadResult bayDocumentFromJson(const QByteArray& json, const NumberFormat
     reader.choice(bay_key::kDesignBasis, kBasisNames, doc.basis, true);
     reader.alloy(bay_key::kAlloy, doc.alloy);
     reader.choice(bay_key::kHanging, kHangingNames, doc.hanging, true);
+    reader.optionalText(bay_key::kGroundSnow, doc.groundSnow_kNm2);
+    reader.factors(doc.factors);
     // The kept state comes whole or not at all.
     if (number == 2 && object.contains(qstr(bay_key::kHeightBand))) {
         BayKeptState kept;

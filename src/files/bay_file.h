@@ -68,6 +68,11 @@ inline constexpr std::string_view kDeflectionCriterion = "deflectionCriterion"; 
 inline constexpr std::string_view kDesignBasis = "designBasis";  // allowable|limit-states
 inline constexpr std::string_view kAlloy = "alloy";              // as findAlloy reads it
 inline constexpr std::string_view kHanging = "hanging";          // top|base
+// Optional, written only when set: s_k as typed (a text as the fields are), and the partial
+// factors, {gammaM1, gammaM2, gammaG_sup, gammaG_inf, gammaQ, psi0_wind, psi0_snow}, all
+// seven numbers, written only when one differs from the recommended values.
+inline constexpr std::string_view kGroundSnow = "groundSnow_kNm2";
+inline constexpr std::string_view kPartialFactors = "partialFactors";
 // Version 2: what the window keeps besides the inputs above (BayKeptState): all of these or,
 // for a bay that was never in a window (a schedule's row), none.
 inline constexpr std::string_view kHeightBand = "heightBand";  // none|0-8|8-20|20-100: the

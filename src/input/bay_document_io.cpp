@@ -67,6 +67,8 @@ void openDocument(Form& f, const BayDocument& d, bool run) {
     chooseBasis(f.state(), d.basis);
     chooseAlloy(f.state(), d.alloy);
     chooseHanging(f.state(), d.hanging);
+    f.state().groundSnow_kNm2 = d.groundSnow_kNm2;
+    f.state().factors = d.factors;
     // In the order a user would go: the language first, since a series takes it over.
     if (d.language == Language::English)
         f.click(C::Command10);

@@ -1,5 +1,7 @@
 #include "input/design_basis.h"
 
+#include "bay/limit_state_inputs.h"
+
 namespace cw {
 
 void chooseBasis(WindowState& w, DesignBasis basis) {
@@ -18,13 +20,72 @@ void chooseHanging(WindowState& w, Hanging hanging) {
     w.hanging = hanging;
 }
 
-void runLimitStatesOf(WindowState& w, const BayInput& bay, const BayDesign& design) {
-    w.limitStates.reset();
+namespace {
+
+LimitStateInputTexts textsOf(const std::string& sk, const PartialFactors& f,
+                             const NumberFormat& fmt) {
+    LimitStateInputTexts t;
+    t[0] = sk;
+    std::size_t i = 1;
+    for (const FactorEntry& e : factorEntries())
+        t[i++] = plainText(f.*e.member, fmt);
+    return t;
+}
+
+}  // namespace
+
+LimitStateInputTexts limitStateInputTexts(const WindowState& w) {
+    return textsOf(w.groundSnow_kNm2, w.factors, w.numberFormat());
+}
+
+LimitStateInputTexts recommendedFactorTexts(const LimitStateInputTexts& shown,
+                                            const NumberFormat& fmt) {
+    return textsOf(shown[0], PartialFactors{}, fmt);
+}
+
+void applyLimitStateInputs(WindowState& w, const LimitStateInputTexts& texts) {
+    PartialFactors f;
+    std::size_t i = 1;
+    for (const FactorEntry& e : factorEntries()) {
+        const std::string& text = texts[i++];
+        const std::optional<double> v = parseNumber(text, w.numberFormat());
+        if (!v || !factorInRange(e, *v)) {
+            w.message(say(e.bound == FactorBound::Positive ? Message::FactorNotPositive
+                                                           : Message::FactorPsiOutOfRange,
+                          w.languageShowing(), {e.symbol, text}));
+            return;
+        }
+        f.*e.member = *v;
+    }
+    w.groundSnow_kNm2 = texts[0];
+    w.factors = f;
+}
+
+bool limitStateOptionsOf(WindowState& w, const Catalogue& catalogue,
+                         std::optional<LimitStateOptions>& options) {
+    options.reset();
     if (w.basis != DesignBasis::LimitStates)
-        return;
-    if (const Alloy* alloy = findAlloy(w.alloy))
-        w.limitStates = runLimitStates(bay, design, builtInCatalogues().of(bay.series),
-                                       {alloy, w.hanging, PartialFactors{}});
+        return true;
+    const Alloy* alloy = findAlloy(w.alloy);
+    if (!alloy)
+        return true;
+    const LimitStateOptionsReading r =
+        readLimitStateOptions(alloy, w.hanging, w.factors, w.groundSnow_kNm2,
+                              catalogue.use == CatalogueUse::Sloped, w.numberFormat(),
+                              w.languageShowing());
+    if (r.refusal) {
+        w.refuse(*r.refusal);
+        return false;
+    }
+    options = r.options;
+    return true;
+}
+
+void runLimitStatesOf(WindowState& w, const BayInput& bay, const BayDesign& design,
+                      const Catalogue& catalogue, const std::optional<LimitStateOptions>& options) {
+    w.limitStates.reset();
+    if (options)
+        w.limitStates = runLimitStates(bay, design, catalogue, *options);
 }
 
 }  // namespace cw

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "bay/limit_state_run.h"
 #include "model/window_state.h"
 
+#include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace cw {
@@ -13,8 +17,26 @@ void chooseBasis(WindowState& w, DesignBasis basis);
 bool chooseAlloy(WindowState& w, std::string_view name);
 void chooseHanging(WindowState& w, Hanging hanging);
 
-// After NEXT designed the bay: under limit states, the checks of the catalogue's mullions
-// from the run's choice upward (nothing under the allowable basis).
-void runLimitStatesOf(WindowState& w, const BayInput& bay, const BayDesign& design);
+// The limit-state inputs dialog: s_k first, then the factors in factorEntries()' order, as
+// typed in the user's notation.
+inline constexpr std::size_t kLimitStateInputCount = 8;
+using LimitStateInputTexts = std::array<std::string, kLimitStateInputCount>;
+// What the dialog shows when it opens: the values in force.
+LimitStateInputTexts limitStateInputTexts(const WindowState& w);
+// The recommended factors, s_k as it is.
+LimitStateInputTexts recommendedFactorTexts(const LimitStateInputTexts& shown,
+                                            const NumberFormat& fmt);
+// OK: s_k is kept as typed (a run refuses a wrong one, as it refuses a field); the factors
+// must all be numbers in range, else one message names the first wrong one and nothing changes.
+void applyLimitStateInputs(WindowState& w, const LimitStateInputTexts& texts);
+
+// Before NEXT designs the bay: under limit states, the options the checks read, or nothing
+// under the allowable basis. False after a refusal was shown.
+bool limitStateOptionsOf(WindowState& w, const Catalogue& catalogue,
+                         std::optional<LimitStateOptions>& options);
+// After NEXT designed the bay: the checks of the catalogue's mullions from the run's choice
+// upward (nothing without options).
+void runLimitStatesOf(WindowState& w, const BayInput& bay, const BayDesign& design,
+                      const Catalogue& catalogue, const std::optional<LimitStateOptions>& options);
 
 }  // namespace cw

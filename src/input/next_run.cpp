@@ -18,7 +18,10 @@ void runNext(WindowState& w) {
         return;
     }
     BayDesign design;
+    std::optional<LimitStateOptions> limitStates;
     if (run.systemChosen) {
+        if (!limitStateOptionsOf(w, catalogueOfRun(w, run.bay.series), limitStates))
+            return;
         design = designBay(run.bay, catalogueOfRun(w, run.bay.series));
         if (!design.finite) {
             w.refuse(resultOutOfRange(w.languageShowing()));
@@ -43,7 +46,7 @@ void runNext(WindowState& w) {
         return;
     }
     showDesign(w, run.bay, design, texts);
-    runLimitStatesOf(w, run.bay, design);
+    runLimitStatesOf(w, run.bay, design, catalogueOfRun(w, run.bay.series), limitStates);
     markResultsCurrent(w);
 }
 

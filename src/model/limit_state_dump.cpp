@@ -1,5 +1,6 @@
 #include "model/limit_state_dump.h"
 
+#include "bay/limit_state_inputs.h"
 #include "bay/limit_state_texts.h"
 #include "model/state_dump.h"
 
@@ -38,7 +39,7 @@ void appendLimitStates(std::string& out, const WindowState& w) {
     // The combinations as the contract writes them, with decimal commas.
     NumberFormat comma;
     comma.decimal = ",";
-    const PartialFactors factors;
+    const PartialFactors& factors = run->options.factors;
     out += '{';
     appendKey(out, "governing");
     out += r.valid && r.governing >= 0 ? std::to_string(r.governing) : std::string("null");
@@ -103,7 +104,21 @@ void appendLimitStates(std::string& out, const WindowState& w) {
         appendNumber(out, a.deadAcrossChar_kN);
         out += '}';
     }
-    out += "]}";
+    out += "], ";
+    // What the checks read: s_k (0 off sloped glazing) and the factors by their file keys.
+    appendKey(out, "sk_kNm2");
+    appendNumber(out, run->options.sk_kNm2);
+    out += ", ";
+    appendKey(out, "factors");
+    out += '{';
+    bool first = true;
+    for (const FactorEntry& e : factorEntries()) {
+        out += first ? "" : ", ";
+        first = false;
+        appendKey(out, e.key);
+        appendNumber(out, factors.*e.member);
+    }
+    out += "}}";
 }
 
 }  // namespace cw

@@ -25,6 +25,7 @@ bool UsedInputs::operator==(const UsedInputs& o) const {
            windSource == o.windSource && pressure == o.pressure &&
            heightBandLimit == o.heightBandLimit && sitesEqual && criterion == o.criterion &&
            basis == o.basis && alloy == o.alloy && hanging == o.hanging &&
+           groundSnow_kNm2 == o.groundSnow_kNm2 && factors == o.factors &&
            catalogueSha256 == o.catalogueSha256 && texts == o.texts;
 }
 
@@ -51,6 +52,8 @@ UsedInputs usedInputsOf(const WindowState& w) {
     if (w.basis == DesignBasis::LimitStates) {
         in.alloy = w.alloy;
         in.hanging = w.hanging;
+        in.groundSnow_kNm2 = w.groundSnow_kNm2;
+        in.factors = w.factors;
     }
     if (w.userCatalogue)
         in.catalogueSha256 = w.userCatalogue->ref.sha256;

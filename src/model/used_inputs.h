@@ -35,6 +35,8 @@ struct UsedInputs {
     DesignBasis basis = DesignBasis::Allowable;
     std::string alloy;
     Hanging hanging = Hanging::HungFromTop;
+    std::string groundSnow_kNm2;
+    PartialFactors factors;
     std::optional<std::string> catalogueSha256;  // the user catalogue's, by content
     std::vector<std::pair<Field, std::string>> texts;
 

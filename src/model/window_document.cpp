@@ -33,6 +33,8 @@ BayDocument documentOf(const WindowState& w) {
     d.basis = w.basis;
     d.alloy = w.alloy;
     d.hanging = w.hanging;
+    d.groundSnow_kNm2 = w.groundSnow_kNm2;
+    d.factors = w.factors;
     if (w.userCatalogue && w.userCatalogue->catalogue) {
         d.series = seriesOfUse(w.userCatalogue->catalogue->use);
         d.catalogue = w.userCatalogue->ref;

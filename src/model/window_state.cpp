@@ -74,6 +74,8 @@ void WindowState::reopen() {
     basis = DesignBasis::Allowable;
     alloy = "6060 T6";
     hanging = Hanging::HungFromTop;
+    groundSnow_kNm2.clear();
+    factors = PartialFactors{};
     limitStates.reset();
     shownRun.reset();
     lastRun.reset();

@@ -123,6 +123,9 @@ public:
     DesignBasis basis = DesignBasis::Allowable;
     std::string alloy = "6060 T6";
     Hanging hanging = Hanging::HungFromTop;
+    // s_k as typed in the limit-state inputs (sloped glazing), and the factors in force.
+    std::string groundSnow_kNm2;
+    PartialFactors factors;
     std::optional<LimitStateRun> limitStates;
     std::optional<ShownRun> shownRun;
     // What the last run that was not refused used; its results stay on show after a change

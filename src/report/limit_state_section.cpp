@@ -53,12 +53,15 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
     const LimitStateRun& run = *bay.run.limitStates;
     const Language lang = bay.language;
     const NumberFormat& fmt = bay.fmt();
-    const PartialFactors factors;
+    const PartialFactors& factors = run.options.factors;
     const Alloy* alloy = findAlloy(bay.document.alloy);
     const LimitStateTexts t =
         limitStateTexts(run, alloy ? *alloy : defaultAlloy(), factors, lang, fmt);
     blocks.push_back(makeBlock(BlockKind::Heading, say(Message::LimitStateChecksTitle, lang)));
     blocks.push_back(makeBlock(BlockKind::Text, t.heading));
+    blocks.push_back(makeBlock(BlockKind::Text, factorsUsedText(factors, lang, fmt)));
+    if (const std::string snow = snowUsedText(run, lang, fmt); !snow.empty())
+        blocks.push_back(makeBlock(BlockKind::Text, snow));
     if (!t.sectionClass.empty())
         blocks.push_back(makeBlock(BlockKind::Text, t.sectionClass));
     const LimitStateResult& r = run.result;

@@ -356,6 +356,26 @@ enum class Message {
     ReportCatalogue,
     ReportCatalogueRow,
     ReportSteelInsert,
+    // The limit-state inputs: the ground snow load and the partial factors.
+    MenuLimitStateInputs,
+    LimitStateInputsTitle,
+    LimitStateGroundSnow,
+    LimitStateGroundSnowSlopedOnly,
+    FactorGammaM1,
+    FactorGammaM2,
+    FactorGammaGSup,
+    FactorGammaGInf,
+    FactorGammaQ,
+    FactorPsi0Wind,
+    FactorPsi0Snow,
+    LimitStateResetFactors,
+    GroundSnowNotANumber,  // {1} the text
+    GroundSnowNegative,    // {1} the text
+    FactorNotPositive,     // {1} the factor's name, {2} its value
+    FactorPsiOutOfRange,   // {1} the factor's name, {2} its value
+    LimitStateFactorsUsed,  // {1} the factors, listed
+    LimitStateSnowUsed,     // {1} s_k, {2} the slope, {3} mu1, {4} s, kN/m2
+    DialogOk,
 
     Count  // not a sentence: new sentences go above
 };

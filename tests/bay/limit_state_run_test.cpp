@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -188,6 +189,148 @@ TEST(LimitStateRun, RunBayChecksOnlyUnderTheLimitStateBasis) {
         EXPECT_TRUE(o.limitStates->result.sectionClassNotVerified);
         EXPECT_TRUE(o.limitStates->result.axialNotVerified);
         EXPECT_DOUBLE_EQ(utilisationOf(o.limitStates->result, CheckId::MullionBending), r.bending);
+    }
+}
+
+BayDocument terraxDocument(std::string pressure, std::string sk) {
+    BayDocument d = veltraDocument(DesignBasis::LimitStates, "6060 T6");
+    d.series = BaySeries::Terrax;
+    d.windPressure_kNm2 = std::move(pressure);
+    d.structureWeight_kNm2 = "0";
+    d.snowHeight_cm = "0";
+    d.slope_deg = "30";
+    d.groundSnow_kNm2 = std::move(sk);
+    return d;
+}
+
+const LimitStateCheck* checkOf(const LimitStateResult& r, CheckId id) {
+    for (int k = 0; k < r.checkCount; ++k)
+        if (r.checks[std::size_t(k)].id == id)
+            return &r.checks[std::size_t(k)];
+    return nullptr;
+}
+
+TEST(LimitStateRun, GroundSnowEntersSlopedGlazingOnly) {
+    // By hand, per metre of mullion, b = 1 m, slope 30 deg (cos 0,866025, sin 0,5), 10 mm
+    // glass (0,25 kN/m2; the built-in rows give no mass), L = 3 m, M = q L^2 / 8:
+    //   G across  = 0,25 cos 30 = 0,216506 kN/m,  1,35 G = 0,292283
+    //   EN 1991-1-3 5.2(3)a, Table 5.2: mu1 = 0,8 at 30 deg; s = 0,8 x 1,0 = 0,8 kN/m2 on plan,
+    //   0,8 cos 30 per sloped metre, across the glazing S = 0,8 cos^2 30 = 0,6 kN/m
+    //   W = p (1 or 0,5 kN/m)
+    //   1,35 G + 1,5 W                 p 1: 1,792283 -> M 2,016318
+    //   1,35 G + 1,5 S + 1,5 . 0,6 W   p 0,5: 0,292283 + 0,9 + 0,45 = 1,642283 -> M 1,847568
+    //                                  p 1: 2,092283 -> M 2,353818
+    //   1,35 G + 1,5 W + 1,5 . 0,5 S   p 1: 0,292283 + 1,5 + 0,45 = 2,242283 -> M 2,522568
+    //                                  p 0,5: 1,492283
+    // A vertical mullion takes no snow whatever s_k says: 1,5 x 1 x 9 / 8 = 1,6875.
+    struct Row {
+        std::string name;
+        BayDocument document;
+        CombinationId governing;
+        double M_kNm;
+        double sk;
+    };
+    BayDocument veltraWithSnow = veltraDocument(DesignBasis::LimitStates, "6060 T6");
+    veltraWithSnow.groundSnow_kNm2 = "1";
+    const Row rows[] = {
+        {"no_snow_typed", terraxDocument("1", ""), CombinationId::WindPressure, 2.016318, 0.0},
+        {"snow_zero", terraxDocument("1", "0"), CombinationId::WindPressure, 2.016318, 0.0},
+        {"wind_leading_with_snow", terraxDocument("1", "1"), CombinationId::WindLeadingSnow,
+         2.522568, 1.0},
+        {"snow_leading", terraxDocument("0.5", "1"), CombinationId::SnowLeading, 1.847568, 1.0},
+        {"vertical_takes_no_snow", veltraWithSnow, CombinationId::WindPressure, 1.6875, 0.0},
+    };
+    const NumberFormat fmt = NumberFormat::fromLocale("en_US");
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const BayOutcome o = runBay(r.document, fmt);
+        ASSERT_TRUE(o.completed) << (o.refusal ? o.refusal->message : "");
+        ASSERT_TRUE(o.limitStates.has_value());
+        const LimitStateCheck* bending = checkOf(o.limitStates->result, CheckId::MullionBending);
+        ASSERT_NE(bending, nullptr);
+        EXPECT_EQ(bending->combination, r.governing);
+        EXPECT_NEAR(bending->Ed, r.M_kNm, 2e-6);
+        EXPECT_DOUBLE_EQ(o.limitStates->options.sk_kNm2, r.sk);
+    }
+}
+
+TEST(LimitStateRun, PartialFactorsOfTheDocumentAreTheOnesUsed) {
+    // M_Rd = W f_o / gammaM1: gammaM1 1,21 in place of 1,1 gives 1,1 / 1,21 of it. KA-02 (W
+    // 19,795 cm3, f_o 140): 2,519364 -> 2,290331 kNm. gammaQ 1,6: M_Ed 1,6 x 1,125 = 1,8.
+    struct Row {
+        std::string name;
+        PartialFactors factors;
+        double MRd;
+        double MEd;
+    };
+    PartialFactors m121;
+    m121.gammaM1 = 1.21;
+    PartialFactors q16;
+    q16.gammaQ = 1.6;
+    const Row rows[] = {
+        {"recommended", {}, 19.795 * 140.0 / 1.1 / 1000.0, 1.6875},
+        {"gammaM1_1.21", m121, 19.795 * 140.0 / 1.21 / 1000.0, 1.6875},
+        {"gammaQ_1.6", q16, 19.795 * 140.0 / 1.1 / 1000.0, 1.8},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        BayDocument d = veltraDocument(DesignBasis::LimitStates, "6060 T6");
+        d.factors = r.factors;
+        const BayOutcome o = runBay(d, NumberFormat::fromLocale("en_US"));
+        ASSERT_TRUE(o.limitStates.has_value());
+        const LimitStateCheck* bending = checkOf(o.limitStates->result, CheckId::MullionBending);
+        ASSERT_NE(bending, nullptr);
+        EXPECT_NEAR(bending->Rd, r.MRd, 1e-3);
+        EXPECT_NEAR(bending->Ed, r.MEd, 1e-9);
+        EXPECT_EQ(o.limitStates->options.factors, r.factors);
+    }
+}
+
+TEST(LimitStateRun, WrongLimitStateInputsAreRefusedUnderThatBasisOnly) {
+    struct Row {
+        std::string name;
+        BayDocument document;
+        std::string message;  // empty: the run completes
+    };
+    const auto withFactor = [](BayDocument d, double PartialFactors::*member, double value) {
+        d.factors.*member = value;
+        return d;
+    };
+    BayDocument allowable = terraxDocument("1", "-1");
+    allowable.basis = DesignBasis::Allowable;
+    BayDocument veltra = veltraDocument(DesignBasis::LimitStates, "6060 T6");
+    veltra.groundSnow_kNm2 = "snow";
+    const BayDocument terrax = terraxDocument("1", "");
+    const Row rows[] = {
+        {"sk_text", terraxDocument("1", "abc"), "The ground snow load s_k is not a number: \"abc\"."},
+        {"sk_negative", terraxDocument("1", "-0.5"),
+         "The ground snow load s_k must not be negative: -0.5."},
+        {"sk_infinite", terraxDocument("1", "1e999"),
+         "The ground snow load s_k is not a number: \"1e999\"."},
+        {"sk_comma_under_a_point_locale", terraxDocument("1", "1,5"),
+         "The ground snow load s_k is not a number: \"1,5\"."},
+        {"gammaM1_zero", withFactor(terrax, &PartialFactors::gammaM1, 0.0),
+         "The factor γM1 must be a number greater than 0: \"0\"."},
+        {"gammaQ_negative", withFactor(terrax, &PartialFactors::gammaQ, -1.5),
+         "The factor γQ must be a number greater than 0: \"-1.5\"."},
+        {"gammaM2_nan", withFactor(terrax, &PartialFactors::gammaM2, std::nan("")),
+         "The factor γM2 must be a number greater than 0: \"?\"."},
+        {"psi0_snow_above_1", withFactor(terrax, &PartialFactors::psi0Snow, 1.2),
+         "The factor ψ0 (S) must be a number from 0 to 1: \"1.2\"."},
+        {"psi0_wind_negative", withFactor(veltra, &PartialFactors::psi0Wind, -0.1),
+         "The factor ψ0 (W) must be a number from 0 to 1: \"-0.1\"."},
+        {"psi0_wind_1_is_allowed", withFactor(terrax, &PartialFactors::psi0Wind, 1.0), ""},
+        {"allowable_reads_neither",
+         withFactor(allowable, &PartialFactors::gammaM1, 0.0), ""},
+        {"vertical_reads_no_sk", veltra, ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        BayDocument d = r.document;
+        d.language = Language::English;
+        const BayOutcome o = runBay(d, NumberFormat::fromLocale("en_US"));
+        EXPECT_EQ(o.completed, r.message.empty());
+        EXPECT_EQ(o.refusal ? o.refusal->message : std::string(), r.message);
     }
 }
 

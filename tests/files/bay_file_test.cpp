@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -263,6 +264,20 @@ QByteArray withSiteKey(const char* key, const QJsonValue& value) {
     return QJsonDocument(object).toJson();
 }
 
+// A valid file with every partial factor written, one of them changed (or removed).
+QByteArray withFactor(const char* key, const QJsonValue& value) {
+    BayDocument doc = greekTerraxBay();
+    doc.factors.gammaM1 = 1.2;
+    QJsonObject object = objectOf(bayDocumentToJson(doc, kGreek));
+    QJsonObject factors = object.value("partialFactors").toObject();
+    if (value.isUndefined())
+        factors.remove(QString::fromLatin1(key));
+    else
+        factors.insert(QString::fromLatin1(key), value);
+    object.insert("partialFactors", factors);
+    return QJsonDocument(object).toJson();
+}
+
 struct BadFileCase {
     const char* name;
     QByteArray json;
@@ -340,6 +355,19 @@ INSTANTIATE_TEST_SUITE_P(
                     "alloy"},
         BadFileCase{"alloy_a_number", withKey("alloy", 6060), K::WrongType, "alloy"},
         BadFileCase{"hanging_unknown", withKey("hanging", "side"), K::UnknownValue, "hanging"},
+        BadFileCase{"ground_snow_a_number", withKey("groundSnow_kNm2", 1.5), K::WrongType,
+                    "groundSnow_kNm2"},
+        BadFileCase{"factors_a_list", withKey("partialFactors", QJsonArray{1.1}), K::WrongType,
+                    "partialFactors"},
+        BadFileCase{"factors_without_gammaQ", withFactor("gammaQ", kAbsent), K::MissingField,
+                    "partialFactors"},
+        BadFileCase{"factor_a_text", withFactor("gammaM1", "1,1"), K::WrongType,
+                    "partialFactors"},
+        BadFileCase{"gammaM1_zero", withFactor("gammaM1", 0), K::UnknownValue, "partialFactors"},
+        BadFileCase{"gammaG_inf_negative", withFactor("gammaG_inf", -1), K::UnknownValue,
+                    "partialFactors"},
+        BadFileCase{"psi0_snow_above_1", withFactor("psi0_snow", 1.01), K::UnknownValue,
+                    "partialFactors"},
         BadFileCase{"too_large", QByteArray(kMaxBayFileBytes + 1, ' '), K::TooLarge, ""}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -402,6 +430,44 @@ TEST(BayFileBasis, KeysReadWrittenAndLeftOutAtTheDefaults) {
         const BayFileReadResult back = bayDocumentFromJson(written, kGreek);
         ASSERT_TRUE(back.document);
         EXPECT_EQ(*back.document, *read.document);
+    }
+}
+
+// s_k and the factors come back as they were; left at their defaults they are not written,
+// so every file that never set them stays byte for byte as it was.
+TEST(BayFileBasis, GroundSnowAndFactorsWrittenOnlyWhenSet) {
+    struct Row {
+        std::string name;
+        std::string sk;
+        PartialFactors factors;
+        bool skWritten;
+        bool factorsWritten;
+    };
+    PartialFactors annex;
+    annex.gammaM1 = 1.2;
+    annex.psi0Snow = 0.0;
+    PartialFactors psi1;
+    psi1.psi0Wind = 1.0;
+    const Row rows[] = {
+        {"defaults", "", {}, false, false},
+        {"sk_typed_with_a_comma", "1,25", {}, true, false},
+        {"sk_a_text_kept_as_typed", "πολύ", {}, true, false},
+        {"an_annex", "0,8", annex, true, true},
+        {"psi0_wind_1", "", psi1, false, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        BayDocument doc = greekTerraxBay();
+        doc.groundSnow_kNm2 = row.sk;
+        doc.factors = row.factors;
+        const QByteArray written = bayDocumentToJson(doc, kGreek);
+        const QJsonObject object = objectOf(written);
+        EXPECT_EQ(object.contains("groundSnow_kNm2"), row.skWritten);
+        EXPECT_EQ(object.contains("partialFactors"), row.factorsWritten);
+        const BayFileReadResult back = bayDocumentFromJson(written, kGreek);
+        ASSERT_TRUE(back.document);
+        EXPECT_EQ(back.document->groundSnow_kNm2, row.sk);
+        EXPECT_EQ(back.document->factors, row.factors);
     }
 }
 

@@ -1,20 +1,26 @@
 #include "window/qt/limit_state_dialog.h"
 
 #include "bay/limit_state_texts.h"
+#include "bay/limit_state_inputs.h"
 #include "input/design_basis.h"
+#include "model/window_run.h"
 #include "model/limit_state_dump.h"
 #include "text/messages.h"
 
 #include <QActionGroup>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <array>
 
 namespace cw::gui {
 
@@ -35,6 +41,57 @@ QTableWidget* table(QWidget* parent, const QStringList& header,
             t->setItem(int(r), int(c), new QTableWidgetItem(qs(rows[r][c])));
     t->resizeColumnsToContents();
     return t;
+}
+
+std::optional<LimitStateInputTexts> inputsDialog(QWidget* parent, const LimitStateInputTexts& shown,
+                                                 bool sloped, Language language,
+                                                 const NumberFormat& fmt) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("limitStateInputsDialog"));
+    dialog.setWindowTitle(qs(say(Message::LimitStateInputsTitle, language)));
+    auto* layout = new QFormLayout(&dialog);
+    std::array<QLineEdit*, kLimitStateInputCount> edits{};
+    const auto addEdit = [&](std::size_t i, const QString& name, const QString& caption) {
+        edits[i] = new QLineEdit(qs(shown[i]), &dialog);
+        edits[i]->setObjectName(name);
+        edits[i]->setAccessibleName(caption);
+        layout->addRow(caption, edits[i]);
+    };
+    addEdit(0, QStringLiteral("groundSnow"), qs(say(Message::LimitStateGroundSnow, language)));
+    // Vertical mullions take no snow: s_k is kept, but only sloped glazing reads it.
+    edits[0]->setEnabled(sloped);
+    if (!sloped) {
+        auto* note = new QLabel(qs(say(Message::LimitStateGroundSnowSlopedOnly, language)), &dialog);
+        note->setWordWrap(true);
+        layout->addRow(note);
+    }
+    std::size_t i = 1;
+    for (const FactorEntry& e : factorEntries()) {
+        addEdit(i, QString::fromUtf8(e.key.data(), qsizetype(e.key.size())),
+                qs(say(e.caption, language)));
+        ++i;
+    }
+    auto* reset = new QPushButton(qs(say(Message::LimitStateResetFactors, language)), &dialog);
+    reset->setObjectName(QStringLiteral("resetFactors"));
+    reset->setAutoDefault(false);
+    QObject::connect(reset, &QPushButton::clicked, &dialog, [edits, shown, fmt] {
+        const LimitStateInputTexts recommended = recommendedFactorTexts(shown, fmt);
+        for (std::size_t k = 1; k < kLimitStateInputCount; ++k)
+            edits[k]->setText(qs(recommended[k]));
+    });
+    layout->addRow(reset);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(qs(say(Message::DialogOk, language)));
+    buttons->button(QDialogButtonBox::Cancel)->setText(qs(say(Message::Cancel, language)));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    LimitStateInputTexts texts;
+    for (std::size_t k = 0; k < kLimitStateInputCount; ++k)
+        texts[k] = edits[k]->text().toStdString();
+    return texts;
 }
 
 }  // namespace
@@ -91,6 +148,14 @@ LimitStateControls::LimitStateControls(QMainWindow& window, QMenu& standards, Fo
             m_afterEvent();
         });
     }
+    m_basisMenu->addSeparator();
+    m_inputs = m_basisMenu->addAction(QString(), this, &LimitStateControls::askInputs);
+    m_inputs->setObjectName(QStringLiteral("limitStateInputs"));
+    ask = [this](QWidget* parent, const LimitStateInputTexts& shown, bool sloped,
+                 Language language) {
+        return inputsDialog(parent, shown, sloped, language, m_form.numberFormat());
+    };
+
     m_checks = standards.addAction(QString(), this, &LimitStateControls::showChecks);
     m_checks->setObjectName(QStringLiteral("limitStateChecks"));
 }
@@ -104,6 +169,7 @@ void LimitStateControls::mirror(Language language) {
     m_standingOnBase->setText(qs(say(Message::HangingOnBase, language)));
     m_alloyMenu->setTitle(qs(say(Message::MenuAlloy, language)));
     m_checks->setText(qs(say(Message::LimitStateChecksTitle, language) + "…"));
+    m_inputs->setText(qs(say(Message::MenuLimitStateInputs, language)));
     const bool ls = w.basis == DesignBasis::LimitStates;
     m_limitStates->setChecked(ls);
     m_allowable->setChecked(!ls);
@@ -113,6 +179,7 @@ void LimitStateControls::mirror(Language language) {
     m_alloyMenu->setEnabled(ls);
     m_hungFromTop->setEnabled(ls);
     m_standingOnBase->setEnabled(ls);
+    m_inputs->setEnabled(ls);
     for (QAction* a : m_alloys)
         a->setChecked(a->text().toStdString() == w.alloy);
     m_checks->setEnabled(shownLimitStates(w) != nullptr);
@@ -126,7 +193,7 @@ void LimitStateControls::showChecks() {
     const Language language = w.languageShowing();
     const Alloy* alloy = findAlloy(w.alloy);
     const LimitStateTexts t = limitStateTexts(*run, alloy ? *alloy : defaultAlloy(),
-                                              PartialFactors{}, language, w.numberFormat());
+                                              run->options.factors, language, w.numberFormat());
     QDialog dialog(&m_window);
     dialog.setObjectName(QStringLiteral("limitStateDialog"));
     dialog.setWindowTitle(qs(say(Message::LimitStateChecksTitle, language)));
@@ -169,6 +236,24 @@ void LimitStateControls::showChecks() {
     layout->addWidget(buttons);
     dialog.resize(900, 480);
     dialog.exec();
+}
+
+void LimitStateControls::askInputs() {
+    LimitStateInputTexts texts = limitStateInputTexts(m_form.state());
+    const bool sloped = chosenSeries(m_form.state()) == Series::Terrax;
+    for (;;) {
+        const std::optional<LimitStateInputTexts> chosen =
+            ask(&m_window, texts, sloped, m_form.state().languageShowing());
+        if (!chosen)
+            return;
+        texts = *chosen;
+        const std::size_t before = m_form.pendingMessages().size();
+        applyLimitStateInputs(m_form.state(), texts);
+        const bool refused = m_form.pendingMessages().size() > before;
+        m_afterEvent();
+        if (!refused)
+            return;
+    }
 }
 
 }  // namespace cw::gui

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "input/design_basis.h"
 #include "input/form.h"
 
 #include <QObject>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
 class QMainWindow;
 class QMenu;
+class QWidget;
 
 namespace cw::gui {
 
@@ -25,10 +28,18 @@ public:
     void mirror(Language language);
     // The checks of the run shown, in the language showing.
     void showChecks();
+    // The limit-state inputs (s_k, the factors) until OK takes them or Cancel.
+    void askInputs();
+    // The dialog: the texts shown in, the texts on OK out; nothing on Cancel. Replaceable, so
+    // that a test answers for the user.
+    std::function<std::optional<LimitStateInputTexts>(QWidget*, const LimitStateInputTexts&,
+                                                      bool sloped, Language)>
+        ask;
 
     QAction* allowable() const { return m_allowable; }
     QAction* limitStates() const { return m_limitStates; }
     QAction* checksAction() const { return m_checks; }
+    QAction* inputsAction() const { return m_inputs; }
     const std::vector<QAction*>& alloyActions() const { return m_alloys; }
 
 private:
@@ -42,6 +53,7 @@ private:
     QAction* m_hungFromTop = nullptr;
     QAction* m_standingOnBase = nullptr;
     QAction* m_checks = nullptr;
+    QAction* m_inputs = nullptr;
     std::vector<QAction*> m_alloys;
 };
 
