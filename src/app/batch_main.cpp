@@ -122,6 +122,7 @@ int main(int argc, char** argv) {
         }
         inputKnown = ::stat(schedulePath.c_str(), &input) == 0;
         schedule = &file;
+        options.scheduleFolder = std::filesystem::path(schedulePath).parent_path();
     } else {
         inputKnown = ::fstat(STDIN_FILENO, &input) == 0;
     }
