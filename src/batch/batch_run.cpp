@@ -236,7 +236,8 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
     if (!columns && !checkHeader(result.columns))
         return summary;
     if (!columns)
-        limitStates = ColumnMap(files::ScheduleHeader(result.columns)).indexOf(Column::Basis).has_value();
+        limitStates =
+            ColumnMap(files::ScheduleHeader(result.columns)).indexOf(Column::Basis).has_value();
     writeHeader();
     if (auto why = sink.finish(options.language))
         summary.failure = say(Message::ResultsUnwritable, options.language, {sink.name(), *why});

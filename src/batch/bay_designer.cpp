@@ -136,7 +136,9 @@ bool isNumberColumn(std::size_t column) {
 
 BayDesigner::BayDesigner(NumberFormat fmt, Language language, const Catalogue* catalogue,
                          std::filesystem::path scheduleFolder)
-    : m_language(language), m_fmt(std::move(fmt)), m_catalogue(catalogue),
+    : m_language(language),
+      m_fmt(std::move(fmt)),
+      m_catalogue(catalogue),
       m_scheduleFolder(std::move(scheduleFolder)) {}
 
 const BayDesigner::LoadedCatalogue& BayDesigner::catalogueAt(std::string_view cell) {
@@ -149,13 +151,12 @@ const BayDesigner::LoadedCatalogue& BayDesigner::catalogueAt(std::string_view ce
     if (load.catalogue)
         loaded.catalogue = std::make_unique<const Catalogue>(std::move(*load.catalogue));
     else
-        loaded.refusal = files::describeCatalogueFaults(path.filename().string(), load.faults,
-                                                        m_language);
+        loaded.refusal =
+            files::describeCatalogueFaults(path.filename().string(), load.faults, m_language);
     return m_catalogues.emplace(std::string(cell), std::move(loaded)).first->second;
 }
 
-bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out,
-                         bool limitStates) {
+bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out, bool limitStates) {
     out.resize(kResultsAt + kResultColumnCount + (limitStates ? kLimitStateColumnCount : 0));
     for (std::size_t c = 0; c < kResultsAt; ++c)
         out[c].assign(texts[c]);

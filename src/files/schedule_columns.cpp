@@ -136,11 +136,10 @@ std::optional<std::string> readLimitStateColumns(const RowTexts& texts, const Nu
         const std::string name(columnName(Column::GroundSnow));
         const std::optional<double> value = parseNumber(sk, fmt);
         if (!value || !std::isfinite(*value))
-            return columnError(Column::GroundSnow, say(Message::FieldNotANumber, language,
-                                                       {name, shortened(sk)}));
-        if (*value < 0.0)
             return columnError(Column::GroundSnow,
-                               say(Message::FieldNegative, language, {name}));
+                               say(Message::FieldNotANumber, language, {name, shortened(sk)}));
+        if (*value < 0.0)
+            return columnError(Column::GroundSnow, say(Message::FieldNegative, language, {name}));
         d.groundSnow_kNm2 = sk;
     }
     return std::nullopt;

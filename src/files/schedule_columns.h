@@ -50,8 +50,8 @@ inline constexpr std::size_t kEchoedColumnCount = 18;
 
 // As a header names them (matched without regard to letter case) and as results repeat them.
 inline constexpr std::array<std::string_view, kInputColumnCount> kInputColumnNames = {
-    "id",          "series", "system", "A1",       "A2",    "L1", "L2", "H1",
-    "H2",          "glass",  "band",   "pressure", "speed", "d",  "f",  "structure_weight",
+    "id",          "series", "system", "A1",       "A2",      "L1", "L2",        "H1",
+    "H2",          "glass",  "band",   "pressure", "speed",   "d",  "f",         "structure_weight",
     "snow_height", "slope",  "basis",  "alloy",    "hanging", "sk", "catalogue",
 };
 

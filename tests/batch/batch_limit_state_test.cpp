@@ -86,8 +86,7 @@ protected:
 std::shared_ptr<const Catalogue> load(const fs::path& path) {
     files::CatalogueLoad read = files::loadCatalogueFile(path);
     EXPECT_TRUE(read.catalogue) << read.message;
-    return read.catalogue ? std::make_shared<const Catalogue>(std::move(*read.catalogue))
-                          : nullptr;
+    return read.catalogue ? std::make_shared<const Catalogue>(std::move(*read.catalogue)) : nullptr;
 }
 
 // A vertical catalogue with one mullion large enough for every bay here, named `code`.
@@ -99,11 +98,12 @@ TEST_F(BatchLimitStates, ResultColumnsAreThoseOfTheBayRun) {
     fs::copy_file(fs::path(CW_EXAMPLES_DIR) / "catalogue-example50.csv",
                   m_dir / "sub" / "example50.csv");
     // Thick walls named as webs and a transom with every value: nothing left to assume.
-    write("stout.csv",
-          "system,use,code,role,Ix_cm4,e_mm,Wx_cm3,Iy_cm4,Wy_cm3,A_cm2,mass_kg_m,alloy,elements\n"
-          "Stout,vertical,S-M100,mullion,200,50,,60,24,12,3.3,6060 T6,\"web:i:92×4;face:i:42×4\"\n"
-          "Stout,vertical,S-M150,mullion,600,75,,80,32,16,4.4,6060 T6,\"web:i:142×4;face:i:42×4\"\n"
-          "Stout,vertical,S-T100,transom,200,,40,60,24,12,3.3,6060 T6,\"web:i:92×4;face:i:42×4\"\n");
+    write(
+        "stout.csv",
+        "system,use,code,role,Ix_cm4,e_mm,Wx_cm3,Iy_cm4,Wy_cm3,A_cm2,mass_kg_m,alloy,elements\n"
+        "Stout,vertical,S-M100,mullion,200,50,,60,24,12,3.3,6060 T6,\"web:i:92×4;face:i:42×4\"\n"
+        "Stout,vertical,S-M150,mullion,600,75,,80,32,16,4.4,6060 T6,\"web:i:142×4;face:i:42×4\"\n"
+        "Stout,vertical,S-T100,transom,200,,40,60,24,12,3.3,6060 T6,\"web:i:92×4;face:i:42×4\"\n");
     const struct {
         const char* name;
         const char* row;  // after the id
@@ -117,31 +117,37 @@ TEST_F(BatchLimitStates, ResultColumnsAreThoseOfTheBayRun) {
         Hanging hanging;
         int catalogue;  // 0 the series' own, 1 example 50, 2 stout
     } cases[] = {
-        {"built-in veltra, defaults", "veltra,one-span,120,90,250,,100,150,10,0-8,,,200,15,"
-                                      "limit-states,,,,",
+        {"built-in veltra, defaults",
+         "veltra,one-span,120,90,250,,100,150,10,0-8,,,200,15,"
+         "limit-states,,,,",
          BaySeries::Veltra, BayStaticSystem::OneSpan, "0-8", "250", "", DesignBasis::LimitStates,
          "6060 T6", Hanging::HungFromTop, 0},
-        {"built-in korin, 6063 T6 standing", "korin,two-spans,150,150,400,200,100,200,10,8-20,,,"
-                                             "200,15,limit-states,6063 T6,base,,",
+        {"built-in korin, 6063 T6 standing",
+         "korin,two-spans,150,150,400,200,100,200,10,8-20,,,"
+         "200,15,limit-states,6063 T6,base,,",
          BaySeries::Korin, BayStaticSystem::TwoSpans, "8-20", "400", "200",
          DesignBasis::LimitStates, "6063 T6", Hanging::StandingOnBase, 0},
-        {"example 50, short span", "veltra,one-span,120,90,250,,100,150,10,0-8,,,200,15,"
-                                   "limit-states,,,,sub/example50.csv",
+        {"example 50, short span",
+         "veltra,one-span,120,90,250,,100,150,10,0-8,,,200,15,"
+         "limit-states,,,,sub/example50.csv",
          BaySeries::Veltra, BayStaticSystem::OneSpan, "0-8", "250", "", DesignBasis::LimitStates,
          "6060 T6", Hanging::HungFromTop, 1},
-        {"example 50, long span", "veltra,one-span,150,150,450,,100,200,10,20-100,,,200,15,"
-                                  "limit-states,6082 T6,,,sub/example50.csv",
-         BaySeries::Veltra, BayStaticSystem::OneSpan, "20-100", "450", "",
-         DesignBasis::LimitStates, "6082 T6", Hanging::HungFromTop, 1},
-        {"stout, 6082 T6", "veltra,one-span,150,150,400,,100,200,10,20-100,,,200,15,"
-                           "limit-states,EN AW-6082 T6,top,,stout.csv",
-         BaySeries::Veltra, BayStaticSystem::OneSpan, "20-100", "400", "",
-         DesignBasis::LimitStates, "6082 T6", Hanging::HungFromTop, 2},
+        {"example 50, long span",
+         "veltra,one-span,150,150,450,,100,200,10,20-100,,,200,15,"
+         "limit-states,6082 T6,,,sub/example50.csv",
+         BaySeries::Veltra, BayStaticSystem::OneSpan, "20-100", "450", "", DesignBasis::LimitStates,
+         "6082 T6", Hanging::HungFromTop, 1},
+        {"stout, 6082 T6",
+         "veltra,one-span,150,150,400,,100,200,10,20-100,,,200,15,"
+         "limit-states,EN AW-6082 T6,top,,stout.csv",
+         BaySeries::Veltra, BayStaticSystem::OneSpan, "20-100", "400", "", DesignBasis::LimitStates,
+         "6082 T6", Hanging::HungFromTop, 2},
         // Standing on its base the mullion is in compression: member buckling is assumed.
-        {"stout, standing", "veltra,one-span,150,150,400,,100,200,10,20-100,,,200,15,"
-                            "limit-states,,base,,stout.csv",
-         BaySeries::Veltra, BayStaticSystem::OneSpan, "20-100", "400", "",
-         DesignBasis::LimitStates, "6060 T6", Hanging::StandingOnBase, 2},
+        {"stout, standing",
+         "veltra,one-span,150,150,400,,100,200,10,20-100,,,200,15,"
+         "limit-states,,base,,stout.csv",
+         BaySeries::Veltra, BayStaticSystem::OneSpan, "20-100", "400", "", DesignBasis::LimitStates,
+         "6060 T6", Hanging::StandingOnBase, 2},
         {"allowable basis", "veltra,one-span,120,90,250,,100,150,10,0-8,,,200,15,allowable,,,,",
          BaySeries::Veltra, BayStaticSystem::OneSpan, "0-8", "250", "", DesignBasis::Allowable,
          "6060 T6", Hanging::HungFromTop, 0},
@@ -212,7 +218,7 @@ TEST_F(BatchLimitStates, ResultColumnsAreThoseOfTheBayRun) {
         EXPECT_GE(shown, exact - 1e-9);
         EXPECT_LT(shown - exact, 0.001);
         EXPECT_NEAR(shown * 1000.0, std::round(shown * 1000.0), 1e-6);
-        const char* verdict = ls.noRowPasses ? "fail"
+        const char* verdict = ls.noRowPasses                           ? "fail"
                               : r.verdict == LimitStateVerdict::Passes ? "pass"
                               : r.verdict == LimitStateVerdict::PassesUnverified
                                   ? "passes unverified"
@@ -277,9 +283,9 @@ TEST_F(BatchLimitStates, OnlyABasisColumnAddsColumns) {
     write("a.csv", oneMullion("A-1"));
     const std::vector<std::string> before = resultHeader();
     std::vector<std::string> after = before;
-    after.insert(after.end(), {"basis", "alloy", "hanging", "sk", "catalogue",
-                               "limit_state_mullion", "governing_check", "utilisation",
-                               "limit_state_verdict", "section_class"});
+    after.insert(after.end(),
+                 {"basis", "alloy", "hanging", "sk", "catalogue", "limit_state_mullion",
+                  "governing_check", "utilisation", "limit_state_verdict", "section_class"});
     const std::string bay = "B,veltra,one-span,120,90,250,,100,150,10,0-8,,,200,15";
     const struct {
         const char* name;
@@ -287,15 +293,17 @@ TEST_F(BatchLimitStates, OnlyABasisColumnAddsColumns) {
         const std::vector<std::string>& header;
         const char* mullion;
     } cases[] = {
-        {"no new column", "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,speed,d,f\n" +
-                              bay + "\n",
-         before, "KA-01"},
+        {"no new column",
+         "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,speed,d,f\n" + bay + "\n", before,
+         "KA-01"},
         // The catalogue is used, but the results keep the layout of older schedules.
-        {"catalogue only", "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,speed,d,f,"
-                           "catalogue\n" + bay + ",a.csv\n",
+        {"catalogue only",
+         "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,speed,d,f,"
+         "catalogue\n" +
+             bay + ",a.csv\n",
          before, "A-1"},
-        {"basis", "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,speed,d,f,Basis\n" +
-                      bay + ",\n",
+        {"basis",
+         "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,speed,d,f,Basis\n" + bay + ",\n",
          after, "KA-01"},
         {"basis, no rows", "id,series,system,basis\n", after, nullptr},
     };
@@ -320,6 +328,33 @@ TEST_F(BatchLimitStates, OnlyABasisColumnAddsColumns) {
         EXPECT_EQ(result.header, c.header);
         ASSERT_EQ(result.rows.size(), 1u);
         EXPECT_EQ(result.rows[0].at("mullion"), c.mullion);
+    }
+}
+
+// What a workbook holds as a number: the numbers of the limit-state columns, not their words.
+TEST(BatchLimitStateColumns, WorkbookNumbersAreTheNumberColumns) {
+    const struct {
+        const char* column;
+        bool number;
+    } cases[] = {
+        {"basis", false},
+        {"alloy", false},
+        {"hanging", false},
+        {"sk", true},
+        {"catalogue", false},
+        {"limit_state_mullion", false},
+        {"governing_check", false},
+        {"utilisation", true},
+        {"limit_state_verdict", false},
+        {"section_class", true},
+        {"error", false},
+        {"stress_kNcm2", true},
+    };
+    const std::vector<std::string> header = resultHeader(true);
+    for (const auto& c : cases) {
+        const auto at = std::find(header.begin(), header.end(), c.column);
+        ASSERT_NE(at, header.end()) << c.column;
+        EXPECT_EQ(isNumberColumn(std::size_t(at - header.begin())), c.number) << c.column;
     }
 }
 
