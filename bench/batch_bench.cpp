@@ -6,8 +6,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -75,8 +77,45 @@ void BM_BatchDesignOnly(benchmark::State& state) {
     state.SetLabel("items = bays");
 }
 
+// examples/schedule.csv repeated to `rows` rows (its refused rows too), on the allowable basis
+// as it is, or with a basis column asking for the limit states on every row.
+std::string sampleSchedule(int rows, bool limitStates) {
+    std::ifstream in(CW_EXAMPLES_DIR "/schedule.csv", std::ios::binary);
+    std::string header;
+    std::getline(in, header);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            lines.push_back(line);
+    if (lines.empty())
+        return header + "\n";
+    std::string s = header + (limitStates ? ",basis\n" : "\n");
+    for (int i = 0; i < rows; ++i)
+        s += lines[std::size_t(i) % lines.size()] + (limitStates ? ",limit-states\n" : "\n");
+    return s;
+}
+
+// The sample schedule CSV to CSV; argument 1 on the limit-state basis.
+void BM_BatchSampleSchedule(benchmark::State& state) {
+    const std::string text = sampleSchedule(int(state.range(0)), state.range(1) != 0);
+    cw::batch::BatchOptions options;
+    for (auto _ : state) {
+        std::istringstream in(text);
+        std::ostringstream out;
+        auto sink = cw::batch::csvSink(out, "out", ',', false);
+        const auto summary = cw::batch::runBatch(in, "bench", text.size(), *sink, options);
+        benchmark::DoNotOptimize(summary.rows);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetLabel(state.range(1) != 0 ? "limit states, items = bays" : "allowable, items = bays");
+}
+
 }  // namespace
 
+BENCHMARK(BM_BatchSampleSchedule)
+    ->Args({100000, 0})
+    ->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BatchCsvToCsv)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BatchDesignOnly)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

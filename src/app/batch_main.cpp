@@ -30,6 +30,13 @@ constexpr const char* kUsage =
     "  a point); messages are Greek under an el locale, English otherwise. The output is\n"
     "  written under a temporary name and put in place only when complete; it must not be\n"
     "  the schedule itself.\n"
+    "  --catalogue FILE designs every row with a user catalogue (.csv or .xlsx). Optional\n"
+    "  columns: catalogue (a catalogue file for that row, from the schedule's folder unless\n"
+    "  absolute; FILE where empty), basis (allowable or limit-states), alloy (e.g. 6060 T6),\n"
+    "  hanging (top or base) and sk (ground snow load, kN/m2). A schedule with a basis column\n"
+    "  gets these columns repeated after the results, then the limit-state results:\n"
+    "  limit_state_mullion, governing_check, utilisation, limit_state_verdict (pass, fail,\n"
+    "  passes unverified or not checked) and section_class.\n"
     "Exit status:\n"
     "  0  every row was designed\n"
     "  1  some rows were refused (the reason is in their error column)\n"
@@ -122,6 +129,7 @@ int main(int argc, char** argv) {
         }
         inputKnown = ::stat(schedulePath.c_str(), &input) == 0;
         schedule = &file;
+        options.scheduleFolder = std::filesystem::path(schedulePath).parent_path();
     } else {
         inputKnown = ::fstat(STDIN_FILENO, &input) == 0;
     }

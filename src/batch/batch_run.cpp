@@ -165,8 +165,12 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
         summary.failure = say(Message::ResultsUnwritable, options.language, {sink.name(), *why});
         return summary;
     }
-    BayDesigner designer(options.numberFormat, options.language, options.catalogue.get());
+    BayDesigner designer(options.numberFormat, options.language, options.catalogue.get(),
+                         options.scheduleFolder);
     std::optional<ColumnMap> columns;
+    // Only a schedule that asks for a basis gets the limit-state columns: the results of
+    // every other schedule stay as they were.
+    bool limitStates = false;
     std::vector<std::string> out;
     bool headerWritten = false;
     std::size_t bytesRead = 0;
@@ -181,7 +185,7 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
     };
     const auto writeHeader = [&] {
         if (!headerWritten)
-            sink.header(resultHeader());
+            sink.header(resultHeader(limitStates));
         headerWritten = true;
     };
 
@@ -192,9 +196,10 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
             if (!checkHeader(row.header().names()))
                 return;
             columns.emplace(row.header());
+            limitStates = columns->indexOf(Column::Basis).has_value();
             writeHeader();
         }
-        if (!designer.design(rowTexts(row, *columns), out))
+        if (!designer.design(rowTexts(row, *columns), out, limitStates))
             ++summary.refused;
         ++summary.rows;
         sink.row(out);
@@ -230,6 +235,9 @@ BatchSummary runBatch(std::istream& schedule, const std::string& name,
     }
     if (!columns && !checkHeader(result.columns))
         return summary;
+    if (!columns)
+        limitStates =
+            ColumnMap(files::ScheduleHeader(result.columns)).indexOf(Column::Basis).has_value();
     writeHeader();
     if (auto why = sink.finish(options.language))
         summary.failure = say(Message::ResultsUnwritable, options.language, {sink.name(), *why});

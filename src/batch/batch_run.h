@@ -8,6 +8,7 @@
 #include "text/language.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <istream>
 #include <memory>
@@ -48,6 +49,9 @@ struct BatchOptions {
     Language language = Language::English;
     // A user catalogue every row designs with (--catalogue), as the series option of its use.
     std::shared_ptr<const Catalogue> catalogue;
+    // Where a row's relative catalogue path starts: the schedule's folder (empty: the
+    // current one).
+    std::filesystem::path scheduleFolder;
     // Called now and then with the rows done and the share of the input read (0..1, or
     // nothing when the input's size is unknown).
     std::function<void(std::size_t rows, std::optional<double> share)> progress;

@@ -8,6 +8,9 @@
 #include "design/catalogue.h"
 
 #include <array>
+#include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,8 +70,39 @@ inline constexpr std::array<std::string_view, kResultColumnCount> kResultColumnN
     "error",
 };
 
-// The header of the results: the input columns, then the result columns.
-std::vector<std::string> resultHeader();
+// After the error column, for a schedule with a basis column only: its limit-state and
+// catalogue columns as given, then the limit-state run's results (empty for a row on the
+// allowable basis). The mullion they are for is named, since the limit states may take a
+// larger one than the mullion column's.
+enum class LimitStateColumn {
+    Basis,
+    Alloy,
+    Hanging,
+    GroundSnow,
+    Catalogue,
+    Mullion,
+    GoverningCheck,
+    Utilisation,
+    Verdict,
+    SectionClass,
+};
+inline constexpr std::size_t kLimitStateColumnCount = 10;
+inline constexpr std::array<std::string_view, kLimitStateColumnCount> kLimitStateColumnNames = {
+    "basis",
+    "alloy",
+    "hanging",
+    "sk",
+    "catalogue",
+    "limit_state_mullion",
+    "governing_check",
+    "utilisation",
+    "limit_state_verdict",
+    "section_class",
+};
+
+// The header of the results: the input columns, then the result columns, then with
+// `limitStates` the columns above.
+std::vector<std::string> resultHeader(bool limitStates = false);
 // Whether a result column holds numbers (in the notation of the batch's locale).
 bool isNumberColumn(std::size_t column);
 
@@ -76,16 +110,29 @@ class BayDesigner {
 public:
     // Messages in English or in Greek, numbers read and written in `fmt`.
     // With a user catalogue, every row designs with its rows as the series option of its use.
-    BayDesigner(NumberFormat fmt, Language language, const Catalogue* catalogue = nullptr);
+    // A row's catalogue cell names a file from `scheduleFolder` unless absolute; it stands in
+    // for `catalogue` on that row.
+    BayDesigner(NumberFormat fmt, Language language, const Catalogue* catalogue = nullptr,
+                std::filesystem::path scheduleFolder = {});
 
     // Fills `out` (resized to the header's length) with the row's inputs and results; false
-    // when the row was refused, its reason then in the error column.
-    bool design(const RowTexts& texts, std::vector<std::string>& out);
+    // when the row was refused, its reason then in the error column. With `limitStates` the
+    // header is resultHeader(true).
+    bool design(const RowTexts& texts, std::vector<std::string>& out, bool limitStates = false);
 
 private:
+    struct LoadedCatalogue {
+        std::unique_ptr<const Catalogue> catalogue;
+        std::string refusal;  // the reader's message, when it could not be read
+    };
+    // Each file is read once, by the first row that names it.
+    const LoadedCatalogue& catalogueAt(std::string_view cell);
+
     Language m_language;
     NumberFormat m_fmt;
     const Catalogue* m_catalogue = nullptr;
+    std::filesystem::path m_scheduleFolder;
+    std::map<std::string, LoadedCatalogue, std::less<>> m_catalogues;
 };
 
 }  // namespace cw::batch

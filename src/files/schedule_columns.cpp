@@ -1,9 +1,12 @@
 #include "files/schedule_columns.h"
 
+#include "bay/field_rules.h"
 #include "bay/fields.h"
+#include "design/alloys.h"
 #include "text/messages.h"
 
 #include <cctype>
+#include <cmath>
 
 namespace cw::files {
 
@@ -33,6 +36,11 @@ constexpr Choice<BayStaticSystem> kSystems[] = {{"one-span", BayStaticSystem::On
 constexpr Choice<BayWindSource> kBands[] = {{"0-8", BayWindSource::Band0To8m},
                                             {"8-20", BayWindSource::Band8To20m},
                                             {"20-100", BayWindSource::Band20To100m}};
+// Spelled as bay files spell them.
+constexpr Choice<DesignBasis> kBases[] = {{"allowable", DesignBasis::Allowable},
+                                          {"limit-states", DesignBasis::LimitStates}};
+constexpr Choice<Hanging> kHangings[] = {{"top", Hanging::HungFromTop},
+                                         {"base", Hanging::StandingOnBase}};
 
 template <typename Value, std::size_t N>
 std::optional<Value> chosen(const Choice<Value> (&choices)[N], std::string_view text) {
@@ -50,6 +58,18 @@ std::string expected(const Choice<Value> (&choices)[N], Language language) {
         if (i > 0)
             out += i + 1 == N ? say(Message::ListOr, language) : ", ";
         out += choices[i].name;
+    }
+    return out;
+}
+
+// "6060 T5, 6060 T6, ... or 6082 T6": the alloys' canonical names.
+std::string expectedAlloys(Language language) {
+    const auto all = alloys();
+    std::string out;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (i > 0)
+            out += i + 1 == all.size() ? say(Message::ListOr, language) : ", ";
+        out += all[i].name;
     }
     return out;
 }
@@ -85,7 +105,49 @@ RowTexts rowTexts(const files::ScheduleRow& row, const ColumnMap& columns) {
     return texts;
 }
 
-RowBay bayOfRow(const RowTexts& texts, Language language) {
+namespace {
+
+// The limit-state columns; an empty cell keeps the document's default.
+std::optional<std::string> readLimitStateColumns(const RowTexts& texts, const NumberFormat& fmt,
+                                                 Language language, BayDocument& d) {
+    const auto text = [&](Column c) { return texts[static_cast<std::size_t>(c)]; };
+    if (const std::string_view basis = text(Column::Basis); !basis.empty()) {
+        const auto chosenBasis = chosen(kBases, basis);
+        if (!chosenBasis)
+            return refuseChoice(Column::Basis, basis, kBases, language);
+        d.basis = *chosenBasis;
+    }
+    if (const std::string_view alloy = text(Column::Alloy); !alloy.empty()) {
+        const Alloy* found = findAlloy(alloy);
+        if (!found)
+            return columnError(Column::Alloy,
+                               say(Message::ColumnChoiceUnknown, language,
+                                   {columnName(Column::Alloy), alloy, expectedAlloys(language)}));
+        d.alloy = found->name;
+    }
+    if (const std::string_view hanging = text(Column::Hanging); !hanging.empty()) {
+        const auto chosenHanging = chosen(kHangings, hanging);
+        if (!chosenHanging)
+            return refuseChoice(Column::Hanging, hanging, kHangings, language);
+        d.hanging = *chosenHanging;
+    }
+    // s_k has no field of the window that would check it.
+    if (const std::string_view sk = text(Column::GroundSnow); !sk.empty()) {
+        const std::string name(columnName(Column::GroundSnow));
+        const std::optional<double> value = parseNumber(sk, fmt);
+        if (!value || !std::isfinite(*value))
+            return columnError(Column::GroundSnow,
+                               say(Message::FieldNotANumber, language, {name, shortened(sk)}));
+        if (*value < 0.0)
+            return columnError(Column::GroundSnow, say(Message::FieldNegative, language, {name}));
+        d.groundSnow_kNm2 = sk;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+RowBay bayOfRow(const RowTexts& texts, const NumberFormat& fmt, Language language) {
     RowBay out;
     BayDocument& d = out.document;
     const auto text = [&](Column c) { return texts[static_cast<std::size_t>(c)]; };
@@ -146,7 +208,16 @@ RowBay bayOfRow(const RowTexts& texts, Language language) {
     d.snowHeight_cm = text(Column::SnowHeight);
     d.slope_deg = text(Column::Slope);
     d.language = language;
+    out.error = readLimitStateColumns(texts, fmt, language, d);
+    out.catalogue = text(Column::Catalogue);
     return out;
+}
+
+std::filesystem::path scheduleCataloguePath(std::string_view cell,
+                                            const std::filesystem::path& scheduleFolder) {
+    const std::filesystem::path given(cell);
+    const std::filesystem::path full = given.is_absolute() ? given : scheduleFolder / given;
+    return full.lexically_normal();
 }
 
 std::optional<Column> columnOfField(Field field, BayWindSource windSource) {

@@ -5,9 +5,11 @@
 
 #include "files/schedule_csv.h"
 #include "bay/bay_document.h"
+#include "bay/number_text.h"
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,14 +35,24 @@ enum class Column {
     StructureWeight,
     SnowHeight,
     Slope,
+    // The limit-state basis and the catalogue of a row; a schedule without them designs
+    // every row on the allowable basis with the series' own profiles (or --catalogue).
+    Basis,
+    Alloy,
+    Hanging,
+    GroundSnow,
+    Catalogue,
 };
-inline constexpr std::size_t kInputColumnCount = 18;
+inline constexpr std::size_t kInputColumnCount = 23;
+// The columns every result row repeats: those up to slope. The others are repeated after the
+// results, by a schedule with a basis column only, so older schedules give the same results.
+inline constexpr std::size_t kEchoedColumnCount = 18;
 
 // As a header names them (matched without regard to letter case) and as results repeat them.
 inline constexpr std::array<std::string_view, kInputColumnCount> kInputColumnNames = {
-    "id",          "series", "system", "A1",       "A2",    "L1", "L2", "H1",
-    "H2",          "glass",  "band",   "pressure", "speed", "d",  "f",  "structure_weight",
-    "snow_height", "slope",
+    "id",          "series", "system", "A1",       "A2",      "L1", "L2",        "H1",
+    "H2",          "glass",  "band",   "pressure", "speed",   "d",  "f",         "structure_weight",
+    "snow_height", "slope",  "basis",  "alloy",    "hanging", "sk", "catalogue",
 };
 
 constexpr std::string_view columnName(Column c) {
@@ -83,12 +95,21 @@ RowTexts rowTexts(const files::ScheduleRow& row, const ColumnMap& columns);
 
 // The bay a row describes, or why the row names no bay: an unknown or empty series, static
 // system or height band, a static system the series does not offer, more than one wind load.
-// The texts are left for the window's own checks. `error` names the column first.
+// The texts are left for the window's own checks, except the limit-state columns, which have
+// no field of the window to check them: a basis, alloy or hanging not known, and an s_k that
+// is not a number (in `fmt`) of at least 0, are refused here. `error` names the column first.
 struct RowBay {
     BayDocument document;
     std::optional<std::string> error;
+    // The catalogue cell as given: a file path for the caller to resolve and read; empty for
+    // the default catalogue.
+    std::string_view catalogue;
 };
-RowBay bayOfRow(const RowTexts& texts, Language language);
+RowBay bayOfRow(const RowTexts& texts, const NumberFormat& fmt, Language language);
+
+// Where a row's catalogue cell points: a relative path is taken from the schedule's folder.
+std::filesystem::path scheduleCataloguePath(std::string_view cell,
+                                            const std::filesystem::path& scheduleFolder);
 
 // The column a refusal of the window is about, from the field it puts the focus on.
 std::optional<Column> columnOfField(Field field, BayWindSource windSource);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <filesystem>
 #include <fstream>
 
 namespace cw::report {
@@ -52,6 +53,7 @@ ReportInputResult readReportInput(const std::string& path, const NumberFormat& f
 
     // The schedule's columns and refusals are the batch's: one schedule serves both.
     std::optional<files::ColumnMap> columns;
+    const std::filesystem::path scheduleFolder = std::filesystem::path(path).parent_path();
     const files::ScheduleReadResult read =
         files::readScheduleFile(path, [&](const files::ScheduleRow& row) {
             if (!columns)
@@ -60,10 +62,17 @@ ReportInputResult readReportInput(const std::string& path, const NumberFormat& f
             std::string id(texts[static_cast<std::size_t>(files::Column::Id)]);
             if (id.empty())
                 id = "#" + std::to_string(row.line());
-            const files::RowBay bay = files::bayOfRow(texts, messages);
+            files::RowBay bay = files::bayOfRow(texts, fmt, messages);
             if (bay.error) {
                 result.refused.push_back({row.line(), id, *bay.error});
                 return;
+            }
+            // A row's catalogue is read as a bay file's is: a file that cannot be read
+            // refuses the bay rather than design it with other profiles.
+            if (!bay.catalogue.empty()) {
+                const std::filesystem::path file =
+                    files::scheduleCataloguePath(bay.catalogue, scheduleFolder);
+                bay.document.catalogue = CatalogueRef{file.filename().string(), file.string(), {}};
             }
             ReportBay collected = collectBay(id, bay.document, fmt, language);
             if (collected.refusal) {

@@ -137,6 +137,40 @@ TEST_F(BatchMain, TheSampleScheduleRunsWithItsRefusedRowsCounted) {
     EXPECT_NE(o.out.find("\"W-10, corner\""), std::string::npos);
 }
 
+// The sample schedule's results, byte for byte as they were before the limit-state columns:
+// a schedule without a basis column keeps its exact output.
+TEST_F(BatchMain, TheSampleScheduleGivesTheSameBytes) {
+    const std::string examples = CW_EXAMPLES_DIR;
+    const struct {
+        const char* args;
+        const char* expected;
+    } cases[] = {
+        {"", "schedule.expected.csv"},
+        {" --catalogue '" CW_EXAMPLES_DIR "/catalogue-example50.csv'",
+         "schedule-catalogue.expected.csv"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        const Outcome o = run("'" + examples + "/schedule.csv'" + c.args);
+        EXPECT_EQ(o.status, 1);
+        EXPECT_EQ(o.out, slurp(fs::path(CW_BATCH_TEST_DIR) / c.expected));
+    }
+}
+
+// A row's catalogue path starts from the schedule's folder, not from where the program runs.
+TEST_F(BatchMain, ARowsCatalogueIsFoundBesideTheSchedule) {
+    fs::create_directories(m_dir / "job");
+    write("job/cat.csv", "use,code,role,Ix_cm4,e_mm\nvertical,J-1,mullion,9000,60\n");
+    write("job/bays.csv", std::string("id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,"
+                                      "speed,d,f,catalogue,basis\n") +
+                              "W,veltra,one-span,120,90,250,,100,150,10,0-8,,,200,15,cat.csv,\n");
+    const Outcome o = shell("cd / && " + std::string(CW_BATCH_BIN) + " '" +
+                            (m_dir / "job" / "bays.csv").string() + "'");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find(",J-1,"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find(",cat.csv,"), std::string::npos) << o.out;
+}
+
 TEST_F(BatchMain, XlsxResultsHoldNumbersAsNumbersAndTextsAsTexts) {
     const fs::path schedule =
         write("s.csv", std::string(kHeader) +

@@ -134,6 +134,20 @@ TEST_F(Programs, TheReportNamesTheMissingColumnUnderATitleLine) {
     EXPECT_NE(o.err.find("has no column \"series\""), std::string::npos) << o.err;
     EXPECT_FALSE(fs::exists(m_dir / "t.pdf"));
 }
+
+// A row's catalogue is read from the schedule's folder, as the batch reads it, and a file that
+// cannot be read refuses that row rather than design it with other profiles.
+TEST_F(Programs, TheReportReadsARowsCatalogueBesideTheSchedule) {
+    fs::create_directories(m_dir / "job");
+    write("job/cat.csv", "use,code,role,Ix_cm4,e_mm\nvertical,J-1,mullion,9000,60\n");
+    write("job/s.csv",
+          "id,series,system,A1,A2,L1,L2,H1,H2,glass,band,pressure,speed,d,f,"
+          "catalogue\n"
+          "A,veltra,one-span,120,90,250,,100,150,10,0-8,,,200,15,cat.csv\n"
+          "B,veltra,one-span,120,90,250,,100,150,10,0-8,,,200,15,missing.csv\n");
+    const Outcome o = shell(std::string(CW_REPORT_BIN) + " job/s.csv -o s.pdf --language en");
+    EXPECT_EQ(o.out.rfind("1 bay(s), 1 row(s) refused,", 0), 0u) << o.out << o.err;
+}
 #endif
 
 }  // namespace
