@@ -113,8 +113,8 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out) {
     // The panel says so in place of the mullion.
     if (!run.design.mullion)
         out[at(ResultColumn::Mullion)] = trimmed(say(Message::NoMullionFits, m_language));
-    out[at(ResultColumn::StressVerdict)] = verdictText(run.stressPasses);
-    out[at(ResultColumn::DeflectionVerdict)] = verdictText(run.deflectionPasses);
+    out[at(ResultColumn::StressVerdict)] = verdictText(run.verdicts.stressPasses);
+    out[at(ResultColumn::DeflectionVerdict)] = verdictText(run.verdicts.deflectionPasses);
     return true;
 }
 
