@@ -212,8 +212,8 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out, b
     // The panel says so in place of the mullion.
     if (!run.design.mullion)
         out[at(ResultColumn::Mullion)] = trimmed(say(Message::NoMullionFits, m_language));
-    out[at(ResultColumn::StressVerdict)] = verdictText(run.stressPasses);
-    out[at(ResultColumn::DeflectionVerdict)] = verdictText(run.deflectionPasses);
+    out[at(ResultColumn::StressVerdict)] = verdictText(run.verdicts.stressPasses);
+    out[at(ResultColumn::DeflectionVerdict)] = verdictText(run.verdicts.deflectionPasses);
     if (limitStates && run.limitStates)
         writeLimitStates(*run.limitStates, m_fmt, out);
     return true;

@@ -120,16 +120,48 @@ std::optional<Refusal> takeWind(const BayDocument& d, RunInputs& in) {
     return std::nullopt;
 }
 
-std::optional<double> shownNumber(const BayOutcome& o, Field f, const NumberFormat& fmt) {
-    if (!o.shows(f))
+// A result the panel shows after a completed run, as a number.
+std::optional<double> shownNumber(const BayDesign& design, const RunTexts& texts, Field f,
+                                  const NumberFormat& fmt) {
+    if (!showsAfterRun(design, f))
         return std::nullopt;
-    const std::optional<double> x = parseNumber(o.texts[f], fmt);
+    const std::optional<double> x = parseNumber(texts[f], fmt);
     if (!x || !std::isfinite(*x))
         return std::nullopt;
     return x;
 }
 
 }  // namespace
+
+bool showsAfterRun(const BayDesign& design, Field f) {
+    if (design.mullion)
+        return true;
+    switch (f) {
+    case Field::SuggestedMullion:
+    case Field::SuggestedTransom:
+    case Field::RequiredTransomJx:
+    case Field::RequiredTransomJy:
+    case Field::MullionDeflection:
+    case Field::SuggestedIx:
+    case Field::DesignedDeflectionLimit: return false;
+    default: return true;
+    }
+}
+
+RunVerdicts verdictsOf(const BayDesign& design, const RunTexts& texts, const NumberFormat& fmt) {
+    RunVerdicts v;
+    if (const auto sigma = shownNumber(design, texts, Field::MullionStress, fmt)) {
+        v.aluminiumStress = compareAsShown(*sigma, kAllowableStress_kNcm2);
+        v.stressPasses = *v.aluminiumStress <= 0 &&
+                         (!design.mullion || !design.mullion->insert ||
+                          design.mullion->insert->bending.steelUtilisation <= 1.0);
+    }
+    const auto deflection = shownNumber(design, texts, Field::MullionDeflection, fmt);
+    const auto allowable = shownNumber(design, texts, Field::DesignedDeflectionLimit, fmt);
+    if (deflection && allowable)
+        v.deflectionPasses = compareAsShown(*deflection, *allowable) <= 0;
+    return v;
+}
 
 std::string siteWindPressureText(double w_kNm2, const NumberFormat& fmt) {
     return plainText(w_kNm2, fmt, 6);
@@ -143,20 +175,7 @@ bool readyToRun(const BayDocument& d) {
 }
 
 bool BayOutcome::shows(Field f) const {
-    if (!completed)
-        return false;
-    if (design.mullion)
-        return true;
-    switch (f) {
-    case Field::SuggestedMullion:
-    case Field::SuggestedTransom:
-    case Field::RequiredTransomJx:
-    case Field::RequiredTransomJy:
-    case Field::MullionDeflection:
-    case Field::SuggestedIx:
-    case Field::DesignedDeflectionLimit: return false;
-    default: return true;
-    }
+    return completed && showsAfterRun(design, f);
 }
 
 const std::string* BayOutcome::firstMessage() const {
@@ -227,15 +246,7 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
     out.completed = true;
     designTexts(in, run, out.design, out.texts);
 
-    // The verdicts of the numbers as the panel shows them.
-    if (const auto sigma = shownNumber(out, Field::MullionStress, fmt))
-        out.stressPasses = compareAsShown(*sigma, kAllowableStress_kNcm2) <= 0 &&
-                           (!out.design.mullion || !out.design.mullion->insert ||
-                            out.design.mullion->insert->bending.steelUtilisation <= 1.0);
-    const auto deflection = shownNumber(out, Field::MullionDeflection, fmt);
-    const auto allowable = shownNumber(out, Field::DesignedDeflectionLimit, fmt);
-    if (deflection && allowable)
-        out.deflectionPasses = compareAsShown(*deflection, *allowable) <= 0;
+    out.verdicts = verdictsOf(out.design, out.texts, fmt);
     if (alloy)
         out.limitStates = runLimitStates(out.input, out.design, catalogue, options.options);
     return out;

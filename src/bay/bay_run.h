@@ -11,6 +11,25 @@
 
 namespace cw {
 
+// Whether the suggested mullion passes its checks, decided on the numbers as the panel shows
+// them; nothing where a number compared is not shown or not finite.
+struct RunVerdicts {
+    std::optional<bool> stressPasses;
+    std::optional<bool> deflectionPasses;
+    // The aluminium's stress against its allowable value, as shown: -1 below, 0 equal, 1 above.
+    // A steel insert beyond its strength fails the stress check whatever this says.
+    std::optional<int> aluminiumStress;
+
+    bool operator==(const RunVerdicts&) const = default;
+};
+
+// Whether the panel shows the field after a completed run: a run without a fitting mullion
+// hides the mullion's and the transom's results.
+bool showsAfterRun(const BayDesign& design, Field f);
+
+// The verdicts of a completed run's texts (written by designTexts in `fmt`).
+RunVerdicts verdictsOf(const BayDesign& design, const RunTexts& texts, const NumberFormat& fmt);
+
 // What running one bay document gives: the document's wind load as the window kept it (or,
 // for a document that kept none, taken as the wind buttons take it), then NEXT, exactly as
 // the window runs a bay it opens.
@@ -24,8 +43,7 @@ struct BayOutcome {
     BayInput input;
     BayDesign design;
     RunTexts texts;
-    std::optional<bool> stressPasses;
-    std::optional<bool> deflectionPasses;
+    RunVerdicts verdicts;
     // Where the pressure in force came from, and the height band's limit when from a band.
     WindSource windSource = WindSource::None;
     TaggedValue heightBandLimit;

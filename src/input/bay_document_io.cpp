@@ -5,6 +5,8 @@
 #include "input/design_basis.h"
 #include "input/language.h"
 #include "input/next_run.h"
+#include "input/selection.h"
+#include "input/wind_load.h"
 
 #include <string>
 #include <utility>
@@ -45,73 +47,90 @@ void restoreWind(WindowState& w, BayWindSource source, const BayKeptState& kept)
             w.siteWind = SiteWindApplied{*kept.siteWind, *site.pressure};
 }
 
-}  // namespace
+// An option as a user's choice leaves it: focused and selected. The caller then does what
+// choosing it does; nothing is clicked.
+bool takeOption(WindowState& w, ControlId option) {
+    w.setFocus(option);
+    if (w.selected(option))
+        return false;
+    w.select(option);
+    return true;
+}
 
-void openDocument(Form& f, const BayDocument& d, bool run) {
-    // Messages shown before and not yet taken stay in their place, ahead of the run's.
-    std::vector<std::string> shown = f.takeMessages();
-    // The catalogue in use stays at hand for a document that names it (an undo step).
-    std::optional<ChosenCatalogue> previous = std::move(f.state().userCatalogue);
-    f.state().reopen();
-    for (std::string& text : shown)
-        f.state().message(std::move(text));
-    std::optional<ChosenCatalogue> chosen;
-    if (d.catalogue) {
-        if (previous && previous->ref == *d.catalogue)
-            chosen = std::move(previous);
-        else if (f.state().findCatalogue)
-            chosen = f.state().findCatalogue(*d.catalogue);
+// The window's controls as the document sets them, in the order a user would go: the
+// language first, since a series takes it over; the texts as typed last, after the choices
+// that empty or fill some of them.
+void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCatalogue> chosen) {
+    chooseCriterion(w, d.deflectionCriterion);
+    chooseBasis(w, d.basis);
+    chooseAlloy(w, d.alloy);
+    chooseHanging(w, d.hanging);
+    w.groundSnow_kNm2 = d.groundSnow_kNm2;
+    w.factors = d.factors;
+    if (d.language == Language::English) {
+        w.setFocus(C::Command10);
+        showEnglish(w);
     }
-
-    chooseCriterion(f.state(), d.deflectionCriterion);
-    chooseBasis(f.state(), d.basis);
-    chooseAlloy(f.state(), d.alloy);
-    chooseHanging(f.state(), d.hanging);
-    f.state().groundSnow_kNm2 = d.groundSnow_kNm2;
-    f.state().factors = d.factors;
-    // In the order a user would go: the language first, since a series takes it over.
-    if (d.language == Language::English)
-        f.click(C::Command10);
     if (chosen) {
-        chooseCatalogue(f.state(), std::move(*chosen));
-    } else {
-        switch (d.series) {
-        case BaySeries::Veltra: f.click(C::Option10); break;
-        case BaySeries::Korin: f.click(C::Option11); break;
-        case BaySeries::Terrax: f.click(C::Option12); break;
-        case BaySeries::None: break;
+        chooseCatalogue(w, std::move(*chosen));
+    } else if (d.series != BaySeries::None) {
+        const Series series = d.series == BaySeries::Veltra  ? Series::Veltra
+                              : d.series == BaySeries::Korin ? Series::KorinDalvo
+                                                             : Series::Terrax;
+        const ControlId option = d.series == BaySeries::Veltra  ? C::Option10
+                                 : d.series == BaySeries::Korin ? C::Option11
+                                                                : C::Option12;
+        if (takeOption(w, option)) {
+            w.userCatalogue.reset();
+            chooseSeries(w, series);
         }
     }
     const bool terrax = d.series == BaySeries::Terrax;
     switch (d.staticSystem) {
-    case BayStaticSystem::OneSpan: f.click(C::Option9); break;
-    case BayStaticSystem::TwoSpans: f.click(C::Option13); break;
+    case BayStaticSystem::OneSpan:
+        if (takeOption(w, C::Option9))
+            chooseStaticSystem(w, StaticSystem::OneSpan);
+        break;
+    case BayStaticSystem::TwoSpans:
+        if (takeOption(w, C::Option13))
+            chooseStaticSystem(w, StaticSystem::TwoSpans);
+        break;
     case BayStaticSystem::FixedEnds:
-        if (!terrax)  // Terrax offers no fixed ends
-            f.click(C::Option14);
+        // Terrax offers no fixed ends
+        if (!terrax && takeOption(w, C::Option14))
+            chooseStaticSystem(w, StaticSystem::FixedEnds);
         break;
     case BayStaticSystem::None: break;
     }
 
-    WindowState& w = f.state();
     if (d.kept)
         restoreWind(w, d.windSource, *d.kept);
     else
         switch (d.windSource) {
-        case BayWindSource::Band0To8m: f.click(C::Option1); break;
-        case BayWindSource::Band8To20m: f.click(C::Option2); break;
-        case BayWindSource::Band20To100m: f.click(C::Option3); break;
+        case BayWindSource::Band0To8m:
+            if (takeOption(w, C::Option1))
+                chooseHeightBand(w, HeightBand::UpTo8m);
+            break;
+        case BayWindSource::Band8To20m:
+            if (takeOption(w, C::Option2))
+                chooseHeightBand(w, HeightBand::UpTo20m);
+            break;
+        case BayWindSource::Band20To100m:
+            if (takeOption(w, C::Option3))
+                chooseHeightBand(w, HeightBand::UpTo100m);
+            break;
         case BayWindSource::TypedPressure:
             w.write(Field::WindPressure, d.windPressure_kNm2);
-            f.click(C::Command2);
+            w.setFocus(C::Command2);
+            takeTypedPressure(w);
             break;
         case BayWindSource::WindSpeed:
             w.write(Field::WindSpeed, d.windSpeed_kmh);
-            f.click(C::Command4);
+            w.setFocus(C::Command4);
+            takeWindSpeed(w);
             break;
         case BayWindSource::None: break;
         }
-    // The texts as typed, after the choices that empty or fill some of them.
     for (const BayDocumentText& slot : bayDocumentTexts())
         w.write(slot.field, d.*slot.text);
     if (d.kept) {
@@ -121,8 +140,31 @@ void openDocument(Form& f, const BayDocument& d, bool run) {
         followAllowableDeflection(w);
     }
     w.moveFocus(Field::GridWidthA1);
-    if (run && readyToRun(d))
-        runNext(w);
+}
+
+}  // namespace
+
+void openDocument(Form& f, const BayDocument& d, bool run) {
+    WindowState& w = f.state();
+    // Messages shown before and not yet taken stay in their place, ahead of the run's.
+    std::vector<std::string> shown = f.takeMessages();
+    // The catalogue in use stays at hand for a document that names it (an undo step).
+    std::optional<ChosenCatalogue> previous = std::move(w.userCatalogue);
+    w.reopen();
+    for (std::string& text : shown)
+        w.message(std::move(text));
+    std::optional<ChosenCatalogue> chosen;
+    if (d.catalogue) {
+        if (previous && previous->ref == *d.catalogue)
+            chosen = std::move(previous);
+        else if (w.findCatalogue)
+            chosen = w.findCatalogue(*d.catalogue);
+    }
+    showDocument(w, d, std::move(chosen));
+    if (run && readyToRun(d)) {
+        const Catalogue* user = w.userCatalogue ? w.userCatalogue->catalogue.get() : nullptr;
+        showOutcome(w, runBay(d, w.numberFormat(), user));
+    }
 }
 
 void newBay(Form& f) {

@@ -8,6 +8,18 @@
 
 namespace cw {
 
+namespace {
+
+// The panel after a completed run with a static system: NEXT and an opened bay alike.
+void showCompletedRun(WindowState& w, const BayInput& in, const BayDesign& design,
+                      const RunTexts& texts, const RunVerdicts& verdicts) {
+    hideResults(w);
+    echoInputs(w, in, texts);
+    showDesign(w, in, design, texts, verdicts);
+}
+
+}  // namespace
+
 void runNext(WindowState& w) {
     const RunInputs inputs = inputsOf(w);
     if (!inputs.series)
@@ -30,14 +42,10 @@ void runNext(WindowState& w) {
     }
 
     RunTexts texts;
-    if (run.systemChosen)
-        designTexts(inputs, run, design, texts);
-    else
-        echoTexts(inputs, run, texts);
-
-    hideResults(w);
-    echoInputs(w, run, texts);
     if (!run.systemChosen) {
+        echoTexts(inputs, run, texts);
+        hideResults(w);
+        echoInputs(w, run.bay, texts);
         w.write(Field::EchoPressure, fixedTextOf(w.text(Field::PressureInForce), w.numberFormat()));
         echoWindSpeedOfRun(w);
         if (inputs.series != Series::Terrax)
@@ -45,9 +53,20 @@ void runNext(WindowState& w) {
         markResultsCurrent(w);
         return;
     }
-    showDesign(w, run.bay, design, texts);
+    designTexts(inputs, run, design, texts);
+    showCompletedRun(w, run.bay, design, texts, verdictsOf(design, texts, w.numberFormat()));
     runLimitStatesOf(w, run.bay, design, catalogueOfRun(w, run.bay.series), limitStates);
     markResultsCurrent(w);
+}
+
+void showOutcome(WindowState& w, const BayOutcome& outcome) {
+    if (outcome.refusal)
+        w.refuse(*outcome.refusal);
+    else if (outcome.completed) {
+        showCompletedRun(w, outcome.input, outcome.design, outcome.texts, outcome.verdicts);
+        w.limitStates = outcome.limitStates;
+        markResultsCurrent(w);
+    }
 }
 
 }  // namespace cw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bay/bay_run.h"
 #include "model/window_state.h"
 
 namespace cw {
@@ -7,5 +8,9 @@ namespace cw {
 // NEXT: reads and checks the bay, designs it and shows the design. Everything is checked and
 // computed before anything changes, so that a refused run leaves the window as it was.
 void runNext(WindowState& w);
+
+// A bay run's outcome painted as NEXT paints its own: the refusal, or the design with the
+// run's verdicts. The window's controls must hold the inputs the run read.
+void showOutcome(WindowState& w, const BayOutcome& outcome);
 
 }  // namespace cw

@@ -155,10 +155,10 @@ constexpr Field kDesignTexts[] = {Field::PressureInForce,
 
 }  // namespace
 
-void echoInputs(WindowState& w, const RunRequest& run, const RunTexts& texts) {
+void echoInputs(WindowState& w, const BayInput& in, const RunTexts& texts) {
     FormState& values = w.values();
-    values.deflectionDivisor = TaggedValue::int16(run.bay.divisor);
-    values.glassWeight = TaggedValue::real(run.bay.glassThickness_mm * 2.5);
+    values.deflectionDivisor = TaggedValue::int16(in.divisor);
+    values.glassWeight = TaggedValue::real(in.glassThickness_mm * 2.5);
     values.gridWidthA1 = TaggedValue::text(w.text(Field::GridWidthA1));
     values.gridWidthA2 = TaggedValue::text(w.text(Field::GridWidthA2));
     for (Field f : kEchoes)
@@ -188,7 +188,8 @@ void keepLimitsWithoutSystem(WindowState& w) {
     }
 }
 
-void showDesign(WindowState& w, const BayInput& in, const BayDesign& d, const RunTexts& texts) {
+void showDesign(WindowState& w, const BayInput& in, const BayDesign& d, const RunTexts& texts,
+                const RunVerdicts& verdicts) {
     const NumberFormat& fmt = w.numberFormat();
     FormState& values = w.values();
     const bool terrax = in.series == Series::Terrax;
@@ -243,7 +244,7 @@ void showDesign(WindowState& w, const BayInput& in, const BayDesign& d, const Ru
     }
     w.shownRun =
         ShownRun{d.spanCase, terrax, d.mullion.has_value(), d.transom.has_value(), in.criterion,
-                 d.rule,     insert};
+                 d.rule,     insert,         verdicts};
 }
 
 void relabelShownRun(WindowState& w) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bay/bay_run.h"
 #include "design/bay.h"
 #include "bay/run_texts.h"
 #include "model/window_state.h"
@@ -14,14 +15,14 @@ namespace cw {
 // Hides every result of the earlier run with its captions.
 void hideResults(WindowState& w);
 // The values a run keeps from its inputs and the echoes of the inputs it used.
-void echoInputs(WindowState& w, const RunRequest& run, const RunTexts& texts);
+void echoInputs(WindowState& w, const BayInput& in, const RunTexts& texts);
 // The wind speed of the pressure the run took, or nothing when that is not a number.
 void echoWindSpeedOfRun(WindowState& w);
 // A run without a static system keeps the limits of the inputs that are numbers.
 void keepLimitsWithoutSystem(WindowState& w);
-// Writes a design into the panel and shows it in the language chosen.
+// Writes a design into the panel and shows it in the language chosen, with its verdicts.
 void showDesign(WindowState& w, const BayInput& in, const BayDesign& design,
-                const RunTexts& texts);
+                const RunTexts& texts, const RunVerdicts& verdicts);
 // After a language switch, the results on show are labelled again.
 void relabelShownRun(WindowState& w);
 

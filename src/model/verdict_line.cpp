@@ -48,11 +48,7 @@ std::optional<VerdictLine> verdictLine(const WindowState& w) {
                               w.text(Field::DesignedDeflectionLimit)}));
     const std::optional<ShownRun::Insert>& insert = w.shownRun->insert;
     // The aluminium's own comparison, which an overstressed insert does not change.
-    const bool aluminiumPasses =
-        v.stressPasses &&
-        (*v.stressPasses ||
-         (insert && insert->overstressed &&
-          compareAsShown(w.num(Field::MullionStress).value_or(0), kAllowableStress_kNcm2) <= 0));
+    const bool aluminiumPasses = v.stressPasses && v.aluminiumStress && *v.aluminiumStress <= 0;
     if (v.stressPasses && (passes || !aluminiumPasses)) {
         // The panel's limit reads "9,5"; the comparison shows both numbers to two decimals.
         const std::string limit = fixedText(kAllowableStress_kNcm2, w.numberFormat());

@@ -5,34 +5,23 @@
 #include "model/inventory.h"
 #include "text/messages.h"
 
-#include <cmath>
-
 namespace cw {
 
 using C = ControlId;
 
-namespace {
-
-std::optional<double> shownNumber(const WindowState& w, ControlId id) {
-    if (!w.visible(id))
-        return std::nullopt;
-    const std::optional<double> x = w.num(id);
-    if (!x || !std::isfinite(*x))
-        return std::nullopt;
-    return x;
-}
-
-}  // namespace
-
 Verdicts verdicts(const WindowState& w) {
     Verdicts v;
-    if (const auto sigma = shownNumber(w, controlOf(Field::MullionStress)))
-        v.stressPasses = compareAsShown(*sigma, kAllowableStress_kNcm2) <= 0 &&
-                         !(w.shownRun && w.shownRun->insert && w.shownRun->insert->overstressed);
-    const auto deflection = shownNumber(w, controlOf(Field::MullionDeflection));
-    const auto allowable = shownNumber(w, controlOf(Field::DesignedDeflectionLimit));
-    if (deflection && allowable)
-        v.deflectionPasses = compareAsShown(*deflection, *allowable) <= 0;
+    if (!w.shownRun)
+        return v;
+    // The window decides what shows; the run decided what passes.
+    const RunVerdicts& run = w.shownRun->verdicts;
+    if (w.visible(controlOf(Field::MullionStress))) {
+        v.stressPasses = run.stressPasses;
+        v.aluminiumStress = run.aluminiumStress;
+    }
+    if (w.visible(controlOf(Field::MullionDeflection)) &&
+        w.visible(controlOf(Field::DesignedDeflectionLimit)))
+        v.deflectionPasses = run.deflectionPasses;
     return v;
 }
 
@@ -40,15 +29,14 @@ std::string caption(const WindowState& w, ControlId id) {
     const std::string_view original = controlSpec(id).caption;
     if (id == C::Label73 || id == C::Label109) {
         const Language language = id == C::Label109 ? Language::English : Language::Greek;
-        const auto sigma = shownNumber(w, controlOf(Field::MullionStress));
-        if (!sigma)
+        const std::optional<int> relation = verdicts(w).aluminiumStress;
+        if (!relation)
             return std::string(original);
-        const int relation = compareAsShown(*sigma, kAllowableStress_kNcm2);
-        if (relation > 0)
+        if (*relation > 0)
             return say(Message::MullionOverstressed, language);
         // The row keeps its layout, with the relation the numbers bear.
         std::string shown(original);
-        if (const auto at = shown.find('<'); at != std::string::npos && relation == 0)
+        if (const auto at = shown.find('<'); at != std::string::npos && *relation == 0)
             shown[at] = '=';
         return shown;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/shown_rounding.h"
+#include "bay/bay_run.h"
 #include "model/window_state.h"
 
 #include <optional>
@@ -8,12 +8,9 @@
 
 namespace cw {
 
-// Whether the suggested mullion passes its checks, as the results panel shows them; nothing
-// while the numbers compared are not shown.
-struct Verdicts {
-    std::optional<bool> stressPasses;
-    std::optional<bool> deflectionPasses;
-};
+// The verdicts of the run whose results show, as far as the numbers they compare are on
+// show; nothing while they are not.
+using Verdicts = RunVerdicts;
 
 Verdicts verdicts(const WindowState& w);
 // A caption as it shows now: the stress and deflection rows state their verdict.

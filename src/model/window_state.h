@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bay/bay_run.h"
 #include "bay/limit_state_run.h"
 #include "bay/catalogue_ref.h"
 #include "bay/number_text.h"
@@ -51,6 +52,8 @@ struct ShownRun {
         bool overstressed;
     };
     std::optional<Insert> insert;
+    // The run's verdicts on its numbers as the panel shows them.
+    RunVerdicts verdicts;
 };
 
 // A user catalogue the series choice designs with, and how it is remembered.

@@ -499,8 +499,8 @@ void suggested(Writer& w, const ReportBay& bay) {
               "= " + w.shown(Field::RequiredMoment) + " / " + w.shown(Field::SuggestedWx),
               w.shown(Field::MullionStress) + " kN/cm²");
 
-    const bool deflectionOk = bay.run.deflectionPasses.value_or(m.deflectionPasses);
-    const bool stressOk = bay.run.stressPasses.value_or(m.stressPasses);
+    const bool deflectionOk = bay.run.verdicts.deflectionPasses.value_or(m.deflectionPasses);
+    const bool stressOk = bay.run.verdicts.stressPasses.value_or(m.stressPasses);
     w.verdict(w.t(Message::ReportDeflectionCheck) + ": δ = " + w.shown(Field::MullionDeflection) +
                   " mm " + (deflectionOk ? "≤ " : "> ") + w.shown(Field::DesignedDeflectionLimit) +
                   " mm, " + w.t(Message::ReportUtilisation) + " " +

@@ -109,8 +109,8 @@ TEST_P(InsertedMullion, IsCheckedAsItWasSelected) {
     EXPECT_NEAR(m.insert->bending.steelMoment_kNcm, 48.2143, 1e-4);
     EXPECT_NEAR(m.insert->bending.steelStress_Nmm2, c.steelStress_Nmm2, 1e-3);
     EXPECT_EQ(m.stressPasses, c.stressPasses);
-    EXPECT_EQ(run.stressPasses, std::optional<bool>(c.stressPasses));
-    EXPECT_EQ(run.deflectionPasses, std::optional<bool>(true));
+    EXPECT_EQ(run.verdicts.stressPasses, std::optional<bool>(c.stressPasses));
+    EXPECT_EQ(run.verdicts.deflectionPasses, std::optional<bool>(true));
     ASSERT_TRUE(run.design.transom);
     EXPECT_EQ(*run.design.transom, "T");
 }
