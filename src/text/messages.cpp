@@ -539,6 +539,12 @@ constexpr Bilingual kMessages[] = {
     {"Κατάλογος διατομών", "Profile catalogue"},
     {"Γραμμή του καταλόγου", "Catalogue row"},
     {"Ένθετο χάλυβα", "Steel insert"},
+    {"Π&ροβολή", "&View"},
+    {"Δεν υπάρχουν διαγράμματα ακόμη: πατήστε NEXT.", "Nothing to show yet: press NEXT."},
+    {"Τα διαγράμματα είναι του τελευταίου υπολογισμού — τα δεδομένα άλλαξαν: πατήστε NEXT.",
+     "These diagrams are of the last run — the inputs have changed: press NEXT."},
+    {"Ορθοστάτης υπό το φορτίο q = {1} kN/m", "Mullion under the line load q = {1} kN/m"},
+    {"&Συνδυασμός:", "&Combination:"},
 };
 
 static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),

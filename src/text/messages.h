@@ -356,6 +356,12 @@ enum class Message {
     ReportCatalogue,
     ReportCatalogueRow,
     ReportSteelInsert,
+    // The window's Diagrams panel.
+    MenuView,
+    DiagramsNothingYet,
+    DiagramsOutOfDate,
+    DiagramsAllowableBasis,  // {1} q in kN/m
+    DiagramsCombination,
 
     Count  // not a sentence: new sentences go above
 };

@@ -82,6 +82,7 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
 
     buildMenus();
     buildEditMenu();
+    m_diagrams = new DiagramsPanel(*this, m_form, m_reportMenu->helpMenu()->menuAction());
     m_standards = new StandardsControls(*this, *m_page, m_dpi, m_form, [this] { afterEvent(); });
     m_limitStates =
         new LimitStateControls(*this, *m_standards->menu(), m_form, [this] { afterEvent(); });
@@ -124,6 +125,7 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     m_form.state().exported = [this](const std::string& path) { reportExported(path); };
     m_form.state().confirmOutOfDateExport = [this] { return confirmOutOfDateExport(); };
     mirror();
+    m_diagrams->mirror(languageShowing());
     fitToScreen();
     if (m_options.rememberLanguage)
         applyStartLanguage();
@@ -172,7 +174,17 @@ void MainWindow::fitToScreen() {
         frame = expectedFrame(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
     const QRect room = screen->availableGeometry();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
-    resize(fittedWindowSize(m_page->size(), chrome, room.size(), frame, bar));
+    QSize size = fittedWindowSize(m_page->size(), chrome, room.size(), frame, bar);
+    // The diagrams beside the form where the screen has room for both; otherwise they wait
+    // under View, and the form keeps the screen.
+    const int panel =
+        diagramsPanelWidth(room.width() - frame.left() - frame.right() - size.width());
+    m_diagrams->setVisible(panel > 0);
+    if (panel > 0) {
+        size.rwidth() += panel;
+        resizeDocks({m_diagrams}, {panel}, Qt::Horizontal);
+    }
+    resize(size);
     // Placed so that the frame starts at the free area's corner when the window would not
     // otherwise fit below a panel.
     if (height() + frame.top() + frame.bottom() >= room.height())
@@ -262,6 +274,7 @@ void MainWindow::afterEvent(bool typing) {
     m_reportMenu->mirror(languageShowing());
     m_limitStates->mirror(languageShowing());
     m_catalogues->mirror(languageShowing());
+    m_diagrams->mirror(languageShowing());
     showNewMessages();
     if (m_form.closed())
         close();
