@@ -198,10 +198,17 @@ void DiagramsPanel::redraw() {
         note = qs(say(Message::DiagramsNothingYet, m_language));
     else if (m_outOfDate)
         note = qs(say(Message::DiagramsOutOfDate, m_language));
-    else if (!combinations)
+    else if (!combinations) {
+        const report::DiagramInput& input = m_diagrams.cases.front().input;
         note = qs(say(Message::DiagramsAllowableBasis, m_language,
-                      {fixedText(m_diagrams.cases.front().input.q_kNm,
-                                 m_form.state().numberFormat())}));
+                      {fixedText(input.q_kNm, m_form.state().numberFormat())}));
+        // The checks' formulas are the beam's exact extremes for one span only: say so where
+        // the two differ, as the report does.
+        if (input.beam.system != StaticSystem::OneSpan)
+            note += QLatin1Char('\n') + qs(say(Message::DiagramChecksNote, m_language));
+        if (!input.hasDeflection)
+            note += QLatin1Char('\n') + qs(say(Message::DiagramNoDeflection, m_language));
+    }
     m_note->setText(note);
     m_note->setVisible(!note.isEmpty());
     // The out-of-date note in the grey of the results it goes with.

@@ -177,11 +177,14 @@ void MainWindow::fitToScreen() {
     QSize size = fittedWindowSize(m_page->size(), chrome, room.size(), frame, bar);
     // The diagrams beside the form where the screen has room for both; otherwise they wait
     // under View, and the form keeps the screen.
-    const int panel =
-        diagramsPanelWidth(room.width() - frame.left() - frame.right() - size.width());
+    // The splitter beside the panel and the panel's own frame take width of their own.
+    const int extras = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this) +
+                       2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, this);
+    const int panel = diagramsPanelWidth(room.width() - frame.left() - frame.right() -
+                                         size.width() - extras);
     m_diagrams->setVisible(panel > 0);
     if (panel > 0) {
-        size.rwidth() += panel;
+        size.rwidth() += panel + extras;
         resizeDocks({m_diagrams}, {panel}, Qt::Horizontal);
     }
     resize(size);
