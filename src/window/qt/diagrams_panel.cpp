@@ -116,6 +116,8 @@ DiagramsPanel::DiagramsPanel(QMainWindow& window, Form& form, QAction* beforeMen
     scroll->setObjectName(QStringLiteral("diagramsScrollArea"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Not a stop of the form's Tab chain: it holds nothing to type into.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(m_canvas);
     column->addWidget(scroll, 1);

@@ -82,11 +82,13 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
 
     buildMenus();
     buildEditMenu();
-    m_diagrams = new DiagramsPanel(*this, m_form, m_reportMenu->helpMenu()->menuAction());
     m_standards = new StandardsControls(*this, *m_page, m_dpi, m_form, [this] { afterEvent(); });
     m_limitStates =
         new LimitStateControls(*this, *m_standards->menu(), m_form, [this] { afterEvent(); });
     m_limitStates->mirror(m_form.state().languageShowing());
+    // View between Standards and Help: the keyboard reaches the menus before it by the same
+    // arrows as before it was there.
+    m_diagrams = new DiagramsPanel(*this, m_form, m_reportMenu->helpMenu()->menuAction());
     buildControls();
     m_catalogues =
         new CatalogueControls(*this, *m_page, m_dpi, m_form, *m_fileMenu, [this] { afterEvent(); });
