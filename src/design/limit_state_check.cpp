@@ -115,10 +115,11 @@ void checkMullion(const BayInput& bay, const LimitStateInput& in, const Alloy& a
     const double L1 = bay.spanL1_cm / 100.0;
     const double L2 = bay.system == StaticSystem::TwoSpans ? bay.spanL2_cm / 100.0 : 0.0;
     const double b = loadWidthOf(bay.gridWidthA1_cm, bay.gridWidthA2_cm) / 100.0;
-    const BeamResult unit =
-        analyseBeam({bay.system, L1, L2, kE_kNm2 * cm4ToM4(s.ix_cm4), 1}, {1.0, {}});
+    const double EI = kE_kNm2 * cm4ToM4(s.ix_cm4);
+    const BeamResult unit = analyseBeam({bay.system, L1, L2, EI, 1}, {1.0, {}});
     if (!unit.valid || !(s.wx_cm3 > 0.0) || s.area_cm2 < 0.0)
         return;
+    r.mullionEI_kNm2 = EI;
     const MullionLoads l = mullionLoads(bay, in, b, L1 + L2);
     const double fo = r.fo_MPa;
 
@@ -156,6 +157,7 @@ void checkMullion(const BayInput& bay, const LimitStateInput& in, const Alloy& a
     CombinationId byDeflection[2] = {CombinationId::CharPressure, CombinationId::CharPressure};
     for (const Combination& c : combinations(f, snow, storage)) {
         const double q = c.dead * l.deadAcross + c.wind * l.windAcross + c.snow * l.snowAcross;
+        r.mullionLoads[std::size_t(r.mullionLoadCount++)] = {c.id, c.ultimate, q};
         if (!c.ultimate) {
             for (std::size_t k = 0; k < 2; ++k) {
                 const double w = std::abs(q * unit.spanMaxDeflection[k].value);

@@ -88,6 +88,14 @@ struct AnchorForce {
     double deadAlongChar_kN = 0.0, deadAlongUlt_kN = 0.0;
 };
 
+// The line load across the glazing that one combination puts on the mullion, kN/m, signed as
+// the wind is (negative: suction): what the mullion's diagrams under it are drawn from.
+struct CombinationLoad {
+    CombinationId combination = CombinationId::WindPressure;
+    bool ultimate = true;
+    double q_kNm = 0.0;
+};
+
 struct LimitStateResult {
     bool valid = false;  // false: the bay or a section cannot be checked
     std::array<LimitStateCheck, 8> checks{};
@@ -110,6 +118,11 @@ struct LimitStateResult {
 
     std::array<AnchorForce, 3> anchors{};
     int anchorCount = 0;
+    // The mullion as the checks took it: each combination's load, in the order checked, on a
+    // beam of the bay's static system with this stiffness.
+    std::array<CombinationLoad, 6> mullionLoads{};
+    int mullionLoadCount = 0;
+    double mullionEI_kNm2 = 0.0;
     double requiredTransomIy_cm4 = 0.0;  // for the setting-block limit
 };
 

@@ -1,5 +1,6 @@
 #include "report/report_run.h"
 
+#include "report/bay_diagrams.h"
 #include "report/diagrams.h"
 #include "report/figure.h"
 #include "report/pdf_report.h"
@@ -97,10 +98,12 @@ std::optional<std::string> writeBayDiagramsSvg(const BayDocument& bay, const Num
     const ReportBay r = collectBay(std::string(), bay, fmt);
     if (r.refusal)
         return say(Message::ExportPictureNothing, r.language) + " " + *r.refusal;
-    const BeamDiagrams d = computeDiagrams(mullionDiagramInput(r.input, r.design));
-    if (!d.valid)
+    // What the window's Diagrams panel first shows: under limit states, the governing
+    // combination.
+    const BayDiagrams d = bayDiagrams(r.run);
+    if (d.cases.empty())
         return say(Message::ExportPictureNothing, r.language);
-    const Figure f = diagramFigure(d, r.language, fmt);
+    const Figure f = bayDiagramFigure(d, d.governing, r.language, fmt);
     const QString path = QFile::decodeName(output.c_str());
     if (writeFigureSvg(f, path, QString::fromStdString(say(Message::ReportHeadingDiagrams,
                                                            r.language))))

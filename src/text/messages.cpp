@@ -565,6 +565,12 @@ constexpr Bilingual kMessages[] = {
     {"Χιόνι (EN 1991-1-3 5.2): s = μ1 · Ce · Ct · s_k = {3} · 1 · 1 · {1} = {4} kN/m² σε κάτοψη, κλίση {2}°",
      "Snow (EN 1991-1-3 5.2): s = μ1 · Ce · Ct · s_k = {3} · 1 · 1 · {1} = {4} kN/m² on plan, slope {2}°"},
     {"Εντάξει", "OK"},
+    {"Π&ροβολή", "&View"},
+    {"Δεν υπάρχουν διαγράμματα ακόμη: πατήστε NEXT.", "Nothing to show yet: press NEXT."},
+    {"Τα διαγράμματα είναι του τελευταίου υπολογισμού — τα δεδομένα άλλαξαν: πατήστε NEXT.",
+     "These diagrams are of the last run — the inputs have changed: press NEXT."},
+    {"Ορθοστάτης υπό το φορτίο q = {1} kN/m", "Mullion under the line load q = {1} kN/m"},
+    {"&Συνδυασμός:", "&Combination:"},
 };
 
 static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),

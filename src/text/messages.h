@@ -376,6 +376,12 @@ enum class Message {
     LimitStateFactorsUsed,  // {1} the factors, listed
     LimitStateSnowUsed,     // {1} s_k, {2} the slope, {3} mu1, {4} s, kN/m2
     DialogOk,
+    // The window's Diagrams panel.
+    MenuView,
+    DiagramsNothingYet,
+    DiagramsOutOfDate,
+    DiagramsAllowableBasis,  // {1} q in kN/m
+    DiagramsCombination,
 
     Count  // not a sentence: new sentences go above
 };

@@ -248,4 +248,13 @@ void layOutResults(const std::array<QWidget*, kControlCount>& widgets) {
     layOutStressRow(widgets);
 }
 
+int diagramsPanelWidth(int spare) {
+    constexpr int kNarrowest = 300;
+    constexpr int kWidest = 460;
+    // A few pixels kept back for the splitter between the form and the panel.
+    constexpr int kSplitter = 8;
+    const int width = std::min(spare - kSplitter, kWidest);
+    return width >= kNarrowest ? width : 0;
+}
+
 }  // namespace cw::gui

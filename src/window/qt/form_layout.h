@@ -32,6 +32,11 @@ void layOutResults(const std::array<QWidget*, kControlCount>& widgets);
 // the scroll bar that the cut side needs.
 QSize fittedWindowSize(QSize form, int chrome, QSize room, QMargins frame, int scrollBar);
 
+// The width the Diagrams panel takes beside the form when `spare` pixels of the screen are
+// left beside it: as much as there is up to a comfortable width, nothing when its figures
+// would be too small to read.
+int diagramsPanelWidth(int spare);
+
 // The frame a desktop puts around a window before the window has one to measure: a title bar
 // and thin borders.
 QMargins expectedFrame(int titleBar);

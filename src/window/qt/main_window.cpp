@@ -86,6 +86,9 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     m_limitStates =
         new LimitStateControls(*this, *m_standards->menu(), m_form, [this] { afterEvent(); });
     m_limitStates->mirror(m_form.state().languageShowing());
+    // View between Standards and Help: the keyboard reaches the menus before it by the same
+    // arrows as before it was there.
+    m_diagrams = new DiagramsPanel(*this, m_form, m_reportMenu->helpMenu()->menuAction());
     buildControls();
     m_catalogues =
         new CatalogueControls(*this, *m_page, m_dpi, m_form, *m_fileMenu, [this] { afterEvent(); });
@@ -124,6 +127,7 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     m_form.state().exported = [this](const std::string& path) { reportExported(path); };
     m_form.state().confirmOutOfDateExport = [this] { return confirmOutOfDateExport(); };
     mirror();
+    m_diagrams->mirror(languageShowing());
     fitToScreen();
     if (m_options.rememberLanguage)
         applyStartLanguage();
@@ -172,7 +176,20 @@ void MainWindow::fitToScreen() {
         frame = expectedFrame(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
     const QRect room = screen->availableGeometry();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
-    resize(fittedWindowSize(m_page->size(), chrome, room.size(), frame, bar));
+    QSize size = fittedWindowSize(m_page->size(), chrome, room.size(), frame, bar);
+    // The diagrams beside the form where the screen has room for both; otherwise they wait
+    // under View, and the form keeps the screen.
+    // The splitter beside the panel and the panel's own frame take width of their own.
+    const int extras = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this) +
+                       2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, this);
+    const int panel = diagramsPanelWidth(room.width() - frame.left() - frame.right() -
+                                         size.width() - extras);
+    m_diagrams->setVisible(panel > 0);
+    if (panel > 0) {
+        size.rwidth() += panel + extras;
+        resizeDocks({m_diagrams}, {panel}, Qt::Horizontal);
+    }
+    resize(size);
     // Placed so that the frame starts at the free area's corner when the window would not
     // otherwise fit below a panel.
     if (height() + frame.top() + frame.bottom() >= room.height())
@@ -262,6 +279,7 @@ void MainWindow::afterEvent(bool typing) {
     m_reportMenu->mirror(languageShowing());
     m_limitStates->mirror(languageShowing());
     m_catalogues->mirror(languageShowing());
+    m_diagrams->mirror(languageShowing());
     showNewMessages();
     if (m_form.closed())
         close();

@@ -5,6 +5,7 @@
 #include "model/inventory.h"
 #include "window/qt/control_widgets.h"
 #include "window/qt/catalogue_controls.h"
+#include "window/qt/diagrams_panel.h"
 #include "window/qt/file_menu.h"
 #include "window/qt/help_menu.h"
 #include "window/qt/limit_state_dialog.h"
@@ -89,6 +90,7 @@ public:
     StandardsControls* standards() const { return m_standards; }
     LimitStateControls* limitStateControls() const { return m_limitStates; }
     CatalogueControls* catalogues() const { return m_catalogues; }
+    DiagramsPanel* diagramsPanel() const { return m_diagrams; }
     ReportMenu* reportMenu() const { return m_reportMenu; }
     HelpMenu* helpMenu() const { return m_helpMenu; }
     Form& form() const { return m_form; }
@@ -171,6 +173,7 @@ private:
     StandardsControls* m_standards = nullptr;
     LimitStateControls* m_limitStates = nullptr;
     CatalogueControls* m_catalogues = nullptr;
+    DiagramsPanel* m_diagrams = nullptr;
     QWidget* m_page = nullptr;
     QScrollArea* m_scroll = nullptr;
     FocusMark* m_focusMark = nullptr;

@@ -1,0 +1,50 @@
+#pragma once
+
+// The diagrams of one bay's run, for every place that draws them (the window's Diagrams
+// panel, the exported picture): the mullion under the run's line load (allowable basis), or
+// under each combination the limit-state checks went through.
+
+#include "bay/bay_document.h"
+#include "bay/bay_run.h"
+#include "bay/number_text.h"
+#include "design/actions.h"
+#include "report/diagrams.h"
+#include "report/figure.h"
+#include "text/language.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cw::report {
+
+// One set of the mullion's diagrams: under a combination, or (allowable basis) under the
+// line load of the required values.
+struct LoadCaseDiagrams {
+    std::optional<CombinationId> combination;
+    DiagramInput input;
+    BeamDiagrams diagrams;
+};
+
+struct BayDiagrams {
+    // One set under the allowable basis; one a combination, in the order checked, under
+    // limit states. Empty when the run gives none (refused, or no mullion to draw).
+    std::vector<LoadCaseDiagrams> cases;
+    // The set drawn first: under limit states, the combination of the mullion's governing check.
+    std::size_t governing = 0;
+};
+
+// From a completed run: its checks' own loads under limit states, else the beam of the bay's
+// static system under q = b p with the suggested mullion's Ix.
+BayDiagrams bayDiagrams(const BayOutcome& run);
+
+// The bay's inputs run afresh, as opening them would, then the same.
+BayDiagrams bayDiagrams(const BayDocument& bay, const NumberFormat& fmt,
+                        const Catalogue* catalogue = nullptr);
+
+// The set's figure, `width_mm` wide; an empty figure for a set that is not there.
+Figure bayDiagramFigure(const BayDiagrams& diagrams, std::size_t set, Language language,
+                        const NumberFormat& fmt, double width_mm = 174.0);
+
+}  // namespace cw::report
