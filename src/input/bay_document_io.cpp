@@ -63,6 +63,7 @@ void openDocument(Form& f, const BayDocument& d, bool run) {
             chosen = f.state().findCatalogue(*d.catalogue);
     }
 
+    f.state().project = d.project;
     chooseCriterion(f.state(), d.deflectionCriterion);
     chooseBasis(f.state(), d.basis);
     chooseAlloy(f.state(), d.alloy);

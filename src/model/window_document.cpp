@@ -33,6 +33,7 @@ BayDocument documentOf(const WindowState& w) {
     d.basis = w.basis;
     d.alloy = w.alloy;
     d.hanging = w.hanging;
+    d.project = w.project;
     if (w.userCatalogue && w.userCatalogue->catalogue) {
         d.series = seriesOfUse(w.userCatalogue->catalogue->use);
         d.catalogue = w.userCatalogue->ref;

@@ -79,6 +79,7 @@ void WindowState::reopen() {
     lastRun.reset();
     reportWorkbook.clear();
     document = DocumentFile{};
+    project = ProjectData{};
     userCatalogue.reset();
     openWithStartTexts();
 }
