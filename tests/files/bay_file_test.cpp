@@ -452,7 +452,7 @@ TEST(BayFileProject, ComesBackExactlyAndIsWrittenOnlyWhenNamed) {
           "",
           "",
           {{"1,5", "1.5", "says \"final\", then 'not'"},
-           {"'2", "", "line one\nline two\r\n\ttabbed \\ back"}}}},
+           {"'2", " 2024 ", "line one\nline two\r\n\ttabbed \\ back\n"}}}},
         {"only_a_revision", {"", "", "", "", "", {{"", "", ""}}}},
         {"only_the_checker", {"", "", "", "", "M. Brown", {}}},
     };
