@@ -11,6 +11,7 @@
 #include "model/window_document.h"
 #include "window/qt/project_dialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -225,6 +226,8 @@ TEST(CatalogueOfBayInTheWindow, AskedAndTheChosenFileDesignsTheBay) {
     ASSERT_TRUE(w.form.state().userCatalogue);
     EXPECT_EQ(w.form.state().userCatalogue->ref.path, moved);
     EXPECT_TRUE(w.window.isWindowModified()) << "the bay now names another file";
+    // The choice beside the series shows the catalogue that designs, now in the list.
+    EXPECT_EQ(w.window.catalogues()->combo()->currentText().toStdString(), "Κατάλογος: moved");
 }
 
 }  // namespace
