@@ -545,7 +545,7 @@ constexpr Bilingual kMessages[] = {
      "In the bay file \"{1}\" the \"{2}\" is not shaped as a project: an object of texts in "
      "quotes name, site, client, engineer, checker and a list revisions of objects with the "
      "texts revision, date, description."},
-    {"Έρ&γο…", "&Project…"},
+    {"Έρ&γο…", "Pro&ject…"},
     {"Στοιχεία έργου", "Project details"},
     {"Έργο:", "Project:"},
     {"Τοποθεσία:", "Site:"},
