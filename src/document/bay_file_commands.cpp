@@ -40,24 +40,12 @@ bool openBay(Form& f, const std::string& path) {
         return false;
     }
     const BayDocument& d = *read.document;
+    bool catalogueChosenAnew = false;
     if (d.catalogue) {
-        // The catalogue as its file is now: the one the window has with this content, else
-        // the file read again; a changed or missing file is said.
         WindowState& w = f.state();
-        std::optional<ChosenCatalogue> found;
-        if (w.userCatalogue && w.userCatalogue->ref.sha256 == d.catalogue->sha256)
-            found = w.userCatalogue;
-        if (!found && w.findCatalogue)
-            found = w.findCatalogue(*d.catalogue);
-        if (!found) {
-            found = openCatalogueFile(d.catalogue->path, w.languageShowing()).chosen;
-            const Message said =
-                !found ? Message::CatalogueOfBayMissing
-                       : (found->ref.sha256 != d.catalogue->sha256 ? Message::CatalogueOfBayChanged
-                                                                   : Message::Count);
-            if (said != Message::Count)
-                w.message(say(said, w.languageShowing(), {d.catalogue->name, d.catalogue->path}));
-        }
+        CatalogueOfBay ofBay = findCatalogueOfBay(w, *d.catalogue, d.series);
+        catalogueChosenAnew = ofBay.chosenByUser;
+        std::optional<ChosenCatalogue>& found = ofBay.found;
         auto hook = std::move(w.findCatalogue);
         w.userCatalogue.reset();
         w.findCatalogue = [&found](const CatalogueRef&) { return found; };
@@ -69,6 +57,10 @@ bool openBay(Form& f, const std::string& path) {
     // What the window holds now is what counts as saved: a run may have written its texts
     // over in its own notation.
     f.state().document = {path, documentOf(f.state())};
+    // The file still names the catalogue it was saved with: the one chosen instead is a
+    // change to save.
+    if (catalogueChosenAnew)
+        f.state().document.saved.catalogue = d.catalogue;
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "files/catalogue_file.h"
 #include "input/catalogue_choice.h"
+#include "text/messages.h"
 
 #include <filesystem>
 #include <memory>
@@ -31,6 +32,43 @@ bool chooseCatalogueFile(WindowState& w, const std::string& path) {
     }
     chooseCatalogue(w, std::move(*opening.chosen));
     return true;
+}
+
+CatalogueOfBay findCatalogueOfBay(WindowState& w, const CatalogueRef& ref, BaySeries bayUse) {
+    const Language language = w.languageShowing();
+    if (w.userCatalogue && w.userCatalogue->ref.sha256 == ref.sha256)
+        return {w.userCatalogue};
+    if (w.findCatalogue)
+        if (std::optional<ChosenCatalogue> listed = w.findCatalogue(ref))
+            return {std::move(listed)};
+    std::optional<ChosenCatalogue> atPath = openCatalogueFile(ref.path, language).chosen;
+    if (atPath && atPath->ref.sha256 == ref.sha256)
+        return {std::move(atPath)};
+    const bool missing = !atPath;
+    if (w.askForCatalogueFile) {
+        const std::string question =
+            say(missing ? Message::CatalogueOfBayAskMissing : Message::CatalogueOfBayAskChanged,
+                language, {ref.name, ref.path});
+        if (const std::optional<std::string> path = w.askForCatalogueFile(question)) {
+            CatalogueOpening chosen = openCatalogueFile(*path, language);
+            if (!chosen.chosen) {
+                w.message(std::move(chosen.message));
+            } else if (seriesOfUse(chosen.chosen->catalogue->use) != bayUse) {
+                // A sloped catalogue would turn a vertical bay into a sloped one, or back.
+                const bool sloped = chosen.chosen->catalogue->use == CatalogueUse::Sloped;
+                w.message(say(Message::CatalogueOfBayOtherUse, language,
+                              {chosen.chosen->ref.name, *path,
+                               say(sloped ? Message::CatalogueUseSloped
+                                          : Message::CatalogueUseVertical,
+                                   language)}));
+            } else {
+                return {std::move(chosen.chosen), true};
+            }
+        }
+    }
+    w.message(say(missing ? Message::CatalogueOfBayMissing : Message::CatalogueOfBayChanged,
+                  language, {ref.name, ref.path}));
+    return {std::move(atPath)};
 }
 
 }  // namespace cw

@@ -4,6 +4,7 @@
 #include "text/messages.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -88,6 +89,22 @@ constexpr std::array<std::pair<std::string_view, std::string BayDocument::*>, 14
     {bay_key::kSlope, &BayDocument::slope_deg},
 }};
 
+// The project's texts; stored as typed, since none of them is a number to convert.
+constexpr std::array<std::pair<std::string_view, std::string ProjectData::*>, 5> kProjectTexts = {{
+    {"name", &ProjectData::name},
+    {"site", &ProjectData::site},
+    {"client", &ProjectData::client},
+    {"engineer", &ProjectData::engineer},
+    {"checker", &ProjectData::checker},
+}};
+constexpr std::string_view kRevisions = "revisions";
+constexpr std::array<std::pair<std::string_view, std::string ProjectRevision::*>, 3>
+    kRevisionTexts = {{
+        {"revision", &ProjectRevision::revision},
+        {"date", &ProjectRevision::date},
+        {"description", &ProjectRevision::description},
+    }};
+
 constexpr std::string_view kLiteralMark = "'";
 
 QString qstr(std::string_view s) {
@@ -162,6 +179,48 @@ public:
                            sha.toString().toStdString()};
     }
 
+    // Optional, and every member of it optional: a hand-written file may name only the
+    // project. A member that is there must be a text; the error names where it is wrong.
+    void project(ProjectData& out) {
+        if (error)
+            return;
+        const QJsonValue value = m_object.value(qstr(bay_key::kProject));
+        if (value.isUndefined() || value.isNull())
+            return;
+        const std::string at(bay_key::kProject);
+        if (!value.isObject()) {
+            fail(BayFileErrorKind::WrongType, at);
+            return;
+        }
+        const QJsonObject o = value.toObject();
+        ProjectData read;
+        for (const auto& [key, member] : kProjectTexts)
+            if (!optionalText(o, key, at, read.*member))
+                return;
+        const QJsonValue revisions = o.value(qstr(kRevisions));
+        const std::string revisionsAt = at + "." + std::string(kRevisions);
+        if (!revisions.isUndefined()) {
+            if (!revisions.isArray()) {
+                fail(BayFileErrorKind::WrongType, revisionsAt);
+                return;
+            }
+            const QJsonArray list = revisions.toArray();
+            for (qsizetype i = 0; i < list.size(); ++i) {
+                const std::string rowAt = revisionsAt + "[" + std::to_string(i) + "]";
+                if (!list[i].isObject()) {
+                    fail(BayFileErrorKind::WrongType, rowAt);
+                    return;
+                }
+                const QJsonObject row = list[i].toObject();
+                ProjectRevision revision;
+                for (const auto& [key, member] : kRevisionTexts)
+                    if (!optionalText(row, key, rowAt, revision.*member))
+                        return;
+                read.revisions.push_back(std::move(revision));
+            }
+        }
+        out = std::move(read);
+    }
 
     void optionalText(std::string_view key, std::string& out) {
         if (!error && m_object.contains(qstr(key)))
@@ -293,6 +352,20 @@ public:
     }
 
 private:
+    // A member of `o` (at `at` in the file) that, when there, is a text.
+    bool optionalText(const QJsonObject& o, std::string_view key, const std::string& at,
+                      std::string& out) {
+        const QJsonValue value = o.value(qstr(key));
+        if (value.isUndefined())
+            return true;
+        if (!value.isString()) {
+            fail(BayFileErrorKind::WrongType, at + "." + std::string(key));
+            return false;
+        }
+        out = value.toString().toStdString();
+        return true;
+    }
+
     QJsonValue required(std::string_view key) {
         if (error)
             return {};
@@ -309,6 +382,24 @@ private:
     const QJsonObject& m_object;
     const NumberFormat& m_fmt;
 };
+
+// Only a named project is written, so that every other bay's file stays as it was.
+void insertProject(QJsonObject& object, const ProjectData& project) {
+    if (project.empty())
+        return;
+    QJsonObject o;
+    for (const auto& [key, member] : kProjectTexts)
+        o.insert(qstr(key), qstr(project.*member));
+    QJsonArray revisions;
+    for (const ProjectRevision& revision : project.revisions) {
+        QJsonObject row;
+        for (const auto& [key, member] : kRevisionTexts)
+            row.insert(qstr(key), qstr(revision.*member));
+        revisions.append(row);
+    }
+    o.insert(qstr(kRevisions), revisions);
+    object.insert(qstr(bay_key::kProject), o);
+}
 
 }  // namespace
 
@@ -358,8 +449,10 @@ QByteArray bayDocumentToJson(const BayDocument& doc, const NumberFormat& fmt) {
     for (const auto& [key, member] : kTextFields)
         object.insert(qstr(key), qstr(numberTextToFile(doc.*member, fmt)));
     // A document from a schedule keeps nothing more: it opens as its bands and buttons take it.
-    if (!doc.kept)
+    if (!doc.kept) {
+        insertProject(object, doc.project);
         return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    }
     const BayKeptState& kept = *doc.kept;
     const auto keptValue = [&](const TaggedValue& v) {
         if (v.isEmpty())
@@ -393,6 +486,7 @@ QByteArray bayDocumentToJson(const BayDocument& doc, const NumberFormat& fmt) {
         catalogue.insert(QStringLiteral("sha256"), qstr(doc.catalogue->sha256));
         object.insert(qstr(bay_key::kCatalogue), catalogue);
     }
+    insertProject(object, doc.project);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -459,6 +553,7 @@ BayFileReadResult bayDocumentFromJson(const QByteArray& json, const NumberFormat
     }
     if (!reader.error)
         reader.catalogue(doc.catalogue);
+    reader.project(doc.project);
     if (reader.error)
         return {std::nullopt, reader.error};
     return {doc, std::nullopt};
@@ -509,6 +604,10 @@ std::string bayFileErrorMessage(const BayFileError& error, const std::string& pa
                    {path, field, std::to_string(error.version), std::to_string(kBayFileVersion)});
     case Kind::MissingField: return say(Message::BayFileMissingField, language, {path, field});
     case Kind::WrongType:
+        // The project is a nest of its own: its message says what shape it takes.
+        if (field == bay_key::kProject ||
+            field.starts_with(std::string(bay_key::kProject) + "."))
+            return say(Message::BayFileProjectShape, language, {path, field});
         // The version is the file's one number; every other field holds a text.
         return say(field == bay_key::kVersion ? Message::BayFileNotNumber : Message::BayFileNotText,
                    language, {path, field});

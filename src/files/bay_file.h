@@ -84,6 +84,9 @@ inline constexpr std::string_view kPressureInForce = "pressureInForce_kNm2";    
 inline constexpr std::string_view kAllowableDeflectionCapped = "allowableDeflectionCapped_mm";
 // The user catalogue designed with, {name, path, sha256}; absent for the series' own.
 inline constexpr std::string_view kCatalogue = "catalogue";
+// Who the bay is for, {name, site, client, engineer, checker, revisions: [{revision, date,
+// description}]}, every member a text as typed; absent for a bay of no named project.
+inline constexpr std::string_view kProject = "project";
 inline constexpr std::string_view kSiteWind = "siteWind";  // null|{vb0_ms, cdir, cseason,
                                                            // category, z_m, cpe10, cpe1,
                                                            // area_m2, cpi}

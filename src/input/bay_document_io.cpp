@@ -67,6 +67,7 @@ void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCata
     chooseHanging(w, d.hanging);
     w.groundSnow_kNm2 = d.groundSnow_kNm2;
     w.factors = d.factors;
+    w.project = d.project;
     if (d.language == Language::English) {
         w.setFocus(C::Command10);
         showEnglish(w);

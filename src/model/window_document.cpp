@@ -35,6 +35,7 @@ BayDocument documentOf(const WindowState& w) {
     d.hanging = w.hanging;
     d.groundSnow_kNm2 = w.groundSnow_kNm2;
     d.factors = w.factors;
+    d.project = w.project;
     if (w.userCatalogue && w.userCatalogue->catalogue) {
         d.series = seriesOfUse(w.userCatalogue->catalogue->use);
         d.catalogue = w.userCatalogue->ref;

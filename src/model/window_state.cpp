@@ -81,6 +81,7 @@ void WindowState::reopen() {
     lastRun.reset();
     reportWorkbook.clear();
     document = DocumentFile{};
+    project = ProjectData{};
     userCatalogue.reset();
     openWithStartTexts();
 }

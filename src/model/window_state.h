@@ -3,6 +3,7 @@
 #include "bay/bay_run.h"
 #include "bay/limit_state_run.h"
 #include "bay/catalogue_ref.h"
+#include "bay/project.h"
 #include "bay/number_text.h"
 #include "bay/refusal.h"
 #include "design/bay.h"
@@ -145,12 +146,18 @@ public:
     std::function<void(const std::string& path)> exported;
     // The bay file shown and the inputs last saved or opened.
     DocumentFile document;
+    // Who the bay is designed for (File → Project…); saved and opened with the bay.
+    ProjectData project;
     // The user catalogue chosen in place of the series options (their options then all
     // unselected); none while a series option or nothing is chosen.
     std::optional<ChosenCatalogue> userCatalogue;
     // Finds the catalogue a bay names (the window's list of catalogues, or the file it names);
     // unset or nothing found, a bay opens with the series option of its use.
     std::function<std::optional<ChosenCatalogue>(const CatalogueRef&)> findCatalogue;
+    // Opening a bay whose catalogue file is missing or changed: asked `question` (in the
+    // language showing), the file the user chose instead, or nothing (a question and a file
+    // dialog in the window). Unset, as in the replay, the bay opens as it would without asking.
+    std::function<std::optional<std::string>(const std::string& question)> askForCatalogueFile;
 
 private:
     static std::size_t index(ControlId id) { return static_cast<std::size_t>(id); }

@@ -571,6 +571,38 @@ constexpr Bilingual kMessages[] = {
      "These diagrams are of the last run — the inputs have changed: press NEXT."},
     {"Ορθοστάτης υπό το φορτίο q = {1} kN/m", "Mullion under the line load q = {1} kN/m"},
     {"&Συνδυασμός:", "&Combination:"},
+    {"Στο αρχείο φατνώματος «{1}» το «{2}» δεν έχει τη μορφή του έργου: ένα αντικείμενο με "
+     "κείμενα σε εισαγωγικά name, site, client, engineer, checker και λίστα revisions από "
+     "αντικείμενα με κείμενα revision, date, description.",
+     "In the bay file \"{1}\" the \"{2}\" is not shaped as a project: an object of texts in "
+     "quotes name, site, client, engineer, checker and a list revisions of objects with the "
+     "texts revision, date, description."},
+    {"Έρ&γο…", "Pro&ject…"},
+    {"Στοιχεία έργου", "Project details"},
+    {"Έργο:", "Project:"},
+    {"Τοποθεσία:", "Site:"},
+    {"Πελάτης:", "Client:"},
+    {"Μελετητής:", "Engineer:"},
+    {"Ελεγκτής:", "Checker:"},
+    {"Αναθεωρήσεις", "Revisions"},
+    {"Αναθεώρηση", "Revision"},
+    {"Ημερομηνία", "Date"},
+    {"Περιγραφή", "Description"},
+    {"&Προσθήκη αναθεώρησης", "&Add revision"},
+    {"Α&φαίρεση αναθεώρησης", "&Remove revision"},
+    {"Ο κατάλογος «{1}» του φατνώματος λείπει: {2}.\n\nΝα επιλέξετε το αρχείο του καταλόγου; "
+     "Με «Άκυρο» το φάτνωμα ανοίγει με τις επιλογές σειράς.",
+     "The bay's catalogue \"{1}\" is missing: {2}.\n\nChoose the catalogue's file? With "
+     "\"Cancel\" the bay opens with the series options."},
+    {"Ο κατάλογος «{1}» του φατνώματος άλλαξε από τότε που αποθηκεύτηκε: {2}.\n\nΝα επιλέξετε "
+     "το αρχείο του καταλόγου; Με «Άκυρο» το φάτνωμα υπολογίζεται με το αρχείο όπως είναι τώρα.",
+     "The bay's catalogue \"{1}\" has changed since it was saved: {2}.\n\nChoose the "
+     "catalogue's file? With \"Cancel\" the bay is designed with the file as it is now."},
+    {"&Επιλογή αρχείου…", "&Choose file…"},
+    {"Ο κατάλογος «{1}» του αρχείου {2} είναι {3}, ενώ ο κατάλογος του φατνώματος δεν είναι: "
+     "δεν χρησιμοποιείται.",
+     "The catalogue \"{1}\" of the file {2} is a {3} catalogue, unlike the bay's: it is not "
+     "used."},
 };
 
 static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),

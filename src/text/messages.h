@@ -382,6 +382,27 @@ enum class Message {
     DiagramsOutOfDate,
     DiagramsAllowableBasis,  // {1} q in kN/m
     DiagramsCombination,
+    // A bay file's project of the wrong shape; {1} the file, {2} where in it.
+    BayFileProjectShape,
+    // File → Project… and its dialog.
+    MenuProject,
+    ProjectDialogTitle,
+    ProjectName,
+    ProjectSite,
+    ProjectClient,
+    ProjectEngineer,
+    ProjectChecker,
+    ProjectRevisions,
+    ProjectRevision,
+    ProjectRevisionDate,
+    ProjectRevisionDescription,
+    ProjectAddRevision,
+    ProjectRemoveRevision,
+    // Opening a bay whose catalogue file is missing or changed: {1} the catalogue, {2} the file.
+    CatalogueOfBayAskMissing,
+    CatalogueOfBayAskChanged,
+    CatalogueChooseFileButton,
+    CatalogueOfBayOtherUse,  // {1} the catalogue, {2} the file, {3} its use
 
     Count  // not a sentence: new sentences go above
 };

@@ -368,6 +368,26 @@ INSTANTIATE_TEST_SUITE_P(
                     "partialFactors"},
         BadFileCase{"psi0_snow_above_1", withFactor("psi0_snow", 1.01), K::UnknownValue,
                     "partialFactors"},
+        BadFileCase{"project_a_text", withKey("project", "Tower"), K::WrongType, "project"},
+        BadFileCase{"project_a_list", withKey("project", QJsonArray{"Tower"}), K::WrongType,
+                    "project"},
+        BadFileCase{"project_name_a_number", withKey("project", QJsonObject{{"name", 12}}),
+                    K::WrongType, "project.name"},
+        BadFileCase{"project_checker_null",
+                    withKey("project", QJsonObject{{"name", "A"}, {"checker", QJsonValue::Null}}),
+                    K::WrongType, "project.checker"},
+        BadFileCase{"revisions_an_object",
+                    withKey("project", QJsonObject{{"revisions", QJsonObject{}}}), K::WrongType,
+                    "project.revisions"},
+        BadFileCase{"revision_a_text",
+                    withKey("project", QJsonObject{{"revisions", QJsonArray{"A"}}}), K::WrongType,
+                    "project.revisions[0]"},
+        BadFileCase{"second_revision_date_a_number",
+                    withKey("project",
+                            QJsonObject{{"revisions",
+                                         QJsonArray{QJsonObject{{"revision", "A"}},
+                                                    QJsonObject{{"revision", "B"}, {"date", 2024}}}}}),
+                    K::WrongType, "project.revisions[1].date"},
         BadFileCase{"too_large", QByteArray(kMaxBayFileBytes + 1, ' '), K::TooLarge, ""}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -469,6 +489,90 @@ TEST(BayFileBasis, GroundSnowAndFactorsWrittenOnlyWhenSet) {
         EXPECT_EQ(back.document->groundSnow_kNm2, row.sk);
         EXPECT_EQ(back.document->factors, row.factors);
     }
+}
+
+// The project a bay is for comes back exactly, texts that look like numbers, quotes, commas
+// and line breaks included; a bay of no named project writes no key, so its file is as before.
+TEST(BayFileProject, ComesBackExactlyAndIsWrittenOnlyWhenNamed) {
+    struct Row {
+        std::string name;
+        ProjectData project;
+    };
+    const Row rows[] = {
+        {"empty", {}},
+        {"full",
+         {"Office tower B",
+          "12 Harbour Road",
+          "Northgate Ltd",
+          "J. Smith",
+          "K. Jones",
+          {{"A", "2024-03-01", "First issue"}, {"B", "2024-04-15", "Wind zone revised"}}}},
+        {"greek",
+         {"Κτίριο γραφείων «Αθηνά»", "Λεωφ. Συγγρού 120, Αθήνα", "Όμιλος Δ. Παπαδόπουλου Α.Ε.",
+          "Γ. Οικονόμου", "Ε. Ζαχαρίου", {{"Α", "1/3/2024", "Πρώτη έκδοση — για έγκριση"}}}},
+        {"revisions_with_commas_quotes_newlines",
+         {"Tower, phase 2",
+          "",
+          "",
+          "",
+          "",
+          {{"1,5", "1.5", "says \"final\", then 'not'"},
+           {"'2", " 2024 ", "line one\nline two\r\n\ttabbed \\ back\n"}}}},
+        {"only_a_revision", {"", "", "", "", "", {{"", "", ""}}}},
+        {"only_the_checker", {"", "", "", "", "M. Brown", {}}},
+    };
+    for (const BayDocument& base : {greekTerraxBay(), greekSiteWindBay(), usVeltraBay()}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.name);
+            BayDocument doc = base;
+            doc.project = row.project;
+            const NumberFormat& fmt = base.series == BaySeries::Veltra ? kUs : kGreek;
+            const QByteArray json = bayDocumentToJson(doc, fmt);
+            EXPECT_EQ(objectOf(json).contains("project"), !row.project.empty());
+            if (row.project.empty()) {
+                EXPECT_EQ(json, bayDocumentToJson(base, fmt));
+            }
+            const BayFileReadResult back = bayDocumentFromJson(json, fmt);
+            ASSERT_TRUE(back.document);
+            EXPECT_EQ(back.document->project, row.project);
+            EXPECT_EQ(*back.document, doc);
+        }
+    }
+}
+
+// A file written by hand may name only some of the project; the rest is empty.
+TEST(BayFileProject, MembersLeftOutAreEmpty) {
+    const BayFileReadResult read = bayDocumentFromJson(
+        withKey("project", QJsonObject{{"name", "Depot"},
+                                       {"revisions", QJsonArray{QJsonObject{{"date", "May"}}}},
+                                       {"colour", 3}}),
+        kGreek);
+    ASSERT_TRUE(read.document);
+    ProjectData want;
+    want.name = "Depot";
+    want.revisions = {{"", "May", ""}};
+    EXPECT_EQ(read.document->project, want);
+    const BayFileReadResult none = bayDocumentFromJson(withKey("project", QJsonValue::Null), kGreek);
+    ASSERT_TRUE(none.document);
+    EXPECT_TRUE(none.document->project.empty());
+}
+
+// A project of the wrong shape is refused with the one sentence that says what shape it takes,
+// naming where in the file it goes wrong, in either language.
+TEST(BayFileProject, ABadShapeHasItsOwnMessage) {
+    const BayFileError error{BayFileErrorKind::WrongType, "project.revisions[1].date"};
+    const std::string english = bayFileErrorMessage(error, "a.cwbay", Language::English);
+    const std::string greek = bayFileErrorMessage(error, "a.cwbay", Language::Greek);
+    EXPECT_NE(english.find("\"project.revisions[1].date\" is not shaped as a project"),
+              std::string::npos)
+        << english;
+    EXPECT_NE(greek.find("«project.revisions[1].date» δεν έχει τη μορφή του έργου"),
+              std::string::npos)
+        << greek;
+    // Any other field keeps its own sentence.
+    const std::string other = bayFileErrorMessage({BayFileErrorKind::WrongType, "projection"},
+                                                  "a.cwbay", Language::English);
+    EXPECT_EQ(other.find("shaped as a project"), std::string::npos) << other;
 }
 
 TEST(BayFileCriterion, UnknownKeysAreLeftAside) {

@@ -43,7 +43,7 @@ TEST(Messages, BothLanguagesNameTheSameValues) {
 
 // Greek letters the English sentences use as symbols of quantities: σ the stress, α the slope,
 // δ the deflection.
-constexpr std::u32string_view kSymbolLetters = U"σαδ";
+constexpr std::u32string_view kSymbolLetters = U"σαδμγψπ";
 
 std::u32string decode(std::string_view utf8) {
     std::u32string out;

@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace cw::gui {
 
 namespace {
@@ -144,6 +146,19 @@ void CatalogueControls::fillCombo(Language language) {
 }
 
 void CatalogueControls::mirror(Language language) {
+    // A catalogue designed with that the list lacks (a bay's, read from the file it names or
+    // chosen when that was missing) joins the list, so that the choice shows what designs.
+    if (const auto& chosen = m_form.state().userCatalogue; chosen && chosen->catalogue) {
+        const bool listed = std::any_of(m_entries.begin(), m_entries.end(), [&](const Entry& e) {
+            return e.chosen.ref == chosen->ref;
+        });
+        if (!listed) {
+            const Catalogue& c = *chosen->catalogue;
+            m_entries.push_back({*chosen, int(c.mullions.size()),
+                                 int(c.transoms.size() + c.shortUpperSpanTransoms.size())});
+            remember();
+        }
+    }
     m_action->setText(qs(say(Message::MenuCatalogues, language)));
     fillCombo(language);
     int current = 0;

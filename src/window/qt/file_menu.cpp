@@ -4,12 +4,14 @@
 
 #include "document/bay_file_commands.h"
 #include "export/report_cells.h"
+#include "input/project_details.h"
 #include "input/report_export.h"
 #include "bay/bay_document.h"
 #include "model/inventory.h"
 #include "model/language_captions.h"
 #include "text/messages.h"
 #include "window/qt/main_window.h"
+#include "window/qt/project_dialog.h"
 #include "window/qt/widget_look.h"
 
 #include <QAction>
@@ -73,6 +75,8 @@ void MainWindow::buildMenus() {
     m_saveAsAction = m_fileMenu->addAction(QString(), this, [this] { saveBayFileAs(); });
     m_saveAsAction->setObjectName(QStringLiteral("saveAsAction"));
     m_saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_projectAction = m_fileMenu->addAction(QString(), this, &MainWindow::editProject);
+    m_projectAction->setObjectName(QStringLiteral("projectAction"));
     m_fileMenu->addSeparator();
     m_exportAction = m_fileMenu->addAction(QString(), this, &MainWindow::exportToChosenWorkbook);
     m_exportAction->setObjectName(QStringLiteral("exportAction"));
@@ -99,11 +103,18 @@ void MainWindow::mirrorMenus(Language language) {
                                 : QStringLiteral("&Εξαγωγή σε υπολογιστικό φύλλο…"));
     m_quitAction->setText(language == Language::English ? QStringLiteral("&Quit")
                                                         : QStringLiteral("Έ&ξοδος"));
+    m_projectAction->setText(QString::fromStdString(say(Message::MenuProject, language)));
 }
 
 void MainWindow::mirrorTitle() {
     // "bay.cwbay* – program": Qt puts the mark in place of [*] while the window is modified.
     QString title = fromUtf8(cw::windowTitle(languageShowing()));
+    // The project a bay is for, when it has one, between the file and the program.
+    if (const std::string& project = m_form.state().project.name; !project.empty()) {
+        QString name = QString::fromStdString(project).simplified();
+        name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+        title = name + QStringLiteral(" – ") + title;
+    }
     if (const auto& path = m_form.state().document.path) {
         // A "[*]" in the name itself is doubled, which Qt shows as it is.
         QString name = QFileInfo(QString::fromStdString(*path)).fileName();
@@ -167,6 +178,29 @@ void MainWindow::openBayFile() {
         openBay(m_form, QFileInfo(*chosen).absoluteFilePath().toStdString()))
         rememberRecent(*chosen);
     afterEvent();
+}
+
+void MainWindow::editProject() {
+    if (m_form.closed())
+        return;
+    ProjectDialog dialog(m_form.state().project, languageShowing(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        setProject(m_form.state(), dialog.project());
+    activateWindow();
+    afterEvent();
+}
+
+std::optional<std::string> MainWindow::askForCatalogueFile(const std::string& question) {
+    const Language language = languageShowing();
+    const auto text = [language](Message m) { return QString::fromStdString(say(m, language)); };
+    const std::optional<QString> chosen = m_options.questions->chooseCatalogueFile(
+        this, text(Message::CataloguesTitle), QString::fromStdString(question),
+        text(Message::CatalogueChooseFileButton), text(Message::Cancel),
+        text(Message::CataloguesFileFilter));
+    activateWindow();
+    if (!chosen || chosen->isEmpty())
+        return std::nullopt;
+    return QFileInfo(*chosen).absoluteFilePath().toStdString();
 }
 
 bool MainWindow::saveBayFile() {
@@ -337,6 +371,23 @@ std::optional<QString> DialogQuestions::chooseBayFile(QWidget* parent, const QSt
     dialog.setDefaultSuffix(QStringLiteral("cwbay"));
     if (!suggested.isEmpty())
         dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> DialogQuestions::chooseCatalogueFile(QWidget* parent, const QString& title,
+                                                            const QString& text,
+                                                            const QString& choose,
+                                                            const QString& cancel,
+                                                            const QString& filter) {
+    if (!askWithTwoButtons(parent, QMessageBox::Question, title, text, choose, cancel, true))
+        return std::nullopt;
+    QFileDialog dialog(parent, title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);  // as the bay file's dialog
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

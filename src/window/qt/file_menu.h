@@ -35,6 +35,17 @@ public:
                                                   const QString& text, const QString& save,
                                                   const QString& discard,
                                                   const QString& cancel) = 0;
+    // Opening a bay whose catalogue file is missing or changed: whether to choose the file
+    // (`text` says why), then which (`filter` the name filter); nothing when the user cancels
+    // either. A double that is not asked cancels, so the bay opens as it would unasked.
+    virtual std::optional<QString> chooseCatalogueFile(QWidget* parent, const QString& title,
+                                                       const QString& text,
+                                                       const QString& choose,
+                                                       const QString& cancel,
+                                                       const QString& filter) {
+        (void)parent, (void)title, (void)text, (void)choose, (void)cancel, (void)filter;
+        return std::nullopt;
+    }
 };
 
 // The file dialogs and the question boxes.
@@ -53,6 +64,10 @@ public:
     UnsavedChanges askAboutUnsavedChanges(QWidget* parent, const QString& title,
                                           const QString& text, const QString& save,
                                           const QString& discard, const QString& cancel) override;
+    std::optional<QString> chooseCatalogueFile(QWidget* parent, const QString& title,
+                                               const QString& text, const QString& choose,
+                                               const QString& cancel,
+                                               const QString& filter) override;
 };
 
 }  // namespace cw::gui

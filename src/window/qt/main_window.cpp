@@ -126,6 +126,9 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     m_form.state().chooseWorkbook = [this] { return askForWorkbook(); };
     m_form.state().exported = [this](const std::string& path) { reportExported(path); };
     m_form.state().confirmOutOfDateExport = [this] { return confirmOutOfDateExport(); };
+    m_form.state().askForCatalogueFile = [this](const std::string& question) {
+        return askForCatalogueFile(question);
+    };
     mirror();
     m_diagrams->mirror(languageShowing());
     fitToScreen();

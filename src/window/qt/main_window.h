@@ -78,6 +78,7 @@ public:
     QAction* saveAsAction() const { return m_saveAsAction; }
     QAction* exportAction() const { return m_exportAction; }
     QAction* quitAction() const { return m_quitAction; }
+    QAction* projectAction() const { return m_projectAction; }
     // NEXT from anywhere in the form: F9, Ctrl+Return.
     QAction* nextAction() const { return m_nextAction; }
     // Edit → Undo / Redo, File → New bay and Open recent, F10 to the menu bar.
@@ -109,6 +110,8 @@ public:
     void newBayFile();
     // File → Open recent: the file, unless it is gone, when it leaves the list.
     void openRecentFile(const QString& path);
+    // File → Project…: the project dialog; OK stores what it holds.
+    void editProject();
     // Edit → Undo / Redo.
     void undoStep();
     void redoStep();
@@ -159,6 +162,8 @@ private:
     void showNewMessages();
     void showFocused(QWidget* now);
     std::optional<std::string> askForWorkbook();
+    // Opening a bay whose catalogue is missing or changed: whether to choose its file, and which.
+    std::optional<std::string> askForCatalogueFile(const std::string& question);
     // Whether to export results that are not those of the inputs; true when they are.
     bool confirmOutOfDateExport();
     void reportExported(const std::string& path);
@@ -187,6 +192,7 @@ private:
     QAction* m_saveAsAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_quitAction = nullptr;
+    QAction* m_projectAction = nullptr;
     QAction* m_nextAction = nullptr;
     ReportMenu* m_reportMenu = nullptr;
     HelpMenu* m_helpMenu = nullptr;

@@ -95,7 +95,25 @@ public:
         return answer;
     }
 
+    std::optional<QString> chooseCatalogueFile(QWidget*, const QString& title, const QString& text,
+                                               const QString& choose, const QString& cancel,
+                                               const QString&) override {
+        catalogueQuestions << text;
+        buttons = {title, choose, cancel};
+        if (catalogueFiles.empty()) {
+            ADD_FAILURE() << "asked for a catalogue file unexpectedly: " << text.toStdString();
+            return std::nullopt;
+        }
+        const QString answer = catalogueFiles.front();
+        catalogueFiles.pop_front();
+        if (answer.isEmpty())
+            return std::nullopt;  // cancelled
+        return answer;
+    }
+
     std::deque<QString> files;  // an empty one cancels the dialog
+    std::deque<QString> catalogueFiles;  // the same
+    QStringList catalogueQuestions;
     std::deque<UnsavedChanges> unsaved;
     QStringList fileTitles, filters, questions, buttons, suggestions;
     std::vector<bool> savingAsked;

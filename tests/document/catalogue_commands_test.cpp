@@ -1,0 +1,175 @@
+// Opening a bay whose catalogue file is missing or changed: what the user is asked and what
+// is done with the answer, without a display (the window's question box is a function here).
+
+#include "document/bay_file_commands.h"
+#include "document/catalogue_commands.h"
+#include "bay/catalogue_ref.h"
+#include "input/form.h"
+#include "model/window_document.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace cw {
+namespace {
+
+namespace fs = std::filesystem;
+using C = ControlId;
+
+const NumberFormat kGreek{",", "-", "+"};
+
+const std::string kHouse =
+    "use,code,role,Ix_cm4,e_mm\nvertical,H-1,mullion,0.5,50\nvertical,H-2,mullion,5000,60\n";
+const std::string kEdited = kHouse + "vertical,H-3,mullion,9000,70\n";
+const std::string kMoved =
+    "use,code,role,Ix_cm4,e_mm\nvertical,M-1,mullion,0.5,50\nvertical,M-2,mullion,6000,60\n";
+const std::string kSloped =
+    "use,code,role,Ix_cm4,e_mm\nsloped,S-1,mullion,0.5,50\nsloped,S-2,mullion,4000,60\n";
+const std::string kBad = "use,code,role,Ix_cm4,e_mm\nvertical,B-1,mullion,abc,50\n";
+
+enum class OnDisk { Kept, Edited, Removed };
+
+struct Case {
+    const char* name;
+    OnDisk onDisk;
+    // What the user answers: nothing (Cancel), or the name of a file in the folder.
+    const char* answer;
+    bool asked;
+    // The question's start, or "" when none is asked.
+    const char* question;
+    // The catalogue the bay then designs with: its content, or "" for the series options.
+    const std::string* designsWith;
+    const char* pathEnds;  // the file name the window's document names
+    bool modified;         // the bay differs from its file once open
+    std::vector<const char*> messagesStart;
+};
+
+const Case kCases[] = {
+    {"file as saved: no question", OnDisk::Kept, nullptr, false, "", &kHouse, "house.csv", false,
+     {}},
+    {"missing, cancel: series options as today", OnDisk::Removed, nullptr, true,
+     "Ο κατάλογος «house» του φατνώματος λείπει: ", nullptr, "", false,
+     {"Ο κατάλογος «house» του φατνώματος λείπει: "}},
+    {"missing, a file chosen: designs with it", OnDisk::Removed, "moved.csv", true,
+     "Ο κατάλογος «house» του φατνώματος λείπει: ", &kMoved, "moved.csv", true, {}},
+    {"changed, cancel: the file as it is now", OnDisk::Edited, nullptr, true,
+     "Ο κατάλογος «house» του φατνώματος άλλαξε", &kEdited, "house.csv", false,
+     {"Ο κατάλογος «house» του φατνώματος άλλαξε"}},
+    {"changed, a file chosen: designs with it", OnDisk::Edited, "moved.csv", true,
+     "Ο κατάλογος «house» του φατνώματος άλλαξε", &kMoved, "moved.csv", true, {}},
+    {"missing, a refused file chosen: as cancel, with its refusal", OnDisk::Removed, "bad.csv",
+     true, "Ο κατάλογος «house» του φατνώματος λείπει: ", nullptr, "", false,
+     {"Ο κατάλογος bad.csv δεν διαβάστηκε", "Ο κατάλογος «house» του φατνώματος λείπει: "}},
+    {"missing, a sloped catalogue chosen for a vertical bay: not used", OnDisk::Removed,
+     "slope.csv", true, "Ο κατάλογος «house» του φατνώματος λείπει: ", nullptr, "", false,
+     {"Ο κατάλογος «slope» του αρχείου", "Ο κατάλογος «house» του φατνώματος λείπει: "}},
+    {"missing, a file that is not there chosen", OnDisk::Removed, "none.csv", true,
+     "Ο κατάλογος «house» του φατνώματος λείπει: ", nullptr, "", false,
+     {"Ο κατάλογος none.csv δεν διαβάστηκε", "Ο κατάλογος «house» του φατνώματος λείπει: "}},
+};
+
+class CatalogueOfBayOpened : public ::testing::TestWithParam<Case> {};
+
+// A Veltra-type bay designed with house.csv and saved; the file then as the case says.
+TEST_P(CatalogueOfBayOpened, AsksAndTakesTheAnswer) {
+    const Case& c = GetParam();
+    // A folder of its own: ctest runs the cases side by side.
+    const fs::path dir = fs::temp_directory_path() /
+                         ("cw-catalogue-of-bay-" + std::string(c.name) + "-" +
+                          std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string house = (dir / "house.csv").string();
+    std::ofstream(house, std::ios::binary) << kHouse;
+    std::ofstream(dir / "moved.csv", std::ios::binary) << kMoved;
+    std::ofstream(dir / "slope.csv", std::ios::binary) << kSloped;
+    std::ofstream(dir / "bad.csv", std::ios::binary) << kBad;
+    const std::string bay = (dir / "bay.cwbay").string();
+    {
+        Form saving(kGreek);
+        ASSERT_TRUE(chooseCatalogueFile(saving.state(), house));
+        saving.click(C::Option9);
+        for (const auto& [id, text] : {std::pair{C::Text4, "120"}, {C::Text7, "90"},
+                                       {C::Text2, "250"}, {C::Text10, "100"}, {C::Text12, "150"}})
+            saving.type(id, text);
+        saving.click(C::Option1);
+        ASSERT_TRUE(saveBay(saving.state(), bay));
+    }
+    if (c.onDisk == OnDisk::Edited)
+        std::ofstream(house, std::ios::binary) << kEdited;
+    if (c.onDisk == OnDisk::Removed)
+        fs::remove(house);
+
+    Form f(kGreek);
+    std::vector<std::string> questions;
+    f.state().askForCatalogueFile =
+        [&](const std::string& question) -> std::optional<std::string> {
+        questions.push_back(question);
+        if (!c.answer)
+            return std::nullopt;
+        return (dir / c.answer).string();
+    };
+    ASSERT_TRUE(openBay(f, bay));
+
+    ASSERT_EQ(questions.size(), c.asked ? 1u : 0u);
+    if (c.asked) {
+        EXPECT_EQ(questions[0].rfind(c.question, 0), 0u) << questions[0];
+        EXPECT_NE(questions[0].find(house), std::string::npos) << "names the file";
+    }
+    const WindowState& w = f.state();
+    if (c.designsWith) {
+        ASSERT_TRUE(w.userCatalogue);
+        EXPECT_EQ(w.userCatalogue->ref.sha256, catalogueSha256(*c.designsWith));
+        const BayDocument now = documentOf(w);
+        ASSERT_TRUE(now.catalogue);
+        EXPECT_EQ(fs::path(now.catalogue->path).filename().string(), c.pathEnds);
+        EXPECT_EQ(now.catalogue->sha256, catalogueSha256(*c.designsWith));
+    } else {
+        EXPECT_FALSE(w.userCatalogue);
+        EXPECT_TRUE(w.selected(C::Option10)) << "the series option of the catalogue's use";
+    }
+    EXPECT_EQ(documentModified(w), c.modified);
+    std::vector<std::string> messages = f.takeMessages();
+    ASSERT_EQ(messages.size(), c.messagesStart.size());
+    for (std::size_t i = 0; i < messages.size(); ++i)
+        EXPECT_EQ(messages[i].rfind(c.messagesStart[i], 0), 0u) << messages[i];
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CatalogueOfBayOpened, ::testing::ValuesIn(kCases),
+                         [](const auto& row) {
+                             std::string name = row.param.name;
+                             for (char& ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
+                             return name;
+                         });
+
+// The question comes in the language showing.
+TEST(CatalogueOfBayQuestion, InTheLanguageShowing) {
+    const CatalogueRef ref{"house", "/nowhere/house.csv", catalogueSha256(kHouse)};
+    Form f(kGreek);
+    f.click(C::Command10);  // English
+    std::string asked;
+    f.state().askForCatalogueFile = [&](const std::string& q) -> std::optional<std::string> {
+        asked = q;
+        return std::nullopt;
+    };
+    const CatalogueOfBay found = findCatalogueOfBay(f.state(), ref, BaySeries::Veltra);
+    EXPECT_FALSE(found.found);
+    EXPECT_EQ(asked.rfind("The bay's catalogue \"house\" is missing: /nowhere/house.csv.", 0), 0u)
+        << asked;
+    // Cancelled: the window says so in English too, as without the question.
+    const std::vector<std::string> messages = f.takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("The bay's catalogue \"house\" is missing", 0), 0u) << messages[0];
+}
+
+}  // namespace
+}  // namespace cw
