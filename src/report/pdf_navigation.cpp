@@ -81,4 +81,24 @@ std::vector<std::string> readBookmarks(const std::string& path) {
     return out;
 }
 
+std::vector<std::pair<int, int>> readLinks(const std::string& path) {
+    std::vector<std::pair<int, int>> out;
+    try {
+        PoDoFo::PdfMemDocument doc(path.c_str());
+        for (int i = 0; i < doc.GetPageCount(); ++i) {
+            PoDoFo::PdfPage* page = doc.GetPage(i);
+            for (int k = 0; k < page->GetNumAnnots(); ++k) {
+                PoDoFo::PdfAnnotation* a = page->GetAnnotation(k);
+                if (a->GetType() != PoDoFo::ePdfAnnotation_Link || !a->HasDestination())
+                    continue;
+                if (PoDoFo::PdfPage* to = a->GetDestination(&doc).GetPage(&doc))
+                    out.emplace_back(i, int(to->GetPageNumber()) - 1);
+            }
+        }
+    } catch (const PoDoFo::PdfError&) {
+        out.clear();
+    }
+    return out;
+}
+
 }  // namespace cw::report

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cw::report {
@@ -30,5 +31,8 @@ std::optional<std::string> addNavigation(const std::string& path,
 // The bookmarks of a PDF as titles, depth first, each child after "  " per level: how a
 // test reads them back.
 std::vector<std::string> readBookmarks(const std::string& path);
+
+// The links of a PDF as (page, page it opens), from 0, in page order.
+std::vector<std::pair<int, int>> readLinks(const std::string& path);
 
 }  // namespace cw::report
