@@ -16,8 +16,7 @@ const std::string kNone = "—";
 
 // Column widths in mm across the 174 mm of the page.
 const std::vector<double> kSummaryWidths = {18, 22, 18, 18, 13, 19, 22, 14, 20, 10};
-const std::vector<double> kAnchorWidths = {20, 12, 17.75, 17.75, 17.75, 17.75,
-                                           17.75, 17.75, 17.75, 17.75};
+const std::vector<double> kAnchorWidths = {19, 15, 17.5, 17.5, 17.5, 17.5, 17.5, 17.5, 17.5, 17.5};
 const std::vector<double> kRevisionWidths = {16, 30, 128};
 
 Message seriesOf(Series s) {

@@ -142,9 +142,18 @@ public:
     double width() const { return mm(kRight_mm - kLeft_mm); }
     double left() const { return mm(kLeft_mm); }
 
-    double heightOf(const QString& text, const QFont& f, double w) const {
+    double heightOf(const QString& text, const QFont& f, double w,
+                    int wrap = Qt::TextWordWrap) const {
         const QFontMetricsF fm(f, m_device);
-        return fm.boundingRect(QRectF(0, 0, w, 1e9), Qt::TextWordWrap, text).height();
+        return fm.boundingRect(QRectF(0, 0, w, 1e9), wrap, text).height();
+    }
+    // Words wrap; a word wider than the column (a bay's name) is broken where it must be.
+    int wrapFor(const QString& text, const QFont& f, double w) const {
+        const QFontMetricsF fm(f, m_device);
+        for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            if (fm.horizontalAdvance(word) > w)
+                return Qt::TextWrapAnywhere;
+        return Qt::TextWordWrap;
     }
     // Room for `h` (and `keep` more below it) on this page, else a new one.
     void reserve(double h, double keep = 0.0) {
@@ -154,13 +163,13 @@ public:
             pages.push_back({pages.back().bayName, {}});
     }
     void text(const QString& s, const QFont& f, double x, double w, QColor colour = Qt::black,
-              Qt::Alignment align = Qt::AlignLeft) {
-        const double h = heightOf(s, f, w);
+              Qt::Alignment align = Qt::AlignLeft, int wrap = Qt::TextWordWrap) {
+        const double h = heightOf(s, f, w, wrap);
         const QRectF box(x, m_flow.y(), w, h);
         pages.back().ops.push_back([=](QPainter& p) {
             p.setFont(f);
             p.setPen(colour);
-            p.drawText(box, int(align) | Qt::TextWordWrap, s);
+            p.drawText(box, int(align) | wrap, s);
         });
         m_lastHeight = std::max(m_lastHeight, h);
     }
@@ -208,7 +217,9 @@ void placeTableRow(Placer& pl, const Block& b) {
     double h = 0.0;
     for (std::size_t i = 0; i < b.cells.size() && i < b.widths_mm.size(); ++i) {
         widths.push_back(mm(b.widths_mm[i]));
-        h = std::max(h, pl.heightOf(qs(b.cells[i]), f, widths.back() - mm(1.0)));
+        const QString cell = qs(b.cells[i]);
+        const double w = widths.back() - mm(1.0);
+        h = std::max(h, pl.heightOf(cell, f, w, pl.wrapFor(cell, f, w)));
     }
     pl.reserve(h + mm(1.2));
     const double top = pl.y();
@@ -220,7 +231,8 @@ void placeTableRow(Placer& pl, const Block& b) {
             pl.pageNumber(pl.sectionOffset + b.link, f, QRectF(x, top, widths[i] - mm(1.0), h),
                           Qt::AlignRight | Qt::AlignTop);
         else
-            pl.text(qs(b.cells[i]), f, x, widths[i] - mm(1.0), colour);
+            pl.text(qs(b.cells[i]), f, x, widths[i] - mm(1.0), colour, Qt::AlignLeft,
+                    pl.wrapFor(qs(b.cells[i]), f, widths[i] - mm(1.0)));
         x += widths[i];
     }
     const QRectF row(pl.left(), top, x - pl.left(), h);
