@@ -2,8 +2,6 @@
 
 #include <podofo.h>
 
-#include <fstream>
-#include <iterator>
 
 namespace cw::report {
 
@@ -41,12 +39,10 @@ std::optional<std::string> addNavigation(const std::string& path,
     PoDoFo::PdfError::EnableDebug(false);
     PoDoFo::PdfError::EnableLogging(false);
     try {
-        // Read whole first: the file is written again in place.
-        std::ifstream in(path, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)),
-                                std::istreambuf_iterator<char>());
+        // An incremental update: Qt's bytes stay as written, the outline, the links and the
+        // pages that carry them are appended.
         PoDoFo::PdfMemDocument doc;
-        doc.LoadFromBuffer(bytes.data(), static_cast<long>(bytes.size()));
+        doc.Load(path.c_str(), true);
         const int pages = doc.GetPageCount();
         if (!bookmarks.empty())
             addLevel(doc, doc.GetOutlines(true), bookmarks);
@@ -62,7 +58,7 @@ std::optional<std::string> addNavigation(const std::string& path,
                 PoDoFo::PdfDestination(doc.GetPage(l.target), PoDoFo::ePdfDestinationFit_Fit));
             a->SetBorderStyle(0.0, 0.0, 0.0);
         }
-        doc.Write(path.c_str());
+        doc.WriteUpdate(path.c_str());
     } catch (const PoDoFo::PdfError& e) {
         return std::string("PoDoFo: ") + PoDoFo::PdfError::ErrorMessage(e.GetError());
     }
