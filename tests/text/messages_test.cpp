@@ -42,8 +42,8 @@ TEST(Messages, BothLanguagesNameTheSameValues) {
 }
 
 // Greek letters the English sentences use as symbols of quantities: σ the stress, α the slope,
-// δ the deflection.
-constexpr std::u32string_view kSymbolLetters = U"σαδ";
+// δ the deflection, γ and ψ the partial and combination factors, π.
+constexpr std::u32string_view kSymbolLetters = U"σαδγψπ";
 
 std::u32string decode(std::string_view utf8) {
     std::u32string out;
@@ -78,6 +78,7 @@ constexpr Message kSameInBoth[] = {
     Message::ReportRuleSpanOver200,
     Message::ReportRuleFivePlusSpanOver300,
     Message::ReportRuleSpanOver250,
+    Message::PackageColPressure,
 };
 
 // A table out of step with the enum, or a sentence left in the wrong language, puts Greek
