@@ -453,7 +453,7 @@ std::optional<std::string> PdfReport::write(const QString& path) {
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     pdf.setCreator(qs(l.meta.program));
-    pdf.setTitle(qs(say(Message::ReportTitle, language) +
+    pdf.setTitle(qs(say(Message::PackageTitle, language) +
                     (l.meta.project.empty() ? std::string() : " — " + l.meta.project)));
 
     // Every section in the order printed: the front, the bays, the refused rows.
