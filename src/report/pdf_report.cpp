@@ -448,12 +448,12 @@ std::vector<Block> contentsBlocks(const std::vector<std::string>& titles, std::s
 std::optional<std::string> PdfReport::write(const QString& path) {
     Layout& l = *m_layout;
     const Language language = l.meta.language;
-    QPdfWriter pdf(path);
-    pdf.setResolution(kResolution);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    pdf.setCreator(qs(l.meta.program));
-    pdf.setTitle(qs(say(Message::PackageTitle, language) +
+    auto pdf = std::make_unique<QPdfWriter>(path);
+    pdf->setResolution(kResolution);
+    pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                   QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    pdf->setCreator(qs(l.meta.program));
+    pdf->setTitle(qs(say(Message::PackageTitle, language) +
                     (l.meta.project.empty() ? std::string() : " — " + l.meta.project)));
 
     // Every section in the order printed: the front, the bays, the refused rows.
@@ -477,13 +477,13 @@ std::optional<std::string> PdfReport::write(const QString& path) {
     for (const Layout::Section* s : sections)
         titles.push_back(s->bookmark);
 
-    Placer placer(&pdf);
+    Placer placer(pdf.get());
     placer.sectionOffset = int(l.front.size());
     std::vector<int> firstPage;
     for (const Layout::Section* s : sections) {
         placer.newPage(s->bayName);
         firstPage.push_back(int(placer.pages.size()) - 1);
-        placeBlocks(placer, &pdf,
+        placeBlocks(placer, pdf.get(),
                     s->contents ? contentsBlocks(titles, l.front.size(), l.bays.size(), language)
                                 : s->blocks);
     }
@@ -492,24 +492,6 @@ std::optional<std::string> PdfReport::write(const QString& path) {
     *placer.sectionPages = firstPage;
     l.pages = int(placer.pages.size());
     l.frontPages = l.bays.empty() ? l.pages : firstPage[l.front.size()];
-
-    const std::string cannot = say(Message::ReportCannotWrite, language) + " " + path.toStdString();
-    {
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return cannot;
-        for (std::size_t i = 0; i < placer.pages.size(); ++i) {
-            if (i > 0)
-                pdf.newPage();
-            paintHeader(painter, l.meta, placer.pages[i].bayName, int(i) + 1, l.pages);
-            for (const PaintOp& op : placer.pages[i].ops)
-                op(painter);
-        }
-        if (!painter.end())
-            return cannot;
-    }
-    if (!QFile::exists(path))
-        return cannot;
 
     // The front sections and the refused rows at the top level, the bays under one entry.
     std::vector<Bookmark> bookmarks;
@@ -526,11 +508,36 @@ std::optional<std::string> PdfReport::write(const QString& path) {
             bookmarks.push_back(std::move(b));
         }
     }
-    for (PageLink& link : placer.links)
+    std::vector<PageLink> links = std::move(placer.links);
+    for (PageLink& link : links)
         link.target = link.target >= 0 && std::size_t(link.target) < firstPage.size()
                           ? firstPage[std::size_t(link.target)]
                           : -1;
-    if (auto error = addNavigation(path.toStdString(), bookmarks, placer.links))
+
+    const std::string cannot = say(Message::ReportCannotWrite, language) + " " + path.toStdString();
+    {
+        QPainter painter;
+        if (!painter.begin(pdf.get()))
+            return cannot;
+        for (std::size_t i = 0; i < placer.pages.size(); ++i) {
+            if (i > 0)
+                pdf->newPage();
+            paintHeader(painter, l.meta, placer.pages[i].bayName, int(i) + 1, l.pages);
+            for (const PaintOp& op : placer.pages[i].ops)
+                op(painter);
+        }
+        if (!painter.end())
+            return cannot;
+    }
+    // The pages are written: what laid them out is let go before PoDoFo reads the file, so
+    // a long schedule does not hold both at once.
+    placer.pages = {};
+    pdf.reset();
+    l.front = {};
+    l.bays = {};
+    if (!QFile::exists(path))
+        return cannot;
+    if (auto error = addNavigation(path.toStdString(), bookmarks, links))
         return cannot + ": " + *error;
     return std::nullopt;
 }
