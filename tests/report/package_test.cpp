@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -175,6 +176,28 @@ TEST_F(PackageTest, AnchorForcesOfEveryBayAreInOneTable) {
             if (!(c == ' ' && !squeezed.empty() && squeezed.back() == ' '))
                 squeezed += c;
         EXPECT_NE(squeezed.find(row), std::string::npos) << row << "\n" << anchors;
+    }
+}
+
+// The sloped glazing's load chain of this bay falls across a page break when laid out line by
+// line; kept together it moves whole to the next page.
+TEST_F(PackageTest, TheSlopedGlazingsLoadChainIsNotSplitAcrossPages) {
+    for (const Language language : {Language::Greek, Language::English}) {
+        ReportRequest r;
+        r.input = std::string(CW_REPORT_TEST_BAYS) + "/terrax_sloped.cwbay";
+        r.output = path("sloped.pdf");
+        r.language = language;
+        r.locale = "el_GR";
+        ASSERT_FALSE(writeReport(r).error);
+        const std::string text = pdfText(r.output);
+        const auto pageOf = [&](const std::string& needle) {
+            const std::size_t at = text.find(needle);
+            EXPECT_NE(at, std::string::npos) << needle;
+            return std::count(text.begin(), text.begin() + std::ptrdiff_t(std::min(at, text.size())),
+                              '\f');
+        };
+        EXPECT_EQ(pageOf("g = t · 2,5"), pageOf("p_d = g + s + g_s + w"));
+        EXPECT_EQ(pageOf("q = b · p_d"), pageOf("= 110 · 0,861201"));
     }
 }
 
