@@ -25,7 +25,8 @@ struct TextSlot {
     std::string* value;
 };
 
-std::optional<ProjectFileError> readTexts(const QJsonObject& object, std::initializer_list<TextSlot> targets,
+std::optional<ProjectFileError> readTexts(const QJsonObject& object,
+                                          std::initializer_list<TextSlot> targets,
                                           const std::string& prefix) {
     for (auto it = object.begin(); it != object.end(); ++it) {
         const std::string key = it.key().toStdString();
@@ -74,11 +75,10 @@ ProjectFileResult parseProjectJson(const QByteArray& json) {
             if (!revisions[i].isObject())
                 return refused(ProjectFileFault::NotList, at);
             ProjectRevision r;
-            if (auto fault = readTexts(revisions[i].toObject(),
-                                       {{"revision", &r.revision},
-                                        {"date", &r.date},
-                                        {"description", &r.description}},
-                                       at + "."))
+            if (auto fault = readTexts(
+                    revisions[i].toObject(),
+                    {{"revision", &r.revision}, {"date", &r.date}, {"description", &r.description}},
+                    at + "."))
                 return {std::nullopt, fault};
             p.revisions.push_back(std::move(r));
         }

@@ -68,11 +68,11 @@ Block tableRow(std::vector<std::string> cells, const std::vector<double>& widths
 void limitStateAnchors(BaySummary& s, const LimitStateResult& r, const NumberFormat& fmt) {
     for (int k = 0; k < r.anchorCount; ++k) {
         const AnchorForce& a = r.anchors[std::size_t(k)];
-        s.anchors.push_back({std::to_string(k + 1),
-                             {kN(a.pressureChar_kN, fmt), kN(a.pressureUlt_kN, fmt),
-                              kN(a.suctionChar_kN, fmt), kN(a.suctionUlt_kN, fmt),
-                              kN(a.deadAlongChar_kN, fmt), kN(a.deadAlongUlt_kN, fmt),
-                              kN(a.deadAcrossChar_kN, fmt), kN(a.deadAcrossUlt_kN, fmt)}});
+        s.anchors.push_back(
+            {std::to_string(k + 1),
+             {kN(a.pressureChar_kN, fmt), kN(a.pressureUlt_kN, fmt), kN(a.suctionChar_kN, fmt),
+              kN(a.suctionUlt_kN, fmt), kN(a.deadAlongChar_kN, fmt), kN(a.deadAlongUlt_kN, fmt),
+              kN(a.deadAcrossChar_kN, fmt), kN(a.deadAcrossUlt_kN, fmt)}});
     }
 }
 
@@ -85,9 +85,9 @@ void allowableAnchors(BaySummary& s, const ReportBay& bay) {
         supportReactions(in.system, q_kNm, in.spanL1_cm / 100.0,
                          in.system == StaticSystem::TwoSpans ? in.spanL2_cm / 100.0 : 0.0);
     for (std::size_t k = 0; k < r.reactions_kN.size(); ++k)
-        s.anchors.push_back({std::to_string(k + 1),
-                             {kN(r.reactions_kN[k], bay.fmt()), kNone, kNone, kNone, kNone,
-                              kNone, kNone, kNone}});
+        s.anchors.push_back(
+            {std::to_string(k + 1),
+             {kN(r.reactions_kN[k], bay.fmt()), kNone, kNone, kNone, kNone, kNone, kNone, kNone}});
 }
 
 std::string joinNames(const std::vector<std::string>& names) {
@@ -111,15 +111,15 @@ BaySummary summarizeBay(const ReportBay& bay, int index) {
     s.bay = index;
     if (bay.refusal) {
         s.fails = true;
-        s.cells = {kNone, kNone, kNone, kNone, kNone, kNone, kNone,
-                   say(Message::PackageNotCalculated, lang)};
+        s.cells = {kNone, kNone, kNone, kNone,
+                   kNone, kNone, kNone, say(Message::PackageNotCalculated, lang)};
         return s;
     }
     s.calculated = true;
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
-    const std::string series = bay.document.catalogue ? bay.document.catalogue->name
-                                                      : say(seriesOf(in.series), lang);
+    const std::string series =
+        bay.document.catalogue ? bay.document.catalogue->name : say(seriesOf(in.series), lang);
     std::string spans = number(in.spanL1_cm, fmt);
     if (in.system == StaticSystem::TwoSpans)
         spans += " + " + number(in.spanL2_cm, fmt);
@@ -152,15 +152,15 @@ BaySummary summarizeBay(const ReportBay& bay, int index) {
     if (mullion.empty())
         mullion = kNone;
     s.fails = fails;
-    s.cells = {series,
-               say(systemOf(in.system), lang),
-               spans,
-               fixedText(d.designPressure_kNm2, fmt),
-               mullion,
-               bay.shown(Field::SuggestedTransom).empty() ? kNone
-                                                          : bay.shown(Field::SuggestedTransom),
-               utilisation,
-               say(fails ? Message::ReportFails : Message::ReportPasses, lang)};
+    s.cells = {
+        series,
+        say(systemOf(in.system), lang),
+        spans,
+        fixedText(d.designPressure_kNm2, fmt),
+        mullion,
+        bay.shown(Field::SuggestedTransom).empty() ? kNone : bay.shown(Field::SuggestedTransom),
+        utilisation,
+        say(fails ? Message::ReportFails : Message::ReportPasses, lang)};
     s.wind = in.windSource;
     s.siteWind = bay.siteWind.has_value();
     s.sloped = d.slopedGlazing.has_value();
@@ -173,8 +173,8 @@ BaySummary summarizeRefused(const RefusedRow& row, Language language) {
     BaySummary s;
     s.name = row.id;
     s.fails = true;
-    s.cells = {kNone, kNone, kNone, kNone, kNone, kNone, kNone,
-               say(Message::PackageNotCalculated, language)};
+    s.cells = {kNone, kNone, kNone, kNone,
+               kNone, kNone, kNone, say(Message::PackageNotCalculated, language)};
     return s;
 }
 
@@ -182,8 +182,7 @@ std::vector<std::size_t> summaryOrder(const std::vector<BaySummary>& bays) {
     std::vector<std::size_t> order(bays.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::stable_partition(order.begin(), order.end(),
-                          [&](std::size_t i) { return bays[i].fails; });
+    std::stable_partition(order.begin(), order.end(), [&](std::size_t i) { return bays[i].fails; });
     return order;
 }
 
@@ -210,10 +209,9 @@ std::vector<Block> titlePage(const ProjectData& project, const std::string& date
     std::size_t calculated = 0;
     for (const BaySummary& s : bays)
         calculated += s.calculated ? 1 : 0;
-    b.push_back(makeBlock(BlockKind::Text,
-                          say(Message::PackageBayCount, lang,
-                              {std::to_string(calculated),
-                               std::to_string(bays.size() - calculated)})));
+    b.push_back(makeBlock(BlockKind::Text, say(Message::PackageBayCount, lang,
+                                               {std::to_string(calculated),
+                                                std::to_string(bays.size() - calculated)})));
     if (!project.revisions.empty()) {
         b.push_back(makeBlock(BlockKind::Heading, say(Message::PackageRevisions, lang)));
         b.push_back(tableRow({say(Message::PackageRevision, lang), say(Message::PackageDate, lang),
@@ -252,9 +250,9 @@ std::vector<Block> basisPage(Language lang, const NumberFormat& fmt,
     }
     b.push_back(makeBlock(BlockKind::Title, say(Message::PackageHeadingBasis, lang)));
     heading(Message::PackageStandards);
-    for (Message m : {Message::PackageStdEn1990, Message::PackageStdEn1991_1_4,
-                      Message::PackageStdEn1991_1_3, Message::PackageStdEn1999,
-                      Message::PackageStdEn1993})
+    for (Message m :
+         {Message::PackageStdEn1990, Message::PackageStdEn1991_1_4, Message::PackageStdEn1991_1_3,
+          Message::PackageStdEn1999, Message::PackageStdEn1993})
         text(say(m, lang));
     if (editions.empty())
         editions.insert("13830:2003");
@@ -270,8 +268,7 @@ std::vector<Block> basisPage(Language lang, const NumberFormat& fmt,
         if (const Alloy* a = findAlloy(name); a && a->bandCount > 0)
             text(say(Message::PackageAlloy, lang,
                      {std::string(a->name), number(a->bands[0].fo_MPa, fmt),
-                      number(a->bands[0].fu_MPa, fmt),
-                      number(a->bands[0].maxThickness_mm, fmt)}));
+                      number(a->bands[0].fu_MPa, fmt), number(a->bands[0].maxThickness_mm, fmt)}));
     if (allowable && limitState)
         text(say(Message::PackageMixedBases, lang));
     if (allowable || !limitState)
@@ -307,10 +304,10 @@ std::vector<Block> basisPage(Language lang, const NumberFormat& fmt,
         text(say(Message::PackageSnow, lang));
 
     heading(Message::PackageAssumptions);
-    for (Message m : {Message::PackageAssumeBeam, Message::PackageAssumeShown,
-                      Message::PackageAssumeUnequal, Message::PackageAssumeShortSpan,
-                      Message::PackageAssumeMoment, Message::PackageAssumeTransom,
-                      Message::PackageAssumePi})
+    for (Message m :
+         {Message::PackageAssumeBeam, Message::PackageAssumeShown, Message::PackageAssumeUnequal,
+          Message::PackageAssumeShortSpan, Message::PackageAssumeMoment,
+          Message::PackageAssumeTransom, Message::PackageAssumePi})
         text("• " + say(m, lang));
     return b;
 }
@@ -327,13 +324,13 @@ PackageFront packageFront(const ProjectData& project, const std::string& date,
     std::vector<Block>& summary = front.summary;
     summary.push_back(makeBlock(BlockKind::Title, say(Message::PackageHeadingSummary, lang)));
     summary.push_back(makeBlock(BlockKind::Text, say(Message::PackageUtilisationNote, lang)));
-    summary.push_back(tableRow(
-        {say(Message::PackageColBay, lang), say(Message::PackageColSeries, lang),
-         say(Message::PackageColSystem, lang), say(Message::PackageColSpans, lang),
-         say(Message::PackageColPressure, lang), say(Message::PackageColMullion, lang),
-         say(Message::PackageColTransom, lang), say(Message::PackageColUtilisation, lang),
-         say(Message::PackageColVerdict, lang), say(Message::PackageColPage, lang)},
-        kSummaryWidths, true));
+    summary.push_back(
+        tableRow({say(Message::PackageColBay, lang), say(Message::PackageColSeries, lang),
+                  say(Message::PackageColSystem, lang), say(Message::PackageColSpans, lang),
+                  say(Message::PackageColPressure, lang), say(Message::PackageColMullion, lang),
+                  say(Message::PackageColTransom, lang), say(Message::PackageColUtilisation, lang),
+                  say(Message::PackageColVerdict, lang), say(Message::PackageColPage, lang)},
+                 kSummaryWidths, true));
     for (std::size_t i : summaryOrder(bays)) {
         const BaySummary& s = bays[i];
         std::vector<std::string> cells{s.name};

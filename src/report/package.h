@@ -25,7 +25,7 @@ struct AnchorLine {
 
 struct BaySummary {
     std::string name;
-    int bay = -1;  // the bay's index in input order; -1: a row that gave no bay
+    int bay = -1;          // the bay's index in input order; -1: a row that gave no bay
     std::size_t line = 0;  // the schedule's line
     bool calculated = false;
     bool fails = false;

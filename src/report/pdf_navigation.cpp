@@ -2,7 +2,6 @@
 
 #include <podofo.h>
 
-
 namespace cw::report {
 
 namespace {

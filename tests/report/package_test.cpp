@@ -133,9 +133,9 @@ TEST_F(PackageTest, BookmarksNameEveryBayAndTheSummaryRowsOpenTheirPages) {
     for (std::size_t i = 0; i < targets.size(); ++i) {
         EXPECT_GE(targets[i], o.frontPages);
         const std::string page = pdfText(pdf, targets[i] + 1, targets[i] + 1);
-        EXPECT_NE(page.find(std::string("Calculation of the bay — ") + order[i]),
-                  std::string::npos)
-            << order[i] << "\n" << page;
+        EXPECT_NE(page.find(std::string("Calculation of the bay — ") + order[i]), std::string::npos)
+            << order[i] << "\n"
+            << page;
     }
 }
 
@@ -193,8 +193,8 @@ TEST_F(PackageTest, TheSlopedGlazingsLoadChainIsNotSplitAcrossPages) {
         const auto pageOf = [&](const std::string& needle) {
             const std::size_t at = text.find(needle);
             EXPECT_NE(at, std::string::npos) << needle;
-            return std::count(text.begin(), text.begin() + std::ptrdiff_t(std::min(at, text.size())),
-                              '\f');
+            return std::count(text.begin(),
+                              text.begin() + std::ptrdiff_t(std::min(at, text.size())), '\f');
         };
         EXPECT_EQ(pageOf("g = t · 2,5"), pageOf("p_d = g + s + g_s + w"));
         EXPECT_EQ(pageOf("q = b · p_d"), pageOf("= 110 · 0,861201"));

@@ -26,8 +26,8 @@ TEST_P(PageFlowTest, PlacesEachBlock) {
 // heights come before it.
 TEST(PageFlow, AGroupThatFitsIsNeverSplit) {
     for (double before = 0.0; before <= 100.0; before += 2.5) {
-        const std::vector<FlowItem> items = {{before, 0}, {20.0, 1}, {25.0, 1}, {15.0, 1},
-                                             {10.0, 0}};
+        const std::vector<FlowItem> items = {
+            {before, 0}, {20.0, 1}, {25.0, 1}, {15.0, 1}, {10.0, 0}};
         const std::vector<int> pages = flowPages(items, 0.0, 100.0);
         EXPECT_EQ(pages[1], pages[3]) << "after " << before;
         EXPECT_EQ(pages[1], pages[2]) << "after " << before;
@@ -40,16 +40,16 @@ INSTANTIATE_TEST_SUITE_P(
         FlowCase{"loose_blocks_fill_the_page", {{40, 0}, {40, 0}, {30, 0}}, {0, 0, 1}},
         FlowCase{"a_block_that_just_fits_stays", {{60, 0}, {40, 0}}, {0, 0}},
         FlowCase{"a_group_moves_whole", {{50, 0}, {30, 1}, {30, 1}}, {0, 1, 1}},
-        FlowCase{"without_the_group_the_same_blocks_split", {{50, 0}, {30, 0}, {30, 0}},
-                 {0, 0, 1}},
-        FlowCase{"adjacent_groups_are_separate", {{40, 1}, {40, 1}, {15, 2}, {15, 2}},
-                 {0, 0, 1, 1}},
+        FlowCase{"without_the_group_the_same_blocks_split", {{50, 0}, {30, 0}, {30, 0}}, {0, 0, 1}},
+        FlowCase{
+            "adjacent_groups_are_separate", {{40, 1}, {40, 1}, {15, 2}, {15, 2}}, {0, 0, 1, 1}},
         FlowCase{"a_group_taller_than_a_page_starts_on_a_fresh_one_and_runs_on",
-                 {{10, 0}, {60, 3}, {60, 3}}, {0, 1, 2}},
+                 {{10, 0}, {60, 3}, {60, 3}},
+                 {0, 1, 2}},
         FlowCase{"a_group_at_the_top_of_a_page_is_not_moved_past_an_empty_page",
-                 {{70, 4}, {70, 4}}, {0, 1}},
-        FlowCase{"a_block_taller_than_a_page_leaves_no_empty_page", {{150, 0}, {10, 0}},
-                 {0, 1}}),
+                 {{70, 4}, {70, 4}},
+                 {0, 1}},
+        FlowCase{"a_block_taller_than_a_page_leaves_no_empty_page", {{150, 0}, {10, 0}}, {0, 1}}),
     [](const ::testing::TestParamInfo<FlowCase>& row) { return std::string(row.param.name); });
 
 TEST(PageFlow, GroupEndFindsTheLastBlockOfTheGroupItOpens) {
