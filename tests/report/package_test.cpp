@@ -1,3 +1,4 @@
+#include "files/bay_file.h"
 #include "report/package.h"
 #include "report/pdf_navigation.h"
 #include "report/report_run.h"
@@ -177,6 +178,26 @@ TEST_F(PackageTest, AnchorForcesOfEveryBayAreInOneTable) {
                 squeezed += c;
         EXPECT_NE(squeezed.find(row), std::string::npos) << row << "\n" << anchors;
     }
+}
+
+// The window's report of one bay names the bay's own project, or none; never its folder.
+TEST_F(PackageTest, TheWindowsReportNamesTheBaysProject) {
+    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
+    files::BayFileReadResult read = files::readBayFile(
+        QString::fromStdString(std::string(CW_REPORT_TEST_BAYS) + "/veltra_one_span.cwbay"), fmt);
+    ASSERT_TRUE(read.document);
+    ASSERT_FALSE(writeBayReport(*read.document, fmt, path("bay.pdf")).error);
+    std::string text = pdfText(path("bay.pdf"));
+    EXPECT_EQ(text.find("Έργο:"), std::string::npos) << text.substr(0, 300);
+
+    read.document->project.name = "Πύργος Β";
+    const ReportOutcome o = writeBayReport(*read.document, fmt, path("bay.pdf"));
+    text = pdfText(path("bay.pdf"));
+    std::size_t headers = 0;
+    for (std::size_t at = text.find("Έργο: Πύργος Β"); at != std::string::npos;
+         at = text.find("Έργο: Πύργος Β", at + 1))
+        ++headers;
+    EXPECT_EQ(int(headers), o.pages);
 }
 
 // The sloped glazing's load chain of this bay falls across a page break when laid out line by
