@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libzip-dev libpugixml-dev libcsv-dev
     fonts-dejavu-core fonts-liberation2 xvfb xauth xdotool imagemagick python3-openpyxl
-    poppler-utils
+    poppler-utils libpodofo-dev
     openbox x11-utils
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils appstream lintian

@@ -1,8 +1,9 @@
-// curtainwall-report INPUT -o OUT.pdf [--language el|en] [--locale NAME]: the calculation
-// report of a bay file, or of every bay of a schedule, as a PDF.
+// curtainwall-report INPUT -o OUT.pdf [--language el|en] [--locale NAME] [--project FILE]: the
+// calculation package of a bay file, or of every bay of a schedule, as a PDF.
 
 #include "export/atomic_file.h"
 #include "bay/locale_names.h"
+#include "files/project_file.h"
 #include "report/report_run.h"
 #include "text/messages.h"
 
@@ -17,21 +18,25 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: curtainwall-report INPUT -o OUT.pdf [--language el|en] [--locale NAME]\n"
+    "                          [--project FILE]\n"
     "       curtainwall-report --help\n"
     "  INPUT is a bay file (.cwbay) or a schedule (.csv). The PDF is written under a\n"
     "  temporary name and put in place only when complete; it must not be the input.\n"
+    "  FILE is a project file (JSON: name, site, client, engineer, checker, revisions)\n"
+    "  for the title page and the page headers; without it a bay file's own project is used.\n"
     "Exit status:\n"
     "  0  the report was written (a schedule's refused rows are listed in it)\n"
     "  1  the input could not be read, or the PDF could not be written (any earlier file\n"
     "     OUT.pdf is as it was)\n"
-    "  2  nothing was done: the command line is wrong, the locale is not installed, or the\n"
-    "     output is the input\n";
+    "  2  nothing was done: the command line is wrong, the locale is not installed, the\n"
+    "     project file is refused, or the output is the input\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     cw::report::ReportRequest request;
     bool localeGiven = false;
+    std::string projectFile;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -47,6 +52,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--locale" && hasValue) {
             request.locale = argv[++i];
             localeGiven = true;
+        } else if (arg == "--project" && hasValue) {
+            projectFile = argv[++i];
         } else if (arg == "-h" || arg == "--help") {
             std::cout << kUsage;
             return 0;
@@ -66,6 +73,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     const cw::Language language = request.language.value_or(cw::Language::Greek);
+    if (!projectFile.empty()) {
+        cw::files::ProjectFileResult project = cw::files::readProjectFile(projectFile);
+        if (!project.project) {
+            std::cerr << "curtainwall-report: "
+                      << cw::files::projectFileErrorMessage(*project.error, projectFile, language)
+                      << '\n';
+            return 2;
+        }
+        request.project = std::move(*project.project);
+    }
     if (struct stat input {}; ::stat(request.input.c_str(), &input) == 0 &&
                               cw::xlsx::sameFile(input, request.output)) {
         std::cerr << "curtainwall-report: "

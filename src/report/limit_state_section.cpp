@@ -8,6 +8,9 @@ namespace cw::report {
 
 namespace {
 
+// Apart from the groups of the sections before, which count up from 1.
+constexpr int kFirstCheckGroup = 1000;
+
 // A minus sign, not a hyphen, before a negative number, as the rest of the report prints.
 std::string minus(std::string s) {
     if (!s.empty() && s[0] == '-')
@@ -68,6 +71,8 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
     for (int k = 0; r.valid && k < r.checkCount; ++k) {
         const LimitStateCheck& c = r.checks[std::size_t(k)];
         const LimitStateCheckText& ct = t.checks[std::size_t(k)];
+        // A check, its formula and its verdict stay on one page.
+        const std::size_t first = blocks.size();
         blocks.push_back(makeBlock(BlockKind::Row, ct.check, ct.clause, ct.combination));
         const auto [symbols, numbers] = resistanceFormula(c, run, factors, fmt);
         const std::string rd = ct.resistance + (ct.unit.empty() ? "" : " " + ct.unit);
@@ -83,6 +88,8 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
                                    ct.check + ": " + say(Message::ReportUtilisation, lang) + " " +
                                        ct.utilisation + " — " + ct.verdict,
                                    {}, {}, c.passes));
+        for (std::size_t i = first; i < blocks.size(); ++i)
+            blocks[i].keep = kFirstCheckGroup + k;
     }
     if (!t.anchorRows.empty()) {
         blocks.push_back(makeBlock(BlockKind::Heading, say(Message::LimitStateAnchors, lang)));

@@ -33,7 +33,7 @@ ReportBay collectBay(std::string name, BayDocument document, const NumberFormat&
                 document.language);
         catalogue = loaded.get();
     }
-    ReportBay bay{std::move(name), document, fmt, BayOutcome{}, {}, {}, Language::Greek, {}, {}, {}};
+    ReportBay bay{std::move(name), document, fmt, BayOutcome{}, {}, {}, Language::Greek, {}, {}, {}, 0};
     bay.language = document.language;
     // The window's catalogue outlives the report; only one read here is owned.
     bay.catalogue = loaded ? loaded : std::shared_ptr<const Catalogue>(std::shared_ptr<const Catalogue>(), catalogue);

@@ -26,6 +26,8 @@ struct ReportBay {
     std::optional<SiteWindApplied> siteWind;
     // The user catalogue read for the run, which the design's codes refer to.
     std::shared_ptr<const Catalogue> catalogue;
+    // The schedule's line the bay came from; 0 for a bay file.
+    std::size_t line = 0;
 
     const NumberFormat& fmt() const { return format; }
     // A field's text as the window shows it after the run: an input as typed, a result as

@@ -6,6 +6,7 @@
 #include "report/report_content.h"
 
 #include "report/limit_state_section.h"
+#include "report/report_writer.h"
 
 #include "design/catalogue.h"
 #include "design/support_reactions.h"
@@ -19,69 +20,7 @@ namespace cw::report {
 
 namespace {
 
-// One minus sign throughout the report, the typographic one.
-std::string minusSign(std::string s) {
-    for (std::size_t at = s.find('-'); at != std::string::npos; at = s.find('-', at))
-        s.replace(at, 1, "−");
-    return s;
-}
-
-// The modulus of elasticity as each formula takes it, with its unit beside the symbols.
-// Thousands are grouped with a no-break space so that a wrapped line keeps the number whole.
-const std::string kE_kNcm2 = "7\u00a0000";
-const std::string kE_Nmm2 = "70\u00a0000";
-const std::string kE_kNcm2Symbol = ",  E = 7\u00a0000 kN/cm²";
-const std::string kE_Nmm2Symbol = ",  E = 70\u00a0000 N/mm²";
-
-class Writer {
-public:
-    explicit Writer(const ReportBay& bay) : m_bay(bay) {}
-
-    std::string t(Message p) const { return say(p, m_bay.language); }
-    // A number in the user's notation: whole numbers as they are, others in the general form
-    // with at most six significant digits, enough for a later line that takes the value to
-    // hold to the last digit of its result.
-    std::string n(double v) const {
-        const bool whole = std::abs(v) < 1e15 && std::floor(v) == v;
-        return minusSign(plainText(v, m_bay.fmt(), whole ? 15 : 6));
-    }
-    // The same inside a formula, where a negative value after an operator is bracketed.
-    std::string op(double v) const {
-        const std::string s = n(v);
-        return v < 0 ? "(" + s + ")" : s;
-    }
-    std::string fixed(double v) const { return minusSign(fixedText(v, m_bay.fmt())); }
-    // Between the arguments of min and max: a comma where the point is the decimal sign.
-    std::string sep() const { return m_bay.fmt().decimal == "," ? "; " : ", "; }
-    // A text the user typed, without the blanks around it.
-    std::string typed(Field f) const {
-        const std::string& s = m_bay.typed(f);
-        const auto first = s.find_first_not_of(" \t");
-        return first == std::string::npos ? std::string()
-                                          : s.substr(first, s.find_last_not_of(" \t") - first + 1);
-    }
-    const std::string& shown(Field f) const { return m_bay.shown(f); }
-
-    void heading(Message p) { add(makeBlock(BlockKind::Heading, t(p))); }
-    void row(std::string label, std::string value, std::string unit = {}) {
-        add(makeBlock(BlockKind::Row, std::move(label), std::move(value), std::move(unit)));
-    }
-    void formula(std::string symbols, std::string numbers, std::string result) {
-        add(makeBlock(BlockKind::Formula, std::move(symbols), std::move(numbers),
-                      std::move(result)));
-    }
-    void text(std::string s) { add(makeBlock(BlockKind::Text, std::move(s))); }
-    void verdict(std::string s, bool ok) {
-        add(makeBlock(BlockKind::Verdict, std::move(s), {}, {}, ok));
-    }
-    void add(Block b) { m_blocks.push_back(std::move(b)); }
-    std::vector<Block> take() { return std::move(m_blocks); }
-
-private:
-    const ReportBay& m_bay;
-    std::vector<Block> m_blocks;
-};
-
+using namespace detail;
 bool twoSpans(const BayInput& in) {
     return in.system == StaticSystem::TwoSpans;
 }
@@ -241,117 +180,12 @@ void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions
     w.text(w.t(Message::ReportPictureCaption));
 }
 
-// The peak velocity pressure of the site and the wall's pressure, step by step. Each line
-// takes the values of the lines before as they print them.
-void siteChain(Writer& w, const SiteWindApplied& site) {
-    static constexpr const char* kCategories[] = {"0", "I", "II", "III", "IV"};
-    const SiteWindInput& in = site.input;
-    const SiteWindPressure& r = site.result;
-    const std::string sep = w.sep();
-    w.row(w.t(Message::ReportWindFromSite),
-          std::string("vb,0 = ") + w.n(in.vb0_ms) + " m/s, " + kCategories[int(in.category)] +
-              ", z = " + w.n(in.z_m) + " m",
-          "");
-    w.formula("vb = cdir · cseason · vb,0",
-              "= " + w.op(in.cdir) + " · " + w.op(in.cseason) + " · " + w.op(in.vb0_ms),
-              w.n(r.vb_ms) + " m/s");
-    w.formula("kr = " + w.n(0.19) + " · (z0 / " + w.n(0.05) + ")^" + w.n(0.07),
-              "= " + w.n(0.19) + " · (" + w.n(r.z0_m) + " / " + w.n(0.05) + ")^" + w.n(0.07),
-              w.n(r.kr));
-    const std::string logHeight =
-        "ln(max(" + w.n(in.z_m) + sep + w.n(r.zmin_m) + ") / " + w.n(r.z0_m) + ")";
-    w.formula("cr = kr · ln(max(z" + sep + "zmin) / z0)", "= " + w.n(r.kr) + " · " + logHeight,
-              w.n(r.cr));
-    w.formula("vm = cr · vb", "= " + w.n(r.cr) + " · " + w.n(r.vb_ms), w.n(r.vm_ms) + " m/s");
-    w.formula("Iv = 1 / ln(max(z" + sep + "zmin) / z0)", "= 1 / " + logHeight, w.n(r.Iv));
-    w.formula("qp = (1 + 7 · Iv) · ½ · ρ · vm² / 1000,  ρ = " + w.n(1.25) + " kg/m³",
-              "= (1 + 7 · " + w.n(r.Iv) + ") · " + w.n(0.625) + " · " + w.n(r.vm_ms) + "² / 1000",
-              w.n(r.qp_kNm2) + " kN/m²");
-    // cpe,1 up to 1 m², cpe,10 from 10 m², logarithmic between.
-    const std::string area = "A = " + w.n(in.area_m2) + " m²";
-    if (in.area_m2 <= 1.0)
-        w.formula("cpe = cpe,1  (" + area + " ≤ 1 m²)", "= " + w.n(in.cpe1), w.n(r.cpe));
-    else if (in.area_m2 >= 10.0)
-        w.formula("cpe = cpe,10  (" + area + " ≥ 10 m²)", "= " + w.n(in.cpe10), w.n(r.cpe));
-    else
-        w.formula("cpe = cpe,1 − (cpe,1 − cpe,10) · log10(A),  " + area,
-                  "= " + w.n(in.cpe1) + " − (" + w.n(in.cpe1) + " − " + w.op(in.cpe10) +
-                      ") · log10(" + w.n(in.area_m2) + ")",
-                  w.n(r.cpe));
-    // The pressure goes to the run as this line prints it.
-    w.formula("p = qp · |cpe − cpi|",
-              "= " + w.n(r.qp_kNm2) + " · |" + w.n(r.cpe) + " − " + w.op(in.cpi) + "|",
-              w.n(r.w_kNm2) + " kN/m²");
-}
-
-void loads(Writer& w, const ReportBay& bay, double q_kNcm) {
-    const BayInput& in = bay.input;
-    const BayDesign& d = bay.design;
-    w.heading(Message::ReportHeadingLoads);
-    // The pressure the run took, which the wind term of sloped glazing reads.
-    const double pressure = in.windPressureShown_kNm2.value_or(in.windPressure_kNm2);
-    switch (in.windSource) {
-    case WindSource::HeightBand:
-        w.row(w.t(Message::ReportWindFromBand),
-              w.t(Message::ReportHeightBandUpTo) + " " + bay.run.heightBandLimit.toText(bay.fmt()) +
-                  " m: p = " + w.shown(Field::EchoPressure),
-              "kN/m²");
-        break;
-    case WindSource::TypedPressure:
-        if (const auto& site = bay.siteWind) {
-            siteChain(w, *site);
-            break;
-        }
-        w.row(w.t(Message::ReportWindTyped), "p = " + w.typed(Field::WindPressure), "kN/m²");
-        break;
-    case WindSource::WindSpeed: {
-        const std::optional<double> v = parseNumber(w.typed(Field::WindSpeed), bay.fmt());
-        w.row(w.t(Message::ReportWindFromSpeed), "v = " + w.typed(Field::WindSpeed) + " km/h", "");
-        if (v)
-            w.formula("p = v² · 483 / 10⁷", "= " + w.op(*v) + "² · 483 / 10⁷",
-                      w.n(in.windPressure_kNm2) + " kN/m²");
-        break;
-    }
-    case WindSource::None: break;
-    }
-    w.formula("b = A1 / 2 + A2 / 2",
-              "= " + w.n(in.gridWidthA1_cm) + " / 2 + " + w.n(in.gridWidthA2_cm) + " / 2",
-              w.shown(Field::LoadWidth) + " cm");
-    if (const auto& s = d.slopedGlazing) {
-        w.text(w.t(Message::ReportSlopedIntro));
-        // The slope goes to radians with π taken as 3,14, as the run converts it.
-        const std::string rad = "(α · " + w.n(3.14) + " / 180)";
-        const std::string a = "(" + w.n(in.slope_deg) + " · " + w.n(3.14) + " / 180)";
-        w.formula("g = t · " + w.n(2.5) + " · " + w.n(9.81) + " / 1000 · cos" + rad,
-                  "= " + w.n(in.glassThickness_mm) + " · " + w.n(2.5) + " · " + w.n(9.81) +
-                      " / 1000 · cos" + a,
-                  w.n(s->glass_kNm2) + " kN/m²");
-        w.formula(
-            "s = (h_s / 10) · " + w.n(9.81) + " · 10 / 1000 · cos" + rad,
-            "= (" + w.n(in.snowHeight_cm) + " / 10) · " + w.n(9.81) + " · 10 / 1000 · cos" + a,
-            w.n(s->snow_kNm2) + " kN/m²");
-        w.formula("g_s = G · cos" + rad, "= " + w.n(in.structureWeight_kNm2) + " · cos" + a,
-                  w.n(s->structure_kNm2) + " kN/m²");
-        w.formula("w = p · " + w.n(9.81) + " / 10 · sin" + rad,
-                  "= " + w.n(pressure) + " · " + w.n(9.81) + " / 10 · sin" + a,
-                  w.n(s->wind_kNm2) + " kN/m²");
-        w.formula("p_d = g + s + g_s + w",
-                  "= " + w.n(s->glass_kNm2) + " + " + w.n(s->snow_kNm2) + " + " +
-                      w.n(s->structure_kNm2) + " + " + w.op(s->wind_kNm2),
-                  w.n(s->total_kNm2) + " kN/m²");
-    }
-    const std::string p = d.slopedGlazing ? "p_d" : "p";
-    w.formula(
-        "q = b · " + p + " / 10\u00a0000",
-        "= " + w.shown(Field::LoadWidth) + " · " + w.n(d.designPressure_kNm2) + " / 10\u00a0000",
-        w.n(q_kNcm) + " kN/cm");
-    w.row("q", w.fixed(q_kNcm * 100.0), "kN/m");
-}
-
 void deflectionLimit(Writer& w, const ReportBay& bay) {
     const BayInput& in = bay.input;
     const BayDesign& d = bay.design;
     w.heading(Message::ReportHeadingDeflection);
+    // The limit and the rule that gave it read as one.
+    w.beginGroup();
     if (isRuleOf2015(d.rule)) {
         const std::string L1 = w.n(in.spanL1_cm * 10.0);
         const std::string limit = w.shown(Field::DesignedDeflectionLimit) + " mm";
@@ -362,6 +196,7 @@ void deflectionLimit(Writer& w, const ReportBay& bay) {
         else
             w.formula("δ_lim = L1 / 250", "= " + L1 + " / 250", limit);
         w.row(w.t(Message::ReportRuleGoverned), w.t(rulePhrase(d.rule)));
+        w.endGroup();
         return;
     }
     w.formula("L1 / d", "= " + w.n(in.spanL1_cm) + " / " + w.n(double(in.divisor)),
@@ -371,6 +206,7 @@ void deflectionLimit(Writer& w, const ReportBay& bay) {
               w.fixed(d.allowableLimit_cm * 10.0) + " mm");
     w.row(w.t(Message::ReportRuleGoverned), w.t(rulePhrase(d.rule)));
     w.row(w.t(Message::ReportDesignedLimit), w.shown(Field::DesignedDeflectionLimit), "mm");
+    w.endGroup();
 }
 
 void required(Writer& w, const ReportBay& bay, double q_kNcm) {
@@ -479,6 +315,8 @@ void suggested(Writer& w, const ReportBay& bay) {
               w.shown(Field::SuggestedWx) + " cm³");
 
     w.heading(Message::ReportHeadingCheck);
+    // Both checks with their substituted formulas and verdicts on one page.
+    w.beginGroup();
     const bool terrax = in.series == Series::Terrax;
     const bool fixedEnds = d.spanCase == SpanCase::FixedEnds && !terrax;
     const std::string c = fixedEnds ? "" : "5 · ";
@@ -512,6 +350,7 @@ void suggested(Writer& w, const ReportBay& bay) {
                   w.t(Message::ReportUtilisation) + " " + w.fixed(m.stressUtilisation) + " — " +
                   w.t(stressOk ? Message::ReportPasses : Message::ReportFails),
               stressOk);
+    w.endGroup();
     const bool ok = deflectionOk && stressOk;
     w.verdict(w.t(ok ? Message::ReportMullionPasses : Message::ReportMullionFails) + " " +
                   w.shown(Field::SuggestedMullion),
@@ -538,6 +377,8 @@ void diagrams(Writer& w, const ReportBay& bay) {
 void supportValues(Writer& w, const ReportBay& bay, const SupportReactions& r, double q_kNm) {
     const BayInput& in = bay.input;
     w.heading(Message::ReportHeadingReactions);
+    // The moment and the reactions that read it.
+    w.beginGroup();
     const std::string q = w.n(q_kNm);
     const double L1m = in.spanL1_cm / 100.0;
     const std::string L1 = w.n(L1m);
@@ -574,6 +415,7 @@ void supportValues(Writer& w, const ReportBay& bay, const SupportReactions& r, d
         break;
     }
     }
+    w.endGroup();
     w.row(w.t(Message::ReportMaxSpanMoment), w.fixed(r.maxSpanMoment_kNm), "kNm");
     w.row(w.t(Message::ReportDesignMoment),
           w.fixed(q_kNm * (in.spanL1_cm / 100.0) * (in.spanL1_cm / 100.0) / 8.0), "kNm");

@@ -32,6 +32,8 @@ enum class BlockKind {
     Elevation,  // elevation
     Drawing,    // drawing
     Diagrams,   // diagram, in language and format
+    TableRow,   // cells across widths_mm; header: bold over a rule; ok false: in red
+    TocEntry,   // a, with the page of section `link`
 };
 
 struct Block {
@@ -43,6 +45,15 @@ struct Block {
     DiagramInput diagram;
     Language language = Language::Greek;
     NumberFormat format;
+    std::vector<std::string> cells;
+    std::vector<double> widths_mm;
+    bool header = false;
+    // The bay (TableRow: its index in input order) or the section (TocEntry) the block opens
+    // when clicked. -1: none.
+    int link = -1;
+    bool pageCell = false;  // the last cell shows the page of `link`
+    // Blocks of one nonzero group are kept on one page (a derivation never split).
+    int keep = 0;
 };
 
 Block makeBlock(BlockKind kind, std::string a = {}, std::string b = {}, std::string c = {},

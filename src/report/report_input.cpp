@@ -48,6 +48,7 @@ ReportInputResult readReportInput(const std::string& path, const NumberFormat& f
         }
         onBay(collectBay(stem(path), *read.document, fmt, language));
         result.bays = 1;
+        result.bayFile = true;
         return result;
     }
 
@@ -81,6 +82,7 @@ ReportInputResult readReportInput(const std::string& path, const NumberFormat& f
                 return;
             }
             ++result.bays;
+            collected.line = row.line();
             onBay(std::move(collected));
         });
     if (read.error)

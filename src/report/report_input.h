@@ -22,6 +22,7 @@ struct ReportInputResult {
     std::optional<std::string> error;  // the input could not be read at all
     std::size_t bays = 0;
     std::vector<RefusedRow> refused;
+    bool bayFile = false;  // the input was one bay file, not a schedule
 };
 
 // A bay file, or a schedule in the batch's columns with numbers in the notation of `fmt`:

@@ -3,6 +3,7 @@
 #include "report/bay_diagrams.h"
 #include "report/diagrams.h"
 #include "report/figure.h"
+#include "report/package.h"
 #include "report/pdf_report.h"
 #include "report/report_input.h"
 #include "text/messages.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <memory>
 
 namespace cw::report {
@@ -28,13 +30,29 @@ std::string programName() {
     return std::string("curtainwall ") + CW_REPORT_VERSION;
 }
 
+namespace {
+
+// The package's front: the title page, the design basis, the contents, the summary of every
+// bay (failures first) and the anchor forces of every bay.
+void addFront(PdfReport& pdf, const ProjectData& project, Language language,
+              const NumberFormat& fmt, std::vector<BaySummary> summaries) {
+    // The schedule's order: the refused rows where they stood among the bays.
+    std::stable_sort(summaries.begin(), summaries.end(),
+                     [](const BaySummary& a, const BaySummary& b) { return a.line < b.line; });
+    PackageFront front = packageFront(project, today(), programName(), language, fmt, summaries);
+    pdf.addFront(say(Message::PackageTitle, language), std::move(front.title));
+    pdf.addFront(say(Message::PackageHeadingBasis, language), std::move(front.basis));
+    pdf.addContents();
+    pdf.addFront(say(Message::PackageHeadingSummary, language), std::move(front.summary));
+    if (!front.anchors.empty())
+        pdf.addFront(say(Message::PackageHeadingAnchors, language), std::move(front.anchors));
+}
+
+}  // namespace
+
 ReportOutcome writeReport(const ReportRequest& request) {
     ReportOutcome outcome;
     const NumberFormat fmt = NumberFormat::fromLocale(request.locale);
-    const std::string project =
-        request.project.empty()
-            ? QFileInfo(QString::fromStdString(request.input)).fileName().toStdString()
-            : request.project;
     // A schedule's report speaks the language asked for, or Greek as the window starts.
     Language language = request.language.value_or(Language::Greek);
     bool languageKnown = request.language.has_value();
@@ -42,8 +60,10 @@ ReportOutcome writeReport(const ReportRequest& request) {
     const auto start = [&](Language inLanguage) {
         if (!pdf)
             pdf = std::make_unique<PdfReport>(
-                ReportMeta{project, today(), programName(), inLanguage});
+                ReportMeta{std::string(), today(), programName(), inLanguage});
     };
+    std::vector<BaySummary> summaries;
+    std::optional<ProjectData> bayProject;
     const ReportInputResult read =
         readReportInput(request.input, fmt, request.language, [&](ReportBay&& bay) {
             if (!languageKnown) {
@@ -51,6 +71,10 @@ ReportOutcome writeReport(const ReportRequest& request) {
                 languageKnown = true;
             }
             start(language);
+            if (!bayProject)
+                bayProject = bay.document.project;
+            summaries.push_back(summarizeBay(bay, int(summaries.size())));
+            summaries.back().line = bay.line;
             pdf->addBay(bay.name, bayBlocks(bay));
         });
     if (read.error) {
@@ -58,6 +82,16 @@ ReportOutcome writeReport(const ReportRequest& request) {
         return outcome;
     }
     start(language);
+    for (const RefusedRow& row : read.refused) {
+        summaries.push_back(summarizeRefused(row, language));
+        summaries.back().line = row.line;
+    }
+    // A schedule has no project of its own: only the project file names one.
+    const ProjectData project =
+        request.project ? *request.project
+                        : (read.bayFile && bayProject ? *bayProject : ProjectData{});
+    pdf->setProject(project.name);
+    addFront(*pdf, project, language, fmt, std::move(summaries));
     pdf->addRefused(read.refused);
     if (auto error = pdf->write(QString::fromStdString(request.output))) {
         outcome.error = *error;
@@ -66,6 +100,7 @@ ReportOutcome writeReport(const ReportRequest& request) {
     outcome.bays = read.bays;
     outcome.refused = read.refused.size();
     outcome.pages = pdf->pageCount();
+    outcome.frontPages = pdf->frontPageCount();
     return outcome;
 }
 
@@ -81,8 +116,8 @@ ReportOutcome writeBayReport(const BayDocument& document, const NumberFormat& fm
         outcome.error = say(Message::ReportOfRefusedRun, bay.language, {*bay.refusal});
         return outcome;
     }
-    PdfReport pdf(ReportMeta{pdfFile.absoluteDir().dirName().toStdString(), today(), programName(),
-                             bay.language});
+    PdfReport pdf(ReportMeta{document.project.name, today(), programName(), bay.language});
+    addFront(pdf, document.project, bay.language, fmt, {summarizeBay(bay, 0)});
     pdf.addBay(bay.name, bayBlocks(bay));
     if (auto error = pdf.write(QString::fromStdString(output))) {
         outcome.error = *error;
@@ -90,6 +125,7 @@ ReportOutcome writeBayReport(const BayDocument& document, const NumberFormat& fm
     }
     outcome.bays = 1;
     outcome.pages = pdf.pageCount();
+    outcome.frontPages = pdf.frontPageCount();
     return outcome;
 }
 

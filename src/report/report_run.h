@@ -2,6 +2,7 @@
 
 #include "bay/bay_document.h"
 #include "bay/number_text.h"
+#include "bay/project.h"
 #include "report/report_bay.h"
 
 #include <cstddef>
@@ -15,7 +16,9 @@ struct ReportRequest {
     std::string output;  // the PDF
     std::optional<Language> language;
     std::string locale;   // empty: the system's
-    std::string project;  // empty: the input's file name
+    // The project of the title page and the headers; none: a bay file's own (a schedule has
+    // none).
+    std::optional<ProjectData> project;
 };
 
 struct ReportOutcome {
@@ -23,6 +26,7 @@ struct ReportOutcome {
     std::size_t bays = 0;
     std::size_t refused = 0;
     int pages = 0;
+    int frontPages = 0;  // the title, basis, contents, summary and anchor pages before the bays
 };
 
 // The report of a bay file or a schedule written to the output. Needs a QGuiApplication.

@@ -403,6 +403,81 @@ enum class Message {
     CatalogueOfBayAskChanged,
     CatalogueChooseFileButton,
     CatalogueOfBayOtherUse,  // {1} the catalogue, {2} the file, {3} its use
+    ProjectFileUnreadable,  // {1} the file
+    ProjectFileTooLarge,
+    ProjectFileNotJson,  // {2}: the byte where the JSON breaks off
+    ProjectFileNotObject,
+    ProjectFileNoName,
+    ProjectFileNotText,  // {2}: the key
+    ProjectFileNotList,  // {2}: the key
+    ProjectFileUnknownKey,  // {2}: the key
+    PackageTitle,
+    PackageSite,
+    PackageClient,
+    PackageEngineer,
+    PackageChecker,
+    PackageDate,
+    PackageProgram,
+    PackageRevisions,
+    PackageRevision,
+    PackageDescription,
+    PackageBayCount,  // {1} bays calculated, {2} rows not calculated
+    PackageHeadingBasis,
+    PackageStandards,
+    PackageStdEn1990,
+    PackageStdEn1991_1_4,
+    PackageStdEn1991_1_3,
+    PackageStdEn1999,
+    PackageStdEn1993,
+    PackageStdEn13830,  // {1}: the edition
+    PackageEn13830Superseded,
+    PackageMaterial,
+    PackageAluminiumE,
+    PackageAlloy,  // {1} alloy, {2} f_o, {3} f_u, {4} thickness up to, N/mm2 and mm
+    PackageBasisAllowable,  // {1} the allowable stress
+    PackageBasisLimitState,  // {1} γG,sup {2} γG,inf {3} γQ {4} ψ0 wind {5} ψ0 snow {6} γM1 {7} γM2
+    PackageCombinations,
+    PackageCombinationUls,
+    PackageCombinationSls,
+    PackageLoads,
+    PackageWindBand,  // {1} the bays
+    PackageWindTyped,  // {1} the bays
+    PackageWindSite,  // {1} the bays
+    PackageWindSpeed,  // {1} the bays
+    PackageDeadLoad,
+    PackageSnow,
+    PackageAssumptions,
+    PackageAssumeBeam,
+    PackageAssumeShown,
+    PackageAssumeUnequal,
+    PackageAssumeShortSpan,
+    PackageAssumeMoment,
+    PackageAssumeTransom,
+    PackageAssumePi,
+    PackageHeadingContents,
+    PackageHeadingSummary,
+    PackageColBay,
+    PackageColSeries,
+    PackageColSystem,
+    PackageColSpans,
+    PackageColPressure,
+    PackageColMullion,
+    PackageColTransom,
+    PackageColUtilisation,
+    PackageColVerdict,
+    PackageColPage,
+    PackageSystemOneSpan,
+    PackageSystemFixedEnds,
+    PackageSystemTwoSpans,
+    PackageNotCalculated,
+    PackageUtilisationNote,
+    PackageHeadingAnchors,
+    PackageColCharacteristic,
+    PackageColDesign,
+    PackageAnchorsNote,
+    PackageBookmarkBays,
+    PackageMixedBases,
+    PackageLimitStateShort,
 
     Count  // not a sentence: new sentences go above
 };

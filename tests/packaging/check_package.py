@@ -142,7 +142,7 @@ def main():
             fields = subprocess.run(["dpkg-deb", "-f", deb, "Package", "Architecture", "Depends"],
                                     capture_output=True, text=True, check=True).stdout
             for needed in ("Package: curtainwall", "Architecture: amd64", "libqt6widgets6",
-                           "qt6-qpa-plugins"):
+                           "qt6-qpa-plugins", "libpodofo0.9.8"):
                 if needed not in fields:
                     failures.append(f"control fields lack {needed!r}:\n{fields}")
         elif check == "lintian":

@@ -42,7 +42,8 @@ TEST(Messages, BothLanguagesNameTheSameValues) {
 }
 
 // Greek letters the English sentences use as symbols of quantities: σ the stress, α the slope,
-// δ the deflection.
+// δ the deflection, γ and ψ the partial and combination factors, μ the snow load shape
+// coefficient, π.
 constexpr std::u32string_view kSymbolLetters = U"σαδμγψπ";
 
 std::u32string decode(std::string_view utf8) {
@@ -78,6 +79,7 @@ constexpr Message kSameInBoth[] = {
     Message::ReportRuleSpanOver200,
     Message::ReportRuleFivePlusSpanOver300,
     Message::ReportRuleSpanOver250,
+    Message::PackageColPressure,
 };
 
 // A table out of step with the enum, or a sentence left in the wrong language, puts Greek
