@@ -20,11 +20,25 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 #include <unordered_map>
 
 namespace cw {
 
 namespace {
+
+// The blank-separated words of a verb's arguments (runs of blanks are one separator).
+std::vector<std::string_view> wordsOf(std::string_view text) {
+    std::vector<std::string_view> words;
+    while (!text.empty()) {
+        const std::size_t blank = text.find(' ');
+        if (blank != 0)
+            words.push_back(text.substr(0, blank));
+        text = blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
+    }
+    return words;
+}
+
 
 const std::unordered_map<std::string_view, ControlId>& controlsByName() {
     static const auto* map = [] {
@@ -212,12 +226,7 @@ private:
     // what the dialog shows.
     std::string siteWind(std::string_view pairs) {
         SiteWindTexts texts = siteWindTexts(m_form.state());
-        while (!pairs.empty()) {
-            const std::size_t blank = pairs.find(' ');
-            const std::string_view pair = pairs.substr(0, blank);
-            pairs = blank == std::string_view::npos ? std::string_view() : pairs.substr(blank + 1);
-            if (pair.empty())
-                continue;
+        for (const std::string_view pair : wordsOf(pairs)) {
             const std::size_t equals = pair.find('=');
             if (equals == std::string_view::npos)
                 return "site-wind takes KEY=VALUE pairs, not " + std::string(pair);
@@ -235,12 +244,7 @@ private:
     std::string factors(std::string_view pairs) {
         const NumberFormat& fmt = m_form.state().numberFormat();
         LimitStateInputTexts texts = limitStateInputTexts(m_form.state());
-        while (!pairs.empty()) {
-            const std::size_t blank = pairs.find(' ');
-            const std::string_view pair = pairs.substr(0, blank);
-            pairs = blank == std::string_view::npos ? std::string_view() : pairs.substr(blank + 1);
-            if (pair.empty())
-                continue;
+        for (const std::string_view pair : wordsOf(pairs)) {
             if (pair == "recommended") {
                 texts = recommendedFactorTexts(texts, fmt);
                 continue;
