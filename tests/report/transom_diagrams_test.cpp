@@ -9,7 +9,9 @@
 // extremes are the checks' deflections, and their moments give the bending check's
 // interaction, as the figure labels them.
 
+#include "bay/catalogue_ref.h"
 #include "bay/number_text.h"
+#include "design/catalogue_reader.h"
 #include "design/limit_state_check.h"
 #include "report/bay_diagrams.h"
 #include "report/diagrams.h"
@@ -193,6 +195,199 @@ INSTANTIATE_TEST_SUITE_P(Transom, TransomHand, ::testing::ValuesIn(kHandCases),
                          [](const ::testing::TestParamInfo<HandCase>& p) {
                              return std::string(p.param.name);
                          });
+
+// The transom of a one-span bay through its checks, 1 150 mm between mullions, p = 1 kN/m²;
+// sections without parts, so both resistances are elastic: M_Rd = W f_o / γM1 / 1000.
+struct CheckCase {
+    const char* name;
+    double H1_cm, H2_cm, blockFraction;
+};
+
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const CheckCase kCheckCases[] = {
+    {"trapezoids_blocks_at_quarter", 100, 100, 0.25},
+    {"triangle_and_trapezoid", 300, 80, 0.2},
+    {"blocks_at_midspan", 100, 150, 0.5},
+};
+
+// "M = 0,42 kNm at x = 0,58 m" → 0.42, of the first label with that symbol.
+std::optional<double> labelled(const Figure& f, const std::string& symbol,
+                               const NumberFormat& fmt) {
+    for (const FigureLabel& l : f.labels) {
+        std::string t = l.text.toStdString();
+        if (t.rfind(symbol + " = ", 0) != 0)
+            continue;
+        t = t.substr(symbol.size() + 3);
+        t = t.substr(0, t.find(' '));
+        for (std::size_t at = t.find("−"); at != std::string::npos; at = t.find("−"))
+            t.replace(at, std::string("−").size(), "-");
+        return parseNumber(t, fmt);
+    }
+    return std::nullopt;
+}
+
+class TransomChecks : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(TransomChecks, TheDiagramsExtremesAreTheChecksNumbers) {
+    const CheckCase& c = GetParam();
+    BayInput b;
+    b.system = StaticSystem::OneSpan;
+    b.gridWidthA1_cm = 115.0;
+    b.gridWidthA2_cm = 100.0;
+    b.spanL1_cm = 300.0;
+    b.glazingHeightH1_cm = c.H1_cm;
+    b.glazingHeightH2_cm = c.H2_cm;
+    b.glassThickness_mm = 10.0;
+    b.windPressure_kNm2 = 1.0;
+    b.divisor = 200;
+    b.allowableDeflection_mm = 15.0;
+    LimitStateInput in;
+    in.mullion.ix_cm4 = 5000.0;
+    in.mullion.wx_cm3 = 500.0;
+    LimitStateSection t;
+    t.ix_cm4 = 50.0;
+    t.wx_cm3 = 5.0;
+    t.iy_cm4 = 10.0;
+    t.wy_cm3 = 2.0;
+    in.transom = t;
+    in.settingBlockFraction = c.blockFraction;
+    const LimitStateResult r = checkLimitStates(b, in);
+    ASSERT_TRUE(r.valid);
+    const std::vector<LoadCaseDiagrams> sets = transomCases(r);
+    ASSERT_EQ(sets.size(), 2u);
+    ASSERT_EQ(sets[0].transom, TransomAxis::Strong);
+    ASSERT_EQ(sets[1].transom, TransomAxis::Weak);
+
+    const auto largest = [](const LoadCaseDiagrams& set, DiagramKind k) {
+        const DiagramCurve* curve = curveOf(set.diagrams, k);
+        return curve && curve->largest ? curve->largest->value : NAN;
+    };
+    const double fo = r.fo_MPa, gM1 = in.factors.gammaM1;
+    const double MRdx = t.wx_cm3 * fo / gM1 / 1000.0, MRdy = t.wy_cm3 * fo / gM1 / 1000.0;
+    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
+    int seen = 0;
+    for (int k = 0; k < r.checkCount; ++k) {
+        const LimitStateCheck& check = r.checks[std::size_t(k)];
+        if (check.id == CheckId::TransomBending) {
+            // The interaction from the two design moments drawn.
+            const double Mx = largest(sets[0], DiagramKind::Moment);
+            const double My = largest(sets[1], DiagramKind::Moment);
+            EXPECT_NEAR(Mx / MRdx + My / MRdy, check.Ed, 1e-12);
+            // The design weight on each block, γG P, is the weak axis's shear at the supports.
+            const double P = r.transomLoads->blockLoad_kN;
+            EXPECT_NEAR(largest(sets[1], DiagramKind::Shear), in.factors.gammaGUnfav * P, 1e-12);
+            ++seen;
+        } else if (check.id == CheckId::TransomDeflection ||
+                   check.id == CheckId::TransomBlockDeflection) {
+            const LoadCaseDiagrams& set =
+                sets[check.id == CheckId::TransomDeflection ? 0 : 1];
+            EXPECT_NEAR(largest(set, DiagramKind::Deflection), check.Ed, 1e-12 * check.Ed);
+            // As the figure writes it, two decimals.
+            const Figure f = diagramFigure(set.diagrams, Language::Greek, fmt);
+            const std::optional<double> shown = labelled(f, "δ", fmt);
+            ASSERT_TRUE(shown);
+            EXPECT_NEAR(*shown, check.Ed, 0.005 + 1e-12);
+            ++seen;
+        }
+    }
+    EXPECT_EQ(seen, 3);
+    // The moment labels are the design moments, to two decimals.
+    for (const LoadCaseDiagrams& set : sets) {
+        const std::optional<double> shown =
+            labelled(diagramFigure(set.diagrams, Language::Greek, fmt), "M", fmt);
+        ASSERT_TRUE(shown);
+        EXPECT_NEAR(*shown, largest(set, DiagramKind::Moment), 0.005 + 1e-12);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Transom, TransomChecks, ::testing::ValuesIn(kCheckCases),
+                         [](const ::testing::TestParamInfo<CheckCase>& p) {
+                             return std::string(p.param.name);
+                         });
+
+// A bay of the catalogue: under limit states its transom's two sets follow the mullion's
+// combinations (which still choose what is drawn first), and the report draws them after the
+// transom's checks, before the anchors; under the allowable basis neither.
+TEST(TransomDiagrams, FollowTheMullionsInThePanelAndTheChecksInTheReport) {
+    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
+    const CatalogueRead house =
+        readCatalogue("use,code,role,Ix_cm4,e_mm,Wx_cm3,Iy_cm4,Wy_cm3\n"
+                      "vertical,D-1,mullion,900,60,,,\n"
+                      "vertical,T-1,transom,50,,5,10,2\n",
+                      "house.csv");
+    ASSERT_TRUE(house.catalogue);
+    for (const DesignBasis basis : {DesignBasis::LimitStates, DesignBasis::Allowable}) {
+        SCOPED_TRACE(basis == DesignBasis::LimitStates ? "limit states" : "allowable");
+        BayDocument doc;
+        doc.series = BaySeries::Veltra;
+        doc.staticSystem = BayStaticSystem::OneSpan;
+        doc.gridWidthA1_cm = "120";
+        doc.gridWidthA2_cm = "90";
+        doc.spanL1_cm = "300";
+        doc.glazingHeightH1_cm = "100";
+        doc.glazingHeightH2_cm = "120";
+        doc.glassThickness_mm = "10";
+        doc.deflectionDivisor = "200";
+        doc.allowableDeflection_mm = "15";
+        doc.windSource = BayWindSource::Band8To20m;
+        doc.structureWeight_kNm2 = "0,1";
+        doc.snowHeight_cm = "20";
+        doc.slope_deg = "90";
+        doc.basis = basis;
+        // A transom is checked where its catalogue gives Iy and Wy.
+        doc.catalogue = CatalogueRef{"house", "house.csv", "0"};
+        const ReportBay bay = collectBay("transom", doc, fmt, std::nullopt, &*house.catalogue);
+        ASSERT_FALSE(bay.refusal);
+        const BayDiagrams d = bayDiagrams(bay.run);
+        ASSERT_FALSE(d.cases.empty());
+        const auto transoms = std::count_if(d.cases.begin(), d.cases.end(),
+                                            [](const LoadCaseDiagrams& s) { return s.transom; });
+        const std::vector<Block> blocks = bayBlocks(bay);
+        const std::string heading = say(Message::ReportHeadingTransomDiagrams, Language::Greek);
+        const auto at = std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) {
+            return b.kind == BlockKind::Heading && b.a == heading;
+        });
+        if (basis == DesignBasis::Allowable) {
+            EXPECT_EQ(transoms, 0);
+            EXPECT_EQ(at, blocks.end());
+            continue;
+        }
+        ASSERT_TRUE(bay.run.limitStates && bay.run.limitStates->result.transomLoads);
+        const int mullions = bay.run.limitStates->result.mullionLoadCount;
+        ASSERT_EQ(d.cases.size(), std::size_t(mullions) + 2u);
+        EXPECT_EQ(d.cases[std::size_t(mullions)].transom, TransomAxis::Strong);
+        EXPECT_EQ(d.cases[std::size_t(mullions) + 1].transom, TransomAxis::Weak);
+        EXPECT_LT(d.governing, std::size_t(mullions));
+        EXPECT_EQ(loadCaseName(d.cases.back(), {}, Language::English, fmt),
+                  "Transom — weak axis (glass weight)");
+
+        ASSERT_NE(at, blocks.end());
+        // After the last check's verdict, two figures of the sets drawn.
+        const std::string blockCheck = say(Message::CheckTransomBlockDeflection, Language::Greek);
+        const auto lastCheck = std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) {
+            return b.kind == BlockKind::Verdict && b.a.rfind(blockCheck, 0) == 0;
+        });
+        ASSERT_NE(lastCheck, blocks.end());
+        EXPECT_LT(lastCheck, at);
+        std::vector<const Block*> figures;
+        for (auto b = at; b != blocks.end() && (b == at || b->kind != BlockKind::Heading); ++b)
+            if (b->kind == BlockKind::Diagrams)
+                figures.push_back(&*b);
+        ASSERT_EQ(figures.size(), 2u);
+        for (std::size_t k = 0; k < 2; ++k) {
+            ASSERT_TRUE(figures[k]->drawn);
+            const DiagramCurve* w =
+                curveOf(*figures[k]->drawn, DiagramKind::Deflection);
+            const DiagramCurve* mine =
+                curveOf(d.cases[std::size_t(mullions) + k].diagrams, DiagramKind::Deflection);
+            ASSERT_TRUE(w && mine && w->largest && mine->largest);
+            EXPECT_DOUBLE_EQ(w->largest->value, mine->largest->value);
+        }
+    }
+}
 
 }  // namespace
 }  // namespace cw::report
