@@ -261,6 +261,12 @@ BeamDiagrams computeTransomDiagrams(const TransomDiagramInput& input) {
             c.smallest = DiagramExtreme{v, L / 2.0};
     };
     atMidspan(moment, input.factor * beam.moment(L / 2.0));
+    // The shear is largest at the supports (flat to the blocks under them: the support is
+    // labelled).
+    if (shear.largest && shear.values.front() > 0.0)
+        shear.largest = DiagramExtreme{shear.values.front(), 0.0};
+    if (shear.smallest && shear.values.back() < 0.0)
+        shear.smallest = DiagramExtreme{shear.values.back(), L};
     out.curves.push_back(std::move(moment));
     out.curves.push_back(std::move(shear));
     if (deflection) {

@@ -11,6 +11,7 @@ namespace {
 
 // Apart from the groups of the sections before, which count up from 1.
 constexpr int kFirstCheckGroup = 1000;
+constexpr int kFirstTransomFigureGroup = 2000;
 
 // A minus sign, not a hyphen, before a negative number, as the rest of the report prints.
 std::string minus(std::string s) {
@@ -97,6 +98,8 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
         blocks.push_back(
             makeBlock(BlockKind::Heading, say(Message::ReportHeadingTransomDiagrams, lang)));
         for (const LoadCaseDiagrams& set : transom) {
+            // Each figure on one page with the lines that say what it is.
+            const std::size_t first = blocks.size();
             blocks.push_back(makeBlock(BlockKind::Text, loadCaseName(set, factors, lang, fmt)));
             blocks.push_back(makeBlock(BlockKind::Text, transomBasisText(set, lang, fmt)));
             Block b = makeBlock(BlockKind::Diagrams);
@@ -104,6 +107,8 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
             b.language = lang;
             b.format = fmt;
             blocks.push_back(std::move(b));
+            for (std::size_t i = first; i < blocks.size(); ++i)
+                blocks[i].keep = kFirstTransomFigureGroup + int(*set.transom);
         }
     }
     if (!t.anchorRows.empty()) {

@@ -170,6 +170,7 @@ TEST_P(TransomHand, ExtremesAndCurvesAreBeamTheory) {
     EXPECT_NEAR(V->largest->value, c.V, 1e-12);
     EXPECT_DOUBLE_EQ(V->largest->x_m, 0.0);
     EXPECT_NEAR(V->smallest->value, -c.V, 1e-12);
+    EXPECT_DOUBLE_EQ(V->smallest->x_m, L);
     EXPECT_NEAR(w->largest->value, c.deflection, 1e-9);
     EXPECT_DOUBLE_EQ(w->largest->x_m, L / 2.0);
 
