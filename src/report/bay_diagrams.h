@@ -2,7 +2,8 @@
 
 // The diagrams of one bay's run, for every place that draws them (the window's Diagrams
 // panel, the exported picture): the mullion under the run's line load (allowable basis), or
-// under each combination the limit-state checks went through.
+// under each combination the limit-state checks went through, and then the transom about
+// each axis where those checks took it.
 
 #include "bay/bay_document.h"
 #include "bay/bay_run.h"
