@@ -256,10 +256,14 @@ void checkTransom(const BayInput& bay, const LimitStateInput& in, const Alloy& a
     }
     // A symmetric trapezoid of peak w and ramps c on a simple span:
     // M = w (L^2/8 - c^2/6), w_mid = w (25 L^4 - 40 L^2 c^2 + 16 c^4) / (1920 EI).
+    TransomLoads loads;
+    loads.span_m = L;
     double Mw = 0.0, dw = 0.0;
+    std::size_t pane = 0;
     for (double H_cm : {bay.glazingHeightH1_cm, bay.glazingHeightH2_cm}) {
         const double c = std::min(H_cm / 200.0, L / 2.0);
         const double w = bay.windPressure_kNm2 * c;
+        loads.wind[pane++] = {w, c};
         Mw += w * (L * L / 8.0 - c * c / 6.0);
         dw += w * (25.0 * L * L * L * L - 40.0 * L * L * c * c + 16.0 * c * c * c * c) / 1920.0;
     }
@@ -275,6 +279,14 @@ void checkTransom(const BayInput& bay, const LimitStateInput& in, const Alloy& a
     const double Mg = P * a2;
     const double dg =
         P * a2 * (3.0 * L * L - 4.0 * a2 * a2) / (24.0 * kE_kNm2 * cm4ToM4(s.iy_cm4)) * 1000.0;
+
+    loads.blockLoad_kN = P;
+    loads.blockX_m = a2;
+    loads.EIx_kNm2 = kE_kNm2 * cm4ToM4(s.ix_cm4);
+    loads.EIy_kNm2 = kE_kNm2 * cm4ToM4(s.iy_cm4);
+    loads.gammaWind = f.gammaQ;
+    loads.gammaDead = f.gammaGUnfav;
+    r.transomLoads = loads;
 
     const SectionClass cls = classifySection(s.parts, st.fo, alloy.bucklingClass);
     r.transomClassNotVerified = !cls.known;

@@ -96,6 +96,26 @@ struct CombinationLoad {
     double q_kNm = 0.0;
 };
 
+// The transom as its checks took it, characteristic, on a simple span L: about the strong
+// axis the wind of each pane beside it as a symmetric trapezoid (peak w, ramps c), about the
+// weak axis the pane's weight P on two setting blocks at a from each end. The bending check
+// takes the wind by gammaQ and the weight by gammaG,sup; the deflections are characteristic.
+struct TransomTrapezoid {
+    double w_kNm = 0.0;
+    double c_m = 0.0;
+};
+
+struct TransomLoads {
+    double span_m = 0.0;
+    std::array<TransomTrapezoid, 2> wind{};  // the pane above, the pane below
+    double blockLoad_kN = 0.0;
+    double blockX_m = 0.0;  // a, at most L / 2
+    double EIx_kNm2 = 0.0;
+    double EIy_kNm2 = 0.0;
+    double gammaWind = 1.0;
+    double gammaDead = 1.0;
+};
+
 struct LimitStateResult {
     bool valid = false;  // false: the bay or a section cannot be checked
     std::array<LimitStateCheck, 8> checks{};
@@ -124,6 +144,7 @@ struct LimitStateResult {
     int mullionLoadCount = 0;
     double mullionEI_kNm2 = 0.0;
     double requiredTransomIy_cm4 = 0.0;  // for the setting-block limit
+    std::optional<TransomLoads> transomLoads;  // where the transom was checked
 };
 
 // Rounds a utilisation up to three decimals; a value a rounding error above a step stays on it.

@@ -1,6 +1,8 @@
 #include "report/bay_diagrams.h"
 
+#include "bay/limit_state_texts.h"
 #include "report/report_bay.h"
+#include "text/messages.h"
 
 #include <cmath>
 
@@ -56,6 +58,8 @@ void limitStateCases(const BayInput& in, const LimitStateResult& r, BayDiagrams&
             out.governing = out.cases.size();
         out.cases.push_back(std::move(set));
     }
+    for (LoadCaseDiagrams& set : transomCases(r))
+        out.cases.push_back(std::move(set));
 }
 
 }  // namespace
@@ -82,6 +86,42 @@ BayDiagrams bayDiagrams(const BayDocument& bay, const NumberFormat& fmt,
     if (r.refusal)
         return {};
     return bayDiagrams(r.run);
+}
+
+std::vector<LoadCaseDiagrams> transomCases(const LimitStateResult& r) {
+    std::vector<LoadCaseDiagrams> out;
+    if (!r.valid || !r.transomLoads)
+        return out;
+    for (TransomAxis axis : {TransomAxis::Strong, TransomAxis::Weak}) {
+        LoadCaseDiagrams set;
+        set.transom = axis;
+        set.transomInput = transomDiagramInput(*r.transomLoads, axis);
+        set.diagrams = computeTransomDiagrams(set.transomInput);
+        if (set.diagrams.valid)
+            out.push_back(std::move(set));
+    }
+    return out;
+}
+
+std::string loadCaseName(const LoadCaseDiagrams& set, const PartialFactors& f, Language language,
+                         const NumberFormat& fmt) {
+    if (set.transom)
+        return say(*set.transom == TransomAxis::Strong ? Message::DiagramTransomStrong
+                                                        : Message::DiagramTransomWeak,
+                   language);
+    return set.combination ? combinationText(*set.combination, f, fmt) : std::string();
+}
+
+std::string transomBasisText(const LoadCaseDiagrams& set, Language language,
+                             const NumberFormat& fmt) {
+    if (!set.transom)
+        return {};
+    const TransomDiagramInput& in = set.transomInput;
+    const auto n = [&](double v) { return checkNumberText(v, fmt); };
+    if (*set.transom == TransomAxis::Strong)
+        return say(Message::DiagramTransomStrongBasis, language, {n(in.factor), n(in.EI_kNm2)});
+    return say(Message::DiagramTransomWeakBasis, language,
+               {n(in.factor), n(in.blockLoad_kN), n(in.blockX_m), n(in.EI_kNm2)});
 }
 
 Figure bayDiagramFigure(const BayDiagrams& diagrams, std::size_t set, Language language,

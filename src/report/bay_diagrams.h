@@ -2,7 +2,8 @@
 
 // The diagrams of one bay's run, for every place that draws them (the window's Diagrams
 // panel, the exported picture): the mullion under the run's line load (allowable basis), or
-// under each combination the limit-state checks went through.
+// under each combination the limit-state checks went through, and then the transom about
+// each axis where those checks took it.
 
 #include "bay/bay_document.h"
 #include "bay/bay_run.h"
@@ -25,11 +26,15 @@ struct LoadCaseDiagrams {
     std::optional<CombinationId> combination;
     DiagramInput input;
     BeamDiagrams diagrams;
+    // The transom's instead (limit states, after the mullion's): one axis under its checks' loads.
+    std::optional<TransomAxis> transom;
+    TransomDiagramInput transomInput;
 };
 
 struct BayDiagrams {
     // One set under the allowable basis; one a combination, in the order checked, under
-    // limit states. Empty when the run gives none (refused, or no mullion to draw).
+    // limit states, then the transom's two axes where it was checked. Empty when the run
+    // gives none (refused, or no mullion to draw).
     std::vector<LoadCaseDiagrams> cases;
     // The set drawn first: under limit states, the combination of the mullion's governing check.
     std::size_t governing = 0;
@@ -42,6 +47,17 @@ BayDiagrams bayDiagrams(const BayOutcome& run);
 // The bay's inputs run afresh, as opening them would, then the same.
 BayDiagrams bayDiagrams(const BayDocument& bay, const NumberFormat& fmt,
                         const Catalogue* catalogue = nullptr);
+
+// The transom's sets of a limit-state result: strong axis, weak axis; none without a transom.
+std::vector<LoadCaseDiagrams> transomCases(const LimitStateResult& r);
+
+// How a set is offered for choosing: the combination, or the transom's axis.
+std::string loadCaseName(const LoadCaseDiagrams& set, const PartialFactors& f, Language language,
+                         const NumberFormat& fmt);
+
+// What a transom set is drawn under, a sentence; empty for the mullion's.
+std::string transomBasisText(const LoadCaseDiagrams& set, Language language,
+                             const NumberFormat& fmt);
 
 // The set's figure, `width_mm` wide; an empty figure for a set that is not there.
 Figure bayDiagramFigure(const BayDiagrams& diagrams, std::size_t set, Language language,

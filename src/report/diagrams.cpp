@@ -122,6 +122,162 @@ DiagramInput mullionDiagramInput(const BayInput& in, const BayDesign& d) {
 
 namespace {
 
+// M(x) = sum of k <x - s>^n (Macaulay's brackets, zero left of s), so that the shear and the
+// deflection follow term by term: V = dM/dx, EI w'' = -M with w(0) = w(L) = 0.
+struct MacaulayTerm {
+    double k = 0.0;
+    double s = 0.0;
+    int n = 1;
+};
+
+double bracket(double x, double s, int n, bool rightOfJump) {
+    if (x < s || (x == s && (n > 0 || !rightOfJump)))
+        return 0.0;
+    return std::pow(x - s, n);
+}
+
+struct SimpleSpan {
+    double L = 0.0;
+    std::vector<MacaulayTerm> terms;
+
+    double moment(double x) const {
+        double m = 0.0;
+        for (const MacaulayTerm& t : terms)
+            m += t.k * bracket(x, t.s, t.n, false);
+        return m;
+    }
+    double shear(double x, bool right) const {
+        double v = 0.0;
+        for (const MacaulayTerm& t : terms)
+            v += t.k * t.n * bracket(x, t.s, t.n - 1, right);
+        return v;
+    }
+    // EI w without its C x, the term of the two supports.
+    double curvatureIntegral(double x) const {
+        double i = 0.0;
+        for (const MacaulayTerm& t : terms)
+            i += t.k * bracket(x, t.s, t.n + 2, false) / double((t.n + 1) * (t.n + 2));
+        return i;
+    }
+    double deflection_m(double x, double EI) const {
+        return (x * curvatureIntegral(L) / L - curvatureIntegral(x)) / EI;
+    }
+};
+
+}  // namespace
+
+TransomDiagramInput transomDiagramInput(const TransomLoads& loads, TransomAxis axis) {
+    TransomDiagramInput in;
+    in.span_m = loads.span_m;
+    if (axis == TransomAxis::Strong) {
+        in.EI_kNm2 = loads.EIx_kNm2;
+        in.factor = loads.gammaWind;
+        for (const TransomTrapezoid& t : loads.wind)
+            if (t.c_m > 0.0 && t.w_kNm != 0.0)
+                in.trapezoids.push_back(t);
+    } else {
+        in.EI_kNm2 = loads.EIy_kNm2;
+        in.factor = loads.gammaDead;
+        in.blockLoad_kN = loads.blockLoad_kN;
+        in.blockX_m = loads.blockX_m;
+    }
+    return in;
+}
+
+BeamDiagrams computeTransomDiagrams(const TransomDiagramInput& input) {
+    BeamDiagrams out;
+    const double L = input.span_m;
+    if (!(L > 0.0) || !std::isfinite(L) || !(input.factor > 0.0))
+        return out;
+    SimpleSpan beam{L, {}};
+    std::vector<double> marks{0.0, L / 2.0, L};
+    // The line load (w / c) (x - <x - c> - <x - (L - c)>): up the ramp, flat, down the ramp.
+    for (const TransomTrapezoid& t : input.trapezoids) {
+        const double c = std::min(t.c_m, L / 2.0);
+        if (!(c > 0.0))
+            continue;
+        const double k = t.w_kNm / (6.0 * c);
+        beam.terms.push_back({t.w_kNm * (L - c) / 2.0, 0.0, 1});
+        beam.terms.push_back({-k, 0.0, 3});
+        beam.terms.push_back({k, c, 3});
+        beam.terms.push_back({k, L - c, 3});
+        marks.insert(marks.end(), {c, L - c});
+    }
+    const double a = std::clamp(input.blockX_m, 0.0, L / 2.0);
+    if (input.blockLoad_kN != 0.0) {
+        const double P = input.blockLoad_kN;
+        beam.terms.push_back({P, 0.0, 1});
+        beam.terms.push_back({-P, a, 1});
+        beam.terms.push_back({-P, L - a, 1});
+        marks.insert(marks.end(), {a, L - a});
+    }
+    // Evenly spaced stations besides, but none a rounding error off a load's own point,
+    // where the shear jumps.
+    const std::size_t loadMarks = marks.size();
+    for (int i = 0; i <= 2 * kStationsPerSpan; ++i) {
+        const double x = L * i / (2.0 * kStationsPerSpan);
+        if (std::none_of(marks.begin(), marks.begin() + std::ptrdiff_t(loadMarks),
+                         [&](double m) { return std::abs(m - x) < 1e-9 * L; }))
+            marks.push_back(x);
+    }
+    std::sort(marks.begin(), marks.end());
+    marks.erase(std::unique(marks.begin(), marks.end()), marks.end());
+
+    out.valid = true;
+    out.supportX_m = {0.0, L};
+    out.length_m = L;
+    const bool deflection = input.EI_kNm2 > 0.0 && std::isfinite(input.EI_kNm2);
+    DiagramCurve moment{DiagramKind::Moment, {}, {}, {}, {}};
+    DiagramCurve shear{DiagramKind::Shear, {}, {}, {}, {}};
+    DiagramCurve sag{DiagramKind::Deflection, {}, {}, {}, {}};
+    for (double x : marks) {
+        moment.x_m.push_back(x);
+        moment.values.push_back(input.factor * beam.moment(x));
+        if (deflection) {
+            sag.x_m.push_back(x);
+            sag.values.push_back(beam.deflection_m(x, input.EI_kNm2) * 1000.0);
+        }
+        // Both sides of a jump (a support, a setting block).
+        const double left = input.factor * beam.shear(x, false);
+        const double right = input.factor * beam.shear(x, true);
+        if (x > 0.0) {
+            shear.x_m.push_back(x);
+            shear.values.push_back(left);
+        }
+        if (x < L && (x == 0.0 || right != left)) {
+            shear.x_m.push_back(x);
+            shear.values.push_back(right);
+        }
+    }
+    setExtremes(moment);
+    setExtremes(shear);
+    setExtremes(sag);
+    // Symmetric loads all one way: moment and deflection are largest at midspan, where the
+    // checks take them (the setting blocks' moment is flat between them: midspan is labelled).
+    const auto atMidspan = [&](DiagramCurve& c, double v) {
+        if (c.largest && v > 0.0)
+            c.largest = DiagramExtreme{v, L / 2.0};
+        if (c.smallest && v < 0.0)
+            c.smallest = DiagramExtreme{v, L / 2.0};
+    };
+    atMidspan(moment, input.factor * beam.moment(L / 2.0));
+    // The shear is largest at the supports (flat to the blocks under them: the support is
+    // labelled).
+    if (shear.largest && shear.values.front() > 0.0)
+        shear.largest = DiagramExtreme{shear.values.front(), 0.0};
+    if (shear.smallest && shear.values.back() < 0.0)
+        shear.smallest = DiagramExtreme{shear.values.back(), L};
+    out.curves.push_back(std::move(moment));
+    out.curves.push_back(std::move(shear));
+    if (deflection) {
+        atMidspan(sag, beam.deflection_m(L / 2.0, input.EI_kNm2) * 1000.0);
+        out.curves.push_back(std::move(sag));
+    }
+    return out;
+}
+
+namespace {
+
 constexpr double kEm = 265.0;         // 7,5 pt
 constexpr double kTitleEm = 282.0;    // 8 pt
 constexpr double kPanelHeight = 3600.0;

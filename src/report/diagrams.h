@@ -7,6 +7,7 @@
 #include "bay/number_text.h"
 #include "design/bay.h"
 #include "design/beam_analysis.h"
+#include "design/limit_state_check.h"
 #include "report/figure.h"
 #include "text/language.h"
 
@@ -51,6 +52,26 @@ BeamDiagrams computeDiagrams(const DiagramInput& input);
 // The allowable basis: the mullion as the beam of the bay's static system under the run's
 // line load q = b p, with the suggested mullion's Ix (E = 70 000 N/mm²).
 DiagramInput mullionDiagramInput(const BayInput& in, const BayDesign& d);
+
+// The transom on its simple span about one axis, from its checks' loads: symmetric
+// trapezoids (the wind, strong axis) or the two setting blocks (the glass, weak axis).
+// Moment and shear are drawn at the design values the bending check takes, `factor` times
+// the characteristic loads; the deflection at the characteristic ones, as its check takes it.
+enum class TransomAxis { Strong, Weak };
+
+struct TransomDiagramInput {
+    double span_m = 0.0;
+    double EI_kNm2 = 0.0;
+    double factor = 1.0;
+    std::vector<TransomTrapezoid> trapezoids;
+    double blockLoad_kN = 0.0;  // at blockX_m from each end
+    double blockX_m = 0.0;
+};
+
+TransomDiagramInput transomDiagramInput(const TransomLoads& loads, TransomAxis axis);
+
+// Exact along the span (closed form, not the stiffness method: it takes no trapezoid).
+BeamDiagrams computeTransomDiagrams(const TransomDiagramInput& input);
 
 // The three diagrams one above the other, `width_mm` wide.
 Figure diagramFigure(const BeamDiagrams& diagrams, Language language, const NumberFormat& fmt,

@@ -1,6 +1,7 @@
 #include "report/limit_state_section.h"
 
 #include "bay/limit_state_texts.h"
+#include "report/bay_diagrams.h"
 
 #include <cmath>
 
@@ -10,6 +11,7 @@ namespace {
 
 // Apart from the groups of the sections before, which count up from 1.
 constexpr int kFirstCheckGroup = 1000;
+constexpr int kFirstTransomFigureGroup = 2000;
 
 // A minus sign, not a hyphen, before a negative number, as the rest of the report prints.
 std::string minus(std::string s) {
@@ -90,6 +92,24 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
                                    {}, {}, c.passes));
         for (std::size_t i = first; i < blocks.size(); ++i)
             blocks[i].keep = kFirstCheckGroup + k;
+    }
+    // The transom's diagrams after its checks, from the loads they took.
+    if (const std::vector<LoadCaseDiagrams> transom = transomCases(r); !transom.empty()) {
+        blocks.push_back(
+            makeBlock(BlockKind::Heading, say(Message::ReportHeadingTransomDiagrams, lang)));
+        for (const LoadCaseDiagrams& set : transom) {
+            // Each figure on one page with the lines that say what it is.
+            const std::size_t first = blocks.size();
+            blocks.push_back(makeBlock(BlockKind::Text, loadCaseName(set, factors, lang, fmt)));
+            blocks.push_back(makeBlock(BlockKind::Text, transomBasisText(set, lang, fmt)));
+            Block b = makeBlock(BlockKind::Diagrams);
+            b.drawn = set.diagrams;
+            b.language = lang;
+            b.format = fmt;
+            blocks.push_back(std::move(b));
+            for (std::size_t i = first; i < blocks.size(); ++i)
+                blocks[i].keep = kFirstTransomFigureGroup + int(*set.transom);
+        }
     }
     if (!t.anchorRows.empty()) {
         blocks.push_back(makeBlock(BlockKind::Heading, say(Message::LimitStateAnchors, lang)));

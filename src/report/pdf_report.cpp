@@ -316,8 +316,8 @@ void place(Placer& pl, const Block& b) {
         break;
     }
     case BlockKind::Diagrams: {
-        const Figure figure =
-            diagramFigure(computeDiagrams(b.diagram), b.language, b.format, kRight_mm - kLeft_mm);
+        const Figure figure = diagramFigure(b.drawn ? *b.drawn : computeDiagrams(b.diagram),
+                                            b.language, b.format, kRight_mm - kLeft_mm);
         const double h = figure.size.height() / kFigureUnitsPerMm;
         pl.op(mm(h + 2.0), [figure](QPainter& p, QRectF box) {
             paintFigure(p, figure, QRectF(box.topLeft(), QSizeF(box.width(), box.height() - mm(2.0))));

@@ -5,6 +5,7 @@
 #include "report/elevation.h"
 #include "report/report_bay.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,6 +44,7 @@ struct Block {
     ElevationInput elevation;
     SystemDrawing drawing;
     DiagramInput diagram;
+    std::optional<BeamDiagrams> drawn;  // diagrams found otherwise (the transom's): drawn as they are
     Language language = Language::Greek;
     NumberFormat format;
     std::vector<std::string> cells;

@@ -752,6 +752,21 @@ constexpr Bilingual kMessages[] = {
     {"Το πρόγραμμα περιέχει κουφώματα και στις δύο βάσεις σχεδιασμού· ισχύουν και οι δύο όπως περιγράφονται.",
      "The schedule has bays on both design bases; both apply as described."},
     {"ΟΚ", "LS"},
+    {"Τραβέρσα — ισχυρός άξονας (άνεμος)", "Transom — strong axis (wind)"},
+    {"Τραβέρσα — ασθενής άξονας (βάρος υαλοπίνακα)", "Transom — weak axis (glass weight)"},
+    {"Διαγράμματα της τραβέρσας", "Diagrams of the transom"},
+    {"Ισχυρός άξονας: ο άνεμος των δύο υαλοπινάκων ως τραπεζοειδές φορτίο σε αμφιέρειστη "
+     "δοκό· ροπή και τέμνουσα υπό {1} W (έλεγχος κάμψης), βέλος υπό W (χαρακτηριστικό), "
+     "E·Ix = {2} kNm².",
+     "Strong axis: the wind of the two panes as a trapezoidal load on a simply supported "
+     "beam; moment and shear under {1} W (bending check), deflection under W "
+     "(characteristic), E·Ix = {2} kNm²."},
+    {"Ασθενής άξονας: το βάρος του υαλοπίνακα σε δύο τάκους P = {2} kN στο a = {3} m από "
+     "κάθε άκρο· ροπή και τέμνουσα υπό {1} G (έλεγχος κάμψης), βέλος υπό G "
+     "(χαρακτηριστικό), E·Iy = {4} kNm².",
+     "Weak axis: the pane's weight on two setting blocks P = {2} kN at a = {3} m from each "
+     "end; moment and shear under {1} G (bending check), deflection under G "
+     "(characteristic), E·Iy = {4} kNm²."},
 };
 
 static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),

@@ -478,6 +478,12 @@ enum class Message {
     PackageBookmarkBays,
     PackageMixedBases,
     PackageLimitStateShort,
+    // The transom's diagrams: the panel's chooser, the report's heading and what they are under.
+    DiagramTransomStrong,
+    DiagramTransomWeak,
+    ReportHeadingTransomDiagrams,
+    DiagramTransomStrongBasis,  // {1} γQ, {2} E·Ix in kNm²
+    DiagramTransomWeakBasis,    // {1} γG,sup, {2} P in kN, {3} a in m, {4} E·Iy in kNm²
 
     Count  // not a sentence: new sentences go above
 };

@@ -155,6 +155,12 @@ void DiagramsPanel::mirror(Language language) {
     if (changed) {
         m_viewMenu->setTitle(qs(say(Message::MenuView, language)));
         m_toggle->setText(qs(say(Message::DiagramsTab, language)));
+        // The transom's entries are words, in the language shown.
+        for (std::size_t k = 0; k < m_diagrams.cases.size(); ++k)
+            if (m_diagrams.cases[k].transom && int(k) < m_combinations->count())
+                m_combinations->setItemText(
+                    int(k), qs(report::loadCaseName(m_diagrams.cases[k], PartialFactors{},
+                                                    language, w.numberFormat())));
     }
 
     // A new run: its diagrams replace the last ones; a run that showed nothing clears them.
@@ -173,9 +179,9 @@ void DiagramsPanel::mirror(Language language) {
         const QScopedValueRollback<bool> guard(m_filling, true);
         m_combinations->clear();
         for (const report::LoadCaseDiagrams& set : m_diagrams.cases)
-            if (set.combination)
+            if (set.combination || set.transom)
                 m_combinations->addItem(
-                    qs(combinationText(*set.combination, PartialFactors{}, w.numberFormat())));
+                    qs(report::loadCaseName(set, PartialFactors{}, language, w.numberFormat())));
         m_combinations->setCurrentIndex(m_combinations->count() > 0 ? int(m_diagrams.governing)
                                                                     : -1);
     }
@@ -200,6 +206,10 @@ void DiagramsPanel::redraw() {
         note = qs(say(Message::DiagramsNothingYet, m_language));
     else if (m_outOfDate)
         note = qs(say(Message::DiagramsOutOfDate, m_language));
+    else if (const std::size_t set = chosenSet();
+             set < m_diagrams.cases.size() && m_diagrams.cases[set].transom)
+        note = qs(report::transomBasisText(m_diagrams.cases[set], m_language,
+                                           m_form.state().numberFormat()));
     else if (!combinations) {
         const report::DiagramInput& input = m_diagrams.cases.front().input;
         note = qs(say(Message::DiagramsAllowableBasis, m_language,

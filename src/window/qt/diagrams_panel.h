@@ -43,8 +43,9 @@ private:
 
 // View → Diagrams: moment, shear and deflection of the mullion of the run shown, beside the
 // form. Drawn afresh after each run, from the bay's inputs run as the export's picture runs
-// them; under limit states a combination of the run is chosen from a list, the governing one
-// first. Faded, with a note, while the inputs differ from the run's.
+// them; under limit states a combination of the run, or an axis of the checked transom, is
+// chosen from a list, the governing combination first. Faded, with a note, while the inputs
+// differ from the run's.
 class DiagramsPanel final : public QDockWidget {
 public:
     // Its menu View goes into the window's menu bar before `beforeMenu`.

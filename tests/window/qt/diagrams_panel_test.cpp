@@ -13,9 +13,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -249,6 +251,72 @@ TEST_P(DiagramsPanelTest, ALanguageSwitchRedrawsItInTheOtherLanguage) {
     if (chosen > 0) {
         EXPECT_EQ(panel()->combinations()->currentIndex(), chosen);
     }
+}
+
+// A transom checked under limit states (its catalogue gives Iy and Wy): its two axes follow
+// the mullion's combinations in the list, each drawn with the note of what it is under, its
+// deflection the check's; a language switch renames them.
+TEST(DiagramsPanelTransom, ItsAxesAreOfferedAfterTheCombinations) {
+    QTemporaryDir dir;
+    const QString house = dir.filePath(QStringLiteral("house.csv"));
+    std::ofstream(house.toStdString(), std::ios::binary)
+        << "use,code,role,Ix_cm4,e_mm,Wx_cm3,Iy_cm4,Wy_cm3\n"
+           "vertical,D-1,mullion,9000,60,,,\n"
+           "vertical,T-1,transom,50,,5,10,2\n";
+    Window w("el_GR");
+    ASSERT_EQ(w.window.catalogues()->addFile(house), 0);
+    DiagramsPanel* panel = w.window.diagramsPanel();
+    panel->show();
+    w.window.limitStateControls()->limitStates()->trigger();
+    // The catalogue in place of a series option.
+    w.window.catalogues()->choose(0);
+    ASSERT_TRUE(w.form.state().userCatalogue);
+    clickOn(w.widget(C::Option9));
+    typeInto(w.widget(C::Text4), QStringLiteral("120"));
+    typeInto(w.widget(C::Text7), QStringLiteral("120"));
+    typeInto(w.widget(C::Text2), QStringLiteral("300"));
+    typeInto(w.widget(C::Text10), QStringLiteral("100"));
+    typeInto(w.widget(C::Text12), QStringLiteral("200"));
+    typeInto(w.widget(C::Text8), QStringLiteral("0,8"));
+    clickOn(w.widget(C::Command2));
+    clickOn(w.widget(C::Command15));
+    clickOn(w.widget(C::Command1));
+    ASSERT_TRUE(w.form.state().limitStates);
+    const LimitStateResult& r = w.form.state().limitStates->result;
+    ASSERT_TRUE(r.transomLoads);
+    QComboBox* list = panel->combinations();
+    ASSERT_EQ(list->count(), r.mullionLoadCount + 2);
+    EXPECT_LT(list->currentIndex(), r.mullionLoadCount);
+    const int strong = r.mullionLoadCount, weak = strong + 1;
+    EXPECT_EQ(list->itemText(strong).toStdString(), say(Message::DiagramTransomStrong, false));
+    EXPECT_EQ(list->itemText(weak).toStdString(), say(Message::DiagramTransomWeak, false));
+
+    const NumberFormat& fmt = w.form.numberFormat();
+    for (const auto& [at, id] : {std::pair{strong, CheckId::TransomDeflection},
+                                 std::pair{weak, CheckId::TransomBlockDeflection}}) {
+        list->setCurrentIndex(at);
+        const report::LoadCaseDiagrams& set = panel->diagrams().cases.at(std::size_t(at));
+        ASSERT_TRUE(set.transom);
+        EXPECT_EQ(panel->note()->text().toStdString(),
+                  report::transomBasisText(set, Language::Greek, fmt));
+        EXPECT_TRUE(panel->note()->isVisibleTo(panel));
+        const auto check = std::find_if(r.checks.begin(), r.checks.begin() + r.checkCount,
+                                        [&](const LimitStateCheck& c) { return c.id == id; });
+        ASSERT_NE(check, r.checks.begin() + r.checkCount);
+        const std::string wanted = "δ = " + fixedText(check->Ed, fmt) + " mm";
+        const auto& labels = panel->canvas()->figure().labels;
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const report::FigureLabel& l) {
+            return l.text.toStdString().rfind(wanted, 0) == 0;
+        })) << wanted;
+    }
+
+    clickOn(w.widget(C::Command10));
+    EXPECT_EQ(list->currentIndex(), weak);
+    EXPECT_EQ(list->itemText(strong).toStdString(), say(Message::DiagramTransomStrong, true));
+    EXPECT_EQ(list->itemText(weak).toStdString(), say(Message::DiagramTransomWeak, true));
+    EXPECT_EQ(panel->note()->text().toStdString(),
+              report::transomBasisText(panel->diagrams().cases.at(std::size_t(weak)),
+                                       Language::English, fmt));
 }
 
 INSTANTIATE_TEST_SUITE_P(Bays, DiagramsPanelTest, ::testing::ValuesIn(kCases),
