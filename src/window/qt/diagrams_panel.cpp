@@ -159,7 +159,7 @@ void DiagramsPanel::mirror(Language language) {
         for (std::size_t k = 0; k < m_diagrams.cases.size(); ++k)
             if (m_diagrams.cases[k].transom && int(k) < m_combinations->count())
                 m_combinations->setItemText(
-                    int(k), qs(report::loadCaseName(m_diagrams.cases[k], PartialFactors{},
+                    int(k), qs(report::loadCaseName(m_diagrams.cases[k], w.factors,
                                                     language, w.numberFormat())));
     }
 
@@ -181,7 +181,7 @@ void DiagramsPanel::mirror(Language language) {
         for (const report::LoadCaseDiagrams& set : m_diagrams.cases)
             if (set.combination || set.transom)
                 m_combinations->addItem(
-                    qs(report::loadCaseName(set, PartialFactors{}, language, w.numberFormat())));
+                    qs(report::loadCaseName(set, w.factors, language, w.numberFormat())));
         m_combinations->setCurrentIndex(m_combinations->count() > 0 ? int(m_diagrams.governing)
                                                                     : -1);
     }
