@@ -12,7 +12,9 @@ phase() { echo "== test.sh: $1 at ${SECONDS} s"; }
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCW_WERROR="$werror"
+# Line tables only: backtraces keep their lines, and the build is about a fifth faster.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCW_WERROR="$werror" \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 cmake --build build -j "$jobs"
 phase "normal build done"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
