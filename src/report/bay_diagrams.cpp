@@ -4,6 +4,7 @@
 #include "report/report_bay.h"
 #include "text/messages.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cw::report {
@@ -86,6 +87,30 @@ BayDiagrams bayDiagrams(const BayDocument& bay, const NumberFormat& fmt,
     if (r.refusal)
         return {};
     return bayDiagrams(r.run);
+}
+
+std::vector<SetOfChecks> mullionSetsOfChecks(const BayDiagrams& diagrams,
+                                             const LimitStateResult& r) {
+    std::vector<SetOfChecks> out;
+    for (int k = 0; r.valid && k < r.checkCount; ++k) {
+        const LimitStateCheck& c = r.checks[std::size_t(k)];
+        if (!isMullionCheck(c.id))
+            continue;
+        const auto set = std::find_if(
+            diagrams.cases.begin(), diagrams.cases.end(), [&](const LoadCaseDiagrams& s) {
+                return !s.transom && s.combination == c.combination;
+            });
+        if (set == diagrams.cases.end())
+            continue;
+        const auto index = std::size_t(set - diagrams.cases.begin());
+        const auto seen = std::find_if(out.begin(), out.end(),
+                                       [&](const SetOfChecks& s) { return s.set == index; });
+        if (seen != out.end())
+            seen->checks.push_back(k);
+        else
+            out.push_back({index, {k}});
+    }
+    return out;
 }
 
 std::vector<LoadCaseDiagrams> transomCases(const LimitStateResult& r) {

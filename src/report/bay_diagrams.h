@@ -48,6 +48,16 @@ BayDiagrams bayDiagrams(const BayOutcome& run);
 BayDiagrams bayDiagrams(const BayDocument& bay, const NumberFormat& fmt,
                         const Catalogue* catalogue = nullptr);
 
+// The mullion's sets that limit-state checks came from, each with those checks (indices into
+// the result's checks), in the order of the checks: every such check's E_d is an extreme of
+// its set's figure.
+struct SetOfChecks {
+    std::size_t set = 0;
+    std::vector<int> checks;
+};
+std::vector<SetOfChecks> mullionSetsOfChecks(const BayDiagrams& diagrams,
+                                             const LimitStateResult& r);
+
 // The transom's sets of a limit-state result: strong axis, weak axis; none without a transom.
 std::vector<LoadCaseDiagrams> transomCases(const LimitStateResult& r);
 

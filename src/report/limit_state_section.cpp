@@ -12,6 +12,8 @@ namespace {
 // Apart from the groups of the sections before, which count up from 1.
 constexpr int kFirstCheckGroup = 1000;
 constexpr int kFirstTransomFigureGroup = 2000;
+constexpr int kFirstMullionFigureGroup = 3000;
+constexpr int kFirstAnchorGroup = 4000;
 
 // A minus sign, not a hyphen, before a negative number, as the rest of the report prints.
 std::string minus(std::string s) {
@@ -93,6 +95,32 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
         for (std::size_t i = first; i < blocks.size(); ++i)
             blocks[i].keep = kFirstCheckGroup + k;
     }
+    // The mullion as the checks analysed it, under each combination a check came from: the
+    // allowable basis' figure above is the closed-form beam under the run's own load.
+    const BayDiagrams drawn = bayDiagrams(bay.run);
+    if (const std::vector<SetOfChecks> sets = mullionSetsOfChecks(drawn, r); !sets.empty()) {
+        blocks.push_back(
+            makeBlock(BlockKind::Heading, say(Message::ReportHeadingLimitStateDiagrams, lang)));
+        for (const SetOfChecks& s : sets) {
+            const LoadCaseDiagrams& set = drawn.cases[s.set];
+            std::string checks;
+            for (const int k : s.checks)
+                checks += (checks.empty() ? "" : ", ") + t.checks[std::size_t(k)].check;
+            const std::size_t first = blocks.size();
+            blocks.push_back(makeBlock(
+                BlockKind::Text,
+                say(Message::DiagramCombinationBasis, lang,
+                    {loadCaseName(set, factors, lang, fmt), checkNumberText(set.input.q_kNm, fmt),
+                     checkNumberText(set.input.beam.EI_kNm2, fmt), checks})));
+            Block b = makeBlock(BlockKind::Diagrams);
+            b.drawn = set.diagrams;
+            b.language = lang;
+            b.format = fmt;
+            blocks.push_back(std::move(b));
+            for (std::size_t i = first; i < blocks.size(); ++i)
+                blocks[i].keep = kFirstMullionFigureGroup + int(s.set);
+        }
+    }
     // The transom's diagrams after its checks, from the loads they took.
     if (const std::vector<LoadCaseDiagrams> transom = transomCases(r); !transom.empty()) {
         blocks.push_back(
@@ -113,12 +141,18 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
     }
     if (!t.anchorRows.empty()) {
         blocks.push_back(makeBlock(BlockKind::Heading, say(Message::LimitStateAnchors, lang)));
-        for (const std::vector<std::string>& row : t.anchorRows)
+        // The dead loads on a line of their own under the wind's: the unit column is too
+        // narrow for them.
+        for (std::size_t i = 0; i < t.anchorRows.size(); ++i) {
+            const std::vector<std::string>& row = t.anchorRows[i];
             blocks.push_back(makeBlock(BlockKind::Row, t.anchorHeader[0] + " " + row[0],
                                        t.anchorHeader[1] + " " + minus(row[1]) + ", " +
-                                           t.anchorHeader[2] + " " + minus(row[2]),
+                                           t.anchorHeader[2] + " " + minus(row[2])));
+            blocks.push_back(makeBlock(BlockKind::Row, "",
                                        t.anchorHeader[3] + " " + minus(row[3]) + ", " +
                                            t.anchorHeader[4] + " " + minus(row[4])));
+            blocks[blocks.size() - 2].keep = blocks.back().keep = kFirstAnchorGroup + int(i);
+        }
     }
     for (const std::string& note : t.notes)
         blocks.push_back(makeBlock(BlockKind::Text, note));

@@ -767,6 +767,12 @@ constexpr Bilingual kMessages[] = {
      "Weak axis: the pane's weight on two setting blocks P = {2} kN at a = {3} m from each "
      "end; moment and shear under {1} G (bending check), deflection under G "
      "(characteristic), E·Iy = {4} kNm²."},
+    {"Διαγράμματα του ορθοστάτη στους συνδυασμούς των ελέγχων",
+     "Diagrams of the mullion under the checks' combinations"},
+    {"{1}: q = {2} kN/m κάθετα στον ορθοστάτη, E·I = {3} kNm², όπως στην ανάλυση των ελέγχων· "
+     "ο συνδυασμός των ελέγχων: {4}.",
+     "{1}: q = {2} kN/m across the mullion, E·I = {3} kNm², as the checks' analysis took it; "
+     "the combination of the checks: {4}."},
 };
 
 static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),

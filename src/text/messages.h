@@ -484,6 +484,9 @@ enum class Message {
     ReportHeadingTransomDiagrams,
     DiagramTransomStrongBasis,  // {1} γQ, {2} E·Ix in kNm²
     DiagramTransomWeakBasis,    // {1} γG,sup, {2} P in kN, {3} a in m, {4} E·Iy in kNm²
+    // The mullion's figures in the report under limit states.
+    ReportHeadingLimitStateDiagrams,
+    DiagramCombinationBasis,  // {1} the combination, {2} q in kN/m, {3} E·I in kNm², {4} checks
 
     Count  // not a sentence: new sentences go above
 };

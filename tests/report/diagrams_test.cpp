@@ -7,6 +7,7 @@
 // the first support the printed R1. Tolerance: the half unit of the two printed decimals plus
 // the difference between the pressure as shown and as typed (the check reads the shown one).
 
+#include "report/bay_diagrams.h"
 #include "report/diagrams.h"
 #include "report/report_bay.h"
 #include "report/report_content.h"
@@ -227,6 +228,121 @@ TEST(DiagramsSvg, WritesTheExtremesOrSaysWhyNot) {
         const std::string M = fixedText(number(bay.shown(Field::RequiredMoment), fmt) / 100.0, fmt);
         EXPECT_NE(svg.find("M = " + M + " kNm"), std::string::npos) << M;
         EXPECT_NE(svg.find("<svg"), std::string::npos);
+    }
+}
+
+// Under limit states the report also draws the mullion as the checks analysed it, once for
+// each combination a mullion check came from: bending, shear and deflection E_d are that
+// figure's largest |M|, |V| and δ. The bending E_d is also worked by hand from the same
+// characteristic line load: two spans M2 = q (L1³ + L2³) / (8 (L1 + L2)) (three-moment
+// equation), fixed ends q L² / 12, one span q L² / 8, times the combination's γQ 1,5 (the
+// glass weight is axial on a vertical mullion, so it adds no moment).
+TEST(LimitStateDiagrams, EachMullionChecksEdIsAnExtremeOfItsFigure) {
+    struct Row {
+        const char* name;
+        BaySeries series;
+        BayStaticSystem system;
+        const char* L1;
+        const char* L2;
+        const char* slope;
+        const char* sk;
+        double handMoment_per_q;  // the largest |M| under q = 1 kN/m, kNm; 0: not worked by hand
+    };
+    const double L1 = 4.0, L2 = 1.2, Lf = 3.0;
+    const std::vector<Row> rows = {
+        {"one span", BaySeries::Veltra, BayStaticSystem::OneSpan, "300", "", "90", "", Lf * Lf / 8},
+        {"two spans 400 + 120", BaySeries::Korin, BayStaticSystem::TwoSpans, "400", "120", "90",
+         "", (L1 * L1 * L1 + L2 * L2 * L2) / (8 * (L1 + L2))},
+        {"fixed ends", BaySeries::Veltra, BayStaticSystem::FixedEnds, "300", "", "90", "",
+         Lf * Lf / 12},
+        {"sloped with snow", BaySeries::Terrax, BayStaticSystem::OneSpan, "250", "", "30", "0.8",
+         0.0},
+    };
+    const NumberFormat fmt = NumberFormat::fromLocale("en_US");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        BayDocument doc;
+        doc.series = row.series;
+        doc.staticSystem = row.system;
+        doc.gridWidthA1_cm = "150";
+        doc.gridWidthA2_cm = "150";
+        doc.spanL1_cm = row.L1;
+        doc.spanL2_cm = row.L2;
+        doc.glazingHeightH1_cm = "100";
+        doc.glazingHeightH2_cm = "200";
+        doc.glassThickness_mm = "10";
+        doc.deflectionDivisor = "200";
+        doc.allowableDeflection_mm = "15";
+        doc.windSource = BayWindSource::TypedPressure;
+        doc.windPressure_kNm2 = "1.25";
+        doc.structureWeight_kNm2 = "0.1";
+        doc.snowHeight_cm = "20";
+        doc.slope_deg = row.slope;
+        doc.groundSnow_kNm2 = row.sk;
+        doc.basis = DesignBasis::LimitStates;
+        doc.language = Language::English;
+        const ReportBay bay = collectBay(row.name, doc, fmt);
+        ASSERT_FALSE(bay.refusal);
+        ASSERT_TRUE(bay.run.limitStates);
+        const LimitStateResult& r = bay.run.limitStates->result;
+        ASSERT_TRUE(r.valid);
+        const BayDiagrams drawn = bayDiagrams(bay.run);
+        const std::vector<SetOfChecks> sets = mullionSetsOfChecks(drawn, r);
+        ASSERT_FALSE(sets.empty());
+
+        // The figures the report draws under its heading, one a set, in the sets' order.
+        const std::vector<Block> blocks = bayBlocks(bay);
+        const std::string heading = say(Message::ReportHeadingLimitStateDiagrams, Language::English);
+        auto at = std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) {
+            return b.kind == BlockKind::Heading && b.a == heading;
+        });
+        ASSERT_NE(at, blocks.end());
+        std::vector<const Block*> figures;
+        for (auto b = at + 1; b != blocks.end() && b->kind != BlockKind::Heading; ++b)
+            if (b->kind == BlockKind::Diagrams)
+                figures.push_back(&*b);
+        ASSERT_EQ(figures.size(), sets.size());
+
+        int mullionChecks = 0, matched = 0, seen = 0;
+        for (int k = 0; k < r.checkCount; ++k)
+            mullionChecks += r.checks[std::size_t(k)].id <= CheckId::MullionDeflection;
+        for (std::size_t s = 0; s < sets.size(); ++s) {
+            ASSERT_TRUE(figures[s]->drawn);
+            const BeamDiagrams& d = *figures[s]->drawn;
+            const auto largestAbs = [&](DiagramKind k) {
+                const DiagramCurve& c = curve(d, k);
+                double v = 0.0;
+                if (c.largest)
+                    v = std::max(v, std::abs(c.largest->value));
+                if (c.smallest)
+                    v = std::max(v, std::abs(c.smallest->value));
+                return v;
+            };
+            for (const int k : sets[s].checks) {
+                const LimitStateCheck& c = r.checks[std::size_t(k)];
+                ++matched;
+                EXPECT_EQ(drawn.cases[sets[s].set].combination, c.combination);
+                double extreme = NAN;
+                if (c.id == CheckId::MullionBending) {
+                    extreme = largestAbs(DiagramKind::Moment);
+                    if (row.handMoment_per_q > 0.0) {
+                        // q_k = b p = 1,5 m · 1,25 kN/m²; the bending combination takes 1,5 W.
+                        EXPECT_NEAR(c.Ed, 1.5 * 1.875 * row.handMoment_per_q, 1e-9);
+                    }
+                } else if (c.id == CheckId::MullionShear) {
+                    extreme = largestAbs(DiagramKind::Shear);
+                } else if (c.id == CheckId::MullionDeflection) {
+                    extreme = largestAbs(DiagramKind::Deflection);
+                } else {
+                    continue;  // an interaction's value, not a single extreme
+                }
+                ++seen;
+                EXPECT_NEAR(extreme, c.Ed, 1e-9 * std::max(1.0, c.Ed)) << k;
+            }
+        }
+        // Bending and deflection are always checked; every mullion check is in one set.
+        EXPECT_GE(seen, 2);
+        EXPECT_EQ(matched, mullionChecks);
     }
 }
 
