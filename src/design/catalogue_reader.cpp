@@ -159,10 +159,9 @@ enum Column : std::size_t {
 };
 
 constexpr std::array<std::string_view, ColumnCount> kColumnNames = {
-    "system", "use",      "code",      "role",         "Ix_cm4",       "e_mm",
-    "Wx_cm3", "Iy_cm4",   "Wy_cm3",    "A_cm2",        "mass_kg_m",    "alloy",
-    "elements", "steel_Ix_cm4", "steel_Wx_cm3", "steel_grade", "from_cm4", "to_cm4",
-    "span_case"};
+    "system",       "use",         "code",     "role",      "Ix_cm4",   "e_mm",     "Wx_cm3",
+    "Iy_cm4",       "Wy_cm3",      "A_cm2",    "mass_kg_m", "alloy",    "elements", "steel_Ix_cm4",
+    "steel_Wx_cm3", "steel_grade", "from_cm4", "to_cm4",    "span_case"};
 
 // The columns of a row's section values, which a band row takes none of.
 constexpr std::array<Column, 12> kSectionColumns = {
@@ -180,6 +179,11 @@ bool plainNumber(std::string_view s) {
         return !d.empty() && d.find_first_not_of("0123456789") == std::string_view::npos;
     };
     return digits(whole) && (dot == std::string_view::npos || digits(fraction));
+}
+
+// A plain number with a minus before it: a number, but not one a section value can be.
+bool negativeNumber(std::string_view s) {
+    return s.size() > 1 && s[0] == '-' && plainNumber(s.substr(1));
 }
 
 // A dimension of an element: a plain number above zero.
@@ -268,7 +272,7 @@ public:
         const std::string_view s = text(c);
         double v = 0.0;
         if (!plainNumber(s)) {
-            fault(c, K::NotANumber, s);
+            fault(c, negativeNumber(s) ? K::NotPositive : K::NotANumber, s);
             return std::nullopt;
         }
         const std::errc ec = std::from_chars(s.data(), s.data() + s.size(), v).ec;
@@ -301,7 +305,7 @@ public:
             return std::nullopt;
         const std::string_view s = text(Ix);
         if (!plainNumber(s)) {
-            fault(Ix, K::NotANumber, s);
+            fault(Ix, negativeNumber(s) ? K::NotPositive : K::NotANumber, s);
             return std::nullopt;
         }
         const std::size_t dot = s.find('.');

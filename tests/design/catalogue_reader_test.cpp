@@ -87,7 +87,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"decimal_comma", rows("S,vertical,M1,mullion,\"10,5\",50,,\n"), K::NotANumber, 2,
                 "Ix_cm4"},
         BadCase{"exponent", rows("S,vertical,M1,mullion,10,5e1,,\n"), K::NotANumber, 2, "e_mm"},
-        BadCase{"negative", rows("S,vertical,M1,mullion,-10,50,,\n"), K::NotANumber, 2, "Ix_cm4"},
+        // A number, but below zero: said so, not "not a number".
+        BadCase{"negative", rows("S,vertical,M1,mullion,-10,50,,\n"), K::NotPositive, 2, "Ix_cm4"},
+        BadCase{"negative_e", rows("S,vertical,M1,mullion,10,-0.5,,\n"), K::NotPositive, 2, "e_mm"},
+        BadCase{"minus_alone", rows("S,vertical,M1,mullion,-,50,,\n"), K::NotANumber, 2, "Ix_cm4"},
         BadCase{"spaces", rows("S,vertical,M1,mullion, 10,50,,\n"), K::NotANumber, 2, "Ix_cm4"},
         BadCase{"nan", rows("S,vertical,M1,mullion,10,nan,,\n"), K::NotANumber, 2, "e_mm"},
         BadCase{"zero_ix", rows("S,vertical,M1,mullion,0.0000,50,,\n"), K::NotPositive, 2,
@@ -129,24 +132,24 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadCase{"wx_and_e", full("vertical,M1,mullion,100,50,20,,,,,,,,,,,\n"), K::BothWxAndE, 2,
                 "Wx_cm3"},
-        BadCase{"neither_wx_nor_e", full("vertical,M1,mullion,100,,,,,,,,,,,,,\n"),
-                K::MissingValue, 2, "e_mm"},
+        BadCase{"neither_wx_nor_e", full("vertical,M1,mullion,100,,,,,,,,,,,,,\n"), K::MissingValue,
+                2, "e_mm"},
         BadCase{"wx_zero", full("vertical,M1,mullion,100,,0,,,,,,,,,,,\n"), K::NotPositive, 2,
                 "Wx_cm3"},
-        BadCase{"mass_negative", full("vertical,M1,mullion,100,50,,,,,-1,,,,,,,\n"),
-                K::NotANumber, 2, "mass_kg_m"},
-        BadCase{"area_infinite", full("vertical,M1,mullion,100,50,,,,inf,,,,,,,,\n"),
-                K::NotANumber, 2, "A_cm2"},
-        BadCase{"iy_out_of_range", full("vertical,M1,mullion,100,50,," + std::string(400, '9') +
-                                        ",,,,,,,,,,\n"),
+        BadCase{"mass_negative", full("vertical,M1,mullion,100,50,,,,,-1,,,,,,,\n"), K::NotPositive,
+                2, "mass_kg_m"},
+        BadCase{"area_infinite", full("vertical,M1,mullion,100,50,,,,inf,,,,,,,,\n"), K::NotANumber,
+                2, "A_cm2"},
+        BadCase{"iy_out_of_range",
+                full("vertical,M1,mullion,100,50,," + std::string(400, '9') + ",,,,,,,,,,\n"),
                 K::TooLarge, 2, "Iy_cm4"},
         // Ix / e would overflow: 1e-301 mm.
-        BadCase{"e_below_a_millionth", full("vertical,M1,mullion,100,0." + std::string(300, '0') +
-                                            "1,,,,,,,,,,,,\n"),
+        BadCase{"e_below_a_millionth",
+                full("vertical,M1,mullion,100,0." + std::string(300, '0') + "1,,,,,,,,,,,,\n"),
                 K::TooSmall, 2, "e_mm"},
         // 3 x 1e308 is not a double.
-        BadCase{"steel_ix_huge", full("vertical,M1,mullion,100,50,,,,,,,,1" +
-                                      std::string(308, '0') + ",4,S235,,\n"),
+        BadCase{"steel_ix_huge",
+                full("vertical,M1,mullion,100,50,,,,,,,,1" + std::string(308, '0') + ",4,S235,,\n"),
                 K::TooLarge, 2, "steel_Ix_cm4"},
         BadCase{"unknown_alloy", full("vertical,M1,mullion,100,50,,,,,,6060 T99,,,,,,\n"),
                 K::UnknownAlloy, 2, "alloy"},
@@ -170,8 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"steel_grade_unknown", full("vertical,M1,mullion,100,50,,,,,,,,20,4,S460,,\n"),
                 K::UnknownSteelGrade, 2, "steel_grade"},
         BadCase{"band_transom_with_mass",
-                full(kGoodMullion + "vertical,T1,transom,,,,,,,2,,,,,,0,10\n"), K::ValueNotTaken,
-                3, "mass_kg_m"},
+                full(kGoodMullion + "vertical,T1,transom,,,,,,,2,,,,,,0,10\n"), K::ValueNotTaken, 3,
+                "mass_kg_m"},
         BadCase{"transoms_mixed",
                 full(kGoodMullion + "vertical,T1,transom,,,,,,,,,,,,,0,10\n"
                                     "vertical,T2,transom,30,,,,,,,,,,,,,\n"),
@@ -184,11 +187,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "\xEF\xBB\xBFuse;code;role;Ix_cm4;e_mm\nvertical;M1;mullion;10,5;50\n",
                 K::NotANumber, 2, "Ix_cm4"},
         BadCase{"too_large", std::string(kMostCatalogueBytes + 1, 'a'), K::FileTooLarge, 0, ""},
-        BadCase{"too_many_rows", [] {
+        BadCase{"too_many_rows",
+                [] {
                     std::string many = "use,code,role,Ix_cm4,e_mm\n";
                     for (std::size_t i = 0; i <= kMostCatalogueRows; ++i)
                         many += "vertical,M" + std::to_string(i) + ",mullion," +
-                             std::to_string(i + 1) + ",50\n";
+                                std::to_string(i + 1) + ",50\n";
                     return many;
                 }(),
                 K::TooManyRows, 0, ""}),
@@ -233,10 +237,10 @@ INSTANTIATE_TEST_SUITE_P(
                                           "vertical,T3,transom,,,,,,,,,,,,,5,20\n"),
                       {{K::TransomKindsMixed, 4}, {K::OverlappingBand, 5}}},
         // The first row with the header's fields sets the use and system the others follow.
-        AllFaultsCase{"short_first_row",
-                      rows("S,vertical,M1,mullion,10,50\n" + kMullion +
-                           "S,vertical,M2,mullion,20,50,,\n"),
-                      {{K::FieldCount, 2}}}),
+        AllFaultsCase{
+            "short_first_row",
+            rows("S,vertical,M1,mullion,10,50\n" + kMullion + "S,vertical,M2,mullion,20,50,,\n"),
+            {{K::FieldCount, 2}}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // A user catalogue: semicolons, a byte-order mark, rows in any order, Wx in place of e,
@@ -246,7 +250,8 @@ TEST(CatalogueReader, ReadsAUserCatalogue) {
         "\xEF\xBB\xBFsystem;use;code;role;Ix_cm4;e_mm;Wx_cm3;mass_kg_m;alloy;elements;"
         "steel_Ix_cm4;steel_Wx_cm3;steel_grade\r\n"
         "\"House; 50\";vertical;B;mullion;200;;40;2.5;EN AW-6063 T6;"
-        "\"web:i:120\xC3\x97" "2.5;flange:o:15x2\";;;\r\n"
+        "\"web:i:120\xC3\x97"
+        "2.5;flange:o:15x2\";;;\r\n"
         "\"House; 50\";vertical;A;mullion;200;;40;2.1;6060 T6;;;;\r\n"
         "\"House; 50\";vertical;C;mullion;100;50;;3;;;40;8;S355\r\n"
         "\"House; 50\";vertical;D;mullion;150;60;;;;;;;\r\n"
