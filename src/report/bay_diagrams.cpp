@@ -96,10 +96,10 @@ std::vector<SetOfChecks> mullionSetsOfChecks(const BayDiagrams& diagrams,
         const LimitStateCheck& c = r.checks[std::size_t(k)];
         if (!isMullionCheck(c.id))
             continue;
-        const auto set = std::find_if(
-            diagrams.cases.begin(), diagrams.cases.end(), [&](const LoadCaseDiagrams& s) {
-                return !s.transom && s.combination == c.combination;
-            });
+        const auto set = std::find_if(diagrams.cases.begin(), diagrams.cases.end(),
+                                      [&](const LoadCaseDiagrams& s) {
+                                          return !s.transom && s.combination == c.combination;
+                                      });
         if (set == diagrams.cases.end())
             continue;
         const auto index = std::size_t(set - diagrams.cases.begin());
@@ -132,7 +132,7 @@ std::string loadCaseName(const LoadCaseDiagrams& set, const PartialFactors& f, L
                          const NumberFormat& fmt) {
     if (set.transom)
         return say(*set.transom == TransomAxis::Strong ? Message::DiagramTransomStrong
-                                                        : Message::DiagramTransomWeak,
+                                                       : Message::DiagramTransomWeak,
                    language);
     return set.combination ? combinationText(*set.combination, f, fmt) : std::string();
 }

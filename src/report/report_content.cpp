@@ -8,9 +8,9 @@
 #include "report/limit_state_section.h"
 #include "report/report_writer.h"
 
+#include "bay/number_text.h"
 #include "design/catalogue.h"
 #include "design/support_reactions.h"
-#include "bay/number_text.h"
 #include "text/messages.h"
 
 #include <algorithm>
@@ -91,9 +91,9 @@ void catalogueRow(Writer& w, const ReportBay& bay, const MullionCheck& m) {
                                 : s.grade == SteelGrade::S275 ? "S275"
                                                               : "S355";
             w.row(w.t(Message::ReportSteelInsert),
-                  "Ix,st = " + w.n(s.ix_cm4) + " cm⁴, Wx,st = " + w.n(s.wx_cm3) + " cm³, " +
-                      grade + "; Ix,eff = " + w.n(m.ix_cm4) + " cm⁴; σst = " +
-                      w.n(m.insert->bending.steelStress_Nmm2) + " N/mm² (" +
+                  "Ix,st = " + w.n(s.ix_cm4) + " cm⁴, Wx,st = " + w.n(s.wx_cm3) + " cm³, " + grade +
+                      "; Ix,eff = " + w.n(m.ix_cm4) +
+                      " cm⁴; σst = " + w.n(m.insert->bending.steelStress_Nmm2) + " N/mm² (" +
                       w.n(m.insert->bending.steelUtilisation * 100.0) + " % fy)");
         }
         return;
@@ -317,6 +317,10 @@ void suggested(Writer& w, const ReportBay& bay) {
     w.heading(Message::ReportHeadingCheck);
     // Both checks with their substituted formulas and verdicts on one page.
     w.beginGroup();
+    // Its verdict may differ from the limit states' (the one-span formula here, the beam
+    // there): say which one decides.
+    if (bay.document.basis == DesignBasis::LimitStates)
+        w.text(w.t(Message::ReportAllowableForComparison));
     const bool terrax = in.series == Series::Terrax;
     const bool fixedEnds = d.spanCase == SpanCase::FixedEnds && !terrax;
     const std::string c = fixedEnds ? "" : "5 · ";

@@ -773,6 +773,10 @@ constexpr Bilingual kMessages[] = {
      "ο συνδυασμός των ελέγχων: {4}.",
      "{1}: q = {2} kN/m across the mullion, E·I = {3} kNm², as the checks' analysis took it; "
      "the combination of the checks: {4}."},
+    {"Έλεγχος επιτρεπόμενων τάσεων, για σύγκριση: το κούφωμα κρίνεται από τους ελέγχους "
+     "οριακών καταστάσεων παρακάτω.",
+     "Allowable-stress check, for comparison: the bay is judged by the limit-state checks "
+     "below."},
 };
 
 static_assert(std::size(kMessages) == static_cast<std::size_t>(Message::Count),

@@ -487,6 +487,7 @@ enum class Message {
     // The mullion's figures in the report under limit states.
     ReportHeadingLimitStateDiagrams,
     DiagramCombinationBasis,  // {1} the combination, {2} q in kN/m, {3} E·I in kNm², {4} checks
+    ReportAllowableForComparison,
 
     Count  // not a sentence: new sentences go above
 };

@@ -7,8 +7,8 @@
 // the first support the printed R1. Tolerance: the half unit of the two printed decimals plus
 // the difference between the pressure as shown and as typed (the check reads the shown one).
 
-#include "report/bay_diagrams.h"
 #include "report/diagrams.h"
+#include "report/bay_diagrams.h"
 #include "report/report_bay.h"
 #include "report/report_content.h"
 #include "report/report_run.h"
@@ -103,10 +103,13 @@ TEST_P(DiagramsTest, ExtremesAreTheNumbersTheReportPrints) {
     ASSERT_FALSE(bay.refusal) << *bay.refusal;
     ASSERT_TRUE(bay.design.mullion);
     const std::vector<Block> blocks = bayBlocks(bay);
-    const auto diagramBlock = std::find_if(blocks.begin(), blocks.end(), [](const Block& b) {
-        return b.kind == BlockKind::Diagrams;
-    });
+    const auto diagramBlock = std::find_if(
+        blocks.begin(), blocks.end(), [](const Block& b) { return b.kind == BlockKind::Diagrams; });
     ASSERT_NE(diagramBlock, blocks.end());
+    // Under the allowable basis its own check decides: no word of comparison.
+    const std::string comparison = say(Message::ReportAllowableForComparison, c.language);
+    EXPECT_TRUE(std::none_of(blocks.begin(), blocks.end(),
+                             [&](const Block& b) { return b.a == comparison; }));
     const BeamDiagrams d = computeDiagrams(diagramBlock->diagram);
     ASSERT_TRUE(d.valid);
     const DiagramCurve& M = curve(d, DiagramKind::Moment);
@@ -159,9 +162,10 @@ TEST_P(DiagramsTest, ExtremesAreTheNumbersTheReportPrints) {
             std::string v = fixedText(e->value, fmt);
             if (v[0] == '-')
                 v = "−" + v.substr(1);
-            const bool found = std::any_of(f.labels.begin(), f.labels.end(), [&](const FigureLabel& l) {
-                return l.text.toStdString().find("= " + v + " ") != std::string::npos;
-            });
+            const bool found =
+                std::any_of(f.labels.begin(), f.labels.end(), [&](const FigureLabel& l) {
+                    return l.text.toStdString().find("= " + v + " ") != std::string::npos;
+                });
             EXPECT_TRUE(found) << v;
         }
     // And no label is struck through by a line of the drawing.
@@ -175,19 +179,19 @@ using BS = BaySeries;
 using SS = BayStaticSystem;
 INSTANTIATE_TEST_SUITE_P(
     Bays, DiagramsTest,
-    ::testing::Values(
-        DiagramCase{"veltra_one_span", BS::Veltra, SS::OneSpan, "300", "", "120", "90", "1.2",
-                    "30", "en_US", Language::English, true, false},
-        DiagramCase{"veltra_one_span_el", BS::Veltra, SS::OneSpan, "420", "", "150", "150",
-                    "0,85", "30", "el_GR", Language::Greek, true, false},
-        DiagramCase{"terrax_sloped", BS::Terrax, SS::OneSpan, "250", "", "100", "100", "1",
-                    "30", "en_US", Language::English, true, false},
-        DiagramCase{"veltra_fixed_ends", BS::Veltra, SS::FixedEnds, "350", "", "120", "120",
-                    "1.4", "30", "en_US", Language::English, false, true},
-        DiagramCase{"korin_two_spans_400_120", BS::Korin, SS::TwoSpans, "400", "120", "120",
-                    "120", "1", "30", "en_US", Language::English, false, true},
-        DiagramCase{"veltra_two_equal_spans", BS::Veltra, SS::TwoSpans, "300", "300", "100",
-                    "100", "0,9", "30", "el_GR", Language::Greek, false, true}),
+    ::testing::Values(DiagramCase{"veltra_one_span", BS::Veltra, SS::OneSpan, "300", "", "120",
+                                  "90", "1.2", "30", "en_US", Language::English, true, false},
+                      DiagramCase{"veltra_one_span_el", BS::Veltra, SS::OneSpan, "420", "", "150",
+                                  "150", "0,85", "30", "el_GR", Language::Greek, true, false},
+                      DiagramCase{"terrax_sloped", BS::Terrax, SS::OneSpan, "250", "", "100", "100",
+                                  "1", "30", "en_US", Language::English, true, false},
+                      DiagramCase{"veltra_fixed_ends", BS::Veltra, SS::FixedEnds, "350", "", "120",
+                                  "120", "1.4", "30", "en_US", Language::English, false, true},
+                      DiagramCase{"korin_two_spans_400_120", BS::Korin, SS::TwoSpans, "400", "120",
+                                  "120", "120", "1", "30", "en_US", Language::English, false, true},
+                      DiagramCase{"veltra_two_equal_spans", BS::Veltra, SS::TwoSpans, "300", "300",
+                                  "100", "100", "0,9", "30", "el_GR", Language::Greek, false,
+                                  true}),
     [](const ::testing::TestParamInfo<DiagramCase>& p) { return p.param.name; });
 
 // File -> Export picture: the SVG holds the extremes as text; a bay that gives no run and a
@@ -196,8 +200,8 @@ TEST(DiagramsSvg, WritesTheExtremesOrSaysWhyNot) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const NumberFormat fmt = NumberFormat::fromLocale("en_US");
-    const DiagramCase one{"svg", BS::Veltra, SS::OneSpan, "300", "", "120", "90", "1.2",
-                          "30", "en_US", Language::English, true, false};
+    const DiagramCase one{"svg", BS::Veltra, SS::OneSpan,       "300", "",   "120", "90", "1.2",
+                          "30",  "en_US",    Language::English, true,  false};
     const ReportBay bay = bayOf(one, fmt);
     ASSERT_FALSE(bay.refusal);
     BayDocument doc = bay.document;
@@ -251,8 +255,8 @@ TEST(LimitStateDiagrams, EachMullionChecksEdIsAnExtremeOfItsFigure) {
     const double L1 = 4.0, L2 = 1.2, Lf = 3.0;
     const std::vector<Row> rows = {
         {"one span", BaySeries::Veltra, BayStaticSystem::OneSpan, "300", "", "90", "", Lf * Lf / 8},
-        {"two spans 400 + 120", BaySeries::Korin, BayStaticSystem::TwoSpans, "400", "120", "90",
-         "", (L1 * L1 * L1 + L2 * L2 * L2) / (8 * (L1 + L2))},
+        {"two spans 400 + 120", BaySeries::Korin, BayStaticSystem::TwoSpans, "400", "120", "90", "",
+         (L1 * L1 * L1 + L2 * L2 * L2) / (8 * (L1 + L2))},
         {"fixed ends", BaySeries::Veltra, BayStaticSystem::FixedEnds, "300", "", "90", "",
          Lf * Lf / 12},
         {"sloped with snow", BaySeries::Terrax, BayStaticSystem::OneSpan, "250", "", "30", "0.8",
@@ -292,11 +296,18 @@ TEST(LimitStateDiagrams, EachMullionChecksEdIsAnExtremeOfItsFigure) {
 
         // The figures the report draws under its heading, one a set, in the sets' order.
         const std::vector<Block> blocks = bayBlocks(bay);
-        const std::string heading = say(Message::ReportHeadingLimitStateDiagrams, Language::English);
+        const std::string heading =
+            say(Message::ReportHeadingLimitStateDiagrams, Language::English);
         auto at = std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) {
             return b.kind == BlockKind::Heading && b.a == heading;
         });
         ASSERT_NE(at, blocks.end());
+        // The allowable check above says it is there for comparison.
+        const std::string comparison =
+            say(Message::ReportAllowableForComparison, Language::English);
+        EXPECT_TRUE(std::any_of(blocks.begin(), at, [&](const Block& b) {
+            return b.kind == BlockKind::Text && b.a == comparison;
+        }));
         std::vector<const Block*> figures;
         for (auto b = at + 1; b != blocks.end() && b->kind != BlockKind::Heading; ++b)
             if (b->kind == BlockKind::Diagrams)
@@ -354,14 +365,14 @@ TEST(SegmentMeetsBox, HandCases) {
         bool meets;
     };
     const std::vector<Row> rows = {
-        {QLineF(0, 0, 40, 40), true},    // diagonal through
-        {QLineF(0, 15, 9, 15), false},   // stops short on the left
-        {QLineF(0, 15, 40, 15), true},   // horizontal through
-        {QLineF(20, 0, 20, 9.9), false}, // stops above
-        {QLineF(15, 12, 16, 13), true},  // wholly inside
-        {QLineF(0, 25, 40, 25), false},  // passes below
-        {QLineF(0, 19, 19, 0), false},   // x + y = 19 passes the corner (10,10) outside
-        {QLineF(0, 21, 21, 0), true},    // x + y = 21 cuts that corner
+        {QLineF(0, 0, 40, 40), true},     // diagonal through
+        {QLineF(0, 15, 9, 15), false},    // stops short on the left
+        {QLineF(0, 15, 40, 15), true},    // horizontal through
+        {QLineF(20, 0, 20, 9.9), false},  // stops above
+        {QLineF(15, 12, 16, 13), true},   // wholly inside
+        {QLineF(0, 25, 40, 25), false},   // passes below
+        {QLineF(0, 19, 19, 0), false},    // x + y = 19 passes the corner (10,10) outside
+        {QLineF(0, 21, 21, 0), true},     // x + y = 21 cuts that corner
     };
     for (const Row& r : rows)
         EXPECT_EQ(segmentMeetsBox(r.s, box), r.meets)
