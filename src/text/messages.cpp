@@ -459,8 +459,10 @@ constexpr Bilingual kMessages[] = {
     {"Η κολώνα {1} επαρκεί σε οριακές καταστάσεις: κρίσιμος έλεγχος {2}, βαθμός εκμετάλλευσης "
      "{3}",
      "Mullion {1} passes the limit states: governing check {2}, utilisation {3}"},
-    {"Η κολώνα {1} επαρκεί με παραδοχές ({4}): κρίσιμος έλεγχος {2}, βαθμός εκμετάλλευσης {3}",
-     "Mullion {1} passes with assumptions ({4}): governing check {2}, utilisation {3}"},
+    // The verdict and the governing check first: a narrow line that cuts the end off still
+    // says them.
+    {"Η κολώνα {1} επαρκεί με παραδοχές: κρίσιμος έλεγχος {2}, βαθμός εκμετάλλευσης {3} ({4})",
+     "Mullion {1} passes with assumptions: governing check {2}, utilisation {3} ({4})"},
     {"Η κολώνα {1} δεν επαρκεί σε οριακές καταστάσεις: {2}, βαθμός εκμετάλλευσης {3}",
      "Mullion {1} fails the limit states: {2}, utilisation {3}"},
     {"Καμία κολώνα του καταλόγου δεν επαρκεί σε οριακές καταστάσεις: η {1} δίνει {2}, βαθμός "
