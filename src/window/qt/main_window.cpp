@@ -331,12 +331,15 @@ void MainWindow::mirrorVerdict() {
     if (!line) {
         m_verdict->clear();
         m_verdict->setAccessibleName(QString());
+        m_verdict->setToolTip(QString());
         return;
     }
     const QString text = fromUtf8(line->text);
     if (m_verdict->text() != text) {
         m_verdict->setText(text);
         m_verdict->setAccessibleName(text);
+        // Two lines may cut a long sentence (what a limit-state pass assumed): all of it here.
+        m_verdict->setToolTip(text);
         // On a screen shorter than the form the line lies below the fold: bring it into view
         // when it says something new.
         m_scroll->ensureWidgetVisible(m_verdict, 0, 8);

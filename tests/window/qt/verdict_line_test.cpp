@@ -93,6 +93,7 @@ TEST_P(VerdictLineWindow, SaysTheVerdictAndWhenItIsOld) {
         << line->text().toStdString();
     EXPECT_TRUE(line->text().contains(w.as<QLineEdit>(C::Text36)->text()));
     EXPECT_EQ(line->accessibleName(), line->text());
+    EXPECT_EQ(line->toolTip(), line->text());
     EXPECT_EQ(line->palette().color(QPalette::WindowText), QColor(0x00, 0x70, 0x00));
     const QColor valueColour = textColour(w.widget(C::Text36));
 
