@@ -113,7 +113,8 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
                     {loadCaseName(set, factors, lang, fmt), checkNumberText(set.input.q_kNm, fmt),
                      checkNumberText(set.input.beam.EI_kNm2, fmt), checks})));
             Block b = makeBlock(BlockKind::Diagrams);
-            b.drawn = set.diagrams;
+            b.picture =
+                std::make_shared<const BlockPicture>(BlockPicture{{}, {}, {}, set.diagrams});
             b.language = lang;
             b.format = fmt;
             blocks.push_back(std::move(b));
@@ -131,7 +132,8 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
             blocks.push_back(makeBlock(BlockKind::Text, loadCaseName(set, factors, lang, fmt)));
             blocks.push_back(makeBlock(BlockKind::Text, transomBasisText(set, lang, fmt)));
             Block b = makeBlock(BlockKind::Diagrams);
-            b.drawn = set.diagrams;
+            b.picture =
+                std::make_shared<const BlockPicture>(BlockPicture{{}, {}, {}, set.diagrams});
             b.language = lang;
             b.format = fmt;
             blocks.push_back(std::move(b));

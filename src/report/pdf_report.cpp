@@ -101,6 +101,8 @@ void PdfReport::addContents() {
 }
 
 void PdfReport::addBay(const std::string& bayName, std::vector<Block> blocks) {
+    // Every bay of a schedule is held until the pages are laid out: without the growth slack.
+    blocks.shrink_to_fit();
     m_layout->bays.push_back({bayName, bayName, std::move(blocks), false});
 }
 
@@ -187,8 +189,8 @@ public:
     void link(QRectF box, int section) {
         // Drawing units to points, from the page's top left.
         const double pt = 72.0 / kResolution;
-        links.push_back({int(pages.size()) - 1, box.left() * pt, box.top() * pt,
-                         box.width() * pt, box.height() * pt, section});
+        links.push_back({int(pages.size()) - 1, box.left() * pt, box.top() * pt, box.width() * pt,
+                         box.height() * pt, section});
     }
     void advance(double extra = 0.0) {
         m_flow.advance(m_lastHeight + extra);
@@ -308,24 +310,27 @@ void place(Placer& pl, const Block& b) {
     }
     case BlockKind::Elevation: {
         const Figure figure =
-            elevationFigure(b.elevation, kRight_mm - kLeft_mm, kElevationHeight_mm).figure;
+            elevationFigure(b.picture->elevation, kRight_mm - kLeft_mm, kElevationHeight_mm).figure;
         const double h = figure.size.height() / kFigureUnitsPerMm;
         pl.op(mm(h + 2.0), [figure](QPainter& p, QRectF box) {
-            paintFigure(p, figure, QRectF(box.topLeft(), QSizeF(box.width(), box.height() - mm(2.0))));
+            paintFigure(p, figure,
+                        QRectF(box.topLeft(), QSizeF(box.width(), box.height() - mm(2.0))));
         });
         break;
     }
     case BlockKind::Diagrams: {
-        const Figure figure = diagramFigure(b.drawn ? *b.drawn : computeDiagrams(b.diagram),
-                                            b.language, b.format, kRight_mm - kLeft_mm);
+        const Figure figure = diagramFigure(
+            b.picture->drawn ? *b.picture->drawn : computeDiagrams(b.picture->diagram), b.language,
+            b.format, kRight_mm - kLeft_mm);
         const double h = figure.size.height() / kFigureUnitsPerMm;
         pl.op(mm(h + 2.0), [figure](QPainter& p, QRectF box) {
-            paintFigure(p, figure, QRectF(box.topLeft(), QSizeF(box.width(), box.height() - mm(2.0))));
+            paintFigure(p, figure,
+                        QRectF(box.topLeft(), QSizeF(box.width(), box.height() - mm(2.0))));
         });
         break;
     }
     case BlockKind::Drawing: {
-        const Figure figure = systemFigure(b.drawing, kRight_mm - kLeft_mm);
+        const Figure figure = systemFigure(b.picture->drawing, kRight_mm - kLeft_mm);
         const double h = figure.size.height() / kFigureUnitsPerMm;
         pl.op(mm(h), [figure](QPainter& p, QRectF box) { paintFigure(p, figure, box); });
         break;
@@ -454,7 +459,7 @@ std::optional<std::string> PdfReport::write(const QString& path) {
                                    QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     pdf->setCreator(qs(l.meta.program));
     pdf->setTitle(qs(say(Message::PackageTitle, language) +
-                    (l.meta.project.empty() ? std::string() : " — " + l.meta.project)));
+                     (l.meta.project.empty() ? std::string() : " — " + l.meta.project)));
 
     // Every section in the order printed: the front, the bays, the refused rows.
     std::vector<const Layout::Section*> sections;

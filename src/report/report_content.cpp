@@ -134,7 +134,8 @@ void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions
     const BayInput& in = bay.input;
     w.heading(Message::ReportHeadingSystem);
     Block picture = makeBlock(BlockKind::Elevation);
-    ElevationInput& e = picture.elevation;
+    auto drawn = std::make_shared<BlockPicture>();
+    ElevationInput& e = drawn->elevation;
     // Lengths in cm, as the caption under the picture says: the grid widths of a narrow
     // elevation leave no room for units.
     const auto cm = [&](const char* symbol, double v) {
@@ -161,10 +162,12 @@ void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions
         e.slope_deg = in.slope_deg;
         e.slopeText = "α = " + w.n(in.slope_deg) + "°";
     }
+    picture.picture = std::move(drawn);
     w.add(std::move(picture));
 
     Block drawing = makeBlock(BlockKind::Drawing);
-    SystemDrawing& s = drawing.drawing;
+    auto system = std::make_shared<BlockPicture>();
+    SystemDrawing& s = system->drawing;
     s.system = in.system;
     s.spanL1_m = in.spanL1_cm / 100.0;
     s.spanL2_m = twoSpans(in) ? in.spanL2_cm / 100.0 : 0.0;
@@ -176,6 +179,7 @@ void pictures(Writer& w, const ReportBay& bay, const SupportReactions& reactions
         s.reactionTexts.push_back("R" + std::to_string(i + 1) + " = " +
                                   w.fixed(reactions.reactions_kN[i]) + " kN");
     s.uplift = reactions.uplift;
+    drawing.picture = std::move(system);
     w.add(std::move(drawing));
     w.text(w.t(Message::ReportPictureCaption));
 }
@@ -368,7 +372,7 @@ void diagrams(Writer& w, const ReportBay& bay) {
     w.text(say(Message::DiagramBasis, bay.language,
                {w.fixed(input.q_kNm), input.hasDeflection ? w.n(input.beam.EI_kNm2) : "—"}));
     Block b = makeBlock(BlockKind::Diagrams);
-    b.diagram = input;
+    b.picture = std::make_shared<const BlockPicture>(BlockPicture{{}, {}, input, std::nullopt});
     b.language = bay.language;
     b.format = bay.fmt();
     w.add(std::move(b));

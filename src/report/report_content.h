@@ -5,6 +5,7 @@
 #include "report/elevation.h"
 #include "report/report_bay.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -37,14 +38,21 @@ enum class BlockKind {
     TocEntry,   // a, with the page of section `link`
 };
 
+struct BlockPicture {
+    ElevationInput elevation;
+    SystemDrawing drawing;
+    DiagramInput diagram;
+    std::optional<BeamDiagrams>
+        drawn;  // diagrams found otherwise (the transom's): drawn as they are
+};
+
 struct Block {
     BlockKind kind = BlockKind::Text;
     std::string a, b, c;
     bool ok = true;
-    ElevationInput elevation;
-    SystemDrawing drawing;
-    DiagramInput diagram;
-    std::optional<BeamDiagrams> drawn;  // diagrams found otherwise (the transom's): drawn as they are
+    // What a picture block draws, apart: a long schedule holds every bay's blocks until its
+    // pages are laid out, and most blocks are lines of text.
+    std::shared_ptr<const BlockPicture> picture;
     Language language = Language::Greek;
     NumberFormat format;
     std::vector<std::string> cells;

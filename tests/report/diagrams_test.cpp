@@ -110,7 +110,8 @@ TEST_P(DiagramsTest, ExtremesAreTheNumbersTheReportPrints) {
     const std::string comparison = say(Message::ReportAllowableForComparison, c.language);
     EXPECT_TRUE(std::none_of(blocks.begin(), blocks.end(),
                              [&](const Block& b) { return b.a == comparison; }));
-    const BeamDiagrams d = computeDiagrams(diagramBlock->diagram);
+    ASSERT_TRUE(diagramBlock->picture);
+    const BeamDiagrams d = computeDiagrams(diagramBlock->picture->diagram);
     ASSERT_TRUE(d.valid);
     const DiagramCurve& M = curve(d, DiagramKind::Moment);
     const DiagramCurve& V = curve(d, DiagramKind::Shear);
@@ -318,8 +319,8 @@ TEST(LimitStateDiagrams, EachMullionChecksEdIsAnExtremeOfItsFigure) {
         for (int k = 0; k < r.checkCount; ++k)
             mullionChecks += r.checks[std::size_t(k)].id <= CheckId::MullionDeflection;
         for (std::size_t s = 0; s < sets.size(); ++s) {
-            ASSERT_TRUE(figures[s]->drawn);
-            const BeamDiagrams& d = *figures[s]->drawn;
+            ASSERT_TRUE(figures[s]->picture && figures[s]->picture->drawn);
+            const BeamDiagrams& d = *figures[s]->picture->drawn;
             const auto largestAbs = [&](DiagramKind k) {
                 const DiagramCurve& c = curve(d, k);
                 double v = 0.0;

@@ -15,8 +15,8 @@
 #include "report/report_bay.h"
 #include "text/messages.h"
 
-#include "design/site_wind.h"
 #include "bay/number_text.h"
+#include "design/site_wind.h"
 
 #include <gtest/gtest.h>
 
@@ -409,13 +409,16 @@ TEST_P(SubstitutedLines, GiveTheirPrintedResults) {
     int evaluated = 0;
     for (const Block& b : bayBlocks(bay)) {
         std::vector<std::string> texts = {b.a, b.b, b.c};
-        const ElevationInput& e = b.elevation;
-        for (const std::string* t : {&e.a1Text, &e.a2Text, &e.l1Text, &e.l2Text, &e.totalText,
-                                     &e.h1Text, &e.h2Text, &e.slopeText})
-            texts.push_back(*t);
-        for (const auto& list : {b.drawing.spanTexts, b.drawing.reactionTexts})
-            texts.insert(texts.end(), list.begin(), list.end());
-        texts.push_back(b.drawing.lineLoad);
+        if (b.picture) {
+            const ElevationInput& e = b.picture->elevation;
+            for (const std::string* t : {&e.a1Text, &e.a2Text, &e.l1Text, &e.l2Text, &e.totalText,
+                                         &e.h1Text, &e.h2Text, &e.slopeText})
+                texts.push_back(*t);
+            const SystemDrawing& s = b.picture->drawing;
+            for (const auto& list : {s.spanTexts, s.reactionTexts})
+                texts.insert(texts.end(), list.begin(), list.end());
+            texts.push_back(s.lineLoad);
+        }
         for (const std::string& t : texts)
             EXPECT_FALSE(hyphenAsMinus(t)) << "a hyphen as minus: " << t;
         // E is printed with its unit beside the formula, in the unit the line takes.

@@ -131,24 +131,34 @@ double trapezoidD(double q, double L, double a, double EI) {
 
 const HandCase kHandCases[] = {
     // One pane 0,8 m high: q = 1 kN/m² · 0,4 m, ramps a = 0,4 m.
-    {"trapezoid", {1.5, 35.0, 1.5, {{0.4, 0.4}}, 0.0, 0.0},
-     1.5 * trapezoidM(0.4, 1.5, 0.4), 1.5 * 0.4 * (1.5 - 0.4) / 2.0,
+    {"trapezoid",
+     {1.5, 35.0, 1.5, {{0.4, 0.4}}, 0.0, 0.0},
+     1.5 * trapezoidM(0.4, 1.5, 0.4),
+     1.5 * 0.4 * (1.5 - 0.4) / 2.0,
      trapezoidD(0.4, 1.5, 0.4, 35.0)},
     // Tall pane: the ramps meet at midspan; the triangle q L² / 12 and q L⁴ / (120 E I).
-    {"triangle", {1.5, 35.0, 1.5, {{0.75, 0.75}}, 0.0, 0.0},
-     1.5 * 0.75 * 1.5 * 1.5 / 12.0, 1.5 * 0.75 * 1.5 / 4.0,
+    {"triangle",
+     {1.5, 35.0, 1.5, {{0.75, 0.75}}, 0.0, 0.0},
+     1.5 * 0.75 * 1.5 * 1.5 / 12.0,
+     1.5 * 0.75 * 1.5 / 4.0,
      0.75 * std::pow(1.5, 4) / (120.0 * 35.0) * 1000.0},
     // Panes above and below: the two superposed.
-    {"two_panes", {1.2, 20.0, 1.5, {{0.5, 0.5}, {0.6, 0.6}}, 0.0, 0.0},
+    {"two_panes",
+     {1.2, 20.0, 1.5, {{0.5, 0.5}, {0.6, 0.6}}, 0.0, 0.0},
      1.5 * (trapezoidM(0.5, 1.2, 0.5) + trapezoidM(0.6, 1.2, 0.6)),
      1.5 * (0.5 * 0.7 + 0.6 * 0.6) / 2.0,
      trapezoidD(0.5, 1.2, 0.5, 20.0) + trapezoidD(0.6, 1.2, 0.6, 20.0)},
-    {"blocks_at_quarter", {1.5, 10.0, 1.35, {}, 0.3, 0.375},
-     1.35 * 0.3 * 0.375, 1.35 * 0.3,
+    {"blocks_at_quarter",
+     {1.5, 10.0, 1.35, {}, 0.3, 0.375},
+     1.35 * 0.3 * 0.375,
+     1.35 * 0.3,
      0.3 * 0.375 * (3.0 * 1.5 * 1.5 - 4.0 * 0.375 * 0.375) / (24.0 * 10.0) * 1000.0},
     // Both blocks at midspan: one load 2P, 2P L / 4 and 2P L³ / (48 E I).
-    {"blocks_at_midspan", {1.5, 10.0, 1.35, {}, 0.3, 0.75},
-     1.35 * 0.6 * 1.5 / 4.0, 1.35 * 0.3, 0.6 * std::pow(1.5, 3) / (48.0 * 10.0) * 1000.0},
+    {"blocks_at_midspan",
+     {1.5, 10.0, 1.35, {}, 0.3, 0.75},
+     1.35 * 0.6 * 1.5 / 4.0,
+     1.35 * 0.3,
+     0.6 * std::pow(1.5, 3) / (48.0 * 10.0) * 1000.0},
 };
 
 class TransomHand : public ::testing::TestWithParam<HandCase> {};
@@ -283,8 +293,7 @@ TEST_P(TransomChecks, TheDiagramsExtremesAreTheChecksNumbers) {
             ++seen;
         } else if (check.id == CheckId::TransomDeflection ||
                    check.id == CheckId::TransomBlockDeflection) {
-            const LoadCaseDiagrams& set =
-                sets[check.id == CheckId::TransomDeflection ? 0 : 1];
+            const LoadCaseDiagrams& set = sets[check.id == CheckId::TransomDeflection ? 0 : 1];
             EXPECT_NEAR(largest(set, DiagramKind::Deflection), check.Ed, 1e-12 * check.Ed);
             // As the figure writes it, two decimals.
             const Figure f = diagramFigure(set.diagrams, Language::Greek, fmt);
@@ -314,11 +323,11 @@ INSTANTIATE_TEST_SUITE_P(Transom, TransomChecks, ::testing::ValuesIn(kCheckCases
 // transom's checks, before the anchors; under the allowable basis neither.
 TEST(TransomDiagrams, FollowTheMullionsInThePanelAndTheChecksInTheReport) {
     const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
-    const CatalogueRead house =
-        readCatalogue("use,code,role,Ix_cm4,e_mm,Wx_cm3,Iy_cm4,Wy_cm3\n"
-                      "vertical,D-1,mullion,900,60,,,\n"
-                      "vertical,T-1,transom,50,,5,10,2\n",
-                      "house.csv");
+    const CatalogueRead house = readCatalogue(
+        "use,code,role,Ix_cm4,e_mm,Wx_cm3,Iy_cm4,Wy_cm3\n"
+        "vertical,D-1,mullion,900,60,,,\n"
+        "vertical,T-1,transom,50,,5,10,2\n",
+        "house.csv");
     ASSERT_TRUE(house.catalogue);
     for (const DesignBasis basis : {DesignBasis::LimitStates, DesignBasis::Allowable}) {
         SCOPED_TRACE(basis == DesignBasis::LimitStates ? "limit states" : "allowable");
@@ -379,9 +388,8 @@ TEST(TransomDiagrams, FollowTheMullionsInThePanelAndTheChecksInTheReport) {
                 figures.push_back(&*b);
         ASSERT_EQ(figures.size(), 2u);
         for (std::size_t k = 0; k < 2; ++k) {
-            ASSERT_TRUE(figures[k]->drawn);
-            const DiagramCurve* w =
-                curveOf(*figures[k]->drawn, DiagramKind::Deflection);
+            ASSERT_TRUE(figures[k]->picture && figures[k]->picture->drawn);
+            const DiagramCurve* w = curveOf(*figures[k]->picture->drawn, DiagramKind::Deflection);
             const DiagramCurve* mine =
                 curveOf(d.cases[std::size_t(mullions) + k].diagrams, DiagramKind::Deflection);
             ASSERT_TRUE(w && mine && w->largest && mine->largest);
