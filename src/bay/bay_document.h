@@ -5,6 +5,8 @@
 #include "bay/project.h"
 #include "bay/tagged_value.h"
 #include "bay/wind_input.h"
+#include "design/bay.h"
+#include "design/catalogue.h"
 #include "design/deflection_criterion.h"
 #include "design/design_basis.h"
 #include "design/limit_state_check.h"
@@ -17,8 +19,6 @@
 
 namespace cw {
 
-enum class BaySeries { None, Veltra, Korin, Terrax };
-enum class BayStaticSystem { None, OneSpan, FixedEnds, TwoSpans };
 // Where the wind pressure in force comes from: a height band, the typed pressure, the
 // typed wind speed, or nowhere yet.
 enum class BayWindSource { None, Band0To8m, Band8To20m, Band20To100m, TypedPressure, WindSpeed };
@@ -44,8 +44,8 @@ struct BayKeptState {
 // Every input a user can set for one bay: the selections, and the texts as typed in the
 // user's notation. A bay file holds one; opening it gives the window back these inputs.
 struct BayDocument {
-    BaySeries series = BaySeries::None;
-    BayStaticSystem staticSystem = BayStaticSystem::None;
+    std::optional<Series> series;  // none until an option is chosen
+    std::optional<StaticSystem> staticSystem;
     std::string gridWidthA1_cm;
     std::string gridWidthA2_cm;
     std::string spanL1_cm;

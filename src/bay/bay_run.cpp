@@ -16,28 +16,11 @@ namespace {
 constexpr std::string_view kStartCappedDeflection = "0";
 constexpr std::string_view kFifteen = "15";
 
-std::optional<Series> seriesOf(BaySeries s) {
-    switch (s) {
-    case BaySeries::Veltra: return Series::Veltra;
-    case BaySeries::Korin: return Series::KorinDalvo;
-    case BaySeries::Terrax: return Series::Terrax;
-    case BaySeries::None: break;
-    }
-    return std::nullopt;
-}
-
-std::optional<StaticSystem> systemOf(const BayDocument& d, BaySeries series) {
-    switch (d.staticSystem) {
-    case BayStaticSystem::OneSpan: return StaticSystem::OneSpan;
-    case BayStaticSystem::TwoSpans: return StaticSystem::TwoSpans;
-    case BayStaticSystem::FixedEnds:
-        // Terrax offers no fixed ends: the option is not there to choose.
-        if (series != BaySeries::Terrax)
-            return StaticSystem::FixedEnds;
-        break;
-    case BayStaticSystem::None: break;
-    }
-    return std::nullopt;
+std::optional<StaticSystem> systemOf(const BayDocument& d, std::optional<Series> series) {
+    // Terrax offers no fixed ends: the option is not there to choose.
+    if (d.staticSystem == StaticSystem::FixedEnds && series == Series::Terrax)
+        return std::nullopt;
+    return d.staticSystem;
 }
 
 std::optional<HeightBand> bandOf(BayWindSource s) {
@@ -168,10 +151,9 @@ std::string siteWindPressureText(double w_kNm2, const NumberFormat& fmt) {
 }
 
 bool readyToRun(const BayDocument& d) {
-    if (d.series == BaySeries::None || d.staticSystem == BayStaticSystem::None ||
-        d.windSource == BayWindSource::None)
+    if (!d.series || !d.staticSystem || d.windSource == BayWindSource::None)
         return false;
-    return !(d.series == BaySeries::Terrax && d.staticSystem == BayStaticSystem::FixedEnds);
+    return !(d.series == Series::Terrax && d.staticSystem == StaticSystem::FixedEnds);
 }
 
 bool BayOutcome::shows(Field f) const {
@@ -192,9 +174,8 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
     in.fmt = &fmt;
     in.language = d.language;
     // A user catalogue stands in for the series option of its use, whatever the document says.
-    const BaySeries series = userCatalogue ? seriesOfUse(userCatalogue->use) : d.series;
-    in.series = seriesOf(series);
-    in.system = systemOf(d, series);
+    in.series = userCatalogue ? seriesOfUse(userCatalogue->use) : d.series;
+    in.system = systemOf(d, in.series);
     in.criterion = d.deflectionCriterion;
     for (const BayDocumentText& slot : bayDocumentTexts())
         in.texts[static_cast<std::size_t>(slot.field)] = d.*slot.text;

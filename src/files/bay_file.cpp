@@ -22,14 +22,15 @@ namespace {
 template <typename E, std::size_t N>
 using NameTable = std::array<std::pair<E, std::string_view>, N>;
 
-constexpr NameTable<BaySeries, 4> kSeriesNames = {{{BaySeries::None, "none"},
-                                                   {BaySeries::Veltra, "veltra"},
-                                                   {BaySeries::Korin, "korin"},
-                                                   {BaySeries::Terrax, "terrax"}}};
-constexpr NameTable<BayStaticSystem, 4> kSystemNames = {{{BayStaticSystem::None, "none"},
-                                                         {BayStaticSystem::OneSpan, "one-span"},
-                                                         {BayStaticSystem::FixedEnds, "fixed-ends"},
-                                                         {BayStaticSystem::TwoSpans, "two-spans"}}};
+constexpr NameTable<std::optional<Series>, 4> kSeriesNames = {{{std::nullopt, "none"},
+                                                               {Series::Veltra, "veltra"},
+                                                               {Series::KorinDalvo, "korin"},
+                                                               {Series::Terrax, "terrax"}}};
+constexpr NameTable<std::optional<StaticSystem>, 4> kSystemNames = {
+    {{std::nullopt, "none"},
+     {StaticSystem::OneSpan, "one-span"},
+     {StaticSystem::FixedEnds, "fixed-ends"},
+     {StaticSystem::TwoSpans, "two-spans"}}};
 constexpr NameTable<BayWindSource, 6> kWindSourceNames = {
     {{BayWindSource::None, "none"},
      {BayWindSource::Band0To8m, "0-8"},

@@ -28,11 +28,11 @@ struct Choice {
     Value value;
 };
 
-constexpr Choice<BaySeries> kSeries[] = {
-    {"veltra", BaySeries::Veltra}, {"korin", BaySeries::Korin}, {"terrax", BaySeries::Terrax}};
-constexpr Choice<BayStaticSystem> kSystems[] = {{"one-span", BayStaticSystem::OneSpan},
-                                                {"fixed-ends", BayStaticSystem::FixedEnds},
-                                                {"two-spans", BayStaticSystem::TwoSpans}};
+constexpr Choice<Series> kSeries[] = {
+    {"veltra", Series::Veltra}, {"korin", Series::KorinDalvo}, {"terrax", Series::Terrax}};
+constexpr Choice<StaticSystem> kSystems[] = {{"one-span", StaticSystem::OneSpan},
+                                             {"fixed-ends", StaticSystem::FixedEnds},
+                                             {"two-spans", StaticSystem::TwoSpans}};
 constexpr Choice<BayWindSource> kBands[] = {{"0-8", BayWindSource::Band0To8m},
                                             {"8-20", BayWindSource::Band8To20m},
                                             {"20-100", BayWindSource::Band20To100m}};
@@ -163,10 +163,10 @@ RowBay bayOfRow(const RowTexts& texts, const NumberFormat& fmt, Language languag
         out.error = refuseChoice(Column::System, text(Column::System), kSystems, language);
         return out;
     }
-    if (d.series == BaySeries::Terrax && *system == BayStaticSystem::FixedEnds) {
+    if (d.series == Series::Terrax && *system == StaticSystem::FixedEnds) {
         // The window offers Terrax no fixed ends: the option is not there to choose.
-        constexpr Choice<BayStaticSystem> kTerraxSystems[] = {
-            {"one-span", BayStaticSystem::OneSpan}, {"two-spans", BayStaticSystem::TwoSpans}};
+        constexpr Choice<StaticSystem> kTerraxSystems[] = {{"one-span", StaticSystem::OneSpan},
+                                                           {"two-spans", StaticSystem::TwoSpans}};
         out.error = refuseChoice(Column::System, text(Column::System), kTerraxSystems, language);
         return out;
     }

@@ -74,34 +74,23 @@ void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCata
     }
     if (chosen) {
         chooseCatalogue(w, std::move(*chosen));
-    } else if (d.series != BaySeries::None) {
-        const Series series = d.series == BaySeries::Veltra  ? Series::Veltra
-                              : d.series == BaySeries::Korin ? Series::KorinDalvo
-                                                             : Series::Terrax;
-        const ControlId option = d.series == BaySeries::Veltra  ? C::Option10
-                                 : d.series == BaySeries::Korin ? C::Option11
-                                                                : C::Option12;
+    } else if (d.series) {
+        const ControlId option = *d.series == Series::Veltra       ? C::Option10
+                                 : *d.series == Series::KorinDalvo ? C::Option11
+                                                                   : C::Option12;
         if (takeOption(w, option)) {
             w.userCatalogue.reset();
-            chooseSeries(w, series);
+            chooseSeries(w, *d.series);
         }
     }
-    const bool terrax = d.series == BaySeries::Terrax;
-    switch (d.staticSystem) {
-    case BayStaticSystem::OneSpan:
-        if (takeOption(w, C::Option9))
-            chooseStaticSystem(w, StaticSystem::OneSpan);
-        break;
-    case BayStaticSystem::TwoSpans:
-        if (takeOption(w, C::Option13))
-            chooseStaticSystem(w, StaticSystem::TwoSpans);
-        break;
-    case BayStaticSystem::FixedEnds:
+    const bool terrax = d.series == Series::Terrax;
+    if (d.staticSystem) {
+        const ControlId option = *d.staticSystem == StaticSystem::OneSpan    ? C::Option9
+                                 : *d.staticSystem == StaticSystem::TwoSpans ? C::Option13
+                                                                             : C::Option14;
         // Terrax offers no fixed ends
-        if (!terrax && takeOption(w, C::Option14))
-            chooseStaticSystem(w, StaticSystem::FixedEnds);
-        break;
-    case BayStaticSystem::None: break;
+        if (!(terrax && *d.staticSystem == StaticSystem::FixedEnds) && takeOption(w, option))
+            chooseStaticSystem(w, *d.staticSystem);
     }
 
     if (d.kept)
@@ -183,18 +172,20 @@ void newBay(Form& f) {
 }
 
 std::string suggestedFileStem(const BayDocument& d) {
+    if (!d.series)
+        return "bay";
     std::string stem;
-    switch (d.series) {
-    case BaySeries::Veltra: stem = "Veltra"; break;
-    case BaySeries::Korin: stem = "Korin"; break;
-    case BaySeries::Terrax: stem = "Terrax"; break;
-    case BaySeries::None: return "bay";
+    switch (*d.series) {
+    case Series::Veltra: stem = "Veltra"; break;
+    case Series::KorinDalvo: stem = "Korin"; break;
+    case Series::Terrax: stem = "Terrax"; break;
     }
-    switch (d.staticSystem) {
-    case BayStaticSystem::OneSpan: stem += "-one-span"; break;
-    case BayStaticSystem::FixedEnds: stem += "-fixed-ends"; break;
-    case BayStaticSystem::TwoSpans: stem += "-two-spans"; break;
-    case BayStaticSystem::None: return stem;
+    if (!d.staticSystem)
+        return stem;
+    switch (*d.staticSystem) {
+    case StaticSystem::OneSpan: stem += "-one-span"; break;
+    case StaticSystem::FixedEnds: stem += "-fixed-ends"; break;
+    case StaticSystem::TwoSpans: stem += "-two-spans"; break;
     }
     std::string span;
     for (const char c : d.spanL1_cm)

@@ -8,14 +8,14 @@ using C = ControlId;
 
 BayDocument documentOf(const WindowState& w) {
     BayDocument d;
-    d.series = w.selected(C::Option10)   ? BaySeries::Veltra
-               : w.selected(C::Option11) ? BaySeries::Korin
-               : w.selected(C::Option12) ? BaySeries::Terrax
-                                         : BaySeries::None;
-    d.staticSystem = w.selected(C::Option9)    ? BayStaticSystem::OneSpan
-                     : w.selected(C::Option14) ? BayStaticSystem::FixedEnds
-                     : w.selected(C::Option13) ? BayStaticSystem::TwoSpans
-                                               : BayStaticSystem::None;
+    d.series = w.selected(C::Option10)   ? Series::Veltra
+               : w.selected(C::Option11) ? Series::KorinDalvo
+               : w.selected(C::Option12) ? std::optional(Series::Terrax)
+                                         : std::nullopt;
+    d.staticSystem = w.selected(C::Option9)    ? StaticSystem::OneSpan
+                     : w.selected(C::Option14) ? StaticSystem::FixedEnds
+                     : w.selected(C::Option13) ? std::optional(StaticSystem::TwoSpans)
+                                               : std::nullopt;
     for (const BayDocumentText& slot : bayDocumentTexts())
         d.*slot.text = w.text(slot.field);
     switch (w.windSource) {

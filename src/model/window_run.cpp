@@ -2,6 +2,7 @@
 
 #include "model/window_run.h"
 
+#include "bay/catalogue_ref.h"
 #include "bay/field_rules.h"
 #include "model/field_controls.h"
 
@@ -35,8 +36,7 @@ std::optional<Series> chosenSeries(const WindowState& w) {
             return s.series;
     // A user catalogue designs as the series option of its use.
     if (w.userCatalogue && w.userCatalogue->catalogue)
-        return w.userCatalogue->catalogue->use == CatalogueUse::Sloped ? Series::Terrax
-                                                                       : Series::Veltra;
+        return seriesOfUse(w.userCatalogue->catalogue->use);
     return std::nullopt;
 }
 

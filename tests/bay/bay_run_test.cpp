@@ -24,12 +24,12 @@ public:
 
     BayDocument next() {
         BayDocument d;
-        d.series = pick<BaySeries>({BaySeries::None, BaySeries::Veltra, BaySeries::Korin,
-                                    BaySeries::Terrax, BaySeries::Veltra, BaySeries::Korin,
-                                    BaySeries::Terrax});
-        d.staticSystem = pick<BayStaticSystem>(
-            {BayStaticSystem::None, BayStaticSystem::OneSpan, BayStaticSystem::TwoSpans,
-             BayStaticSystem::FixedEnds, BayStaticSystem::OneSpan, BayStaticSystem::TwoSpans});
+        d.series = pick<std::optional<Series>>({std::nullopt, Series::Veltra, Series::KorinDalvo,
+                                                Series::Terrax, Series::Veltra, Series::KorinDalvo,
+                                                Series::Terrax});
+        d.staticSystem = pick<std::optional<StaticSystem>>(
+            {std::nullopt, StaticSystem::OneSpan, StaticSystem::TwoSpans, StaticSystem::FixedEnds,
+             StaticSystem::OneSpan, StaticSystem::TwoSpans});
         d.windSource = pick<BayWindSource>(
             {BayWindSource::None, BayWindSource::Band0To8m, BayWindSource::Band8To20m,
              BayWindSource::Band20To100m, BayWindSource::TypedPressure,

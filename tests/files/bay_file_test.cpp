@@ -22,8 +22,8 @@ const NumberFormat kUs{".", "-", "+"};
 
 BayDocument greekTerraxBay() {
     BayDocument doc;
-    doc.series = BaySeries::Terrax;
-    doc.staticSystem = BayStaticSystem::TwoSpans;
+    doc.series = Series::Terrax;
+    doc.staticSystem = StaticSystem::TwoSpans;
     doc.gridWidthA1_cm = "150";
     doc.gridWidthA2_cm = "1,50";
     doc.spanL1_cm = "350,0";
@@ -46,8 +46,8 @@ BayDocument greekTerraxBay() {
 
 BayDocument usVeltraBay() {
     BayDocument doc;
-    doc.series = BaySeries::Veltra;
-    doc.staticSystem = BayStaticSystem::FixedEnds;
+    doc.series = Series::Veltra;
+    doc.staticSystem = StaticSystem::FixedEnds;
     doc.gridWidthA1_cm = "150.25";
     doc.gridWidthA2_cm = "1,50";  // not a number in this notation
     doc.spanL1_cm = "350";
@@ -129,11 +129,12 @@ TEST(BayFileRoundTrip, UsNotationComesBackExactly) {
 }
 
 TEST(BayFileRoundTrip, EveryChoiceOfEveryListComesBack) {
-    for (const BaySeries series :
-         {BaySeries::None, BaySeries::Veltra, BaySeries::Korin, BaySeries::Terrax}) {
-        for (const BayStaticSystem system :
-             {BayStaticSystem::None, BayStaticSystem::OneSpan, BayStaticSystem::FixedEnds,
-              BayStaticSystem::TwoSpans}) {
+    for (const std::optional<Series> series : std::initializer_list<std::optional<Series>>{
+             std::nullopt, Series::Veltra, Series::KorinDalvo, Series::Terrax}) {
+        for (const std::optional<StaticSystem> system :
+             std::initializer_list<std::optional<StaticSystem>>{
+                 std::nullopt, StaticSystem::OneSpan, StaticSystem::FixedEnds,
+                 StaticSystem::TwoSpans}) {
             for (const BayWindSource wind :
                  {BayWindSource::None, BayWindSource::Band0To8m, BayWindSource::Band8To20m,
                   BayWindSource::Band20To100m, BayWindSource::TypedPressure,
@@ -526,7 +527,7 @@ TEST(BayFileProject, ComesBackExactlyAndIsWrittenOnlyWhenNamed) {
             SCOPED_TRACE(row.name);
             BayDocument doc = base;
             doc.project = row.project;
-            const NumberFormat& fmt = base.series == BaySeries::Veltra ? kUs : kGreek;
+            const NumberFormat& fmt = base.series == Series::Veltra ? kUs : kGreek;
             const QByteArray json = bayDocumentToJson(doc, fmt);
             EXPECT_EQ(objectOf(json).contains("project"), !row.project.empty());
             if (row.project.empty()) {

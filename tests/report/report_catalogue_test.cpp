@@ -20,8 +20,8 @@ namespace fs = std::filesystem;
 
 BayDocument bayWithCatalogue(std::string path) {
     BayDocument d;
-    d.series = BaySeries::Veltra;
-    d.staticSystem = BayStaticSystem::OneSpan;
+    d.series = Series::Veltra;
+    d.staticSystem = StaticSystem::OneSpan;
     d.gridWidthA1_cm = "120";
     d.gridWidthA2_cm = "90";
     d.spanL1_cm = "250";

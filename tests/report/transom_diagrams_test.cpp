@@ -323,8 +323,8 @@ TEST(TransomDiagrams, FollowTheMullionsInThePanelAndTheChecksInTheReport) {
     for (const DesignBasis basis : {DesignBasis::LimitStates, DesignBasis::Allowable}) {
         SCOPED_TRACE(basis == DesignBasis::LimitStates ? "limit states" : "allowable");
         BayDocument doc;
-        doc.series = BaySeries::Veltra;
-        doc.staticSystem = BayStaticSystem::OneSpan;
+        doc.series = Series::Veltra;
+        doc.staticSystem = StaticSystem::OneSpan;
         doc.gridWidthA1_cm = "120";
         doc.gridWidthA2_cm = "90";
         doc.spanL1_cm = "300";
