@@ -19,7 +19,7 @@ std::vector<cw::BayDocument> bays(cw::DesignBasis basis) {
         cw::BayDocument d;
         d.series = cw::Series::Veltra;
         d.staticSystem = systems[i % 3];
-        d.windSource = cw::BayWindSource::TypedPressure;
+        d.wind = cw::WindSource::TypedPressure;
         d.windPressure_kNm2 = std::to_string(0.5 + (i % 7) * 0.2);
         d.gridWidthA1_cm = std::to_string(100 + i % 60);
         d.gridWidthA2_cm = std::to_string(90 + i % 50);

@@ -23,30 +23,9 @@ std::optional<StaticSystem> systemOf(const BayDocument& d, std::optional<Series>
     return d.staticSystem;
 }
 
-std::optional<HeightBand> bandOf(BayWindSource s) {
-    switch (s) {
-    case BayWindSource::Band0To8m: return HeightBand::UpTo8m;
-    case BayWindSource::Band8To20m: return HeightBand::UpTo20m;
-    case BayWindSource::Band20To100m: return HeightBand::UpTo100m;
-    default: return std::nullopt;
-    }
-}
-
-WindSource windSourceOf(BayWindSource s) {
-    switch (s) {
-    case BayWindSource::None: break;
-    case BayWindSource::Band0To8m:
-    case BayWindSource::Band8To20m:
-    case BayWindSource::Band20To100m: return WindSource::HeightBand;
-    case BayWindSource::TypedPressure: return WindSource::TypedPressure;
-    case BayWindSource::WindSpeed: return WindSource::WindSpeed;
-    }
-    return WindSource::None;
-}
-
 // The wind load the window kept, restored as it was: no button is pressed again.
 void restoreWind(const BayDocument& d, const BayKeptState& kept, RunInputs& in) {
-    in.windSource = windSourceOf(d.windSource);
+    in.windSource = d.wind.source;
     in.windInput = kept.windInput;
     in.windPressure = kept.pressure;
     in.heightBandLimit = kept.heightBandLimit;
@@ -70,16 +49,16 @@ std::optional<SiteWindApplied> siteWindInForce(const BayKeptState& kept, const R
 // What the pressure or speed button does with the typed value: its refusal, or the pressure
 // in force it leaves for NEXT.
 std::optional<Refusal> takeWind(const BayDocument& d, RunInputs& in) {
-    if (const auto band = bandOf(d.windSource)) {
-        const HeightBandLoad load = heightBandLoad(*band);
+    if (d.wind.source == WindSource::HeightBand && d.wind.band) {
+        const HeightBandLoad load = heightBandLoad(*d.wind.band);
         in.windPressure = TaggedValue::real(load.pressure_kNm2);
         in.heightBandLimit = TaggedValue::int16(load.upperLimit_m);
         in.windSource = WindSource::HeightBand;
         in.windInput = WindInput::Taken;
         return std::nullopt;
     }
-    const bool typed = d.windSource == BayWindSource::TypedPressure;
-    if (!typed && d.windSource != BayWindSource::WindSpeed)
+    const bool typed = d.wind.source == WindSource::TypedPressure;
+    if (!typed && d.wind.source != WindSource::WindSpeed)
         return std::nullopt;
     const Field field = typed ? Field::WindPressure : Field::WindSpeed;
     if (auto refusal =
@@ -151,7 +130,7 @@ std::string siteWindPressureText(double w_kNm2, const NumberFormat& fmt) {
 }
 
 bool readyToRun(const BayDocument& d) {
-    if (!d.series || !d.staticSystem || d.windSource == BayWindSource::None)
+    if (!d.series || !d.staticSystem || d.wind.source == WindSource::None)
         return false;
     return !(d.series == Series::Terrax && d.staticSystem == StaticSystem::FixedEnds);
 }

@@ -20,23 +20,16 @@ namespace {
 
 // The wind load as the window held it when the bay was saved: no button is pressed again, so
 // a pressure field typed over after its button was pressed stays as it was, unread.
-void restoreWind(WindowState& w, BayWindSource source, const BayKeptState& kept) {
-    switch (source) {
-    case BayWindSource::None: w.windSource = WindSource::None; break;
-    case BayWindSource::Band0To8m:
-    case BayWindSource::Band8To20m:
-    case BayWindSource::Band20To100m: w.windSource = WindSource::HeightBand; break;
-    case BayWindSource::TypedPressure: w.windSource = WindSource::TypedPressure; break;
-    case BayWindSource::WindSpeed: w.windSource = WindSource::WindSpeed; break;
-    }
+void restoreWind(WindowState& w, WindSource source, const BayKeptState& kept) {
+    w.windSource = source;
     for (ControlId band : {C::Option1, C::Option2, C::Option3})
         w.unselect(band);
-    switch (kept.bandSelected) {
-    case BayHeightBand::UpTo8m: w.select(C::Option1); break;
-    case BayHeightBand::UpTo20m: w.select(C::Option2); break;
-    case BayHeightBand::UpTo100m: w.select(C::Option3); break;
-    case BayHeightBand::None: break;
-    }
+    if (kept.bandSelected)
+        switch (*kept.bandSelected) {
+        case HeightBand::UpTo8m: w.select(C::Option1); break;
+        case HeightBand::UpTo20m: w.select(C::Option2); break;
+        case HeightBand::UpTo100m: w.select(C::Option3); break;
+        }
     FormState& values = w.values();
     values.windInput = kept.windInput;
     values.windPressure = kept.pressure;
@@ -94,32 +87,29 @@ void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCata
     }
 
     if (d.kept)
-        restoreWind(w, d.windSource, *d.kept);
+        restoreWind(w, d.wind.source, *d.kept);
     else
-        switch (d.windSource) {
-        case BayWindSource::Band0To8m:
-            if (takeOption(w, C::Option1))
-                chooseHeightBand(w, HeightBand::UpTo8m);
+        switch (d.wind.source) {
+        case WindSource::HeightBand:
+            if (d.wind.band) {
+                const ControlId option = *d.wind.band == HeightBand::UpTo8m    ? C::Option1
+                                         : *d.wind.band == HeightBand::UpTo20m ? C::Option2
+                                                                               : C::Option3;
+                if (takeOption(w, option))
+                    chooseHeightBand(w, *d.wind.band);
+            }
             break;
-        case BayWindSource::Band8To20m:
-            if (takeOption(w, C::Option2))
-                chooseHeightBand(w, HeightBand::UpTo20m);
-            break;
-        case BayWindSource::Band20To100m:
-            if (takeOption(w, C::Option3))
-                chooseHeightBand(w, HeightBand::UpTo100m);
-            break;
-        case BayWindSource::TypedPressure:
+        case WindSource::TypedPressure:
             w.write(Field::WindPressure, d.windPressure_kNm2);
             w.setFocus(C::Command2);
             takeTypedPressure(w);
             break;
-        case BayWindSource::WindSpeed:
+        case WindSource::WindSpeed:
             w.write(Field::WindSpeed, d.windSpeed_kmh);
             w.setFocus(C::Command4);
             takeWindSpeed(w);
             break;
-        case BayWindSource::None: break;
+        case WindSource::None: break;
         }
     for (const BayDocumentText& slot : bayDocumentTexts())
         w.write(slot.field, d.*slot.text);

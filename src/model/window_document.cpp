@@ -18,16 +18,11 @@ BayDocument documentOf(const WindowState& w) {
                                                : std::nullopt;
     for (const BayDocumentText& slot : bayDocumentTexts())
         d.*slot.text = w.text(slot.field);
-    switch (w.windSource) {
-    case WindSource::HeightBand:
-        d.windSource = w.selected(C::Option1)   ? BayWindSource::Band0To8m
-                       : w.selected(C::Option2) ? BayWindSource::Band8To20m
-                                                : BayWindSource::Band20To100m;
-        break;
-    case WindSource::TypedPressure: d.windSource = BayWindSource::TypedPressure; break;
-    case WindSource::WindSpeed: d.windSource = BayWindSource::WindSpeed; break;
-    case WindSource::None: d.windSource = BayWindSource::None; break;
-    }
+    d.wind = w.windSource;
+    if (w.windSource == WindSource::HeightBand)
+        d.wind = w.selected(C::Option1)   ? HeightBand::UpTo8m
+                 : w.selected(C::Option2) ? HeightBand::UpTo20m
+                                          : HeightBand::UpTo100m;
     d.language = w.languageShowing();
     d.deflectionCriterion = w.criterion;
     d.basis = w.basis;
@@ -42,17 +37,17 @@ BayDocument documentOf(const WindowState& w) {
     }
 
     BayKeptState kept;
-    kept.bandSelected = w.selected(C::Option1)   ? BayHeightBand::UpTo8m
-                        : w.selected(C::Option2) ? BayHeightBand::UpTo20m
-                        : w.selected(C::Option3) ? BayHeightBand::UpTo100m
-                                                 : BayHeightBand::None;
+    kept.bandSelected = w.selected(C::Option1)   ? HeightBand::UpTo8m
+                        : w.selected(C::Option2) ? HeightBand::UpTo20m
+                        : w.selected(C::Option3) ? std::optional(HeightBand::UpTo100m)
+                                                 : std::nullopt;
     // The band in force is the one whose limit is kept: a series chosen after it unselects
     // the 8 m option but keeps its pressure.
     if (w.windSource == WindSource::HeightBand && w.form().heightBandLimit.isNumber()) {
         const double limit = w.form().heightBandLimit.numberValue();
-        d.windSource = limit <= 8    ? BayWindSource::Band0To8m
-                       : limit <= 20 ? BayWindSource::Band8To20m
-                                     : BayWindSource::Band20To100m;
+        d.wind = limit <= 8    ? HeightBand::UpTo8m
+                 : limit <= 20 ? HeightBand::UpTo20m
+                               : HeightBand::UpTo100m;
     }
     kept.windInput = w.form().windInput;
     kept.pressure = w.form().windPressure;

@@ -172,9 +172,9 @@ TEST_F(BatchLimitStates, ResultColumnsAreThoseOfTheBayRun) {
         BayDocument d;
         d.series = c.series;
         d.staticSystem = c.system;
-        d.windSource = std::string(c.band) == "0-8"    ? BayWindSource::Band0To8m
-                       : std::string(c.band) == "8-20" ? BayWindSource::Band8To20m
-                                                       : BayWindSource::Band20To100m;
+        d.wind = std::string(c.band) == "0-8"    ? HeightBand::UpTo8m
+                 : std::string(c.band) == "8-20" ? HeightBand::UpTo20m
+                                                 : HeightBand::UpTo100m;
         const std::string a1 = got["A1"], a2 = got["A2"], h1 = got["H1"], h2 = got["H2"];
         d.gridWidthA1_cm = a1;
         d.gridWidthA2_cm = a2;

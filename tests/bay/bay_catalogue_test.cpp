@@ -63,7 +63,7 @@ BayDocument handBay(Series series, StaticSystem system) {
     d.glassThickness_mm = "8";
     d.deflectionDivisor = "200";
     d.allowableDeflection_mm = "15";
-    d.windSource = BayWindSource::TypedPressure;
+    d.wind = WindSource::TypedPressure;
     d.windPressure_kNm2 = "1";
     d.windSpeed_kmh = "0";
     d.structureWeight_kNm2 = "0";

@@ -139,7 +139,7 @@ BayDocument veltraDocument(DesignBasis basis, std::string alloy) {
     BayDocument d;
     d.series = Series::Veltra;
     d.staticSystem = StaticSystem::OneSpan;
-    d.windSource = BayWindSource::TypedPressure;
+    d.wind = WindSource::TypedPressure;
     d.windPressure_kNm2 = "1";
     d.gridWidthA1_cm = "100";
     d.gridWidthA2_cm = "100";

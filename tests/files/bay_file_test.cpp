@@ -33,7 +33,7 @@ BayDocument greekTerraxBay() {
     doc.glassThickness_mm = "10";
     doc.deflectionDivisor = "200";
     doc.allowableDeflection_mm = "1.5";  // not a number under a decimal comma
-    doc.windSource = BayWindSource::TypedPressure;
+    doc.wind = WindSource::TypedPressure;
     doc.windPressure_kNm2 = "0,85";
     doc.windSpeed_kmh = "'120";
     doc.structureWeight_kNm2 = "0,1";
@@ -51,7 +51,7 @@ BayDocument usVeltraBay() {
     doc.gridWidthA1_cm = "150.25";
     doc.gridWidthA2_cm = "1,50";  // not a number in this notation
     doc.spanL1_cm = "350";
-    doc.windSource = BayWindSource::Band8To20m;
+    doc.wind = HeightBand::UpTo20m;
     doc.windSpeed_kmh = "+90.";
     doc.language = Language::Greek;
     return doc;
@@ -82,7 +82,7 @@ TEST(BayFileRoundTrip, AHandWrittenFileOpens) {
 BayDocument greekSiteWindBay() {
     BayDocument doc = greekTerraxBay();
     BayKeptState kept;
-    kept.bandSelected = BayHeightBand::UpTo20m;  // chosen before the pressure button
+    kept.bandSelected = HeightBand::UpTo20m;  // chosen before the pressure button
     kept.windInput = WindInput::Taken;
     kept.pressure = TaggedValue::text("0,891");
     kept.heightBandLimit = TaggedValue::int16(20);
@@ -106,7 +106,7 @@ TEST(BayFileRoundTrip, WhatTheWindowKeepsComesBackInVersionTwo) {
     ASSERT_TRUE(back.document);
     ASSERT_TRUE(back.document->kept);
     const BayKeptState& k = *back.document->kept;
-    EXPECT_EQ(k.bandSelected, BayHeightBand::UpTo20m);
+    EXPECT_EQ(k.bandSelected, HeightBand::UpTo20m);
     EXPECT_EQ(k.windInput, WindInput::Taken);
     EXPECT_EQ(k.pressure, TaggedValue::text("0,891"));
     EXPECT_EQ(k.heightBandLimit, TaggedValue::int16(20));
@@ -135,14 +135,13 @@ TEST(BayFileRoundTrip, EveryChoiceOfEveryListComesBack) {
              std::initializer_list<std::optional<StaticSystem>>{
                  std::nullopt, StaticSystem::OneSpan, StaticSystem::FixedEnds,
                  StaticSystem::TwoSpans}) {
-            for (const BayWindSource wind :
-                 {BayWindSource::None, BayWindSource::Band0To8m, BayWindSource::Band8To20m,
-                  BayWindSource::Band20To100m, BayWindSource::TypedPressure,
-                  BayWindSource::WindSpeed}) {
+            for (const WindChoice wind : std::initializer_list<WindChoice>{
+                     WindSource::None, HeightBand::UpTo8m, HeightBand::UpTo20m,
+                     HeightBand::UpTo100m, WindSource::TypedPressure, WindSource::WindSpeed}) {
                 BayDocument doc;
                 doc.series = series;
                 doc.staticSystem = system;
-                doc.windSource = wind;
+                doc.wind = wind;
                 const BayFileReadResult back =
                     bayDocumentFromJson(bayDocumentToJson(doc, kGreek), kGreek);
                 ASSERT_TRUE(back.document);

@@ -146,7 +146,7 @@ TEST(OpenedBay, ARefusedRunShowsItsMessage) {
     BayDocument d;
     d.series = Series::Veltra;
     d.staticSystem = StaticSystem::OneSpan;
-    d.windSource = BayWindSource::Band0To8m;
+    d.wind = HeightBand::UpTo8m;
     d.gridWidthA1_cm = "120";
     d.deflectionDivisor = "200";
     d.glassThickness_mm = "10";

@@ -58,7 +58,7 @@ ReportBay bayOf(const DiagramCase& c, const NumberFormat& fmt) {
     doc.glassThickness_mm = "10";
     doc.deflectionDivisor = "200";
     doc.allowableDeflection_mm = "15";
-    doc.windSource = BayWindSource::TypedPressure;
+    doc.wind = WindSource::TypedPressure;
     doc.windPressure_kNm2 = c.pressure;
     doc.structureWeight_kNm2 = fmt.decimal == "," ? "0,1" : "0.1";
     doc.snowHeight_cm = "20";
@@ -272,7 +272,7 @@ TEST(LimitStateDiagrams, EachMullionChecksEdIsAnExtremeOfItsFigure) {
         doc.glassThickness_mm = "10";
         doc.deflectionDivisor = "200";
         doc.allowableDeflection_mm = "15";
-        doc.windSource = BayWindSource::TypedPressure;
+        doc.wind = WindSource::TypedPressure;
         doc.windPressure_kNm2 = "1.25";
         doc.structureWeight_kNm2 = "0.1";
         doc.snowHeight_cm = "20";

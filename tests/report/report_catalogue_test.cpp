@@ -30,7 +30,7 @@ BayDocument bayWithCatalogue(std::string path) {
     d.glassThickness_mm = "10";
     d.deflectionDivisor = "200";
     d.allowableDeflection_mm = "15";
-    d.windSource = BayWindSource::Band0To8m;
+    d.wind = HeightBand::UpTo8m;
     d.language = Language::English;
     d.catalogue = CatalogueRef{"house", std::move(path), "0"};
     return d;

@@ -271,7 +271,7 @@ struct EvalCase {
     const char* L2;
     const char* H1;
     const char* H2;
-    BayWindSource wind;
+    WindChoice wind;
     const char* pressure = "";
     const char* speed = "";
     Language language = Language::Greek;
@@ -325,7 +325,7 @@ ReportBay bayOf(const EvalCase& c, const NumberFormat& fmt) {
     doc.glassThickness_mm = "10";
     doc.deflectionDivisor = c.divisor;
     doc.allowableDeflection_mm = c.allowable;
-    doc.windSource = c.wind;
+    doc.wind = c.wind;
     doc.windPressure_kNm2 = inNotation(c.pressure, fmt);
     doc.windSpeed_kmh = inNotation(c.speed, fmt);
     doc.structureWeight_kNm2 = inNotation(c.structureWeight, fmt);
@@ -340,7 +340,7 @@ ReportBay bayOf(const EvalCase& c, const NumberFormat& fmt) {
         const SiteWindOutcome outcome = siteWindPressure(*c.site);
         if (outcome.pressure) {
             site = SiteWindApplied{*c.site, *outcome.pressure};
-            doc.windSource = BayWindSource::TypedPressure;
+            doc.wind = WindSource::TypedPressure;
             doc.windPressure_kNm2 = plainText(outcome.pressure->w_kNm2, fmt, 6);
         }
     }
@@ -457,12 +457,12 @@ const EvalCase kCases[] = {
      .L2 = "",
      .H1 = "100",
      .H2 = "120",
-     .wind = BayWindSource::Band8To20m,
+     .wind = HeightBand::UpTo20m,
      .basis = DesignBasis::LimitStates},
     {"veltra_one_span_band_greek", Series::Veltra, StaticSystem::OneSpan, "120", "90", "300", "",
-     "100", "120", BayWindSource::Band8To20m},
+     "100", "120", HeightBand::UpTo20m},
     {"veltra_hand_checked_H2_200", Series::Veltra, StaticSystem::OneSpan, "120", "90", "300", "",
-     "100", "200", BayWindSource::Band8To20m},
+     "100", "200", HeightBand::UpTo20m},
     {.name = "veltra_fixed_ends_typed_english_point",
      .series = Series::Veltra,
      .system = StaticSystem::FixedEnds,
@@ -472,7 +472,7 @@ const EvalCase kCases[] = {
      .L2 = "",
      .H1 = "100",
      .H2 = "150",
-     .wind = BayWindSource::TypedPressure,
+     .wind = WindSource::TypedPressure,
      .pressure = " 1.125 ",
      .language = Language::English,
      .locale = "en_US",
@@ -486,7 +486,7 @@ const EvalCase kCases[] = {
      .L2 = "300",
      .H1 = "100",
      .H2 = "130",
-     .wind = BayWindSource::WindSpeed,
+     .wind = WindSource::WindSpeed,
      .speed = "120",
      .locale = "en_US"},
     {.name = "veltra_2015_english_comma",
@@ -498,7 +498,7 @@ const EvalCase kCases[] = {
      .L2 = "",
      .H1 = "120",
      .H2 = "100",
-     .wind = BayWindSource::Band20To100m,
+     .wind = HeightBand::UpTo100m,
      .language = Language::English,
      .criterion = DeflectionCriterion::En13830_2015},
     {.name = "veltra_site_wind_english_point",
@@ -510,7 +510,7 @@ const EvalCase kCases[] = {
      .L2 = "",
      .H1 = "100",
      .H2 = "120",
-     .wind = BayWindSource::TypedPressure,
+     .wind = WindSource::TypedPressure,
      .language = Language::English,
      .locale = "en_US",
      .site = siteInput(27, TerrainCategory::II, 20, -1.2, -1.4, 5.25, 0)},
@@ -523,7 +523,7 @@ const EvalCase kCases[] = {
      .L2 = "100",
      .H1 = "100",
      .H2 = "180",
-     .wind = BayWindSource::TypedPressure,
+     .wind = WindSource::TypedPressure,
      .pressure = "1.25",
      .language = Language::English},
     {.name = "korin_short_upper_span_greek",
@@ -535,7 +535,7 @@ const EvalCase kCases[] = {
      .L2 = "50",
      .H1 = "100",
      .H2 = "120",
-     .wind = BayWindSource::Band0To8m},
+     .wind = HeightBand::UpTo8m},
     {.name = "korin_fixed_ends_f_governs_greek_point",
      .series = Series::KorinDalvo,
      .system = StaticSystem::FixedEnds,
@@ -545,7 +545,7 @@ const EvalCase kCases[] = {
      .L2 = "",
      .H1 = "100",
      .H2 = "100",
-     .wind = BayWindSource::TypedPressure,
+     .wind = WindSource::TypedPressure,
      .pressure = "0.6",
      .locale = "en_US",
      .allowable = "8"},
@@ -558,7 +558,7 @@ const EvalCase kCases[] = {
      .L2 = "350",
      .H1 = "100",
      .H2 = "110",
-     .wind = BayWindSource::TypedPressure,
+     .wind = WindSource::TypedPressure,
      .site = siteInput(33, TerrainCategory::IV, 5, -0.8, -1.1, 12, -0.3, 0.9)},
     {.name = "terrax_sloped_greek",
      .series = Series::Terrax,
@@ -569,7 +569,7 @@ const EvalCase kCases[] = {
      .L2 = "",
      .H1 = "100",
      .H2 = "120",
-     .wind = BayWindSource::TypedPressure,
+     .wind = WindSource::TypedPressure,
      .pressure = "0.8",
      .structureWeight = "0.1",
      .snowHeight = "20",
@@ -583,7 +583,7 @@ const EvalCase kCases[] = {
      .L2 = "300",
      .H1 = "100",
      .H2 = "112",
-     .wind = BayWindSource::TypedPressure,
+     .wind = WindSource::TypedPressure,
      .pressure = "1",
      .language = Language::English,
      .locale = "en_US"},
@@ -596,7 +596,7 @@ const EvalCase kCases[] = {
      .L2 = "200",
      .H1 = "100",
      .H2 = "110",
-     .wind = BayWindSource::WindSpeed,
+     .wind = WindSource::WindSpeed,
      .speed = "100"},
     {.name = "terrax_short_upper_span_english_comma",
      .series = Series::Terrax,
@@ -607,7 +607,7 @@ const EvalCase kCases[] = {
      .L2 = "30",
      .H1 = "100",
      .H2 = "120",
-     .wind = BayWindSource::Band8To20m,
+     .wind = HeightBand::UpTo20m,
      .language = Language::English},
 };
 

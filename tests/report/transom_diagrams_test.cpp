@@ -333,7 +333,7 @@ TEST(TransomDiagrams, FollowTheMullionsInThePanelAndTheChecksInTheReport) {
         doc.glassThickness_mm = "10";
         doc.deflectionDivisor = "200";
         doc.allowableDeflection_mm = "15";
-        doc.windSource = BayWindSource::Band8To20m;
+        doc.wind = HeightBand::UpTo20m;
         doc.structureWeight_kNm2 = "0,1";
         doc.snowHeight_cm = "20";
         doc.slope_deg = "90";
