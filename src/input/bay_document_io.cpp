@@ -7,6 +7,7 @@
 #include "input/next_run.h"
 #include "input/selection.h"
 #include "input/wind_load.h"
+#include "model/option_values.h"
 
 #include <string>
 #include <utility>
@@ -22,14 +23,10 @@ namespace {
 // a pressure field typed over after its button was pressed stays as it was, unread.
 void restoreWind(WindowState& w, WindSource source, const BayKeptState& kept) {
     w.windSource = source;
-    for (ControlId band : {C::Option1, C::Option2, C::Option3})
-        w.unselect(band);
+    for (const OptionValue<HeightBand>& band : kHeightBandOptions)
+        w.unselect(band.option);
     if (kept.bandSelected)
-        switch (*kept.bandSelected) {
-        case HeightBand::UpTo8m: w.select(C::Option1); break;
-        case HeightBand::UpTo20m: w.select(C::Option2); break;
-        case HeightBand::UpTo100m: w.select(C::Option3); break;
-        }
+        w.select(optionOf(*kept.bandSelected));
     FormState& values = w.values();
     values.windInput = kept.windInput;
     values.windPressure = kept.pressure;
@@ -68,21 +65,16 @@ void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCata
     if (chosen) {
         chooseCatalogue(w, std::move(*chosen));
     } else if (d.series) {
-        const ControlId option = *d.series == Series::Veltra       ? C::Option10
-                                 : *d.series == Series::KorinDalvo ? C::Option11
-                                                                   : C::Option12;
-        if (takeOption(w, option)) {
+        if (takeOption(w, optionOf(*d.series))) {
             w.userCatalogue.reset();
             chooseSeries(w, *d.series);
         }
     }
     const bool terrax = d.series == Series::Terrax;
     if (d.staticSystem) {
-        const ControlId option = *d.staticSystem == StaticSystem::OneSpan    ? C::Option9
-                                 : *d.staticSystem == StaticSystem::TwoSpans ? C::Option13
-                                                                             : C::Option14;
         // Terrax offers no fixed ends
-        if (!(terrax && *d.staticSystem == StaticSystem::FixedEnds) && takeOption(w, option))
+        if (!(terrax && *d.staticSystem == StaticSystem::FixedEnds) &&
+            takeOption(w, optionOf(*d.staticSystem)))
             chooseStaticSystem(w, *d.staticSystem);
     }
 
@@ -91,13 +83,8 @@ void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCata
     else
         switch (d.wind.source) {
         case WindSource::HeightBand:
-            if (d.wind.band) {
-                const ControlId option = *d.wind.band == HeightBand::UpTo8m    ? C::Option1
-                                         : *d.wind.band == HeightBand::UpTo20m ? C::Option2
-                                                                               : C::Option3;
-                if (takeOption(w, option))
-                    chooseHeightBand(w, *d.wind.band);
-            }
+            if (d.wind.band && takeOption(w, optionOf(*d.wind.band)))
+                chooseHeightBand(w, *d.wind.band);
             break;
         case WindSource::TypedPressure:
             w.write(Field::WindPressure, d.windPressure_kNm2);

@@ -2,6 +2,7 @@
 
 #include "bay/catalogue_ref.h"
 #include "input/selection.h"
+#include "model/option_values.h"
 
 namespace cw {
 
@@ -11,9 +12,8 @@ void chooseCatalogue(WindowState& w, ChosenCatalogue chosen) {
     if (!chosen.catalogue)
         return;
     const Series series = seriesOfUse(chosen.catalogue->use);
-    w.unselect(C::Option10);
-    w.unselect(C::Option11);
-    w.unselect(C::Option12);
+    for (const OptionValue<Series>& option : kSeriesOptions)
+        w.unselect(option.option);
     w.userCatalogue = std::move(chosen);
     chooseSeries(w, series);
 }
@@ -23,7 +23,7 @@ void chooseSeriesOptions(WindowState& w) {
         return;
     const Series series = seriesOfUse(w.userCatalogue->catalogue->use);
     w.userCatalogue.reset();
-    w.select(series == Series::Terrax ? C::Option12 : C::Option10);
+    w.select(optionOf(series));
     chooseSeries(w, series);
 }
 

@@ -1,28 +1,19 @@
 #include "model/window_document.h"
 
+#include "model/option_values.h"
 #include "model/window_state.h"
 
 namespace cw {
 
-using C = ControlId;
-
 BayDocument documentOf(const WindowState& w) {
     BayDocument d;
-    d.series = w.selected(C::Option10)   ? Series::Veltra
-               : w.selected(C::Option11) ? Series::KorinDalvo
-               : w.selected(C::Option12) ? std::optional(Series::Terrax)
-                                         : std::nullopt;
-    d.staticSystem = w.selected(C::Option9)    ? StaticSystem::OneSpan
-                     : w.selected(C::Option14) ? StaticSystem::FixedEnds
-                     : w.selected(C::Option13) ? std::optional(StaticSystem::TwoSpans)
-                                               : std::nullopt;
+    d.series = selectedSeriesOption(w);
+    d.staticSystem = selectedSystemOption(w);
     for (const BayDocumentText& slot : bayDocumentTexts())
         d.*slot.text = w.text(slot.field);
     d.wind = w.windSource;
     if (w.windSource == WindSource::HeightBand)
-        d.wind = w.selected(C::Option1)   ? HeightBand::UpTo8m
-                 : w.selected(C::Option2) ? HeightBand::UpTo20m
-                                          : HeightBand::UpTo100m;
+        d.wind = selectedBandOption(w).value_or(HeightBand::UpTo100m);
     d.language = w.languageShowing();
     d.deflectionCriterion = w.criterion;
     d.basis = w.basis;
@@ -37,10 +28,7 @@ BayDocument documentOf(const WindowState& w) {
     }
 
     BayKeptState kept;
-    kept.bandSelected = w.selected(C::Option1)   ? HeightBand::UpTo8m
-                        : w.selected(C::Option2) ? HeightBand::UpTo20m
-                        : w.selected(C::Option3) ? std::optional(HeightBand::UpTo100m)
-                                                 : std::nullopt;
+    kept.bandSelected = selectedBandOption(w);
     // The band in force is the one whose limit is kept: a series chosen after it unselects
     // the 8 m option but keeps its pressure.
     if (w.windSource == WindSource::HeightBand && w.form().heightBandLimit.isNumber()) {
