@@ -13,14 +13,13 @@ namespace {
 
 std::vector<cw::BayDocument> bays(cw::DesignBasis basis) {
     std::vector<cw::BayDocument> out;
-    const cw::BayStaticSystem systems[] = {cw::BayStaticSystem::OneSpan,
-                                           cw::BayStaticSystem::TwoSpans,
-                                           cw::BayStaticSystem::FixedEnds};
+    const cw::StaticSystem systems[] = {cw::StaticSystem::OneSpan, cw::StaticSystem::TwoSpans,
+                                        cw::StaticSystem::FixedEnds};
     for (int i = 0; i < 300; ++i) {
         cw::BayDocument d;
-        d.series = cw::BaySeries::Veltra;
+        d.series = cw::Series::Veltra;
         d.staticSystem = systems[i % 3];
-        d.windSource = cw::BayWindSource::TypedPressure;
+        d.wind = cw::WindSource::TypedPressure;
         d.windPressure_kNm2 = std::to_string(0.5 + (i % 7) * 0.2);
         d.gridWidthA1_cm = std::to_string(100 + i % 60);
         d.gridWidthA2_cm = std::to_string(90 + i % 50);

@@ -187,10 +187,10 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out, b
     const BayOutcome run = runBay(bay.document, m_fmt, catalogue);
     if (!run.completed) {
         std::optional<Column> column;
-        const BayWindSource source = bay.document.windSource;
+        const WindSource source = bay.document.wind.source;
         if (run.windRefusal) {
             // The wind button refused the typed value before the run.
-            column = source == BayWindSource::TypedPressure ? Column::Pressure : Column::Speed;
+            column = source == WindSource::TypedPressure ? Column::Pressure : Column::Speed;
         } else if (run.refusal && run.refusal->field) {
             column = columnOfField(*run.refusal->field, source);
         }

@@ -54,11 +54,11 @@ std::span<const BayDocumentText> bayDocumentTexts() {
 }
 
 bool BayDocument::operator==(const BayDocument& o) const {
-    if (series != o.series || staticSystem != o.staticSystem || windSource != o.windSource ||
+    if (series != o.series || staticSystem != o.staticSystem || wind != o.wind ||
         language != o.language || deflectionCriterion != o.deflectionCriterion ||
         basis != o.basis || alloy != o.alloy || hanging != o.hanging ||
-        groundSnow_kNm2 != o.groundSnow_kNm2 || factors != o.factors ||
-        catalogue != o.catalogue || project != o.project)
+        groundSnow_kNm2 != o.groundSnow_kNm2 || factors != o.factors || catalogue != o.catalogue ||
+        project != o.project)
         return false;
     for (const BayDocumentText& slot : kTexts)
         if (this->*slot.text != o.*slot.text)

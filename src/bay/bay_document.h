@@ -5,10 +5,13 @@
 #include "bay/project.h"
 #include "bay/tagged_value.h"
 #include "bay/wind_input.h"
+#include "design/bay.h"
+#include "design/catalogue.h"
 #include "design/deflection_criterion.h"
 #include "design/design_basis.h"
 #include "design/limit_state_check.h"
 #include "design/site_wind.h"
+#include "design/wind.h"
 #include "text/language.h"
 
 #include <optional>
@@ -17,20 +20,26 @@
 
 namespace cw {
 
-enum class BaySeries { None, Veltra, Korin, Terrax };
-enum class BayStaticSystem { None, OneSpan, FixedEnds, TwoSpans };
-// Where the wind pressure in force comes from: a height band, the typed pressure, the
-// typed wind speed, or nowhere yet.
-enum class BayWindSource { None, Band0To8m, Band8To20m, Band20To100m, TypedPressure, WindSpeed };
-// The height band option selected, which stays selected after a pressure or speed button.
-enum class BayHeightBand { None, UpTo8m, UpTo20m, UpTo100m };
+// Where the wind pressure in force comes from: a height band (and which), the typed pressure,
+// the typed wind speed, or nowhere yet. Either enum converts, so a choice reads as it is made.
+struct WindChoice {
+    WindSource source = WindSource::None;
+    std::optional<HeightBand> band;  // set when the source is a height band
+
+    constexpr WindChoice() = default;
+    constexpr WindChoice(WindSource s) : source(s) {}  // NOLINT(google-explicit-constructor)
+    constexpr WindChoice(HeightBand b)                 // NOLINT(google-explicit-constructor)
+        : source(WindSource::HeightBand), band(b) {}
+    bool operator==(const WindChoice&) const = default;
+};
 
 // What the window keeps besides the inputs above, exactly as it holds it, so that a bay
 // reopens with the pressure in force and the Site wind values it was saved with. A bay file of
 // version 1 (and a schedule's row) has none: its wind load is taken as its button or band
 // would take it, and the limit beside f follows f.
 struct BayKeptState {
-    BayHeightBand bandSelected = BayHeightBand::None;
+    // The height band option selected, which stays selected after a pressure or speed button.
+    std::optional<HeightBand> bandSelected;
     std::optional<WindInput> windInput;
     TaggedValue pressure;         // kN/m2, the pressure kept (a number, or the text taken)
     TaggedValue heightBandLimit;  // m
@@ -44,8 +53,8 @@ struct BayKeptState {
 // Every input a user can set for one bay: the selections, and the texts as typed in the
 // user's notation. A bay file holds one; opening it gives the window back these inputs.
 struct BayDocument {
-    BaySeries series = BaySeries::None;
-    BayStaticSystem staticSystem = BayStaticSystem::None;
+    std::optional<Series> series;  // none until an option is chosen
+    std::optional<StaticSystem> staticSystem;
     std::string gridWidthA1_cm;
     std::string gridWidthA2_cm;
     std::string spanL1_cm;
@@ -55,7 +64,7 @@ struct BayDocument {
     std::string glassThickness_mm;
     std::string deflectionDivisor;
     std::string allowableDeflection_mm;
-    BayWindSource windSource = BayWindSource::None;
+    WindChoice wind;
     std::string windPressure_kNm2;  // the typed pressure, kept whatever the source
     std::string windSpeed_kmh;      // the typed speed, kept whatever the source
     std::string structureWeight_kNm2;

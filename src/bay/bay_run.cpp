@@ -16,54 +16,16 @@ namespace {
 constexpr std::string_view kStartCappedDeflection = "0";
 constexpr std::string_view kFifteen = "15";
 
-std::optional<Series> seriesOf(BaySeries s) {
-    switch (s) {
-    case BaySeries::Veltra: return Series::Veltra;
-    case BaySeries::Korin: return Series::KorinDalvo;
-    case BaySeries::Terrax: return Series::Terrax;
-    case BaySeries::None: break;
-    }
-    return std::nullopt;
-}
-
-std::optional<StaticSystem> systemOf(const BayDocument& d, BaySeries series) {
-    switch (d.staticSystem) {
-    case BayStaticSystem::OneSpan: return StaticSystem::OneSpan;
-    case BayStaticSystem::TwoSpans: return StaticSystem::TwoSpans;
-    case BayStaticSystem::FixedEnds:
-        // Terrax offers no fixed ends: the option is not there to choose.
-        if (series != BaySeries::Terrax)
-            return StaticSystem::FixedEnds;
-        break;
-    case BayStaticSystem::None: break;
-    }
-    return std::nullopt;
-}
-
-std::optional<HeightBand> bandOf(BayWindSource s) {
-    switch (s) {
-    case BayWindSource::Band0To8m: return HeightBand::UpTo8m;
-    case BayWindSource::Band8To20m: return HeightBand::UpTo20m;
-    case BayWindSource::Band20To100m: return HeightBand::UpTo100m;
-    default: return std::nullopt;
-    }
-}
-
-WindSource windSourceOf(BayWindSource s) {
-    switch (s) {
-    case BayWindSource::None: break;
-    case BayWindSource::Band0To8m:
-    case BayWindSource::Band8To20m:
-    case BayWindSource::Band20To100m: return WindSource::HeightBand;
-    case BayWindSource::TypedPressure: return WindSource::TypedPressure;
-    case BayWindSource::WindSpeed: return WindSource::WindSpeed;
-    }
-    return WindSource::None;
+std::optional<StaticSystem> systemOf(const BayDocument& d, std::optional<Series> series) {
+    // Terrax offers no fixed ends: the option is not there to choose.
+    if (d.staticSystem == StaticSystem::FixedEnds && series == Series::Terrax)
+        return std::nullopt;
+    return d.staticSystem;
 }
 
 // The wind load the window kept, restored as it was: no button is pressed again.
 void restoreWind(const BayDocument& d, const BayKeptState& kept, RunInputs& in) {
-    in.windSource = windSourceOf(d.windSource);
+    in.windSource = d.wind.source;
     in.windInput = kept.windInput;
     in.windPressure = kept.pressure;
     in.heightBandLimit = kept.heightBandLimit;
@@ -87,16 +49,16 @@ std::optional<SiteWindApplied> siteWindInForce(const BayKeptState& kept, const R
 // What the pressure or speed button does with the typed value: its refusal, or the pressure
 // in force it leaves for NEXT.
 std::optional<Refusal> takeWind(const BayDocument& d, RunInputs& in) {
-    if (const auto band = bandOf(d.windSource)) {
-        const HeightBandLoad load = heightBandLoad(*band);
+    if (d.wind.source == WindSource::HeightBand && d.wind.band) {
+        const HeightBandLoad load = heightBandLoad(*d.wind.band);
         in.windPressure = TaggedValue::real(load.pressure_kNm2);
         in.heightBandLimit = TaggedValue::int16(load.upperLimit_m);
         in.windSource = WindSource::HeightBand;
         in.windInput = WindInput::Taken;
         return std::nullopt;
     }
-    const bool typed = d.windSource == BayWindSource::TypedPressure;
-    if (!typed && d.windSource != BayWindSource::WindSpeed)
+    const bool typed = d.wind.source == WindSource::TypedPressure;
+    if (!typed && d.wind.source != WindSource::WindSpeed)
         return std::nullopt;
     const Field field = typed ? Field::WindPressure : Field::WindSpeed;
     if (auto refusal =
@@ -168,10 +130,9 @@ std::string siteWindPressureText(double w_kNm2, const NumberFormat& fmt) {
 }
 
 bool readyToRun(const BayDocument& d) {
-    if (d.series == BaySeries::None || d.staticSystem == BayStaticSystem::None ||
-        d.windSource == BayWindSource::None)
+    if (!d.series || !d.staticSystem || d.wind.source == WindSource::None)
         return false;
-    return !(d.series == BaySeries::Terrax && d.staticSystem == BayStaticSystem::FixedEnds);
+    return !(d.series == Series::Terrax && d.staticSystem == StaticSystem::FixedEnds);
 }
 
 bool BayOutcome::shows(Field f) const {
@@ -192,9 +153,8 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
     in.fmt = &fmt;
     in.language = d.language;
     // A user catalogue stands in for the series option of its use, whatever the document says.
-    const BaySeries series = userCatalogue ? seriesOfUse(userCatalogue->use) : d.series;
-    in.series = seriesOf(series);
-    in.system = systemOf(d, series);
+    in.series = userCatalogue ? seriesOfUse(userCatalogue->use) : d.series;
+    in.system = systemOf(d, in.series);
     in.criterion = d.deflectionCriterion;
     for (const BayDocumentText& slot : bayDocumentTexts())
         in.texts[static_cast<std::size_t>(slot.field)] = d.*slot.text;

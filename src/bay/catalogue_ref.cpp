@@ -1,7 +1,5 @@
 #include "bay/catalogue_ref.h"
 
-#include "bay/bay_document.h"
-
 #include <QByteArray>
 #include <QCryptographicHash>
 
@@ -16,8 +14,8 @@ std::string catalogueSha256(std::string_view bytes) {
     return digest.toHex().toStdString();
 }
 
-BaySeries seriesOfUse(CatalogueUse use) {
-    return use == CatalogueUse::Sloped ? BaySeries::Terrax : BaySeries::Veltra;
+Series seriesOfUse(CatalogueUse use) {
+    return use == CatalogueUse::Sloped ? Series::Terrax : Series::Veltra;
 }
 
 CatalogueRef catalogueRefOf(const Catalogue& catalogue, std::string path, std::string_view bytes) {

@@ -11,8 +11,6 @@
 
 namespace cw {
 
-enum class BaySeries;
-
 struct CatalogueRef {
     std::string name;
     std::string path;
@@ -26,7 +24,7 @@ struct CatalogueRef {
 std::string catalogueSha256(std::string_view bytes);
 
 // The series option a catalogue's use stands in for: its fields and static systems.
-BaySeries seriesOfUse(CatalogueUse use);
+Series seriesOfUse(CatalogueUse use);
 
 // A reference to a catalogue read from path with these bytes.
 CatalogueRef catalogueRefOf(const Catalogue& catalogue, std::string path, std::string_view bytes);

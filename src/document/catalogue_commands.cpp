@@ -34,7 +34,8 @@ bool chooseCatalogueFile(WindowState& w, const std::string& path) {
     return true;
 }
 
-CatalogueOfBay findCatalogueOfBay(WindowState& w, const CatalogueRef& ref, BaySeries bayUse) {
+CatalogueOfBay findCatalogueOfBay(WindowState& w, const CatalogueRef& ref,
+                                  std::optional<Series> bayUse) {
     const Language language = w.languageShowing();
     if (w.userCatalogue && w.userCatalogue->ref.sha256 == ref.sha256)
         return {w.userCatalogue};

@@ -30,6 +30,7 @@ struct CatalogueOfBay {
     std::optional<ChosenCatalogue> found;
     bool chosenByUser = false;  // found in a file the user chose in place of the bay's
 };
-CatalogueOfBay findCatalogueOfBay(WindowState& w, const CatalogueRef& ref, BaySeries bayUse);
+CatalogueOfBay findCatalogueOfBay(WindowState& w, const CatalogueRef& ref,
+                                  std::optional<Series> bayUse);
 
 }  // namespace cw

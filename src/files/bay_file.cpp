@@ -22,21 +22,21 @@ namespace {
 template <typename E, std::size_t N>
 using NameTable = std::array<std::pair<E, std::string_view>, N>;
 
-constexpr NameTable<BaySeries, 4> kSeriesNames = {{{BaySeries::None, "none"},
-                                                   {BaySeries::Veltra, "veltra"},
-                                                   {BaySeries::Korin, "korin"},
-                                                   {BaySeries::Terrax, "terrax"}}};
-constexpr NameTable<BayStaticSystem, 4> kSystemNames = {{{BayStaticSystem::None, "none"},
-                                                         {BayStaticSystem::OneSpan, "one-span"},
-                                                         {BayStaticSystem::FixedEnds, "fixed-ends"},
-                                                         {BayStaticSystem::TwoSpans, "two-spans"}}};
-constexpr NameTable<BayWindSource, 6> kWindSourceNames = {
-    {{BayWindSource::None, "none"},
-     {BayWindSource::Band0To8m, "0-8"},
-     {BayWindSource::Band8To20m, "8-20"},
-     {BayWindSource::Band20To100m, "20-100"},
-     {BayWindSource::TypedPressure, "pressure"},
-     {BayWindSource::WindSpeed, "speed"}}};
+constexpr NameTable<std::optional<Series>, 4> kSeriesNames = {{{std::nullopt, "none"},
+                                                               {Series::Veltra, "veltra"},
+                                                               {Series::KorinDalvo, "korin"},
+                                                               {Series::Terrax, "terrax"}}};
+constexpr NameTable<std::optional<StaticSystem>, 4> kSystemNames = {
+    {{std::nullopt, "none"},
+     {StaticSystem::OneSpan, "one-span"},
+     {StaticSystem::FixedEnds, "fixed-ends"},
+     {StaticSystem::TwoSpans, "two-spans"}}};
+constexpr NameTable<WindChoice, 6> kWindSourceNames = {{{WindSource::None, "none"},
+                                                        {HeightBand::UpTo8m, "0-8"},
+                                                        {HeightBand::UpTo20m, "8-20"},
+                                                        {HeightBand::UpTo100m, "20-100"},
+                                                        {WindSource::TypedPressure, "pressure"},
+                                                        {WindSource::WindSpeed, "speed"}}};
 constexpr NameTable<Language, 2> kLanguageNames = {
     {{Language::Greek, "el"}, {Language::English, "en"}}};
 constexpr NameTable<DesignBasis, 2> kBasisNames = {
@@ -46,10 +46,11 @@ constexpr NameTable<Hanging, 2> kHangingNames = {
 constexpr NameTable<DeflectionCriterion, 2> kCriterionNames = {
     {{DeflectionCriterion::En13830_2003, "2003"}, {DeflectionCriterion::En13830_2015, "2015"}}};
 
-constexpr NameTable<BayHeightBand, 4> kHeightBandNames = {{{BayHeightBand::None, "none"},
-                                                           {BayHeightBand::UpTo8m, "0-8"},
-                                                           {BayHeightBand::UpTo20m, "8-20"},
-                                                           {BayHeightBand::UpTo100m, "20-100"}}};
+constexpr NameTable<std::optional<HeightBand>, 4> kHeightBandNames = {
+    {{std::nullopt, "none"},
+     {HeightBand::UpTo8m, "0-8"},
+     {HeightBand::UpTo20m, "8-20"},
+     {HeightBand::UpTo100m, "20-100"}}};
 // "none" stands for a mode not yet set.
 constexpr NameTable<int, 4> kWindInputNames = {{{-1, "none"},
                                                 {int(WindInput::Taken), "taken"},
@@ -426,7 +427,7 @@ QByteArray bayDocumentToJson(const BayDocument& doc, const NumberFormat& fmt) {
     object.insert(qstr(bay_key::kVersion), kBayFileVersion);
     object.insert(qstr(bay_key::kSeries), qstr(nameOf(kSeriesNames, doc.series)));
     object.insert(qstr(bay_key::kStaticSystem), qstr(nameOf(kSystemNames, doc.staticSystem)));
-    object.insert(qstr(bay_key::kWindSource), qstr(nameOf(kWindSourceNames, doc.windSource)));
+    object.insert(qstr(bay_key::kWindSource), qstr(nameOf(kWindSourceNames, doc.wind)));
     object.insert(qstr(bay_key::kLanguage), qstr(nameOf(kLanguageNames, doc.language)));
     object.insert(qstr(bay_key::kDeflectionCriterion),
                   qstr(nameOf(kCriterionNames, doc.deflectionCriterion)));
@@ -528,7 +529,7 @@ BayFileReadResult bayDocumentFromJson(const QByteArray& json, const NumberFormat
     reader.choice(bay_key::kStaticSystem, kSystemNames, doc.staticSystem, false);
     for (const auto& [key, member] : kTextFields)
         reader.text(key, doc.*member);
-    reader.choice(bay_key::kWindSource, kWindSourceNames, doc.windSource, false);
+    reader.choice(bay_key::kWindSource, kWindSourceNames, doc.wind, false);
     reader.choice(bay_key::kLanguage, kLanguageNames, doc.language, false);
     reader.choice(bay_key::kDeflectionCriterion, kCriterionNames, doc.deflectionCriterion, true);
     reader.choice(bay_key::kDesignBasis, kBasisNames, doc.basis, true);

@@ -94,9 +94,6 @@ inline constexpr std::string_view kSiteWind = "siteWind";  // null|{vb0_ms, cdir
 
 // The document lives in the model; the file only reads and writes it.
 using cw::BayDocument;
-using cw::BaySeries;
-using cw::BayStaticSystem;
-using cw::BayWindSource;
 using cw::Language;
 
 enum class BayFileErrorKind {

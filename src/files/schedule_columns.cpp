@@ -28,14 +28,13 @@ struct Choice {
     Value value;
 };
 
-constexpr Choice<BaySeries> kSeries[] = {
-    {"veltra", BaySeries::Veltra}, {"korin", BaySeries::Korin}, {"terrax", BaySeries::Terrax}};
-constexpr Choice<BayStaticSystem> kSystems[] = {{"one-span", BayStaticSystem::OneSpan},
-                                                {"fixed-ends", BayStaticSystem::FixedEnds},
-                                                {"two-spans", BayStaticSystem::TwoSpans}};
-constexpr Choice<BayWindSource> kBands[] = {{"0-8", BayWindSource::Band0To8m},
-                                            {"8-20", BayWindSource::Band8To20m},
-                                            {"20-100", BayWindSource::Band20To100m}};
+constexpr Choice<Series> kSeries[] = {
+    {"veltra", Series::Veltra}, {"korin", Series::KorinDalvo}, {"terrax", Series::Terrax}};
+constexpr Choice<StaticSystem> kSystems[] = {{"one-span", StaticSystem::OneSpan},
+                                             {"fixed-ends", StaticSystem::FixedEnds},
+                                             {"two-spans", StaticSystem::TwoSpans}};
+constexpr Choice<HeightBand> kBands[] = {
+    {"0-8", HeightBand::UpTo8m}, {"8-20", HeightBand::UpTo20m}, {"20-100", HeightBand::UpTo100m}};
 // Spelled as bay files spell them.
 constexpr Choice<DesignBasis> kBases[] = {{"allowable", DesignBasis::Allowable},
                                           {"limit-states", DesignBasis::LimitStates}};
@@ -163,10 +162,10 @@ RowBay bayOfRow(const RowTexts& texts, const NumberFormat& fmt, Language languag
         out.error = refuseChoice(Column::System, text(Column::System), kSystems, language);
         return out;
     }
-    if (d.series == BaySeries::Terrax && *system == BayStaticSystem::FixedEnds) {
+    if (d.series == Series::Terrax && *system == StaticSystem::FixedEnds) {
         // The window offers Terrax no fixed ends: the option is not there to choose.
-        constexpr Choice<BayStaticSystem> kTerraxSystems[] = {
-            {"one-span", BayStaticSystem::OneSpan}, {"two-spans", BayStaticSystem::TwoSpans}};
+        constexpr Choice<StaticSystem> kTerraxSystems[] = {{"one-span", StaticSystem::OneSpan},
+                                                           {"two-spans", StaticSystem::TwoSpans}};
         out.error = refuseChoice(Column::System, text(Column::System), kTerraxSystems, language);
         return out;
     }
@@ -180,16 +179,16 @@ RowBay bayOfRow(const RowTexts& texts, const NumberFormat& fmt, Language languag
         return out;
     }
     if (band) {
-        const auto source = chosen(kBands, text(Column::Band));
-        if (!source) {
+        const auto chosenBand = chosen(kBands, text(Column::Band));
+        if (!chosenBand) {
             out.error = refuseChoice(Column::Band, text(Column::Band), kBands, language);
             return out;
         }
-        d.windSource = *source;
+        d.wind = *chosenBand;
     } else if (pressure) {
-        d.windSource = BayWindSource::TypedPressure;
+        d.wind = WindSource::TypedPressure;
     } else if (speed) {
-        d.windSource = BayWindSource::WindSpeed;
+        d.wind = WindSource::WindSpeed;
     }
     // With no wind load at all, NEXT says so in the window's words.
 
@@ -220,7 +219,7 @@ std::filesystem::path scheduleCataloguePath(std::string_view cell,
     return full.lexically_normal();
 }
 
-std::optional<Column> columnOfField(Field field, BayWindSource windSource) {
+std::optional<Column> columnOfField(Field field, WindSource windSource) {
     switch (field) {
     case Field::GridWidthA1: return Column::A1;
     case Field::GridWidthA2: return Column::A2;
@@ -238,8 +237,8 @@ std::optional<Column> columnOfField(Field field, BayWindSource windSource) {
     case Field::WindPressure:
         // The window names the pressure of the run however it was given.
         switch (windSource) {
-        case BayWindSource::WindSpeed: return Column::Speed;
-        case BayWindSource::TypedPressure: return Column::Pressure;
+        case WindSource::WindSpeed: return Column::Speed;
+        case WindSource::TypedPressure: return Column::Pressure;
         default: return Column::Band;
         }
     default: return std::nullopt;

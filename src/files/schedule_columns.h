@@ -112,6 +112,6 @@ std::filesystem::path scheduleCataloguePath(std::string_view cell,
                                             const std::filesystem::path& scheduleFolder);
 
 // The column a refusal of the window is about, from the field it puts the focus on.
-std::optional<Column> columnOfField(Field field, BayWindSource windSource);
+std::optional<Column> columnOfField(Field field, WindSource windSource);
 
 }  // namespace cw::files

@@ -7,6 +7,7 @@
 #include "input/next_run.h"
 #include "input/selection.h"
 #include "input/wind_load.h"
+#include "model/option_values.h"
 
 #include <string>
 #include <utility>
@@ -20,23 +21,12 @@ namespace {
 
 // The wind load as the window held it when the bay was saved: no button is pressed again, so
 // a pressure field typed over after its button was pressed stays as it was, unread.
-void restoreWind(WindowState& w, BayWindSource source, const BayKeptState& kept) {
-    switch (source) {
-    case BayWindSource::None: w.windSource = WindSource::None; break;
-    case BayWindSource::Band0To8m:
-    case BayWindSource::Band8To20m:
-    case BayWindSource::Band20To100m: w.windSource = WindSource::HeightBand; break;
-    case BayWindSource::TypedPressure: w.windSource = WindSource::TypedPressure; break;
-    case BayWindSource::WindSpeed: w.windSource = WindSource::WindSpeed; break;
-    }
-    for (ControlId band : {C::Option1, C::Option2, C::Option3})
-        w.unselect(band);
-    switch (kept.bandSelected) {
-    case BayHeightBand::UpTo8m: w.select(C::Option1); break;
-    case BayHeightBand::UpTo20m: w.select(C::Option2); break;
-    case BayHeightBand::UpTo100m: w.select(C::Option3); break;
-    case BayHeightBand::None: break;
-    }
+void restoreWind(WindowState& w, WindSource source, const BayKeptState& kept) {
+    w.windSource = source;
+    for (const OptionValue<HeightBand>& band : kHeightBandOptions)
+        w.unselect(band.option);
+    if (kept.bandSelected)
+        w.select(optionOf(*kept.bandSelected));
     FormState& values = w.values();
     values.windInput = kept.windInput;
     values.windPressure = kept.pressure;
@@ -74,63 +64,39 @@ void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCata
     }
     if (chosen) {
         chooseCatalogue(w, std::move(*chosen));
-    } else if (d.series != BaySeries::None) {
-        const Series series = d.series == BaySeries::Veltra  ? Series::Veltra
-                              : d.series == BaySeries::Korin ? Series::KorinDalvo
-                                                             : Series::Terrax;
-        const ControlId option = d.series == BaySeries::Veltra  ? C::Option10
-                                 : d.series == BaySeries::Korin ? C::Option11
-                                                                : C::Option12;
-        if (takeOption(w, option)) {
+    } else if (d.series) {
+        if (takeOption(w, optionOf(*d.series))) {
             w.userCatalogue.reset();
-            chooseSeries(w, series);
+            chooseSeries(w, *d.series);
         }
     }
-    const bool terrax = d.series == BaySeries::Terrax;
-    switch (d.staticSystem) {
-    case BayStaticSystem::OneSpan:
-        if (takeOption(w, C::Option9))
-            chooseStaticSystem(w, StaticSystem::OneSpan);
-        break;
-    case BayStaticSystem::TwoSpans:
-        if (takeOption(w, C::Option13))
-            chooseStaticSystem(w, StaticSystem::TwoSpans);
-        break;
-    case BayStaticSystem::FixedEnds:
+    const bool terrax = d.series == Series::Terrax;
+    if (d.staticSystem) {
         // Terrax offers no fixed ends
-        if (!terrax && takeOption(w, C::Option14))
-            chooseStaticSystem(w, StaticSystem::FixedEnds);
-        break;
-    case BayStaticSystem::None: break;
+        if (!(terrax && *d.staticSystem == StaticSystem::FixedEnds) &&
+            takeOption(w, optionOf(*d.staticSystem)))
+            chooseStaticSystem(w, *d.staticSystem);
     }
 
     if (d.kept)
-        restoreWind(w, d.windSource, *d.kept);
+        restoreWind(w, d.wind.source, *d.kept);
     else
-        switch (d.windSource) {
-        case BayWindSource::Band0To8m:
-            if (takeOption(w, C::Option1))
-                chooseHeightBand(w, HeightBand::UpTo8m);
+        switch (d.wind.source) {
+        case WindSource::HeightBand:
+            if (d.wind.band && takeOption(w, optionOf(*d.wind.band)))
+                chooseHeightBand(w, *d.wind.band);
             break;
-        case BayWindSource::Band8To20m:
-            if (takeOption(w, C::Option2))
-                chooseHeightBand(w, HeightBand::UpTo20m);
-            break;
-        case BayWindSource::Band20To100m:
-            if (takeOption(w, C::Option3))
-                chooseHeightBand(w, HeightBand::UpTo100m);
-            break;
-        case BayWindSource::TypedPressure:
+        case WindSource::TypedPressure:
             w.write(Field::WindPressure, d.windPressure_kNm2);
             w.setFocus(C::Command2);
             takeTypedPressure(w);
             break;
-        case BayWindSource::WindSpeed:
+        case WindSource::WindSpeed:
             w.write(Field::WindSpeed, d.windSpeed_kmh);
             w.setFocus(C::Command4);
             takeWindSpeed(w);
             break;
-        case BayWindSource::None: break;
+        case WindSource::None: break;
         }
     for (const BayDocumentText& slot : bayDocumentTexts())
         w.write(slot.field, d.*slot.text);
@@ -183,18 +149,20 @@ void newBay(Form& f) {
 }
 
 std::string suggestedFileStem(const BayDocument& d) {
+    if (!d.series)
+        return "bay";
     std::string stem;
-    switch (d.series) {
-    case BaySeries::Veltra: stem = "Veltra"; break;
-    case BaySeries::Korin: stem = "Korin"; break;
-    case BaySeries::Terrax: stem = "Terrax"; break;
-    case BaySeries::None: return "bay";
+    switch (*d.series) {
+    case Series::Veltra: stem = "Veltra"; break;
+    case Series::KorinDalvo: stem = "Korin"; break;
+    case Series::Terrax: stem = "Terrax"; break;
     }
-    switch (d.staticSystem) {
-    case BayStaticSystem::OneSpan: stem += "-one-span"; break;
-    case BayStaticSystem::FixedEnds: stem += "-fixed-ends"; break;
-    case BayStaticSystem::TwoSpans: stem += "-two-spans"; break;
-    case BayStaticSystem::None: return stem;
+    if (!d.staticSystem)
+        return stem;
+    switch (*d.staticSystem) {
+    case StaticSystem::OneSpan: stem += "-one-span"; break;
+    case StaticSystem::FixedEnds: stem += "-fixed-ends"; break;
+    case StaticSystem::TwoSpans: stem += "-two-spans"; break;
     }
     std::string span;
     for (const char c : d.spanL1_cm)

@@ -1,26 +1,19 @@
 #include "input/catalogue_choice.h"
 
+#include "bay/catalogue_ref.h"
 #include "input/selection.h"
+#include "model/option_values.h"
 
 namespace cw {
 
 using C = ControlId;
 
-namespace {
-
-Series seriesOf(const Catalogue& catalogue) {
-    return catalogue.use == CatalogueUse::Sloped ? Series::Terrax : Series::Veltra;
-}
-
-}  // namespace
-
 void chooseCatalogue(WindowState& w, ChosenCatalogue chosen) {
     if (!chosen.catalogue)
         return;
-    const Series series = seriesOf(*chosen.catalogue);
-    w.unselect(C::Option10);
-    w.unselect(C::Option11);
-    w.unselect(C::Option12);
+    const Series series = seriesOfUse(chosen.catalogue->use);
+    for (const OptionValue<Series>& option : kSeriesOptions)
+        w.unselect(option.option);
     w.userCatalogue = std::move(chosen);
     chooseSeries(w, series);
 }
@@ -28,9 +21,9 @@ void chooseCatalogue(WindowState& w, ChosenCatalogue chosen) {
 void chooseSeriesOptions(WindowState& w) {
     if (!w.userCatalogue || !w.userCatalogue->catalogue)
         return;
-    const Series series = seriesOf(*w.userCatalogue->catalogue);
+    const Series series = seriesOfUse(w.userCatalogue->catalogue->use);
     w.userCatalogue.reset();
-    w.select(series == Series::Terrax ? C::Option12 : C::Option10);
+    w.select(optionOf(series));
     chooseSeries(w, series);
 }
 

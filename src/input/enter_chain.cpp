@@ -1,7 +1,8 @@
 #include "input/enter_chain.h"
 
-#include "input/deflection_criterion.h"
 #include "bay/field_rules.h"
+#include "input/deflection_criterion.h"
+#include "model/option_values.h"
 
 #include <cmath>
 
@@ -58,9 +59,10 @@ void keyReleasedIn(WindowState& w, ControlId field, int keyCode) {
         break;
     case C::Text2:
         if (enter) {
-            if (w.selected(C::Option9) || w.selected(C::Option14))
+            const std::optional<StaticSystem> system = selectedSystemOption(w);
+            if (system == StaticSystem::OneSpan || system == StaticSystem::FixedEnds)
                 w.moveFocus(Field::GlazingHeightH1);
-            else if (w.selected(C::Option13))
+            else if (system == StaticSystem::TwoSpans)
                 w.moveFocus(Field::SpanL2);
         }
         deflectionFollowsSpan(w);

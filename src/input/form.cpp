@@ -55,15 +55,11 @@ void Form::clickOption(ControlId id) {
         chooseSeries(m_state, *series);
         return;
     }
-    switch (id) {
-    case C::Option9: chooseStaticSystem(m_state, StaticSystem::OneSpan); break;
-    case C::Option13: chooseStaticSystem(m_state, StaticSystem::TwoSpans); break;
-    case C::Option14: chooseStaticSystem(m_state, StaticSystem::FixedEnds); break;
-    case C::Option1: chooseHeightBand(m_state, HeightBand::UpTo8m); break;
-    case C::Option2: chooseHeightBand(m_state, HeightBand::UpTo20m); break;
-    case C::Option3: chooseHeightBand(m_state, HeightBand::UpTo100m); break;
-    default: break;  // the atrium option has no behaviour
-    }
+    if (const std::optional<StaticSystem> system = systemOfOption(id))
+        chooseStaticSystem(m_state, *system);
+    else if (const std::optional<HeightBand> band = bandOfOption(id))
+        chooseHeightBand(m_state, *band);
+    // the atrium option has no behaviour
 }
 
 void Form::clickButton(ControlId id) {

@@ -1,5 +1,6 @@
 #include "input/language.h"
 
+#include "model/option_values.h"
 #include "model/results_panel.h"
 
 namespace cw {
@@ -17,7 +18,7 @@ void showEnglish(WindowState& w) {
             C::Label97,  C::Label86,  C::Label98,  C::Label99,  C::Label100,
             C::Label101, C::Label102, C::Label87,  C::Label103, C::Label104,
             C::Label105, C::Label106, C::Label107, C::Label108, C::Label109});
-    if (w.selected(C::Option12)) {
+    if (w.selected(optionOf(Series::Terrax))) {
         w.hide({C::Label115, C::Label116, C::Label117, C::Label77});
         w.show({C::Text40, C::Text41, C::Text42});
         w.show({C::Label118, C::Label119, C::Label120});
@@ -37,7 +38,7 @@ void showGreek(WindowState& w) {
     w.hide({C::Command11, C::Command14});
     w.show({C::Command15, C::Command16});
     w.hide({C::Command19, C::Command22, C::Command17});
-    if (w.selected(C::Option12)) {
+    if (w.selected(optionOf(Series::Terrax))) {
         w.show({C::Label115, C::Label116, C::Label117, C::Text40, C::Text41, C::Text42});
         w.hide({C::Label118, C::Label119, C::Label120});
     }

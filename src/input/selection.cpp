@@ -1,7 +1,8 @@
 #include "input/selection.h"
 
-#include "model/window_run.h"
 #include "bay/bay_input.h"
+#include "model/option_values.h"
+#include "model/window_run.h"
 
 namespace cw {
 
@@ -9,7 +10,7 @@ using C = ControlId;
 
 void chooseSeries(WindowState& w, Series series) {
     const bool terrax = series == Series::Terrax;
-    w.unselect(C::Option1);
+    w.unselect(optionOf(HeightBand::UpTo8m));
     w.show(C::Image5);
     if (!terrax)
         w.hide({C::Image7, C::Image8});
@@ -17,18 +18,18 @@ void chooseSeries(WindowState& w, Series series) {
     values.seriesChosen = true;
     // The next run labels its results in the language showing, not always in Greek.
     values.language = w.languageShowing();
+    const ControlId fixedEnds = optionOf(StaticSystem::FixedEnds);
     if (terrax)
-        w.hide({C::Option14, C::Label21});
+        w.hide({fixedEnds, C::Label21});
     else
-        w.show({C::Option14, C::Label21});
+        w.show({fixedEnds, C::Label21});
     w.hide(C::Label77);
     if (terrax)
         w.show({C::Label115, C::Label116, C::Label117, C::Text40, C::Text41, C::Text42});
     else
         w.hide({C::Label115, C::Label116, C::Label117, C::Text40, C::Text41, C::Text42});
-    w.unselect(C::Option9);
-    w.unselect(C::Option13);
-    w.unselect(C::Option14);
+    for (const OptionValue<StaticSystem>& option : kSystemOptions)
+        w.unselect(option.option);
     w.hide({C::Command5, C::Command6, C::Command18, C::Command20, C::Command13, C::Command3,
             C::Command12, C::Text4, C::Text7, C::Text2, C::Text13, C::Text10, C::Text12});
 }

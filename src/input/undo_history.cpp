@@ -86,7 +86,7 @@ std::optional<Field> onlyTextChanged(const BayDocument& a, const BayDocument& b)
 }
 
 bool geometryCleared(const BayDocument& before, const BayDocument& after) {
-    if (before.staticSystem == after.staticSystem || before.staticSystem == BayStaticSystem::None)
+    if (before.staticSystem == after.staticSystem || !before.staticSystem)
         return false;
     for (std::string BayDocument::*text :
          {&BayDocument::gridWidthA1_cm, &BayDocument::gridWidthA2_cm, &BayDocument::spanL1_cm,

@@ -6,8 +6,6 @@
 
 namespace cw {
 
-using C = ControlId;
-
 namespace {
 
 bool sameSite(const SiteWindInput& a, const SiteWindInput& b) {
@@ -33,10 +31,7 @@ UsedInputs usedInputsOf(const WindowState& w) {
     UsedInputs in;
     in.series = chosenSeries(w);
     in.system = chosenSystem(w);
-    in.heightBandOption = w.selected(C::Option1)   ? 1
-                          : w.selected(C::Option2) ? 2
-                          : w.selected(C::Option3) ? 3
-                                                   : 0;
+    in.heightBandOption = selectedBandOption(w);
     in.windSource = w.windSource;
     // The pressure button leaves its text to be read by the run; otherwise the run takes
     // the pressure kept (readRun).

@@ -4,6 +4,7 @@
 #include "design/design_basis.h"
 #include "design/limit_state_check.h"
 #include "design/site_wind.h"
+#include "design/wind.h"
 #include "bay/fields.h"
 #include "bay/tagged_value.h"
 
@@ -25,7 +26,7 @@ namespace cw {
 struct UsedInputs {
     std::optional<Series> series;
     std::optional<StaticSystem> system;
-    int heightBandOption = 0;  // 0: none selected; 1, 2, 3: up to 8, 20, 100 m
+    std::optional<HeightBand> heightBandOption;  // the option selected, if any
     WindSource windSource = WindSource::None;
     TaggedValue pressure;         // the pressure the next run takes, kN/m2
     TaggedValue heightBandLimit;  // while the band is in force

@@ -1,33 +1,19 @@
 #include "model/window_document.h"
 
+#include "model/option_values.h"
 #include "model/window_state.h"
 
 namespace cw {
 
-using C = ControlId;
-
 BayDocument documentOf(const WindowState& w) {
     BayDocument d;
-    d.series = w.selected(C::Option10)   ? BaySeries::Veltra
-               : w.selected(C::Option11) ? BaySeries::Korin
-               : w.selected(C::Option12) ? BaySeries::Terrax
-                                         : BaySeries::None;
-    d.staticSystem = w.selected(C::Option9)    ? BayStaticSystem::OneSpan
-                     : w.selected(C::Option14) ? BayStaticSystem::FixedEnds
-                     : w.selected(C::Option13) ? BayStaticSystem::TwoSpans
-                                               : BayStaticSystem::None;
+    d.series = selectedSeriesOption(w);
+    d.staticSystem = selectedSystemOption(w);
     for (const BayDocumentText& slot : bayDocumentTexts())
         d.*slot.text = w.text(slot.field);
-    switch (w.windSource) {
-    case WindSource::HeightBand:
-        d.windSource = w.selected(C::Option1)   ? BayWindSource::Band0To8m
-                       : w.selected(C::Option2) ? BayWindSource::Band8To20m
-                                                : BayWindSource::Band20To100m;
-        break;
-    case WindSource::TypedPressure: d.windSource = BayWindSource::TypedPressure; break;
-    case WindSource::WindSpeed: d.windSource = BayWindSource::WindSpeed; break;
-    case WindSource::None: d.windSource = BayWindSource::None; break;
-    }
+    d.wind = w.windSource;
+    if (w.windSource == WindSource::HeightBand)
+        d.wind = selectedBandOption(w).value_or(HeightBand::UpTo100m);
     d.language = w.languageShowing();
     d.deflectionCriterion = w.criterion;
     d.basis = w.basis;
@@ -42,17 +28,14 @@ BayDocument documentOf(const WindowState& w) {
     }
 
     BayKeptState kept;
-    kept.bandSelected = w.selected(C::Option1)   ? BayHeightBand::UpTo8m
-                        : w.selected(C::Option2) ? BayHeightBand::UpTo20m
-                        : w.selected(C::Option3) ? BayHeightBand::UpTo100m
-                                                 : BayHeightBand::None;
+    kept.bandSelected = selectedBandOption(w);
     // The band in force is the one whose limit is kept: a series chosen after it unselects
     // the 8 m option but keeps its pressure.
     if (w.windSource == WindSource::HeightBand && w.form().heightBandLimit.isNumber()) {
         const double limit = w.form().heightBandLimit.numberValue();
-        d.windSource = limit <= 8    ? BayWindSource::Band0To8m
-                       : limit <= 20 ? BayWindSource::Band8To20m
-                                     : BayWindSource::Band20To100m;
+        d.wind = limit <= 8    ? HeightBand::UpTo8m
+                 : limit <= 20 ? HeightBand::UpTo20m
+                               : HeightBand::UpTo100m;
     }
     kept.windInput = w.form().windInput;
     kept.pressure = w.form().windPressure;

@@ -2,41 +2,19 @@
 
 #include "model/window_run.h"
 
+#include "bay/catalogue_ref.h"
 #include "bay/field_rules.h"
 #include "model/field_controls.h"
+#include "model/option_values.h"
 
 namespace cw {
 
-using C = ControlId;
-
-namespace {
-
-// The window's series options; each series designs with its catalogue (seriesCatalogueFile).
-struct SeriesOption {
-    ControlId option;
-    Series series;
-};
-constexpr SeriesOption kSeriesOptions[] = {{C::Option10, Series::Veltra},
-                                           {C::Option11, Series::KorinDalvo},
-                                           {C::Option12, Series::Terrax}};
-
-}  // namespace
-
-std::optional<Series> seriesOfOption(ControlId option) {
-    for (const SeriesOption& s : kSeriesOptions)
-        if (s.option == option)
-            return s.series;
-    return std::nullopt;
-}
-
 std::optional<Series> chosenSeries(const WindowState& w) {
-    for (const SeriesOption& s : kSeriesOptions)
-        if (w.selected(s.option))
-            return s.series;
+    if (const std::optional<Series> series = selectedSeriesOption(w))
+        return series;
     // A user catalogue designs as the series option of its use.
     if (w.userCatalogue && w.userCatalogue->catalogue)
-        return w.userCatalogue->catalogue->use == CatalogueUse::Sloped ? Series::Terrax
-                                                                       : Series::Veltra;
+        return seriesOfUse(w.userCatalogue->catalogue->use);
     return std::nullopt;
 }
 
@@ -47,13 +25,7 @@ const Catalogue& catalogueOfRun(const WindowState& w, Series series) {
 }
 
 std::optional<StaticSystem> chosenSystem(const WindowState& w) {
-    if (w.selected(C::Option9))
-        return StaticSystem::OneSpan;
-    if (w.selected(C::Option13))
-        return StaticSystem::TwoSpans;
-    if (w.selected(C::Option14))
-        return StaticSystem::FixedEnds;
-    return std::nullopt;
+    return selectedSystemOption(w);
 }
 
 RunInputs inputsOf(const WindowState& w) {

@@ -3,6 +3,7 @@
 #include "bay/bay_input.h"
 #include "bay/field_rules.h"
 #include "model/control_id.h"
+#include "model/option_values.h"
 #include "model/window_state.h"
 
 #include <optional>
@@ -15,8 +16,6 @@ RunInputs inputsOf(const WindowState& w);
 // readRun of the window's inputs. Nothing changes in the window.
 RunRequest readRun(const WindowState& w);
 
-// The series an option button stands for, if it is one of the series options.
-std::optional<Series> seriesOfOption(ControlId option);
 // The series and the static system the option buttons choose, if any.
 std::optional<Series> chosenSeries(const WindowState& w);
 // The catalogue a run of the series designs with: the user's chosen, else the series' own.

@@ -50,7 +50,7 @@ std::string insertCatalogue(const std::string& steelWx, const std::string& grade
            "vertical,T,transom,10,40,1,,,\n";
 }
 
-BayDocument handBay(BaySeries series, BayStaticSystem system) {
+BayDocument handBay(Series series, StaticSystem system) {
     BayDocument d;
     d.series = series;
     d.staticSystem = system;
@@ -63,7 +63,7 @@ BayDocument handBay(BaySeries series, BayStaticSystem system) {
     d.glassThickness_mm = "8";
     d.deflectionDivisor = "200";
     d.allowableDeflection_mm = "15";
-    d.windSource = BayWindSource::TypedPressure;
+    d.wind = WindSource::TypedPressure;
     d.windPressure_kNm2 = "1";
     d.windSpeed_kmh = "0";
     d.structureWeight_kNm2 = "0";
@@ -94,7 +94,7 @@ TEST_P(InsertedMullion, IsCheckedAsItWasSelected) {
     const NumberFormat fmt = NumberFormat::fromLocale("en_US");
     // The document's own series is overridden by the catalogue's use.
     const BayOutcome run =
-        runBay(handBay(BaySeries::Korin, BayStaticSystem::OneSpan), fmt, &*read.catalogue);
+        runBay(handBay(Series::KorinDalvo, StaticSystem::OneSpan), fmt, &*read.catalogue);
     ASSERT_TRUE(run.completed);
     EXPECT_NEAR(run.design.requiredMullionJx_cm4, 100.4464, 1e-4);
     EXPECT_NEAR(run.design.requiredMoment_kNcm, 112.5, 1e-9);
@@ -134,17 +134,17 @@ TEST(UserCatalogueUse, ActsAsTheSeriesOfItsUse) {
     const NumberFormat fmt = NumberFormat::fromLocale("en_US");
     const struct {
         const char* use;
-        BaySeries documentSeries;
-        BayStaticSystem system;
+        Series documentSeries;
+        StaticSystem system;
         const char* mullion;  // empty: not designed
         bool sloped;
         double requiredJx;
     } cases[] = {
-        {"vertical", BaySeries::Terrax, BayStaticSystem::FixedEnds, "M1", false, 20.0893},
-        {"vertical", BaySeries::Korin, BayStaticSystem::OneSpan, "M2", false, 100.4464},
-        {"sloped", BaySeries::Veltra, BayStaticSystem::FixedEnds, "", false, 0.0},
-        {"sloped", BaySeries::Veltra, BayStaticSystem::OneSpan, "M1", true, 19.7076},
-        {"sloped", BaySeries::Terrax, BayStaticSystem::TwoSpans, "M2", false, 100.4464},
+        {"vertical", Series::Terrax, StaticSystem::FixedEnds, "M1", false, 20.0893},
+        {"vertical", Series::KorinDalvo, StaticSystem::OneSpan, "M2", false, 100.4464},
+        {"sloped", Series::Veltra, StaticSystem::FixedEnds, "", false, 0.0},
+        {"sloped", Series::Veltra, StaticSystem::OneSpan, "M1", true, 19.7076},
+        {"sloped", Series::Terrax, StaticSystem::TwoSpans, "M2", false, 100.4464},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.use) + " system " + std::to_string(int(c.system)));

@@ -24,16 +24,16 @@ public:
 
     BayDocument next() {
         BayDocument d;
-        d.series = pick<BaySeries>({BaySeries::None, BaySeries::Veltra, BaySeries::Korin,
-                                    BaySeries::Terrax, BaySeries::Veltra, BaySeries::Korin,
-                                    BaySeries::Terrax});
-        d.staticSystem = pick<BayStaticSystem>(
-            {BayStaticSystem::None, BayStaticSystem::OneSpan, BayStaticSystem::TwoSpans,
-             BayStaticSystem::FixedEnds, BayStaticSystem::OneSpan, BayStaticSystem::TwoSpans});
-        d.windSource = pick<BayWindSource>(
-            {BayWindSource::None, BayWindSource::Band0To8m, BayWindSource::Band8To20m,
-             BayWindSource::Band20To100m, BayWindSource::TypedPressure,
-             BayWindSource::TypedPressure, BayWindSource::WindSpeed, BayWindSource::WindSpeed});
+        d.series = pick<std::optional<Series>>({std::nullopt, Series::Veltra, Series::KorinDalvo,
+                                                Series::Terrax, Series::Veltra, Series::KorinDalvo,
+                                                Series::Terrax});
+        d.staticSystem = pick<std::optional<StaticSystem>>(
+            {std::nullopt, StaticSystem::OneSpan, StaticSystem::TwoSpans, StaticSystem::FixedEnds,
+             StaticSystem::OneSpan, StaticSystem::TwoSpans});
+        d.wind = pick<WindChoice>({WindSource::None, HeightBand::UpTo8m, HeightBand::UpTo20m,
+                                   HeightBand::UpTo100m, WindSource::TypedPressure,
+                                   WindSource::TypedPressure, WindSource::WindSpeed,
+                                   WindSource::WindSpeed});
         d.language = pick<Language>({Language::Greek, Language::English});
         d.deflectionCriterion = pick<DeflectionCriterion>(
             {DeflectionCriterion::En13830_2003, DeflectionCriterion::En13830_2015});
@@ -57,7 +57,7 @@ public:
             m_typedSite.clear();
             d.kept = kept(d);
             if (!m_typedSite.empty()) {
-                d.windSource = BayWindSource::TypedPressure;
+                d.wind = WindSource::TypedPressure;
                 d.windPressure_kNm2 = m_typedSite;
             }
         }
@@ -68,8 +68,8 @@ private:
     // What a saved window keeps of its wind load, as any sequence of buttons may leave it.
     BayKeptState kept(const BayDocument& d) {
         BayKeptState k;
-        k.bandSelected = pick<BayHeightBand>({BayHeightBand::None, BayHeightBand::UpTo8m,
-                                              BayHeightBand::UpTo20m, BayHeightBand::UpTo100m});
+        k.bandSelected = pick<std::optional<HeightBand>>(
+            {std::nullopt, HeightBand::UpTo8m, HeightBand::UpTo20m, HeightBand::UpTo100m});
         k.windInput = pick<std::optional<WindInput>>(
             {std::nullopt, WindInput::Taken, WindInput::TypedPressure, WindInput::FromSpeed});
         k.pressure = pick<TaggedValue>(

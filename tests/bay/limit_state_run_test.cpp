@@ -137,9 +137,9 @@ TEST(LimitStateRun, CatalogueElementsBecomeParts) {
 
 BayDocument veltraDocument(DesignBasis basis, std::string alloy) {
     BayDocument d;
-    d.series = BaySeries::Veltra;
-    d.staticSystem = BayStaticSystem::OneSpan;
-    d.windSource = BayWindSource::TypedPressure;
+    d.series = Series::Veltra;
+    d.staticSystem = StaticSystem::OneSpan;
+    d.wind = WindSource::TypedPressure;
     d.windPressure_kNm2 = "1";
     d.gridWidthA1_cm = "100";
     d.gridWidthA2_cm = "100";
@@ -194,7 +194,7 @@ TEST(LimitStateRun, RunBayChecksOnlyUnderTheLimitStateBasis) {
 
 BayDocument terraxDocument(std::string pressure, std::string sk) {
     BayDocument d = veltraDocument(DesignBasis::LimitStates, "6060 T6");
-    d.series = BaySeries::Terrax;
+    d.series = Series::Terrax;
     d.windPressure_kNm2 = std::move(pressure);
     d.structureWeight_kNm2 = "0";
     d.snowHeight_cm = "0";

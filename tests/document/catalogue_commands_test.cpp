@@ -161,7 +161,7 @@ TEST(CatalogueOfBayQuestion, InTheLanguageShowing) {
         asked = q;
         return std::nullopt;
     };
-    const CatalogueOfBay found = findCatalogueOfBay(f.state(), ref, BaySeries::Veltra);
+    const CatalogueOfBay found = findCatalogueOfBay(f.state(), ref, Series::Veltra);
     EXPECT_FALSE(found.found);
     EXPECT_EQ(asked.rfind("The bay's catalogue \"house\" is missing: /nowhere/house.csv.", 0), 0u)
         << asked;

@@ -22,8 +22,8 @@ const NumberFormat kUs{".", "-", "+"};
 
 BayDocument greekTerraxBay() {
     BayDocument doc;
-    doc.series = BaySeries::Terrax;
-    doc.staticSystem = BayStaticSystem::TwoSpans;
+    doc.series = Series::Terrax;
+    doc.staticSystem = StaticSystem::TwoSpans;
     doc.gridWidthA1_cm = "150";
     doc.gridWidthA2_cm = "1,50";
     doc.spanL1_cm = "350,0";
@@ -33,7 +33,7 @@ BayDocument greekTerraxBay() {
     doc.glassThickness_mm = "10";
     doc.deflectionDivisor = "200";
     doc.allowableDeflection_mm = "1.5";  // not a number under a decimal comma
-    doc.windSource = BayWindSource::TypedPressure;
+    doc.wind = WindSource::TypedPressure;
     doc.windPressure_kNm2 = "0,85";
     doc.windSpeed_kmh = "'120";
     doc.structureWeight_kNm2 = "0,1";
@@ -46,12 +46,12 @@ BayDocument greekTerraxBay() {
 
 BayDocument usVeltraBay() {
     BayDocument doc;
-    doc.series = BaySeries::Veltra;
-    doc.staticSystem = BayStaticSystem::FixedEnds;
+    doc.series = Series::Veltra;
+    doc.staticSystem = StaticSystem::FixedEnds;
     doc.gridWidthA1_cm = "150.25";
     doc.gridWidthA2_cm = "1,50";  // not a number in this notation
     doc.spanL1_cm = "350";
-    doc.windSource = BayWindSource::Band8To20m;
+    doc.wind = HeightBand::UpTo20m;
     doc.windSpeed_kmh = "+90.";
     doc.language = Language::Greek;
     return doc;
@@ -82,7 +82,7 @@ TEST(BayFileRoundTrip, AHandWrittenFileOpens) {
 BayDocument greekSiteWindBay() {
     BayDocument doc = greekTerraxBay();
     BayKeptState kept;
-    kept.bandSelected = BayHeightBand::UpTo20m;  // chosen before the pressure button
+    kept.bandSelected = HeightBand::UpTo20m;  // chosen before the pressure button
     kept.windInput = WindInput::Taken;
     kept.pressure = TaggedValue::text("0,891");
     kept.heightBandLimit = TaggedValue::int16(20);
@@ -106,7 +106,7 @@ TEST(BayFileRoundTrip, WhatTheWindowKeepsComesBackInVersionTwo) {
     ASSERT_TRUE(back.document);
     ASSERT_TRUE(back.document->kept);
     const BayKeptState& k = *back.document->kept;
-    EXPECT_EQ(k.bandSelected, BayHeightBand::UpTo20m);
+    EXPECT_EQ(k.bandSelected, HeightBand::UpTo20m);
     EXPECT_EQ(k.windInput, WindInput::Taken);
     EXPECT_EQ(k.pressure, TaggedValue::text("0,891"));
     EXPECT_EQ(k.heightBandLimit, TaggedValue::int16(20));
@@ -129,19 +129,19 @@ TEST(BayFileRoundTrip, UsNotationComesBackExactly) {
 }
 
 TEST(BayFileRoundTrip, EveryChoiceOfEveryListComesBack) {
-    for (const BaySeries series :
-         {BaySeries::None, BaySeries::Veltra, BaySeries::Korin, BaySeries::Terrax}) {
-        for (const BayStaticSystem system :
-             {BayStaticSystem::None, BayStaticSystem::OneSpan, BayStaticSystem::FixedEnds,
-              BayStaticSystem::TwoSpans}) {
-            for (const BayWindSource wind :
-                 {BayWindSource::None, BayWindSource::Band0To8m, BayWindSource::Band8To20m,
-                  BayWindSource::Band20To100m, BayWindSource::TypedPressure,
-                  BayWindSource::WindSpeed}) {
+    for (const std::optional<Series> series : std::initializer_list<std::optional<Series>>{
+             std::nullopt, Series::Veltra, Series::KorinDalvo, Series::Terrax}) {
+        for (const std::optional<StaticSystem> system :
+             std::initializer_list<std::optional<StaticSystem>>{
+                 std::nullopt, StaticSystem::OneSpan, StaticSystem::FixedEnds,
+                 StaticSystem::TwoSpans}) {
+            for (const WindChoice wind : std::initializer_list<WindChoice>{
+                     WindSource::None, HeightBand::UpTo8m, HeightBand::UpTo20m,
+                     HeightBand::UpTo100m, WindSource::TypedPressure, WindSource::WindSpeed}) {
                 BayDocument doc;
                 doc.series = series;
                 doc.staticSystem = system;
-                doc.windSource = wind;
+                doc.wind = wind;
                 const BayFileReadResult back =
                     bayDocumentFromJson(bayDocumentToJson(doc, kGreek), kGreek);
                 ASSERT_TRUE(back.document);
@@ -526,7 +526,7 @@ TEST(BayFileProject, ComesBackExactlyAndIsWrittenOnlyWhenNamed) {
             SCOPED_TRACE(row.name);
             BayDocument doc = base;
             doc.project = row.project;
-            const NumberFormat& fmt = base.series == BaySeries::Veltra ? kUs : kGreek;
+            const NumberFormat& fmt = base.series == Series::Veltra ? kUs : kGreek;
             const QByteArray json = bayDocumentToJson(doc, fmt);
             EXPECT_EQ(objectOf(json).contains("project"), !row.project.empty());
             if (row.project.empty()) {

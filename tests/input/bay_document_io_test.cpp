@@ -144,9 +144,9 @@ TEST(OpenedBay, OpeningIntoAUsedWindowIsOpeningIntoANewOne) {
 TEST(OpenedBay, ARefusedRunShowsItsMessage) {
     Form f(NumberFormat::fromLocale("el_GR"));
     BayDocument d;
-    d.series = BaySeries::Veltra;
-    d.staticSystem = BayStaticSystem::OneSpan;
-    d.windSource = BayWindSource::Band0To8m;
+    d.series = Series::Veltra;
+    d.staticSystem = StaticSystem::OneSpan;
+    d.wind = HeightBand::UpTo8m;
     d.gridWidthA1_cm = "120";
     d.deflectionDivisor = "200";
     d.glassThickness_mm = "10";
@@ -166,22 +166,21 @@ namespace {
 TEST(SuggestedFileStem, NamesTheSeriesSystemAndSpan) {
     struct Row {
         const char* name;
-        BaySeries series;
-        BayStaticSystem system;
+        std::optional<Series> series;
+        std::optional<StaticSystem> system;
         const char* span;
         const char* stem;
     };
     const Row rows[] = {
-        {"nothing chosen", BaySeries::None, BayStaticSystem::OneSpan, "300", "bay"},
-        {"a series only", BaySeries::Korin, BayStaticSystem::None, "300", "Korin"},
-        {"one span", BaySeries::Veltra, BayStaticSystem::OneSpan, "250", "Veltra-one-span-L250"},
-        {"fixed ends, decimal comma", BaySeries::Korin, BayStaticSystem::FixedEnds, "312,5",
+        {"nothing chosen", std::nullopt, StaticSystem::OneSpan, "300", "bay"},
+        {"a series only", Series::KorinDalvo, std::nullopt, "300", "Korin"},
+        {"one span", Series::Veltra, StaticSystem::OneSpan, "250", "Veltra-one-span-L250"},
+        {"fixed ends, decimal comma", Series::KorinDalvo, StaticSystem::FixedEnds, "312,5",
          "Korin-fixed-ends-L312,5"},
-        {"two spans, no span yet", BaySeries::Terrax, BayStaticSystem::TwoSpans, "",
-         "Terrax-two-spans"},
-        {"a path in the span field", BaySeries::Veltra, BayStaticSystem::OneSpan, "../x/3 0",
+        {"two spans, no span yet", Series::Terrax, StaticSystem::TwoSpans, "", "Terrax-two-spans"},
+        {"a path in the span field", Series::Veltra, StaticSystem::OneSpan, "../x/3 0",
          "Veltra-one-span-L..30"},
-        {"a span too long for a name", BaySeries::Veltra, BayStaticSystem::OneSpan, "1234567890123",
+        {"a span too long for a name", Series::Veltra, StaticSystem::OneSpan, "1234567890123",
          "Veltra-one-span"},
     };
     for (const Row& row : rows) {

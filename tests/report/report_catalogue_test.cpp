@@ -20,8 +20,8 @@ namespace fs = std::filesystem;
 
 BayDocument bayWithCatalogue(std::string path) {
     BayDocument d;
-    d.series = BaySeries::Veltra;
-    d.staticSystem = BayStaticSystem::OneSpan;
+    d.series = Series::Veltra;
+    d.staticSystem = StaticSystem::OneSpan;
     d.gridWidthA1_cm = "120";
     d.gridWidthA2_cm = "90";
     d.spanL1_cm = "250";
@@ -30,7 +30,7 @@ BayDocument bayWithCatalogue(std::string path) {
     d.glassThickness_mm = "10";
     d.deflectionDivisor = "200";
     d.allowableDeflection_mm = "15";
-    d.windSource = BayWindSource::Band0To8m;
+    d.wind = HeightBand::UpTo8m;
     d.language = Language::English;
     d.catalogue = CatalogueRef{"house", std::move(path), "0"};
     return d;

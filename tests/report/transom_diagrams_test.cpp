@@ -332,8 +332,8 @@ TEST(TransomDiagrams, FollowTheMullionsInThePanelAndTheChecksInTheReport) {
     for (const DesignBasis basis : {DesignBasis::LimitStates, DesignBasis::Allowable}) {
         SCOPED_TRACE(basis == DesignBasis::LimitStates ? "limit states" : "allowable");
         BayDocument doc;
-        doc.series = BaySeries::Veltra;
-        doc.staticSystem = BayStaticSystem::OneSpan;
+        doc.series = Series::Veltra;
+        doc.staticSystem = StaticSystem::OneSpan;
         doc.gridWidthA1_cm = "120";
         doc.gridWidthA2_cm = "90";
         doc.spanL1_cm = "300";
@@ -342,7 +342,7 @@ TEST(TransomDiagrams, FollowTheMullionsInThePanelAndTheChecksInTheReport) {
         doc.glassThickness_mm = "10";
         doc.deflectionDivisor = "200";
         doc.allowableDeflection_mm = "15";
-        doc.windSource = BayWindSource::Band8To20m;
+        doc.wind = HeightBand::UpTo20m;
         doc.structureWeight_kNm2 = "0,1";
         doc.snowHeight_cm = "20";
         doc.slope_deg = "90";
