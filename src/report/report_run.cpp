@@ -130,8 +130,10 @@ ReportOutcome writeBayReport(const BayDocument& document, const NumberFormat& fm
 }
 
 std::optional<std::string> writeBayDiagramsSvg(const BayDocument& bay, const NumberFormat& fmt,
-                                               const std::string& output) {
-    const ReportBay r = collectBay(std::string(), bay, fmt);
+                                               const std::string& output,
+                                               const Catalogue* catalogue,
+                                               std::optional<std::size_t> set) {
+    const ReportBay r = collectBay(std::string(), bay, fmt, std::nullopt, catalogue);
     if (r.refusal)
         return say(Message::ExportPictureNothing, r.language) + " " + *r.refusal;
     // What the window's Diagrams panel first shows: under limit states, the governing
@@ -139,7 +141,8 @@ std::optional<std::string> writeBayDiagramsSvg(const BayDocument& bay, const Num
     const BayDiagrams d = bayDiagrams(r.run);
     if (d.cases.empty())
         return say(Message::ExportPictureNothing, r.language);
-    const Figure f = bayDiagramFigure(d, d.governing, r.language, fmt);
+    const Figure f = bayDiagramFigure(d, set && *set < d.cases.size() ? *set : d.governing,
+                                      r.language, fmt);
     const QString path = QFile::decodeName(output.c_str());
     if (writeFigureSvg(f, path, QString::fromStdString(say(Message::ReportHeadingDiagrams,
                                                            r.language))))

@@ -39,9 +39,13 @@ ReportOutcome writeBayReport(const BayDocument& bay, const NumberFormat& fmt,
                              const std::string& output, const Catalogue* catalogue = nullptr);
 
 // The diagrams of the bay the window shows as an SVG picture: nothing on success, otherwise
-// why not (inputs that give no run, or a file that cannot be written).
+// why not (inputs that give no run, or a file that cannot be written). `set` is the set of
+// bayDiagrams to draw (the one the Diagrams panel shows); none, or one not there: the first
+// drawn, under limit states the governing combination.
 std::optional<std::string> writeBayDiagramsSvg(const BayDocument& bay, const NumberFormat& fmt,
-                                               const std::string& output);
+                                               const std::string& output,
+                                               const Catalogue* catalogue = nullptr,
+                                               std::optional<std::size_t> set = std::nullopt);
 
 // The program's name and version as the header prints them.
 std::string programName();

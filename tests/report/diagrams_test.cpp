@@ -8,6 +8,7 @@
 // the difference between the pressure as shown and as typed (the check reads the shown one).
 
 #include "report/diagrams.h"
+#include "design/catalogue_reader.h"
 #include "report/bay_diagrams.h"
 #include "report/report_bay.h"
 #include "report/report_content.h"
@@ -355,6 +356,47 @@ TEST(LimitStateDiagrams, EachMullionChecksEdIsAnExtremeOfItsFigure) {
         EXPECT_GE(seen, 2);
         EXPECT_EQ(matched, mullionChecks);
     }
+}
+
+// File -> Export picture under limit states: the set the Diagrams panel shows, of the bay as
+// designed with its catalogue.
+TEST(DiagramsSvg, WritesTheSetShownOfTheBayWithItsCatalogue) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const NumberFormat fmt = NumberFormat::fromLocale("en_US");
+    const CatalogueRead house =
+        readCatalogue("use,code,role,Ix_cm4,e_mm\nvertical,H-1,mullion,900,60\n", "house.csv");
+    ASSERT_TRUE(house.catalogue);
+    const DiagramCase one{"svg", BS::Veltra, SS::OneSpan,       "300", "",   "120", "90", "1.2",
+                          "30",  "en_US",    Language::English, true,  false};
+    BayDocument doc = bayOf(one, fmt).document;
+    doc.basis = DesignBasis::LimitStates;
+    doc.catalogue = CatalogueRef{"house", "house.csv", "0"};
+    const BayDiagrams mine = bayDiagrams(doc, fmt, &*house.catalogue);
+    ASSERT_GE(mine.cases.size(), 2u);
+    // Without its catalogue the bay gives no run to draw (the window passes the one it holds).
+    EXPECT_TRUE(writeBayDiagramsSvg(doc, fmt, (dir.path() + "/none.svg").toStdString()));
+    const auto label = [&](const BayDiagrams& d, std::size_t set, DiagramKind k, const char* what) {
+        const DiagramCurve& c = curve(d.cases[set].diagrams, k);
+        return c.largest ? std::string(what) + " = " + fixedText(c.largest->value, fmt) : "";
+    };
+    int deflections = 0;
+    for (std::size_t set = 0; set < mine.cases.size(); ++set) {
+        SCOPED_TRACE(set);
+        const std::string path = (dir.path() + "/set.svg").toStdString();
+        ASSERT_FALSE(writeBayDiagramsSvg(doc, fmt, path, &*house.catalogue, set));
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const std::string svg = file.readAll().toStdString();
+        EXPECT_NE(svg.find(label(mine, set, DiagramKind::Moment, "M") + " kNm"), std::string::npos);
+        if (mine.cases[set].diagrams.curves.size() < 3)
+            continue;  // an ultimate combination: no deflection drawn
+        // The unit is a text of its own in the SVG.
+        const std::string delta = label(mine, set, DiagramKind::Deflection, "δ") + " ";
+        EXPECT_NE(svg.find(delta), std::string::npos) << delta;
+        ++deflections;
+    }
+    EXPECT_GE(deflections, 1);
 }
 
 // The segment test the label checks rest on, against boxes worked by hand.

@@ -63,10 +63,11 @@ public:
     // The figure's width in millimetres for the canvas's width in pixels: a millimetre of
     // the figure is a millimetre of the screen, so its labels are the size of the form's.
     double figureWidth_mm() const;
+    // The set of `diagrams()` drawn: the combination chosen, else the first drawn.
+    std::size_t chosenSet() const;
 
 private:
     void redraw();
-    std::size_t chosenSet() const;
 
     Form& m_form;
     QMenu* m_viewMenu = nullptr;

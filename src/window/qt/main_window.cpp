@@ -89,6 +89,7 @@ MainWindow::MainWindow(Form& form, WindowOptions options, QWidget* parent)
     // View between Standards and Help: the keyboard reaches the menus before it by the same
     // arrows as before it was there.
     m_diagrams = new DiagramsPanel(*this, m_form, m_reportMenu->helpMenu()->menuAction());
+    m_reportMenu->setShownDiagrams([this] { return m_diagrams->chosenSet(); });
     buildControls();
     m_catalogues =
         new CatalogueControls(*this, *m_page, m_dpi, m_form, *m_fileMenu, [this] { afterEvent(); });

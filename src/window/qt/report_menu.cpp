@@ -154,8 +154,12 @@ void ReportMenu::writePicture() {
     if (!path)
         return;
     if (const std::optional<std::string> error =
-            report::writeBayDiagramsSvg(documentOf(m_form.state()), m_form.state().numberFormat(),
-                                        QFile::encodeName(*path).toStdString()))
+            report::writeBayDiagramsSvg(
+                documentOf(m_form.state()), m_form.state().numberFormat(),
+                QFile::encodeName(*path).toStdString(),
+                m_form.state().userCatalogue ? m_form.state().userCatalogue->catalogue.get()
+                                             : nullptr,
+                m_shownDiagrams ? std::optional(m_shownDiagrams()) : std::nullopt))
         m_questions->showError(m_window, title, QString::fromStdString(*error));
 }
 

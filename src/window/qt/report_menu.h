@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -61,6 +62,8 @@ public:
     void mirror(Language language);
     void writeReport();
     void writePicture();
+    // Which of the bay's diagram sets the picture draws: the one the Diagrams panel shows.
+    void setShownDiagrams(std::function<std::size_t()> shown) { m_shownDiagrams = std::move(shown); }
     void showMethod();
     // The name the PDF dialog offers: the bay file's with .pdf, else one from the bay.
     QString suggestedPdf() const;
@@ -74,6 +77,7 @@ private:
     QMenu* m_help = nullptr;
     QAction* m_method = nullptr;
     Language m_language = Language::Greek;
+    std::function<std::size_t()> m_shownDiagrams;
 };
 
 }  // namespace cw::gui
