@@ -52,6 +52,22 @@ std::pair<std::string, std::string> resistanceFormula(const LimitStateCheck& c,
     return {"", ""};
 }
 
+// A figure with the lines that say what it is under, kept on one page.
+void appendFigure(std::vector<Block>& blocks, const std::vector<std::string>& captions,
+                  const BeamDiagrams& diagrams, Language lang, const NumberFormat& fmt,
+                  int group) {
+    const std::size_t first = blocks.size();
+    for (const std::string& caption : captions)
+        blocks.push_back(makeBlock(BlockKind::Text, caption));
+    Block b = makeBlock(BlockKind::Diagrams);
+    b.picture = std::make_shared<const BlockPicture>(BlockPicture{{}, {}, {}, diagrams});
+    b.language = lang;
+    b.format = fmt;
+    blocks.push_back(std::move(b));
+    for (std::size_t i = first; i < blocks.size(); ++i)
+        blocks[i].keep = group;
+}
+
 }  // namespace
 
 void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
@@ -106,20 +122,12 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
             std::string checks;
             for (const int k : s.checks)
                 checks += (checks.empty() ? "" : ", ") + t.checks[std::size_t(k)].check;
-            const std::size_t first = blocks.size();
-            blocks.push_back(makeBlock(
-                BlockKind::Text,
-                say(Message::DiagramCombinationBasis, lang,
-                    {loadCaseName(set, factors, lang, fmt), checkNumberText(set.input.q_kNm, fmt),
-                     checkNumberText(set.input.beam.EI_kNm2, fmt), checks})));
-            Block b = makeBlock(BlockKind::Diagrams);
-            b.picture =
-                std::make_shared<const BlockPicture>(BlockPicture{{}, {}, {}, set.diagrams});
-            b.language = lang;
-            b.format = fmt;
-            blocks.push_back(std::move(b));
-            for (std::size_t i = first; i < blocks.size(); ++i)
-                blocks[i].keep = kFirstMullionFigureGroup + int(s.set);
+            appendFigure(blocks,
+                         {say(Message::DiagramCombinationBasis, lang,
+                              {loadCaseName(set, factors, lang, fmt),
+                               checkNumberText(set.input.q_kNm, fmt),
+                               checkNumberText(set.input.beam.EI_kNm2, fmt), checks})},
+                         set.diagrams, lang, fmt, kFirstMullionFigureGroup + int(s.set));
         }
     }
     // The transom's diagrams after its checks, from the loads they took.
@@ -127,18 +135,9 @@ void appendLimitStateBlocks(std::vector<Block>& blocks, const ReportBay& bay) {
         blocks.push_back(
             makeBlock(BlockKind::Heading, say(Message::ReportHeadingTransomDiagrams, lang)));
         for (const LoadCaseDiagrams& set : transom) {
-            // Each figure on one page with the lines that say what it is.
-            const std::size_t first = blocks.size();
-            blocks.push_back(makeBlock(BlockKind::Text, loadCaseName(set, factors, lang, fmt)));
-            blocks.push_back(makeBlock(BlockKind::Text, transomBasisText(set, lang, fmt)));
-            Block b = makeBlock(BlockKind::Diagrams);
-            b.picture =
-                std::make_shared<const BlockPicture>(BlockPicture{{}, {}, {}, set.diagrams});
-            b.language = lang;
-            b.format = fmt;
-            blocks.push_back(std::move(b));
-            for (std::size_t i = first; i < blocks.size(); ++i)
-                blocks[i].keep = kFirstTransomFigureGroup + int(*set.transom);
+            appendFigure(blocks,
+                         {loadCaseName(set, factors, lang, fmt), transomBasisText(set, lang, fmt)},
+                         set.diagrams, lang, fmt, kFirstTransomFigureGroup + int(*set.transom));
         }
     }
     if (!t.anchorRows.empty()) {

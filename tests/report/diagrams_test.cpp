@@ -266,23 +266,10 @@ TEST(LimitStateDiagrams, EachMullionChecksEdIsAnExtremeOfItsFigure) {
     const NumberFormat fmt = NumberFormat::fromLocale("en_US");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        BayDocument doc;
-        doc.series = row.series;
-        doc.staticSystem = row.system;
-        doc.gridWidthA1_cm = "150";
-        doc.gridWidthA2_cm = "150";
-        doc.spanL1_cm = row.L1;
-        doc.spanL2_cm = row.L2;
-        doc.glazingHeightH1_cm = "100";
-        doc.glazingHeightH2_cm = "200";
-        doc.glassThickness_mm = "10";
-        doc.deflectionDivisor = "200";
-        doc.allowableDeflection_mm = "15";
-        doc.wind = WindSource::TypedPressure;
-        doc.windPressure_kNm2 = "1.25";
-        doc.structureWeight_kNm2 = "0.1";
-        doc.snowHeight_cm = "20";
-        doc.slope_deg = row.slope;
+        // b = 1,5 m and p = 1,25 kN/m²: q_k = 1,875 kN/m.
+        const DiagramCase bayCase{row.name, row.series, row.system, row.L1, row.L2, "150", "150",
+                                  "1.25", row.slope, "en_US", Language::English, false, false};
+        BayDocument doc = bayOf(bayCase, fmt).document;
         doc.groundSnow_kNm2 = row.sk;
         doc.basis = DesignBasis::LimitStates;
         doc.language = Language::English;
