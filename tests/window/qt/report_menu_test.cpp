@@ -3,7 +3,13 @@
 
 #include "window_fixture.h"
 
+#include "model/window_document.h"
+#include "report/bay_diagrams.h"
+#include "window/qt/diagrams_panel.h"
+#include "window/qt/limit_state_dialog.h"
+
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -153,6 +159,37 @@ TEST_F(ReportMenuTest, HelpMethodShowsTheMethodStatement) {
     for (const char* part : {"# Method statement", "7 000 kN/cm²", "9,5 kN/cm²", "150 mm",
                              "three-moment equation", "EN 13830", "EN 1991-1-4"})
         EXPECT_TRUE(questions->methodMarkdown.contains(QString::fromUtf8(part))) << part;
+}
+
+// File -> Export picture draws the combination the Diagrams panel shows, not the governing one.
+TEST_F(ReportMenuTest, ThePictureIsTheCombinationThePanelShows) {
+    window.limitStateControls()->limitStates()->trigger();
+    runVeltraBay();
+    DiagramsPanel* panel = window.diagramsPanel();
+    panel->show();
+    QComboBox* list = panel->combinations();
+    ASSERT_GE(list->count(), 2);
+    const report::BayDiagrams d =
+        report::bayDiagrams(documentOf(form.state()), form.numberFormat());
+    ASSERT_EQ(std::size_t(list->count()), d.cases.size());
+    const int other = d.governing == 0 ? 1 : 0;
+    list->setCurrentIndex(other);
+    const QString path = dir.filePath(QStringLiteral("shown.svg"));
+    questions->answers.push_back(path);
+    menu->writePicture();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string svg = file.readAll().toStdString();
+    const auto moment = [&](std::size_t set) {
+        const report::DiagramCurve& m = d.cases[set].diagrams.curves.front();
+        const double v = std::abs(m.largest->value) >= std::abs(m.smallest->value)
+                             ? m.largest->value
+                             : m.smallest->value;
+        return "M = " + fixedText(v, form.numberFormat());
+    };
+    ASSERT_NE(moment(std::size_t(other)), moment(d.governing));
+    EXPECT_NE(svg.find(moment(std::size_t(other))), std::string::npos);
+    EXPECT_EQ(svg.find(moment(d.governing)), std::string::npos);
 }
 
 }  // namespace
