@@ -436,7 +436,7 @@ constexpr Bilingual kMessages[] = {
     {"Πίεση", "Pressure"},
     {"Υποπίεση", "Suction"},
     {"Ίδιο βάρος κατά τον άξονα", "Dead load along the mullion"},
-    {"Ίδιο βάρος κάθετα στον υαλοπίνακα", "Dead load across the glazing"},
+    {"Ίδιο βάρος κάθετα στο επίπεδο", "Dead load across the glazing"},
     {"κατηγορία διατομής μη επαληθευμένη: θεωρήθηκε ελαστική αντοχή",
      "section class not verified: elastic resistance assumed"},
     {"κατηγορία διατομής τραβέρσας μη επαληθευμένη: θεωρήθηκε ελαστική αντοχή",
