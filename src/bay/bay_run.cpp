@@ -114,9 +114,9 @@ RunVerdicts verdictsOf(const BayDesign& design, const RunTexts& texts, const Num
     RunVerdicts v;
     if (const auto sigma = shownNumber(design, texts, Field::MullionStress, fmt)) {
         v.aluminiumStress = compareAsShown(*sigma, kAllowableStress_kNcm2);
-        v.stressPasses = *v.aluminiumStress <= 0 &&
-                         (!design.mullion || !design.mullion->insert ||
-                          design.mullion->insert->bending.steelUtilisation <= 1.0);
+        v.stressPasses =
+            *v.aluminiumStress <= 0 && (!design.mullion || !design.mullion->insert ||
+                                        design.mullion->insert->bending.steelUtilisation <= 1.0);
     }
     const auto deflection = shownNumber(design, texts, Field::MullionDeflection, fmt);
     const auto allowable = shownNumber(design, texts, Field::DesignedDeflectionLimit, fmt);
@@ -181,9 +181,12 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
         out.refusal = run.refusal;
         return out;
     }
-    if (!run.systemChosen)
-        return out;
     out.input = run.bay;
+    if (!run.systemChosen) {
+        echoTexts(in, run, out.texts);
+        out.echoedWithoutSystem = true;
+        return out;
+    }
     const Catalogue& catalogue =
         userCatalogue ? *userCatalogue : builtInCatalogues().of(run.bay.series);
     // The limit-state basis reads its own inputs before anything is designed; the allowable

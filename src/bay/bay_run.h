@@ -40,6 +40,9 @@ struct BayOutcome {
     std::optional<Refusal> refusal;
     // NEXT designed the bay; the texts and verdicts below are then those of the panel.
     bool completed = false;
+    // A series but no static system: NEXT read the first inputs and echoes them (`texts`),
+    // designing nothing.
+    bool echoedWithoutSystem = false;
     BayInput input;
     BayDesign design;
     RunTexts texts;
@@ -68,7 +71,7 @@ std::string siteWindPressureText(double w_kNm2, const NumberFormat& fmt);
 bool readyToRun(const BayDocument& document);
 
 // Runs the bay in `fmt`, in the document's language. A document without a series runs only
-// the wind buttons; one without a static system runs NEXT as far as the window does. With a
+// the wind buttons; one without a static system runs NEXT as far as its echoes. With a
 // user catalogue the run designs with its rows, as the series option of its use.
 BayOutcome runBay(const BayDocument& document, const NumberFormat& fmt,
                   const Catalogue* userCatalogue = nullptr);

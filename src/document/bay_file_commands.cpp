@@ -42,15 +42,9 @@ bool openBay(Form& f, const std::string& path) {
     const BayDocument& d = *read.document;
     bool catalogueChosenAnew = false;
     if (d.catalogue) {
-        WindowState& w = f.state();
-        CatalogueOfBay ofBay = findCatalogueOfBay(w, *d.catalogue, d.series);
+        CatalogueOfBay ofBay = findCatalogueOfBay(f.state(), *d.catalogue, d.series);
         catalogueChosenAnew = ofBay.chosenByUser;
-        std::optional<ChosenCatalogue>& found = ofBay.found;
-        auto hook = std::move(w.findCatalogue);
-        w.userCatalogue.reset();
-        w.findCatalogue = [&found](const CatalogueRef&) { return found; };
-        openDocument(f, d);
-        w.findCatalogue = std::move(hook);
+        openDocument(f, d, std::move(ofBay.found));
     } else {
         openDocument(f, d);
     }

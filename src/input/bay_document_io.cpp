@@ -111,27 +111,39 @@ void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCata
 
 }  // namespace
 
-void openDocument(Form& f, const BayDocument& d, bool run) {
+namespace {
+
+void openWith(Form& f, const BayDocument& d, std::optional<ChosenCatalogue> chosen, bool run) {
     WindowState& w = f.state();
     // Messages shown before and not yet taken stay in their place, ahead of the run's.
     std::vector<std::string> shown = f.takeMessages();
-    // The catalogue in use stays at hand for a document that names it (an undo step).
-    std::optional<ChosenCatalogue> previous = std::move(w.userCatalogue);
     w.reopen();
     for (std::string& text : shown)
         w.message(std::move(text));
-    std::optional<ChosenCatalogue> chosen;
-    if (d.catalogue) {
-        if (previous && previous->ref == *d.catalogue)
-            chosen = std::move(previous);
-        else if (w.findCatalogue)
-            chosen = w.findCatalogue(*d.catalogue);
-    }
     showDocument(w, d, std::move(chosen));
     if (run && readyToRun(d)) {
         const Catalogue* user = w.userCatalogue ? w.userCatalogue->catalogue.get() : nullptr;
         showOutcome(w, runBay(d, w.numberFormat(), user));
     }
+}
+
+}  // namespace
+
+void openDocument(Form& f, const BayDocument& d, bool run) {
+    WindowState& w = f.state();
+    std::optional<ChosenCatalogue> chosen;
+    if (d.catalogue) {
+        // The catalogue in use stays at hand for a document that names it (an undo step).
+        if (w.userCatalogue && w.userCatalogue->ref == *d.catalogue)
+            chosen = std::move(w.userCatalogue);
+        else if (w.findCatalogue)
+            chosen = w.findCatalogue(*d.catalogue);
+    }
+    openWith(f, d, std::move(chosen), run);
+}
+
+void openDocument(Form& f, const BayDocument& d, std::optional<ChosenCatalogue> catalogue) {
+    openWith(f, d, std::move(catalogue), true);
 }
 
 void newBay(Form& f) {

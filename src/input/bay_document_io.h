@@ -1,8 +1,8 @@
 #pragma once
 
+#include "bay/bay_document.h"
 #include "bay/bay_run.h"
 #include "input/form.h"
-#include "bay/bay_document.h"
 
 #include <string>
 
@@ -13,6 +13,8 @@ namespace cw {
 // every text as typed. A bay complete enough to run then runs as NEXT would, with the
 // message of a refused run; unless `run` is false, when the bay is left without results.
 void openDocument(Form& f, const BayDocument& document, bool run = true);
+// The same with the catalogue the document names found already (nothing: not found).
+void openDocument(Form& f, const BayDocument& document, std::optional<ChosenCatalogue> catalogue);
 
 // File → New bay: the start form, in the language showing, with no file and nothing unsaved.
 void newBay(Form& f);

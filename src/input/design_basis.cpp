@@ -61,31 +61,4 @@ void applyLimitStateInputs(WindowState& w, const LimitStateInputTexts& texts) {
     w.factors = f;
 }
 
-bool limitStateOptionsOf(WindowState& w, const Catalogue& catalogue,
-                         std::optional<LimitStateOptions>& options) {
-    options.reset();
-    if (w.basis != DesignBasis::LimitStates)
-        return true;
-    const Alloy* alloy = findAlloy(w.alloy);
-    if (!alloy)
-        return true;
-    const LimitStateOptionsReading r =
-        readLimitStateOptions(alloy, w.hanging, w.factors, w.groundSnow_kNm2,
-                              catalogue.use == CatalogueUse::Sloped, w.numberFormat(),
-                              w.languageShowing());
-    if (r.refusal) {
-        w.refuse(*r.refusal);
-        return false;
-    }
-    options = r.options;
-    return true;
-}
-
-void runLimitStatesOf(WindowState& w, const BayInput& bay, const BayDesign& design,
-                      const Catalogue& catalogue, const std::optional<LimitStateOptions>& options) {
-    w.limitStates.reset();
-    if (options)
-        w.limitStates = runLimitStates(bay, design, catalogue, *options);
-}
-
 }  // namespace cw

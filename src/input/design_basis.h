@@ -30,13 +30,4 @@ LimitStateInputTexts recommendedFactorTexts(const LimitStateInputTexts& shown,
 // must all be numbers in range, else one message names the first wrong one and nothing changes.
 void applyLimitStateInputs(WindowState& w, const LimitStateInputTexts& texts);
 
-// Before NEXT designs the bay: under limit states, the options the checks read, or nothing
-// under the allowable basis. False after a refusal was shown.
-bool limitStateOptionsOf(WindowState& w, const Catalogue& catalogue,
-                         std::optional<LimitStateOptions>& options);
-// After NEXT designed the bay: the checks of the catalogue's mullions from the run's choice
-// upward (nothing without options).
-void runLimitStatesOf(WindowState& w, const BayInput& bay, const BayDesign& design,
-                      const Catalogue& catalogue, const std::optional<LimitStateOptions>& options);
-
 }  // namespace cw

@@ -1,10 +1,11 @@
 #include "input/next_run.h"
 
-#include "model/window_run.h"
 #include "bay/bay_input.h"
 #include "bay/field_rules.h"
-#include "model/results_panel.h"
 #include "input/design_basis.h"
+#include "model/results_panel.h"
+#include "model/window_document.h"
+#include "model/window_run.h"
 
 namespace cw {
 
@@ -21,42 +22,9 @@ void showCompletedRun(WindowState& w, const BayInput& in, const BayDesign& desig
 }  // namespace
 
 void runNext(WindowState& w) {
-    const RunInputs inputs = inputsOf(w);
-    if (!inputs.series)
-        return;
-    const RunRequest run = readRun(inputs);
-    if (run.refusal) {
-        w.refuse(*run.refusal);
-        return;
-    }
-    BayDesign design;
-    std::optional<LimitStateOptions> limitStates;
-    if (run.systemChosen) {
-        if (!limitStateOptionsOf(w, catalogueOfRun(w, run.bay.series), limitStates))
-            return;
-        design = designBay(run.bay, catalogueOfRun(w, run.bay.series));
-        if (!design.finite) {
-            w.refuse(resultOutOfRange(w.languageShowing()));
-            return;
-        }
-    }
-
-    RunTexts texts;
-    if (!run.systemChosen) {
-        echoTexts(inputs, run, texts);
-        hideResults(w);
-        echoInputs(w, run.bay, texts);
-        w.write(Field::EchoPressure, fixedTextOf(w.text(Field::PressureInForce), w.numberFormat()));
-        echoWindSpeedOfRun(w);
-        if (inputs.series != Series::Terrax)
-            keepLimitsWithoutSystem(w);
-        markResultsCurrent(w);
-        return;
-    }
-    designTexts(inputs, run, design, texts);
-    showCompletedRun(w, run.bay, design, texts, verdictsOf(design, texts, w.numberFormat()));
-    runLimitStatesOf(w, run.bay, design, catalogueOfRun(w, run.bay.series), limitStates);
-    markResultsCurrent(w);
+    // NEXT runs the bay the window holds, as a saved bay file would hold it.
+    const Catalogue* user = w.userCatalogue ? w.userCatalogue->catalogue.get() : nullptr;
+    showOutcome(w, runBay(documentOf(w), w.numberFormat(), user));
 }
 
 void showOutcome(WindowState& w, const BayOutcome& outcome) {
@@ -65,6 +33,14 @@ void showOutcome(WindowState& w, const BayOutcome& outcome) {
     else if (outcome.completed) {
         showCompletedRun(w, outcome.input, outcome.design, outcome.texts, outcome.verdicts);
         w.limitStates = outcome.limitStates;
+        markResultsCurrent(w);
+    } else if (outcome.echoedWithoutSystem) {
+        hideResults(w);
+        echoInputs(w, outcome.input, outcome.texts);
+        w.write(Field::EchoPressure, fixedTextOf(w.text(Field::PressureInForce), w.numberFormat()));
+        echoWindSpeedOfRun(w);
+        if (outcome.input.series != Series::Terrax)
+            keepLimitsWithoutSystem(w);
         markResultsCurrent(w);
     }
 }

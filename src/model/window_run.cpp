@@ -1,4 +1,4 @@
-// The mapping from the window's controls to the inputs of a run.
+// The series, system and field checks the window's handlers read from its controls.
 
 #include "model/window_run.h"
 
@@ -18,35 +18,8 @@ std::optional<Series> chosenSeries(const WindowState& w) {
     return std::nullopt;
 }
 
-const Catalogue& catalogueOfRun(const WindowState& w, Series series) {
-    if (w.userCatalogue && w.userCatalogue->catalogue)
-        return *w.userCatalogue->catalogue;
-    return builtInCatalogues().of(series);
-}
-
 std::optional<StaticSystem> chosenSystem(const WindowState& w) {
     return selectedSystemOption(w);
-}
-
-RunInputs inputsOf(const WindowState& w) {
-    RunInputs in;
-    in.fmt = &w.numberFormat();
-    in.language = w.languageShowing();
-    in.series = chosenSeries(w);
-    in.system = chosenSystem(w);
-    for (std::size_t f = 0; f < kInputFieldCount; ++f)
-        in.texts[f] = w.text(static_cast<Field>(f));
-    const FormState& values = w.form();
-    in.windInput = values.windInput;
-    in.windPressure = values.windPressure;
-    in.heightBandLimit = values.heightBandLimit;
-    in.windSource = w.windSource;
-    in.criterion = w.criterion;
-    return in;
-}
-
-RunRequest readRun(const WindowState& w) {
-    return readRun(inputsOf(w));
 }
 
 std::optional<Refusal> checkField(const WindowState& w, const FieldRule& rule) {

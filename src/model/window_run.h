@@ -10,16 +10,8 @@
 
 namespace cw {
 
-// The window's inputs; valid while the window is unchanged.
-RunInputs inputsOf(const WindowState& w);
-
-// readRun of the window's inputs. Nothing changes in the window.
-RunRequest readRun(const WindowState& w);
-
 // The series and the static system the option buttons choose, if any.
 std::optional<Series> chosenSeries(const WindowState& w);
-// The catalogue a run of the series designs with: the user's chosen, else the series' own.
-const Catalogue& catalogueOfRun(const WindowState& w, Series series);
 std::optional<StaticSystem> chosenSystem(const WindowState& w);
 
 // The same as checkField for the field's text in the window, in the language showing.

@@ -1,6 +1,7 @@
 // The bay run against the window it stands in for: a bay document opened in the window's
-// model (its buttons pressed as a user would, then NEXT; and opened with its run) and the same document run without a
-// window must show the same texts, refusals and verdicts, whatever the document holds.
+// model (its choices taken as a user would, then NEXT, which runs the document the window
+// holds; and opened with its run) and the same document run without a window must show the
+// same texts, refusals and verdicts, whatever the document holds.
 
 #include "bay/bay_run.h"
 #include "input/bay_document_io.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -265,6 +267,53 @@ TEST_P(RunVerdictsTable, DecidesOnTheNumbersAsShown) {
     EXPECT_EQ(v.stressPasses, row.expected.stressPasses);
     EXPECT_EQ(v.deflectionPasses, row.expected.deflectionPasses);
     EXPECT_EQ(v.aluminiumStress, row.expected.aluminiumStress);
+}
+
+// NEXT without a static system the series offers reads the fields before the span and echoes
+// them, designing nothing: b = 100 / 2 + 150 / 2 = 125 cm; L2 only in a two-span run.
+TEST(RunBay, WithoutASystemEchoesTheFirstInputs) {
+    struct Row {
+        const char* name;
+        std::optional<Series> series;
+        std::optional<StaticSystem> system;
+        bool echoed;
+        bool completed;
+    };
+    const Row rows[] = {
+        {"no_system", Series::Veltra, std::nullopt, true, false},
+        {"terrax_fixed_ends_not_offered", Series::Terrax, StaticSystem::FixedEnds, true, false},
+        {"one_span_designs", Series::Veltra, StaticSystem::OneSpan, false, true},
+        {"no_series_runs_nothing", std::nullopt, std::nullopt, false, false},
+    };
+    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        BayDocument d;
+        d.series = r.series;
+        d.staticSystem = r.system;
+        d.wind = WindSource::TypedPressure;
+        d.windPressure_kNm2 = "1";
+        d.gridWidthA1_cm = "100";
+        d.gridWidthA2_cm = "150";
+        d.spanL1_cm = "300";
+        d.spanL2_cm = "50";
+        d.glazingHeightH1_cm = "100";
+        d.glazingHeightH2_cm = "100";
+        d.glassThickness_mm = "10";
+        d.deflectionDivisor = "200";
+        d.allowableDeflection_mm = "15";
+        const BayOutcome o = runBay(d, fmt);
+        EXPECT_FALSE(o.refusal);
+        EXPECT_EQ(o.echoedWithoutSystem, r.echoed);
+        EXPECT_EQ(o.completed, r.completed);
+        if (!r.echoed && !r.completed)
+            continue;
+        EXPECT_EQ(o.texts[Field::LoadWidth], "125");
+        EXPECT_EQ(o.texts[Field::EchoA1], "100");
+        EXPECT_EQ(o.texts[Field::EchoA2], "150");
+        EXPECT_EQ(o.texts[Field::EchoL1], "300");
+        EXPECT_EQ(o.texts[Field::EchoL2], "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, RunVerdictsTable, ::testing::ValuesIn(kVerdictRows),

@@ -5,6 +5,7 @@
 #include "document/catalogue_commands.h"
 #include "bay/catalogue_ref.h"
 #include "input/form.h"
+#include "input/undo_history.h"
 #include "model/window_document.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +151,46 @@ INSTANTIATE_TEST_SUITE_P(Answers, CatalogueOfBayOpened, ::testing::ValuesIn(kCas
                                      ch = '_';
                              return name;
                          });
+
+// An undo step of a bay designed with a user catalogue designs with it again, from the
+// catalogue in use, with no file read and no question: H-1 (0,5 cm4) is too weak for the bay,
+// H-2 fits.
+TEST(CatalogueUndo, AStepTakesTheCatalogueInUse) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("cw-catalogue-undo-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string house = (dir / "house.csv").string();
+    std::ofstream(house, std::ios::binary) << kHouse;
+    Form f(kGreek);
+    ASSERT_TRUE(chooseCatalogueFile(f.state(), house));
+    fs::remove_all(dir);
+    f.click(C::Option9);
+    for (const auto& [id, text] : {std::pair{C::Text4, "120"},
+                                   {C::Text7, "90"},
+                                   {C::Text2, "250"},
+                                   {C::Text10, "100"},
+                                   {C::Text12, "150"}})
+        f.type(id, text);
+    f.click(C::Option1);
+    f.click(C::Command1);
+    const BayStep step = stepOf(f.state());
+    ASSERT_TRUE(step.ran);
+    f.type(C::Text2, "300");
+    bool asked = false;
+    f.state().askForCatalogueFile = [&](const std::string&) -> std::optional<std::string> {
+        asked = true;
+        return std::nullopt;
+    };
+    restoreStep(f, step);
+    const WindowState& w = f.state();
+    ASSERT_TRUE(w.userCatalogue);
+    EXPECT_EQ(w.userCatalogue->ref.sha256, catalogueSha256(kHouse));
+    EXPECT_EQ(w.text(Field::SuggestedMullion), "H-2");
+    EXPECT_EQ(w.text(Field::SpanL1), "250");
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(f.takeMessages().empty());
+}
 
 // The question comes in the language showing.
 TEST(CatalogueOfBayQuestion, InTheLanguageShowing) {
