@@ -111,4 +111,49 @@ RunRequest readRun(const RunInputs& w) {
     return run;
 }
 
+WindTaken takeWind(WindSource source, std::optional<HeightBand> band,
+                   std::string_view typedPressure, std::string_view typedSpeed,
+                   const NumberFormat& fmt, Language language) {
+    WindTaken out;
+    if (source == WindSource::HeightBand) {
+        if (!band)
+            return out;
+        const HeightBandLoad load = heightBandLoad(*band);
+        out.source = source;
+        out.input = WindInput::Taken;
+        out.pressure_kNm2 = load.pressure_kNm2;
+        out.speed_kmh = windSpeedOfPressure(load.pressure_kNm2);
+        out.pressure = TaggedValue::real(load.pressure_kNm2);
+        out.heightBandLimit = TaggedValue::int16(load.upperLimit_m);
+        return out;
+    }
+    const bool typed = source == WindSource::TypedPressure;
+    if (!typed && source != WindSource::WindSpeed)
+        return out;
+    const Field field = typed ? Field::WindPressure : Field::WindSpeed;
+    const std::string_view text = typed ? typedPressure : typedSpeed;
+    const std::optional<double> value = parseNumber(text, fmt);
+    if (auto refusal = checkValue({field, Bound::NonNegative, true}, text, value, fmt, language)) {
+        out.refusal = std::move(refusal);
+        return out;
+    }
+    if (typed) {
+        out.pressure_kNm2 = *value;
+        out.speed_kmh = windSpeedOfPressure(*value);
+        out.input = WindInput::TypedPressure;
+        out.pressure = TaggedValue::text(std::string(text));
+    } else {
+        out.speed_kmh = *value;
+        out.pressure_kNm2 = pressureOfWindSpeed(*value);
+        out.input = WindInput::FromSpeed;
+        out.pressure = TaggedValue::real(out.pressure_kNm2);
+    }
+    if (!std::isfinite(typed ? out.speed_kmh : out.pressure_kNm2)) {
+        out.refusal = tooLarge(field, language);
+        return out;
+    }
+    out.source = source;
+    return out;
+}
+
 }  // namespace cw

@@ -7,6 +7,7 @@
 #include "bay/wind_input.h"
 #include "design/bay.h"
 #include "design/deflection_criterion.h"
+#include "design/wind.h"
 #include "text/language.h"
 
 #include <array>
@@ -46,4 +47,20 @@ struct RunInputs {
 // Reads and checks the inputs for a run, in the order the user meets the fields; the first
 // that fails is the one reported.
 RunRequest readRun(const RunInputs& in);
+
+// What the pressure button, the speed button or a height band takes: the pressure in force
+// and how the next run reads it, or the refusal of the typed value. Nothing is taken without
+// a source (or a band without its band).
+struct WindTaken {
+    std::optional<Refusal> refusal;
+    WindSource source = WindSource::None;
+    WindInput input = WindInput::Taken;
+    TaggedValue pressure;         // kN/m2: the typed text after the pressure button
+    TaggedValue heightBandLimit;  // m, after a band only
+    double pressure_kNm2 = 0;
+    double speed_kmh = 0;
+};
+WindTaken takeWind(WindSource source, std::optional<HeightBand> band,
+                   std::string_view typedPressure, std::string_view typedSpeed,
+                   const NumberFormat& fmt, Language language);
 }  // namespace cw

@@ -4,7 +4,6 @@
 #include "bay/limit_state_inputs.h"
 #include "design/shown_rounding.h"
 #include "design/site_wind.h"
-#include "design/wind.h"
 
 #include <cmath>
 
@@ -46,39 +45,18 @@ std::optional<SiteWindApplied> siteWindInForce(const BayKeptState& kept, const R
     return SiteWindApplied{*kept.siteWind, *site.pressure};
 }
 
-// What the pressure or speed button does with the typed value: its refusal, or the pressure
-// in force it leaves for NEXT.
+// What the pressure or speed button, or the band, does with the document's wind: its refusal,
+// or the pressure in force it leaves for NEXT.
 std::optional<Refusal> takeWind(const BayDocument& d, RunInputs& in) {
-    if (d.wind.source == WindSource::HeightBand && d.wind.band) {
-        const HeightBandLoad load = heightBandLoad(*d.wind.band);
-        in.windPressure = TaggedValue::real(load.pressure_kNm2);
-        in.heightBandLimit = TaggedValue::int16(load.upperLimit_m);
-        in.windSource = WindSource::HeightBand;
-        in.windInput = WindInput::Taken;
-        return std::nullopt;
-    }
-    const bool typed = d.wind.source == WindSource::TypedPressure;
-    if (!typed && d.wind.source != WindSource::WindSpeed)
-        return std::nullopt;
-    const Field field = typed ? Field::WindPressure : Field::WindSpeed;
-    if (auto refusal =
-            checkField({field, Bound::NonNegative, true}, in.text(field), *in.fmt, in.language))
-        return refusal;
-    const double value = *in.num(field);
-    if (typed) {
-        if (!std::isfinite(windSpeedOfPressure(value)))
-            return tooLarge(field, in.language);
-        in.windInput = WindInput::TypedPressure;
-        in.windPressure = TaggedValue::text(std::string(in.text(field)));
-        in.windSource = WindSource::TypedPressure;
-    } else {
-        const double pressure = pressureOfWindSpeed(value);
-        if (!std::isfinite(pressure))
-            return tooLarge(field, in.language);
-        in.windInput = WindInput::FromSpeed;
-        in.windPressure = TaggedValue::real(pressure);
-        in.windSource = WindSource::WindSpeed;
-    }
+    const WindTaken wind = takeWind(d.wind.source, d.wind.band, in.text(Field::WindPressure),
+                                    in.text(Field::WindSpeed), *in.fmt, in.language);
+    if (wind.refusal || wind.source == WindSource::None)
+        return wind.refusal;
+    in.windSource = wind.source;
+    in.windInput = wind.input;
+    in.windPressure = wind.pressure;
+    if (wind.source == WindSource::HeightBand)
+        in.heightBandLimit = wind.heightBandLimit;
     return std::nullopt;
 }
 
