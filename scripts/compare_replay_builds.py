@@ -16,6 +16,7 @@ import pathlib
 import re
 import subprocess
 import sys
+import tempfile
 
 
 def locale_of(path):
@@ -43,7 +44,11 @@ def without_ignored(stdout):
 
 
 def run(binary, script, locale):
-    p = subprocess.run([binary, "--locale", locale, str(script)], capture_output=True)
+    # A folder of its own: files a script writes (a report, a saved bay) stay out of the
+    # checkout, and the two builds never write over each other's.
+    with tempfile.TemporaryDirectory() as folder:
+        p = subprocess.run([os.path.abspath(binary), "--locale", locale,
+                            os.path.abspath(script)], capture_output=True, cwd=folder)
     return p.returncode, without_ignored(p.stdout), p.stderr
 
 
