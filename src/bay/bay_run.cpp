@@ -47,7 +47,7 @@ std::optional<SiteWindApplied> siteWindInForce(const BayKeptState& kept, const R
 
 // What the pressure or speed button, or the band, does with the document's wind: its refusal,
 // or the pressure in force it leaves for NEXT.
-std::optional<Refusal> takeWind(const BayDocument& d, RunInputs& in) {
+std::optional<Refusal> takeDocumentWind(const BayDocument& d, RunInputs& in) {
     const WindTaken wind = takeWind(d.wind.source, d.wind.band, in.text(Field::WindPressure),
                                     in.text(Field::WindSpeed), *in.fmt, in.language);
     if (wind.refusal || wind.source == WindSource::None)
@@ -55,8 +55,7 @@ std::optional<Refusal> takeWind(const BayDocument& d, RunInputs& in) {
     in.windSource = wind.source;
     in.windInput = wind.input;
     in.windPressure = wind.pressure;
-    if (wind.source == WindSource::HeightBand)
-        in.heightBandLimit = wind.heightBandLimit;
+    in.heightBandLimit = wind.heightBandLimit;
     return std::nullopt;
 }
 
@@ -92,9 +91,9 @@ RunVerdicts verdictsOf(const BayDesign& design, const RunTexts& texts, const Num
     RunVerdicts v;
     if (const auto sigma = shownNumber(design, texts, Field::MullionStress, fmt)) {
         v.aluminiumStress = compareAsShown(*sigma, kAllowableStress_kNcm2);
-        v.stressPasses =
-            *v.aluminiumStress <= 0 && (!design.mullion || !design.mullion->insert ||
-                                        design.mullion->insert->bending.steelUtilisation <= 1.0);
+        v.stressPasses = *v.aluminiumStress <= 0 &&
+                         (!design.mullion || !design.mullion->insert ||
+                          design.mullion->insert->bending.steelUtilisation <= 1.0);
     }
     const auto deflection = shownNumber(design, texts, Field::MullionDeflection, fmt);
     const auto allowable = shownNumber(design, texts, Field::DesignedDeflectionLimit, fmt);
@@ -147,7 +146,7 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
                  : *f < 15.0 ? std::string_view(d.allowableDeflection_mm)
                              : kFifteen;
         // Opening takes the wind load before anything else runs, with or without a series.
-        out.windRefusal = takeWind(d, in);
+        out.windRefusal = takeDocumentWind(d, in);
     }
     out.windSource = in.windSource;
     out.heightBandLimit = in.heightBandLimit;

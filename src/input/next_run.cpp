@@ -1,11 +1,7 @@
 #include "input/next_run.h"
 
-#include "bay/bay_input.h"
-#include "bay/field_rules.h"
-#include "input/design_basis.h"
 #include "model/results_panel.h"
 #include "model/window_document.h"
-#include "model/window_run.h"
 
 namespace cw {
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "bay/bay_input.h"
 #include "bay/field_rules.h"
 #include "model/control_id.h"
 #include "model/option_values.h"
