@@ -125,6 +125,8 @@ WindTaken takeWind(WindSource source, std::optional<HeightBand> band,
         out.speed_kmh = windSpeedOfPressure(load.pressure_kNm2);
         out.pressure = TaggedValue::real(load.pressure_kNm2);
         out.heightBandLimit = TaggedValue::int16(load.upperLimit_m);
+        out.pressureInForceText = plainText(out.pressure_kNm2, fmt);
+        out.speedText = fixedText(out.speed_kmh, fmt);
         return out;
     }
     const bool typed = source == WindSource::TypedPressure;
@@ -153,6 +155,12 @@ WindTaken takeWind(WindSource source, std::optional<HeightBand> band,
         return out;
     }
     out.source = source;
+    if (typed) {
+        out.pressureInForceText = std::string(text);
+        out.speedText = fixedText(out.speed_kmh, fmt);
+    } else {
+        out.pressureInForceText = plainText(out.pressure_kNm2, fmt);
+    }
     return out;
 }
 

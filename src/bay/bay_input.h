@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace cw {
@@ -59,6 +60,10 @@ struct WindTaken {
     TaggedValue heightBandLimit;  // m, after a band only
     double pressure_kNm2 = 0;
     double speed_kmh = 0;
+    // As their fields show them once taken: the pressure in force (the typed text again
+    // after the pressure button) and the wind speed (left as typed after the speed button).
+    std::string pressureInForceText;
+    std::string speedText;
 };
 WindTaken takeWind(WindSource source, std::optional<HeightBand> band,
                    std::string_view typedPressure, std::string_view typedSpeed,

@@ -45,18 +45,52 @@ std::optional<SiteWindApplied> siteWindInForce(const BayKeptState& kept, const R
     return SiteWindApplied{*kept.siteWind, *site.pressure};
 }
 
-// What the pressure or speed button, or the band, does with the document's wind: its refusal,
-// or the pressure in force it leaves for NEXT.
-std::optional<Refusal> takeDocumentWind(const BayDocument& d, RunInputs& in) {
-    const WindTaken wind = takeWind(d.wind.source, d.wind.band, in.text(Field::WindPressure),
-                                    in.text(Field::WindSpeed), *in.fmt, in.language);
+// What the pressure or speed button, or the band, does with the document's wind: the pressure
+// in force it leaves for NEXT, with the text its field then shows, or its refusal.
+WindTaken takeDocumentWind(const BayDocument& d, RunInputs& in, std::string& pressureInForce) {
+    WindTaken wind = takeWind(d.wind.source, d.wind.band, in.text(Field::WindPressure),
+                              in.text(Field::WindSpeed), *in.fmt, in.language);
     if (wind.refusal || wind.source == WindSource::None)
-        return wind.refusal;
+        return wind;
     in.windSource = wind.source;
     in.windInput = wind.input;
     in.windPressure = wind.pressure;
     in.heightBandLimit = wind.heightBandLimit;
-    return std::nullopt;
+    pressureInForce = wind.pressureInForceText;
+    return wind;
+}
+
+// The limits a run without a static system keeps, where their inputs are numbers, as a run
+// with a system keeps them.
+KeptLimits limitsKeptWithoutSystem(const RunInputs& in, const BayInput& bay) {
+    const NumberFormat& fmt = *in.fmt;
+    KeptLimits kept;
+    if (const std::optional<double> L1 = in.num(Field::SpanL1)) {
+        const KeptSpanLimits limits = keptSpanLimits(*L1, bay.divisor);
+        const std::string ratio = fixedText(double(limits.ratioLimitSingle_cm), fmt, 7);
+        if (std::isfinite(limits.spanL1Single_cm) && parseNumber(ratio, fmt)) {
+            kept.mullionLengthSingle = TaggedValue::single(limits.spanL1Single_cm);
+            kept.ratioLimit = TaggedValue::text(ratio);
+        }
+    }
+    if (const std::optional<double> f = in.num(Field::AllowableDeflection)) {
+        const std::string absolute = fixedText(*f * 0.1, fmt);
+        if (parseNumber(absolute, fmt))
+            kept.absoluteLimit = TaggedValue::text(absolute);
+    }
+    return kept;
+}
+
+KeptLimits limitsKeptBy(const BayDesign& d, const NumberFormat& fmt) {
+    KeptLimits kept;
+    if (!d.limitsKept)
+        return kept;
+    kept.mullionLengthSingle = TaggedValue::single(d.spanL1Single_cm);
+    kept.ratioLimit = TaggedValue::text(fixedText(double(d.ratioLimitSingle_cm), fmt, 7));
+    kept.absoluteLimit = d.absoluteLimitCapped
+                             ? TaggedValue::real(1.5)
+                             : TaggedValue::text(fixedText(d.absoluteLimit_cm, fmt));
+    return kept;
 }
 
 // A result the panel shows after a completed run, as a number.
@@ -136,8 +170,12 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
     for (const BayDocumentText& slot : bayDocumentTexts())
         in.texts[static_cast<std::size_t>(slot.field)] = d.*slot.text;
     std::string_view& capped = in.texts[static_cast<std::size_t>(Field::AllowableDeflectionCapped)];
+    // The pressure in force's field as the window shows it before NEXT: empty as a window
+    // opens, until a wind is taken.
+    std::string pressureInForce;
     if (d.kept) {
         capped = d.kept->allowableDeflectionCapped_mm;
+        pressureInForce = d.kept->pressureInForce;
         restoreWind(d, *d.kept, in);
         out.siteWind = siteWindInForce(*d.kept, in);
     } else {
@@ -146,7 +184,8 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
                  : *f < 15.0 ? std::string_view(d.allowableDeflection_mm)
                              : kFifteen;
         // Opening takes the wind load before anything else runs, with or without a series.
-        out.windRefusal = takeDocumentWind(d, in);
+        out.windTaken = takeDocumentWind(d, in, pressureInForce);
+        out.windRefusal = out.windTaken->refusal;
     }
     out.windSource = in.windSource;
     out.heightBandLimit = in.heightBandLimit;
@@ -161,6 +200,10 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
     out.input = run.bay;
     if (!run.systemChosen) {
         echoTexts(in, run, out.texts);
+        out.texts[Field::EchoPressure] = fixedTextOf(pressureInForce, fmt);
+        out.texts[Field::EchoWindSpeed] = windSpeedText(pressureInForce, fmt);
+        if (run.bay.series != Series::Terrax)
+            out.keptLimits = limitsKeptWithoutSystem(in, run.bay);
         out.echoedWithoutSystem = true;
         return out;
     }
@@ -187,6 +230,7 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
     designTexts(in, run, out.design, out.texts);
 
     out.verdicts = verdictsOf(out.design, out.texts, fmt);
+    out.keptLimits = limitsKeptBy(out.design, fmt);
     if (alloy)
         out.limitStates = runLimitStates(out.input, out.design, catalogue, options.options);
     return out;

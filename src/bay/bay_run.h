@@ -30,23 +30,37 @@ bool showsAfterRun(const BayDesign& design, Field f);
 // The verdicts of a completed run's texts (written by designTexts in `fmt`).
 RunVerdicts verdictsOf(const BayDesign& design, const RunTexts& texts, const NumberFormat& fmt);
 
+// What a run keeps for the spreadsheet when it keeps the deflection limits: L1, L1/d and
+// f/10 as the panel would write them, f/10 as 1,5 cm where the run caps it. A value stays
+// as it was where the run keeps none.
+struct KeptLimits {
+    std::optional<TaggedValue> mullionLengthSingle;
+    std::optional<TaggedValue> ratioLimit;
+    std::optional<TaggedValue> absoluteLimit;
+
+    bool operator==(const KeptLimits&) const = default;
+};
+
 // What running one bay document gives: the document's wind load as the window kept it (or,
 // for a document that kept none, taken as the wind buttons take it), then NEXT, exactly as
 // the window runs a bay it opens.
 struct BayOutcome {
+    // For a document that kept no wind state: the wind as its band or button took it.
+    std::optional<WindTaken> windTaken;
     // The wind button's refusal of the typed pressure or speed, shown before NEXT.
     std::optional<Refusal> windRefusal;
     // Why NEXT stopped: a field it refused, or a result out of range.
     std::optional<Refusal> refusal;
     // NEXT designed the bay; the texts and verdicts below are then those of the panel.
     bool completed = false;
-    // A series but no static system: NEXT read the first inputs and echoes them (`texts`),
-    // designing nothing.
+    // A series but no static system: NEXT read the first inputs and echoes them (`texts`,
+    // with the pressure and wind speed of the pressure in force), designing nothing.
     bool echoedWithoutSystem = false;
     BayInput input;
     BayDesign design;
     RunTexts texts;
     RunVerdicts verdicts;
+    KeptLimits keptLimits;
     // Where the pressure in force came from, and the height band's limit when from a band.
     WindSource windSource = WindSource::None;
     TaggedValue heightBandLimit;

@@ -9,6 +9,7 @@
 #include "input/wind_load.h"
 #include "model/option_values.h"
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,7 +51,8 @@ bool takeOption(WindowState& w, ControlId option) {
 // The window's controls as the document sets them, in the order a user would go: the
 // language first, since a series takes it over; the texts as typed last, after the choices
 // that empty or fill some of them.
-void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCatalogue> chosen) {
+void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCatalogue> chosen,
+                  const BayOutcome& run) {
     chooseCriterion(w, d.deflectionCriterion);
     chooseBasis(w, d.basis);
     chooseAlloy(w, d.alloy);
@@ -78,23 +80,24 @@ void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCata
             chooseStaticSystem(w, *d.staticSystem);
     }
 
+    // The wind the run took from the document, shown as its band or button shows it.
     if (d.kept)
         restoreWind(w, d.wind.source, *d.kept);
-    else
+    else if (run.windTaken)
         switch (d.wind.source) {
         case WindSource::HeightBand:
             if (d.wind.band && takeOption(w, optionOf(*d.wind.band)))
-                chooseHeightBand(w, *d.wind.band);
+                showWindTaken(w, WindSource::HeightBand, *run.windTaken);
             break;
         case WindSource::TypedPressure:
             w.write(Field::WindPressure, d.windPressure_kNm2);
             w.setFocus(C::Command2);
-            takeTypedPressure(w);
+            showWindTaken(w, WindSource::TypedPressure, *run.windTaken);
             break;
         case WindSource::WindSpeed:
             w.write(Field::WindSpeed, d.windSpeed_kmh);
             w.setFocus(C::Command4);
-            takeWindSpeed(w);
+            showWindTaken(w, WindSource::WindSpeed, *run.windTaken);
             break;
         case WindSource::None: break;
         }
@@ -120,11 +123,13 @@ void openWith(Form& f, const BayDocument& d, std::optional<ChosenCatalogue> chos
     w.reopen();
     for (std::string& text : shown)
         w.message(std::move(text));
-    showDocument(w, d, std::move(chosen));
-    if (run && readyToRun(d)) {
-        const Catalogue* user = w.userCatalogue ? w.userCatalogue->catalogue.get() : nullptr;
-        showOutcome(w, runBay(d, w.numberFormat(), user));
-    }
+    // The document runs once: its wind shows as opening takes it, its results only when the
+    // bay is complete enough for NEXT.
+    const std::shared_ptr<const Catalogue> user = chosen ? chosen->catalogue : nullptr;
+    const BayOutcome outcome = runBay(d, w.numberFormat(), user.get());
+    showDocument(w, d, std::move(chosen), outcome);
+    if (run && readyToRun(d))
+        showOutcome(w, outcome);
 }
 
 }  // namespace

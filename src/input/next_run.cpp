@@ -28,15 +28,15 @@ void showOutcome(WindowState& w, const BayOutcome& outcome) {
         w.refuse(*outcome.refusal);
     else if (outcome.completed) {
         showCompletedRun(w, outcome.input, outcome.design, outcome.texts, outcome.verdicts);
+        keepLimits(w, outcome.keptLimits);
         w.limitStates = outcome.limitStates;
         markResultsCurrent(w);
     } else if (outcome.echoedWithoutSystem) {
         hideResults(w);
         echoInputs(w, outcome.input, outcome.texts);
-        w.write(Field::EchoPressure, fixedTextOf(w.text(Field::PressureInForce), w.numberFormat()));
-        echoWindSpeedOfRun(w);
-        if (outcome.input.series != Series::Terrax)
-            keepLimitsWithoutSystem(w);
+        w.write(Field::EchoPressure, outcome.texts[Field::EchoPressure]);
+        w.write(Field::EchoWindSpeed, outcome.texts[Field::EchoWindSpeed]);
+        keepLimits(w, outcome.keptLimits);
         markResultsCurrent(w);
     }
 }

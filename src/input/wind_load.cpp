@@ -1,6 +1,5 @@
 #include "input/wind_load.h"
 
-#include "bay/bay_input.h"
 #include "model/field_controls.h"
 
 namespace cw {
@@ -22,38 +21,47 @@ void putInForce(WindowState& w, const WindTaken& wind) {
 }  // namespace
 
 void chooseHeightBand(WindowState& w, HeightBand band) {
-    const WindTaken wind = takeOf(w, WindSource::HeightBand, band);
-    w.values().heightBandLimit = wind.heightBandLimit;
-    w.write(Field::WindPressure, {});
-    w.write(Field::WindSpeed, fixedText(wind.speed_kmh, w.numberFormat()));
-    w.write(Field::PressureInForce, plainText(wind.pressure_kNm2, w.numberFormat()));
-    // The band's pressure is now the one in force: a pressure mode left from the pressure
-    // button would make the next run read the pressure field just emptied.
-    putInForce(w, wind);
+    showWindTaken(w, WindSource::HeightBand, takeOf(w, WindSource::HeightBand, band));
 }
 
 void takeTypedPressure(WindowState& w) {
-    const WindTaken wind = takeOf(w, WindSource::TypedPressure);
-    if (wind.refusal) {
-        w.refuse(*wind.refusal);
-        return;
-    }
-    w.show(controlOf(Field::WindPressure));
-    putInForce(w, wind);
-    w.write(Field::PressureInForce, w.text(Field::WindPressure));
-    w.write(Field::WindSpeed, fixedText(wind.speed_kmh, w.numberFormat()));
+    showWindTaken(w, WindSource::TypedPressure, takeOf(w, WindSource::TypedPressure));
 }
 
 void takeWindSpeed(WindowState& w) {
-    const WindTaken wind = takeOf(w, WindSource::WindSpeed);
-    if (wind.refusal) {
-        w.refuse(*wind.refusal);
+    showWindTaken(w, WindSource::WindSpeed, takeOf(w, WindSource::WindSpeed));
+}
+
+void showWindTaken(WindowState& w, WindSource asked, const WindTaken& wind) {
+    switch (asked) {
+    case WindSource::HeightBand:
+        w.values().heightBandLimit = wind.heightBandLimit;
+        w.write(Field::WindPressure, {});
+        w.write(Field::WindSpeed, wind.speedText);
+        w.write(Field::PressureInForce, wind.pressureInForceText);
+        // The band's pressure is now the one in force: a pressure mode left from the pressure
+        // button would make the next run read the pressure field just emptied.
+        putInForce(w, wind);
+        return;
+    case WindSource::TypedPressure:
+    case WindSource::WindSpeed: {
+        if (wind.refusal) {
+            w.refuse(*wind.refusal);
+            return;
+        }
+        const bool typed = asked == WindSource::TypedPressure;
+        w.show(controlOf(typed ? Field::WindPressure : Field::WindSpeed));
+        putInForce(w, wind);
+        w.write(Field::PressureInForce, wind.pressureInForceText);
+        // The speed of a typed pressure; after the speed button the pressure field reads 0.
+        if (typed)
+            w.write(Field::WindSpeed, wind.speedText);
+        else
+            w.write(Field::WindPressure, "0");
         return;
     }
-    w.show(controlOf(Field::WindSpeed));
-    putInForce(w, wind);
-    w.write(Field::PressureInForce, plainText(wind.pressure_kNm2, w.numberFormat()));
-    w.write(Field::WindPressure, "0");
+    case WindSource::None: return;
+    }
 }
 
 }  // namespace cw

@@ -3,8 +3,6 @@
 #include "model/field_controls.h"
 #include "text/messages.h"
 
-#include <cmath>
-
 namespace cw {
 
 using C = ControlId;
@@ -165,32 +163,18 @@ void echoInputs(WindowState& w, const BayInput& in, const RunTexts& texts) {
         w.write(f, texts[f]);
 }
 
-void echoWindSpeedOfRun(WindowState& w) {
-    w.write(Field::EchoWindSpeed, windSpeedText(w.text(Field::PressureInForce), w.numberFormat()));
-}
-
-void keepLimitsWithoutSystem(WindowState& w) {
-    // The limits are kept as a run with a system keeps them, where their inputs are numbers.
+void keepLimits(WindowState& w, const KeptLimits& kept) {
     FormState& values = w.values();
-    const NumberFormat& fmt = w.numberFormat();
-    if (const std::optional<double> L1 = w.num(Field::SpanL1)) {
-        const KeptSpanLimits kept = keptSpanLimits(*L1, *toInt16(*w.num(Field::Divisor)));
-        const std::string ratio = fixedText(double(kept.ratioLimitSingle_cm), fmt, 7);
-        if (std::isfinite(kept.spanL1Single_cm) && parseNumber(ratio, fmt)) {
-            values.mullionLengthSingle = TaggedValue::single(kept.spanL1Single_cm);
-            values.ratioLimit = TaggedValue::text(ratio);
-        }
-    }
-    if (const std::optional<double> f = w.num(Field::AllowableDeflection)) {
-        const std::string absolute = fixedText(*f * 0.1, fmt);
-        if (parseNumber(absolute, fmt))
-            values.absoluteLimit = TaggedValue::text(absolute);
-    }
+    if (kept.mullionLengthSingle)
+        values.mullionLengthSingle = *kept.mullionLengthSingle;
+    if (kept.ratioLimit)
+        values.ratioLimit = *kept.ratioLimit;
+    if (kept.absoluteLimit)
+        values.absoluteLimit = *kept.absoluteLimit;
 }
 
 void showDesign(WindowState& w, const BayInput& in, const BayDesign& d, const RunTexts& texts,
                 const RunVerdicts& verdicts) {
-    const NumberFormat& fmt = w.numberFormat();
     FormState& values = w.values();
     const bool terrax = in.series == Series::Terrax;
 
@@ -207,13 +191,6 @@ void showDesign(WindowState& w, const BayInput& in, const BayDesign& d, const Ru
         values.windPressure = TaggedValue::text(w.text(Field::WindPressure));
     w.hide({C::Text18, C::Text19, C::Text21, C::Text23, C::Text22, C::Label6});
 
-    if (d.limitsKept) {
-        values.mullionLengthSingle = TaggedValue::single(d.spanL1Single_cm);
-        values.ratioLimit = TaggedValue::text(fixedText(double(d.ratioLimitSingle_cm), fmt, 7));
-        values.absoluteLimit = d.absoluteLimitCapped
-                                   ? TaggedValue::real(1.5)
-                                   : TaggedValue::text(fixedText(d.absoluteLimit_cm, fmt));
-    }
     w.show(controlOf(Field::EchoDivisor));
 
     if (d.lineLoad_kNcm)

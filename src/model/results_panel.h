@@ -10,16 +10,15 @@
 
 namespace cw {
 
-// The results panel: the one place where a design becomes texts and captions.
+// The results panel: where a run's outcome, its texts written already, takes its place
+// among the captions.
 
 // Hides every result of the earlier run with its captions.
 void hideResults(WindowState& w);
 // The values a run keeps from its inputs and the echoes of the inputs it used.
 void echoInputs(WindowState& w, const BayInput& in, const RunTexts& texts);
-// The wind speed of the pressure the run took, or nothing when that is not a number.
-void echoWindSpeedOfRun(WindowState& w);
-// A run without a static system keeps the limits of the inputs that are numbers.
-void keepLimitsWithoutSystem(WindowState& w);
+// The limits a run kept, for the spreadsheet.
+void keepLimits(WindowState& w, const KeptLimits& kept);
 // Writes a design into the panel and shows it in the language chosen, with its verdicts.
 void showDesign(WindowState& w, const BayInput& in, const BayDesign& design,
                 const RunTexts& texts, const RunVerdicts& verdicts);

@@ -111,20 +111,40 @@ TEST(TakeWind, PutsThePressureInForceOrRefusesTheTypedValue) {
 
 // How the next run reads the pressure: the typed text again after the pressure button, the
 // number after the speed button or a band, with the band's limit beside it.
+// The fields show what was taken: v = sqrt(q * 10^7 / 483) km/h, so 0,8 kN/m2 gives 128,698
+// and 0,5 gives 101,745; the typed pressure stays as typed, and the speed button leaves the
+// typed speed as it was (no text of its own).
 TEST(TakeWind, LeavesThePressureAsTheNextRunReadsIt) {
+    struct Row {
+        const char* name;
+        WindSource source;
+        std::optional<HeightBand> band;
+        const char* pressure;
+        const char* speed;
+        WindInput input;
+        TaggedValue kept;
+        TaggedValue bandLimit;
+        const char* pressureInForceText;
+        const char* speedText;
+    };
+    const Row rows[] = {
+        {"typed", WindSource::TypedPressure, {}, "0,80", "", WindInput::TypedPressure,
+         TaggedValue::text("0,80"), {}, "0,80", "128,70"},
+        {"speed", WindSource::WindSpeed, {}, "", "100", WindInput::FromSpeed,
+         TaggedValue::real(0.483), {}, "0,483", ""},
+        {"band", WindSource::HeightBand, HeightBand::UpTo8m, "", "", WindInput::Taken,
+         TaggedValue::real(0.5), TaggedValue::int16(8), "0,5", "101,74"},
+    };
     const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
-    const WindTaken typed =
-        takeWind(WindSource::TypedPressure, {}, "0,80", "", fmt, Language::Greek);
-    EXPECT_EQ(typed.input, WindInput::TypedPressure);
-    EXPECT_EQ(typed.pressure, TaggedValue::text("0,80"));
-    const WindTaken speed = takeWind(WindSource::WindSpeed, {}, "", "100", fmt, Language::Greek);
-    EXPECT_EQ(speed.input, WindInput::FromSpeed);
-    EXPECT_EQ(speed.pressure, TaggedValue::real(0.483));
-    const WindTaken band =
-        takeWind(WindSource::HeightBand, HeightBand::UpTo8m, "", "", fmt, Language::Greek);
-    EXPECT_EQ(band.input, WindInput::Taken);
-    EXPECT_EQ(band.pressure, TaggedValue::real(0.5));
-    EXPECT_EQ(band.heightBandLimit, TaggedValue::int16(8));
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const WindTaken wind = takeWind(r.source, r.band, r.pressure, r.speed, fmt, Language::Greek);
+        EXPECT_EQ(wind.input, r.input);
+        EXPECT_EQ(wind.pressure, r.kept);
+        EXPECT_EQ(wind.heightBandLimit, r.bandLimit);
+        EXPECT_EQ(wind.pressureInForceText, r.pressureInForceText);
+        EXPECT_EQ(wind.speedText, r.speedText);
+    }
 }
 
 }  // namespace

@@ -270,20 +270,31 @@ TEST_P(RunVerdictsTable, DecidesOnTheNumbersAsShown) {
 }
 
 // NEXT without a static system the series offers reads the fields before the span and echoes
-// them, designing nothing: b = 100 / 2 + 150 / 2 = 125 cm; L2 only in a two-span run.
+// them, designing nothing: b = 100 / 2 + 150 / 2 = 125 cm; L2 only in a two-span run. It also
+// echoes the pressure in force with its wind speed, v = sqrt(q * 10^7 / 483) km/h (q in kN/m2:
+// 0,483 gives 100 and 1,932 gives 200), and keeps the limits for the spreadsheet as a run with
+// a system would: L1 / d = 300 / 200 = 1,5 cm and f / 10 = 15 / 10 = 1,5 cm; Terrax keeps none.
 TEST(RunBay, WithoutASystemEchoesTheFirstInputs) {
     struct Row {
         const char* name;
         std::optional<Series> series;
         std::optional<StaticSystem> system;
+        bool kept;  // the pressure in force as the window kept it, not taken from the typed one
         bool echoed;
         bool completed;
+        const char* echoedPressure;
+        const char* echoedSpeed;
+        bool limitsKept;
     };
     const Row rows[] = {
-        {"no_system", Series::Veltra, std::nullopt, true, false},
-        {"terrax_fixed_ends_not_offered", Series::Terrax, StaticSystem::FixedEnds, true, false},
-        {"one_span_designs", Series::Veltra, StaticSystem::OneSpan, false, true},
-        {"no_series_runs_nothing", std::nullopt, std::nullopt, false, false},
+        {"no_system", Series::Veltra, std::nullopt, false, true, false, "0,48", "100,00", true},
+        {"no_system_kept", Series::KorinDalvo, std::nullopt, true, true, false, "1,93", "200,00",
+         true},
+        {"terrax_fixed_ends_not_offered", Series::Terrax, StaticSystem::FixedEnds, false, true,
+         false, "0,48", "100,00", false},
+        {"one_span_designs", Series::Veltra, StaticSystem::OneSpan, false, false, true, "0,48",
+         "100,00", true},
+        {"no_series_runs_nothing", std::nullopt, std::nullopt, false, false, false, "", "", false},
     };
     const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
     for (const Row& r : rows) {
@@ -292,7 +303,7 @@ TEST(RunBay, WithoutASystemEchoesTheFirstInputs) {
         d.series = r.series;
         d.staticSystem = r.system;
         d.wind = WindSource::TypedPressure;
-        d.windPressure_kNm2 = "1";
+        d.windPressure_kNm2 = "0,483";
         d.gridWidthA1_cm = "100";
         d.gridWidthA2_cm = "150";
         d.spanL1_cm = "300";
@@ -302,6 +313,14 @@ TEST(RunBay, WithoutASystemEchoesTheFirstInputs) {
         d.glassThickness_mm = "10";
         d.deflectionDivisor = "200";
         d.allowableDeflection_mm = "15";
+        if (r.kept) {
+            BayKeptState kept;
+            kept.windInput = WindInput::FromSpeed;
+            kept.pressure = TaggedValue::real(1.932);
+            kept.pressureInForce = "1,932";
+            kept.allowableDeflectionCapped_mm = "15";
+            d.kept = kept;
+        }
         const BayOutcome o = runBay(d, fmt);
         EXPECT_FALSE(o.refusal);
         EXPECT_EQ(o.echoedWithoutSystem, r.echoed);
@@ -313,6 +332,13 @@ TEST(RunBay, WithoutASystemEchoesTheFirstInputs) {
         EXPECT_EQ(o.texts[Field::EchoA2], "150");
         EXPECT_EQ(o.texts[Field::EchoL1], "300");
         EXPECT_EQ(o.texts[Field::EchoL2], "");
+        EXPECT_EQ(o.texts[Field::EchoPressure], r.echoedPressure);
+        EXPECT_EQ(o.texts[Field::EchoWindSpeed], r.echoedSpeed);
+        const KeptLimits expected =
+            r.limitsKept ? KeptLimits{TaggedValue::single(300.0f), TaggedValue::text("1,50"),
+                                      TaggedValue::text("1,50")}
+                         : KeptLimits{};
+        EXPECT_EQ(o.keptLimits, expected);
     }
 }
 
