@@ -188,7 +188,7 @@ bool BayDesigner::design(const RowTexts& texts, std::vector<std::string>& out, b
     if (!run.completed) {
         std::optional<Column> column;
         const WindSource source = bay.document.wind.source;
-        if (run.windRefusal) {
+        if (run.windRefusal()) {
             // The wind button refused the typed value before the run.
             column = source == WindSource::TypedPressure ? Column::Pressure : Column::Speed;
         } else if (run.refusal && run.refusal->field) {

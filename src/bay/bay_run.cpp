@@ -46,8 +46,8 @@ std::optional<SiteWindApplied> siteWindInForce(const BayKeptState& kept, const R
 }
 
 // What the pressure or speed button, or the band, does with the document's wind: the pressure
-// in force it leaves for NEXT, with the text its field then shows, or its refusal.
-WindTaken takeDocumentWind(const BayDocument& d, RunInputs& in, std::string& pressureInForce) {
+// in force it leaves for NEXT, or its refusal.
+WindTaken takeDocumentWind(const BayDocument& d, RunInputs& in) {
     WindTaken wind = takeWind(d.wind.source, d.wind.band, in.text(Field::WindPressure),
                               in.text(Field::WindSpeed), *in.fmt, in.language);
     if (wind.refusal || wind.source == WindSource::None)
@@ -56,7 +56,6 @@ WindTaken takeDocumentWind(const BayDocument& d, RunInputs& in, std::string& pre
     in.windInput = wind.input;
     in.windPressure = wind.pressure;
     in.heightBandLimit = wind.heightBandLimit;
-    pressureInForce = wind.pressureInForceText;
     return wind;
 }
 
@@ -150,9 +149,13 @@ bool BayOutcome::shows(Field f) const {
     return completed && showsAfterRun(design, f);
 }
 
+const Refusal* BayOutcome::windRefusal() const {
+    return windTaken && windTaken->refusal ? &*windTaken->refusal : nullptr;
+}
+
 const std::string* BayOutcome::firstMessage() const {
-    if (windRefusal)
-        return &windRefusal->message;
+    if (const Refusal* wind = windRefusal())
+        return &wind->message;
     if (refusal)
         return &refusal->message;
     return nullptr;
@@ -184,8 +187,9 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
                  : *f < 15.0 ? std::string_view(d.allowableDeflection_mm)
                              : kFifteen;
         // Opening takes the wind load before anything else runs, with or without a series.
-        out.windTaken = takeDocumentWind(d, in, pressureInForce);
-        out.windRefusal = out.windTaken->refusal;
+        out.windTaken = takeDocumentWind(d, in);
+        // Empty when nothing was taken, as the field stays.
+        pressureInForce = out.windTaken->pressureInForceText;
     }
     out.windSource = in.windSource;
     out.heightBandLimit = in.heightBandLimit;

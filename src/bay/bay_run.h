@@ -45,10 +45,9 @@ struct KeptLimits {
 // for a document that kept none, taken as the wind buttons take it), then NEXT, exactly as
 // the window runs a bay it opens.
 struct BayOutcome {
-    // For a document that kept no wind state: the wind as its band or button took it.
+    // For a document that kept no wind state: the wind as its band or button took it, or
+    // the button's refusal of the typed pressure or speed, shown before NEXT.
     std::optional<WindTaken> windTaken;
-    // The wind button's refusal of the typed pressure or speed, shown before NEXT.
-    std::optional<Refusal> windRefusal;
     // Why NEXT stopped: a field it refused, or a result out of range.
     std::optional<Refusal> refusal;
     // NEXT designed the bay; the texts and verdicts below are then those of the panel.
@@ -73,6 +72,8 @@ struct BayOutcome {
     // Whether the panel shows the field after the run: a run without a fitting mullion hides
     // the mullion's and the transom's results.
     bool shows(Field f) const;
+    // The wind button's refusal, if any.
+    const Refusal* windRefusal() const;
     // The first message the run showed, if any.
     const std::string* firstMessage() const;
 };

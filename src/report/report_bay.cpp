@@ -47,8 +47,8 @@ ReportBay collectBay(std::string name, BayDocument document, const NumberFormat&
     bay.siteWind = run.siteWind;
     if (!readyToRun(document)) {
         // Opening the bay ran only the wind buttons.
-        bay.refusal =
-            run.windRefusal ? run.windRefusal->message : say(Message::ReportNotReady, bay.language);
+        const Refusal* wind = run.windRefusal();
+        bay.refusal = wind ? wind->message : say(Message::ReportNotReady, bay.language);
         return bay;
     }
     if (run.refusal) {

@@ -109,11 +109,10 @@ TEST(TakeWind, PutsThePressureInForceOrRefusesTheTypedValue) {
     }
 }
 
-// How the next run reads the pressure: the typed text again after the pressure button, the
-// number after the speed button or a band, with the band's limit beside it.
-// The fields show what was taken: v = sqrt(q * 10^7 / 483) km/h, so 0,8 kN/m2 gives 128,698
-// and 0,5 gives 101,745; the typed pressure stays as typed, and the speed button leaves the
-// typed speed as it was (no text of its own).
+// How the next run reads the pressure (the typed text again after the pressure button, the
+// number after the speed button or a band, with the band's limit beside it) and what the
+// fields show: the speed of 0,8 and of 0,5 kN/m2 (128,698 and 101,745 km/h by the formula
+// above), and no speed text after the speed button, which leaves the typed speed as it was.
 TEST(TakeWind, LeavesThePressureAsTheNextRunReadsIt) {
     struct Row {
         const char* name;

@@ -182,8 +182,8 @@ TEST_P(BayRunAgainstWindow, ShowsWhatTheWindowShows) {
 
         SCOPED_TRACE("document " + std::to_string(i));
         std::vector<std::string> messages;
-        if (run.windRefusal)
-            messages.push_back(run.windRefusal->message);
+        if (const Refusal* wind = run.windRefusal())
+            messages.push_back(wind->message);
         if (run.refusal)
             messages.push_back(run.refusal->message);
         ASSERT_EQ(w.pendingMessages(), messages);
