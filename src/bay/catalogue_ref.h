@@ -5,6 +5,7 @@
 
 #include "design/catalogue.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,12 @@ struct CatalogueRef {
     std::string sha256;  // of the file's bytes, lower-case hex
 
     bool operator==(const CatalogueRef&) const = default;
+};
+
+// A user catalogue a bay designs with, and how it is remembered.
+struct ChosenCatalogue {
+    std::shared_ptr<const Catalogue> catalogue;
+    CatalogueRef ref;
 };
 
 // The SHA-256 of a file's bytes as lower-case hex: a bay remembers its catalogue by content,

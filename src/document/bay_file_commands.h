@@ -1,6 +1,8 @@
 #pragma once
 
+#include "document/catalogue_commands.h"
 #include "files/bay_file.h"
+#include "input/bay_document_io.h"
 #include "input/form.h"
 
 #include <string>

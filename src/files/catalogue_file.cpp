@@ -15,6 +15,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <system_error>
 
 namespace cw::files {
@@ -254,6 +255,20 @@ CatalogueLoad loadCatalogueFile(const std::filesystem::path& path) {
     CatalogueLoad load = readCatalogueBytes(bytes, fileName);
     load.sha256 = catalogueSha256(bytes);
     return load;
+}
+
+CatalogueOpening openCatalogueFile(const std::string& path, Language language) {
+    CatalogueLoad load = loadCatalogueFile(std::filesystem::path(path));
+    CatalogueOpening out;
+    if (!load.catalogue) {
+        out.message = describeCatalogueFaults(
+            std::filesystem::path(path).filename().string(), load.faults, language);
+        return out;
+    }
+    CatalogueRef ref{load.catalogue->name, path, std::move(load.sha256)};
+    out.chosen = ChosenCatalogue{std::make_shared<const Catalogue>(std::move(*load.catalogue)),
+                                 std::move(ref)};
+    return out;
 }
 
 }  // namespace cw::files

@@ -3,6 +3,7 @@
 // Catalogue files as the user brings them: CSV or an .xlsx workbook, read whole into a
 // catalogue or refused with one message.
 
+#include "bay/catalogue_ref.h"
 #include "design/catalogue_reader.h"
 #include "text/language.h"
 
@@ -38,5 +39,13 @@ CatalogueLoad readCatalogueBytes(std::string_view bytes, std::string_view fileNa
 
 // Reads the file at path, refusing it before reading when it is larger than 4 MB.
 CatalogueLoad loadCatalogueFile(const std::filesystem::path& path);
+
+// A catalogue file read for a bay or the window: the catalogue and its reference (name, path
+// as given, hash of the bytes), or the one message of its refusal in `language`.
+struct CatalogueOpening {
+    std::optional<ChosenCatalogue> chosen;
+    std::string message;
+};
+CatalogueOpening openCatalogueFile(const std::string& path, Language language);
 
 }  // namespace cw::files

@@ -2,8 +2,10 @@
 
 #include "bay/bay_document.h"
 #include "bay/bay_run.h"
+#include "files/bay_opening.h"
 #include "input/form.h"
 
+#include <optional>
 #include <string>
 
 namespace cw {
@@ -13,8 +15,11 @@ namespace cw {
 // every text as typed. A bay complete enough to run then runs as NEXT would, with the
 // message of a refused run; unless `run` is false, when the bay is left without results.
 void openDocument(Form& f, const BayDocument& document, bool run = true);
-// The same with the catalogue the document names found already (nothing: not found).
-void openDocument(Form& f, const BayDocument& document, std::optional<ChosenCatalogue> catalogue);
+
+// An opening shown: its messages and, when the file was read, the window given back the
+// document and its run as openDocument gives them, with `path` as the window's file and
+// nothing unsaved. True when the file was read.
+bool showOpenedBay(Form& f, const std::string& path, files::BayOpening opening);
 
 // File → New bay: the start form, in the language showing, with no file and nothing unsaved.
 void newBay(Form& f);

@@ -1,5 +1,6 @@
 #include "input/deflection_criterion.h"
 
+#include "model/choices.h"
 #include "model/window_run.h"
 #include "bay/field_rules.h"
 
@@ -14,18 +15,6 @@ namespace {
 constexpr double kEn13830Cap_mm = 15.0;
 
 }  // namespace
-
-void followAllowableDeflection(WindowState& w) {
-    const std::optional<double> f = w.num(Field::AllowableDeflection);
-    if (!f)
-        return;
-    w.write(Field::AllowableDeflectionCapped,
-            *f < 15.0 ? w.text(Field::AllowableDeflection) : std::string("15"));
-}
-
-void chooseCriterion(WindowState& w, DeflectionCriterion criterion) {
-    w.criterion = criterion;
-}
 
 void setDeflectionFromDivisor(WindowState& w) {
     for (const FieldRule& rule :

@@ -8,10 +8,5 @@ namespace cw {
 void setDeflectionFromDivisor(WindowState& w);
 // The deflection buttons: d = L / f.
 void setDivisorFromDeflection(WindowState& w);
-// The deflection criterion of the next run: EN 13830:2003 (L / d, at most 15 mm) or
-// EN 13830:2015+A1 (by the span).
-void chooseCriterion(WindowState& w, DeflectionCriterion criterion);
-// The maximum allowable deflection shown beside f follows it, capped at 15 mm.
-void followAllowableDeflection(WindowState& w);
 
 }  // namespace cw

@@ -4,22 +4,6 @@
 
 namespace cw {
 
-void chooseBasis(WindowState& w, DesignBasis basis) {
-    w.basis = basis;
-}
-
-bool chooseAlloy(WindowState& w, std::string_view name) {
-    const Alloy* alloy = findAlloy(name);
-    if (!alloy)
-        return false;
-    w.alloy = std::string(alloy->name);
-    return true;
-}
-
-void chooseHanging(WindowState& w, Hanging hanging) {
-    w.hanging = hanging;
-}
-
 namespace {
 
 LimitStateInputTexts textsOf(const std::string& sk, const PartialFactors& f,

@@ -10,13 +10,6 @@
 
 namespace cw {
 
-// Standards → Design basis: what the next run checks the mullion against.
-void chooseBasis(WindowState& w, DesignBasis basis);
-// The alloy and temper of the limit-state basis, by any name findAlloy takes; kept in its
-// canonical name. False, and nothing changes, for a name the table does not hold.
-bool chooseAlloy(WindowState& w, std::string_view name);
-void chooseHanging(WindowState& w, Hanging hanging);
-
 // The limit-state inputs dialog: s_k first, then the factors in factorEntries()' order, as
 // typed in the user's notation.
 inline constexpr std::size_t kLimitStateInputCount = 8;

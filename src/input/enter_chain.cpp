@@ -2,6 +2,7 @@
 
 #include "bay/field_rules.h"
 #include "input/deflection_criterion.h"
+#include "model/choices.h"
 #include "model/option_values.h"
 
 #include <cmath>

@@ -9,8 +9,4 @@ namespace cw {
 // computed before anything changes, so that a refused run leaves the window as it was.
 void runNext(WindowState& w);
 
-// A bay run's outcome painted as NEXT paints its own: the refusal, or the design with the
-// run's verdicts. The window's controls must hold the inputs the run read.
-void showOutcome(WindowState& w, const BayOutcome& outcome);
-
 }  // namespace cw

@@ -12,8 +12,5 @@ void chooseHeightBand(WindowState& w, HeightBand band);
 void takeTypedPressure(WindowState& w);
 // The speed button: the pressure of the typed wind speed is in force.
 void takeWindSpeed(WindowState& w);
-// What the band or button `asked` leaves on show once it took `wind`: the wind as the
-// window's own buttons take it, or as a bay run took it from a document.
-void showWindTaken(WindowState& w, WindSource asked, const WindTaken& wind);
 
 }  // namespace cw

@@ -25,4 +25,8 @@ void showDesign(WindowState& w, const BayInput& in, const BayDesign& design,
 // After a language switch, the results on show are labelled again.
 void relabelShownRun(WindowState& w);
 
+// A bay run's outcome painted as NEXT paints its own: the refusal, or the design with the
+// run's verdicts. The window's controls must hold the inputs the run read.
+void showOutcome(WindowState& w, const BayOutcome& outcome);
+
 }  // namespace cw

@@ -57,12 +57,6 @@ struct ShownRun {
     RunVerdicts verdicts;
 };
 
-// A user catalogue the series choice designs with, and how it is remembered.
-struct ChosenCatalogue {
-    std::shared_ptr<const Catalogue> catalogue;
-    CatalogueRef ref;
-};
-
 // The main window as plain data: every control's text, visible flag and selection, the
 // focus, the form-level values and the message boxes shown. The handlers change it through
 // the operations below; the replay tool and the Qt window only read it, so they cannot

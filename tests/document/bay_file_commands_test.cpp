@@ -220,6 +220,11 @@ TEST_P(BadBayFile, GivesOneMessageAndLeavesTheWindowAlone) {
         EXPECT_EQ(stateDump(f.state(), {}), before);
         const std::vector<std::string> shown = f.takeMessages();
         ASSERT_EQ(shown.size(), 1U);
+        // Read with no window, the file gives the same one message and nothing to show.
+        const files::BayOpening opening =
+            files::readBayOpening(path, f.numberFormat(), f.state().languageShowing(), {});
+        EXPECT_FALSE(opening.document);
+        EXPECT_EQ(opening.messages, shown);
         if (english) {
             EXPECT_EQ(shown[0], fill(bad.english, {path}));
         } else {

@@ -141,6 +141,27 @@ TEST_P(CatalogueOfBayOpened, AsksAndTakesTheAnswer) {
     ASSERT_EQ(messages.size(), c.messagesStart.size());
     for (std::size_t i = 0; i < messages.size(); ++i)
         EXPECT_EQ(messages[i].rfind(c.messagesStart[i], 0), 0u) << messages[i];
+
+    // The same opening with no window: what it finds is what the window showed.
+    std::vector<std::string> asked;
+    files::CatalogueSources sources;
+    sources.ask = [&](const std::string& question) -> std::optional<std::string> {
+        asked.push_back(question);
+        if (!c.answer)
+            return std::nullopt;
+        return (dir / c.answer).string();
+    };
+    const files::BayOpening opening = files::readBayOpening(bay, kGreek, Language::Greek, sources);
+    ASSERT_TRUE(opening.document);
+    EXPECT_EQ(asked, questions);
+    EXPECT_EQ(opening.messages, messages);
+    EXPECT_EQ(opening.catalogueChosenAnew, c.modified);
+    ASSERT_EQ(opening.catalogue.has_value(), c.designsWith != nullptr);
+    if (c.designsWith) {
+        EXPECT_EQ(opening.catalogue->ref.sha256, catalogueSha256(*c.designsWith));
+    }
+    EXPECT_TRUE(opening.outcome.completed);
+    EXPECT_EQ(opening.outcome.texts[Field::SuggestedMullion], w.text(Field::SuggestedMullion));
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, CatalogueOfBayOpened, ::testing::ValuesIn(kCases),
@@ -202,14 +223,16 @@ TEST(CatalogueOfBayQuestion, InTheLanguageShowing) {
         asked = q;
         return std::nullopt;
     };
-    const CatalogueOfBay found = findCatalogueOfBay(f.state(), ref, Series::Veltra);
+    const WindowState& w = f.state();
+    const files::CatalogueOfBay found = files::findCatalogueOfBay(
+        ref, Series::Veltra, catalogueSourcesOf(w), w.languageShowing());
     EXPECT_FALSE(found.found);
     EXPECT_EQ(asked.rfind("The bay's catalogue \"house\" is missing: /nowhere/house.csv.", 0), 0u)
         << asked;
-    // Cancelled: the window says so in English too, as without the question.
-    const std::vector<std::string> messages = f.takeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].rfind("The bay's catalogue \"house\" is missing", 0), 0u) << messages[0];
+    // Cancelled: the search says so in English too, as without the question.
+    ASSERT_EQ(found.messages.size(), 1u);
+    EXPECT_EQ(found.messages[0].rfind("The bay's catalogue \"house\" is missing", 0), 0u)
+        << found.messages[0];
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 #include "json_check.h"
 
 #include "app/replay_script.h"
+#include "model/choices.h"
 #include "design/wind.h"
 #include "document/bay_file_commands.h"
-#include "input/deflection_criterion.h"
 #include "input/form.h"
 #include "input/site_wind.h"
 #include "bay/field_rules.h"

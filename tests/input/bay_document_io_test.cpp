@@ -2,7 +2,7 @@
 // window the inputs were taken from.
 
 #include "input/bay_document_io.h"
-#include "input/deflection_criterion.h"
+#include "model/choices.h"
 #include "input/site_wind.h"
 #include "model/state_dump.h"
 

@@ -3,7 +3,7 @@
 // step.
 
 #include "input/undo_history.h"
-#include "input/deflection_criterion.h"
+#include "model/choices.h"
 #include "input/site_wind.h"
 #include "model/inventory.h"
 #include "model/state_dump.h"

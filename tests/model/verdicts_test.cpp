@@ -1,6 +1,6 @@
 // The rows of the results panel that state a verdict or a rule say what the numbers say.
 
-#include "input/deflection_criterion.h"
+#include "model/choices.h"
 #include "input/form.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 #include "window/qt/catalogue_controls.h"
 
 #include "document/catalogue_commands.h"
-#include "input/catalogue_choice.h"
+#include "files/catalogue_file.h"
+#include "model/choices.h"
 #include "text/messages.h"
 #include "window/qt/widget_look.h"
 
@@ -77,7 +78,8 @@ CatalogueControls::CatalogueControls(QMainWindow& window, QWidget& page, qreal d
 }
 
 int CatalogueControls::addFile(const QString& path) {
-    CatalogueOpening opening = openCatalogueFile(ss(path), m_form.state().languageShowing());
+    files::CatalogueOpening opening =
+        files::openCatalogueFile(ss(path), m_form.state().languageShowing());
     if (!opening.chosen) {
         m_form.state().message(std::move(opening.message));
         return -1;

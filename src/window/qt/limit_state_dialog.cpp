@@ -1,6 +1,7 @@
 #include "window/qt/limit_state_dialog.h"
 
 #include "bay/limit_state_texts.h"
+#include "model/choices.h"
 #include "bay/limit_state_inputs.h"
 #include "input/design_basis.h"
 #include "model/window_run.h"

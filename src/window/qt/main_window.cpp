@@ -1,6 +1,6 @@
 #include "window/qt/main_window.h"
 
-#include "input/language.h"
+#include "model/choices.h"
 #include "model/inventory.h"
 #include "model/language_captions.h"
 #include "model/state_dump.h"

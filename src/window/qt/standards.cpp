@@ -1,6 +1,6 @@
 #include "window/qt/standards.h"
 
-#include "input/deflection_criterion.h"
+#include "model/choices.h"
 #include "window/qt/widget_look.h"
 
 #include <QActionGroup>
