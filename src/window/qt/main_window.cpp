@@ -151,6 +151,8 @@ void MainWindow::applyStartLanguage() {
     // click's focus move, so the keyboard starts where it would have.
     if (english != (languageShowing() == Language::English)) {
         showEnglish(m_form.state());
+        // The user's language is no change to the bay: the start form has nothing unsaved.
+        m_form.state().document.saved = documentOf(m_form.state());
         afterEvent();
     }
     m_languageSettled = true;
