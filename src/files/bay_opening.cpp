@@ -17,7 +17,7 @@ CatalogueOfBay findCatalogueOfBay(const CatalogueRef& ref, std::optional<Series>
     if (sources.find)
         if (std::optional<ChosenCatalogue> listed = sources.find(ref))
             return {std::move(listed), false, {}};
-    std::optional<ChosenCatalogue> atPath = openCatalogueFile(ref.path, language).chosen;
+    std::optional<ChosenCatalogue> atPath = catalogueAt(ref.path);
     if (atPath && atPath->ref.sha256 == ref.sha256)
         return {std::move(atPath), false, {}};
     const bool missing = !atPath;

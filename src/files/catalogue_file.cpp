@@ -257,6 +257,22 @@ CatalogueLoad loadCatalogueFile(const std::filesystem::path& path) {
     return load;
 }
 
+namespace {
+
+ChosenCatalogue chosenOf(CatalogueLoad&& load, const std::string& path) {
+    CatalogueRef ref{load.catalogue->name, path, std::move(load.sha256)};
+    return {std::make_shared<const Catalogue>(std::move(*load.catalogue)), std::move(ref)};
+}
+
+}  // namespace
+
+std::optional<ChosenCatalogue> catalogueAt(const std::string& path) {
+    CatalogueLoad load = loadCatalogueFile(std::filesystem::path(path));
+    if (!load.catalogue)
+        return std::nullopt;
+    return chosenOf(std::move(load), path);
+}
+
 CatalogueOpening openCatalogueFile(const std::string& path, Language language) {
     CatalogueLoad load = loadCatalogueFile(std::filesystem::path(path));
     CatalogueOpening out;
@@ -265,9 +281,7 @@ CatalogueOpening openCatalogueFile(const std::string& path, Language language) {
             std::filesystem::path(path).filename().string(), load.faults, language);
         return out;
     }
-    CatalogueRef ref{load.catalogue->name, path, std::move(load.sha256)};
-    out.chosen = ChosenCatalogue{std::make_shared<const Catalogue>(std::move(*load.catalogue)),
-                                 std::move(ref)};
+    out.chosen = chosenOf(std::move(load), path);
     return out;
 }
 

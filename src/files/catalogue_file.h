@@ -47,5 +47,7 @@ struct CatalogueOpening {
     std::string message;
 };
 CatalogueOpening openCatalogueFile(const std::string& path, Language language);
+// The same with nothing said of a file that cannot be read.
+std::optional<ChosenCatalogue> catalogueAt(const std::string& path);
 
 }  // namespace cw::files
