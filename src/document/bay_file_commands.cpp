@@ -30,7 +30,8 @@ bool saveBay(WindowState& w, const std::string& path) {
 bool openBay(Form& f, const std::string& path) {
     const WindowState& w = f.state();
     const files::CatalogueSources catalogues = catalogueSourcesOf(w);
-    files::BayOpening opening = files::readBayOpening(path, w.numberFormat(), w.languageShowing(), catalogues);
+    files::BayOpening opening =
+        files::readBayOpening(path, w.numberFormat(), w.languageShowing(), catalogues);
     return showOpenedBay(f, path, std::move(opening));
 }
 

@@ -33,11 +33,11 @@ CatalogueOfBay findCatalogueOfBay(const CatalogueRef& ref, std::optional<Series>
             } else if (seriesOfUse(chosen.chosen->catalogue->use) != bayUse) {
                 // A sloped catalogue would turn a vertical bay into a sloped one, or back.
                 const bool sloped = chosen.chosen->catalogue->use == CatalogueUse::Sloped;
-                out.messages.push_back(say(Message::CatalogueOfBayOtherUse, language,
-                                           {chosen.chosen->ref.name, *path,
-                                            say(sloped ? Message::CatalogueUseSloped
-                                                       : Message::CatalogueUseVertical,
-                                                language)}));
+                out.messages.push_back(
+                    say(Message::CatalogueOfBayOtherUse, language,
+                        {chosen.chosen->ref.name, *path,
+                         say(sloped ? Message::CatalogueUseSloped : Message::CatalogueUseVertical,
+                             language)}));
             } else {
                 out.found = std::move(chosen.chosen);
                 out.chosenByUser = true;

@@ -33,7 +33,7 @@ struct CatalogueSources {
 // any, is used as it now is. `bayUse` is the series option the bay was saved with.
 struct CatalogueOfBay {
     std::optional<ChosenCatalogue> found;
-    bool chosenByUser = false;  // found in a file the user chose in place of the bay's
+    bool chosenByUser = false;          // found in a file the user chose in place of the bay's
     std::vector<std::string> messages;  // what the window shows of the search, in order
 };
 CatalogueOfBay findCatalogueOfBay(const CatalogueRef& ref, std::optional<Series> bayUse,
@@ -41,11 +41,11 @@ CatalogueOfBay findCatalogueOfBay(const CatalogueRef& ref, std::optional<Series>
 
 // What opening a bay file found, before a window shows any of it.
 struct BayOpening {
-    std::optional<BayDocument> document;  // none: the file could not be read
+    std::optional<BayDocument> document;       // none: the file could not be read
     std::optional<ChosenCatalogue> catalogue;  // the user catalogue it names, found
-    bool catalogueChosenAnew = false;  // in a file the user chose: a change to save
+    bool catalogueChosenAnew = false;          // in a file the user chose: a change to save
     std::vector<std::string> messages;  // why it could not be read, or what became of its catalogue
-    BayOutcome outcome;  // the document's run
+    BayOutcome outcome;                 // the document's run
 };
 BayOpening readBayOpening(const std::string& path, const NumberFormat& fmt, Language language,
                           const CatalogueSources& catalogues);

@@ -277,8 +277,8 @@ CatalogueOpening openCatalogueFile(const std::string& path, Language language) {
     CatalogueLoad load = loadCatalogueFile(std::filesystem::path(path));
     CatalogueOpening out;
     if (!load.catalogue) {
-        out.message = describeCatalogueFaults(
-            std::filesystem::path(path).filename().string(), load.faults, language);
+        out.message = describeCatalogueFaults(std::filesystem::path(path).filename().string(),
+                                              load.faults, language);
         return out;
     }
     out.chosen = chosenOf(std::move(load), path);

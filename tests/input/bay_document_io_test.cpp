@@ -2,8 +2,8 @@
 // window the inputs were taken from.
 
 #include "input/bay_document_io.h"
-#include "model/choices.h"
 #include "input/site_wind.h"
+#include "model/choices.h"
 #include "model/state_dump.h"
 
 #include <gtest/gtest.h>

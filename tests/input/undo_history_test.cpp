@@ -3,8 +3,8 @@
 // step.
 
 #include "input/undo_history.h"
-#include "model/choices.h"
 #include "input/site_wind.h"
+#include "model/choices.h"
 #include "model/inventory.h"
 #include "model/state_dump.h"
 #include "model/used_inputs.h"

@@ -1,7 +1,7 @@
 // The rows of the results panel that state a verdict or a rule say what the numbers say.
 
-#include "model/choices.h"
 #include "input/form.h"
+#include "model/choices.h"
 
 #include <gtest/gtest.h>
 
