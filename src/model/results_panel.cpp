@@ -237,34 +237,24 @@ void relabelShownRun(WindowState& w) {
     }
 }
 
-namespace {
-
-// The panel after a completed run with a static system: NEXT and an opened bay alike.
-void showCompletedRun(WindowState& w, const BayInput& in, const BayDesign& design,
-                      const RunTexts& texts, const RunVerdicts& verdicts) {
-    hideResults(w);
-    echoInputs(w, in, texts);
-    showDesign(w, in, design, texts, verdicts);
-}
-
-}  // namespace
-
 void showOutcome(WindowState& w, const BayOutcome& outcome) {
-    if (outcome.refusal)
+    if (outcome.refusal) {
         w.refuse(*outcome.refusal);
-    else if (outcome.completed) {
-        showCompletedRun(w, outcome.input, outcome.design, outcome.texts, outcome.verdicts);
-        keepLimits(w, outcome.keptLimits);
+        return;
+    }
+    if (!outcome.completed && !outcome.echoedWithoutSystem)
+        return;
+    hideResults(w);
+    echoInputs(w, outcome.input, outcome.texts);
+    if (outcome.completed) {
+        showDesign(w, outcome.input, outcome.design, outcome.texts, outcome.verdicts);
         w.limitStates = outcome.limitStates;
-        markResultsCurrent(w);
-    } else if (outcome.echoedWithoutSystem) {
-        hideResults(w);
-        echoInputs(w, outcome.input, outcome.texts);
+    } else {
         w.write(Field::EchoPressure, outcome.texts[Field::EchoPressure]);
         w.write(Field::EchoWindSpeed, outcome.texts[Field::EchoWindSpeed]);
-        keepLimits(w, outcome.keptLimits);
-        markResultsCurrent(w);
     }
+    keepLimits(w, outcome.keptLimits);
+    markResultsCurrent(w);
 }
 
 }  // namespace cw
