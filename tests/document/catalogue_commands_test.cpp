@@ -3,6 +3,7 @@
 
 #include "document/bay_file_commands.h"
 #include "document/catalogue_commands.h"
+#include "files/catalogue_file.h"
 #include "bay/catalogue_ref.h"
 #include "input/form.h"
 #include "input/undo_history.h"
@@ -50,6 +51,9 @@ struct Case {
     const char* pathEnds;  // the file name the window's document names
     bool modified;         // the bay differs from its file once open
     std::vector<const char*> messagesStart;
+    const char* inUse = nullptr;  // the catalogue the window designs with before opening
+    bool listed = false;          // the window lists house's content as copy.csv
+    const char* messageHas = "";  // a part of the messages that their start does not show
 };
 
 const Case kCases[] = {
@@ -70,11 +74,28 @@ const Case kCases[] = {
      {"Ο κατάλογος bad.csv δεν διαβάστηκε", "Ο κατάλογος «house» του φατνώματος λείπει: "}},
     {"missing, a sloped catalogue chosen for a vertical bay: not used", OnDisk::Removed,
      "slope.csv", true, "Ο κατάλογος «house» του φατνώματος λείπει: ", nullptr, "", false,
-     {"Ο κατάλογος «slope» του αρχείου", "Ο κατάλογος «house» του φατνώματος λείπει: "}},
+     {"Ο κατάλογος «slope» του αρχείου", "Ο κατάλογος «house» του φατνώματος λείπει: "},
+     nullptr,
+     false,
+     "είναι κεκλιμένος, ενώ"},
     {"missing, a file that is not there chosen", OnDisk::Removed, "none.csv", true,
      "Ο κατάλογος «house» του φατνώματος λείπει: ", nullptr, "", false,
      {"Ο κατάλογος none.csv δεν διαβάστηκε", "Ο κατάλογος «house» του φατνώματος λείπει: "}},
+    {"another catalogue in use: the bay's own", OnDisk::Kept, nullptr, false, "", &kHouse,
+     "house.csv", false, {}, "moved.csv"},
+    {"the bay's catalogue in use, its file removed: no question", OnDisk::Removed, nullptr,
+     false, "", &kHouse, "house.csv", false, {}, "house.csv"},
+    {"missing, its content listed: taken from the list", OnDisk::Removed, nullptr, false, "",
+     &kHouse, "copy.csv", false, {}, nullptr, true},
 };
+
+// The smallest mullion that carries the test's bay in the catalogue it designs with (H-1 and
+// M-1 are too weak), or in the series options.
+std::string mullionOf(const std::string* designsWith) {
+    if (!designsWith)
+        return "KA-01";
+    return designsWith == &kMoved ? "M-2" : "H-2";
+}
 
 class CatalogueOfBayOpened : public ::testing::TestWithParam<Case> {};
 
@@ -92,6 +113,7 @@ TEST_P(CatalogueOfBayOpened, AsksAndTakesTheAnswer) {
     std::ofstream(dir / "moved.csv", std::ios::binary) << kMoved;
     std::ofstream(dir / "slope.csv", std::ios::binary) << kSloped;
     std::ofstream(dir / "bad.csv", std::ios::binary) << kBad;
+    std::ofstream(dir / "copy.csv", std::ios::binary) << kHouse;
     const std::string bay = (dir / "bay.cwbay").string();
     {
         Form saving(kGreek);
@@ -103,12 +125,31 @@ TEST_P(CatalogueOfBayOpened, AsksAndTakesTheAnswer) {
         saving.click(C::Option1);
         ASSERT_TRUE(saveBay(saving.state(), bay));
     }
+    // The window as the user left it before opening the bay: `f` opens it, `g` is read from
+    // for the same opening with no window.
+    Form f(kGreek);
+    Form g(kGreek);
+    for (Form* window : {&f, &g}) {
+        if (c.inUse) {
+            ASSERT_TRUE(chooseCatalogueFile(window->state(), (dir / c.inUse).string()));
+        }
+        if (c.listed) {
+            const files::CatalogueOpening copy =
+                files::openCatalogueFile((dir / "copy.csv").string(), Language::Greek);
+            ASSERT_TRUE(copy.chosen);
+            window->state().findCatalogue =
+                [chosen = *copy.chosen](const CatalogueRef& ref) -> std::optional<ChosenCatalogue> {
+                if (ref.sha256 == chosen.ref.sha256)
+                    return chosen;
+                return std::nullopt;
+            };
+        }
+    }
     if (c.onDisk == OnDisk::Edited)
         std::ofstream(house, std::ios::binary) << kEdited;
     if (c.onDisk == OnDisk::Removed)
         fs::remove(house);
 
-    Form f(kGreek);
     std::vector<std::string> questions;
     f.state().askForCatalogueFile =
         [&](const std::string& question) -> std::optional<std::string> {
@@ -136,15 +177,20 @@ TEST_P(CatalogueOfBayOpened, AsksAndTakesTheAnswer) {
         EXPECT_FALSE(w.userCatalogue);
         EXPECT_TRUE(w.selected(C::Option10)) << "the series option of the catalogue's use";
     }
+    EXPECT_EQ(w.text(Field::SuggestedMullion), mullionOf(c.designsWith));
     EXPECT_EQ(documentModified(w), c.modified);
     std::vector<std::string> messages = f.takeMessages();
     ASSERT_EQ(messages.size(), c.messagesStart.size());
     for (std::size_t i = 0; i < messages.size(); ++i)
         EXPECT_EQ(messages[i].rfind(c.messagesStart[i], 0), 0u) << messages[i];
+    std::string allMessages;
+    for (const std::string& m : messages)
+        allMessages += m;
+    EXPECT_NE(allMessages.find(c.messageHas), std::string::npos) << allMessages;
 
     // The same opening with no window: what it finds is what the window showed.
     std::vector<std::string> asked;
-    files::CatalogueSources sources;
+    files::CatalogueSources sources = catalogueSourcesOf(g.state());
     sources.ask = [&](const std::string& question) -> std::optional<std::string> {
         asked.push_back(question);
         if (!c.answer)

@@ -5,6 +5,7 @@
 #include "input/site_wind.h"
 #include "model/choices.h"
 #include "model/state_dump.h"
+#include "model/used_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -154,6 +155,45 @@ TEST(OpenedBay, ARefusedRunShowsItsMessage) {
     ASSERT_EQ(f.pendingMessages().size(), 1U);
     EXPECT_NE(f.pendingMessages()[0].find("A2"), std::string::npos);
     EXPECT_EQ(f.focused(), C::Text7);
+}
+
+// A file may hold a bay NEXT could not run as it stands (edited by hand, or saved before the
+// wind was taken): it opens with its inputs and no results, not the results of a run the
+// window would refuse.
+TEST(OpenedBay, ABayNextCannotRunOpensWithoutResults) {
+    // The first entered bay, complete: it runs.
+    Form entered(NumberFormat::fromLocale("el_GR"));
+    for (const std::string& action : kEnteredBays[0].actions)
+        perform(entered, action);
+    const BayDocument complete = documentOf(entered.state());
+    {
+        Form f(NumberFormat::fromLocale("el_GR"));
+        openDocument(f, complete);
+        ASSERT_TRUE(resultsCurrent(f.state()));
+        ASSERT_NE(f.state().text(C::Text1), "");
+    }
+    const struct {
+        const char* name;
+        void (*edit)(BayDocument&);
+    } kNotRunnable[] = {
+        {"Terrax with fixed ends",
+         [](BayDocument& d) {
+             d.series = Series::Terrax;
+             d.staticSystem = StaticSystem::FixedEnds;
+         }},
+        {"no wind taken", [](BayDocument& d) { d.wind = BayDocument{}.wind; }},
+        {"no static system", [](BayDocument& d) { d.staticSystem.reset(); }},
+    };
+    for (const auto& row : kNotRunnable) {
+        SCOPED_TRACE(row.name);
+        BayDocument d = complete;
+        row.edit(d);
+        Form f(NumberFormat::fromLocale("el_GR"));
+        openDocument(f, d);
+        EXPECT_FALSE(resultsCurrent(f.state()));
+        EXPECT_EQ(f.state().text(C::Text1), "") << "no echoed grid width";
+        EXPECT_TRUE(f.pendingMessages().empty());
+    }
 }
 
 }  // namespace
