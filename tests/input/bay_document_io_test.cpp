@@ -157,6 +157,43 @@ TEST(OpenedBay, ARefusedRunShowsItsMessage) {
     EXPECT_EQ(f.focused(), C::Text7);
 }
 
+// What the window keeps beside its controls (the limit-state inputs, the criterion, the
+// project) comes back from a document whatever its value: none of it may fall back to the
+// start value unseen.
+TEST(OpenedBay, GivesBackWhatTheWindowKeepsBesideItsControls) {
+    Form entered(NumberFormat::fromLocale("el_GR"));
+    for (const std::string& action : kEnteredBays[0].actions)
+        perform(entered, action);
+    const BayDocument start = documentOf(entered.state());
+    const struct {
+        const char* name;
+        void (*edit)(BayDocument&);
+    } kEdits[] = {
+        {"criterion",
+         [](BayDocument& d) { d.deflectionCriterion = DeflectionCriterion::En13830_2015; }},
+        {"basis", [](BayDocument& d) { d.basis = DesignBasis::LimitStates; }},
+        {"alloy", [](BayDocument& d) { d.alloy = "6063 T5"; }},
+        {"hanging", [](BayDocument& d) { d.hanging = Hanging::StandingOnBase; }},
+        {"ground snow", [](BayDocument& d) { d.groundSnow_kNm2 = "1,2"; }},
+        {"partial factors",
+         [](BayDocument& d) {
+             d.factors.gammaM1 = 1.2;
+             d.factors.gammaQ = 1.6;
+             d.factors.psi0Snow = 0.7;
+         }},
+        {"project", [](BayDocument& d) { d.project.name = "Office block, east face"; }},
+    };
+    for (const auto& row : kEdits) {
+        SCOPED_TRACE(row.name);
+        BayDocument d = start;
+        row.edit(d);
+        ASSERT_NE(d, start);
+        Form f(NumberFormat::fromLocale("el_GR"));
+        openDocument(f, d);
+        EXPECT_EQ(documentOf(f.state()), d);
+    }
+}
+
 // A file may hold a bay NEXT could not run as it stands (edited by hand, or saved before the
 // wind was taken): it opens with its inputs and no results, not the results of a run the
 // window would refuse.
