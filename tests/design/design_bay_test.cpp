@@ -1,6 +1,7 @@
 // The design of one bay, held against hand arithmetic and the published worked examples.
 
 #include "design/bay.h"
+#include "design/catalogue_reader.h"
 #include "design/shown_rounding.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +93,38 @@ TEST(DesignBay, OverstressedSuggestionFailsItsCheck) {
     EXPECT_FALSE(d.mullion->stressPasses);
     EXPECT_TRUE(d.mullion->deflectionPasses);
     EXPECT_FALSE(d.transom);  // no Korin transom row holds 411 cm4
+}
+
+// A check passes at its limit as the panel shows it and fails a hundredth past it. The worked
+// Veltra bay above (M = 94,50 kNcm; Jx = 84,375 cm4 for 15 mm) with one-row catalogues:
+// sigma = M / Wx with Wx = Ix / e shown: 199 / 20 = 9,95 gives 9,497 -> 9,50 and 198,8 / 20 =
+// 9,94 gives 9,507 -> 9,51. The deflection is 5 q L^4 / (384 E I) = 1265,625 / Ix mm: Ix =
+// 84,38 gives 14,999 -> 15,00, and Ix = 199 gives 6,36.
+TEST(DesignBay, AVerdictHoldsAtItsLimitAndFailsAHundredthPast) {
+    const struct {
+        const char* row;  // Ix_cm4,e_mm
+        const char* stress;
+        bool stressPasses;
+        const char* deflection;
+    } kRows[] = {
+        {"199,200", "9.50", true, "6.36"},
+        {"198.8,200", "9.51", false, "6.37"},
+        {"84.38,50", "5.60", true, "15.00"},
+    };
+    for (const auto& row : kRows) {
+        SCOPED_TRACE(row.row);
+        const CatalogueRead read = readCatalogue(
+            std::string("use,code,role,Ix_cm4,e_mm\nvertical,X-1,mullion,") + row.row + "\n",
+            "one.csv");
+        ASSERT_TRUE(read.catalogue);
+        const BayDesign d = cw::designBay(veltraBay(), *read.catalogue);
+        ASSERT_TRUE(d.mullion);
+        EXPECT_EQ(shown(d.designedLimit_mm), "15.00");
+        EXPECT_EQ(shown(d.mullion->stress_kNcm2), row.stress);
+        EXPECT_EQ(d.mullion->stressPasses, row.stressPasses);
+        EXPECT_EQ(shown(d.mullion->deflection_mm), row.deflection);
+        EXPECT_TRUE(d.mullion->deflectionPasses);
+    }
 }
 
 TEST(DesignBay, FixedEndsIsAFifthOfOneSpan) {

@@ -166,6 +166,8 @@ TEST(SectionResistance, ShearAxialAndInteraction) {
     // 6.2.8: V / V_Rd up to 0,5 no reduction; 0,75: rho = 0,25; 1: nothing left.
     EXPECT_DOUBLE_EQ(shearReducedMomentResistance(10.0, 50.0, 100.0), 10.0);
     EXPECT_DOUBLE_EQ(shearReducedMomentResistance(10.0, 45.0, 100.0), 10.0);
+    // Just past the half: rho = (2 x 0,55 - 1)^2 = 0,01.
+    EXPECT_NEAR(shearReducedMomentResistance(10.0, 55.0, 100.0), 9.9, 1e-12);
     EXPECT_DOUBLE_EQ(shearReducedMomentResistance(10.0, -75.0, 100.0), 7.5);
     EXPECT_DOUBLE_EQ(shearReducedMomentResistance(10.0, 100.0, 100.0), 0.0);
     // 6.2.3, A 10 cm2, 6060 T6: min(1000 x 140 / 1,1, 0,9 x 1000 x 170 / 1,25) = 122,4 kN.
