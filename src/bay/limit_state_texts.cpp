@@ -12,22 +12,24 @@ std::string factor(double x, const NumberFormat& fmt) {
     return plainText(x, fmt);
 }
 
+Message noteOf(Assumption a) {
+    switch (a) {
+    case Assumption::SectionClass: return Message::LimitStateNoteClassNotVerified;
+    case Assumption::TransomClass: return Message::LimitStateNoteTransomClassNotVerified;
+    case Assumption::Axial: return Message::LimitStateNoteAxialNotVerified;
+    case Assumption::Shear: return Message::LimitStateNoteShearNotVerified;
+    case Assumption::ShearBuckling: return Message::LimitStateNoteShearBuckling;
+    case Assumption::MemberBuckling: return Message::LimitStateNoteMemberBuckling;
+    case Assumption::EffectiveModulus: return Message::LimitStateNoteEffectiveModulus;
+    }
+    return Message::LimitStateNoteClassNotVerified;
+}
+
 std::vector<Message> assumptionsOf(const LimitStateResult& r) {
     std::vector<Message> m;
-    if (r.sectionClassNotVerified)
-        m.push_back(Message::LimitStateNoteClassNotVerified);
-    if (r.transomClassNotVerified)
-        m.push_back(Message::LimitStateNoteTransomClassNotVerified);
-    if (r.axialNotVerified)
-        m.push_back(Message::LimitStateNoteAxialNotVerified);
-    if (r.shearNotVerified)
-        m.push_back(Message::LimitStateNoteShearNotVerified);
-    if (r.shearBucklingNotCovered)
-        m.push_back(Message::LimitStateNoteShearBuckling);
-    if (r.memberBucklingNotVerified)
-        m.push_back(Message::LimitStateNoteMemberBuckling);
-    if (r.effectiveModulusEstimated)
-        m.push_back(Message::LimitStateNoteEffectiveModulus);
+    for (const AssumptionFlag& a : kAssumptionFlags)
+        if (r.*a.flag)
+            m.push_back(noteOf(a.assumption));
     return m;
 }
 

@@ -395,7 +395,18 @@ LimitStateResult checkLimitStates(const BayInput& bay, const LimitStateInput& in
         checkTransom(bay, in, alloy, r);
     if (!r.valid)
         return r;
+    concludeChecks(r);
+    return r;
+}
 
+bool restsOnAssumptions(const LimitStateResult& r) {
+    for (const AssumptionFlag& a : kAssumptionFlags)
+        if (r.*a.flag)
+            return true;
+    return false;
+}
+
+void concludeChecks(LimitStateResult& r) {
     bool all = true;
     for (int k = 0; k < r.checkCount; ++k) {
         const LimitStateCheck& c = r.checks[std::size_t(k)];
@@ -405,13 +416,9 @@ LimitStateResult checkLimitStates(const BayInput& bay, const LimitStateInput& in
         if (r.governing < 0 || c.utilisation > r.checks[std::size_t(r.governing)].utilisation)
             r.governing = k;
     }
-    const bool assumed = r.sectionClassNotVerified || (in.transom && r.transomClassNotVerified) ||
-                         r.shearNotVerified || r.memberBucklingNotVerified || r.axialNotVerified ||
-                         r.shearBucklingNotCovered || r.effectiveModulusEstimated;
-    r.verdict = !all      ? LimitStateVerdict::Fails
-                : assumed ? LimitStateVerdict::PassesUnverified
-                          : LimitStateVerdict::Passes;
-    return r;
+    r.verdict = !all                    ? LimitStateVerdict::Fails
+                : restsOnAssumptions(r) ? LimitStateVerdict::PassesUnverified
+                                        : LimitStateVerdict::Passes;
 }
 
 }  // namespace cw

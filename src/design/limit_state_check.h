@@ -147,6 +147,41 @@ struct LimitStateResult {
     std::optional<TransomLoads> transomLoads;  // where the transom was checked
 };
 
+// What a pass can rest on that the checks did not verify, in the order a report notes them.
+enum class Assumption {
+    SectionClass,      // elastic resistance assumed
+    TransomClass,      // the transom's, likewise
+    Axial,             // an axial force on a section of unknown area
+    Shear,             // no shear area
+    ShearBuckling,     // a web beyond 39 eps
+    MemberBuckling,    // compression: 6.3 is not in these checks
+    EffectiveModulus,  // class 4 without W_eff
+};
+
+struct AssumptionFlag {
+    Assumption assumption;
+    bool LimitStateResult::*flag;
+};
+
+// The one list the verdict and the notes both read: a flag left out of it would let a pass
+// that rests on it read as verified.
+inline constexpr AssumptionFlag kAssumptionFlags[] = {
+    {Assumption::SectionClass, &LimitStateResult::sectionClassNotVerified},
+    {Assumption::TransomClass, &LimitStateResult::transomClassNotVerified},
+    {Assumption::Axial, &LimitStateResult::axialNotVerified},
+    {Assumption::Shear, &LimitStateResult::shearNotVerified},
+    {Assumption::ShearBuckling, &LimitStateResult::shearBucklingNotCovered},
+    {Assumption::MemberBuckling, &LimitStateResult::memberBucklingNotVerified},
+    {Assumption::EffectiveModulus, &LimitStateResult::effectiveModulusEstimated},
+};
+
+bool restsOnAssumptions(const LimitStateResult& r);
+
+// The verdict of the checks made, and their governing check: a failure anywhere fails, a
+// pass resting on an assumption says so, and a utilisation that is not a number makes the
+// result invalid.
+void concludeChecks(LimitStateResult& r);
+
 // Rounds a utilisation up to three decimals; a value a rounding error above a step stays on it.
 double roundUpUtilisation(double u);
 

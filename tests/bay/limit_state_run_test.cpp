@@ -3,10 +3,12 @@
 
 #include "bay/limit_state_run.h"
 #include "bay/bay_run.h"
+#include "bay/limit_state_texts.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -331,6 +333,25 @@ TEST(LimitStateRun, WrongLimitStateInputsAreRefusedUnderThatBasisOnly) {
         const BayOutcome o = runBay(d, NumberFormat::fromLocale("en_US"));
         EXPECT_EQ(o.completed, r.message.empty());
         EXPECT_EQ(o.refusal ? o.refusal->message : std::string(), r.message);
+    }
+}
+
+// Whatever a pass rests on unverified is noted beside the verdict, in both languages, each
+// in words of its own; nothing is noted of a pass that rests on nothing.
+TEST(LimitStateRun, EveryAssumptionOfAnUnverifiedPassIsNoted) {
+    for (const Language language : {Language::Greek, Language::English}) {
+        EXPECT_EQ(assumptionsText(LimitStateResult{}, language), "");
+        std::set<std::string> notes;
+        for (const AssumptionFlag& a : kAssumptionFlags) {
+            SCOPED_TRACE(int(a.assumption));
+            LimitStateResult r;
+            r.*a.flag = true;
+            ASSERT_TRUE(restsOnAssumptions(r));
+            const std::string note = assumptionsText(r, language);
+            EXPECT_NE(note, "");
+            notes.insert(note);
+        }
+        EXPECT_EQ(notes.size(), std::size(kAssumptionFlags));
     }
 }
 

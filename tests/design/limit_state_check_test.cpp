@@ -5,6 +5,7 @@
 #include <cmath>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cw {
@@ -473,6 +474,66 @@ TEST(LimitStateCheck, RefusesWhatItCannotCheck) {
     EXPECT_EQ(d.id, CheckId::MullionDeflection);
     EXPECT_EQ(d.Ed, 0.0);
     EXPECT_EQ(d.Rd, 15.0);
+}
+
+// The verdict of the checks made. A pass that rests on any one thing the checks did not verify
+// says so, whichever it is; a failure fails whatever was assumed; the governing check is the
+// most used, the first of a tie; a utilisation that is not a number leaves no valid result.
+TEST(LimitStateCheck, ConcludesFromEveryCheckAndEveryAssumption) {
+    LimitStateResult passing;
+    passing.valid = true;
+    passing.checkCount = 3;
+    passing.checks[0].utilisation = 0.4;
+    passing.checks[1].utilisation = 0.9;
+    passing.checks[2].utilisation = 0.9;
+    for (int k = 0; k < 3; ++k)
+        passing.checks[std::size_t(k)].passes = true;
+
+    struct Row {
+        std::string name;
+        LimitStateResult r;
+        LimitStateVerdict verdict;
+        int governing;
+        bool valid;
+    };
+    std::vector<Row> rows = {{"all verified", passing, LimitStateVerdict::Passes, 1, true}};
+    // Every flag of something not verified, listed here apart from the program's own list.
+    const std::pair<const char*, bool LimitStateResult::*> kNotVerified[] = {
+        {"section class", &LimitStateResult::sectionClassNotVerified},
+        {"transom class", &LimitStateResult::transomClassNotVerified},
+        {"W_eff", &LimitStateResult::effectiveModulusEstimated},
+        {"shear area", &LimitStateResult::shearNotVerified},
+        {"shear buckling", &LimitStateResult::shearBucklingNotCovered},
+        {"member buckling", &LimitStateResult::memberBucklingNotVerified},
+        {"axial force", &LimitStateResult::axialNotVerified},
+    };
+    for (const auto& [name, flag] : kNotVerified) {
+        LimitStateResult r = passing;
+        r.*flag = true;
+        rows.push_back(
+            {std::string("assumed ") + name, r, LimitStateVerdict::PassesUnverified, 1, true});
+        r.checks[0].passes = false;
+        rows.push_back({std::string("assumed ") + name + ", one check failing", r,
+                        LimitStateVerdict::Fails, 1, true});
+    }
+    LimitStateResult over = passing;
+    over.checks[2].utilisation = 1.2;
+    over.checks[2].passes = false;
+    rows.push_back({"the last check over", over, LimitStateVerdict::Fails, 2, true});
+    LimitStateResult notANumber = passing;
+    notANumber.checks[0].utilisation = std::nan("");
+    rows.push_back(
+        {"a utilisation not a number", notANumber, LimitStateVerdict::Passes, -1, false});
+
+    for (Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        concludeChecks(row.r);
+        EXPECT_EQ(row.r.verdict, row.verdict);
+        EXPECT_EQ(row.r.valid, row.valid);
+        if (row.valid) {  // an invalid result names no governing check
+            EXPECT_EQ(row.r.governing, row.governing);
+        }
+    }
 }
 
 }  // namespace
