@@ -76,5 +76,32 @@ INSTANTIATE_TEST_SUITE_P(
                    "Το πεδίο «Συνολικό πάχος υάλωσης (mm)» δεν περιέχει αριθμό: \"abc\"."}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// What no real bay exceeds is refused beyond its limit only: the limit itself is a value a
+// user may type.
+TEST(RealBayLimit, TakesTheLimitAndRefusesBeyondIt) {
+    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
+    const Field kLimited[] = {
+        Field::GridWidthA1,    Field::GridWidthA2,         Field::SpanL1,
+        Field::SpanL2,         Field::GlazingHeightH1,     Field::GlazingHeightH2,
+        Field::GlassThickness, Field::AllowableDeflection, Field::WindPressure,
+        Field::WindSpeed,      Field::StructureWeight,     Field::SnowHeight};
+    for (const Field field : kLimited) {
+        SCOPED_TRACE(int(field));
+        const std::optional<RealBayLimit> limit = realBayLimit(field);
+        ASSERT_TRUE(limit);
+        const FieldRule rule{field, Bound::Positive, true};
+        EXPECT_FALSE(checkField(rule, plainText(limit->atMost, fmt), fmt, Language::English));
+        const std::optional<Refusal> beyond =
+            checkField(rule, plainText(limit->atMost * 1.001, fmt), fmt, Language::English);
+        ASSERT_TRUE(beyond);
+        EXPECT_EQ(beyond->field, field);
+        EXPECT_NE(beyond->message.find(plainText(limit->atMost, NumberFormat{})), std::string::npos)
+            << beyond->message;
+        // Without the rule's limit, the same value is taken.
+        EXPECT_FALSE(checkField({field, Bound::Positive, false},
+                                plainText(limit->atMost * 1.001, fmt), fmt, Language::English));
+    }
+}
+
 }  // namespace
 }  // namespace cw::test
