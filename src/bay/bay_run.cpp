@@ -13,7 +13,6 @@ namespace {
 
 // The capped deflection field as a window opens; a run never reads it before f is a number.
 constexpr std::string_view kStartCappedDeflection = "0";
-constexpr std::string_view kFifteen = "15";
 
 std::optional<StaticSystem> systemOf(const BayDocument& d, std::optional<Series> series) {
     // Terrax offers no fixed ends: the option is not there to choose.
@@ -182,10 +181,8 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
         restoreWind(d, *d.kept, in);
         out.siteWind = siteWindInForce(*d.kept, in);
     } else {
-        const std::optional<double> f = parseNumber(d.allowableDeflection_mm, fmt);
-        capped = !f          ? kStartCappedDeflection
-                 : *f < 15.0 ? std::string_view(d.allowableDeflection_mm)
-                             : kFifteen;
+        capped =
+            cappedDeflectionText(d.allowableDeflection_mm, fmt).value_or(kStartCappedDeflection);
         // Opening takes the wind load before anything else runs, with or without a series.
         out.windTaken = takeDocumentWind(d, in);
         // Empty when nothing was taken, as the field stays.

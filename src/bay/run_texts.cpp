@@ -7,6 +7,14 @@
 
 namespace cw {
 
+std::optional<std::string_view> cappedDeflectionText(std::string_view typed,
+                                                     const NumberFormat& fmt) {
+    const std::optional<double> f = parseNumber(typed, fmt);
+    if (!f)
+        return std::nullopt;
+    return *f < 15.0 ? typed : std::string_view("15");
+}
+
 std::string windSpeedText(std::string_view pressure, const NumberFormat& fmt) {
     const std::optional<double> p = parseNumber(pressure, fmt);
     const double speed = p && *p >= 0 ? windSpeedOfPressure(*p) : std::nan("");

@@ -4,6 +4,7 @@
 #include "design/bay.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,10 @@ void designTexts(const RunInputs& in, const RunRequest& run, const BayDesign& d,
 
 // The wind speed of a pressure as its field shows it, or nothing when that is not a number.
 std::string windSpeedText(std::string_view pressure, const NumberFormat& fmt);
+
+// The allowable deflection shown beside the criterion: the one typed, at most 15 mm; none
+// while the typed text is not a number.
+std::optional<std::string_view> cappedDeflectionText(std::string_view typed,
+                                                     const NumberFormat& fmt);
 
 }  // namespace cw

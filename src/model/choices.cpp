@@ -1,6 +1,7 @@
 #include "model/choices.h"
 
 #include "bay/catalogue_ref.h"
+#include "bay/run_texts.h"
 #include "design/alloys.h"
 #include "design/site_wind.h"
 #include "model/field_controls.h"
@@ -221,11 +222,10 @@ void showWindTaken(WindowState& w, WindSource asked, const WindTaken& wind) {
 }
 
 void followAllowableDeflection(WindowState& w) {
-    const std::optional<double> f = w.num(Field::AllowableDeflection);
-    if (!f)
-        return;
-    w.write(Field::AllowableDeflectionCapped,
-            *f < 15.0 ? w.text(Field::AllowableDeflection) : std::string("15"));
+    const std::string typed = w.text(Field::AllowableDeflection);
+    if (const std::optional<std::string_view> capped =
+            cappedDeflectionText(typed, w.numberFormat()))
+        w.write(Field::AllowableDeflectionCapped, std::string(*capped));
 }
 
 namespace {
