@@ -106,6 +106,11 @@ TEST_P(LimitStateCheckTest, HandWorked) {
         EXPECT_NEAR(a.deadAcrossChar_kN, e.deadAcross, 5e-4) << "anchor " << k;
         EXPECT_NEAR(a.deadAlongChar_kN, e.deadAlong, 5e-4) << "anchor " << k;
         EXPECT_NEAR(a.deadAlongUlt_kN, e.deadAlongUlt, 5e-4) << "anchor " << k;
+        // EN 1990 6.10: suction as the pressure; the weight across sloped glazing with
+        // gammaG,sup, since it adds to the wind pressure.
+        EXPECT_NEAR(a.suctionUlt_kN, -e.pressureUlt, 5e-4) << "anchor " << k;
+        EXPECT_NEAR(a.deadAcrossUlt_kN, c.in.factors.gammaGUnfav * e.deadAcross, 5e-4)
+            << "anchor " << k;
     }
 }
 
