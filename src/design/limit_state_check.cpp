@@ -139,14 +139,10 @@ void checkMullion(const BayInput& bay, const LimitStateInput& in, const Alloy& a
     // compression.
     const bool tension = in.hanging == Hanging::HungFromTop;
     double NRd = tensionResistance_kN(s.area_cm2, fo, r.fu_MPa, f.gammaM1, f.gammaM2);
-    if (!tension) {
-        double lost_mm2 = 0.0;
-        for (SectionPart p : s.parts) {
-            p.psi = 1.0;
-            lost_mm2 += (1.0 - classifyPart(p, fo, alloy.bucklingClass).rhoC) * p.b_mm * p.t_mm;
-        }
-        NRd = compressionResistance_kN(std::max(s.area_cm2 - lost_mm2 / 100.0, 0.0), fo, f.gammaM1);
-    }
+    if (!tension)
+        NRd = compressionResistance_kN(
+            effectiveCompressionArea_cm2(s.area_cm2, s.parts, fo, alloy.bucklingClass), fo,
+            f.gammaM1);
 
     const double Mu = std::max(std::abs(unit.maxMoment.value), std::abs(unit.minMoment.value));
     const double Vu = std::abs(unit.maxShear.value);

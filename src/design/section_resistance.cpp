@@ -134,6 +134,16 @@ double tensionResistance_kN(double area_cm2, double fo_MPa, double fu_MPa, doubl
     return std::min(A * fo_MPa / gammaM1, 0.9 * A * fu_MPa / gammaM2) / 1000.0;
 }
 
+double effectiveCompressionArea_cm2(double area_cm2, std::span<const SectionPart> parts,
+                                    double fo_MPa, BucklingClass bc) {
+    double lost_mm2 = 0.0;
+    for (SectionPart p : parts) {
+        p.psi = 1.0;
+        lost_mm2 += (1.0 - classifyPart(p, fo_MPa, bc).rhoC) * p.b_mm * p.t_mm;
+    }
+    return std::max(area_cm2 - lost_mm2 / 100.0, 0.0);
+}
+
 double compressionResistance_kN(double effectiveArea_cm2, double fo_MPa, double gammaM1) {
     return effectiveArea_cm2 * 100.0 * fo_MPa / gammaM1 / 1000.0;
 }

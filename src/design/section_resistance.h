@@ -89,6 +89,11 @@ double tensionResistance_kN(double area_cm2, double fo_MPa, double fu_MPa, doubl
 // 6.2.4: N_c,Rd = A_eff f_o / gammaM1 (the section itself; member buckling is not in it).
 double compressionResistance_kN(double effectiveArea_cm2, double fo_MPa, double gammaM1);
 
+// The area a section keeps in uniform compression, 6.1.5: each part of class 4 loses
+// (1 - rho_c) b t of it; never less than nothing.
+double effectiveCompressionArea_cm2(double area_cm2, std::span<const SectionPart> parts,
+                                    double fo_MPa, BucklingClass bc);
+
 // 6.2.9 with the exponents taken as 1 (the linear interaction, never less safe than the
 // curved ones of (6.62) and (6.63)) and omega0 = 1 (no holes or welds).
 double axialBendingUtilisation(double NEd_kN, double NRd_kN, double MEd_kNm, double MRd_kNm);

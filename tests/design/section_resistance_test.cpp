@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -178,6 +179,34 @@ TEST(SectionResistance, ShearAxialAndInteraction) {
     EXPECT_NEAR(tensionResistance_kN(10.0, 140, 250, 1.1, 1.25), 127.2727, 1e-4);
     EXPECT_NEAR(compressionResistance_kN(8.0, 140, 1.1), 101.8182, 1e-4);
     EXPECT_NEAR(axialBendingUtilisation(-20.0, 100.0, 3.0, 5.0), 0.8, 1e-12);
+}
+
+// 6.1.5 and 6.2.4 by hand, 6060 T6 (f_o 140, class A, eps = sqrt(250 / 140) = 1,336306),
+// rho_c = C1 / (beta / eps) - C2 / (beta / eps)^2 beyond beta3 (Table 6.3, no welds):
+// internal 100 x 2: beta / eps = 37,4166 > 22, rho_c = 32 / 37,4166 - 220 / 37,4166^2 =
+// 0,698093, 60,381 mm2 lost; internal 30 x 3: 7,48 <= 22, none; outstand 20 x 2: 7,4833 > 6,
+// rho_c = 10 / 7,4833 - 24 / 7,4833^2 = 0,907735, 3,691 mm2 lost.
+TEST(SectionResistance, CompressionKeepsTheAreaItsClass4PartsDoNotLose) {
+    const SectionPart parts[] = {{"web", PartKind::Internal, 100, 2, -1.0, false, true},
+                                 {"flange", PartKind::Internal, 30, 3, 0.5},
+                                 {"lip", PartKind::Outstand, 20, 2, 1.0}};
+    const struct {
+        const char* name;
+        std::span<const SectionPart> parts;
+        double area_cm2, effective_cm2;
+    } kRows[] = {
+        {"three parts", parts, 5.0, 4.359280},
+        {"a stocky part only", std::span(parts).subspan(1, 1), 5.0, 5.0},
+        {"more lost than the section has", parts, 0.5, 0.0},
+    };
+    for (const auto& row : kRows) {
+        SCOPED_TRACE(row.name);
+        const double a =
+            effectiveCompressionArea_cm2(row.area_cm2, row.parts, 140, BucklingClass::A);
+        EXPECT_NEAR(a, row.effective_cm2, 1e-6);
+        // N_c,Rd = A_eff f_o / gammaM1.
+        EXPECT_NEAR(compressionResistance_kN(a, 140, 1.1), row.effective_cm2 * 14.0 / 1.1, 1e-5);
+    }
 }
 
 }  // namespace
