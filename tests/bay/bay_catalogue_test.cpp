@@ -121,7 +121,13 @@ INSTANTIATE_TEST_SUITE_P(Hand, InsertedMullion,
                              InsertCase{"steel_within_s235", "3", "S235", 160.7143, true},
                              // 482.143 / 2 = 241.071: above S235's 235, within S275's 275.
                              InsertCase{"steel_beyond_s235", "2", "S235", 241.0714, false},
-                             InsertCase{"steel_within_s275", "2", "S275", 241.0714, true}),
+                             InsertCase{"steel_within_s275", "2", "S275", 241.0714, true},
+                             // Either side of S235's 235, within half a percent of it:
+                             // 482.143 / 2.04 = 236.345 fails, 482.143 / 2.06 = 234.050 passes.
+                             InsertCase{"steel_a_hair_beyond_s235", "2.04", "S235", 236.3445,
+                                        false},
+                             InsertCase{"steel_a_hair_within_s235", "2.06", "S235", 234.0499,
+                                        true}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 // A catalogue's use acts as the series option of that use would: a sloped one offers no fixed
