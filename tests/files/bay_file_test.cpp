@@ -323,6 +323,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "siteWind"},
         BadFileCase{"band_limit_a_fraction", withKeptKey("heightBandLimit_m", 8.5), K::UnknownValue,
                     "heightBandLimit_m"},
+        BadFileCase{"band_limit_a_text", withKeptKey("heightBandLimit_m", "8"), K::WrongType,
+                    "heightBandLimit_m"},
         BadFileCase{"input_mode_unknown", withKeptKey("windInputMode", "guessed"), K::UnknownValue,
                     "windInputMode"},
         BadFileCase{"kept_state_half_there", withKeptKey("pressureInForce_kNm2", kAbsent),
