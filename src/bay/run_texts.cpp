@@ -12,7 +12,8 @@ std::optional<std::string_view> cappedDeflectionText(std::string_view typed,
     const std::optional<double> f = parseNumber(typed, fmt);
     if (!f)
         return std::nullopt;
-    return *f < 15.0 ? typed : std::string_view("15");
+    // The design's own cap, as the panel writes it.
+    return *f < kDeflectionCap_cm * 10.0 ? typed : std::string_view("15");
 }
 
 std::string windSpeedText(std::string_view pressure, const NumberFormat& fmt) {

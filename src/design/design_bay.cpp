@@ -20,8 +20,6 @@ constexpr double k185E = 1295000.0;
 // The same in N/mm2 for the deflection of the suggested mullion.
 constexpr double k384E_Nmm2 = 26880000.0;
 constexpr double kEqualSpans_Nmm2 = 64540000.0;
-// The absolute cap on the mullion's deflection, cm.
-constexpr double kDeflectionCap_cm = 1.5;
 // Half the glazing height, in metres, loads the transom whatever the divisor is.
 constexpr double kHalfHeightCmToM = 200.0;
 // The glass rests on two setting blocks this far from the transom's ends, mm.
