@@ -188,6 +188,7 @@ BayOutcome runBay(const BayDocument& d, const NumberFormat& fmt, const Catalogue
         // Empty when nothing was taken, as the field stays.
         pressureInForce = out.windTaken->pressureInForceText;
     }
+    out.allowableDeflectionCapped = capped;
     out.windSource = in.windSource;
     out.heightBandLimit = in.heightBandLimit;
     if (!in.series)

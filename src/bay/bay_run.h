@@ -60,6 +60,9 @@ struct BayOutcome {
     RunTexts texts;
     RunVerdicts verdicts;
     KeptLimits keptLimits;
+    // The copy of f beside the criterion as the run read it: the document's f capped at
+    // 15 mm, or the copy the window kept with the bay.
+    std::string allowableDeflectionCapped;
     // Where the pressure in force came from, and the height band's limit when from a band.
     WindSource windSource = WindSource::None;
     TaggedValue heightBandLimit;

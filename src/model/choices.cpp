@@ -316,12 +316,9 @@ void showDocument(WindowState& w, const BayDocument& d, std::optional<ChosenCata
         }
     for (const BayDocumentText& slot : bayDocumentTexts())
         w.write(slot.field, d.*slot.text);
-    if (d.kept) {
+    if (d.kept)
         w.write(Field::PressureInForce, d.kept->pressureInForce);
-        w.write(Field::AllowableDeflectionCapped, d.kept->allowableDeflectionCapped_mm);
-    } else {
-        followAllowableDeflection(w);
-    }
+    w.write(Field::AllowableDeflectionCapped, run.allowableDeflectionCapped);
     w.moveFocus(Field::GridWidthA1);
 }
 

@@ -349,5 +349,38 @@ INSTANTIATE_TEST_SUITE_P(Notations, BayRunAgainstWindow,
                          ::testing::Values(Notation{"el_GR", true}, Notation{"en_US", false}),
                          [](const auto& param) { return std::string(param.param.locale); });
 
+// The copy of f beside the criterion, as the run reads it and an opened window shows it: f
+// below 15 mm as typed, 15 from 15 mm up, the start "0" for a text that is no number, and
+// the kept copy where the window kept one, whatever f says.
+TEST(RunBay, ReadsTheCappedDeflectionAndTheOpenedWindowShowsIt) {
+    struct Row {
+        const char* typed;
+        const char* kept;  // nullptr: the document kept no window state
+        const char* capped;
+    };
+    const Row rows[] = {
+        {"12", nullptr, "12"},  {"14,9", nullptr, "14,9"}, {"15,1", nullptr, "15"},
+        {"abc", nullptr, "0"},  {"", nullptr, "0"},          {"150", "7", "7"},
+        {"12", "15", "15"},
+    };
+    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.typed) + " kept " + (r.kept ? r.kept : "none"));
+        BayDocument d;
+        d.series = Series::Veltra;
+        d.staticSystem = StaticSystem::OneSpan;
+        d.allowableDeflection_mm = r.typed;
+        if (r.kept) {
+            BayKeptState kept;
+            kept.allowableDeflectionCapped_mm = r.kept;
+            d.kept = kept;
+        }
+        EXPECT_EQ(runBay(d, fmt).allowableDeflectionCapped, r.capped);
+        Form form(fmt);
+        openDocument(form, d);
+        EXPECT_EQ(form.state().text(Field::AllowableDeflectionCapped), r.capped);
+    }
+}
+
 }  // namespace
 }  // namespace cw
