@@ -87,11 +87,20 @@ std::optional<TerrainCategory> terrainCategoryFromText(std::string_view text) {
     return std::nullopt;
 }
 
-double externalPressureCoefficient(double cpe10, double cpe1, double area_m2) {
+CpeCase cpeCaseOf(double area_m2) {
     if (area_m2 <= 1.0)
-        return cpe1;
+        return CpeCase::UpTo1m2;
     if (area_m2 >= 10.0)
-        return cpe10;
+        return CpeCase::From10m2;
+    return CpeCase::Between;
+}
+
+double externalPressureCoefficient(double cpe10, double cpe1, double area_m2) {
+    switch (cpeCaseOf(area_m2)) {
+    case CpeCase::UpTo1m2: return cpe1;
+    case CpeCase::From10m2: return cpe10;
+    case CpeCase::Between: break;
+    }
     return cpe1 - (cpe1 - cpe10) * std::log10(area_m2);
 }
 

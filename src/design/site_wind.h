@@ -88,6 +88,11 @@ struct SiteWindOutcome {
     std::optional<SiteWindInputError> error;
 };
 
+// Which cpe a loaded area takes (EN 1991-1-4 7.2.1): cpe,1 up to 1 m2, cpe,10 from 10 m2,
+// log-linear between. The report prints the case the pressure took.
+enum class CpeCase { UpTo1m2, Between, From10m2 };
+CpeCase cpeCaseOf(double area_m2);
+
 // cpe of a loaded area between cpe,1 (1 m2 and less) and cpe,10 (10 m2 and more),
 // logarithmic in between.
 double externalPressureCoefficient(double cpe10, double cpe1, double area_m2);

@@ -5,6 +5,7 @@
 #include "report/report_writer.h"
 
 #include "bay/number_text.h"
+#include "design/site_wind.h"
 
 namespace cw::report::detail {
 
@@ -36,17 +37,21 @@ void siteChain(Writer& w, const SiteWindApplied& site) {
     w.formula("qp = (1 + 7 · Iv) · ½ · ρ · vm² / 1000,  ρ = " + w.n(1.25) + " kg/m³",
               "= (1 + 7 · " + w.n(r.Iv) + ") · " + w.n(0.625) + " · " + w.n(r.vm_ms) + "² / 1000",
               w.n(r.qp_kNm2) + " kN/m²");
-    // cpe,1 up to 1 m², cpe,10 from 10 m², logarithmic between.
     const std::string area = "A = " + w.n(in.area_m2) + " m²";
-    if (in.area_m2 <= 1.0)
+    switch (cpeCaseOf(in.area_m2)) {
+    case CpeCase::UpTo1m2:
         w.formula("cpe = cpe,1  (" + area + " ≤ 1 m²)", "= " + w.n(in.cpe1), w.n(r.cpe));
-    else if (in.area_m2 >= 10.0)
+        break;
+    case CpeCase::From10m2:
         w.formula("cpe = cpe,10  (" + area + " ≥ 10 m²)", "= " + w.n(in.cpe10), w.n(r.cpe));
-    else
+        break;
+    case CpeCase::Between:
         w.formula("cpe = cpe,1 − (cpe,1 − cpe,10) · log10(A),  " + area,
                   "= " + w.n(in.cpe1) + " − (" + w.n(in.cpe1) + " − " + w.op(in.cpe10) +
                       ") · log10(" + w.n(in.area_m2) + ")",
                   w.n(r.cpe));
+        break;
+    }
     // The pressure goes to the run as this line prints it.
     w.formula("p = qp · |cpe − cpi|",
               "= " + w.n(r.qp_kNm2) + " · |" + w.n(r.cpe) + " − " + w.op(in.cpi) + "|",

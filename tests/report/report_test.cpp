@@ -288,5 +288,48 @@ TEST(ReportContent, ASitePressureIsToldStepByStep) {
             "(−1,2)) · log10(5,25) | −1,25597"));
 }
 
+// The cpe line is the case of EN 1991-1-4 7.2.1 the pressure took: cpe,1 up to 1 m², cpe,10
+// from 10 m², log-linear between. By hand: −1,4 + 0,2 · log10 1,05 = −1,39576 and
+// −1,4 + 0,2 · log10 9,9 = −1,20087.
+TEST(ReportContent, TheCpeLineIsTheCaseTheAreaFallsIn) {
+    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
+    const files::BayFileReadResult read =
+        files::readBayFile(QString::fromStdString(kBays + "/veltra_one_span.cwbay"), fmt);
+    ASSERT_TRUE(read.document);
+    const struct {
+        double area_m2;
+        const char* line;
+    } rows[] = {
+        {0.5, "cpe = cpe,1  (A = 0,5 m² ≤ 1 m²) | = −1,4 | −1,4"},
+        {1.0, "cpe = cpe,1  (A = 1 m² ≤ 1 m²) | = −1,4 | −1,4"},
+        {1.05, "cpe = cpe,1 − (cpe,1 − cpe,10) · log10(A),  A = 1,05 m² | = −1,4 − (−1,4 − "
+               "(−1,2)) · log10(1,05) | −1,39576"},
+        {9.9, "cpe = cpe,1 − (cpe,1 − cpe,10) · log10(A),  A = 9,9 m² | = −1,4 − (−1,4 − "
+              "(−1,2)) · log10(9,9) | −1,20087"},
+        {10.0, "cpe = cpe,10  (A = 10 m² ≥ 10 m²) | = −1,2 | −1,2"},
+        {12.0, "cpe = cpe,10  (A = 12 m² ≥ 10 m²) | = −1,2 | −1,2"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.area_m2);
+        ReportBay bay = collectBay("bay", *read.document, fmt, Language::Greek);
+        SiteWindInput in;
+        in.vb0_ms = 27.0;
+        in.category = TerrainCategory::II;
+        in.z_m = 20.0;
+        in.cpe10 = -1.2;
+        in.cpe1 = -1.4;
+        in.area_m2 = r.area_m2;
+        const SiteWindOutcome site = siteWindPressure(in);
+        ASSERT_TRUE(site.pressure);
+        bay.input.windSource = WindSource::TypedPressure;
+        bay.siteWind = SiteWindApplied{in, *site.pressure};
+        std::vector<std::string> cpeLines;
+        for (const Block& b : bayBlocks(bay))
+            if (b.kind == BlockKind::Formula && b.a.rfind("cpe =", 0) == 0)
+                cpeLines.push_back(b.a + " | " + b.b + " | " + b.c);
+        EXPECT_EQ(cpeLines, std::vector<std::string>{r.line});
+    }
+}
+
 }  // namespace
 }  // namespace cw::report
