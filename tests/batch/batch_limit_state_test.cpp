@@ -148,6 +148,11 @@ TEST_F(BatchLimitStates, ResultColumnsAreThoseOfTheBayRun) {
          "limit-states,,base,,stout.csv",
          Series::Veltra, StaticSystem::OneSpan, "20-100", "400", "", DesignBasis::LimitStates,
          "6060 T6", Hanging::StandingOnBase, 2},
+        // A short span under a strong wind: bending governs, the first check of all.
+        {"built-in veltra, short span",
+         "veltra,one-span,150,150,100,,50,50,10,20-100,,,200,15,limit-states,,,,",
+         Series::Veltra, StaticSystem::OneSpan, "20-100", "100", "", DesignBasis::LimitStates,
+         "6060 T6", Hanging::HungFromTop, 0},
         {"allowable basis", "veltra,one-span,120,90,250,,100,150,10,0-8,,,200,15,allowable,,,,",
          Series::Veltra, StaticSystem::OneSpan, "0-8", "250", "", DesignBasis::Allowable, "6060 T6",
          Hanging::HungFromTop, 0},
@@ -163,6 +168,7 @@ TEST_F(BatchLimitStates, ResultColumnsAreThoseOfTheBayRun) {
     const NumberFormat fmt = NumberFormat::fromLocale("C");
 
     std::set<std::string> verdictsSeen;
+    std::set<CheckId> governingSeen;
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         const auto& c = cases[k];
         SCOPED_TRACE(c.name);
@@ -225,6 +231,7 @@ TEST_F(BatchLimitStates, ResultColumnsAreThoseOfTheBayRun) {
                                   : "fail";
         EXPECT_EQ(got["limit_state_verdict"], verdict);
         verdictsSeen.insert(got["limit_state_verdict"]);
+        governingSeen.insert(g.id);
         EXPECT_EQ(got["section_class"], r.mullionClass > 0 ? std::to_string(r.mullionClass) : "");
         // A class that is not verified is never a plain pass.
         if (r.mullionClass == 0) {
@@ -233,6 +240,8 @@ TEST_F(BatchLimitStates, ResultColumnsAreThoseOfTheBayRun) {
     }
     // The table covers each verdict a checked row can have.
     EXPECT_EQ(verdictsSeen, (std::set<std::string>{"pass", "fail", "passes unverified"}));
+    EXPECT_TRUE(governingSeen.count(CheckId::MullionBending));
+    EXPECT_TRUE(governingSeen.count(CheckId::MullionDeflection));
 }
 
 TEST_F(BatchLimitStates, EachRowDesignsWithItsOwnCatalogue) {
