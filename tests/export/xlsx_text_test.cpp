@@ -71,5 +71,40 @@ TEST(XlsxRefusal, FillsBothLanguagesFromTheTable) {
     }
 }
 
+// Cell text by XML 1.0's characters and the spreadsheet's _xHHHH_ escape: every code point
+// of UTF-8 up to U+10FFFF passes, characters XML cannot hold are escaped, a literal _xHHHH_
+// is guarded, and each byte of an overlong, surrogate, out-of-range or cut sequence becomes
+// U+FFFD.
+TEST(CellText, KeepsWhatXmlHoldsAndEscapesOrReplacesTheRest) {
+    const std::string bad = "\xEF\xBF\xBD";
+    const struct {
+        const char* name;
+        std::string in;
+        std::string out;
+    } rows[] = {
+        {"ascii", "abc", "abc"},
+        {"greek", "Δοκιμή", "Δοκιμή"},
+        {"four bytes from F0", "\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+        {"the last code point", "\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF"},
+        {"past the last code point", "\xF4\x90\x80\x80", bad + bad + bad + bad},
+        {"overlong three bytes", "\xE0\x80\x80", bad + bad + bad},
+        {"a surrogate", "\xED\xA0\x80", bad + bad + bad},
+        {"overlong two bytes", "\xC0\xAF", bad + bad},
+        {"cut short", "x\xE2\x82", "x" + bad + bad},
+        {"a control character", "a\x01" "b", "a_x0001_b"},
+        {"carriage return", "a\rb", "a_x000D_b"},
+        {"tab and line feed kept", "a\t\nb", "a\t\nb"},
+        {"not a character", "\xEF\xBF\xBE", "_xFFFE_"},
+        {"a literal escape", "_x0041_", "_x005F_x0041_"},
+        {"lower-case hex", "a_x00e9_", "a_x005F_x00e9_"},
+        {"not hex", "_x004G_", "_x004G_"},
+        {"no closing underscore", "_x0041", "_x0041"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(cellText(r.in), r.out);
+    }
+}
+
 }  // namespace
 }  // namespace cw::xlsx
