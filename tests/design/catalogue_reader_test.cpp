@@ -30,6 +30,40 @@ std::string rows(std::string_view body) {
     return std::string(kHeader) + std::string(body);
 }
 
+// The most rows a catalogue may have is taken; one more is refused (the table below).
+TEST(CatalogueLimits, TakesTheMostRows) {
+    std::string most = "use,code,role,Ix_cm4,e_mm\n";
+    for (std::size_t i = 0; i < kMostCatalogueRows; ++i)
+        most += "vertical,M" + std::to_string(i) + ",mullion," + std::to_string(i + 1) + ",50\n";
+    const CatalogueRead r = readCatalogue(most, "most.csv");
+    ASSERT_TRUE(r.catalogue.has_value());
+    EXPECT_EQ(r.catalogue->mullions.size(), kMostCatalogueRows);
+}
+
+// A value quoted in a fault is cut to 60 bytes, never inside a character: "a" and 40 Greek
+// letters of two bytes each would be cut in the middle of the 30th letter, so 29 are kept.
+TEST(CatalogueLimits, AQuotedValueIsCutAtAWholeCharacter) {
+    std::string greek;
+    for (int i = 0; i < 40; ++i)
+        greek += "Δ";
+    const struct {
+        std::string value;
+        std::string quoted;
+    } cases[] = {
+        {"a" + greek, "a" + greek.substr(0, 58) + "..."},
+        {greek, greek.substr(0, 60) + "..."},
+        {greek.substr(0, 60), greek.substr(0, 60)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        const CatalogueRead r = readCatalogue(rows("S,vertical,M1,mullion," + c.value + ",50,,\n"),
+                                              "bad.csv");
+        ASSERT_FALSE(r.faults.empty());
+        EXPECT_EQ(r.faults.front().kind, K::NotANumber);
+        EXPECT_EQ(r.faults.front().value, c.quoted);
+    }
+}
+
 class RefusedCatalogue : public ::testing::TestWithParam<BadCase> {};
 
 // A file with a fault gives no catalogue, and the message names the file, the line and the
