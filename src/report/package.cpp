@@ -2,6 +2,7 @@
 
 #include "bay/limit_state_texts.h"
 #include "design/alloys.h"
+#include "design/bay.h"
 #include "design/support_reactions.h"
 #include "text/messages.h"
 
@@ -165,7 +166,6 @@ BaySummary summarizeBay(const ReportBay& bay, int index) {
     s.wind = in.windSource;
     s.siteWind = bay.siteWind.has_value();
     s.sloped = d.slopedGlazing.has_value();
-    s.steelInsert = d.mullion && d.mullion->insert.has_value();
     s.edition = edition2015(d.rule) ? "13830:2015+A1" : "13830:2003";
     return s;
 }
@@ -277,7 +277,7 @@ std::vector<Block> basisPage(Language lang, const NumberFormat& fmt,
     if (allowable && limitState)
         text(say(Message::PackageMixedBases, lang));
     if (allowable || !limitState)
-        text(say(Message::PackageBasisAllowable, lang, {number(9.5, fmt)}));
+        text(say(Message::PackageBasisAllowable, lang, {number(kAllowableStress_kNcm2, fmt)}));
     // The factors the limit-state runs applied: a bay may set its own, as a national annex
     // would, so each set is printed with its combinations.
     for (const PartialFactors& f : factorSets) {

@@ -36,7 +36,6 @@ struct BaySummary {
     WindSource wind = WindSource::None;
     bool siteWind = false;
     bool sloped = false;
-    bool steelInsert = false;
     std::string edition;  // of EN 13830, as the run applied it
     std::string alloy;    // limit-state basis only
     PartialFactors factors;  // limit-state basis only: the factors the run applied

@@ -265,7 +265,8 @@ void required(Writer& w, const ReportBay& bay, double q_kNcm) {
     w.formula("M = p · b · L1² / 80\u00a0000  (= q · L1² / 8)",
               "= " + p + " · " + b + " · " + L1 + "² / 80\u00a0000",
               w.shown(Field::RequiredMoment) + " kNcm");
-    w.formula("Wx = M / σ_allow", "= " + w.shown(Field::RequiredMoment) + " / " + w.n(9.5),
+    w.formula("Wx = M / σ_allow",
+              "= " + w.shown(Field::RequiredMoment) + " / " + w.n(kAllowableStress_kNcm2),
               w.shown(Field::RequiredWx) + " cm³");
 
     // The transom spans the wider grid width B and carries half of each glazing height.
@@ -354,8 +355,9 @@ void suggested(Writer& w, const ReportBay& bay) {
                   w.t(deflectionOk ? Message::ReportPasses : Message::ReportFails),
               deflectionOk);
     w.verdict(w.t(Message::ReportStressCheck) + ": σ = " + w.shown(Field::MullionStress) +
-                  " kN/cm² " + (stressOk ? "≤ " : "> ") + w.n(9.5) + " kN/cm², " +
-                  w.t(Message::ReportUtilisation) + " " + w.fixed(m.stressUtilisation) + " — " +
+                  " kN/cm² " + (stressOk ? "≤ " : "> ") + w.n(kAllowableStress_kNcm2) +
+                  " kN/cm², " + w.t(Message::ReportUtilisation) + " " +
+                  w.fixed(m.stressUtilisation) + " — " +
                   w.t(stressOk ? Message::ReportPasses : Message::ReportFails),
               stressOk);
     w.endGroup();
