@@ -2,6 +2,7 @@
 #include "report/package.h"
 #include "report/pdf_navigation.h"
 #include "report/report_run.h"
+#include "text/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,146 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderCase{"two_fail_in_order", {false, true, false, true}, {1, 3, 0, 2}},
                       OrderCase{"all_fail", {true, true}, {0, 1}}, OrderCase{"none", {}, {}}),
     [](const ::testing::TestParamInfo<OrderCase>& row) { return std::string(row.param.name); });
+
+// A bay's summary row says the verdict its own pages say, on either basis. The verdicts are
+// those the batch gives for the same bays (its stress, deflection and limit-state columns):
+// Veltra L = 300 cm, 8–20 m passes both ways (δ 11,19 of 15 mm governs, 0,75); with
+// A = 300 + 300 cm, L = 150 cm and 3 kN/m² its allowable mullion is overstressed; with A =
+// 500 + 500 cm, L = 200 cm and 6 kN/m² no row passes the limit states (2,09 in bending);
+// Korin on two spans of 400 + 200 cm at 1 kN/m² fails its deflection.
+TEST(PackageSummary, SaysTheVerdictOfEachBasisAndBothSpans) {
+    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
+    const files::BayFileReadResult read = files::readBayFile(
+        QString::fromStdString(std::string(CW_REPORT_TEST_BAYS) + "/veltra_one_span.cwbay"), fmt);
+    ASSERT_TRUE(read.document);
+    const struct {
+        const char* name;
+        DesignBasis basis;
+        const char* a;  // both grid widths
+        const char* l1;
+        const char* pressure;  // typed; empty: the document's band
+        bool korinTwoSpans;
+        bool fails;
+        const char* spans;
+        const char* utilisation;  // its start
+    } rows[] = {
+        {"allowable passes", DesignBasis::Allowable, "", "300", "", false, false, "300", "0,75 δ"},
+        {"limit states pass", DesignBasis::LimitStates, "", "300", "", false, false, "300", "0,75"},
+        {"overstressed", DesignBasis::Allowable, "300", "150", "3", false, true, "150", ""},
+        {"no row passes", DesignBasis::LimitStates, "500", "200", "6", false, true, "200", "2,09"},
+        {"two spans fail", DesignBasis::Allowable, "150", "400", "1", true, true, "400 + 200",
+         ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        BayDocument d = *read.document;
+        d.basis = r.basis;
+        d.spanL1_cm = r.l1;
+        if (*r.a) {
+            d.gridWidthA1_cm = r.a;
+            d.gridWidthA2_cm = r.a;
+        }
+        if (*r.pressure) {
+            d.wind = WindSource::TypedPressure;
+            d.windPressure_kNm2 = r.pressure;
+        }
+        if (r.korinTwoSpans) {
+            d.series = Series::KorinDalvo;
+            d.staticSystem = StaticSystem::TwoSpans;
+            d.spanL2_cm = "200";
+        }
+        const BaySummary s = summarizeBay(collectBay("bay", d, fmt, Language::English), 0);
+        ASSERT_TRUE(s.calculated);
+        ASSERT_EQ(s.cells.size(), 8u);
+        EXPECT_EQ(s.fails, r.fails);
+        EXPECT_EQ(s.cells[7], r.fails ? "FAILS" : "PASSES");
+        EXPECT_EQ(s.cells[2], r.spans);
+        EXPECT_EQ(s.cells[6].rfind(r.utilisation, 0), 0u) << s.cells[6];
+        EXPECT_EQ(s.limitState, r.basis == DesignBasis::LimitStates);
+    }
+}
+
+// The design-basis page gathers what the bays applied: the allowable stress where a bay used
+// it, each set of factors once, an alloy the program knows with its strengths, snow where a
+// glazing is sloped; and each calculated bay's summary row shows its page.
+TEST(PackageFront, GathersWhatTheBaysApplied) {
+    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
+    const auto bay = [](int index, bool limitState) {
+        BaySummary s;
+        s.name = "B" + std::to_string(index);
+        s.bay = index;
+        s.calculated = true;
+        s.cells = std::vector<std::string>(8, "x");
+        s.limitState = limitState;
+        s.alloy = "6063 T5";
+        s.edition = "13830:2003";
+        return s;
+    };
+    PartialFactors annex;
+    annex.gammaM1 = 1.25;
+    const struct {
+        const char* name;
+        std::vector<BaySummary> bays;
+        bool allowableStress;
+        int factorSets;
+        bool alloyLine;
+        bool snow;
+    } cases[] = {
+        {"allowable", {bay(0, false)}, true, 0, false, false},
+        {"limit states, one set", {bay(0, true), bay(1, true)}, false, 1, true, false},
+        {"limit states, two sets",
+         {bay(0, true), [&] {
+              BaySummary s = bay(1, true);
+              s.factors = annex;
+              return s;
+          }()},
+         false, 2, true, false},
+        {"an alloy not known",
+         {[&] {
+             BaySummary s = bay(0, true);
+             s.alloy = "unknown";
+             return s;
+         }()},
+         false, 1, false, false},
+        {"sloped after one that is not",
+         {bay(0, false), [&] {
+              BaySummary s = bay(1, false);
+              s.sloped = true;
+              return s;
+          }()},
+         true, 0, false, true},
+    };
+    const auto count = [](const std::vector<Block>& blocks, const std::string& text) {
+        return std::count_if(blocks.begin(), blocks.end(), [&](const Block& b) {
+            return b.a.find(text) != std::string::npos;
+        });
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PackageFront front =
+            packageFront(ProjectData{}, "2026-12-08", "curtainwall", Language::English, fmt, c.bays);
+        EXPECT_EQ(count(front.basis, "σ_allow = 9,5 kN/cm²"), c.allowableStress ? 1 : 0);
+        EXPECT_EQ(count(front.basis, "γM1 = "), c.factorSets);
+        // 6063 T5: fo = 110 N/mm² up to 12,5 mm (EN 1999-1-1 Table 3.2b).
+        EXPECT_EQ(count(front.basis, "6063 T5"), c.alloyLine ? 1 : 0);
+        EXPECT_EQ(count(front.basis, say(Message::PackageSnow, Language::English)), c.snow ? 1 : 0);
+        std::size_t rows = 0;
+        for (const Block& b : front.summary)
+            if (b.kind == BlockKind::TableRow && !b.header) {
+                EXPECT_TRUE(b.pageCell) << b.cells.front();
+                ++rows;
+            }
+        EXPECT_EQ(rows, c.bays.size());
+    }
+    // A schedule row that gave no bay has no page to show.
+    const PackageFront refused = packageFront(ProjectData{}, "", "", Language::English, fmt,
+                                              {summarizeRefused(RefusedRow{}, Language::English)});
+    for (const Block& b : refused.summary) {
+        if (b.kind == BlockKind::TableRow && !b.header) {
+            EXPECT_FALSE(b.pageCell);
+        }
+    }
+}
 
 std::string pdfText(const std::string& pdf, int first = 1, int last = 0) {
     QStringList args{QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(first)};
