@@ -132,11 +132,14 @@ TEST(Messages, FillPutsEachValueInOnce) {
         {"a value holding a placeholder stays as it is", "{1} and {2}", "{2}", "z", "{2} and z"},
         {"a missing value leaves nothing", "[{3}]", "x", "y", "[]"},
         {"braces that are not a placeholder stay", "{x} {10} {0} {", "v", "w", "{x} {10} {0} {"},
+        {"a stray brace after text, then a placeholder", "a {x} {1}", "v", "w", "a {x} v"},
     };
     for (const FillRow& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(fill(row.sentence, {row.first, row.second}), row.expected);
     }
+    // The ninth value is the last a placeholder can name.
+    EXPECT_EQ(fill("{9}{1}", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}), "91");
 }
 
 TEST(Messages, SayFillsTheLanguageAsked) {
