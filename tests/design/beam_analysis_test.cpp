@@ -136,7 +136,16 @@ INSTANTIATE_TEST_SUITE_P(
         BeamCase{"simple_span_eccentric_load", StaticSystem::OneSpan, 4.0, 0.0, 0.0,
                  {{1.0, 3.0}}, {2.25, 0.75}, {0.0, 0.0}, 2.25, 1.0, 0.0, 2.25,
                  3.0 * std::pow(15.0, 1.5) / (9.0 * std::sqrt(3.0) * 4.0 * kEI) * 1000.0,
-                 4.0 - std::sqrt(5.0)}));
+                 4.0 - std::sqrt(5.0)},
+        // q = 1 on a 4 m simple span with P = 1 at 0,5 m and P = 0,5 at 1 m, both loads in one
+        // element: R_A = 2 + (1 x 3,5 + 0,5 x 3) / 4 = 3,25, R_B = 2,25; V = 3,25 - 1 - 1 - 0,5
+        // = 0,75 just past the second load, zero at 1,75 m, where M = 3,25 x 1,75 - 1,75^2 / 2
+        // - 1,25 - 0,5 x 0,75 = 2,53125. The deflection superposes the handbook's closed forms
+        // for q and for each P, its largest found by a golden-section search: 4,285198 mm at
+        // 1,943896 m.
+        BeamCase{"two_loads_in_one_element", StaticSystem::OneSpan, 4.0, 0.0, 1.0,
+                 {{0.5, 1.0}, {1.0, 0.5}}, {3.25, 2.25}, {0.0, 0.0}, 2.53125, 1.75, 0.0, 3.25,
+                 4.285198106, 1.943896}));
 // clang-format on
 
 TEST(BeamAnalysis, RefusesWhatItCannotTake) {

@@ -85,7 +85,19 @@ INSTANTIATE_TEST_SUITE_P(
                      {1.813, 4.750, -0.563},
                      {0.0, -1.3125, 0.0},
                      1.0951,
-                     {false, false, true}}),
+                     {false, false, true}},
+        // The longer span above: M_B = -1 * (8 + 64) / (8 * 6) = -1,5; in the upper span
+        // R = 4 / 2 + 1,5 / 4 = 2,375 from B, zero shear 2,375 m on, M = -1,5 + 2,375^2 / 2
+        // = 1,3203, larger than the lower span's 0,25^2 / 2 = 0,03125.
+        ReactionCase{"longer_upper_span",
+                     StaticSystem::TwoSpans,
+                     1.0,
+                     2.0,
+                     4.0,
+                     {0.25, 4.125, 1.625},
+                     {0.0, -1.5, 0.0},
+                     1.3203125,
+                     {false, false, false}}),
     [](const auto& row) { return row.param.name; });
 
 }  // namespace
