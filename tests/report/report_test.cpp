@@ -252,29 +252,39 @@ int main(int argc, char** argv) {
 namespace cw::report {
 namespace {
 
-// A pressure applied from the Site wind dialog is reported with the EN 1991-1-4 chain that
-// gave it, each step with its numbers.
-TEST(ReportContent, ASitePressureIsToldStepByStep) {
+// The formula lines ("text | numbers | result") of the sample bay's pages in Greek, with a
+// pressure the Site wind dialog gave: 27 m/s, category II, z = 20 m, cpe,10 = −1,2, cpe,1 =
+// −1,4 over `area_m2`.
+std::vector<std::string> siteWindFormulas(double area_m2) {
     const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
     const files::BayFileReadResult read =
         files::readBayFile(QString::fromStdString(kBays + "/veltra_one_span.cwbay"), fmt);
-    ASSERT_TRUE(read.document);
-    ReportBay bay = collectBay("bay", *read.document, fmt, Language::Greek);
     SiteWindInput in;
     in.vb0_ms = 27.0;
     in.category = TerrainCategory::II;
     in.z_m = 20.0;
     in.cpe10 = -1.2;
     in.cpe1 = -1.4;
-    in.area_m2 = 5.25;
+    in.area_m2 = area_m2;
     const SiteWindOutcome site = siteWindPressure(in);
-    ASSERT_TRUE(site.pressure);
+    if (!read.document || !site.pressure) {
+        ADD_FAILURE() << "no sample bay or no site pressure";
+        return {};
+    }
+    ReportBay bay = collectBay("bay", *read.document, fmt, Language::Greek);
     bay.input.windSource = WindSource::TypedPressure;
     bay.siteWind = SiteWindApplied{in, *site.pressure};
-    std::vector<std::string> results;
+    std::vector<std::string> lines;
     for (const Block& b : bayBlocks(bay))
         if (b.kind == BlockKind::Formula)
-            results.push_back(b.a + " | " + b.b + " | " + b.c);
+            lines.push_back(b.a + " | " + b.b + " | " + b.c);
+    return lines;
+}
+
+// A pressure applied from the Site wind dialog is reported with the EN 1991-1-4 chain that
+// gave it, each step with its numbers.
+TEST(ReportContent, ASitePressureIsToldStepByStep) {
+    const std::vector<std::string> results = siteWindFormulas(5.25);
     const auto has = [&](const std::string& text) {
         return std::any_of(results.begin(), results.end(),
                            [&](const std::string& r) { return r.find(text) != std::string::npos; });
@@ -292,10 +302,6 @@ TEST(ReportContent, ASitePressureIsToldStepByStep) {
 // from 10 m², log-linear between. By hand: −1,4 + 0,2 · log10 1,05 = −1,39576 and
 // −1,4 + 0,2 · log10 9,9 = −1,20087.
 TEST(ReportContent, TheCpeLineIsTheCaseTheAreaFallsIn) {
-    const NumberFormat fmt = NumberFormat::fromLocale("el_GR");
-    const files::BayFileReadResult read =
-        files::readBayFile(QString::fromStdString(kBays + "/veltra_one_span.cwbay"), fmt);
-    ASSERT_TRUE(read.document);
     const struct {
         double area_m2;
         const char* line;
@@ -311,22 +317,10 @@ TEST(ReportContent, TheCpeLineIsTheCaseTheAreaFallsIn) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.area_m2);
-        ReportBay bay = collectBay("bay", *read.document, fmt, Language::Greek);
-        SiteWindInput in;
-        in.vb0_ms = 27.0;
-        in.category = TerrainCategory::II;
-        in.z_m = 20.0;
-        in.cpe10 = -1.2;
-        in.cpe1 = -1.4;
-        in.area_m2 = r.area_m2;
-        const SiteWindOutcome site = siteWindPressure(in);
-        ASSERT_TRUE(site.pressure);
-        bay.input.windSource = WindSource::TypedPressure;
-        bay.siteWind = SiteWindApplied{in, *site.pressure};
         std::vector<std::string> cpeLines;
-        for (const Block& b : bayBlocks(bay))
-            if (b.kind == BlockKind::Formula && b.a.rfind("cpe =", 0) == 0)
-                cpeLines.push_back(b.a + " | " + b.b + " | " + b.c);
+        for (const std::string& line : siteWindFormulas(r.area_m2))
+            if (line.rfind("cpe =", 0) == 0)
+                cpeLines.push_back(line);
         EXPECT_EQ(cpeLines, std::vector<std::string>{r.line});
     }
 }
