@@ -29,11 +29,11 @@ fs::path scratch(const std::string& name) {
 }
 
 // openpyxl writes the workbook from the CSV: a second, independent route to the same rows.
-fs::path workbookFrom(const fs::path& csv, const std::string& name, bool excelStyle) {
+// `options`: the generator's, as other writers store a workbook ("--excel --prefixed").
+fs::path workbookFrom(const fs::path& csv, const std::string& name, const std::string& options) {
     const fs::path out = scratch(name);
     const std::string command = std::string(CW_OPENPYXL_PYTHON) + " '" + CW_MAKE_CATALOGUE_XLSX +
-                                "' '" + out.string() + "'" + (excelStyle ? " --excel" : "") +
-                                " < '" + csv.string() + "'";
+                                "' '" + out.string() + "' " + options + " < '" + csv.string() + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return out;
 }
@@ -85,8 +85,12 @@ TEST_P(CatalogueSources, LoadTheSameCatalogue) {
     const std::string stem = csv.stem().string();
     const CatalogueRead expected = readCatalogue(readText(csv), csv.filename().string());
     ASSERT_TRUE(expected.catalogue);
-    for (const fs::path& file : {csv, workbookFrom(csv, stem + ".xlsx", false),
-                                 workbookFrom(csv, stem + "-excel.xlsx", true)}) {
+    // Element names with a prefix, and cells without the reference a reader can infer, are
+    // what some writers other than Excel and openpyxl store.
+    for (const fs::path& file :
+         {csv, workbookFrom(csv, stem + ".xlsx", ""),
+          workbookFrom(csv, stem + "-excel.xlsx", "--excel"),
+          workbookFrom(csv, stem + "-other.xlsx", "--excel --prefixed --no-refs")}) {
         const CatalogueLoad load = loadCatalogueFile(file);
         ASSERT_TRUE(load.catalogue) << file << "\n" << load.message;
         EXPECT_TRUE(load.message.empty());
@@ -94,20 +98,19 @@ TEST_P(CatalogueSources, LoadTheSameCatalogue) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, CatalogueSources,
-                         ::testing::Values(SourceCase{"veltra", "data/catalogues/veltra.csv"},
-                                           SourceCase{"terrax", "data/catalogues/terrax.csv"},
-                                           SourceCase{"korin_dalvo",
-                                                      "data/catalogues/korin-dalvo.csv"},
-                                           SourceCase{"example50",
-                                                      "examples/catalogue-example50.csv"}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Files, CatalogueSources,
+    ::testing::Values(SourceCase{"veltra", "data/catalogues/veltra.csv"},
+                      SourceCase{"terrax", "data/catalogues/terrax.csv"},
+                      SourceCase{"korin_dalvo", "data/catalogues/korin-dalvo.csv"},
+                      SourceCase{"example50", "examples/catalogue-example50.csv"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct RefusalCase {
     const char* name;
     const char* file;
-    std::string content;  // written as text; for .xlsx of a CSV, converted by openpyxl
-    bool workbook;
+    std::string content;   // written as text; for .xlsx of a CSV, converted by openpyxl
+    const char* workbook;  // the generator's options for .xlsx of a CSV; nullptr: as text
     CatalogueFaultKind kind;
     std::size_t line;
     std::string column;
@@ -128,7 +131,7 @@ TEST_P(RefusedFile, SaysWhyInOneMessage) {
         out << c.content;
     }
     if (c.workbook)
-        path = workbookFrom(scratch(std::string(c.file) + ".csv"), c.file, false);
+        path = workbookFrom(scratch(std::string(c.file) + ".csv"), c.file, c.workbook);
     const CatalogueLoad load = loadCatalogueFile(path);
     EXPECT_FALSE(load.catalogue);
     ASSERT_FALSE(load.faults.empty());
@@ -145,12 +148,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"bad_number_in_workbook", "bad.xlsx",
                     "use,code,role,Ix_cm4,e_mm\nvertical,M1,mullion,10,50\n"
                     "vertical,M2,mullion,abc,50\n",
-                    true, CatalogueFaultKind::NotANumber, 3, "Ix_cm4"},
-        RefusalCase{"text_named_xlsx", "text.xlsx", "use,code,role\n", false,
+                    "", CatalogueFaultKind::NotANumber, 3, "Ix_cm4"},
+        // Damaged: the workbook part without the relationships that name its sheets.
+        RefusalCase{"workbook_without_relationships", "norels.xlsx",
+                    "use,code,role,Ix_cm4,e_mm\nvertical,M1,mullion,10,50\n", "--no-rels",
                     CatalogueFaultKind::NotAWorkbook, 0, ""},
-        RefusalCase{"over_4_mb", "big.csv", std::string(kMostCatalogueBytes + 1, 'x'), false,
+        RefusalCase{"text_named_xlsx", "text.xlsx", "use,code,role\n", nullptr,
+                    CatalogueFaultKind::NotAWorkbook, 0, ""},
+        RefusalCase{"over_4_mb", "big.csv", std::string(kMostCatalogueBytes + 1, 'x'), nullptr,
                     CatalogueFaultKind::FileTooLarge, 0, ""},
-        RefusalCase{"empty_csv", "empty.csv", "", false, CatalogueFaultKind::NoRows, 0, ""}),
+        RefusalCase{"empty_csv", "empty.csv", "", nullptr, CatalogueFaultKind::NoRows, 0, ""}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // The example system's rows against the shapes they were computed from, by hand:
