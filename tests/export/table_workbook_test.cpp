@@ -4,12 +4,14 @@
 
 #include "bay/number_text.h"
 #include "export/table_workbook.h"
+#include "export/zip_archive.h"
 #include "openpyxl_facts.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,35 @@ TEST_F(TableWorkbook, PlainDecimalsAreWhatTheReaderMakesOfThem) {
     EXPECT_EQ(straight, written(texts, '\0'));
     // The table reached the reader: the first cell is the number 5.
     EXPECT_EQ(straight.count("cell\tBays!A2"), 1u);
+}
+
+// A table of several deflate chunks (256 KiB of sheet each) goes through the writer's
+// deflating thread chunk by chunk: libzip, which checks the sizes and the CRC, reads every
+// row back.
+TEST_F(TableWorkbook, ATableOfManyChunksReadsBackWhole) {
+    const fs::path path = m_dir / "large.xlsx";
+    constexpr int kRows = 30000;  // about 4 MB of sheet
+    {
+        TableWriter w(path.string(), "Bays", {"id", "note"}, {false, false},
+                      [](std::string_view) { return std::nullopt; });
+        for (int i = 0; i < kRows; ++i)
+            ASSERT_TRUE(w.row({"row" + std::to_string(i), std::string(100, char('a' + i % 26))}));
+        ASSERT_TRUE(w.finish().ok);
+    }
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    MemoryArchive archive;
+    int zipError = 0;
+    ASSERT_TRUE(archive.open(bytes, zipError)) << zipError;
+    const EntryText sheet = readEntry(archive, "xl/worksheets/sheet1.xml");
+    ASSERT_EQ(sheet.status, ReadStatus::Ok);
+    EXPECT_GT(sheet.text.size(), std::size_t(4) << 20);
+    std::size_t rows = 0;
+    for (std::size_t at = sheet.text.find("<row"); at != std::string::npos;
+         at = sheet.text.find("<row", at + 1))
+        ++rows;
+    EXPECT_EQ(rows, std::size_t(kRows) + 1);
+    EXPECT_NE(sheet.text.find("row" + std::to_string(kRows - 1)), std::string::npos);
 }
 
 TEST_F(TableWorkbook, APathThatCannotHoldTheFileSaysWhy) {
