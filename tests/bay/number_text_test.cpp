@@ -40,6 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"greek_blanks_around", &kGreek, " 2,5\t", 2.5},
                       ParseCase{"greek_exponent", &kGreek, "1e3", 1000.0},
                       ParseCase{"greek_exponent_with_sign", &kGreek, "2,5E-2", 0.025},
+                      // As the fixed texts write a large number ("1E+15"), so it reads back.
+                      ParseCase{"exponent_with_plus", &kGreek, "1E+15", 1e15},
                       ParseCase{"greek_plus_sign", &kGreek, "+3", 3.0},
                       ParseCase{"greek_minus_sign", &kGreek, "-0,5", -0.5},
                       ParseCase{"greek_leading_separator", &kGreek, ",5", 0.5},
