@@ -18,6 +18,7 @@ Each line is tab-separated: a kind, a key, and the value (JSON where it is one).
   layout   SHEET            "sorted" when rows and cells are in order, else the first misfit
   dimension SHEET           the stored used range and the one the cells span
   spans    SHEET!ROW        a row's spans hint
+  sharedref SHEET!COORD     the range and index of a shared formula's first cell
 """
 
 import json
@@ -56,6 +57,10 @@ def layout(title, worksheet):
                 misfit = element.get("r") or openpyxl.utils.get_column_letter(col) + str(row)
             last = (row, col)
             cells.append((row, col))
+            formula = next((f for f in element if local(f.tag) == "f"), None)
+            if formula is not None and formula.get("t") == "shared" and formula.get("ref"):
+                where = "%s!%s%d" % (title, openpyxl.utils.get_column_letter(col), row)
+                facts.append(("sharedref", where, "%s si=%s" % (formula.get("ref"), formula.get("si"))))
     facts.append(("layout", title, "sorted" if misfit is None else "misfit at " + misfit))
     stored = next((d.get("ref") for d in worksheet if local(d.tag) == "dimension"), None)
     span = "A1"

@@ -235,7 +235,8 @@ TEST_F(ExportedForm, LeavesEveryOtherCellStyleAndSettingAsItWas) {
     for (const auto& key : keys) {
         const std::string kind = key.substr(0, key.find('\t'));
         static const std::vector<std::string> kOwnTests = {
-            "entry", "rel", "override", "wbchild", "cached", "dimension", "spans", "layout"};
+            "entry", "rel", "override", "wbchild", "cached", "dimension", "spans", "layout",
+            "sharedref"};
         if (std::find(kOwnTests.begin(), kOwnTests.end(), kind) != kOwnTests.end() ||
             isWritten(key))
             continue;
@@ -269,6 +270,14 @@ TEST_F(ExportedForm, KeepsRowsAndCellsInOrderWithATrueUsedRange) {
     EXPECT_FALSE(m_after.count("spans\t" + kFormSheet + "!20"));
     EXPECT_EQ(m_after.at("spans\t" + kFormSheet + "!1"),
               m_before.at("spans\t" + kFormSheet + "!1"));
+}
+
+// The first cell of a shared formula written over hands the group to the next cell, with the
+// range of the cells left: a range that no longer covers them loses their formulas.
+TEST_F(ExportedForm, HandsASharedFormulaToTheNextCellOfItsGroup) {
+    ASSERT_EQ(m_before.at("sharedref\t" + kFormSheet + "!B38"), "B38:B40 si=0");
+    EXPECT_EQ(m_after.count("sharedref\t" + kFormSheet + "!B38"), 0u);
+    EXPECT_EQ(m_after.at("sharedref\t" + kFormSheet + "!B39"), "B39:B40 si=0");
 }
 
 // LibreOffice trusts stored results unless told otherwise, so a stale one must not stay.
