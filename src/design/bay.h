@@ -135,8 +135,8 @@ struct BayDesign {
 
 // The allowable bending stress of the profiles' aluminium, kN/cm2.
 inline constexpr double kAllowableStress_kNcm2 = 9.5;
-// The absolute cap on the mullion's deflection, cm.
-inline constexpr double kDeflectionCap_cm = 1.5;
+// The absolute cap on the mullion's deflection, cm: EN 13830's 15 mm, whatever f is typed.
+inline constexpr double kDeflectionCap_cm = kDeflectionCap2003_mm / 10.0;
 // The modulus of elasticity of aluminium, kN/cm2.
 inline constexpr double kElasticModulus_kNcm2 = 7000.0;
 

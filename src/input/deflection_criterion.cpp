@@ -3,18 +3,12 @@
 #include "model/choices.h"
 #include "model/window_run.h"
 #include "bay/field_rules.h"
+#include "design/deflection_criterion.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace cw {
-
-namespace {
-
-// EN 13830 bounds a mullion's deflection by L / d and by 15 mm.
-constexpr double kEn13830Cap_mm = 15.0;
-
-}  // namespace
 
 void setDeflectionFromDivisor(WindowState& w) {
     for (const FieldRule& rule :
@@ -29,7 +23,9 @@ void setDeflectionFromDivisor(WindowState& w) {
         w.refuse(tooLarge(Field::SpanL1, w.languageShowing()));
         return;
     }
-    w.write(Field::AllowableDeflection, plainText(std::min(f, kEn13830Cap_mm), w.numberFormat()));
+    // EN 13830 bounds a mullion's deflection by L / d and by 15 mm.
+    w.write(Field::AllowableDeflection,
+            plainText(std::min(f, kDeflectionCap2003_mm), w.numberFormat()));
     followAllowableDeflection(w);
 }
 
